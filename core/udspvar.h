@@ -1,0 +1,78 @@
+// tdspvar: the signal variable, a named period of N real or complex samples.
+// This is the data side that every part shares: the samples, periodic index access, linear and
+// tapered-sinc interpolation, the display peak, and the flags of the thumbnail-drawing protocol.
+// The strip that shows the variable in the main window and its drawing worker live in ui/ and
+// reach the data through `thumbnailStarter` and the pass functions below.
+//
+// The workspace owns each variable through a shared_ptr; anything that may outlive a dialog (a
+// drawing worker, a background sampling run) keeps its own shared_ptr, so a removed variable is
+// freed only when its last reader lets go. Only the GUI thread writes samples and names.
+#pragma once
+
+#include "core/extended.h"
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class tdspvar : public std::enable_shared_from_this<tdspvar> {
+public:
+    explicit tdspvar(std::string name = {});
+
+    // Thumbnail-protocol flags, shared with the variable's drawing worker.
+    std::atomic<bool> busy{false};
+    std::atomic<bool> restart{false};
+    std::atomic<bool> releasePending{false};
+
+    bool selected = false;
+    std::string name;        // as stored; compared without regard to case
+    std::string description; // one line shown under the name
+    bool isComplex = false;
+    std::vector<extended> re; // exactly sampleCount() entries
+    std::vector<extended> im; // sampleCount() entries when complex, none otherwise
+    extended peak = 0;        // display peak: largest modulus, at least 1e-10 once computed
+
+    int sampleCount() const { return static_cast<int>(re.size()); }
+    // Sets the count and the kind; a real variable keeps no imaginary parts. New samples are 0.
+    void resize(int count, bool complex);
+
+    // Periodic index access: -1 reads sample N-1, N reads sample 0; an empty variable reads 0.
+    extended realSample(std::int64_t index) const;
+    extended imagSample(std::int64_t index) const;
+    extended sampleModulus(std::int64_t index) const;
+
+    // Interpolated access at position x (period 1, sample i at x = i/N) with `order` neighbours
+    // on each side: 0 is linear, n > 0 a tapered sinc over 2n samples, n < 0 gives 0.
+    extended interpolatedRealPart(int order, extended x) const;
+    extended interpolatedImagPart(int order, extended x) const;
+    extended interpolatedModulus(int order, extended x) const;
+    extended interpolatedPhase(int order, extended x) const;
+
+    // The tapered-sinc weight: 1 for |t| < 0.001, else (2 sin(u)/u) / (e^(0.01u) + 1), u = pi|t|.
+    static extended kernel(extended t);
+
+    void computeDisplayPeak();
+
+    // Asks for the thumbnail to be drawn again. While a pass runs this only sets `restart`;
+    // otherwise it sets `busy` and calls `thumbnailStarter`, which the GUI installs to clear the
+    // bitmap and start a worker. Without a starter (no GUI) nothing is drawn.
+    void redrawThumbnail();
+    std::function<void(tdspvar&)> thumbnailStarter;
+
+    // The worker's end of a pass, run on the GUI thread: clears `busy`, and returns true when
+    // another pass must follow (a redraw came in and the variable was not released).
+    bool finishThumbnailPass();
+
+    // Called by the workspace when the variable is removed: no pass starts any more, and the
+    // memory goes with the last shared_ptr (the running pass's, if any).
+    void release();
+
+private:
+    extended interpolate(const std::vector<extended>& samples, int order, extended x,
+                         bool exactAtEveryGridPoint) const;
+};
+
+using tdspvarPtr = std::shared_ptr<tdspvar>;

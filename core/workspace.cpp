@@ -1,0 +1,118 @@
+#include "core/workspace.h"
+
+#include <algorithm>
+
+const std::array<std::string_view, 19> tworkspace::reservedNames = {
+    "SIN",     "COS",     "TAN",     "ARCSIN",   "ARCCOS", "ARCTAN", "EXP",
+    "LN",      "SGN",     "DIRICHLET", "BARTLETT", "DIRAC", "HAMMING", "HANNING",
+    "BLACKMAN", "ABS",    "PHASE",   "NOISE",    "NNOISE"};
+
+std::string normaliseName(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (c >= 'a' && c <= 'z')
+            out.push_back(static_cast<char>(c - 'a' + 'A'));
+        else if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_')
+            out.push_back(c);
+    }
+    return out;
+}
+
+std::string asciiUpper(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+std::string asciiLower(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+int tworkspace::indexOf(const tdspvar& variable) const
+{
+    for (std::size_t i = 0; i < variables_.size(); ++i)
+        if (variables_[i].get() == &variable)
+            return static_cast<int>(i);
+    return -1;
+}
+
+tdspvarPtr tworkspace::findVariable(std::string_view name) const
+{
+    const std::string query = asciiUpper(name);
+    for (auto it = variables_.rbegin(); it != variables_.rend(); ++it)
+        if (asciiUpper((*it)->name) == query)
+            return *it;
+    return nullptr;
+}
+
+bool tworkspace::isReservedName(std::string_view normalisedName)
+{
+    return std::find(reservedNames.begin(), reservedNames.end(), normalisedName) !=
+           reservedNames.end();
+}
+
+bool tworkspace::nameIsValid(std::string_view text) const
+{
+    const std::string n = normaliseName(text);
+    return !findVariable(n) && !isReservedName(n);
+}
+
+tdspvarPtr tworkspace::createVariable(std::string name)
+{
+    auto variable = std::make_shared<tdspvar>(std::move(name));
+    variables_.push_back(variable);
+    if (listener_) {
+        if (variables_.size() == 1)
+            listener_->emptinessChanged(false);
+        listener_->variableCreated(variable, variableCount() - 1);
+    }
+    return variable;
+}
+
+void tworkspace::removeVariable(const tdspvarPtr& variable)
+{
+    const int index = variable ? indexOf(*variable) : -1;
+    if (index < 0)
+        return;
+    tdspvarPtr keep = variable; // the caller's reference may be the one we erase
+    variables_.erase(variables_.begin() + index);
+    if (listener_)
+        listener_->variableRemoved(keep, index);
+    keep->release();
+    if (variables_.empty() && listener_)
+        listener_->emptinessChanged(true);
+}
+
+void tworkspace::variableNameList(std::vector<std::string>& list) const
+{
+    list.clear();
+    for (const auto& v : variables_)
+        list.push_back(asciiLower(v->name));
+}
+
+void tworkspace::toggleSelection(const tdspvarPtr& variable)
+{
+    if (!variable)
+        return;
+    variable->selected = !variable->selected;
+    if (listener_)
+        listener_->selectionToggled(variable);
+}
+
+bool tworkspace::makeFirstVariableCurrent()
+{
+    if (variables_.empty())
+        return false;
+    current_ = variables_.front();
+    return true;
+}

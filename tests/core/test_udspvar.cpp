@@ -1,0 +1,181 @@
+#include "core/udspvar.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+tdspvarPtr makeReal(std::vector<extended> samples)
+{
+    auto v = std::make_shared<tdspvar>("V");
+    v->re = std::move(samples);
+    return v;
+}
+
+// The interpolation written as the plain formula, one kernel call per neighbour.
+extended directSinc(const std::vector<extended>& a, int order, extended x)
+{
+    const auto n = static_cast<std::int64_t>(a.size());
+    x -= std::floor(x);
+    const extended p = x * n;
+    const auto i = static_cast<std::int64_t>(p);
+    extended sum = 0, weight = 1e-100L;
+    for (std::int64_t k = i - order + 1; k <= i + order; ++k) {
+        const extended w = tdspvar::kernel(p - k);
+        sum += w * a[static_cast<std::size_t>(((k % n) + n) % n)];
+        weight += w;
+    }
+    return sum / weight;
+}
+
+} // namespace
+
+TEST(SignalVariable, PeriodicIndexAccess)
+{
+    auto v = makeReal({1, 2, 3});
+    EXPECT_EQ(v->realSample(-1), 3);
+    EXPECT_EQ(v->realSample(3), 1);
+    EXPECT_EQ(v->realSample(-7), 3);
+    EXPECT_EQ(v->imagSample(1), 0);
+    tdspvar empty("");
+    EXPECT_EQ(empty.realSample(5), 0);
+    EXPECT_EQ(empty.interpolatedRealPart(20, 0.3L), 0);
+    EXPECT_EQ(empty.interpolatedModulus(0, 0.3L), 0);
+}
+
+TEST(SignalVariable, InterpolationHitsGridPointsForEveryOrder)
+{
+    auto v = makeReal({0.5L, -2, 7, 1.25L, 3});
+    for (int order : {0, 1, 20, 50}) {
+        EXPECT_EQ(v->interpolatedRealPart(order, 0), 0.5L) << order;
+        EXPECT_EQ(v->interpolatedRealPart(order, 1), 0.5L) << order;
+        EXPECT_EQ(v->interpolatedRealPart(order, 0.4L), 7) << order;
+        EXPECT_NEAR(static_cast<double>(v->interpolatedRealPart(order, 1.4L)), 7, 1e-15) << order;
+        EXPECT_NEAR(static_cast<double>(v->interpolatedRealPart(order, -0.6L)), 7, 1e-15) << order;
+    }
+    // Order 0 halfway between the last and the first sample.
+    EXPECT_NEAR(static_cast<double>(v->interpolatedRealPart(0, 4.5L / 5)), 1.75, 1e-15);
+    EXPECT_EQ(v->interpolatedRealPart(-1, 0.33L), 0);
+}
+
+TEST(SignalVariable, SincOfAConstantIsTheConstant)
+{
+    auto v = makeReal(std::vector<extended>(37, 2.5L));
+    for (int order : {20, 50})
+        for (extended x : {0.013L, 0.5L, 0.77L, 0.999L})
+            EXPECT_NEAR(static_cast<double>(v->interpolatedRealPart(order, x)), 2.5, 1e-15);
+    auto one = makeReal({-4});
+    EXPECT_EQ(one->interpolatedRealPart(50, 0.37L), -4);
+    EXPECT_EQ(one->interpolatedRealPart(0, 0.37L), -4);
+}
+
+TEST(SignalVariable, FastSincMatchesTheDirectFormula)
+{
+    std::mt19937 rng(7);
+    std::uniform_real_distribution<double> dist(-1, 1);
+    std::vector<extended> a(1001);
+    for (auto& s : a)
+        s = dist(rng);
+    auto v = makeReal(a);
+    for (int order : {1, 20, 50, 200})
+        for (int k = 0; k < 300; ++k) {
+            const extended x = static_cast<extended>(dist(rng)) * 3;
+            EXPECT_NEAR(static_cast<double>(v->interpolatedRealPart(order, x)),
+                        static_cast<double>(directSinc(a, order, x)), 1e-16)
+                << "order " << order << " x " << static_cast<double>(x);
+        }
+}
+
+TEST(SignalVariable, ImaginaryShortcutOnlyAtTheStartOfThePeriod)
+{
+    tdspvar v("C");
+    v.resize(4, true);
+    v.re = {1, 0, 0, 0};
+    v.im = {1, 2, 3, 4};
+    EXPECT_EQ(v.interpolatedImagPart(20, 0), 1);
+    // At a later grid point the sinc formula still runs, and with f = 0 it reads the sample.
+    EXPECT_NEAR(static_cast<double>(v.interpolatedImagPart(20, 0.5L)), 3, 1e-15);
+    EXPECT_NEAR(static_cast<double>(v.interpolatedImagPart(0, 0.5L)), 3, 1e-15);
+    auto real = makeReal({1, 2});
+    EXPECT_EQ(real->interpolatedImagPart(20, 0.3L), 0);
+}
+
+TEST(SignalVariable, PhaseAndModulus)
+{
+    auto v = makeReal({2, -3});
+    EXPECT_EQ(v->interpolatedPhase(0, 0), 0);
+    EXPECT_NEAR(static_cast<double>(v->interpolatedPhase(0, 0.5L)), M_PI, 1e-15);
+    EXPECT_EQ(v->interpolatedModulus(0, 0.5L), 3);
+    tdspvar c("C");
+    c.resize(1, true);
+    c.re[0] = 3;
+    c.im[0] = 4;
+    EXPECT_EQ(c.sampleModulus(7), 5);
+}
+
+TEST(SignalVariable, KernelZerosAndFlatTop)
+{
+    EXPECT_EQ(tdspvar::kernel(0.0009L), 1);
+    EXPECT_EQ(tdspvar::kernel(-0.0009L), 1);
+    for (int t : {1, 2, 3, -2})
+        EXPECT_NEAR(static_cast<double>(tdspvar::kernel(t)), 0, 1e-17);
+    // The taper at |t| = 10.5 is 2/(1 + e^(0.105 pi)), about 0.84.
+    const extended u = kPi * 10.5L;
+    EXPECT_NEAR(static_cast<double>(tdspvar::kernel(10.5L)),
+                static_cast<double>(2 * std::sin(u) / u / (std::exp(0.01L * u) + 1)), 1e-18);
+}
+
+TEST(SignalVariable, DisplayPeak)
+{
+    tdspvar empty("");
+    empty.computeDisplayPeak();
+    EXPECT_EQ(empty.peak, 1e-10L);
+    auto zeros = makeReal({0, 0, 0});
+    zeros->computeDisplayPeak();
+    EXPECT_EQ(zeros->peak, 1e-10L);
+    auto v = makeReal({-5, 2});
+    v->computeDisplayPeak();
+    EXPECT_EQ(v->peak, 5);
+    tdspvar c("C");
+    c.resize(2, true);
+    c.re = {3, 1};
+    c.im = {4, 1};
+    c.computeDisplayPeak();
+    EXPECT_EQ(c.peak, 5);
+    c.resize(2, false);
+    EXPECT_TRUE(c.im.empty());
+}
+
+TEST(SignalVariable, ThumbnailProtocol)
+{
+    auto v = std::make_shared<tdspvar>("A");
+    int starts = 0;
+    v->redrawThumbnail(); // no GUI: nothing starts
+    EXPECT_FALSE(v->busy);
+    v->thumbnailStarter = [&](tdspvar&) { ++starts; };
+    v->redrawThumbnail();
+    EXPECT_EQ(starts, 1);
+    EXPECT_TRUE(v->busy);
+    v->redrawThumbnail(); // while drawing: only the restart flag
+    EXPECT_EQ(starts, 1);
+    EXPECT_TRUE(v->restart);
+    EXPECT_TRUE(v->finishThumbnailPass()); // the pass starts over
+    v->restart = false;
+    EXPECT_FALSE(v->finishThumbnailPass());
+    EXPECT_FALSE(v->busy);
+
+    // A release during a pass: the worker's reference keeps the variable until the pass ends,
+    // and no further pass starts even though a redraw was asked for.
+    v->redrawThumbnail();
+    std::shared_ptr<tdspvar> worker = v;
+    std::weak_ptr<tdspvar> watch = v;
+    v->redrawThumbnail();
+    v->release();
+    v.reset();
+    EXPECT_FALSE(watch.expired());
+    EXPECT_FALSE(worker->finishThumbnailPass());
+    worker.reset();
+    EXPECT_TRUE(watch.expired());
+}
