@@ -1,0 +1,15 @@
+// TForm6: the About box.
+#pragma once
+
+#include <QDialog>
+
+class TForm1;
+
+class TForm6 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm6(TForm1* mainForm);
+
+private:
+    TForm1* mainForm_;
+};

@@ -1,0 +1,11 @@
+// The plot bitmap: one 384 x 289 off-screen image for the whole program, drawn by the preview
+// plotter and by the graph window's plot worker, shown through tBmpLnk controls. Only the GUI
+// thread paints into it.
+#pragma once
+
+#include <QImage>
+
+inline constexpr int kPlotWidth = 384;
+inline constexpr int kPlotHeight = 289;
+
+QImage& plotBitmap();

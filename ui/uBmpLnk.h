@@ -1,0 +1,26 @@
+// tBmpLnk: the bitmap view. It paints the bitmap it refers to (without owning it) at its own
+// (0, 0) and nothing else, and reports clicks and mouse moves. Every instance is 384 x 289 and
+// refers to the plot bitmap.
+#pragma once
+
+#include <QWidget>
+
+class tBmpLnk : public QWidget {
+    Q_OBJECT
+public:
+    explicit tBmpLnk(QWidget* parent = nullptr);
+    void setBitmap(const QImage* bitmap);
+    const QImage* bitmap() const { return bitmap_; }
+
+signals:
+    void clicked(QPoint position);
+    void mouseMoved(QPoint position);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    const QImage* bitmap_ = nullptr;
+};
