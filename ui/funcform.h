@@ -10,6 +10,10 @@ class TForm2 : public QDialog {
 public:
     explicit TForm2(TForm1* mainForm);
 
+    // Puts the preset name and expression into their fields (the main window's Ins and window
+    // commands) before the dialog is shown with exec().
+    void preset(const QString& name, const QString& expression);
+
 private:
     TForm1* mainForm_;
 };

@@ -1,0 +1,7 @@
+#include "dsp/samplebuffer.h"
+
+sampleBuffer& theSampleBuffer()
+{
+    static sampleBuffer buffer;
+    return buffer;
+}

@@ -1,0 +1,23 @@
+// The sample buffer: the program-wide growable array of complex values with a logical count.
+// The sampling run and the processing dialog fill it; the preview plotter draws it. Its storage
+// grows to the largest count asked for and never shrinks.
+#pragma once
+
+#include "core/extended.h"
+
+#include <vector>
+
+struct sampleBuffer {
+    std::vector<complexValue> values; // storage; at least `count` entries
+    int count = 0;
+    bool isComplex = false;
+
+    void setCount(int n)
+    {
+        count = n > 0 ? n : 0;
+        if (values.size() < static_cast<std::size_t>(count))
+            values.resize(static_cast<std::size_t>(count));
+    }
+};
+
+sampleBuffer& theSampleBuffer();
