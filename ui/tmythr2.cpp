@@ -1,0 +1,320 @@
+#include "ui/tmythr2.h"
+
+#include "core/numformat.h"
+#include "dsp/samplebuffer.h"
+#include "ui/plotbitmap.h"
+#include "ui/uBmpLnk.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+
+namespace {
+
+const QRgb kGridGreen = qRgb(0, 160, 0);
+const QRgb kGridBright = qRgb(0, 255, 80);
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kLightYellow = qRgb(255, 255, 127);
+const QRgb kBlue = qRgb(0, 0, 255);
+const QRgb kRed = qRgb(255, 0, 0);
+
+constexpr int kGridStep = 16;
+constexpr int kZeroLine = kPlotHeight / 2;                 // 144
+constexpr extended kYScaleSpan = kPlotHeight / 2.0L - 2;  // 142.5 pixels for the peak
+constexpr extended kPixelsPerRadian = 40;
+constexpr int kRepaintEvery = 256;
+constexpr extended kPeakFloor = 1e-10L;
+
+// Rounds to the nearest pixel, halves to even. Values that are not finite give no pixel, and
+// huge ones are pulled in far enough that the painter still clips them correctly.
+bool toPixel(extended value, int& pixel)
+{
+    if (!std::isfinite(value))
+        return false;
+    value = std::clamp(value, -1e6L, 1e6L);
+    pixel = static_cast<int>(std::nearbyint(value));
+    return true;
+}
+
+char localeDecimalSeparator()
+{
+    const QString point = QLocale().decimalPoint();
+    return point == QStringLiteral(",") ? ',' : '.';
+}
+
+} // namespace
+
+void drawEmptyPreviewGrid(QImage& bitmap)
+{
+    const int w = bitmap.width();
+    const int h = bitmap.height();
+    bitmap.fill(Qt::black);
+    QPainter painter(&bitmap);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    for (int k = 0; k <= h / kGridStep; ++k) {
+        painter.setPen(QColor(k == h / (2 * kGridStep) ? kGridBright : kGridGreen));
+        painter.drawLine(0, k * kGridStep, w, k * kGridStep);
+    }
+    for (int k = 0; k <= w / kGridStep; ++k) {
+        painter.setPen(QColor(k == 0 ? kGridBright : kGridGreen));
+        painter.drawLine(k * kGridStep, 0, k * kGridStep, h);
+    }
+}
+
+// ---- the worker ------------------------------------------------------------------------------
+
+// The synchronous hand-over to the GUI thread. The worker posts a step and waits until the GUI
+// thread has run it or the plotter cancels the hand-over (on exit); a cancelled step is never
+// run, so the GUI thread can always wait for the worker without a deadlock.
+struct tmythr2::handOverState {
+    std::mutex mutex;
+    std::condition_variable wake;
+    bool cancelled = false;
+    std::uint64_t posted = 0;
+    std::uint64_t completed = 0;
+};
+
+tmythr2::tmythr2(previewPlotter& plotter)
+    : plotter_(plotter), state_(std::make_shared<handOverState>())
+{
+}
+
+tmythr2::~tmythr2()
+{
+    cancelHandOver();
+    wait();
+}
+
+void tmythr2::cancelHandOver()
+{
+    std::lock_guard lock(state_->mutex);
+    state_->cancelled = true;
+    state_->wake.notify_all();
+}
+
+template <typename F> bool tmythr2::handOver(F&& step)
+{
+    const std::shared_ptr<handOverState> state = state_;
+    std::uint64_t ticket = 0;
+    {
+        std::lock_guard lock(state->mutex);
+        if (state->cancelled)
+            return false;
+        ticket = ++state->posted;
+    }
+    QMetaObject::invokeMethod(
+        &plotter_,
+        [state, ticket, &step] {
+            {
+                std::lock_guard lock(state->mutex);
+                if (state->cancelled)
+                    return; // the worker has gone; `step` may no longer exist
+            }
+            step();
+            std::lock_guard lock(state->mutex);
+            state->completed = ticket;
+            state->wake.notify_all();
+        },
+        Qt::QueuedConnection);
+    std::unique_lock lock(state->mutex);
+    state->wake.wait(lock, [&] { return state->cancelled || state->completed == ticket; });
+    return state->completed == ticket;
+}
+
+bool tmythr2::flush(std::vector<previewStep>& steps)
+{
+    const bool ok = handOver([&] { plotter_.paintSteps(steps, peak_); });
+    steps.clear();
+    return ok;
+}
+
+void tmythr2::run()
+{
+    std::vector<previewStep> steps;
+    char decimalSeparator = '.';
+    for (;;) {
+        steps.clear();
+        if (!handOver([&] {
+                plotter_.beginPass(samples_, mode_);
+                decimalSeparator = localeDecimalSeparator();
+            }))
+            return;
+
+        const int n = static_cast<int>(samples_.size());
+        extended peak = kPeakFloor;
+        for (const complexValue& z : samples_) {
+            const extended modulus = std::sqrt(z.re * z.re + z.im * z.im);
+            if (modulus > peak) // a NaN never wins; an infinity does and flattens the curve
+                peak = modulus;
+        }
+        peak_ = peak;
+        steps.push_back({kWhite, 1, 1, 1, 1, false,
+                         QString::fromStdString(formatGeneral(peak, 15, decimalSeparator))});
+
+        bool restarted = false;
+        bool stopped = false;
+        if (n >= 2) {
+            const extended yscale = kYScaleSpan / peak;
+            const extended xstep = static_cast<extended>(kPlotWidth) / (n - 1);
+            auto x = [&](int i) { return static_cast<int>(std::nearbyint(i * xstep)); };
+            auto scaled = [&](extended v, int& y) { return toPixel(kZeroLine - yscale * v, y); };
+            auto phase = [&](const complexValue& z, int& y) {
+                return toPixel(kZeroLine - kPixelsPerRadian * std::atan2(z.im, z.re), y);
+            };
+            auto line = [&](QRgb colour, int i, bool okFrom, int yFrom, bool okTo, int yTo,
+                            bool repaint) {
+                if (okFrom && okTo)
+                    steps.push_back({colour, x(i - 1), yFrom, x(i), yTo, repaint, {}});
+            };
+
+            for (int i = 1; i < n; ++i) {
+                plotter_.progress_ = static_cast<int>(static_cast<std::int64_t>(i) * 100 / (n - 1));
+                if (plotter_.restart_) {
+                    restarted = true;
+                    break;
+                }
+                if (plotter_.stop_) {
+                    stopped = true;
+                    break;
+                }
+                const bool repaint = i % kRepaintEvery == 0 || i == n - 1;
+                const complexValue& a = samples_[i - 1];
+                const complexValue& b = samples_[i];
+                int ya = 0, yb = 0;
+                if (mode_ == 2) {
+                    const bool okA = scaled(std::sqrt(a.re * a.re + a.im * a.im), ya);
+                    const bool okB = scaled(std::sqrt(b.re * b.re + b.im * b.im), yb);
+                    line(kBlue, i, okA, ya, okB, yb, false);
+                    const bool pA = phase(a, ya);
+                    const bool pB = phase(b, yb);
+                    line(kRed, i, pA, ya, pB, yb, repaint);
+                } else {
+                    if (mode_ == 1) {
+                        const bool okA = scaled(a.im, ya);
+                        const bool okB = scaled(b.im, yb);
+                        line(kLightYellow, i, okA, ya, okB, yb, repaint);
+                    }
+                    const bool okA = scaled(a.re, ya);
+                    const bool okB = scaled(b.re, yb);
+                    line(kWhite, i, okA, ya, okB, yb, repaint);
+                }
+                if (repaint && i < n - 1 && !flush(steps))
+                    return;
+            }
+            if (!restarted && !stopped && mode_ == 2)
+                steps.push_back({kRed, 36, 16, 36, 16, false, QStringLiteral("+2pi")});
+        }
+
+        if (restarted) {
+            if (!flush(steps))
+                return;
+            continue;
+        }
+        bool again = false;
+        if (!handOver([&] {
+                plotter_.paintSteps(steps, peak_);
+                again = plotter_.endPass();
+            }))
+            return;
+        if (!again)
+            return;
+    }
+}
+
+// ---- the plotter (GUI thread) ----------------------------------------------------------------
+
+previewPlotter& previewPlotter::instance()
+{
+    static previewPlotter plotter;
+    return plotter;
+}
+
+previewPlotter::~previewPlotter()
+{
+    shutdown();
+}
+
+void previewPlotter::start(tBmpLnk* display)
+{
+    display_ = display;
+    stop_ = false;
+    if (busy_) {
+        restart_ = true;
+        return;
+    }
+    busy_ = true;
+    restart_ = false;
+    if (worker_)
+        worker_->wait(); // its pass has ended; it is only returning
+    worker_ = std::make_unique<tmythr2>(*this);
+    worker_->start(QThread::LowPriority);
+}
+
+void previewPlotter::shutdown()
+{
+    stop_ = true;
+    if (worker_) {
+        worker_->cancelHandOver();
+        worker_->wait();
+        worker_.reset();
+    }
+    busy_ = false;
+    restart_ = false;
+    stop_ = false;
+}
+
+void previewPlotter::beginPass(std::vector<complexValue>& samples, int& mode)
+{
+    restart_ = false;
+    const sampleBuffer& buffer = theSampleBuffer();
+    const int count = std::clamp(buffer.count, 0, static_cast<int>(buffer.values.size()));
+    samples.assign(buffer.values.begin(), buffer.values.begin() + count);
+    mode = mode_;
+    if (!stop_)
+        drawEmptyPreviewGrid(plotBitmap());
+}
+
+void previewPlotter::paintSteps(const std::vector<previewStep>& steps, extended peak)
+{
+    peak_ = peak;
+    if (stop_ || steps.empty())
+        return;
+    QPainter painter(&plotBitmap());
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    bool repaint = false;
+    for (const previewStep& step : steps) {
+        painter.setPen(QColor(step.colour));
+        if (step.text.isEmpty()) {
+            painter.drawLine(step.x1, step.y1, step.x2, step.y2);
+            repaint = repaint || step.repaint;
+        } else {
+            QFont font = display_ ? display_->font() : QApplication::font();
+            font.setStyleStrategy(QFont::NoAntialias);
+            painter.setFont(font);
+            painter.drawText(QRect(step.x1, step.y1, kPlotWidth, kPlotHeight),
+                             Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, step.text);
+        }
+    }
+    painter.end();
+    if (repaint && display_)
+        display_->update();
+}
+
+bool previewPlotter::endPass()
+{
+    // The end of a pass is decided here, on the GUI thread, so that a start() can never slip in
+    // between clearing `busy` and testing `restart` and leave two workers drawing.
+    if (display_ && !stop_)
+        display_->update(); // also shows a pass without any curve (a single sample)
+    stop_ = false;
+    if (restart_)
+        return true;
+    busy_ = false;
+    return false;
+}
