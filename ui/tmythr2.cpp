@@ -2,6 +2,7 @@
 
 #include "core/numformat.h"
 #include "dsp/samplebuffer.h"
+#include "ui/guihandover.h"
 #include "ui/plotbitmap.h"
 #include "ui/uBmpLnk.h"
 
@@ -11,9 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <condition_variable>
 #include <cstdint>
-#include <mutex>
 
 namespace {
 
@@ -69,62 +68,14 @@ void drawEmptyPreviewGrid(QImage& bitmap)
 
 // ---- the worker ------------------------------------------------------------------------------
 
-// The synchronous hand-over to the GUI thread. The worker posts a step and waits until the GUI
-// thread has run it or the plotter cancels the hand-over (on exit); a cancelled step is never
-// run, so the GUI thread can always wait for the worker without a deadlock.
-struct tmythr2::handOverState {
-    std::mutex mutex;
-    std::condition_variable wake;
-    bool cancelled = false;
-    std::uint64_t posted = 0;
-    std::uint64_t completed = 0;
-};
-
-tmythr2::tmythr2(previewPlotter& plotter)
-    : plotter_(plotter), state_(std::make_shared<handOverState>())
+void tmythr2::start()
 {
+    thread_.start([this] { run(); }, workerThread::priority::belowNormal);
 }
 
-tmythr2::~tmythr2()
+bool tmythr2::handOver(const std::function<void()>& step)
 {
-    cancelHandOver();
-    wait();
-}
-
-void tmythr2::cancelHandOver()
-{
-    std::lock_guard lock(state_->mutex);
-    state_->cancelled = true;
-    state_->wake.notify_all();
-}
-
-template <typename F> bool tmythr2::handOver(F&& step)
-{
-    const std::shared_ptr<handOverState> state = state_;
-    std::uint64_t ticket = 0;
-    {
-        std::lock_guard lock(state->mutex);
-        if (state->cancelled)
-            return false;
-        ticket = ++state->posted;
-    }
-    QMetaObject::invokeMethod(
-        &plotter_,
-        [state, ticket, &step] {
-            {
-                std::lock_guard lock(state->mutex);
-                if (state->cancelled)
-                    return; // the worker has gone; `step` may no longer exist
-            }
-            step();
-            std::lock_guard lock(state->mutex);
-            state->completed = ticket;
-            state->wake.notify_all();
-        },
-        Qt::QueuedConnection);
-    std::unique_lock lock(state->mutex);
-    state->wake.wait(lock, [&] { return state->cancelled || state->completed == ticket; });
-    return state->completed == ticket;
+    return guiHandOver::instance().run(step, plotter_.cancelHandOver_);
 }
 
 bool tmythr2::flush(std::vector<previewStep>& steps)
@@ -235,6 +186,11 @@ previewPlotter& previewPlotter::instance()
     return plotter;
 }
 
+previewPlotter::previewPlotter()
+{
+    guiHandOver::instance(); // made on the GUI thread, before any worker asks for it
+}
+
 previewPlotter::~previewPlotter()
 {
     shutdown();
@@ -251,22 +207,23 @@ void previewPlotter::start(tBmpLnk* display)
     busy_ = true;
     restart_ = false;
     if (worker_)
-        worker_->wait(); // its pass has ended; it is only returning
+        worker_->thread().join(); // its pass has ended; it is only returning
+    cancelHandOver_ = false;
     worker_ = std::make_unique<tmythr2>(*this);
-    worker_->start(QThread::LowPriority);
+    worker_->start();
 }
 
 void previewPlotter::shutdown()
 {
     stop_ = true;
     if (worker_) {
-        worker_->cancelHandOver();
-        worker_->wait();
+        guiHandOver::instance().stopAndWait(worker_->thread(), cancelHandOver_);
         worker_.reset();
     }
     busy_ = false;
     restart_ = false;
     stop_ = false;
+    cancelHandOver_ = false;
 }
 
 void previewPlotter::beginPass(std::vector<complexValue>& samples, int& mode)

@@ -1,7 +1,7 @@
 // The preview plotter: draws the sample buffer into the plot bitmap for the generation and
 // processing dialogs. There is one plotter per program; each idle-to-drawing transition creates a
 // new `tmythr2` worker thread (one level below normal priority), which computes the drawing steps
-// and hands them in batches to the GUI thread, where they are painted. The worker copies the
+// and hands them in batches to the GUI thread (guiHandOver), where they are painted. The worker copies the
 // buffer at the start of every pass (on the GUI thread), so callers may rewrite the buffer as soon
 // as they have called start() again. All public functions are for the GUI thread only.
 #pragma once
@@ -12,9 +12,11 @@
 #include <QPointer>
 #include <QRgb>
 #include <QString>
-#include <QThread>
+
+#include "ui/workerthread.h"
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -37,27 +39,20 @@ struct previewStep {
 class previewPlotter;
 
 // The worker of one busy period of the plotter. It computes a pass (peak, scaling, segments)
-// from its own snapshot and never paints; see previewPlotter for the protocol.
-class tmythr2 : public QThread {
-    Q_OBJECT
+// from its own snapshot on its own thread and never paints; see previewPlotter for the protocol.
+class tmythr2 {
 public:
-    explicit tmythr2(previewPlotter& plotter);
-    ~tmythr2() override;
-
-    // Called by the plotter on the GUI thread when it shuts down: wakes the worker if it waits
-    // for a hand-over, and makes every later hand-over fail, so the worker ends at once.
-    void cancelHandOver();
-
-protected:
-    void run() override;
+    explicit tmythr2(previewPlotter& plotter) : plotter_(plotter) {}
+    void start();
+    workerThread& thread() { return thread_; }
 
 private:
-    struct handOverState;
-    template <typename F> bool handOver(F&& step);
+    void run();
+    bool handOver(const std::function<void()>& step);
     bool flush(std::vector<previewStep>& steps);
 
     previewPlotter& plotter_;
-    std::shared_ptr<handOverState> state_;
+    workerThread thread_;
     // The pass's inputs, copied on the GUI thread at the start of every pass.
     std::vector<complexValue> samples_;
     int mode_ = 0;
@@ -97,7 +92,7 @@ public:
 
 private:
     friend class tmythr2;
-    previewPlotter() = default;
+    previewPlotter();
 
     // Hand-over targets, run on the GUI thread while the worker waits.
     void beginPass(std::vector<complexValue>& samples, int& mode);
@@ -107,6 +102,7 @@ private:
     std::atomic<bool> busy_{false};
     std::atomic<bool> restart_{false};
     std::atomic<bool> stop_{false};
+    std::atomic<bool> cancelHandOver_{false}; // set only to end a worker on shutdown
     std::atomic<int> progress_{0};
     int mode_ = 0;
     extended peak_ = 1e-10L;
