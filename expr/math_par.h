@@ -20,7 +20,7 @@ struct parsedExpression {
 
 // Deepest tree the parser builds: levels of nodes from the root to the deepest leaf. Evaluation
 // and destruction recurse this deep, which must fit the sampling worker's 163840-byte stack.
-inline constexpr int kMaxTreeHeight = 1000;
+inline constexpr int kMaxTreeHeight = 256;
 // Deepest nesting of parentheses, calls, signs and exponents the scanner follows.
 inline constexpr int kMaxScanDepth = 4 * kMaxTreeHeight;
 // The message for anything deeper.
