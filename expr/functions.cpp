@@ -54,8 +54,12 @@ complexValue complexAbs(complexValue z) { return {std::sqrt(z.re * z.re + z.im *
 
 complexValue complexExp(complexValue z)
 {
-    const extended magnitude = std::exp(z.re);
-    return {magnitude * std::cos(z.im), magnitude * std::sin(z.im)};
+    // e^0 is exactly 1, and sincosl gives the same two values as sinl and cosl in one pass.
+    const extended magnitude = z.re == 0 ? 1 : std::exp(z.re);
+    extended s;
+    extended c;
+    ::sincosl(z.im, &s, &c);
+    return {magnitude * c, magnitude * s};
 }
 
 // sin z = (e^(iz) - e^(-iz)) / 2i and cos z = (e^(iz) + e^(-iz)) / 2, with iz = -b + ai.

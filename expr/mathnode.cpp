@@ -53,6 +53,47 @@ extended currentX()
 
 mathNode::~mathNode() = default;
 
+inline complexValue mathNode::valueOf(const mathNode& node)
+{
+    switch (node.leaf_) {
+    case leafKind::constant:
+        return static_cast<const mathNode_const&>(node).value();
+    case leafKind::x:
+        return {currentX(), 0};
+    case leafKind::other:
+        break;
+    }
+    return node.evaluate();
+}
+
+// Evaluation recurses through this helper, so it is inlined even in unoptimised builds: one
+// frame per tree level keeps the deepest trees within the sampling worker's stack.
+template <typename Combine>
+[[gnu::always_inline]] inline complexValue mathNode::withOperands(const mathNode& first,
+                                                                  const mathNode& second,
+                                                                  Combine combine)
+{
+#if defined(__OPTIMIZE__)
+    // Each value stays in the memory its node wrote it to until both are known, so the 80-bit
+    // parts are stored and loaded once on their way up.
+    if (first.leaf_ != leafKind::other) {
+        const complexValue b = valueOf(second);
+        return combine(valueOf(first), b);
+    }
+    const complexValue a = first.evaluate();
+    if (second.leaf_ != leafKind::other)
+        return combine(a, valueOf(second));
+    const complexValue b = second.evaluate();
+    return combine(a, b);
+#else
+    // Unoptimised code would give every local above its own stack slot; the plain form gives
+    // the same values with a frame a quarter of the size.
+    const complexValue a = first.evaluate();
+    const complexValue b = second.evaluate();
+    return combine(a, b);
+#endif
+}
+
 complexValue mathNode::evaluate() const { return {0, 0}; }
 
 complexValue mathNode_const::evaluate() const { return value_; }
@@ -72,58 +113,77 @@ mathNode_op::mathNode_op(mathNodePtr left, mathNodePtr right)
 
 complexValue mathNode_plus::evaluate() const
 {
-    const complexValue a = left_->evaluate();
-    const complexValue b = right_->evaluate();
-    return {a.re + b.re, a.im + b.im};
+    return withOperands(*left_, *right_, [](const complexValue& a, const complexValue& b) {
+        return complexValue{a.re + b.re, a.im + b.im};
+    });
 }
 
 complexValue mathNode_minus::evaluate() const
 {
-    const complexValue a = left_->evaluate();
-    const complexValue b = right_->evaluate();
-    return {a.re - b.re, a.im - b.im};
+    return withOperands(*left_, *right_, [](const complexValue& a, const complexValue& b) {
+        return complexValue{a.re - b.re, a.im - b.im};
+    });
 }
 
 complexValue mathNode_multiply::evaluate() const
 {
-    const complexValue a = left_->evaluate();
-    const complexValue b = right_->evaluate();
-    return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re};
+    return withOperands(*left_, *right_, [](const complexValue& a, const complexValue& b) {
+        return complexValue{a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re};
+    });
 }
 
 complexValue mathNode_divide::evaluate() const
 {
-    if (complexFlag()) {
-        const complexValue a = left_->evaluate();
-        const complexValue b = right_->evaluate();
+    return complexFlag() ? complexQuotient() : realQuotient();
+}
+
+complexValue mathNode_divide::complexQuotient() const
+{
+    return withOperands(*left_, *right_, [](const complexValue& a, const complexValue& b) {
         extended d = b.re * b.re + b.im * b.im;
         if (d == 0)
             d = kTinyDivisor;
-        return {(a.re * b.re + a.im * b.im) / d, (a.im * b.re - a.re * b.im) / d};
-    }
-    extended q = right_->evaluate().re;
-    if (q == 0)
-        q = kTinyDivisor;
-    return {left_->evaluate().re / q, 0};
+        return complexValue{(a.re * b.re + a.im * b.im) / d, (a.im * b.re - a.re * b.im) / d};
+    });
 }
+
+complexValue mathNode_divide::realQuotient() const
+{
+    // The divisor is evaluated first, and only real parts count.
+    return withOperands(*right_, *left_, [](const complexValue& b, const complexValue& a) {
+        const extended q = b.re == 0 ? kTinyDivisor : b.re;
+        return complexValue{a.re / q, 0};
+    });
+}
+
+namespace {
+
+// a^b for real a and b: b = 0 gives 1 (also for a = 0), a = 0 gives 0, and a negative base
+// gives the signed power of its magnitude, negative for an odd integer exponent.
+extended realPower(extended a, extended b)
+{
+    if (b == 0)
+        return 1;
+    if (a == 0)
+        return 0;
+    if (a < 0) {
+        const extended magnitude = std::exp(b * std::log(-a));
+        const bool integer = std::fabs(b - std::trunc(b)) < kIntegerTolerance;
+        const bool odd = integer && std::fmod(std::trunc(b), 2.0L) != 0;
+        return odd ? -magnitude : magnitude;
+    }
+    return std::exp(b * std::log(a));
+}
+
+} // namespace
 
 complexValue mathNode_exponentiate::evaluate() const
 {
     if (complexFlag())
         return {0, 0};
-    const extended a = left_->evaluate().re;
-    const extended b = right_->evaluate().re;
-    if (b == 0)
-        return {1, 0};
-    if (a == 0)
-        return {0, 0};
-    if (a < 0) {
-        const extended magnitude = std::exp(b * std::log(-a));
-        const bool integer = std::fabs(b - std::trunc(b)) < kIntegerTolerance;
-        const bool odd = integer && std::fmod(std::trunc(b), 2.0L) != 0;
-        return {odd ? -magnitude : magnitude, 0};
-    }
-    return {std::exp(b * std::log(a)), 0};
+    return withOperands(*left_, *right_, [](const complexValue& a, const complexValue& b) {
+        return complexValue{realPower(a.re, b.re), 0};
+    });
 }
 
 mathNode_f1::mathNode_f1(mathNodePtr argument, bool complexFlag)
@@ -142,7 +202,7 @@ mathNode_unminus::mathNode_unminus(mathNodePtr argument) : mathNode_f1(std::move
 
 complexValue mathNode_unminus::evaluate() const
 {
-    const complexValue v = argument_->evaluate();
+    const complexValue v = valueOf(*argument_);
     return {-v.re, -v.im};
 }
 
@@ -151,14 +211,14 @@ mathNode_genf1::mathNode_genf1(mathNodePtr argument, const realFunctionRow& row)
 {
 }
 
-complexValue mathNode_genf1::evaluate() const { return {function_(argument_->evaluate().re), 0}; }
+complexValue mathNode_genf1::evaluate() const { return {function_(valueOf(*argument_).re), 0}; }
 
 mathNode_genf1c::mathNode_genf1c(mathNodePtr argument, const complexFunctionRow& row)
     : mathNode_f1(std::move(argument), row.complexFlag), function_(row.function)
 {
 }
 
-complexValue mathNode_genf1c::evaluate() const { return function_(argument_->evaluate()); }
+complexValue mathNode_genf1c::evaluate() const { return function_(valueOf(*argument_)); }
 
 namespace {
 
@@ -173,7 +233,7 @@ mathnode_variab::mathnode_variab(mathNodePtr argument, tdspvarPtr variable)
 
 complexValue mathnode_variab::evaluate() const
 {
-    const extended p = argument_->evaluate().re;
+    const extended p = valueOf(*argument_).re;
     if (!variable_)
         return {0, 0};
     return {variable_->interpolatedRealPart(kInterpolationOrder, p),

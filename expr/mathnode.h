@@ -31,8 +31,20 @@ public:
     // destruction recurse this deep.
     int height() const { return height_; }
 
+protected:
+    // Leaves whose value a parent reads without a virtual call; the result is the same.
+    enum class leafKind : unsigned char { other, constant, x };
+    mathNode(leafKind leaf, bool complexFlag) : complex_(complexFlag), leaf_(leaf) {}
+    // The value of an operand or argument.
+    static complexValue valueOf(const mathNode& node);
+    // `combine`(value of first, value of second), evaluating first before second. A leaf (a
+    // constant or x, which have no side effects) is read without a call and after the other.
+    template <typename Combine>
+    static complexValue withOperands(const mathNode& first, const mathNode& second, Combine combine);
+
 private:
     bool complex_ = false;
+    leafKind leaf_ = leafKind::other;
     int height_ = 1;
 };
 
@@ -41,9 +53,12 @@ using mathNodePtr = std::unique_ptr<mathNode>;
 class mathNode_const : public mathNode {
 public:
     // A real constant r + 0i.
-    explicit mathNode_const(extended r) : value_{r, 0} {}
+    explicit mathNode_const(extended r) : mathNode(leafKind::constant, false), value_{r, 0} {}
     // Complex exactly when the imaginary part is not 0 (the constant I).
-    mathNode_const(extended re, extended im) : mathNode(im != 0), value_{re, im} {}
+    mathNode_const(extended re, extended im)
+        : mathNode(leafKind::constant, im != 0), value_{re, im}
+    {
+    }
     complexValue evaluate() const override;
     complexValue value() const { return value_; }
 
@@ -53,6 +68,7 @@ private:
 
 class mathNode_x : public mathNode {
 public:
+    mathNode_x() : mathNode(leafKind::x, false) {}
     complexValue evaluate() const override;
 };
 
@@ -102,6 +118,10 @@ class mathNode_divide : public mathNode_op {
 public:
     using mathNode_op::mathNode_op;
     complexValue evaluate() const override;
+
+private:
+    complexValue complexQuotient() const;
+    complexValue realQuotient() const;
 };
 
 // Real powers only: a complex node yields 0 without evaluating its operands.
