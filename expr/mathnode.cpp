@@ -20,10 +20,13 @@ constexpr extended kTinyDivisor = 1e-1000L;
 // A negative base counts as raised to an integer when the exponent is this close to one.
 constexpr extended kIntegerTolerance = 1e-20L;
 
+// A missing operand or argument is replaced by a zero constant, a leaf.
 mathNodePtr orZero(mathNodePtr node)
 {
     return node ? std::move(node) : std::make_unique<mathNode_const>(0);
 }
+
+int heightOf(const mathNodePtr& node) { return node ? node->height() : 1; }
 
 } // namespace
 
@@ -87,7 +90,7 @@ template <typename Combine>
     return combine(a, b);
 #else
     // Unoptimised code would give every local above its own stack slot; the plain form gives
-    // the same values with a frame a quarter of the size.
+    // the same values with a much smaller frame.
     const complexValue a = first.evaluate();
     const complexValue b = second.evaluate();
     return combine(a, b);
@@ -106,7 +109,7 @@ complexValue mathNode_nnoise::evaluate() const { return {bellNoise(), 0}; }
 
 mathNode_op::mathNode_op(mathNodePtr left, mathNodePtr right)
     : mathNode((left && left->complexFlag()) || (right && right->complexFlag()),
-               1 + std::max(left ? left->height() : 0, right ? right->height() : 0)),
+               1 + std::max(heightOf(left), heightOf(right))),
       left_(orZero(std::move(left))), right_(orZero(std::move(right)))
 {
 }
@@ -187,13 +190,13 @@ complexValue mathNode_exponentiate::evaluate() const
 }
 
 mathNode_f1::mathNode_f1(mathNodePtr argument, bool complexFlag)
-    : mathNode(complexFlag, 1 + (argument ? argument->height() : 0)),
+    : mathNode(complexFlag, 1 + heightOf(argument)),
       argument_(orZero(std::move(argument)))
 {
 }
 
 mathNode_f1::mathNode_f1(mathNodePtr argument)
-    : mathNode(argument && argument->complexFlag(), 1 + (argument ? argument->height() : 0)),
+    : mathNode(argument && argument->complexFlag(), 1 + heightOf(argument)),
       argument_(orZero(std::move(argument)))
 {
 }

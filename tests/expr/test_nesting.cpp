@@ -74,12 +74,12 @@ __attribute__((noinline)) void* runJob(void* argument)
 }
 
 // Runs `work` on a thread made the way the sampling worker is made: a 163840-byte stack.
-stackReport onWorkerStack(std::function<void()> work)
+stackReport onWorkerStack(std::function<void()> work, std::size_t stackSize = kWorkerStack)
 {
     workerJob job{std::move(work), {}};
     pthread_attr_t attr;
     pthread_attr_init(&attr);
-    EXPECT_EQ(pthread_attr_setstacksize(&attr, kWorkerStack), 0);
+    EXPECT_EQ(pthread_attr_setstacksize(&attr, stackSize), 0);
     pthread_t thread;
     const int created = pthread_create(&thread, &attr, runJob, &job);
     pthread_attr_destroy(&attr);
@@ -188,6 +188,27 @@ TEST(Nesting, HundredThousandLevels)
         EXPECT_LE(parsed.root->height(), kMaxTreeHeight);
         EXPECT_LT(seconds, 5.0) << text.substr(0, 12);
         evaluateAndDestroyOnWorker(std::move(parsed));
+    }
+}
+
+// Parsing runs on the GUI thread, whose stack is far larger (8 MiB by default); the deepest
+// scan must use a small part of it.
+TEST(Nesting, ParserStack)
+{
+    const int depth = kMaxScanDepth;
+    const std::string texts[] = {
+        repeat("sin(", depth) + "x" + repeat(")", depth),
+        repeat("(", depth) + "x" + repeat(")", depth),
+        repeat("-", depth) + "x",
+        "1" + repeat("E1", depth),
+    };
+    for (const std::string& text : texts) {
+        const stackReport report = onWorkerStack(
+            [&text] { EXPECT_EQ(parseExpression(text, emptyWorkspace()).message, kTooComplexMessage); },
+            std::size_t{4} << 20);
+        std::printf("[ stack    ] parsing %-8s %d deep: %zu bytes\n", text.substr(0, 4).c_str(),
+                    depth, report.used);
+        EXPECT_LT(report.used, std::size_t{2} << 20);
     }
 }
 
