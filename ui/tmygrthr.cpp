@@ -102,9 +102,12 @@ void tplotrequest::perform(const std::vector<plotStep>& steps, std::int64_t segm
     segmentsDrawn_ += segments;
     QPainter painter(bitmap_);
     painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setBackground(Qt::black);
-    if (view_)
-        painter.setFont(view_->font());
+    // Labels are drawn in their exact colours, as on a palette bitmap.
+    QFont font = view_ ? view_->font() : painter.font();
+    font.setStyleStrategy(QFont::NoAntialias);
+    painter.setFont(font);
     const int ascent = painter.fontMetrics().ascent();
     QPen pen(QColor(steps.empty() ? 0 : steps.front().colour));
     pen.setWidth(0);
