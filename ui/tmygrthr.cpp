@@ -61,6 +61,7 @@ tplotrequest::~tplotrequest()
     // The worker may be waiting for this thread to take a hand-over; serve those until it ends.
     while (!worker_->wait(QDeadlineTimer(10)))
         QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    handOvers_.load(std::memory_order_acquire);
 }
 
 void tplotrequest::request(tdspvarPtr first, tdspvarPtr second, int mode)
@@ -75,13 +76,33 @@ void tplotrequest::request(tdspvarPtr first, tdspvarPtr second, int mode)
         abort_ = false;
         return;
     }
-    if (worker_)
+    if (worker_) {
         worker_->wait(); // it has taken its last hand-over and is only returning
+        handOvers_.load(std::memory_order_acquire);
+    }
     busy_ = true;
     restart_ = false;
     abort_ = false;
     worker_ = std::make_unique<tmygrthr>(*this);
     worker_->start(QThread::LowPriority);
+}
+
+void tplotrequest::takeHandOver()
+{
+    handOvers_.load(std::memory_order_acquire);
+    tmygrthr& worker = *worker_;
+    switch (worker.kind_) {
+    case tmygrthr::handOverKind::beginPass:
+        beginPass(worker.input_);
+        break;
+    case tmygrthr::handOverKind::steps:
+        perform(worker.batch_, worker.batchSegments_);
+        break;
+    case tmygrthr::handOverKind::endPass:
+        worker.anotherPass_ = endPass();
+        break;
+    }
+    handOvers_.fetch_add(1, std::memory_order_release);
 }
 
 void tplotrequest::beginPass(plotPassInput& input)
@@ -155,32 +176,38 @@ void tmygrthr::run()
 {
     for (;;) {
         if (!request_.abort_) {
-            QMetaObject::invokeMethod(
-                &request_, [this] { request_.beginPass(input_); }, Qt::BlockingQueuedConnection);
+            handOver(handOverKind::beginPass);
             drawPass();
         }
-        bool again = false;
-        QMetaObject::invokeMethod(
-            &request_, [this, &again] { again = request_.endPass(); }, Qt::BlockingQueuedConnection);
-        if (!again)
-            return;
+        handOver(handOverKind::endPass);
+        if (!anotherPass_)
+            break;
     }
+    // Whoever waits for this thread to end acquires this, and with it everything it did.
+    request_.handOvers_.fetch_add(1, std::memory_order_release);
+}
+
+void tmygrthr::handOver(handOverKind kind)
+{
+    kind_ = kind;
+    request_.handOvers_.fetch_add(1, std::memory_order_release);
+    QMetaObject::invokeMethod(&request_, "takeHandOver", Qt::BlockingQueuedConnection);
+    request_.handOvers_.load(std::memory_order_acquire);
 }
 
 bool tmygrthr::checkPoint()
 {
     if (!request_.restart_ && !request_.abort_)
         return false;
-    handOver();
+    flush();
     return true;
 }
 
-void tmygrthr::handOver()
+void tmygrthr::flush()
 {
     if (batch_.empty())
         return;
-    QMetaObject::invokeMethod(
-        &request_, [this] { request_.perform(batch_, batchSegments_); }, Qt::BlockingQueuedConnection);
+    handOver(handOverKind::steps);
     batch_.clear();
     batchSegments_ = 0;
 }
@@ -257,9 +284,9 @@ void tmygrthr::drawPass()
         drawSegment(first, 1, w);
         ++batchSegments_;
         if (batch_.back().repaint)
-            handOver();
+            flush();
     }
-    handOver();
+    flush();
 }
 
 bool tmygrthr::drawGrid()

@@ -69,7 +69,9 @@ public:
 
 private:
     friend class tmygrthr;
-    // Run on the GUI thread at the worker's request.
+    // The worker's synchronous call into the GUI thread: it runs the hand-over that the worker
+    // has put in its fields (begin a pass, draw a batch, end a pass).
+    Q_INVOKABLE void takeHandOver();
     void beginPass(plotPassInput& input);
     void perform(const std::vector<plotStep>& steps, std::int64_t segments);
     bool endPass();
@@ -83,6 +85,9 @@ private:
     std::atomic<bool> restart_{false};
     std::atomic<bool> abort_{false};
     std::unique_ptr<tmygrthr> worker_;
+    // Counts hand-overs in both directions; its release/acquire pairs order the worker's fields
+    // between the two threads.
+    std::atomic<int> handOvers_{0};
     int passCount_ = 0;
     std::int64_t segmentsDrawn_ = 0;
 };
@@ -96,11 +101,16 @@ protected:
     void run() override;
 
 private:
+    friend class tplotrequest;
+    enum class handOverKind { beginPass, steps, endPass };
+    // Has the GUI thread perform `kind` and waits until it has.
+    void handOver(handOverKind kind);
     // The drawing of one pass; returns early when a check point ends it.
     void drawPass();
     // Restart or abort pending: hands over what was collected and returns true.
     bool checkPoint();
-    void handOver();
+    // Hands over the collected steps, if any.
+    void flush();
     void line(QRgb colour, int x1, int y1, int x2, int y2, bool repaint = false);
     void text(QRgb colour, int x, int y, std::string value);
     bool drawGrid();
@@ -113,4 +123,6 @@ private:
     std::uint8_t penstyle_ = 0;
     std::vector<plotStep> batch_;
     std::int64_t batchSegments_ = 0;
+    handOverKind kind_ = handOverKind::steps;
+    bool anotherPass_ = false; // the answer of the end-of-pass hand-over
 };
