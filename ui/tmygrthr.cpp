@@ -130,16 +130,25 @@ void tplotrequest::perform(const std::vector<plotStep>& steps, std::int64_t segm
     font.setStyleStrategy(QFont::NoAntialias);
     painter.setFont(font);
     const int ascent = painter.fontMetrics().ascent();
-    QPen pen(QColor(steps.empty() ? 0 : steps.front().colour));
-    pen.setWidth(0);
-    painter.setPen(pen);
+    // A plot uses a handful of pens; each is made once per batch and then only selected.
+    std::vector<std::pair<std::uint32_t, QPen>> pens;
+    const auto penFor = [&pens](const plotStep& step) -> const QPen& {
+        const std::uint32_t key = (step.colour & 0xffffffu) | (std::uint32_t{step.penstyle} << 24);
+        for (const auto& [k, pen] : pens)
+            if (k == key)
+                return pen;
+        QPen pen{QColor(step.colour)};
+        pen.setWidth(0);
+        pen.setStyle(step.penstyle == kDashed ? Qt::DashLine : Qt::SolidLine);
+        return pens.emplace_back(key, pen).second;
+    };
+    std::uint32_t currentKey = 0xffffffffu;
     bool repaint = false;
     for (const plotStep& step : steps) {
-        const Qt::PenStyle style = step.penstyle == kDashed ? Qt::DashLine : Qt::SolidLine;
-        if (pen.color().rgb() != step.colour || pen.style() != style) {
-            pen.setColor(QColor(step.colour));
-            pen.setStyle(style);
-            painter.setPen(pen);
+        const std::uint32_t key = (step.colour & 0xffffffu) | (std::uint32_t{step.penstyle} << 24);
+        if (key != currentKey) {
+            painter.setPen(penFor(step));
+            currentKey = key;
         }
         if (step.isText) {
             painter.setBackgroundMode(Qt::OpaqueMode);
@@ -273,17 +282,27 @@ void tmygrthr::drawPass()
     if (checkPoint())
         return;
 
+    // Each point is computed once: the end of one segment is the start of the next.
+    curvePoint from[2] = {pointAt(first, 0), second ? pointAt(*second, 0) : curvePoint{}};
     for (std::int64_t w = 0; w + 2 <= n1; ++w) {
+        const int x1 = plotX(scale_, w);
+        const int x2 = plotX(scale_, w + 1);
+        const extended t2 = static_cast<extended>(w + 1) / static_cast<extended>(n1);
+        const bool repaint = w == n1 - 2 || w % kRepaintEvery == 0;
         if (checkPoint())
             return;
         if (second) {
-            drawSegment(*second, 2, w);
+            const curvePoint to = pointAt(*second, t2);
+            drawSegment(2, x1, x2, from[1], to, repaint);
+            from[1] = to;
             if (checkPoint())
                 return;
         }
-        drawSegment(first, 1, w);
+        const curvePoint to = pointAt(first, t2);
+        drawSegment(1, x1, x2, from[0], to, repaint);
+        from[0] = to;
         ++batchSegments_;
-        if (batch_.back().repaint)
+        if (repaint)
             flush();
     }
     flush();
@@ -325,25 +344,23 @@ bool tmygrthr::drawGrid()
     return false;
 }
 
-void tmygrthr::drawSegment(const tdspvar& v, int number, std::int64_t w)
+tmygrthr::curvePoint tmygrthr::pointAt(const tdspvar& v, extended t) const
 {
-    const std::int64_t n1 = scale_.count;
-    const int x1 = plotX(scale_, w);
-    const int x2 = plotX(scale_, w + 1);
-    const extended t1 = static_cast<extended>(w) / static_cast<extended>(n1);
-    const extended t2 = static_cast<extended>(w + 1) / static_cast<extended>(n1);
-    const bool repaint = w == n1 - 2 || w % kRepaintEvery == 0;
+    if (flags_.modulusView)
+        return {plotY(scale_, v.interpolatedModulus(0, t)), phaseY(v.interpolatedPhase(0, t))};
+    return {flags_.complexData ? plotY(scale_, v.interpolatedImagPart(0, t)) : 0,
+            plotY(scale_, v.interpolatedRealPart(0, t))};
+}
+
+void tmygrthr::drawSegment(int number, int x1, int x2, curvePoint from, curvePoint to, bool repaint)
+{
     const std::size_t k = number == 1 ? 0 : 1;
     if (flags_.modulusView) {
-        line(kModulusCurveColour[k], x1, plotY(scale_, v.interpolatedModulus(0, t1)), x2,
-             plotY(scale_, v.interpolatedModulus(0, t2)), repaint);
-        line(kPhaseColour[k], x1, phaseY(v.interpolatedPhase(0, t1)), x2,
-             phaseY(v.interpolatedPhase(0, t2)), repaint);
+        line(kModulusCurveColour[k], x1, from.first, x2, to.first, repaint);
+        line(kPhaseColour[k], x1, from.second, x2, to.second, repaint);
         return;
     }
     if (flags_.complexData)
-        line(kImagColour[k], x1, plotY(scale_, v.interpolatedImagPart(0, t1)), x2,
-             plotY(scale_, v.interpolatedImagPart(0, t2)), repaint);
-    line(kRealColour[k], x1, plotY(scale_, v.interpolatedRealPart(0, t1)), x2,
-         plotY(scale_, v.interpolatedRealPart(0, t2)), repaint);
+        line(kImagColour[k], x1, from.first, x2, to.first, repaint);
+    line(kRealColour[k], x1, from.second, x2, to.second, repaint);
 }

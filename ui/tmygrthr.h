@@ -114,7 +114,15 @@ private:
     void line(QRgb colour, int x1, int y1, int x2, int y2, bool repaint = false);
     void text(QRgb colour, int x, int y, std::string value);
     bool drawGrid();
-    void drawSegment(const tdspvar& variable, int number, std::int64_t w);
+    // The heights of a variable's two curves at position t: modulus and phase, or imaginary
+    // and real part (the first unused for real data in the cartesian view).
+    struct curvePoint {
+        int first = 0;
+        int second = 0;
+    };
+    curvePoint pointAt(const tdspvar& variable, extended t) const;
+    // The lines of one segment of variable `number` (1 or 2) between two points.
+    void drawSegment(int number, int x1, int x2, curvePoint from, curvePoint to, bool repaint);
 
     tplotrequest& request_;
     plotPassInput input_;
