@@ -12,14 +12,14 @@ using namespace plotGeometry;
 namespace {
 
 constexpr QRgb kWhite = qRgb(255, 255, 255);
-constexpr QRgb kGreen = qRgb(0, 128, 0);
-constexpr QRgb kReferenceColour = qRgb(204, 64, 64);
-constexpr QRgb kModulusColour = qRgb(0, 0, 255);
+constexpr QRgb kBlue = qRgb(0, 0, 255);
+constexpr QRgb kGreen = qRgb(0, 128, 0);              // grid, right edge, linear X labels
+constexpr QRgb kReferenceColour = qRgb(204, 64, 64);  // the dashed phase lines
 
 // Curve colours of the first and the second variable.
-constexpr QRgb kRealColour[2] = {qRgb(255, 255, 255), qRgb(153, 153, 153)};
+constexpr QRgb kRealColour[2] = {kWhite, qRgb(153, 153, 153)};
 constexpr QRgb kImagColour[2] = {qRgb(255, 255, 127), qRgb(153, 153, 73)};
-constexpr QRgb kModulusCurveColour[2] = {qRgb(0, 0, 255), qRgb(0, 0, 153)};
+constexpr QRgb kModulusCurveColour[2] = {kBlue, qRgb(0, 0, 153)};
 constexpr QRgb kPhaseColour[2] = {qRgb(255, 0, 0), qRgb(153, 0, 0)};
 
 constexpr std::uint8_t kSolid = 0;
@@ -132,8 +132,7 @@ void tplotrequest::perform(const std::vector<plotStep>& steps, std::int64_t segm
     const int ascent = painter.fontMetrics().ascent();
     // A plot uses a handful of pens; each is made once per batch and then only selected.
     std::vector<std::pair<std::uint32_t, QPen>> pens;
-    const auto penFor = [&pens](const plotStep& step) -> const QPen& {
-        const std::uint32_t key = (step.colour & 0xffffffu) | (std::uint32_t{step.penstyle} << 24);
+    const auto penFor = [&pens](std::uint32_t key, const plotStep& step) -> const QPen& {
         for (const auto& [k, pen] : pens)
             if (k == key)
                 return pen;
@@ -147,7 +146,7 @@ void tplotrequest::perform(const std::vector<plotStep>& steps, std::int64_t segm
     for (const plotStep& step : steps) {
         const std::uint32_t key = (step.colour & 0xffffffu) | (std::uint32_t{step.penstyle} << 24);
         if (key != currentKey) {
-            painter.setPen(penFor(step));
+            painter.setPen(penFor(key, step));
             currentKey = key;
         }
         if (step.isText) {
@@ -261,7 +260,7 @@ void tmygrthr::drawPass()
     // An empty first variable has no axis to draw on: only the right edge and its 0 are shown.
     if (n1 > 0) {
         penstyle_ = kDashed;
-        const QRgb labelColour = flags_.modulusView ? kModulusColour : kWhite;
+        const QRgb labelColour = flags_.modulusView ? kBlue : kWhite;
         const char sep = input_.decimalSeparator;
         text(labelColour, 2, 2, yRangeLabel(scale_.maximum, flags_.logY, sep));
         text(labelColour, 2, kMinimumLabelY, yRangeLabel(scale_.minimum, flags_.logY, sep));
