@@ -1,7 +1,7 @@
 #include "ui/tmygrthr.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
+#include "ui/guihandover.h"
+
 #include <QImage>
 #include <QLocale>
 #include <QPainter>
@@ -48,20 +48,15 @@ char localeDecimalSeparator()
 
 // ---- the request, GUI side ----
 
-tplotrequest::tplotrequest(QImage* bitmap, QWidget* view, QObject* parent)
-    : QObject(parent), bitmap_(bitmap), view_(view)
+tplotrequest::tplotrequest(QImage* bitmap, QWidget* view) : bitmap_(bitmap), view_(view)
 {
+    guiHandOver::instance(); // made on the GUI thread
 }
 
 tplotrequest::~tplotrequest()
 {
-    abort_ = true;
-    if (!worker_)
-        return;
-    // The worker may be waiting for this thread to take a hand-over; serve those until it ends.
-    while (!worker_->wait(QDeadlineTimer(10)))
-        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
-    handOvers_.load(std::memory_order_acquire);
+    if (worker_)
+        guiHandOver::instance().stopAndWait(worker_->thread(), stop_);
 }
 
 void tplotrequest::request(tdspvarPtr first, tdspvarPtr second, int mode)
@@ -76,33 +71,13 @@ void tplotrequest::request(tdspvarPtr first, tdspvarPtr second, int mode)
         abort_ = false;
         return;
     }
-    if (worker_) {
-        worker_->wait(); // it has taken its last hand-over and is only returning
-        handOvers_.load(std::memory_order_acquire);
-    }
+    if (worker_)
+        worker_->thread().join(); // it has taken its last hand-over and is only returning
     busy_ = true;
     restart_ = false;
     abort_ = false;
     worker_ = std::make_unique<tmygrthr>(*this);
-    worker_->start(QThread::LowPriority);
-}
-
-void tplotrequest::takeHandOver()
-{
-    handOvers_.load(std::memory_order_acquire);
-    tmygrthr& worker = *worker_;
-    switch (worker.kind_) {
-    case tmygrthr::handOverKind::beginPass:
-        beginPass(worker.input_);
-        break;
-    case tmygrthr::handOverKind::steps:
-        perform(worker.batch_, worker.batchSegments_);
-        break;
-    case tmygrthr::handOverKind::endPass:
-        worker.anotherPass_ = endPass();
-        break;
-    }
-    handOvers_.fetch_add(1, std::memory_order_release);
+    worker_->start();
 }
 
 void tplotrequest::beginPass(plotPassInput& input)
@@ -180,32 +155,33 @@ bool tplotrequest::endPass()
 
 tmygrthr::tmygrthr(tplotrequest& request) : request_(request) {}
 
+void tmygrthr::start()
+{
+    thread_.start([this] { run(); }, workerThread::priority::belowNormal);
+}
+
 void tmygrthr::run()
 {
     for (;;) {
         if (!request_.abort_) {
-            handOver(handOverKind::beginPass);
+            if (!handOver([this] { request_.beginPass(input_); }))
+                return;
             drawPass();
         }
-        handOver(handOverKind::endPass);
-        if (!anotherPass_)
-            break;
+        bool anotherPass = false;
+        if (!handOver([this, &anotherPass] { anotherPass = request_.endPass(); }) || !anotherPass)
+            return;
     }
-    // Whoever waits for this thread to end acquires this, and with it everything it did.
-    request_.handOvers_.fetch_add(1, std::memory_order_release);
 }
 
-void tmygrthr::handOver(handOverKind kind)
+bool tmygrthr::handOver(const std::function<void()>& step)
 {
-    kind_ = kind;
-    request_.handOvers_.fetch_add(1, std::memory_order_release);
-    QMetaObject::invokeMethod(&request_, "takeHandOver", Qt::BlockingQueuedConnection);
-    request_.handOvers_.load(std::memory_order_acquire);
+    return guiHandOver::instance().run(step, request_.stop_);
 }
 
 bool tmygrthr::checkPoint()
 {
-    if (!request_.restart_ && !request_.abort_)
+    if (!request_.restart_ && !request_.abort_ && !request_.stop_)
         return false;
     flush();
     return true;
@@ -215,7 +191,7 @@ void tmygrthr::flush()
 {
     if (batch_.empty())
         return;
-    handOver(handOverKind::steps);
+    handOver([this] { request_.perform(batch_, batchSegments_); });
     batch_.clear();
     batchSegments_ = 0;
 }

@@ -9,12 +9,13 @@
 #include "core/udspvar.h"
 #include "ui/plotscale.h"
 
-#include <QObject>
+#include "ui/workerthread.h"
+
 #include <QRgb>
-#include <QThread>
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,12 +51,14 @@ struct plotPassInput {
     char decimalSeparator = '.';
 };
 
-class tplotrequest : public QObject {
-    Q_OBJECT
+class tplotrequest {
 public:
     // `bitmap` is the image the plot goes into; `view` (may be null) is repainted to show it.
-    tplotrequest(QImage* bitmap, QWidget* view, QObject* parent = nullptr);
-    ~tplotrequest() override; // stops the worker and waits for it
+    // Made on the GUI thread, which performs every hand-over.
+    tplotrequest(QImage* bitmap, QWidget* view);
+    ~tplotrequest(); // stops the worker and waits for it
+    tplotrequest(const tplotrequest&) = delete;
+    tplotrequest& operator=(const tplotrequest&) = delete;
 
     // Asks for a plot of `first` (and `second`, which may be null) in the given mode word.
     void request(tdspvarPtr first, tdspvarPtr second, int mode);
@@ -69,9 +72,7 @@ public:
 
 private:
     friend class tmygrthr;
-    // The worker's synchronous call into the GUI thread: it runs the hand-over that the worker
-    // has put in its fields (begin a pass, draw a batch, end a pass).
-    Q_INVOKABLE void takeHandOver();
+    // The hand-overs, run on the GUI thread while the worker waits.
     void beginPass(plotPassInput& input);
     void perform(const std::vector<plotStep>& steps, std::int64_t segments);
     bool endPass();
@@ -84,30 +85,26 @@ private:
     std::atomic<bool> busy_{false};
     std::atomic<bool> restart_{false};
     std::atomic<bool> abort_{false};
+    std::atomic<bool> stop_{false}; // the request is going away: no more hand-overs
     std::unique_ptr<tmygrthr> worker_;
-    // Counts hand-overs in both directions; its release/acquire pairs order the worker's fields
-    // between the two threads.
-    std::atomic<int> handOvers_{0};
     int passCount_ = 0;
     std::int64_t segmentsDrawn_ = 0;
 };
 
-class tmygrthr : public QThread {
-    Q_OBJECT
+class tmygrthr {
 public:
     explicit tmygrthr(tplotrequest& request);
-
-protected:
-    void run() override;
+    // Starts the passes on a thread below normal priority.
+    void start();
+    workerThread& thread() { return thread_; }
 
 private:
-    friend class tplotrequest;
-    enum class handOverKind { beginPass, steps, endPass };
-    // Has the GUI thread perform `kind` and waits until it has.
-    void handOver(handOverKind kind);
+    void run();
+    // Runs `step` on the GUI thread and waits; false when the request is being destroyed.
+    bool handOver(const std::function<void()>& step);
     // The drawing of one pass; returns early when a check point ends it.
     void drawPass();
-    // Restart or abort pending: hands over what was collected and returns true.
+    // Restart, abort or stop pending: hands over what was collected and returns true.
     bool checkPoint();
     // Hands over the collected steps, if any.
     void flush();
@@ -131,6 +128,5 @@ private:
     std::uint8_t penstyle_ = 0;
     std::vector<plotStep> batch_;
     std::int64_t batchSegments_ = 0;
-    handOverKind kind_ = handOverKind::steps;
-    bool anotherPass_ = false; // the answer of the end-of-pass hand-over
+    workerThread thread_;
 };
