@@ -8,7 +8,6 @@
 
 #include "core/udspvar.h"
 #include "ui/plotscale.h"
-
 #include "ui/workerthread.h"
 
 #include <QRgb>
