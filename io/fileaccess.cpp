@@ -184,9 +184,12 @@ bool atomicFileWriter::open()
     const auto stamp = static_cast<unsigned long long>(
         std::chrono::steady_clock::now().time_since_epoch().count());
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path candidate =
-            folder / ("." + target_.filename().string() + "." +
-                      std::to_string((stamp + counter.fetch_add(1)) % 1000000007ULL) + ".tmp");
+        std::string name = ".";
+        name.append(target_.filename().string());
+        name.append(".");
+        name.append(std::to_string((stamp + counter.fetch_add(1)) % 1000000007ULL));
+        name.append(".tmp");
+        const fs::path candidate = folder / name;
         errno = 0;
         file_ = std::fopen(candidate.c_str(), "wbx");
         if (file_) {

@@ -8,6 +8,10 @@
 #include <limits>
 #include <vector>
 
+// The fast paths read the x87 format's fields from memory: significand in the first 8 bytes,
+// sign and exponent in the next 2.
+static_assert(std::endian::native == std::endian::little);
+
 namespace {
 
 // 10^0 ... 10^27 are exact in the extended format (5^27 < 2^64).
@@ -25,6 +29,7 @@ constexpr std::array<extended, kExactPowers> kPow10 = [] {
 constexpr int kDigits = 15;                  // significant digits written
 constexpr std::uint64_t kDigitsLow = 100000000000000ULL; // 10^14
 constexpr std::uint64_t kDigitsHigh = 10 * kDigitsLow;   // 10^15
+constexpr extended kTwoTo63 = 9223372036854775808.0L;
 
 // a * 10^k with |k| <= 54: one or two correctly rounded operations on exact powers, so the
 // relative error stays below 2^-62.
@@ -63,13 +68,17 @@ bool fastDecimalForm(extended a, decimalForm& out)
         if (k > 54 || k < -54)
             return false;
         const extended s = scaleByPowerOfTen(a, k);
-        if (!(s < static_cast<extended>(kDigitsHigh) * 2))
+        if (!(s < static_cast<extended>(kDigitsHigh) * 2)) // also false for a NaN
             return false;
-        const auto whole = static_cast<std::uint64_t>(s);
-        const extended fraction = s - static_cast<extended>(whole);
-        if (std::fabs(fraction - 0.5L) < 1e-3L)
+        // Round to an integer by adding 2^63 (the unit of the last place there is 1), and read
+        // that integer from the significand; this avoids the slow x87 truncating conversion.
+        const extended shifted = s + kTwoTo63;
+        const extended fraction = s - (shifted - kTwoTo63);
+        if (std::fabs(fraction) > 0.5L - 1e-3L)
             return false;
-        const std::uint64_t d = whole + (fraction > 0.5L ? 1 : 0);
+        std::uint64_t significand = 0;
+        std::memcpy(&significand, &shifted, sizeof significand);
+        const std::uint64_t d = significand - (std::uint64_t{1} << 63);
         if (d < kDigitsLow)
             return false;
         if (d < kDigitsHigh) {
@@ -310,6 +319,58 @@ bool exactFromDecimal(const char* digits, int count, int exp10, extended& out)
     return false;
 }
 
+// Eight ASCII digits in one little-endian word: the check and the value, without a loop.
+bool isEightDigits(std::uint64_t v)
+{
+    return !(((v + 0x4646464646464646ULL) | (v - 0x3030303030303030ULL)) & 0x8080808080808080ULL);
+}
+
+std::uint64_t eightDigitsValue(std::uint64_t v)
+{
+    v -= 0x3030303030303030ULL;
+    v = v * 10 + (v >> 8);
+    return (((v & 0x000000FF000000FFULL) * 0x000F424000000064ULL) +
+            (((v >> 16) & 0x000000FF000000FFULL) * 0x0000271000000001ULL)) >> 32;
+}
+
+// The form the writer produces, "[-]d.ddddddddddddddE+dddd", read without the general machinery.
+// False when the token has another shape or needs more than one exact operation.
+bool parseWrittenForm(std::string_view t, extended& value)
+{
+    bool negative = false;
+    const char* p = t.data();
+    if (t.size() == kStateNumberWidth && (t[0] == '-' || t[0] == '+')) {
+        negative = t[0] == '-';
+        ++p;
+    } else if (t.size() != kStateNumberWidth - 1) {
+        return false;
+    }
+    if (p[1] != '.' || (p[16] != 'E' && p[16] != 'e') || (p[17] != '+' && p[17] != '-') ||
+        p[0] < '0' || p[0] > '9')
+        return false;
+    std::uint64_t first = 0;
+    std::uint64_t second = 0;
+    std::memcpy(&first, p + 2, 8);
+    std::memcpy(&second, p + 8, 8); // overlaps: its last six digits are digits 10 to 15
+    if (!isEightDigits(first) || !isEightDigits(second))
+        return false;
+    int exponent = 0;
+    for (int i = 18; i < 22; ++i) {
+        if (p[i] < '0' || p[i] > '9')
+            return false;
+        exponent = exponent * 10 + (p[i] - '0');
+    }
+    const int k = (p[17] == '-' ? -exponent : exponent) - (kDigits - 1);
+    if (k <= -kExactPowers || k >= kExactPowers)
+        return false;
+    const std::uint64_t m = static_cast<std::uint64_t>(p[0] - '0') * kDigitsLow +
+                            eightDigitsValue(first) * 1000000 + eightDigitsValue(second) % 1000000;
+    const extended magnitude = k >= 0 ? static_cast<extended>(m) * kPow10[static_cast<std::size_t>(k)]
+                                      : static_cast<extended>(m) / kPow10[static_cast<std::size_t>(-k)];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
 } // namespace
 
 void formatStateNumber(extended value, char* out)
@@ -364,6 +425,9 @@ bool parseStateReal(std::string_view t, extended& value)
                             : std::numeric_limits<extended>::infinity();
         return true;
     }
+
+    if (parseWrittenForm(t, value))
+        return true;
 
     std::size_t i = 0;
     const bool negative = t[0] == '-';

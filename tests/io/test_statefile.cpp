@@ -43,6 +43,21 @@ std::vector<std::string> names(const tworkspace& w)
 
 using strings = std::vector<std::string>;
 
+// Counts the thumbnail requests of every variable the workspace creates.
+struct thumbnailCounter : workspaceListener {
+    int requests = 0;
+    void variableCreated(const tdspvarPtr& v, int) override
+    {
+        v->thumbnailStarter = [this](tdspvar& t) {
+            ++requests;
+            t.finishThumbnailPass();
+        };
+    }
+    void variableRemoved(const tdspvarPtr&, int) override {}
+    void selectionToggled(const tdspvarPtr&) override {}
+    void emptinessChanged(bool) override {}
+};
+
 } // namespace
 
 TEST(StateFile, WritesTheExampleByteForByte)
@@ -160,6 +175,8 @@ TEST(StateFile, NameClashes)
 TEST(StateFile, BadNumbersAndTruncationKeepWhatWasRead)
 {
     tworkspace w;
+    thumbnailCounter thumbnails;
+    w.setListener(&thumbnails);
     scriptedCallbacks cb;
     // A token that is not a number stops the load; the block being read keeps its samples so
     // far with zeros after them, and is shown with its peak.
@@ -167,6 +184,7 @@ TEST(StateFile, BadNumbersAndTruncationKeepWhatWasRead)
     EXPECT_EQ(cb.errors, strings{kInvalidNumericInput});
     EXPECT_EQ(w.variables()[1]->re, (std::vector<extended>{5, 6, 0, 0}));
     EXPECT_EQ(w.variables()[1]->peak, 6);
+    EXPECT_EQ(thumbnails.requests, 2);
 
     for (const char* bad : {"x 1 A\r\n", "1 1.5 A\r\n 1\r\n", "1 99999999999 A\r\n", "1 1 A\r\n nan\r\n",
                             "1 1 A\r\n 1.00000000000000E+99999\r\n",
