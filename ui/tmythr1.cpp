@@ -37,7 +37,7 @@ int roundToPixel(extended v)
     return static_cast<int>(std::nearbyint(v));
 }
 
-std::vector<tmythr1*>& runningWorkers() // GUI thread only
+std::vector<tmythr1*>& liveWorkers() // every worker object not yet deleted; GUI thread only
 {
     static std::vector<tmythr1*> workers;
     return workers;
@@ -67,6 +67,9 @@ tmythr1::~tmythr1()
 {
     stop_ = true;
     wait();
+    ended_.load(std::memory_order_acquire);
+    auto& workers = liveWorkers();
+    workers.erase(std::remove(workers.begin(), workers.end(), this), workers.end());
 }
 
 void tmythr1::startFor(tdspvarStrip* strip)
@@ -74,19 +77,13 @@ void tmythr1::startFor(tdspvarStrip* strip)
     if (!strip || !strip->variable())
         return;
     auto* worker = new tmythr1(strip->variable(), strip);
-    runningWorkers().push_back(worker);
-    connect(worker, &QThread::finished, worker, [worker] {
-        auto& workers = runningWorkers();
-        workers.erase(std::remove(workers.begin(), workers.end(), worker), workers.end());
-        worker->deleteLater();
-    });
+    liveWorkers().push_back(worker);
     worker->start(QThread::LowPriority);
 }
 
 void tmythr1::stopAll()
 {
-    std::vector<tmythr1*> workers;
-    workers.swap(runningWorkers());
+    const std::vector<tmythr1*> workers = liveWorkers();
     for (tmythr1* worker : workers)
         worker->stop_ = true;
     for (tmythr1* worker : workers) {
@@ -94,6 +91,7 @@ void tmythr1::stopAll()
         // stopped) until the thread has ended.
         while (!worker->wait(QDeadlineTimer(5)))
             QCoreApplication::sendPostedEvents(worker, QEvent::MetaCall);
+        worker->ended_.load(std::memory_order_acquire);
         if (worker->variable_) {
             worker->variable_->restart = false;
             worker->variable_->busy = false;
@@ -104,7 +102,10 @@ void tmythr1::stopAll()
 
 int tmythr1::runningCount()
 {
-    return static_cast<int>(runningWorkers().size());
+    const auto& workers = liveWorkers();
+    return static_cast<int>(std::count_if(workers.begin(), workers.end(), [](const tmythr1* w) {
+        return !w->ended_.load(std::memory_order_acquire);
+    }));
 }
 
 bool tmythr1::handOver(handOverKind kind)
@@ -245,6 +246,20 @@ void tmythr1::drawPass()
 void tmythr1::run()
 {
     runBelowNormalPriority();
+    drawPasses();
+    // The GUI thread deletes the worker once it is done (waiting for the last instructions of the
+    // thread in the destructor). Nothing of the object is touched after the store below.
+    QMetaObject::invokeMethod(this, "retire", Qt::QueuedConnection);
+    ended_.store(true, std::memory_order_release);
+}
+
+void tmythr1::retire()
+{
+    deleteLater();
+}
+
+void tmythr1::drawPasses()
+{
     for (;;) {
         if (!handOver(handOverKind::startPass))
             return;

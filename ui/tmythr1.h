@@ -55,10 +55,12 @@ private:
     // Worker: has the GUI thread run performHandOver and waits for it; false once stopped.
     bool handOver(handOverKind kind);
     Q_INVOKABLE void performHandOver();
+    Q_INVOKABLE void retire(); // GUI thread: forgets and deletes the worker after its run
     void startPass();  // GUI thread: clears restart, takes the snapshot, clears the bitmap
     void drawBatch();  // GUI thread: draws the batch into the thumbnail, repaints if asked
     void takeStep();   // worker: appends the step fields to the batch
     void drawPass();   // worker: the segments of one pass; returns early on restart or stop
+    void drawPasses(); // worker: passes until one ends with no redraw pending, or a stop
 
     tdspvarPtr variable_;
     QPointer<tdspvarStrip> strip_; // read on the GUI thread only
@@ -71,6 +73,7 @@ private:
     std::vector<step> batch_;
     bool batchRepaint_ = false;
     std::atomic<unsigned> turn_{0};
+    std::atomic<bool> ended_{false}; // the last thing run() does, seen by whoever deletes us
     std::vector<extended> re_;
     std::vector<extended> im_;
     bool complex_ = false;
