@@ -3,7 +3,6 @@
 #include "ui/udspvar.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QLine>
 #include <QPainter>
 
@@ -86,11 +85,20 @@ void tmythr1::stopAll()
     const std::vector<tmythr1*> workers = liveWorkers();
     for (tmythr1* worker : workers)
         worker->stop_ = true;
+    // A worker may be waiting in a hand-over right now: serve them all (a stopped worker's
+    // hand-over does nothing) until every thread has ended.
+    for (bool running = true; running;) {
+        running = false;
+        for (tmythr1* worker : workers)
+            if (!worker->isFinished()) {
+                running = true;
+                QCoreApplication::sendPostedEvents(worker, QEvent::MetaCall);
+            }
+        if (running)
+            QThread::msleep(1);
+    }
     for (tmythr1* worker : workers) {
-        // A worker may be waiting in a hand-over right now: serve it (it does nothing once
-        // stopped) until the thread has ended.
-        while (!worker->wait(QDeadlineTimer(5)))
-            QCoreApplication::sendPostedEvents(worker, QEvent::MetaCall);
+        worker->wait();
         worker->ended_.load(std::memory_order_acquire);
         if (worker->variable_) {
             worker->variable_->restart = false;

@@ -194,6 +194,18 @@ TEST_F(MainFormTest, StatusBarShowsTheLongPartOfTheHint)
     variabila->close();
 }
 
+TEST_F(MainFormTest, ClientAreaHoldsTheScrollBoxOverTheStatusBar)
+{
+    EXPECT_EQ(form->width(), 534);
+    EXPECT_EQ(form->height() - form->menuBar()->height(), 337);
+    EXPECT_EQ(form->scrollBox()->size(), QSize(533, 318));
+    EXPECT_EQ(form->statusBar()->height(), 19);
+    EXPECT_EQ(form->minimumSize(), QSize(320, 100));
+    form->resize(700, 500);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form->scrollBox()->size(), QSize(699, 500 - form->menuBar()->height() - 19));
+}
+
 TEST_F(MainFormTest, StripsStackWithoutGapsAndFollowTheWidth)
 {
     const tdspvarPtr a = addVariable("A");
