@@ -225,6 +225,7 @@ void tmythr1::drawPass()
         repaint = i == n - 1 || i % repaintStep == 0;
         x1 = xBefore;
         x2 = x;
+        // A sample that is not a number breaks the line instead of drawing it anywhere.
         if (complex_) {
             const extended yIm = yOf(im_[static_cast<std::size_t>(i)]);
             if (!std::isnan(imBefore) && !std::isnan(yIm)) {
@@ -242,7 +243,6 @@ void tmythr1::drawPass()
             y2 = roundToPixel(yRe);
             takeStep();
         }
-        // A sample that is not a number breaks the line instead of drawing it anywhere.
         batchRepaint_ = batchRepaint_ || repaint;
         reBefore = yRe;
         xBefore = x;
