@@ -1,5 +1,5 @@
-// The GUI test program: one QApplication for every test, on Qt's offscreen platform unless the
-// environment chooses another one.
+// One QApplication for the whole GUI test program, on Qt's offscreen platform unless another
+// platform is chosen explicitly, with the program's font as the program itself sets it.
 #include "ui/baseform.h"
 
 #include <QApplication>
