@@ -1,20 +1,13 @@
 #include "ui/tmythr1.h"
 
+#include "ui/guihandover.h"
 #include "ui/udspvar.h"
 
-#include <QCoreApplication>
 #include <QLine>
 #include <QPainter>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
-
-#ifdef Q_OS_LINUX
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -42,19 +35,6 @@ std::vector<tmythr1*>& liveWorkers() // every worker object not yet deleted; GUI
     return workers;
 }
 
-// Qt cannot lower a thread below normal under the default Linux scheduler, so the worker lowers
-// its own nice value a little instead.
-void runBelowNormalPriority()
-{
-#ifdef Q_OS_LINUX
-    const auto tid = static_cast<id_t>(::syscall(SYS_gettid));
-    errno = 0;
-    const int nice = ::getpriority(PRIO_PROCESS, tid);
-    if (errno == 0)
-        ::setpriority(PRIO_PROCESS, tid, std::min(nice + 2, 19));
-#endif
-}
-
 } // namespace
 
 tmythr1::tmythr1(tdspvarPtr variable, tdspvarStrip* strip)
@@ -64,9 +44,7 @@ tmythr1::tmythr1(tdspvarPtr variable, tdspvarStrip* strip)
 
 tmythr1::~tmythr1()
 {
-    stop_ = true;
-    wait();
-    ended_.load(std::memory_order_acquire);
+    guiHandOver::instance().stopAndWait(thread_, stop_);
     auto& workers = liveWorkers();
     workers.erase(std::remove(workers.begin(), workers.end(), this), workers.end());
 }
@@ -75,9 +53,10 @@ void tmythr1::startFor(tdspvarStrip* strip)
 {
     if (!strip || !strip->variable())
         return;
+    guiHandOver::instance(); // made on the GUI thread before any worker asks for it
     auto* worker = new tmythr1(strip->variable(), strip);
     liveWorkers().push_back(worker);
-    worker->start(QThread::LowPriority);
+    worker->thread_.start([worker] { worker->drawPasses(); }, workerThread::priority::belowNormal);
 }
 
 void tmythr1::stopAll()
@@ -85,21 +64,8 @@ void tmythr1::stopAll()
     const std::vector<tmythr1*> workers = liveWorkers();
     for (tmythr1* worker : workers)
         worker->stop_ = true;
-    // A worker may be waiting in a hand-over right now: serve them all (a stopped worker's
-    // hand-over does nothing) until every thread has ended.
-    for (bool running = true; running;) {
-        running = false;
-        for (tmythr1* worker : workers)
-            if (!worker->isFinished()) {
-                running = true;
-                QCoreApplication::sendPostedEvents(worker, QEvent::MetaCall);
-            }
-        if (running)
-            QThread::msleep(1);
-    }
     for (tmythr1* worker : workers) {
-        worker->wait();
-        worker->ended_.load(std::memory_order_acquire);
+        guiHandOver::instance().stopAndWait(worker->thread_, worker->stop_);
         if (worker->variable_) {
             worker->variable_->restart = false;
             worker->variable_->busy = false;
@@ -111,42 +77,24 @@ void tmythr1::stopAll()
 int tmythr1::runningCount()
 {
     const auto& workers = liveWorkers();
-    return static_cast<int>(std::count_if(workers.begin(), workers.end(), [](const tmythr1* w) {
-        return !w->ended_.load(std::memory_order_acquire);
-    }));
+    return static_cast<int>(
+        std::count_if(workers.begin(), workers.end(), [](const tmythr1* w) { return !w->retired_; }));
 }
 
-bool tmythr1::handOver(handOverKind kind)
+bool tmythr1::handOver(const std::function<void()>& action)
 {
-    if (stop_)
-        return false;
-    kind_ = kind;
-    turn_.fetch_add(1, std::memory_order_release);
-    QMetaObject::invokeMethod(this, "performHandOver", Qt::BlockingQueuedConnection);
-    turn_.load(std::memory_order_acquire);
-    return !stop_;
+    return guiHandOver::instance().run(action, stop_);
 }
 
-void tmythr1::performHandOver()
+void tmythr1::finishPass()
 {
-    turn_.load(std::memory_order_acquire);
-    if (!stop_) {
-        switch (kind_) {
-        case handOverKind::startPass:
-            startPass();
-            break;
-        case handOverKind::drawBatch:
-            drawBatch();
-            break;
-        case handOverKind::finishPass:
-            drawBatch();
-            again_ = variable_->finishThumbnailPass();
-            if (!again_)
-                variable_.reset(); // a released variable goes now, on the GUI thread
-            break;
-        }
+    drawBatch();
+    again_ = variable_->finishThumbnailPass();
+    if (!again_) {
+        variable_.reset(); // a released variable goes now, on the GUI thread
+        retired_ = true;
+        deleteLater();     // the destructor joins the thread, which returns right after this
     }
-    turn_.fetch_add(1, std::memory_order_release);
 }
 
 void tmythr1::startPass()
@@ -246,30 +194,15 @@ void tmythr1::drawPass()
         batchRepaint_ = batchRepaint_ || repaint;
         reBefore = yRe;
         xBefore = x;
-        if (repaint && i != n - 1 && !handOver(handOverKind::drawBatch))
+        if (repaint && i != n - 1 && !handOver([this] { drawBatch(); }))
             return;
     }
-}
-
-void tmythr1::run()
-{
-    runBelowNormalPriority();
-    drawPasses();
-    // The GUI thread deletes the worker once it is done (waiting for the last instructions of the
-    // thread in the destructor). Nothing of the object is touched after the store below.
-    QMetaObject::invokeMethod(this, "retire", Qt::QueuedConnection);
-    ended_.store(true, std::memory_order_release);
-}
-
-void tmythr1::retire()
-{
-    deleteLater();
 }
 
 void tmythr1::drawPasses()
 {
     for (;;) {
-        if (!handOver(handOverKind::startPass))
+        if (!handOver([this] { startPass(); }))
             return;
         drawPass();
         if (stop_)
@@ -278,7 +211,7 @@ void tmythr1::drawPasses()
         // a release ends the drawing.
         if (variable_->restart && !variable_->releasePending)
             continue;
-        if (!handOver(handOverKind::finishPass) || !again_)
+        if (!handOver([this] { finishPass(); }) || !again_)
             return;
     }
 }
