@@ -41,6 +41,26 @@ bool toPixel(extended value, int& pixel)
     return true;
 }
 
+// The largest sample modulus, at least 1e-10. A NaN never wins; an infinity does (and then
+// flattens every finite sample onto the zero line).
+extended samplesPeak(const complexValue* values, std::size_t count)
+{
+    extended peak = kPeakFloor;
+    for (std::size_t i = 0; i < count; ++i) {
+        const extended modulus = std::sqrt(values[i].re * values[i].re + values[i].im * values[i].im);
+        if (modulus > peak)
+            peak = modulus;
+    }
+    return peak;
+}
+
+// The samples of the buffer that a pass draws: its count, within its storage.
+std::size_t usableCount(const sampleBuffer& buffer)
+{
+    return static_cast<std::size_t>(
+        std::clamp(buffer.count, 0, static_cast<int>(buffer.values.size())));
+}
+
 char localeDecimalSeparator()
 {
     const QString point = QLocale().decimalPoint();
@@ -80,7 +100,7 @@ bool tmythr2::handOver(const std::function<void()>& step)
 
 bool tmythr2::flush(std::vector<previewStep>& steps)
 {
-    const bool ok = handOver([&] { plotter_.paintSteps(steps, peak_); });
+    const bool ok = handOver([&] { plotter_.paintSteps(steps, peak_, request_); });
     steps.clear();
     return ok;
 }
@@ -92,18 +112,13 @@ void tmythr2::run()
     for (;;) {
         steps.clear();
         if (!handOver([&] {
-                plotter_.beginPass(samples_, mode_);
+                plotter_.beginPass(samples_, mode_, request_);
                 decimalSeparator = localeDecimalSeparator();
             }))
             return;
 
         const int n = static_cast<int>(samples_.size());
-        extended peak = kPeakFloor;
-        for (const complexValue& z : samples_) {
-            const extended modulus = std::sqrt(z.re * z.re + z.im * z.im);
-            if (modulus > peak) // a NaN never wins; an infinity does and flattens the curve
-                peak = modulus;
-        }
+        const extended peak = samplesPeak(samples_.data(), samples_.size());
         peak_ = peak;
         steps.push_back({kWhite, 1, 1, 1, 1, false,
                          QString::fromStdString(formatGeneral(peak, 15, decimalSeparator))});
@@ -169,7 +184,7 @@ void tmythr2::run()
         }
         bool again = false;
         if (!handOver([&] {
-                plotter_.paintSteps(steps, peak_);
+                plotter_.paintSteps(steps, peak_, request_);
                 again = plotter_.endPass();
             }))
             return;
@@ -198,6 +213,8 @@ previewPlotter::~previewPlotter()
 
 void previewPlotter::start(tBmpLnk* display)
 {
+    ++requests_;
+    peakCurrent_ = false;
     display_ = display;
     stop_ = false;
     if (busy_) {
@@ -226,20 +243,33 @@ void previewPlotter::shutdown()
     cancelHandOver_ = false;
 }
 
-void previewPlotter::beginPass(std::vector<complexValue>& samples, int& mode)
+extended previewPlotter::peak() const
+{
+    if (peakCurrent_)
+        return peak_;
+    const sampleBuffer& buffer = theSampleBuffer();
+    return samplesPeak(buffer.values.data(), usableCount(buffer));
+}
+
+void previewPlotter::beginPass(std::vector<complexValue>& samples, int& mode, std::uint64_t& request)
 {
     restart_ = false;
     const sampleBuffer& buffer = theSampleBuffer();
-    const int count = std::clamp(buffer.count, 0, static_cast<int>(buffer.values.size()));
-    samples.assign(buffer.values.begin(), buffer.values.begin() + count);
+    samples.assign(buffer.values.begin(),
+                   buffer.values.begin() + static_cast<std::ptrdiff_t>(usableCount(buffer)));
     mode = mode_;
+    request = requests_;
     if (!stop_)
         drawEmptyPreviewGrid(plotBitmap());
 }
 
-void previewPlotter::paintSteps(const std::vector<previewStep>& steps, extended peak)
+void previewPlotter::paintSteps(const std::vector<previewStep>& steps, extended peak,
+                                std::uint64_t request)
 {
-    peak_ = peak;
+    if (request == requests_) {
+        peak_ = peak;
+        peakCurrent_ = true;
+    }
     if (stop_ || steps.empty())
         return;
     QPainter painter(&plotBitmap());

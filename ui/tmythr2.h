@@ -16,6 +16,7 @@
 #include "ui/workerthread.h"
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -56,6 +57,7 @@ private:
     // The pass's inputs, copied on the GUI thread at the start of every pass.
     std::vector<complexValue> samples_;
     int mode_ = 0;
+    std::uint64_t request_ = 0; // the start() this pass answers
     extended peak_ = 0; // the peak this pass found, read by the GUI thread during hand-overs
 };
 
@@ -82,9 +84,9 @@ public:
     // The progress value (0 .. 100) that the dialogs' gauges show; the sampling worker writes
     // it too.
     std::atomic<int>& progress() { return progress_; }
-    // The largest sample modulus (at least 1e-10) of the buffer that the latest pass drew;
-    // valid once that pass has handed over its first steps.
-    extended peak() const { return peak_; }
+    // The largest sample modulus (at least 1e-10) of the buffer as of the latest start(): the
+    // peak that pass handed back, or, while it has not got that far, the same computed here.
+    extended peak() const;
 
     // Stops the worker and waits until it has ended, without painting anything more. Safe to call
     // at any time; the plotter can be started again afterwards. Used on exit.
@@ -95,8 +97,8 @@ private:
     previewPlotter();
 
     // Hand-over targets, run on the GUI thread while the worker waits.
-    void beginPass(std::vector<complexValue>& samples, int& mode);
-    void paintSteps(const std::vector<previewStep>& steps, extended peak);
+    void beginPass(std::vector<complexValue>& samples, int& mode, std::uint64_t& request);
+    void paintSteps(const std::vector<previewStep>& steps, extended peak, std::uint64_t request);
     bool endPass(); // true when another pass must follow
 
     std::atomic<bool> busy_{false};
@@ -105,7 +107,9 @@ private:
     std::atomic<bool> cancelHandOver_{false}; // set only to end a worker on shutdown
     std::atomic<int> progress_{0};
     int mode_ = 0;
+    std::uint64_t requests_ = 0; // start() calls so far
     extended peak_ = 1e-10L;
+    bool peakCurrent_ = false; // peak_ belongs to the latest start()
     QPointer<tBmpLnk> display_;
     std::unique_ptr<tmythr2> worker_;
 };

@@ -222,6 +222,23 @@ TEST_F(previewTest, restartDrawsTheNewestBuffer)
     EXPECT_EQ(countColour(kWhite, QRect(0, 20, kPlotWidth, kPlotHeight - 20)), 0);
 }
 
+TEST_F(previewTest, peakAlwaysBelongsToTheLatestStart)
+{
+    fillRamp(65536); // peak 48
+    plotter.setPreviewMode(0);
+    plotter.start(&view);
+    EXPECT_EQ(plotter.peak(), 48); // asked before the pass has got anywhere
+    QTest::qWait(3);
+    plotter.stop(); // a processing dialog rewrites the buffer and starts again
+    fill({{3, 4}, {0, 1}}, true);
+    plotter.start(&view);
+    EXPECT_EQ(plotter.peak(), 5);
+    QTest::qWait(3); // hand-overs of the old pass still come in
+    EXPECT_EQ(plotter.peak(), 5);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(plotter.peak(), 5);
+}
+
 TEST_F(previewTest, stopEndsThePassAndPaintsNothingMore)
 {
     fillRamp(65536);
