@@ -25,7 +25,6 @@
 namespace {
 
 constexpr int kDefaultCount = 128;
-constexpr int kMaxCount = 65536;
 constexpr int kTickMilliseconds = 10;
 
 // A label at (x, y) that focuses `buddy` on its mnemonic. When the program font is too wide for
@@ -65,7 +64,7 @@ TForm2::TForm2(TForm1* mainForm)
     Label2 = makeLabel(QStringLiteral("&Functie : "), 8, 35, 78, Edit2, this);
 
     SpinEdit1 = new tSpinEdit(this);
-    SpinEdit1->setRange(1, kMaxCount);
+    SpinEdit1->setRange(1, kMaxSampleCount);
     SpinEdit1->setMaxLength(5);
     SpinEdit1->setText(QString::number(kDefaultCount));
     SpinEdit1->setGeometry(472, 6, 57, 22);
@@ -188,8 +187,7 @@ void TForm2::Edit2Change()
 
 void TForm2::SpinEdit1Change()
 {
-    sampleCount_ = std::clamp(tSpinEdit::readInteger(SpinEdit1->text()).value_or(kDefaultCount), 1,
-                              kMaxCount);
+    sampleCount_ = clampSampleCount(tSpinEdit::readInteger(SpinEdit1->text()).value_or(kDefaultCount));
     markChangePending();
 }
 

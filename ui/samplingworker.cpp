@@ -24,9 +24,8 @@ void samplingWorker::start(std::unique_ptr<mathNode> root, int count)
     busy_ = true;
     thread_.start(
         [this] {
-            runSampling(*root_, count_, buffer_, progress_);
+            runSampling(*root_, count_, buffer_, progress_); // ends with progress 100
             root_.reset();
-            progress_ = 100;
             // `done` before `busy` goes down, so the dialog never sees an idle worker with
             // neither flag set while a result is on its way.
             done_ = true;
