@@ -42,6 +42,9 @@ public:
     int sampleCount() const { return sampleCount_; }
     bool changePending() const { return changePending_; }
     const samplingWorker& sampler() const { return sampler_; }
+    // A run goes on after the dialog has closed and reads the variables its formula names.
+    // Whoever is about to resize a variable's samples in place waits for it here first.
+    void waitForSamplingRun() { sampler_.wait(); }
 
     // The controls, as the user sees them.
     QLabel* Label1;          // "&Nume variabila :"
