@@ -1,0 +1,136 @@
+// screenshots: draws the program's main windows as a user sees them and writes each to a PNG file,
+// for the README. It makes a few variables through the generation dialog, exactly as OK does,
+// lets every drawing worker finish, and grabs the client area of each window. The fonts are the
+// display's, so run it on a real X display (xvfb-run is enough), not on the offscreen platform.
+#include "ui/baseform.h"
+#include "ui/funcform.h"
+#include "ui/grphform.h"
+#include "ui/spinedit.h"
+#include "ui/tmygrthr.h"
+#include "ui/tmythr1.h"
+#include "ui/tmythr2.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+constexpr int kWaitMs = 30000;
+
+bool waitUntil(const std::function<bool()>& done)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > kWaitMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    // A last round so that the final repaints land.
+    QCoreApplication::processEvents();
+    return true;
+}
+
+class shooter {
+public:
+    explicit shooter(QString folder) : folder_(std::move(folder)) {}
+
+    void take(QWidget& window, const char* file)
+    {
+        const QString path = QDir(folder_).filePath(QString::fromLatin1(file));
+        if (!window.grab().save(path, "PNG")) {
+            std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(path));
+            failed_ = true;
+        } else {
+            std::printf("%s\n", qPrintable(path));
+        }
+    }
+    void fail(const char* what)
+    {
+        std::fprintf(stderr, "screenshots: %s\n", what);
+        failed_ = true;
+    }
+    bool failed() const { return failed_; }
+
+private:
+    QString folder_;
+    bool failed_ = false;
+};
+
+// The generation dialog shown with a formula, its preview drawn and OK enabled.
+bool showGeneration(TForm2& dialog, const QString& name, const QString& formula, int count)
+{
+    dialog.preset(name, formula);
+    dialog.SpinEdit1->setText(QString::number(count));
+    dialog.show();
+    return waitUntil([&] { return dialog.Button2->isEnabled() && !previewPlotter::instance().busy(); });
+}
+
+bool graphDrawn(TForm9& graph)
+{
+    return waitUntil([&] { return !graph.plot().busy(); });
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    applyProgramFont();
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(KELMO_DOCS_DIR);
+    QDir().mkpath(folder);
+    shooter shots(folder);
+
+    TForm1 main;
+    main.show();
+
+    struct recipe {
+        const char* name;
+        const char* formula;
+        int count;
+    };
+    static const recipe recipes[] = {
+        {"signal", "sin(x*pi*50+4*sin(x*17))", 256},
+        {"pulse", "exp(-x*8)*hanning(x)", 64},
+        {"spiral", "exp(i*x*pi*6)*(1+x*2)", 128},
+        {"noisy", "sin(x*pi*4)+nnoise*0.2", 512},
+    };
+    TForm2& generation = *main.form2();
+    for (const recipe& r : recipes) {
+        if (!showGeneration(generation, QString::fromLatin1(r.name), QString::fromLatin1(r.formula), r.count))
+            shots.fail("the generation dialog did not finish its preview");
+        generation.Button2->click();
+    }
+    if (!waitUntil([] { return tmythr1::runningCount() == 0; }))
+        shots.fail("the thumbnails did not finish");
+    shots.take(main, "main-window.png");
+
+    if (!showGeneration(generation, QStringLiteral("chirp"), QStringLiteral("sin(x*x*pi*60)*bartlett(x)"), 512))
+        shots.fail("the generation dialog did not finish its preview");
+    shots.take(generation, "generation-dialog.png");
+    generation.done(2);
+
+    TForm9& graph = *main.form9();
+    main.workspace().setCurrentVariable(main.workspace().findVariable("spiral"));
+    graph.show();
+    if (!graph.SpeedButton3->isChecked())
+        graph.SpeedButton3->click();
+    if (!graphDrawn(graph))
+        shots.fail("the polar graph did not finish");
+    shots.take(graph, "graph-polar.png");
+    graph.SpeedButton3->click();
+    if (!graphDrawn(graph))
+        shots.fail("the cartesian graph did not finish");
+    shots.take(graph, "graph-cartesian.png");
+    graph.done(0);
+
+    main.close();
+    return shots.failed() ? 1 : 0;
+}
