@@ -1,0 +1,42 @@
+// workerThread: a joinable thread for the program's workers (thumbnails, previews, graph,
+// sampling). It is a plain POSIX thread rather than a QThread: its start and join are the
+// pthread calls that thread checkers understand, so whatever a worker wrote is visibly ordered
+// before the owner's reads after join(). Workers never touch widgets; they paint through
+// guiHandOver. "Below normal" lowers the thread's nice value by one step.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <functional>
+
+#include <pthread.h>
+
+class workerThread {
+public:
+    enum class priority { normal, belowNormal };
+
+    workerThread() = default;
+    ~workerThread();
+    workerThread(const workerThread&) = delete;
+    workerThread& operator=(const workerThread&) = delete;
+
+    // Starts `body` on a new thread; a stack size of 0 keeps the system's default. A thread
+    // that is still running is joined first.
+    void start(std::function<void()> body, priority level = priority::belowNormal,
+               std::size_t stackSize = 0);
+    // Waits for the body to return; harmless when nothing runs.
+    void join();
+    // True from start() until the body has returned.
+    bool isRunning() const { return running_; }
+    // True once started and not yet joined.
+    bool joinable() const { return started_; }
+
+private:
+    static void* entry(void* self);
+
+    std::function<void()> body_;
+    priority level_ = priority::belowNormal;
+    pthread_t thread_{};
+    bool started_ = false;
+    std::atomic<bool> running_{false};
+};
