@@ -3,10 +3,10 @@
 #include "core/numformat.h"
 #include "core/numparse.h"
 #include "ui/baseform.h"
+#include "ui/localenumber.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QLocale>
 #include <QShowEvent>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -18,12 +18,6 @@ namespace {
 
 constexpr int kColumnWidths[3] = {52, 199, 222};
 constexpr int kRowHeight = 16;
-
-char localeDecimalSeparator()
-{
-    const QString point = QLocale().decimalPoint();
-    return point.size() == 1 && point[0].unicode() < 128 ? static_cast<char>(point[0].unicode()) : '.';
-}
 
 // The cell editor hands every keystroke to its cell at once, so the cells always hold what the
 // user sees, also when the window is closed with an editor open.

@@ -1,0 +1,141 @@
+#include "ui/baseform.h"
+#include "ui/zinvform.h"
+
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct zinvFixture : testing::Test {
+    TForm1 mainForm;
+    TForm10* form = mainForm.form10();
+
+    tdspvarPtr makeVariable(const char* name, std::vector<extended> re, std::vector<extended> im = {})
+    {
+        tdspvarPtr v = mainForm.workspace().createVariable(name);
+        v->resize(static_cast<int>(re.size()), !im.empty());
+        v->re = std::move(re);
+        if (!im.empty())
+            v->im = std::move(im);
+        return v;
+    }
+    QString value(int row) const { return form->StringGrid1->item(row - 1, 1)->text(); }
+    void type(const QString& numerator, const QString& denominator)
+    {
+        form->Edit1->setText(numerator);
+        form->Edit2->setText(denominator);
+    }
+    void openAndClose(const std::function<void()>& whileOpen = {})
+    {
+        QTimer::singleShot(0, form, [this, whileOpen] {
+            if (whileOpen)
+                whileOpen();
+            form->close();
+        });
+        form->exec();
+    }
+};
+
+} // namespace
+
+TEST_F(zinvFixture, Layout)
+{
+    EXPECT_EQ(form->size(), QSize(433, 334));
+    EXPECT_EQ(form->Label1->pos(), QPoint(8, 8));
+    EXPECT_EQ(form->Label1->text(),
+              "Introduceti coeficientii polinomului, separati prin virgula (,) incapand cu termenul liber.");
+    EXPECT_EQ(form->Label2->pos(), QPoint(8, 35));
+    EXPECT_EQ(form->Label2->text(), "Num&arator :");
+    EXPECT_EQ(form->Label2->buddy(), form->Edit1);
+    EXPECT_EQ(form->Label3->pos(), QPoint(8, 60));
+    EXPECT_EQ(form->Label3->text(), "&Numitor :");
+    EXPECT_EQ(form->Label3->buddy(), form->Edit2);
+    EXPECT_EQ(form->Edit1->geometry(), QRect(64, 32, 337, 21));
+    EXPECT_EQ(form->Edit2->geometry(), QRect(64, 56, 337, 21));
+    EXPECT_EQ(form->Edit1->text(), "1");
+    EXPECT_EQ(form->Edit2->text(), "1");
+    EXPECT_EQ(form->Bevel1->geometry(), QRect(56, 54, 376, 1));
+    EXPECT_EQ(form->Button1->geometry(), QRect(405, 32, 20, 20));
+    EXPECT_EQ(form->Button2->geometry(), QRect(405, 57, 20, 20));
+    EXPECT_EQ(form->Button1->text(), "<v");
+    QTableWidget* grid = form->StringGrid1;
+    EXPECT_EQ(grid->geometry(), QRect(8, 88, 417, 241));
+    EXPECT_EQ(grid->rowCount(), 50);
+    EXPECT_EQ(grid->columnWidth(0), 31);
+    EXPECT_EQ(grid->columnWidth(1), 363);
+    EXPECT_EQ(grid->rowHeight(49), 16);
+    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "Nr.");
+    EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "Valoare");
+    EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(grid->selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_EQ(grid->item(0, 0)->text(), "1");
+    EXPECT_EQ(grid->item(49, 0)->text(), "50");
+    // Tab order: numerator, denominator, the two buttons, the grid.
+    auto nextTabStop = [](QWidget* w) {
+        do
+            w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus));
+        return w;
+    };
+    EXPECT_EQ(nextTabStop(form->Edit1), form->Edit2);
+    EXPECT_EQ(nextTabStop(form->Edit2), form->Button1);
+    EXPECT_EQ(nextTabStop(form->Button1), form->Button2);
+    EXPECT_EQ(nextTabStop(form->Button2), grid);
+    EXPECT_EQ(nextTabStop(grid), form->Edit1);
+}
+
+TEST_F(zinvFixture, CoefficientTextIsTheReversedModuli)
+{
+    EXPECT_EQ(TForm10::coefficientText(*makeVariable("A", {1, -0.5L, 0.25L})), "0.25 , 0.5 , 1");
+    EXPECT_EQ(TForm10::coefficientText(*makeVariable("C", {3, 0}, {4, -2})), "2 , 5");
+    EXPECT_EQ(TForm10::coefficientText(*makeVariable("E", {})), "");
+    std::vector<extended> many;
+    for (int i = 0; i < 30; ++i)
+        many.push_back(i + 1);
+    EXPECT_EQ(TForm10::coefficientText(*makeVariable("M", many)), "10 , 9 , 8 , 7 , 6 , 5 , 4 , 3 , 2 , 1");
+}
+
+TEST_F(zinvFixture, CoefficientTextKeepsThePeriodInACommaLocale)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::Romanian, QLocale::Romania));
+    const QString text = TForm10::coefficientText(*makeVariable("A", {1, -0.5L, 0.25L}));
+    QLocale::setDefault(saved);
+    EXPECT_EQ(text, "0.25 , 0.5 , 1");
+}
+
+TEST_F(zinvFixture, PopupListsTheVariablesAndWritesIntoTheButtonsField)
+{
+    makeVariable("First", {2});
+    makeVariable("Sec_2", {1, -0.5L, 0.25L});
+    openAndClose([this] {
+        form->Button2->click();
+        QMenu* menu = form->PopupMenu1;
+        ASSERT_TRUE(menu->isVisible());
+        const auto actions = menu->actions();
+        ASSERT_EQ(actions.size(), 2);
+        EXPECT_EQ(actions[0]->text(), "First");
+        EXPECT_EQ(actions[1]->text(), "Sec_2");
+        // The menu's right edge is at the window's left plus the button's left.
+        const QPoint anchor = form->frameGeometry().topLeft() + form->Button2->pos();
+        EXPECT_EQ(menu->pos().y(), anchor.y());
+        EXPECT_EQ(menu->pos().x() + menu->sizeHint().width(), anchor.x());
+        actions[1]->trigger();
+        menu->close();
+        EXPECT_EQ(form->Edit2->text(), "0.25 , 0.5 , 1");
+        EXPECT_EQ(form->Edit1->text(), "1");
+
+        form->Button1->click();
+        form->PopupMenu1->actions()[0]->trigger();
+        form->PopupMenu1->close();
+        EXPECT_EQ(form->Edit1->text(), "2");
+    });
+}
