@@ -1,0 +1,29 @@
+// The expression parser: one line of formula text in x becomes a tree of mathNode objects.
+// A single recursive scanner reads the characters and builds nodes as it goes; it never fails
+// to return a tree (a zero constant stands in for a broken piece) and reports what went wrong
+// as one Romanian message. Names of workspace variables are resolved while parsing, so it runs
+// on the GUI thread while nobody else edits the workspace.
+#pragma once
+
+#include "core/workspace.h"
+#include "expr/mathnode.h"
+#include "expr/noise.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+struct parsedExpression {
+    std::unique_ptr<mathNode> root; // never null, also on error
+    std::string message;             // empty when the text parsed cleanly
+};
+
+// Deepest tree the parser builds: levels of nodes from the root to the deepest leaf. Evaluation
+// and destruction recurse this deep, which must fit the sampling worker's 163840-byte stack.
+inline constexpr int kMaxTreeHeight = 256;
+// Deepest nesting of parentheses, calls, signs and exponents the scanner follows.
+inline constexpr int kMaxScanDepth = 4 * kMaxTreeHeight;
+// The message for anything deeper.
+inline constexpr std::string_view kTooComplexMessage = "Expresia este prea complexa.";
+
+parsedExpression parseExpression(std::string_view text, const tworkspace& workspace);
