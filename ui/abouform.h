@@ -1,4 +1,5 @@
-// TForm6: the About box.
+// TForm6: the About box. A fixed window with the program's name and its credit lines; it has no
+// behaviour beyond being shown and closed.
 #pragma once
 
 #include <QDialog>

@@ -1,8 +1,311 @@
 #include "ui/grphform.h"
 
 #include "ui/baseform.h"
+#include "ui/plotbitmap.h"
+#include "ui/plotscale.h"
+#include "ui/tmygrthr.h"
+#include "ui/uBmpLnk.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+#include <cmath>
+#include <functional>
+
+namespace {
+
+// A label that acts on a click and on its Alt+letter shortcut (the underlined letter of its
+// text), instead of moving the focus to its buddy.
+class tClickLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    std::function<void()> onClick;
+
+protected:
+    bool event(QEvent* e) override
+    {
+        if (e->type() == QEvent::Shortcut) {
+            if (onClick)
+                onClick();
+            return true;
+        }
+        return QLabel::event(e);
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override
+    {
+        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && onClick)
+            onClick();
+        QLabel::mouseReleaseEvent(e);
+    }
+};
+
+constexpr int kIconSize = 16;
+
+// The three toggle icons, 16 x 16, black on white.
+QIcon toggleIcon(const std::function<void(QPainter&)>& draw)
+{
+    QPixmap pixmap(kIconSize, kIconSize);
+    pixmap.fill(Qt::white);
+    QPainter painter(&pixmap);
+    painter.setPen(QPen(Qt::black, 0));
+    draw(painter);
+    return QIcon(pixmap);
+}
+
+QIcon polarIcon()
+{
+    return toggleIcon([](QPainter& p) {
+        p.drawEllipse(1, 1, 13, 13);
+        p.drawLine(7, 7, 12, 3); // a radius
+        p.setPen(QPen(Qt::black, 0, Qt::DotLine));
+        p.drawLine(0, 7, 15, 7); // the real axis
+    });
+}
+
+QIcon logYIcon()
+{
+    return toggleIcon([](QPainter& p) {
+        for (const int y : {0, 1, 3, 6, 10, 15})
+            p.drawLine(1, y, 14, y);
+    });
+}
+
+QIcon logXIcon()
+{
+    return toggleIcon([](QPainter& p) {
+        for (const int x : {0, 5, 9, 12, 14, 15})
+            p.drawLine(x, 1, x, 14);
+    });
+}
+
+QToolButton* toggleButton(QWidget* parent, int left, int top, const QIcon& icon)
+{
+    auto* button = new QToolButton(parent);
+    button->setGeometry(left, top, 25, 25);
+    button->setCheckable(true);
+    button->setAutoRaise(true);
+    button->setIcon(icon);
+    button->setIconSize(QSize(kIconSize, kIconSize));
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+tClickLabel* clickLabel(QWidget* parent, const QString& text, int left, int top, QWidget* buddy,
+                        std::function<void()> onClick)
+{
+    auto* label = new tClickLabel(text, parent);
+    label->move(left, top);
+    label->adjustSize();
+    label->setBuddy(buddy); // shows the underlined letter and takes its Alt shortcut
+    label->onClick = std::move(onClick);
+    return label;
+}
+
+QStringList toQStringList(const std::vector<std::string>& names)
+{
+    QStringList list;
+    for (const std::string& name : names)
+        list.append(QString::fromStdString(name));
+    return list;
+}
+
+} // namespace
 
 TForm9::TForm9(TForm1* mainForm) : QDialog(mainForm), mainForm_(mainForm)
 {
     setWindowTitle(QStringLiteral("Grafic"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(533, 307);
+
+    Label1 = new QLabel(QStringLiteral("Variabila 1"), this);
+    Label1->move(8, 8);
+    Label1->adjustSize();
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setGeometry(8, 24, 121, 21);
+    CheckBox1 = new QCheckBox(QStringLiteral("Variabila 2"), this);
+    CheckBox1->setGeometry(8, 56, 73, 17);
+    // The caption must not be clipped in a wider font; nothing lies to its right.
+    if (CheckBox1->sizeHint().width() > CheckBox1->width())
+        CheckBox1->resize(CheckBox1->sizeHint().width(), CheckBox1->height());
+    ComboBox2 = new QComboBox(this);
+    ComboBox2->setGeometry(8, 74, 121, 21);
+    ComboBox2->setEnabled(false);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setGeometry(8, 104, 121, 105);
+    Memo1->setFrameShape(QFrame::NoFrame);
+    Memo1->setReadOnly(true);
+    Memo1->setEnabled(false);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Memo1->document()->setDocumentMargin(1);
+    QPalette memoPalette = Memo1->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        memoPalette.setColor(group, QPalette::Base, memoPalette.color(group, QPalette::Window));
+    Memo1->setPalette(memoPalette);
+
+    SpeedButton3 = toggleButton(this, 106, 213, polarIcon());
+    SpeedButton3->setChecked(true);
+    SpeedButton1 = toggleButton(this, 106, 245, logYIcon());
+    SpeedButton2 = toggleButton(this, 106, 277, logXIcon());
+    Label2 = clickLabel(this, QStringLiteral("Cartezian / &Polar"), 8, 220, SpeedButton3,
+                        [this] { Label2Click(); });
+    Label3 = clickLabel(this, QStringLiteral("Axa &Y logaritmica"), 8, 250, SpeedButton1,
+                        [this] { Label3Click(); });
+    Label4 = clickLabel(this, QStringLiteral("Axa &X logaritmica"), 8, 280, SpeedButton2,
+                        [this] { Label4Click(); });
+
+    tBmpLnk1 = new tBmpLnk(this);
+    tBmpLnk1->move(137, 12);
+    tBmpLnk1->setBitmap(&plotBitmap());
+    plot_ = std::make_unique<tplotrequest>(&plotBitmap(), tBmpLnk1);
+
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { ComboBoxChange(); });
+    connect(ComboBox2, &QComboBox::currentIndexChanged, this, [this] { ComboBoxChange(); });
+    connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
+    connect(SpeedButton3, &QToolButton::clicked, this, [this] { SpeedButton3Click(); });
+    connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
+    connect(SpeedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
+    connect(tBmpLnk1, &tBmpLnk::mouseMoved, this, [this](QPoint p) { tBmpLnk1MouseMove(p); });
+}
+
+// The plot request goes first: its worker may still be handing over steps that repaint
+// tBmpLnk1, so it is stopped while the controls exist.
+TForm9::~TForm9()
+{
+    plot_.reset();
+}
+
+void TForm9::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TForm9::done(int result)
+{
+    plot_->abort();
+    QDialog::done(result);
+}
+
+void TForm9::FormShow()
+{
+    const tworkspace& workspace = mainForm_->workspace();
+    std::vector<std::string> names;
+    workspace.variableNameList(names);
+    const QStringList items = toQStringList(names);
+
+    const QSignalBlocker block1(ComboBox1);
+    const QSignalBlocker block2(ComboBox2);
+    CheckBox1->setChecked(false);
+    ComboBox1->clear();
+    ComboBox1->addItems(items);
+    int current = 0;
+    if (const tdspvarPtr variable = workspace.currentVariable()) {
+        const int found = items.indexOf(QString::fromStdString(asciiLower(variable->name)));
+        if (found >= 0)
+            current = found;
+    }
+    ComboBox1->setCurrentIndex(items.isEmpty() ? -1 : current);
+    ComboBox2->clear();
+    ComboBox2->addItems(items);
+    ComboBox2->setCurrentIndex(items.isEmpty() ? -1 : 0);
+    ComboBox2->setEnabled(false);
+    ComboBoxChange();
+}
+
+tdspvarPtr TForm9::selectedVariable(const QComboBox* box) const
+{
+    if (box->currentIndex() < 0)
+        return nullptr;
+    return mainForm_->workspace().findVariable(box->currentText().toStdString());
+}
+
+void TForm9::ComboBoxChange()
+{
+    const tdspvarPtr first = selectedVariable(ComboBox1);
+    const tdspvarPtr second = CheckBox1->isChecked() ? selectedVariable(ComboBox2) : nullptr;
+    SpeedButton3->setEnabled((first && first->isComplex) || (second && second->isComplex));
+    plotRequest();
+}
+
+void TForm9::CheckBox1Click()
+{
+    ComboBox2->setEnabled(CheckBox1->isChecked());
+    plotRequest();
+}
+
+void TForm9::SpeedButton3Click()
+{
+    if (!SpeedButton3->isChecked())
+        SpeedButton1->setChecked(false);
+    plotRequest();
+}
+
+void TForm9::SpeedButton1Click()
+{
+    if (SpeedButton1->isChecked())
+        SpeedButton3->setChecked(true);
+    plotRequest();
+}
+
+void TForm9::SpeedButton2Click()
+{
+    plotRequest();
+}
+
+void TForm9::Label2Click()
+{
+    if (!SpeedButton3->isEnabled())
+        return;
+    SpeedButton3->toggle();
+    SpeedButton3Click();
+}
+
+void TForm9::Label3Click()
+{
+    SpeedButton1->toggle();
+    SpeedButton1Click();
+}
+
+void TForm9::Label4Click()
+{
+    SpeedButton2->toggle();
+    SpeedButton2Click();
+}
+
+int TForm9::modeWord() const
+{
+    return plotModeWord(SpeedButton2->isChecked(), SpeedButton3->isEnabled(),
+                        SpeedButton3->isChecked(), SpeedButton1->isChecked());
+}
+
+void TForm9::plotRequest()
+{
+    const tdspvarPtr first = selectedVariable(ComboBox1);
+    const tdspvarPtr second = CheckBox1->isChecked() ? selectedVariable(ComboBox2) : nullptr;
+    plot_->request(first, second, modeWord());
+}
+
+void TForm9::tBmpLnk1MouseMove(QPoint position)
+{
+    const tdspvarPtr first = selectedVariable(ComboBox1);
+    if (!first)
+        return;
+    const tdspvarPtr second = CheckBox1->isChecked() ? selectedVariable(ComboBox2) : nullptr;
+    const std::vector<std::string> lines =
+        readoutLines(*first, second.get(), position.x(), SpeedButton2->isChecked(),
+                     SpeedButton1->isChecked(), localeDecimalSeparator());
+    Memo1->setPlainText(toQStringList(lines).join(QLatin1Char('\n')));
 }

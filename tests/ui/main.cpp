@@ -1,5 +1,7 @@
 // One QApplication for the whole GUI test program, on Qt's offscreen platform unless another
-// platform is chosen explicitly.
+// platform is chosen explicitly, with the program's font as the program itself sets it.
+#include "ui/baseform.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -9,6 +11,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    applyProgramFont();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,167 @@
+#include "dsp/operations.h"
+
+#include "expr/windows.h"
+
+#include <cstdint>
+#include <span>
+
+namespace {
+
+using std::size_t;
+
+constexpr int kMaxResampledLength = 65536;
+
+// Sample i of v as a complex pair, the index taken modulo v's count (0 for an empty variable).
+complexValue sampleAt(const tdspvar& v, std::int64_t i)
+{
+    return {v.realSample(i), v.isComplex ? v.imagSample(i) : 0};
+}
+
+std::span<complexValue> workBuffer(std::vector<complexValue>& storage, size_t length)
+{
+    if (storage.size() < length)
+        storage.resize(length);
+    const std::span<complexValue> w(storage.data(), length);
+    for (complexValue& c : w)
+        c = {};
+    return w;
+}
+
+// a = A * B elementwise, then a forward transform of a: the common tail of correlation and
+// convolution.
+void multiplyAndTransformBack(std::span<complexValue> a, std::span<const complexValue> b)
+{
+    for (size_t k = 0; k < a.size(); ++k)
+        a[k] = a[k] * b[k];
+    radix2Transform(a);
+}
+
+void elementwise(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out, bool multiply)
+{
+    const int n = x1.sampleCount();
+    out.setCount(n);
+    out.isComplex = x1.isComplex || x2.isComplex;
+    for (int i = 0; i < n; ++i) {
+        const complexValue a = sampleAt(x1, i);
+        const complexValue b = sampleAt(x2, i);
+        out.values[static_cast<size_t>(i)] = multiply ? a * b : a + b;
+    }
+}
+
+} // namespace
+
+void applyWindow(const tdspvar& x1, int windowIndex, sampleBuffer& out)
+{
+    const int n = x1.sampleCount();
+    out.setCount(n);
+    out.isComplex = x1.isComplex;
+    for (int i = 0; i < n; ++i) {
+        const extended g = windowFunction(windowIndex, static_cast<extended>(i) / n);
+        const complexValue s = sampleAt(x1, i);
+        out.values[static_cast<size_t>(i)] = {g * s.re, g * s.im};
+    }
+}
+
+void resampleVariable(const tdspvar& x1, int length, sampleBuffer& out)
+{
+    const int m = length < 1 ? 1 : (length > kMaxResampledLength ? kMaxResampledLength : length);
+    out.setCount(m);
+    out.isComplex = x1.isComplex;
+    for (int i = 0; i < m; ++i) {
+        const extended x = static_cast<extended>(i) / m;
+        out.values[static_cast<size_t>(i)] = {x1.interpolatedRealPart(0, x),
+                                              x1.interpolatedImagPart(0, x)};
+    }
+}
+
+void correlate(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out, transformWork& work)
+{
+    const std::int64_t n1 = x1.sampleCount();
+    const std::int64_t n2 = x2.sampleCount();
+    const auto b = static_cast<size_t>(nextPowerOfTwo(n1 + n2));
+    const std::span<complexValue> a = workBuffer(work.a, b);
+    const std::span<complexValue> r = workBuffer(work.b, b);
+    for (std::int64_t j = 0; j < n1; ++j)
+        a[static_cast<size_t>(j)] = sampleAt(x1, j);
+    // x2 reversed about index 0, so that the second forward transform yields the correlation.
+    r[0] = sampleAt(x2, 0);
+    for (std::int64_t i = 1; i < n2; ++i)
+        r[b - static_cast<size_t>(i)] = sampleAt(x2, i);
+    radix2Transform(a);
+    radix2Transform(r);
+    multiplyAndTransformBack(a, r);
+
+    out.setCount(static_cast<int>(n1));
+    out.isComplex = x1.isComplex || x2.isComplex;
+    const auto length = static_cast<extended>(b);
+    for (size_t l = 0; l < static_cast<size_t>(n1); ++l)
+        out.values[l] = {a[l].re / length / length * 2, a[l].im / length / length * 2};
+}
+
+void autocorrelate(const tdspvar& x1, sampleBuffer& out, transformWork& work)
+{
+    correlate(x1, x1, out, work);
+}
+
+void addVariables(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out)
+{
+    elementwise(x1, x2, out, false);
+}
+
+void multiplyVariables(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out)
+{
+    elementwise(x1, x2, out, true);
+}
+
+void convolve(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out, transformWork& work)
+{
+    const std::int64_t n1 = x1.sampleCount();
+    const std::int64_t n2 = x2.sampleCount();
+    const auto a = static_cast<size_t>(nextPowerOfTwo(n1 + n2));
+    const std::span<complexValue> p = workBuffer(work.a, a);
+    const std::span<complexValue> q = workBuffer(work.b, a);
+    // Both operands reversed about index 0; the second forward transform reverses once more.
+    p[0] = sampleAt(x1, 0);
+    for (std::int64_t k = 1; k < n1; ++k)
+        p[a - static_cast<size_t>(k)] = sampleAt(x1, k);
+    q[0] = sampleAt(x2, 0);
+    for (std::int64_t k = 1; k < n2; ++k)
+        q[a - static_cast<size_t>(k)] = sampleAt(x2, k);
+    radix2Transform(p);
+    radix2Transform(q);
+    multiplyAndTransformBack(p, q);
+
+    const std::int64_t count = n1 + n2;
+    out.setCount(static_cast<int>(count));
+    out.isComplex = x1.isComplex || x2.isComplex;
+    const auto length = static_cast<extended>(a);
+    for (size_t n = 0; n < static_cast<size_t>(count); ++n)
+        out.values[n] = {p[n].re / length, p[n].im / length};
+}
+
+void runProcessing(const processingRequest& request, sampleBuffer& out, transformWork& work)
+{
+    if (request.source == nullptr) {
+        out.setCount(0);
+        out.isComplex = false;
+        return;
+    }
+    const tdspvar& x1 = *request.source;
+    static const tdspvar empty;
+    const tdspvar& x2 = request.operand != nullptr ? *request.operand : empty;
+    switch (request.type) {
+    case processingType::windowing: applyWindow(x1, request.choice, out); return;
+    case processingType::autocorrelation: autocorrelate(x1, out, work); return;
+    case processingType::resampling: resampleVariable(x1, request.length, out); return;
+    case processingType::correlation: correlate(x1, x2, out, work); return;
+    case processingType::sum: addVariables(x1, x2, out); return;
+    case processingType::product: multiplyVariables(x1, x2, out); return;
+    case processingType::fourier:
+        fourierTransform(x1, request.choice == 1 ? fourierDirection::inverse : fourierDirection::direct,
+                         out, work);
+        return;
+    case processingType::convolution: convolve(x1, x2, out, work); return;
+    }
+    out.setCount(0);
+    out.isComplex = false;
+}

@@ -1,0 +1,73 @@
+// The processing operations: windowing, autocorrelation, resampling, correlation, sum, product,
+// the Fourier transform and convolution of signal variables. Each reads one or two variables
+// (a real variable reads with imaginary parts 0, indices wrap periodically) and writes its result
+// (count, complex samples, complex flag) into a sample buffer; no variable is touched.
+//
+// The processing dialog calls `runProcessing` on the GUI thread at every change and draws or
+// commits the buffer afterwards. Result counts and complex flags by processing type:
+//   1 windowing        N1           complex when x1 is
+//   2 autocorrelation  N1           complex when x1 is
+//   3 resampling       M            complex when x1 is
+//   4 correlation      N1           complex when x1 or x2 is
+//   5 sum              N1           complex when x1 or x2 is
+//   6 product          N1           complex when x1 or x2 is
+//   7 Fourier          N1           always complex
+//   8 convolution      N1 + N2      complex when x1 or x2 is
+// The spectral ones (2, 4, 7, 8) use the work buffers of `transformWork`, which only grow.
+#pragma once
+
+#include "core/udspvar.h"
+#include "dsp/fourier.h"
+#include "dsp/samplebuffer.h"
+
+// The processing type that a main-window command stores on the processing dialog.
+enum class processingType {
+    windowing = 1,
+    autocorrelation = 2,
+    resampling = 3,
+    correlation = 4,
+    sum = 5,
+    product = 6,
+    fourier = 7,
+    convolution = 8,
+};
+
+// Everything one recomputation needs. `operand` is the second variable of types 4, 5, 6 and 8
+// (when it is missing those read an empty variable, that is zeros); `choice` is the operand
+// list's item for types 1 (window index 0..4) and 7 (0 direct, 1 inverse); `length` is the
+// requested count M of type 3 (clamped to 1..65536).
+struct processingRequest {
+    processingType type = processingType::fourier;
+    const tdspvar* source = nullptr;
+    const tdspvar* operand = nullptr;
+    int choice = 0;
+    int length = 128;
+};
+
+// Runs the request's operation into `out`. Without a source the result is empty and real.
+void runProcessing(const processingRequest& request, sampleBuffer& out,
+                   transformWork& work = theTransformWork());
+
+// The single operations. Each sets out.count, out.values[0 .. count) and out.isComplex.
+
+// out[i] = w(i/N1) * x1[i], w the window at `windowIndex` of the window name list
+// (0 Dirichlet, 1 Bartlett, 2 Hamming, 3 Hanning, 4 Blackman; any other index Dirichlet).
+void applyWindow(const tdspvar& x1, int windowIndex, sampleBuffer& out);
+
+// M samples of x1 read by linear interpolation at i/M (the sample after the last is sample 0).
+void resampleVariable(const tdspvar& x1, int length, sampleBuffer& out);
+
+// r[l] = (2/b) sum_j x1[j] * x2p[(j + l) mod b], l < N1, with x2p = x2 followed by zeros to the
+// length b = next power of two >= N1 + N2. No conjugation: the linear cross-correlation at lags
+// 0 .. N2-1, at negative lags l - b for l > b - N1, 0 in between. Autocorrelation is x2 = x1.
+void correlate(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out,
+               transformWork& work = theTransformWork());
+void autocorrelate(const tdspvar& x1, sampleBuffer& out, transformWork& work = theTransformWork());
+
+// out[i] = x1[i] + x2[i mod N2], respectively x1[i] * x2[i mod N2] (complex), i < N1.
+void addVariables(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out);
+void multiplyVariables(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out);
+
+// The linear convolution, N1 + N2 - 1 samples, then one sample that is 0 (up to rounding).
+void convolve(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out,
+              transformWork& work = theTransformWork());

@@ -1,0 +1,58 @@
+#include "dsp/sampling.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+constexpr extended kPeakFloor = 1e-10L;
+
+} // namespace
+
+int clampSampleCount(int n)
+{
+    return n < 1 ? 1 : (n > kMaxSampleCount ? kMaxSampleCount : n);
+}
+
+int samplingProgress(int i, int n)
+{
+    if (n <= 0)
+        return 100;
+    const std::int64_t scaled = static_cast<std::int64_t>(i) * 100;
+    std::int64_t q = scaled / n;
+    const std::int64_t twiceRest = 2 * (scaled % n);
+    if (twiceRest > n || (twiceRest == n && q % 2 != 0))
+        ++q;
+    return static_cast<int>(q);
+}
+
+void runSampling(const mathNode& root, int count, sampleBuffer& buffer, std::atomic<int>& progress)
+{
+    const int n = clampSampleCount(count);
+    buffer.setCount(n);
+    buffer.isComplex = root.complexFlag();
+    for (int i = 0; i < n; ++i) {
+        progress.store(samplingProgress(i, n), std::memory_order_relaxed);
+        setCurrentX(static_cast<extended>(i) / n);
+        buffer.values[static_cast<std::size_t>(i)] = root.evaluate();
+    }
+    progress.store(100, std::memory_order_relaxed);
+}
+
+void fillVariableFromBuffer(tdspvar& v, const sampleBuffer& buffer, bool complex)
+{
+    const int n = buffer.count;
+    v.resize(n, complex);
+    extended peak = kPeakFloor;
+    for (int i = 0; i < n; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const complexValue s = buffer.values[k];
+        v.re[k] = s.re;
+        if (complex)
+            v.im[k] = s.im;
+        const extended modulus = std::sqrt(s.re * s.re + s.im * s.im);
+        if (modulus > peak)
+            peak = modulus;
+    }
+    v.peak = peak;
+}

@@ -1,0 +1,134 @@
+#include "io/fileaccess.h"
+#include "io/statefile.h"
+#include "io/statenumber.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr std::size_t kChunk = std::size_t{1} << 16;
+// The longest sample line: two numbers, the separating blank and CR LF.
+constexpr std::size_t kLongestSampleLine = 2 * kStateNumberWidth + 3;
+
+// Collects the text in a fixed buffer and hands it to the sink in pieces.
+class chunkWriter {
+public:
+    explicit chunkWriter(const std::function<bool(std::string_view)>& sink)
+        : sink_(sink), buffer_(kChunk + kLongestSampleLine)
+    {
+    }
+    // Room for `size` more bytes, flushing first when the chunk is full; null once the sink
+    // has refused.
+    char* reserve(std::size_t size)
+    {
+        if (used_ + size > buffer_.size() && !flush())
+            return nullptr;
+        if (size > buffer_.size())
+            buffer_.resize(size);
+        return buffer_.data() + used_;
+    }
+    void commit(std::size_t size) { used_ += size; }
+    bool append(std::string_view text)
+    {
+        char* p = reserve(text.size());
+        if (!p)
+            return false;
+        std::memcpy(p, text.data(), text.size());
+        commit(text.size());
+        return true;
+    }
+    bool full() const { return used_ >= kChunk; }
+    bool flush()
+    {
+        if (failed_)
+            return false;
+        if (used_ > 0 && !sink_(std::string_view(buffer_.data(), used_)))
+            failed_ = true;
+        used_ = 0;
+        return !failed_;
+    }
+
+private:
+    const std::function<bool(std::string_view)>& sink_;
+    std::vector<char> buffer_;
+    std::size_t used_ = 0;
+    bool failed_ = false;
+};
+
+std::string headerLine(const tdspvar& v)
+{
+    std::string line = v.isComplex ? "2 " : "1 ";
+    line += std::to_string(v.sampleCount());
+    line += ' ';
+    for (const char c : v.name)
+        if (static_cast<unsigned char>(c) >= 32)
+            line += c;
+    line += "\r\n";
+    return line;
+}
+
+bool writeBlock(const tdspvar& v, chunkWriter& out)
+{
+    if (!out.append(headerLine(v)))
+        return false;
+    const std::size_t n = v.re.size();
+    const std::size_t lineLength = (v.isComplex ? 2 * kStateNumberWidth + 1 : kStateNumberWidth) + 2;
+    for (std::size_t i = 0; i < n; ++i) {
+        char* p = out.reserve(lineLength);
+        if (!p)
+            return false;
+        formatStateNumber(v.re[i], p);
+        p += kStateNumberWidth;
+        if (v.isComplex) {
+            *p++ = ' ';
+            formatStateNumber(i < v.im.size() ? v.im[i] : 0, p);
+            p += kStateNumberWidth;
+        }
+        p[0] = '\r';
+        p[1] = '\n';
+        out.commit(lineLength);
+        if (out.full() && !out.flush())
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void writeStateText(const std::vector<tdspvarPtr>& variables,
+                    const std::function<bool(std::string_view)>& sink)
+{
+    chunkWriter out(sink);
+    for (const auto& v : variables)
+        if (v && !writeBlock(*v, out))
+            return;
+    if (out.append("0\r\n"))
+        out.flush();
+}
+
+std::string stateText(const std::vector<tdspvarPtr>& variables)
+{
+    std::string text;
+    writeStateText(variables, [&](std::string_view piece) {
+        text.append(piece);
+        return true;
+    });
+    return text;
+}
+
+bool saveStateFile(const std::string& path, const std::vector<tdspvarPtr>& variables,
+                   loadCallbacks& callbacks)
+{
+    atomicFileWriter file(path);
+    bool written = file.open();
+    if (written) {
+        writeStateText(variables, [&](std::string_view piece) {
+            written = file.write(piece.data(), piece.size());
+            return written;
+        });
+        written = written && file.commit();
+    }
+    if (!written)
+        callbacks.showError(file.errorMessage());
+    return written;
+}

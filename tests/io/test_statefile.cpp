@@ -1,0 +1,304 @@
+#include "io/statefile.h"
+#include "scriptedcallbacks.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <cmath>
+#include <csignal>
+#include <limits>
+
+namespace {
+
+constexpr const char* kExample = "1 2 A\r\n"
+                                 " 1.00000000000000E+0000\r\n"
+                                 "-5.00000000000000E-0001\r\n"
+                                 "2 1 B\r\n"
+                                 " 0.00000000000000E+0000  1.00000000000000E+0000\r\n"
+                                 "0\r\n";
+
+tdspvarPtr makeVariable(const std::string& name, std::vector<extended> re, std::vector<extended> im = {})
+{
+    auto v = std::make_shared<tdspvar>(name);
+    v->isComplex = !im.empty();
+    v->re = std::move(re);
+    v->im = std::move(im);
+    return v;
+}
+
+// Loads `text` (shown as "P") into `w`, answering from `cb`.
+int load(tworkspace& w, const std::string& text, scriptedCallbacks& cb)
+{
+    return loadStateText(text, "P", w, cb);
+}
+
+std::vector<std::string> names(const tworkspace& w)
+{
+    std::vector<std::string> out;
+    for (const auto& v : w.variables())
+        out.push_back(v->name);
+    return out;
+}
+
+using strings = std::vector<std::string>;
+
+// Counts the thumbnail requests of every variable the workspace creates.
+struct thumbnailCounter : workspaceListener {
+    int requests = 0;
+    void variableCreated(const tdspvarPtr& v, int) override
+    {
+        v->thumbnailStarter = [this](tdspvar& t) {
+            ++requests;
+            t.finishThumbnailPass();
+        };
+    }
+    void variableRemoved(const tdspvarPtr&, int) override {}
+    void selectionToggled(const tdspvarPtr&) override {}
+    void emptinessChanged(bool) override {}
+};
+
+} // namespace
+
+TEST(StateFile, WritesTheExampleByteForByte)
+{
+    const auto a = makeVariable("A", {1, -0.5L});
+    const auto b = makeVariable("B", {0}, {1});
+    EXPECT_EQ(stateText({a, b}), kExample);
+    EXPECT_EQ(stateText({}), "0\r\n");
+    EXPECT_EQ(stateText({makeVariable("my var", {})}), "1 0 my var\r\n0\r\n");
+    // A control character in a stored name would break the lines; it is left out.
+    EXPECT_EQ(stateText({makeVariable("X\r\nY\x1a", {2})}), "1 1 XY\r\n 2.00000000000000E+0000\r\n0\r\n");
+}
+
+TEST(StateFile, RoundTripKeepsNamesKindsCountsAndValues)
+{
+    const extended inf = std::numeric_limits<extended>::infinity();
+    std::vector<extended> wave(1000);
+    for (std::size_t i = 0; i < wave.size(); ++i)
+        wave[i] = std::sin(static_cast<extended>(i) / 7 + 0.5L) * 1e-20L;
+    const std::vector<tdspvarPtr> saved = {
+        makeVariable("VAR_00", wave), makeVariable("Empty", {}),
+        makeVariable("C", {1.0L / 3, -inf, 0}, {std::nanl(""), inf, -2.5e-4000L})};
+
+    tworkspace w;
+    scriptedCallbacks cb;
+    EXPECT_EQ(load(w, stateText(saved), cb), 3);
+    EXPECT_TRUE(cb.errors.empty());
+    EXPECT_TRUE(cb.asked.empty());
+    ASSERT_EQ(names(w), (strings{"VAR_00", "EMPTY", "C"}));
+    const auto& v = w.variables();
+    EXPECT_FALSE(v[0]->isComplex);
+    EXPECT_EQ(v[1]->sampleCount(), 0);
+    EXPECT_TRUE(v[2]->isComplex);
+    EXPECT_EQ(v[2]->description, "Variable #3 in file P");
+    for (std::size_t i = 0; i < wave.size(); ++i)
+        ASSERT_NEAR(static_cast<double>(v[0]->re[i] / wave[i]), 1.0, 5e-15);
+    EXPECT_NEAR(static_cast<double>(v[2]->re[0]), 1.0 / 3, 1e-15);
+    EXPECT_EQ(v[2]->re[1], -inf);
+    EXPECT_TRUE(std::isnan(v[2]->im[0]));
+    EXPECT_EQ(v[2]->im[1], inf);
+    EXPECT_EQ(v[2]->im[2], -2.5e-4000L);
+    EXPECT_EQ(v[1]->peak, 1e-10L);
+    // Saving what was loaded gives the same bytes again.
+    EXPECT_EQ(stateText(w.variables()), stateText({saved[0], makeVariable("EMPTY", {}), saved[2]}));
+}
+
+TEST(StateFile, LooseReadingRules)
+{
+    tworkspace w;
+    scriptedCallbacks cb;
+    // Any decimal form, tabs and other control bytes as white space, a lone LF or a lone CR as a
+    // line end, text after the last number ignored, a complex part on the next line.
+    const std::string text = "2 3 my var!\n0.25\t-3 tail\r1E-3\x01 +4.\r\n\x0b .5\n\n-7 junk\r\n"
+                             "-1 1 neg\r\n 2\r\n"
+                             "1\t0\tempty\r\n"
+                             "0 9 ignored after the closing line\r\n1 1 X\r\n 1\r\n";
+    EXPECT_EQ(load(w, text, cb), 3);
+    EXPECT_TRUE(cb.errors.empty());
+    ASSERT_EQ(names(w), (strings{"MYVAR", "NEG", "EMPTY"}));
+    const auto& v = w.variables();
+    EXPECT_TRUE(v[0]->isComplex);
+    EXPECT_EQ(v[0]->re, (std::vector<extended>{0.25L, 1e-3L, 0.5L}));
+    EXPECT_EQ(v[0]->im, (std::vector<extended>{-3, 4, -7}));
+    EXPECT_FALSE(v[1]->isComplex); // a negative kind is real
+    EXPECT_EQ(v[1]->re, std::vector<extended>{2});
+
+    // Character 26 ends the file; a kind above 2 is complex.
+    tworkspace w2;
+    EXPECT_EQ(load(w2, "7 1 Z\r\n1 2\r\n\x1a" "1 1 Q\r\n 1\r\n", cb), 1);
+    EXPECT_TRUE(w2.variables()[0]->isComplex);
+    EXPECT_TRUE(cb.errors.empty());
+    EXPECT_EQ(load(w2, "", cb), 0);
+    EXPECT_EQ(load(w2, "0\r\n", cb), 0);
+    EXPECT_TRUE(cb.errors.empty());
+}
+
+TEST(StateFile, NameClashes)
+{
+    // Loading the same file twice: Ignore All at the first clash skips the whole second copy.
+    tworkspace w;
+    scriptedCallbacks cb;
+    const std::string twoBlocks = stateText({makeVariable("A", {1, 2}), makeVariable("B", {3}, {4})});
+    load(w, twoBlocks, cb);
+    cb.replies = {{loadCallbacks::answerIgnoreAll, ""}};
+    EXPECT_EQ(load(w, twoBlocks, cb), 0);
+    EXPECT_EQ(cb.asked, strings{"A"});
+    EXPECT_EQ(cb.skipOffered, std::vector<bool>{true});
+    EXPECT_EQ(names(w), (strings{"A", "B"}));
+
+    // Skip moves past the block's lines and still counts it; OK takes the name as typed;
+    // Cancel stops and keeps what is loaded, without a message.
+    const std::string four = stateText({makeVariable("A", {5, 6}), makeVariable("NEW", {7}),
+                                        makeVariable("SIN", {8}), makeVariable("B", {9}),
+                                        makeVariable("LAST", {10})});
+    cb = {};
+    cb.replies = {{loadCallbacks::answerSkip, ""},
+                  {loadCallbacks::answerOk, "my sine"},
+                  {loadCallbacks::answerCancel, ""}};
+    EXPECT_EQ(load(w, four, cb), 2);
+    EXPECT_EQ(cb.asked, (strings{"A", "SIN", "B"}));
+    EXPECT_EQ(names(w), (strings{"A", "B", "NEW", "my sine"}));
+    EXPECT_EQ(w.variables()[2]->description, "Variable #2 in file P");
+    EXPECT_EQ(w.variables()[3]->description, "Variable #3 in file P");
+    EXPECT_EQ(w.variables()[3]->re, std::vector<extended>{8});
+    EXPECT_TRUE(cb.errors.empty());
+
+    // An empty name is valid once; the second one asks.
+    tworkspace w2;
+    cb = {};
+    EXPECT_EQ(load(w2, "1 1\r\n 1\r\n1 1 \r\n 2\r\n", cb), 1);
+    EXPECT_EQ(names(w2), strings{""});
+    EXPECT_EQ(cb.asked, strings{""});
+}
+
+TEST(StateFile, BadNumbersAndTruncationKeepWhatWasRead)
+{
+    tworkspace w;
+    thumbnailCounter thumbnails;
+    w.setListener(&thumbnails);
+    scriptedCallbacks cb;
+    // A token that is not a number stops the load; the block being read keeps its samples so
+    // far with zeros after them, and is shown with its peak.
+    EXPECT_EQ(load(w, "1 1 OK\r\n 1\r\n1 4 BAD\r\n 5\r\n 6\r\n 1,5\r\n 8\r\n1 1 NEVER\r\n 1\r\n", cb), 2);
+    EXPECT_EQ(cb.errors, strings{kInvalidNumericInput});
+    EXPECT_EQ(w.variables()[1]->re, (std::vector<extended>{5, 6, 0, 0}));
+    EXPECT_EQ(w.variables()[1]->peak, 6);
+    EXPECT_EQ(thumbnails.requests, 2);
+
+    for (const char* bad : {"x 1 A\r\n", "1 1.5 A\r\n 1\r\n", "1 99999999999 A\r\n", "1 1 A\r\n nan\r\n",
+                            "1 1 A\r\n 1.00000000000000E+99999\r\n",
+                            "1 1 A\r\n 00000000000000000000000000000000000000000000000000000000000000001\r\n"}) {
+        tworkspace fresh;
+        cb = {};
+        load(fresh, bad, cb);
+        EXPECT_EQ(cb.errors, strings{kInvalidNumericInput}) << bad;
+    }
+
+    // End of file inside a block: zeros for the missing numbers, and a message.
+    for (const char* cut : {"1 3 T\r\n 1.00000000000000E+0000\r\n", "2 2 T\r\n 1 2\r\n 3", "1"}) {
+        tworkspace fresh;
+        cb = {};
+        EXPECT_EQ(load(fresh, cut, cb), 1) << cut;
+        EXPECT_EQ(cb.errors, strings{kReadBeyondEndOfFile}) << cut;
+    }
+    tworkspace t;
+    load(t, "2 2 T\r\n 1 2\r\n 3", cb);
+    EXPECT_EQ(t.variables()[0]->re, (std::vector<extended>{1, 3}));
+    EXPECT_EQ(t.variables()[0]->im, (std::vector<extended>{2, 0}));
+}
+
+TEST(StateFile, HeaderCountsNeverOutgrowTheFile)
+{
+    scriptedCallbacks cb;
+    tworkspace w;
+    // A count the rest of the file cannot hold refuses the file at once, without allocating.
+    EXPECT_EQ(load(w, "1 1 A\r\n 1\r\n2 2147483647 HUGE\r\n 1 2\r\n", cb), 1);
+    EXPECT_EQ(cb.errors, strings{invalidSampleCountMessage(2)});
+    EXPECT_EQ(cb.errors[0], "Invalid sample count in variable #2");
+    cb = {};
+    EXPECT_EQ(load(w, "1 -1 NEG\r\n", cb), 0);
+    EXPECT_EQ(cb.errors, strings{"Invalid sample count in variable #1"});
+    // The densest possible files still load: one byte per number and separator.
+    tworkspace dense;
+    cb = {};
+    EXPECT_EQ(load(dense, "1 3 R\r1\r2\r3" "\r2 2 C\n1 2\n3 4", cb), 2);
+    EXPECT_TRUE(cb.errors.empty());
+    EXPECT_EQ(dense.variables()[1]->im, (std::vector<extended>{2, 4}));
+    // A skipped block with an impossible count is refused as well.
+    cb = {};
+    cb.replies = {{loadCallbacks::answerSkip, ""}};
+    EXPECT_EQ(load(dense, "1 1000 R\r\n", cb), 0);
+    EXPECT_EQ(cb.errors, strings{"Invalid sample count in variable #1"});
+    EXPECT_TRUE(cb.asked.empty());
+}
+
+TEST(StateFile, SaveAndLoadThroughFiles)
+{
+    temporaryFolder dir;
+    scriptedCallbacks cb;
+    const std::string path = dir.file("status.var");
+    EXPECT_TRUE(saveStateFile(path, {makeVariable("A", {1, -0.5L}), makeVariable("B", {0}, {1})}, cb));
+    EXPECT_EQ(readBytes(path), kExample);
+
+    tworkspace w;
+    EXPECT_EQ(loadStateFile(path, w, cb), 2);
+    EXPECT_EQ(w.variables()[0]->description, "Variable #1 in file " + path);
+    // A relative path is described by its absolute form.
+    const auto cwd = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path);
+    tworkspace rel;
+    loadStateFile("status.var", rel, cb);
+    std::filesystem::current_path(cwd);
+    EXPECT_EQ(rel.variables()[0]->description, "Variable #1 in file " + path);
+    EXPECT_TRUE(cb.errors.empty());
+
+    EXPECT_EQ(loadStateFile(dir.file("missing.var"), w, cb), 0);
+    EXPECT_EQ(loadStateFile(dir.path.string(), w, cb), 0);
+    EXPECT_FALSE(saveStateFile(dir.file("no/such/folder.var"), {}, cb));
+    EXPECT_EQ(cb.errors, (strings{"File not found", "File access denied", "File not found"}));
+
+    // Saving over a file keeps its permissions and a symbolic link to it.
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    std::filesystem::create_symlink(path, dir.file("link.var"));
+    EXPECT_TRUE(saveStateFile(dir.file("link.var"), {}, cb));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.var")));
+    EXPECT_EQ(readBytes(path), "0\r\n");
+    EXPECT_EQ(std::filesystem::status(path).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}), 2);
+}
+
+TEST(StateFile, FailedSaveLeavesTheOldFileAlone)
+{
+    temporaryFolder dir;
+    scriptedCallbacks cb;
+    const std::string path = dir.file("status.var");
+    writeBytes(path, kExample);
+    std::vector<extended> big(100000, 1.5L);
+
+    // The disk fills up half-way: the file-size limit stands in for a full disk.
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 200000;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool saved = saveStateFile(path, {makeVariable("BIG", big)}, cb);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(cb.errors, strings{"Disk full"});
+    EXPECT_EQ(readBytes(path), kExample);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}), 1); // no leftovers
+
+    // A read-only file is refused as it would be when written in place.
+    if (::geteuid() != 0) {
+        cb = {};
+        std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+        EXPECT_FALSE(saveStateFile(path, {}, cb));
+        EXPECT_EQ(cb.errors, strings{"File access denied"});
+        EXPECT_EQ(readBytes(path), kExample);
+    }
+}

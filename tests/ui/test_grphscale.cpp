@@ -1,0 +1,234 @@
+// The graph's range, scale, grid and readout arithmetic.
+#include "core/udspvar.h"
+#include "ui/plotscale.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// A real variable with the given samples.
+tdspvarPtr realVariable(std::initializer_list<extended> samples)
+{
+    auto v = std::make_shared<tdspvar>();
+    v->resize(static_cast<int>(samples.size()), false);
+    std::copy(samples.begin(), samples.end(), v->re.begin());
+    return v;
+}
+
+plotScale scaleFor(const tdspvarPtr& v, int mode)
+{
+    const plotFlags flags = plotPassFlags(mode, v.get(), nullptr);
+    plotRange range;
+    scanPlotRange(*v, flags, range);
+    return makePlotScale(range, flags, v->sampleCount());
+}
+
+} // namespace
+
+TEST(PlotMode, WordForTheOpeningCases)
+{
+    // Real variable: polar toggle disabled whatever its state.
+    EXPECT_EQ(plotModeWord(false, false, true, false), 1);
+    // Complex variable with the polar toggle down, as at program start.
+    EXPECT_EQ(plotModeWord(false, true, true, false), 2);
+    // Alt+Y on a real variable: log Y pressed the polar toggle while it is disabled.
+    EXPECT_EQ(plotModeWord(false, false, true, true), 5);
+    EXPECT_EQ(plotModeWord(true, true, false, false), 8);
+    EXPECT_EQ(plotModeWord(true, true, true, true), 14);
+}
+
+TEST(PlotMode, FlagsOfAPass)
+{
+    const tdspvarPtr real = realVariable({1, 2});
+    tdspvar complex;
+    complex.resize(2, true);
+    EXPECT_FALSE(plotPassFlags(1, real.get(), nullptr).modulusView);
+    EXPECT_FALSE(plotPassFlags(1, real.get(), nullptr).complexData);
+    const plotFlags logY = plotPassFlags(5, real.get(), nullptr);
+    EXPECT_TRUE(logY.modulusView); // log Y always shows the modulus
+    EXPECT_TRUE(logY.logY);
+    EXPECT_FALSE(logY.logX);
+    const plotFlags mixed = plotPassFlags(8, real.get(), &complex);
+    EXPECT_TRUE(mixed.complexData);
+    EXPECT_TRUE(mixed.second);
+    EXPECT_TRUE(mixed.logX);
+    EXPECT_FALSE(mixed.modulusView);
+}
+
+TEST(PlotRange, ContributionsPerView)
+{
+    tdspvar complex;
+    complex.resize(2, true);
+    complex.re = {3, -1};
+    complex.im = {4, 5};
+    const tdspvarPtr realPtr = realVariable({0.5L, 2});
+    const tdspvar& real = *realPtr;
+
+    plotFlags cartesian = plotPassFlags(0, &real, &complex);
+    plotRange r;
+    scanPlotRange(real, cartesian, r);
+    scanPlotRange(complex, cartesian, r);
+    EXPECT_EQ(r.maximum, 5);
+    EXPECT_EQ(r.minimum, -1);
+
+    // Without complex data only real parts count; a real first variable contributes 0 as its
+    // imaginary part once complex data is shown.
+    plotRange realOnly;
+    scanPlotRange(real, plotPassFlags(1, &real, nullptr), realOnly);
+    EXPECT_EQ(realOnly.minimum, 0.5L);
+    plotRange withZero;
+    scanPlotRange(real, cartesian, withZero);
+    EXPECT_EQ(withZero.minimum, 0);
+
+    plotRange modulus;
+    scanPlotRange(complex, plotPassFlags(2, &complex, nullptr), modulus);
+    EXPECT_NEAR(static_cast<double>(modulus.maximum), std::sqrt(26.0), 1e-12);
+    EXPECT_EQ(modulus.minimum, 5);
+}
+
+TEST(PlotScale, FloorsOfAnAllZeroModulus)
+{
+    const tdspvarPtr zero = realVariable({0, 0, 0});
+    const plotScale polar = scaleFor(zero, 2);
+    EXPECT_EQ(polar.maximum, 1e-998L);
+    EXPECT_EQ(polar.minimum, 1e-999L);
+
+    const plotScale logY = scaleFor(zero, 5);
+    EXPECT_EQ(yRangeLabel(logY.maximum, true, '.'), "-19960 db");
+    EXPECT_EQ(yRangeLabel(logY.minimum, true, '.'), "-19980 db");
+    // Zeros are plotted at the floor 1e-1000: two decades below the maximum, one below the axis.
+    EXPECT_EQ(plotY(logY, 0), 578);
+}
+
+TEST(PlotScale, LogarithmicAxisSpansAtMostTenUnits)
+{
+    const plotScale wide = scaleFor(realVariable({1, 1e-10L}), 5);
+    EXPECT_EQ(wide.yScale, 0.1L);
+    EXPECT_NEAR(static_cast<double>(wide.minimum), std::exp(-10.0), 1e-15);
+    EXPECT_EQ(plotY(wide, 1), 0);
+    EXPECT_EQ(plotY(wide, std::exp(-2.5L)), 72); // 289 * 2.5 / 10
+
+    const plotScale narrow = scaleFor(realVariable({1, 0.5L}), 5);
+    EXPECT_NEAR(static_cast<double>(narrow.minimum), 0.5, 1e-15);
+    EXPECT_EQ(plotY(narrow, 0.5L), 289);
+    EXPECT_EQ(yRangeLabel(narrow.minimum, true, ','), "-6,0206 db");
+
+    // A constant modulus has no span; it lies along the top of the widest axis.
+    const plotScale flat = scaleFor(realVariable({2, 2, -2}), 5);
+    EXPECT_EQ(flat.yScale, 0.1L);
+    EXPECT_EQ(plotY(flat, 2), 0);
+}
+
+TEST(PlotScale, LinearYRule)
+{
+    const plotScale s = scaleFor(realVariable({-1, 3}), 1);
+    EXPECT_EQ(plotY(s, 3), 0);
+    EXPECT_EQ(plotY(s, -1), 289); // one pixel below the last row
+    EXPECT_EQ(plotY(s, 1), 144);  // 144.5: ties go to the even neighbour
+    EXPECT_EQ(plotY(s, 100), -1000);
+    EXPECT_EQ(plotY(s, -100), 1500);
+    EXPECT_EQ(plotY(s, std::numeric_limits<extended>::quiet_NaN()), -1000);
+    EXPECT_EQ(yRangeLabel(s.maximum, false, '.'), "3");
+
+    const plotScale constant = scaleFor(realVariable({7, 7}), 1);
+    EXPECT_EQ(plotY(constant, 7), 0);
+}
+
+TEST(PlotScale, PhaseHeights)
+{
+    EXPECT_EQ(phaseY(kPi), 18);
+    EXPECT_EQ(phaseY(-kPi), 270);
+    EXPECT_EQ(phaseY(0), 144);
+    EXPECT_EQ(limitedRound(2.5L), 2);
+    EXPECT_EQ(limitedRound(3.5L), 4);
+}
+
+TEST(PlotGrid, LinearStepChoice)
+{
+    EXPECT_EQ(linearGridStep(2), 1);   // one sample
+    EXPECT_EQ(linearGridStep(20), 1);  // 19 samples
+    EXPECT_EQ(linearGridStep(21), 2);  // 20 samples
+    EXPECT_EQ(linearGridStep(65537), 5000);
+    EXPECT_EQ(linearGridStep(1000000), 50000);
+    EXPECT_EQ(linearGridStep(1000001), 100000); // past the table the progression goes on
+    EXPECT_EQ(gridStepValue(1), 1);
+    EXPECT_EQ(gridStepValue(15), 50000);
+}
+
+TEST(PlotGrid, XPositions)
+{
+    plotScale s;
+    s.count = 1;
+    EXPECT_EQ(plotX(s, 0), 0);
+    EXPECT_EQ(plotX(s, 1), 383);
+    s.count = 1000;
+    EXPECT_EQ(plotX(s, 999), 382);
+    s.count = 10'000'000; // 383 a would not fit in 32 bits
+    EXPECT_EQ(plotX(s, 9'999'999), 382);
+
+    plotFlags logX;
+    logX.logX = true;
+    const plotScale l = makePlotScale(plotRange{1, 0}, logX, 1000);
+    EXPECT_EQ(plotX(l, 0), 0);
+    EXPECT_EQ(plotX(l, 9), static_cast<int>(std::log(10.0) * 383 / std::log(1001.0)));
+    EXPECT_GE(plotX(l, 1000), 382);
+
+    // An empty first variable puts everything at x = 0 and divides by nothing.
+    const plotScale empty = makePlotScale(plotRange{}, logX, 0);
+    EXPECT_EQ(empty.xFactor, 0);
+    EXPECT_EQ(plotX(empty, 5), 0);
+}
+
+TEST(Readout, FractionAndIndex)
+{
+    EXPECT_EQ(readoutFraction(383, false), 383.0L / 384);
+    EXPECT_EQ(readoutIndex(100, readoutFraction(383, false)), 99);
+    EXPECT_EQ(readoutIndex(384, readoutFraction(383, false)), 383);
+    EXPECT_EQ(readoutFraction(500, false), 1);
+    EXPECT_EQ(readoutFraction(-7, false), 0);
+    // Log X: the left edge reads e^-1 of the length.
+    EXPECT_EQ(readoutIndex(1000, readoutFraction(0, true)), 367);
+    EXPECT_EQ(readoutIndex(1000, readoutFraction(-20, true)), 367);
+    EXPECT_EQ(readoutFraction(384, true), 1);
+}
+
+TEST(Readout, SlopeUnits)
+{
+    EXPECT_EQ(slopeLine(1, 3, 5, false, false, '.'), "Panta : 2");
+    EXPECT_EQ(slopeLine(1, 0.5L, 5, true, false, '.'), "Panta : -6.0206db");
+    EXPECT_EQ(slopeLine(1, 0.5L, 1, true, true, '.'), "Panta : -20db/dec");
+    EXPECT_EQ(slopeLine(0, 1e-100L, 5, true, false, '.'), "Panta : 0db"); // both floored
+    EXPECT_EQ(slopeLine(1, 2, 9, false, true, ','), "Panta : 21,854/dec");
+    EXPECT_EQ(slopeLine(1, 2, 0, false, true, '.'), "Panta : 0/dec");
+}
+
+TEST(Readout, LinesForOneAndTwoVariables)
+{
+    const tdspvarPtr firstPtr = realVariable({5, -2, 4, 1});
+    const tdspvar& first = *firstPtr;
+    std::vector<std::string> lines = readoutLines(first, nullptr, 96, false, false, '.');
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "Pozitie 1 :1");
+    EXPECT_EQ(lines[1], "Valoare : 2"); // a real sample of -2 reads as its absolute value
+    EXPECT_EQ(lines[2], "Panta : 2");
+
+    // At the right edge the index reaches N1 and wraps to sample 0.
+    lines = readoutLines(first, nullptr, 384, false, false, '.');
+    EXPECT_EQ(lines[0], "Pozitie 1 :4");
+    EXPECT_EQ(lines[1], "Valoare : 5");
+
+    tdspvar second;
+    second.resize(8, true);
+    second.re[4] = 3;
+    second.im[4] = 4;
+    lines = readoutLines(first, &second, 192, false, false, '.');
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[0], "Pozitie 1 :2");
+    EXPECT_EQ(lines[3], "");
+    EXPECT_EQ(lines[4], "Pozitie 2 :4"); // the same fraction of its own length
+    EXPECT_EQ(lines[5], "Valoare : 5");
+    EXPECT_EQ(lines[6], "Panta : -5");
+}

@@ -1,0 +1,90 @@
+// The arithmetic of the graph window's plot and cursor readout, as plain functions.
+// They turn a mode word and the samples of one or two variables into the plot's flags, value
+// range, scales and pixel positions, and a mouse position into the readout lines. Nothing here
+// draws or needs a widget, so the plot worker and the tests call them alike.
+#pragma once
+
+#include "core/extended.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class tdspvar;
+
+namespace plotGeometry {
+inline constexpr int kWidth = 384;   // the plot bitmap's size in pixels
+inline constexpr int kHeight = 289;
+inline constexpr int kMiddle = kHeight / 2;            // y of phase 0
+inline constexpr int kLabelRightLimit = kWidth - 60;   // X labels stay left of this
+inline constexpr int kBottomLabelY = kHeight - 16;     // top of the X labels
+inline constexpr int kMinimumLabelY = kHeight - 30;    // top of the minimum's label
+inline constexpr int kEdgeLabelX = kWidth - 25;        // the label of the right edge
+inline constexpr extended kPhaseScale = 40;            // pixels per radian of phase
+inline constexpr int kYLowLimit = -1000;               // plotted y is kept in this range
+inline constexpr int kYHighLimit = 1500;
+inline constexpr int kRepaintEvery = 128;              // curve segments between repaints
+} // namespace plotGeometry
+
+// Mode word bits: 1 no complex data selected, 2 polar, 4 logarithmic Y, 8 logarithmic X.
+int plotModeWord(bool logXDown, bool polarEnabled, bool polarDown, bool logYDown);
+
+struct plotFlags {
+    bool complexData = false; // some selected variable has imaginary parts
+    bool modulusView = false; // modulus and phase instead of real and imaginary parts
+    bool logX = false;
+    bool logY = false;
+    bool second = false;      // a second variable is drawn
+};
+plotFlags plotPassFlags(int modeWord, const tdspvar* first, const tdspvar* second);
+
+// The plotted quantity's range: start with the empty range, let each variable contribute.
+struct plotRange {
+    extended maximum = -1e100L;
+    extended minimum = 1e100L;
+};
+void scanPlotRange(const tdspvar& variable, const plotFlags& flags, plotRange& range);
+
+// Scales of one pass: the range after the modulus floors and the logarithmic limit, the Y scale
+// of the logarithmic axis and the X factor of the logarithmic axis.
+struct plotScale {
+    bool logX = false;
+    bool logY = false;
+    extended maximum = 0;
+    extended minimum = 0;
+    extended yScale = 0.1L;
+    extended xFactor = 0;
+    std::int64_t count = 0; // N1, the first variable's sample count
+};
+plotScale makePlotScale(const plotRange& range, const plotFlags& flags, std::int64_t count);
+
+// The x of sample index `index` of the first variable.
+int plotX(const plotScale& scale, std::int64_t index);
+// The y of a plotted value (modulus, real or imaginary part), limited to -1000 ... 1500.
+int plotY(const plotScale& scale, extended value);
+// The y of a phase in radians: 144 - 40 phase.
+int phaseY(extended phase);
+// Nearest integer (ties to even) limited to -1000 ... 1500; NaN goes to the lower limit.
+int limitedRound(extended y);
+
+// The step table 1, 2, 5, 10, 20, 50, ... indexed from 1. The graph uses entries 1 to 15
+// (up to 50000): as the labelled values of the logarithmic X axis, and as the candidates for the
+// linear X axis's step, which continues the progression for variables of more than 999,999 samples.
+inline constexpr int kGridStepCount = 15;
+std::int64_t gridStepValue(int j);
+// The linear X grid's step: the first table value s with 20 s >= count, where count is N1 + 1.
+std::int64_t linearGridStep(std::int64_t count);
+
+// The text of a Y range label: the value, or 20 log10(value) and " db" on a logarithmic Y axis.
+std::string yRangeLabel(extended value, bool logY, char decimalSeparator);
+
+// Cursor readout. `x` is the mouse's x in the plot; the fraction of the length it reads.
+extended readoutFraction(int x, bool logX);
+std::int64_t readoutIndex(std::int64_t count, extended fraction);
+// "Panta : " and the change from modulus a (at index) to b (at index + 1), in dB with logY and
+// per decade of the index with logX.
+std::string slopeLine(extended a, extended b, std::int64_t index, bool logY, bool logX,
+                      char decimalSeparator);
+// The readout's lines for one variable, or two (`second` may be null).
+std::vector<std::string> readoutLines(const tdspvar& first, const tdspvar* second, int x,
+                                      bool logX, bool logY, char decimalSeparator);
