@@ -1,6 +1,7 @@
 #include "ui/zinvform.h"
 
 #include "core/numformat.h"
+#include "dsp/zinverse.h"
 #include "ui/baseform.h"
 #include "ui/localenumber.h"
 
@@ -19,6 +20,7 @@ namespace {
 
 constexpr int kRowHeight = 16;
 constexpr int kMaxCopiedSamples = 10;
+static_assert(TForm10::kRows == kSeriesTerms);
 
 } // namespace
 
@@ -146,7 +148,14 @@ void TForm10::Edit1Change()
 {
     for (int row = 0; row < kRows; ++row)
         StringGrid1->item(row, 0)->setText(QString::number(row + 1));
-    // The series itself comes with the division routine.
+    const std::vector<extended> numerator = readCoefficients(Edit1->text().toStdString());
+    const std::vector<extended> denominator = readCoefficients(Edit2->text().toStdString());
+    const auto series = inverseZSeries(numerator, denominator);
+    if (!series)
+        return; // no usable denominator: the values stay as they were
+    const char separator = localeDecimalSeparator();
+    for (int row = 0; row < kRows; ++row)
+        StringGrid1->item(row, 1)->setText(QString::fromStdString(formatGeneral((*series)[row], 15, separator)));
 }
 
 void TForm10::showEvent(QShowEvent* event)

@@ -139,3 +139,81 @@ TEST_F(zinvFixture, PopupListsTheVariablesAndWritesIntoTheButtonsField)
         EXPECT_EQ(form->Edit1->text(), "2");
     });
 }
+
+TEST_F(zinvFixture, OpeningShowsTheSeriesOfTheDefaults)
+{
+    openAndClose([this] {
+        EXPECT_EQ(value(1), "1");
+        for (int row = 2; row <= 50; ++row)
+            EXPECT_EQ(value(row), "0") << row;
+    });
+}
+
+TEST_F(zinvFixture, WorkedExamples)
+{
+    type("0, 1", "-0.5, 1"); // z / (z - 0.5)
+    EXPECT_EQ(value(1), "1");
+    EXPECT_EQ(value(2), "0.5");
+    EXPECT_EQ(value(5), "0.0625");
+    EXPECT_EQ(value(50), "1.77635683940025E-15");
+
+    type("1, 1", "0, 1"); // (z + 1) / z
+    EXPECT_EQ(value(1), "1");
+    EXPECT_EQ(value(2), "1");
+    EXPECT_EQ(value(3), "0");
+
+    type("1", "-0.5, 1"); // 1 / (z - 0.5): the series starts with its z^-1 term
+    EXPECT_EQ(value(1), "1");
+    EXPECT_EQ(value(2), "0.5");
+    EXPECT_EQ(value(3), "0.25");
+    type("1, 0", "-0.5, 1");
+    EXPECT_EQ(value(1), "0");
+    EXPECT_EQ(value(2), "1");
+}
+
+TEST_F(zinvFixture, NumbersAsTyped)
+{
+    type("1.5,2", "1"); // two coefficients, the highest power first in the series
+    EXPECT_EQ(value(1), "2");
+    EXPECT_EQ(value(2), "1.5");
+    type("1.5e1", "1");
+    EXPECT_EQ(value(1), "15");
+    type("-  3", "1");
+    EXPECT_EQ(value(1), "-3");
+    type(".5", "1");
+    EXPECT_EQ(value(1), "0.5");
+    type("2x, 3", "1");
+    EXPECT_EQ(value(1), "3");
+    EXPECT_EQ(value(2), "2");
+}
+
+TEST_F(zinvFixture, NoUsableDenominatorLeavesTheValues)
+{
+    type("0, 1", "-0.5, 1");
+    form->Edit2->setText("0, 0");
+    EXPECT_EQ(value(2), "0.5");
+    form->Edit2->setText("");
+    EXPECT_EQ(value(3), "0.25");
+    form->Edit1->setText("7");
+    EXPECT_EQ(value(1), "1");
+}
+
+TEST_F(zinvFixture, ValuesUseTheLocaleSeparator)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::Romanian, QLocale::Romania));
+    type("0, 1", "-0.5, 1");
+    QLocale::setDefault(saved);
+    EXPECT_EQ(value(2), "0,5");
+}
+
+TEST_F(zinvFixture, VariableSamplesComeBackUnchangedOverOne)
+{
+    makeVariable("A", {1, -0.5L, 0.25L});
+    form->Edit2->setText("1");
+    form->PopupMenuItemClick(1, *mainForm.workspace().variables().front());
+    EXPECT_EQ(value(1), "1");
+    EXPECT_EQ(value(2), "0.5");
+    EXPECT_EQ(value(3), "0.25");
+    EXPECT_EQ(value(4), "0");
+}
