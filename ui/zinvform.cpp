@@ -22,6 +22,22 @@ constexpr int kRowHeight = 16;
 constexpr int kMaxCopiedSamples = 10;
 static_assert(TForm10::kRows == kSeriesTerms);
 
+// Labels stand at fixed places; a program font wider than the one the layout was made for
+// would run the instruction past the window and the field captions under the fields, so such a
+// label's font is narrowed horizontally until the text fits.
+void fitLabel(QLabel* label, int maxWidth)
+{
+    label->adjustSize();
+    QFont narrow = label->font();
+    int stretch = 100;
+    while (label->width() > maxWidth && stretch > 50) {
+        stretch = std::max(50, std::min(stretch - 1, stretch * maxWidth / label->width()));
+        narrow.setStretch(stretch);
+        label->setFont(narrow);
+        label->adjustSize();
+    }
+}
+
 } // namespace
 
 TForm10::TForm10(TForm1* mainForm) : QDialog(mainForm), mainForm_(mainForm)
@@ -35,7 +51,7 @@ TForm10::TForm10(TForm1* mainForm) : QDialog(mainForm), mainForm_(mainForm)
                                        "incapand cu termenul liber."),
                         this);
     Label1->move(8, 8);
-    Label1->adjustSize();
+    fitLabel(Label1, 433 - 8 - 8);
 
     Edit1 = new QLineEdit(QStringLiteral("1"), this);
     Edit1->setObjectName(QStringLiteral("Edit1"));
@@ -47,11 +63,11 @@ TForm10::TForm10(TForm1* mainForm) : QDialog(mainForm), mainForm_(mainForm)
     Label2 = new QLabel(QStringLiteral("Num&arator :"), this);
     Label2->setBuddy(Edit1);
     Label2->move(8, 35);
-    Label2->adjustSize();
+    fitLabel(Label2, 64 - 8 - 2);
     Label3 = new QLabel(QStringLiteral("&Numitor :"), this);
     Label3->setBuddy(Edit2);
     Label3->move(8, 60);
-    Label3->adjustSize();
+    fitLabel(Label3, 64 - 8 - 2);
 
     Bevel1 = new QFrame(this);
     Bevel1->setFrameShape(QFrame::HLine);

@@ -58,6 +58,10 @@ TEST_F(zinvFixture, Layout)
     EXPECT_EQ(form->Label3->pos(), QPoint(8, 60));
     EXPECT_EQ(form->Label3->text(), "&Numitor :");
     EXPECT_EQ(form->Label3->buddy(), form->Edit2);
+    // Whatever the program font, the captions stay clear of the fields and inside the window.
+    EXPECT_LE(form->Label1->geometry().right(), 433 - 8);
+    EXPECT_LT(form->Label2->geometry().right(), 64);
+    EXPECT_LT(form->Label3->geometry().right(), 64);
     EXPECT_EQ(form->Edit1->geometry(), QRect(64, 32, 337, 21));
     EXPECT_EQ(form->Edit2->geometry(), QRect(64, 56, 337, 21));
     EXPECT_EQ(form->Edit1->text(), "1");
