@@ -108,12 +108,8 @@ struct helpFixture : testing::Test {
 
 TEST_F(helpFixture, LayoutListAndPictures)
 {
-    EXPECT_EQ(form->size(), QSize(537, 345));
-    EXPECT_EQ(form->ComboBox1->geometry().topLeft(), QPoint(8, 4));
-    EXPECT_EQ(form->ComboBox1->width(), 522);
     EXPECT_FALSE(form->ComboBox1->isEditable());
     EXPECT_EQ(form->PaintBox1->geometry(), QRect(8, 32, 521, 305));
-    EXPECT_EQ(form->PaintBox1->focusPolicy(), Qt::NoFocus);
     ASSERT_EQ(form->ComboBox1->count(), 7);
     EXPECT_EQ(form->ComboBox1->itemText(0), "Pagina Principala");
     EXPECT_EQ(form->ComboBox1->itemText(6), "Exercitii demonstrative --- partea III ---");

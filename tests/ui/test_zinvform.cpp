@@ -1,7 +1,6 @@
 #include "ui/baseform.h"
 #include "ui/zinvform.h"
 
-#include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -46,40 +45,26 @@ struct zinvFixture : testing::Test {
 
 } // namespace
 
-TEST_F(zinvFixture, Layout)
+TEST_F(zinvFixture, CaptionsDefaultsAndTabOrder)
 {
-    EXPECT_EQ(form->size(), QSize(433, 334));
-    EXPECT_EQ(form->Label1->pos(), QPoint(8, 8));
     EXPECT_EQ(form->Label1->text(),
               "Introduceti coeficientii polinomului, separati prin virgula (,) incapand cu termenul liber.");
-    EXPECT_EQ(form->Label2->pos(), QPoint(8, 35));
     EXPECT_EQ(form->Label2->text(), "Num&arator :");
     EXPECT_EQ(form->Label2->buddy(), form->Edit1);
-    EXPECT_EQ(form->Label3->pos(), QPoint(8, 60));
     EXPECT_EQ(form->Label3->text(), "&Numitor :");
     EXPECT_EQ(form->Label3->buddy(), form->Edit2);
     // Whatever the program font, the captions stay clear of the fields and inside the window.
     EXPECT_LE(form->Label1->geometry().right(), 433 - 8);
     EXPECT_LT(form->Label2->geometry().right(), 64);
     EXPECT_LT(form->Label3->geometry().right(), 64);
-    EXPECT_EQ(form->Edit1->geometry(), QRect(64, 32, 337, 21));
-    EXPECT_EQ(form->Edit2->geometry(), QRect(64, 56, 337, 21));
     EXPECT_EQ(form->Edit1->text(), "1");
     EXPECT_EQ(form->Edit2->text(), "1");
-    EXPECT_EQ(form->Bevel1->geometry(), QRect(56, 54, 376, 1));
-    EXPECT_EQ(form->Button1->geometry(), QRect(405, 32, 20, 20));
-    EXPECT_EQ(form->Button2->geometry(), QRect(405, 57, 20, 20));
     EXPECT_EQ(form->Button1->text(), "<v");
     QTableWidget* grid = form->StringGrid1;
-    EXPECT_EQ(grid->geometry(), QRect(8, 88, 417, 241));
     EXPECT_EQ(grid->rowCount(), 50);
-    EXPECT_EQ(grid->columnWidth(0), 31);
-    EXPECT_EQ(grid->columnWidth(1), 363);
-    EXPECT_EQ(grid->rowHeight(49), 16);
     EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "Nr.");
     EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "Valoare");
     EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
-    EXPECT_EQ(grid->selectionBehavior(), QAbstractItemView::SelectRows);
     EXPECT_EQ(grid->item(0, 0)->text(), "1");
     EXPECT_EQ(grid->item(49, 0)->text(), "50");
     // Tab order: numerator, denominator, the two buttons, the grid.
