@@ -3,6 +3,7 @@
 #include "core/numformat.h"
 #include "core/numparse.h"
 #include "ui/baseform.h"
+#include "ui/funcform.h"
 #include "ui/localenumber.h"
 
 #include <QHeaderView>
@@ -145,6 +146,7 @@ bool TForm3::writeBack()
     const QHeaderView* header = StringGrid1->horizontalHeader();
     const int rows = std::min({shownRows_, v.sampleCount(), StringGrid1->rowCount()});
     bool changed = false;
+    bool runFinished = false;
     // Position 1 holds the real parts, position 2 the imaginary parts of a complex variable.
     // Only a cell whose text differs from what it was filled with is read: rewriting an
     // untouched cell would round its sample to the 15 digits shown.
@@ -156,6 +158,11 @@ bool TForm3::writeBack()
         const auto value = parseCellNumber(text.toStdString(), separator);
         if (!value || static_cast<std::size_t>(row) >= samples.size())
             return;
+        if (!runFinished) {
+            // A sampling run that outlived its dialog may still be reading this variable.
+            mainForm_->form2()->waitForSamplingRun();
+            runFinished = true;
+        }
         if (*value != samples[row])
             changed = true;
         samples[row] = *value;
