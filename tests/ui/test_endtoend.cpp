@@ -12,10 +12,13 @@
 #include "ui/baseform.h"
 #include "ui/funcform.h"
 #include "ui/grphform.h"
+#include "ui/helpform.h"
+#include "ui/listform.h"
 #include "ui/spinedit.h"
 #include "ui/tmygrthr.h"
 #include "ui/tmythr1.h"
 #include "ui/tmythr2.h"
+#include "ui/zinvform.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -23,12 +26,14 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -110,7 +115,7 @@ struct snapshot {
 }
 
 // The state file keeps 15 significant digits: two values agree when they read the same there.
-[[maybe_unused]] std::string fifteenDigits(extended v)
+std::string fifteenDigits(extended v)
 {
     return formatGeneral(v == 0 ? extended(0) : v, 15);
 }
@@ -199,14 +204,28 @@ TEST_F(EndToEnd, StudentSession)
             ASSERT_EQ(v->re[i], expected[i].re) << g.name << " sample " << i;
     }
 
-    // The graph of the first variable, opened with Enter; then the second one chosen in its list.
+    std::vector<std::string> pending;
+    pending.push_back("the Fourier transform and the convolution wait for the processing dialog");
+    pending.push_back("saving, deleting and loading wait for the selection and file dialogs");
+
+    // The graph: Enter opens it on the first variable; End picks the last one in its list, and
+    // Alt+P switches a complex one between the modulus-and-phase and the cartesian view.
     {
         const auto ran = modalActor::when<TForm9>([&](TForm9& d) {
             EXPECT_EQ(d.ComboBox1->currentText(), "signal");
             ASSERT_TRUE(QTest::qWaitFor([&] { return !d.plot().busy(); }, kWaitMs));
-            QTest::keyClick(d.ComboBox1, Qt::Key_Down);
-            EXPECT_EQ(d.ComboBox1->currentText(), "pulse");
+            EXPECT_EQ(d.modeWord(), 1);
+            QTest::keyClick(d.ComboBox1, Qt::Key_End);
+            const tdspvarPtr last = workspace().variables().back();
+            EXPECT_EQ(d.ComboBox1->currentText().toStdString(), asciiLower(last->name));
             ASSERT_TRUE(QTest::qWaitFor([&] { return !d.plot().busy(); }, kWaitMs));
+            if (last->isComplex) {
+                EXPECT_EQ(d.modeWord(), 2);
+                QTest::keyClick(&d, Qt::Key_P, Qt::AltModifier);
+                EXPECT_EQ(d.modeWord(), 0);
+                ASSERT_TRUE(QTest::qWaitFor([&] { return !d.plot().busy(); }, kWaitMs));
+                QTest::keyClick(&d, Qt::Key_P, Qt::AltModifier);
+            }
             QTest::keyClick(&d, Qt::Key_Escape);
             EXPECT_FALSE(d.isVisible());
         });
@@ -214,6 +233,67 @@ TEST_F(EndToEnd, StudentSession)
         EXPECT_TRUE(*ran);
     }
 
-    GTEST_SKIP() << "Fourier transform and convolution need the processing dialog (branch proc); "
-                    "saving, deleting and loading need the selection and file dialogs (branch files)";
+    // The value table: L lists the first variable; typing 1e3 into the real part of sample 0
+    // changes it when the window closes.
+    {
+        const tdspvarPtr first = workspace().variables().front();
+        const auto ran = modalActor::when<TForm3>([&](TForm3& d) {
+            QTableWidget* grid = d.StringGrid1;
+            EXPECT_EQ(grid->rowCount(), std::min(first->sampleCount(), 128));
+            EXPECT_EQ(grid->horizontalHeaderItem(1)->text().toStdString(), first->name + ".real");
+            EXPECT_EQ(grid->item(5, 1)->text().toStdString(), formatGeneral(first->re[5], 15));
+            const QModelIndex cell = grid->model()->index(0, 1);
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
+            QLineEdit* editor = nullptr;
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] { return (editor = qobject_cast<QLineEdit*>(grid->indexWidget(cell))) != nullptr; },
+                kWaitMs));
+            retype(editor, "1e3");
+            QTest::keyClick(editor, Qt::Key_Return);
+            // The grid takes the text and closes the editor once the key has been handled.
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !grid->indexWidget(cell); }, kWaitMs));
+            QTest::keyClick(grid, Qt::Key_Escape);
+            EXPECT_FALSE(d.isVisible());
+        });
+        const extended second = first->re[1];
+        press(Qt::Key_L);
+        EXPECT_TRUE(*ran);
+        EXPECT_EQ(first->re[0], 1000);
+        EXPECT_EQ(fifteenDigits(first->re[1]), fifteenDigits(second));
+    }
+
+    // The inverse Z window (Ctrl+Z): z / (z - 0.5) expands into 1, 0.5, 0.25, ...
+    {
+        const auto ran = modalActor::when<TForm10>([&](TForm10& d) {
+            retype(d.Edit1, "0, 1");
+            retype(d.Edit2, "-0.5, 1");
+            const char* expected[] = {"1", "0.5", "0.25", "0.125", "0.0625"};
+            for (int row = 0; row < 5; ++row)
+                EXPECT_EQ(d.StringGrid1->item(row, 1)->text(), expected[row]) << row;
+            QTest::keyClick(d.Edit2, Qt::Key_Escape);
+            EXPECT_FALSE(d.isVisible());
+        });
+        press(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_TRUE(*ran);
+    }
+
+    // The help (F1): Down in the page list turns to the next page.
+    {
+        const auto ran = modalActor::when<TForm7>([&](TForm7& d) {
+            const int page = d.currentPage();
+            QTest::keyClick(d.ComboBox1, Qt::Key_Down);
+            EXPECT_EQ(d.currentPage(), page + 1);
+            QTest::keyClick(d.ComboBox1, Qt::Key_Escape);
+            EXPECT_FALSE(d.isVisible());
+        });
+        press(Qt::Key_F1);
+        EXPECT_TRUE(*ran);
+    }
+
+    if (!pending.empty()) {
+        std::string reason;
+        for (const std::string& p : pending)
+            reason += p + "; ";
+        GTEST_SKIP() << "not yet covered: " << reason;
+    }
 }
