@@ -5,6 +5,7 @@
 #include "ui/baseform.h"
 #include "ui/funcform.h"
 #include "ui/grphform.h"
+#include "ui/radiogroup.h"
 #include "ui/spinedit.h"
 #include "ui/tmygrthr.h"
 #include "ui/tmythr1.h"
@@ -15,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QToolButton>
 
 #include <cstdio>
@@ -112,6 +114,8 @@ int main(int argc, char** argv)
         shots.fail("the thumbnails did not finish");
     shots.take(main, "main-window.png");
 
+    // A real chirp: the dialog keeps Complex from the spiral, so switch back as a user would.
+    generation.RadioGroup1->button(0)->click();
     if (!showGeneration(generation, QStringLiteral("chirp"), QStringLiteral("sin(x*x*pi*60)*bartlett(x)"), 512))
         shots.fail("the generation dialog did not finish its preview");
     shots.take(generation, "generation-dialog.png");
