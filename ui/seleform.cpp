@@ -68,6 +68,7 @@ TForm8::TForm8(TForm1* mainForm) : QDialog(mainForm), mainForm_(mainForm)
     Button2->setAutoDefault(false);
     connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 
+    placeControls();
     setTabOrder(RadioButton1, CheckListBox1);
     setTabOrder(CheckListBox1, Button1);
     setTabOrder(Button1, Button2);
@@ -75,11 +76,16 @@ TForm8::TForm8(TForm1* mainForm) : QDialog(mainForm), mainForm_(mainForm)
 
 void TForm8::resizeEvent(QResizeEvent* event)
 {
+    placeControls();
+    QDialog::resizeEvent(event);
+}
+
+void TForm8::placeControls()
+{
     const int grown = height() - kClientHeight;
     CheckListBox1->setGeometry(kMargin, kListTop, kInnerWidth, std::max(0, kListHeight + grown));
     Button1->setGeometry(kMargin, kButtonTop + grown, kButtonWidth, kButtonHeight);
     Button2->setGeometry(kMargin + kButtonWidth + 7, kButtonTop + grown, kButtonWidth, kButtonHeight);
-    QDialog::resizeEvent(event);
 }
 
 QString TForm8::clickedOptionCaption() const

@@ -62,6 +62,8 @@ protected:
 private:
     // Rebuilds the list from the workspace and sets the caption from the mode.
     void FormShow();
+    // The list grows with the window; the buttons follow its bottom edge.
+    void placeControls();
     bool keptByList(std::size_t index, const tdspvar& variable) const;
 
     TForm1* mainForm_;
