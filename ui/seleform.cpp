@@ -27,9 +27,7 @@ constexpr int kListHeight = 193;
 constexpr int kButtonTop = 288;
 constexpr int kButtonWidth = 129;
 constexpr int kButtonHeight = 20;
-// The three options stacked in the group, below its title.
-constexpr int kOptionTop = 14;
-constexpr int kOptionPitch = 18;
+constexpr int kGroupHeight = 73;
 
 const char* const kSaveCaption = "Salveaza starea curenta";
 const char* const kDeleteCaption = "Sterge variabile";
@@ -45,16 +43,15 @@ TForm8::TForm8(TForm1* mainForm) : QDialog(mainForm), mainForm_(mainForm)
     setSizeGripEnabled(false);
 
     RadioGroup1 = new QGroupBox(QStringLiteral(" Target (tinta) : "), this);
-    RadioGroup1->setGeometry(kMargin, kMargin, kInnerWidth, 73);
-    const auto option = [this](const QString& caption, int k) {
+    RadioGroup1->setGeometry(kMargin, kMargin, kInnerWidth, kGroupHeight);
+    const auto option = [this](const QString& caption) {
         auto* b = new QRadioButton(caption, RadioGroup1);
-        b->setGeometry(kMargin, kOptionTop + k * kOptionPitch, kInnerWidth - 2 * kMargin, kOptionPitch);
         connect(b, &QRadioButton::toggled, this, [this] { RadioGroup1Click(); });
         return b;
     };
-    RadioButton1 = option(QStringLiteral("Toate variabilele"), 0);
-    RadioButton2 = option(QStringLiteral("Selectie din lista"), 1);
-    RadioButton3 = option(QStringLiteral("Numai variabila pe care s-a dat click"), 2);
+    RadioButton1 = option(QStringLiteral("Toate variabilele"));
+    RadioButton2 = option(QStringLiteral("Selectie din lista"));
+    RadioButton3 = option(QStringLiteral("Numai variabila pe care s-a dat click"));
 
     CheckListBox1 = new QListWidget(this);
     CheckListBox1->setObjectName(QStringLiteral("CheckListBox1"));
@@ -82,6 +79,15 @@ void TForm8::resizeEvent(QResizeEvent* event)
 
 void TForm8::placeControls()
 {
+    // The options share the group's inside evenly, below its title and inside its frame.
+    const QRect inside = RadioGroup1->contentsRect();
+    const int pitch = inside.height() / 3;
+    int top = inside.top() + (inside.height() - 3 * pitch) / 2;
+    for (QRadioButton* b : {RadioButton1, RadioButton2, RadioButton3}) {
+        b->setGeometry(kMargin, top, kInnerWidth - 2 * kMargin, pitch);
+        top += pitch;
+    }
+
     const int grown = height() - kClientHeight;
     CheckListBox1->setGeometry(kMargin, kListTop, kInnerWidth, std::max(0, kListHeight + grown));
     Button1->setGeometry(kMargin, kButtonTop + grown, kButtonWidth, kButtonHeight);
