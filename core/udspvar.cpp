@@ -29,17 +29,58 @@ const std::array<extended, kTaperTableSize>& taperSteps()
     return steps;
 }
 
-// Weight at distance a = base + j (a >= 0) from the read position, where sinBase is sin(pi*base)
-// and taperBase is e^(0.01 pi base): sin(pi (base + j)) = (-1)^j sin(pi base), and the taper's
-// exponential is a product with the tabled step, so no sine or exponential is evaluated here.
-inline extended steppedKernel(extended base, int j, extended sinBase, extended taperBase)
+} // namespace
+
+// The 2n tapered-sinc weights around a read position, in increasing neighbour order, computed
+// once per position and shared by the real and imaginary parts. For k <= i the distance is
+// f + (i - k), for k > i it is (1 - f) + (k - i - 1); sin(pi (d + j)) is (-1)^j sin(pi d) and
+// sin(pi (1 - f)) equals sin(pi f), and the taper's exponential is a product with a tabled step,
+// so one sine and two exponentials serve all 2n weights.
+struct sincWeights {
+    std::array<extended, 2 * kTaperTableSize> w;
+    int count = 0;
+};
+
+namespace {
+
+// Weights for distances base + j, j = 0 .. order - 1, written from `out` in the given direction.
+// Only j = 0 can fall below the flat-top limit, since base >= 0 and j >= 1 gives a >= 1.
+inline void steppedWeights(extended base, int order, extended sinBase, extended* out, int direction)
 {
-    const extended a = base + j;
-    if (a < kKernelFlatLimit)
-        return 1;
-    const extended u = kPi * a;
-    const extended s = (j & 1) ? -sinBase : sinBase;
-    return 2 * s / (u * (taperBase * taperSteps()[static_cast<std::size_t>(j)] + 1));
+    const extended taperBase = std::exp(kTaperRate * kPi * base);
+    const auto& steps = taperSteps();
+    out[0] = base < kKernelFlatLimit ? 1 : 2 * sinBase / (kPi * base * (taperBase + 1));
+    extended s = sinBase;
+    for (int j = 1; j < order; ++j) {
+        s = -s;
+        const extended a = base + j;
+        out[j * direction] = 2 * s / (kPi * a * (taperBase * steps[static_cast<std::size_t>(j)] + 1));
+    }
+}
+
+void computeSincWeights(extended f, int order, sincWeights& out)
+{
+    const extended sinF = std::sin(kPi * f);
+    out.count = 2 * order;
+    steppedWeights(f, order, sinF, &out.w[static_cast<std::size_t>(order - 1)], -1);
+    steppedWeights(1 - f, order, sinF, &out.w[static_cast<std::size_t>(order)], 1);
+}
+
+// Normalised weighted sum of the samples from index `first` (wrapping) on.
+extended weightedSum(const std::vector<extended>& samples, std::int64_t first, const sincWeights& w)
+{
+    const std::int64_t count = static_cast<std::int64_t>(samples.size());
+    extended sum = 0;
+    extended weight = kWeightSeed;
+    std::int64_t m = first;
+    for (int k = 0; k < w.count; ++k) {
+        const extended wk = w.w[static_cast<std::size_t>(k)];
+        sum += wk * samples[static_cast<std::size_t>(m)];
+        weight += wk;
+        if (++m == count)
+            m = 0;
+    }
+    return sum / weight;
 }
 
 } // namespace
@@ -84,80 +125,101 @@ extended tdspvar::kernel(extended t)
     return (2 * std::sin(u) / u) / (std::exp(kTaperRate * u) + 1);
 }
 
-extended tdspvar::interpolate(const std::vector<extended>& samples, int order, extended x,
-                              bool exactAtEveryGridPoint) const
+tdspvar::gridPosition tdspvar::locate(extended x) const
 {
-    const std::int64_t count = static_cast<std::int64_t>(samples.size());
+    gridPosition at;
+    const std::int64_t count = sampleCount();
     if (count == 0 || !std::isfinite(x))
-        return 0;
+        return at;
     x -= std::floor(x);
     if (x >= 1) // a tiny negative position rounds up to 1, which is position 0 again
         x = 0;
-    const extended p = x * static_cast<extended>(count);
-    std::int64_t i = static_cast<std::int64_t>(p);
-    if (i >= count)
-        i = count - 1;
-    const extended f = p - static_cast<extended>(i);
+    at.p = x * static_cast<extended>(count);
+    at.i = static_cast<std::int64_t>(at.p);
+    if (at.i >= count)
+        at.i = count - 1;
+    at.f = at.p - static_cast<extended>(at.i);
+    at.valid = true;
+    return at;
+}
 
-    if (exactAtEveryGridPoint ? f < kExactPositionLimit : p < kExactPositionLimit)
-        return samples[static_cast<std::size_t>(i)];
+extended tdspvar::interpolate(const std::vector<extended>& samples, int order,
+                              const gridPosition& at, sincWeights* weights) const
+{
+    const std::int64_t count = static_cast<std::int64_t>(samples.size());
     if (order < 0)
         return 0;
     if (order == 0) {
-        const std::int64_t j = i + 1 >= count ? 0 : i + 1;
-        return f * samples[static_cast<std::size_t>(j)] + (1 - f) * samples[static_cast<std::size_t>(i)];
+        const std::int64_t j = at.i + 1 >= count ? 0 : at.i + 1;
+        return at.f * samples[static_cast<std::size_t>(j)] +
+               (1 - at.f) * samples[static_cast<std::size_t>(at.i)];
     }
-
-    extended sum = 0;
-    extended weight = kWeightSeed;
-    // Neighbours are visited in increasing k; m follows k modulo N without a division per step.
-    std::int64_t m = wrapIndex(i - order + 1, count);
-    const auto add = [&](extended w) {
-        sum += w * samples[static_cast<std::size_t>(m)];
-        weight += w;
-        if (++m == count)
-            m = 0;
-    };
     if (order > kTaperTableSize) {
-        for (std::int64_t k = i - order + 1; k <= i + order; ++k)
-            add(kernel(p - static_cast<extended>(k)));
+        extended sum = 0;
+        extended weight = kWeightSeed;
+        std::int64_t m = wrapIndex(at.i - order + 1, count);
+        for (std::int64_t k = at.i - order + 1; k <= at.i + order; ++k) {
+            const extended w = kernel(at.p - static_cast<extended>(k));
+            sum += w * samples[static_cast<std::size_t>(m)];
+            weight += w;
+            if (++m == count)
+                m = 0;
+        }
         return sum / weight;
     }
-    // k runs upward from i - order + 1 to i + order. For k <= i the distance is f + (i - k);
-    // for k > i it is (1 - f) + (k - i - 1). sin(pi (1 - f)) equals sin(pi f).
-    const extended sinF = std::sin(kPi * f);
-    const extended g = 1 - f;
-    const extended taperF = std::exp(kTaperRate * kPi * f);
-    const extended taperG = std::exp(kTaperRate * kPi * g);
-    for (int j = order - 1; j >= 0; --j)
-        add(steppedKernel(f, j, sinF, taperF));
-    for (int j = 0; j < order; ++j)
-        add(steppedKernel(g, j, sinF, taperG));
-    return sum / weight;
+    if (weights->count == 0)
+        computeSincWeights(at.f, order, *weights);
+    return weightedSum(samples, wrapIndex(at.i - order + 1, count), *weights);
+}
+
+extended tdspvar::realPartAt(int order, const gridPosition& at, sincWeights* weights) const
+{
+    if (!at.valid)
+        return 0;
+    if (at.f < kExactPositionLimit) // every grid point reads its sample exactly
+        return re[static_cast<std::size_t>(at.i)];
+    return interpolate(re, order, at, weights);
+}
+
+extended tdspvar::imagPartAt(int order, const gridPosition& at, sincWeights* weights) const
+{
+    if (!at.valid || !isComplex || im.size() != re.size())
+        return 0;
+    if (at.p < kExactPositionLimit) // only the very start of the period reads its sample exactly
+        return im[static_cast<std::size_t>(at.i)];
+    return interpolate(im, order, at, weights);
+}
+
+complexValue tdspvar::interpolatedValue(int order, extended x) const
+{
+    const gridPosition at = locate(x);
+    sincWeights weights;
+    const extended r = realPartAt(order, at, &weights);
+    return {r, imagPartAt(order, at, &weights)};
 }
 
 extended tdspvar::interpolatedRealPart(int order, extended x) const
 {
-    return interpolate(re, order, x, true);
+    sincWeights weights;
+    return realPartAt(order, locate(x), &weights);
 }
 
 extended tdspvar::interpolatedImagPart(int order, extended x) const
 {
-    if (!isComplex)
-        return 0;
-    return interpolate(im, order, x, false);
+    sincWeights weights;
+    return imagPartAt(order, locate(x), &weights);
 }
 
 extended tdspvar::interpolatedModulus(int order, extended x) const
 {
-    const extended r = interpolatedRealPart(order, x);
-    const extended i = interpolatedImagPart(order, x);
-    return std::sqrt(r * r + i * i);
+    const complexValue v = interpolatedValue(order, x);
+    return std::sqrt(v.re * v.re + v.im * v.im);
 }
 
 extended tdspvar::interpolatedPhase(int order, extended x) const
 {
-    return std::atan2(interpolatedImagPart(order, x), interpolatedRealPart(order, x));
+    const complexValue v = interpolatedValue(order, x);
+    return std::atan2(v.im, v.re);
 }
 
 void tdspvar::computeDisplayPeak()

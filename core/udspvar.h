@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+struct sincWeights; // the tapered-sinc weights of one read position
+
 class tdspvar : public std::enable_shared_from_this<tdspvar> {
 public:
     explicit tdspvar(std::string name = {});
@@ -48,6 +50,8 @@ public:
     // on each side: 0 is linear, n > 0 a tapered sinc over 2n samples, n < 0 gives 0.
     extended interpolatedRealPart(int order, extended x) const;
     extended interpolatedImagPart(int order, extended x) const;
+    // Both parts at once; the sinc weights are computed once for the two.
+    complexValue interpolatedValue(int order, extended x) const;
     extended interpolatedModulus(int order, extended x) const;
     extended interpolatedPhase(int order, extended x) const;
 
@@ -71,8 +75,18 @@ public:
     void release();
 
 private:
-    extended interpolate(const std::vector<extended>& samples, int order, extended x,
-                         bool exactAtEveryGridPoint) const;
+    // Where a position falls on the sample grid: p = x * N, i = trunc(p), f = p - i.
+    struct gridPosition {
+        std::int64_t i = 0;
+        extended p = 0;
+        extended f = 0;
+        bool valid = false; // false for an empty variable or a non-finite position
+    };
+    gridPosition locate(extended x) const;
+    extended realPartAt(int order, const gridPosition& at, sincWeights* weights) const;
+    extended imagPartAt(int order, const gridPosition& at, sincWeights* weights) const;
+    extended interpolate(const std::vector<extended>& samples, int order, const gridPosition& at,
+                         sincWeights* weights) const;
 };
 
 using tdspvarPtr = std::shared_ptr<tdspvar>;

@@ -235,8 +235,8 @@ void fourierTransform(const tdspvar& source, fourierDirection direction, sampleB
     } else {
         for (size_t i = 0; i < a; ++i) {
             const extended x = static_cast<extended>(i) / static_cast<extended>(a);
-            w[i] = {source.interpolatedRealPart(kResamplingOrder, x),
-                    conjugate * source.interpolatedImagPart(kResamplingOrder, x)};
+            const complexValue v = source.interpolatedValue(kResamplingOrder, x);
+            w[i] = {v.re, conjugate * v.im};
         }
     }
 

@@ -239,6 +239,5 @@ complexValue mathnode_variab::evaluate() const
     const extended p = valueOf(*argument_).re;
     if (!variable_)
         return {0, 0};
-    return {variable_->interpolatedRealPart(kInterpolationOrder, p),
-            variable_->interpolatedImagPart(kInterpolationOrder, p)};
+    return variable_->interpolatedValue(kInterpolationOrder, p);
 }

@@ -28,8 +28,19 @@ void tBmpLnk::paintEvent(QPaintEvent*)
 void tBmpLnk::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        emit clicked(event->position().toPoint());
+        pressed_ = true;
     QWidget::mousePressEvent(event);
+}
+
+void tBmpLnk::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && pressed_) {
+        pressed_ = false;
+        const QPoint position = event->position().toPoint();
+        if (rect().contains(position))
+            emit clicked(position);
+    }
+    QWidget::mouseReleaseEvent(event);
 }
 
 void tBmpLnk::mouseMoveEvent(QMouseEvent* event)

@@ -1,0 +1,315 @@
+// The preview plotter and the bitmap view: what ends up in the plot bitmap for each preview
+// mode, the peak it hands back, and how restart, stop and shutdown end a pass.
+#include "dsp/samplebuffer.h"
+#include "ui/plotbitmap.h"
+#include "ui/tmythr2.h"
+#include "ui/uBmpLnk.h"
+
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kGreen = qRgb(0, 160, 0);
+const QRgb kBright = qRgb(0, 255, 80);
+const QRgb kWhite = qRgb(255, 255, 255);
+const QRgb kYellow = qRgb(255, 255, 127);
+const QRgb kBlue = qRgb(0, 0, 255);
+const QRgb kRed = qRgb(255, 0, 0);
+
+class countingView : public tBmpLnk {
+public:
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        ++paints;
+        tBmpLnk::paintEvent(event);
+    }
+};
+
+class previewTest : public ::testing::Test {
+protected:
+    previewPlotter& plotter = previewPlotter::instance();
+    countingView view;
+
+    void SetUp() override { view.setBitmap(&plotBitmap()); }
+    void TearDown() override { plotter.shutdown(); }
+
+    static void fill(const std::vector<complexValue>& values, bool complex)
+    {
+        sampleBuffer& buffer = theSampleBuffer();
+        buffer.setCount(static_cast<int>(values.size()));
+        std::copy(values.begin(), values.end(), buffer.values.begin());
+        buffer.isComplex = complex;
+    }
+    static void fillRamp(int n)
+    {
+        std::vector<complexValue> values(static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i)
+            values[static_cast<std::size_t>(i)] = {static_cast<extended>(i % 97) - 48, 0};
+        fill(values, false);
+    }
+    bool waitIdle(int milliseconds = 20000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (plotter.busy() && clock.elapsed() < milliseconds)
+            QTest::qWait(1);
+        return !plotter.busy();
+    }
+    void draw(int mode)
+    {
+        plotter.setPreviewMode(mode);
+        plotter.start(&view);
+        ASSERT_TRUE(waitIdle());
+    }
+    static QRgb pixel(int x, int y) { return plotBitmap().pixel(x, y); }
+    static int yOf(extended v, extended peak) { return static_cast<int>(std::nearbyint(144 - 142.5L * v / peak)); }
+    static int xOf(int i, int n) { return static_cast<int>(std::nearbyint(i * 384.0L / (n - 1))); }
+    static QImage grid()
+    {
+        QImage image(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
+        drawEmptyPreviewGrid(image);
+        return image;
+    }
+    static int countColour(QRgb colour, QRect area = QRect(0, 0, kPlotWidth, kPlotHeight))
+    {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += pixel(x, y) == colour;
+        return count;
+    }
+};
+
+} // namespace
+
+TEST(previewGrid, linesEverySixteenPixelsWithBrightZeroLineAndLeftEdge)
+{
+    QImage image(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    drawEmptyPreviewGrid(image);
+    EXPECT_EQ(image.pixel(5, 5), kBlack);
+    EXPECT_EQ(image.pixel(5, 0), kGreen);
+    EXPECT_EQ(image.pixel(5, 288), kGreen);
+    EXPECT_EQ(image.pixel(5, 144), kBright);   // the zero line
+    EXPECT_EQ(image.pixel(16, 144), kGreen);   // vertical lines are drawn over it
+    EXPECT_EQ(image.pixel(0, 100), kBright);   // the left edge
+    EXPECT_EQ(image.pixel(0, 0), kBright);
+    EXPECT_EQ(image.pixel(368, 7), kGreen);
+    EXPECT_EQ(image.pixel(383, 7), kBlack);
+    EXPECT_EQ(image.pixel(5, 143), kBlack);
+}
+
+TEST_F(previewTest, singleSampleDrawsGridAndPeakOnlyAndStillRepaints)
+{
+    view.show();
+    QTest::qWait(20);
+    view.paints = 0;
+    fill({{-0.5L, 0}}, false);
+    draw(0);
+    QTest::qWait(20);
+    EXPECT_EQ(plotter.peak(), 0.5L);
+    EXPECT_GE(view.paints, 1);
+    const QImage expected = grid();
+    const QRect text(1, 1, 120, 20);
+    int whiteInText = 0;
+    for (int y = 0; y < kPlotHeight; ++y)
+        for (int x = 0; x < kPlotWidth; ++x) {
+            if (text.contains(x, y))
+                whiteInText += pixel(x, y) == kWhite;
+            else
+                ASSERT_EQ(pixel(x, y), expected.pixel(x, y)) << x << "," << y;
+        }
+    EXPECT_GT(whiteInText, 10);
+}
+
+TEST_F(previewTest, realModeDrawsWhiteCurveScaledToThePeak)
+{
+    const int n = 40;
+    std::vector<complexValue> values;
+    for (int i = 0; i < n; ++i)
+        values.push_back({2 * std::sin(2 * kPi * i / n), 7}); // the imaginary part is ignored
+    fill(values, true);
+    draw(0);
+    const extended peak = plotter.peak();
+    EXPECT_NEAR(static_cast<double>(peak), std::sqrt(4.0 + 49.0), 1e-12);
+    for (int i = 0; i < n; ++i)
+        EXPECT_EQ(pixel(std::min(xOf(i, n), 383), yOf(values[i].re, peak)), kWhite) << i;
+    EXPECT_EQ(countColour(kYellow), 0);
+}
+
+TEST_F(previewTest, cartesianModeDrawsImaginaryPartInLightYellowUnderTheRealPart)
+{
+    const int n = 33;
+    std::vector<complexValue> values;
+    for (int i = 0; i < n; ++i)
+        values.push_back({0, std::cos(2 * kPi * i / n)});
+    fill(values, true);
+    draw(1);
+    EXPECT_EQ(plotter.peak(), 1);
+    EXPECT_EQ(pixel(0, 2), kYellow);                 // cos 0 = 1 at the top
+    EXPECT_EQ(pixel(192, yOf(-1, 1)), kYellow);      // the middle sample is near -1
+    EXPECT_EQ(pixel(100, 144), kWhite);              // the real part lies on the zero line
+}
+
+TEST_F(previewTest, polarConstantOneHasModulusAtTwoAndPhaseOnTheZeroLine)
+{
+    fill(std::vector<complexValue>(16, {1, 0}), true);
+    draw(2);
+    for (int x = 0; x < kPlotWidth; ++x) {
+        ASSERT_EQ(pixel(x, 2), kBlue) << x;   // 144 - 142.5 = 1.5 rounds to 2
+        ASSERT_EQ(pixel(x, 144), kRed) << x;
+    }
+    EXPECT_GT(countColour(kRed, QRect(36, 16, 40, 16)), 5); // "+2pi"
+}
+
+TEST_F(previewTest, polarPhaseIsFortyPixelsPerRadian)
+{
+    const int n = 5;
+    // Phases 0, pi/2, pi, -pi/2, 0; moduli 2.
+    fill({{2, 0}, {0, 2}, {-2, 0}, {0, -2}, {2, 0}}, true);
+    draw(2);
+    EXPECT_EQ(pixel(xOf(1, n), yOf(2, 2)), kBlue);
+    EXPECT_EQ(pixel(xOf(1, n), static_cast<int>(std::nearbyint(144 - 40 * kPi / 2))), kRed);
+    EXPECT_EQ(pixel(xOf(2, n), static_cast<int>(std::nearbyint(144 - 40 * kPi))), kRed);
+    EXPECT_EQ(pixel(xOf(3, n), static_cast<int>(std::nearbyint(144 + 40 * kPi / 2))), kRed);
+}
+
+TEST_F(previewTest, allZeroSignalLiesOnTheZeroLineWithTheFloorPeak)
+{
+    fill(std::vector<complexValue>(10, {0, 0}), false);
+    draw(0);
+    EXPECT_EQ(plotter.peak(), 1e-10L);
+    EXPECT_EQ(pixel(200, 144), kWhite);
+}
+
+TEST_F(previewTest, nonFiniteSamplesAreSkippedAndThePassEnds)
+{
+    const extended inf = std::numeric_limits<extended>::infinity();
+    const extended nan = std::numeric_limits<extended>::quiet_NaN();
+    fill({{1, 0}, {nan, 0}, {2, 0}, {1, 0}, {-inf, 0}}, false);
+    draw(0);
+    EXPECT_TRUE(std::isinf(plotter.peak()));
+
+    fill({{1, 0}, {nan, 0}, {2, 0}, {1, 0}, {nan, nan}}, true);
+    draw(2);
+    EXPECT_EQ(plotter.peak(), 2);
+    EXPECT_EQ(pixel(xOf(3, 5), yOf(1, 2)), kBlue); // the segment between two finite samples
+}
+
+TEST_F(previewTest, restartDrawsTheNewestBuffer)
+{
+    fillRamp(65536);
+    plotter.setPreviewMode(0);
+    plotter.start(&view);
+    QTest::qWait(5);
+    fill(std::vector<complexValue>(16, {0.5L, 0}), false);
+    plotter.start(&view);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(plotter.peak(), 0.5L);
+    for (int x = 0; x < kPlotWidth; ++x)
+        ASSERT_EQ(pixel(x, 2), kWhite) << x;
+    EXPECT_EQ(countColour(kWhite, QRect(0, 20, kPlotWidth, kPlotHeight - 20)), 0);
+}
+
+TEST_F(previewTest, peakAlwaysBelongsToTheLatestStart)
+{
+    fillRamp(65536); // peak 48
+    plotter.setPreviewMode(0);
+    plotter.start(&view);
+    EXPECT_EQ(plotter.peak(), 48); // asked before the pass has got anywhere
+    QTest::qWait(3);
+    plotter.stop(); // a processing dialog rewrites the buffer and starts again
+    fill({{3, 4}, {0, 1}}, true);
+    plotter.start(&view);
+    EXPECT_EQ(plotter.peak(), 5);
+    QTest::qWait(3); // hand-overs of the old pass still come in
+    EXPECT_EQ(plotter.peak(), 5);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(plotter.peak(), 5);
+}
+
+TEST_F(previewTest, stopEndsThePassAndPaintsNothingMore)
+{
+    fillRamp(65536);
+    plotter.setPreviewMode(0);
+    plotter.start(&view);
+    QElapsedTimer clock;
+    clock.start();
+    while (plotter.progress() < 10 && clock.elapsed() < 20000)
+        QTest::qWait(0);
+    plotter.stop();
+    const QImage before = plotBitmap().copy();
+    ASSERT_TRUE(waitIdle());
+    EXPECT_LT(plotter.progress(), 50);
+    EXPECT_EQ(plotBitmap(), before);
+
+    // Stopped before its first step, a pass leaves the bitmap alone.
+    plotBitmap().fill(Qt::magenta);
+    plotter.start(&view);
+    plotter.stop();
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(countColour(QColor(Qt::magenta).rgb()), kPlotWidth * kPlotHeight);
+}
+
+TEST_F(previewTest, shutdownDuringAPassReturnsAndThePlotterStartsAgain)
+{
+    fillRamp(65536);
+    plotter.setPreviewMode(1);
+    plotter.start(&view);
+    QTest::qWait(3);
+    plotter.shutdown();
+    EXPECT_FALSE(plotter.busy());
+    QTest::qWait(5); // hand-overs still queued must do nothing now
+    fill({{1, 0}, {-1, 0}}, false);
+    draw(0);
+    EXPECT_EQ(plotter.peak(), 1);
+}
+
+TEST_F(previewTest, aFreshStartWithdrawsAnEarlierStop)
+{
+    fillRamp(65536);
+    plotter.setPreviewMode(0);
+    plotter.start(&view);
+    plotter.stop();
+    plotter.start(&view); // reopening a dialog while the stopped pass has not ended yet
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(plotter.progress(), 100);
+}
+
+TEST(bitmapView, paintsTheBitmapAtItsOriginAndReportsClicksAndMoves)
+{
+    QImage image(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
+    drawEmptyPreviewGrid(image);
+    image.setPixel(10, 20, qRgb(1, 2, 3));
+    tBmpLnk view;
+    EXPECT_EQ(view.size(), QSize(384, 289));
+    view.setBitmap(&image);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    const QImage shown = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(shown.pixel(10, 20), qRgb(1, 2, 3));
+    EXPECT_EQ(shown.pixel(0, 144), kBright);
+
+    QSignalSpy clicks(&view, &tBmpLnk::clicked);
+    QSignalSpy moves(&view, &tBmpLnk::mouseMoved);
+    QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(30, 40));
+    ASSERT_EQ(clicks.size(), 1);
+    EXPECT_EQ(clicks.at(0).at(0).toPoint(), QPoint(30, 40));
+    QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(30, 40));
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(500, 40)); // released outside
+    EXPECT_EQ(clicks.size(), 1);
+    QTest::mouseMove(&view, QPoint(100, 50));
+    ASSERT_GE(moves.size(), 1);
+    EXPECT_EQ(moves.last().at(0).toPoint(), QPoint(100, 50));
+}

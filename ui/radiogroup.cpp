@@ -1,0 +1,45 @@
+#include "ui/radiogroup.h"
+
+#include <QRadioButton>
+
+#include <algorithm>
+
+tRadioGroup::tRadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
+    : QGroupBox(caption, parent)
+{
+    for (int i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(items[i], this);
+        buttons_.push_back(button);
+        connect(button, &QRadioButton::toggled, this, [this, i](bool checked) {
+            if (checked)
+                emit itemChanged(i);
+        });
+    }
+}
+
+int tRadioGroup::itemIndex() const
+{
+    for (std::size_t i = 0; i < buttons_.size(); ++i)
+        if (buttons_[i]->isChecked())
+            return static_cast<int>(i);
+    return -1;
+}
+
+void tRadioGroup::setItemIndex(int index)
+{
+    if (index >= 0 && index < count())
+        button(index)->setChecked(true);
+}
+
+void tRadioGroup::resizeEvent(QResizeEvent* event)
+{
+    QGroupBox::resizeEvent(event);
+    // Rows share the height below the caption evenly, each button centred in its row.
+    const int top = fontMetrics().height() + 2;
+    const int rows = std::max(1, count());
+    const int rowHeight = std::max(1, (height() - top - 4) / rows);
+    const int buttonHeight = std::min(rowHeight, 17);
+    for (int i = 0; i < count(); ++i)
+        button(i)->setGeometry(8, top + i * rowHeight + (rowHeight - buttonHeight) / 2,
+                               width() - 16, buttonHeight);
+}

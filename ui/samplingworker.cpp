@@ -1,0 +1,35 @@
+#include "ui/samplingworker.h"
+
+#include "dsp/sampling.h"
+#include "expr/mathnode.h"
+
+samplingWorker::samplingWorker(std::atomic<int>& progress) : progress_(progress)
+{
+}
+
+samplingWorker::~samplingWorker()
+{
+    thread_.join();
+}
+
+void samplingWorker::start(std::unique_ptr<mathNode> root, int count)
+{
+    if (busy_ || !root)
+        return;
+    thread_.join(); // the previous run has ended; its thread is only returning
+    count_ = clampSampleCount(count);
+    buffer_.setCount(count_);
+    root_ = std::move(root);
+    done_ = false;
+    busy_ = true;
+    thread_.start(
+        [this] {
+            runSampling(*root_, count_, buffer_, progress_); // ends with progress 100
+            root_.reset();
+            // `done` before `busy` goes down, so the dialog never sees an idle worker with
+            // neither flag set while a result is on its way.
+            done_ = true;
+            busy_ = false;
+        },
+        workerThread::priority::normal, kStackSize);
+}

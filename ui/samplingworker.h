@@ -1,0 +1,45 @@
+// samplingWorker: the sampling worker of the generation dialog. It evaluates an expression tree
+// at x = i/N (0 <= i < N) into its own sample buffer on a thread of normal priority with a
+// 163840-byte stack, and destroys the tree on that thread when the run ends. A run cannot be
+// cancelled; one that ends after the dialog has closed simply leaves `done` set. The tree holds
+// the variables it reads through shared pointers, so removing one meanwhile frees nothing the run
+// still reads. Start, the flags and the buffer are for the GUI thread; buffer() may be read only
+// while no run is busy.
+#pragma once
+
+#include "dsp/samplebuffer.h"
+#include "ui/workerthread.h"
+
+#include <atomic>
+#include <memory>
+
+class mathNode;
+
+class samplingWorker {
+public:
+    static constexpr std::size_t kStackSize = 163840;
+
+    // `progress` receives i*100/N (rounded, halves to even) during a run and 100 at its end.
+    explicit samplingWorker(std::atomic<int>& progress);
+    ~samplingWorker(); // waits for a run still going
+
+    // Starts a run over `count` samples (clamped to 1 .. 65536). Never while busy.
+    void start(std::unique_ptr<mathNode> root, int count);
+
+    bool busy() const { return busy_; }
+    // A run has finished and its result has not been taken yet.
+    bool done() const { return done_; }
+    void clearDone() { done_ = false; }
+    const sampleBuffer& buffer() const { return buffer_; }
+    // Blocks until the current run, if any, has ended.
+    void wait() { thread_.join(); }
+
+private:
+    std::atomic<int>& progress_;
+    std::atomic<bool> busy_{false};
+    std::atomic<bool> done_{false};
+    sampleBuffer buffer_;
+    std::unique_ptr<mathNode> root_;
+    int count_ = 0;
+    workerThread thread_;
+};

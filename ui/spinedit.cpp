@@ -1,0 +1,117 @@
+#include "ui/spinedit.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace {
+constexpr int kArrowWidth = 16;
+}
+
+tSpinEdit::tSpinEdit(QWidget* parent)
+    : QWidget(parent), edit_(new QLineEdit(this)), up_(new QToolButton(this)),
+      down_(new QToolButton(this))
+{
+    edit_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9+\\-.]*")), edit_));
+    edit_->installEventFilter(this);
+    setFocusProxy(edit_);
+    setFocusPolicy(edit_->focusPolicy());
+    for (QToolButton* button : {up_, down_}) {
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoRepeat(true);
+    }
+    up_->setArrowType(Qt::UpArrow);
+    down_->setArrowType(Qt::DownArrow);
+    connect(up_, &QToolButton::clicked, this, [this] { step(1); });
+    connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
+    connect(edit_, &QLineEdit::textChanged, this, &tSpinEdit::textChanged);
+}
+
+void tSpinEdit::setRange(int minimum, int maximum)
+{
+    minimum_ = minimum;
+    maximum_ = std::max(minimum, maximum);
+}
+
+void tSpinEdit::setMaxLength(int length)
+{
+    edit_->setMaxLength(length);
+}
+
+QString tSpinEdit::text() const
+{
+    return edit_->text();
+}
+
+void tSpinEdit::setText(const QString& text)
+{
+    edit_->setText(text);
+}
+
+std::optional<int> tSpinEdit::readInteger(const QString& text)
+{
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    if (i == text.size() || text.size() - i > 9)
+        return std::nullopt;
+    int value = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < u'0' || text[i] > u'9')
+            return std::nullopt;
+        value = value * 10 + (text[i].unicode() - u'0');
+    }
+    return negative ? -value : value;
+}
+
+int tSpinEdit::value() const
+{
+    return std::clamp(readInteger(text()).value_or(minimum_), minimum_, maximum_);
+}
+
+void tSpinEdit::setValue(int value)
+{
+    setText(QString::number(std::clamp(value, minimum_, maximum_)));
+}
+
+void tSpinEdit::step(int delta)
+{
+    setValue(value() + delta);
+    edit_->selectAll();
+}
+
+bool tSpinEdit::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == edit_) {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Up || key == Qt::Key_Down) {
+                step(key == Qt::Key_Up ? 1 : -1);
+                return true;
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            const std::optional<int> number = readInteger(text());
+            if (number && (*number < minimum_ || *number > maximum_))
+                setValue(*number);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void tSpinEdit::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const int arrows = std::min(kArrowWidth, width());
+    const int half = height() / 2;
+    edit_->setGeometry(0, 0, width() - arrows, height());
+    up_->setGeometry(width() - arrows, 0, arrows, half);
+    down_->setGeometry(width() - arrows, half, arrows, height() - half);
+}
