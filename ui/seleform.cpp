@@ -5,9 +5,9 @@
 #include "ui/baseform.h"
 #include "ui/filedialogs.h"
 #include "ui/guicallbacks.h"
+#include "ui/radiogroup.h"
 
 #include <QFile>
-#include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -42,16 +42,15 @@ TForm8::TForm8(TForm1* mainForm) : QDialog(mainForm), mainForm_(mainForm)
     setMaximumWidth(kClientWidth);
     setSizeGripEnabled(false);
 
-    RadioGroup1 = new QGroupBox(QStringLiteral(" Target (tinta) : "), this);
+    RadioGroup1 = new tRadioGroup(QStringLiteral(" Target (tinta) : "),
+                                  {QStringLiteral("Toate variabilele"), QStringLiteral("Selectie din lista"),
+                                   QStringLiteral("Numai variabila pe care s-a dat click")},
+                                  this);
     RadioGroup1->setGeometry(kMargin, kMargin, kInnerWidth, kGroupHeight);
-    const auto option = [this](const QString& caption) {
-        auto* b = new QRadioButton(caption, RadioGroup1);
-        connect(b, &QRadioButton::toggled, this, [this] { RadioGroup1Click(); });
-        return b;
-    };
-    RadioButton1 = option(QStringLiteral("Toate variabilele"));
-    RadioButton2 = option(QStringLiteral("Selectie din lista"));
-    RadioButton3 = option(QStringLiteral("Numai variabila pe care s-a dat click"));
+    RadioButton1 = RadioGroup1->button(0);
+    RadioButton2 = RadioGroup1->button(1);
+    RadioButton3 = RadioGroup1->button(2);
+    connect(RadioGroup1, &tRadioGroup::itemChanged, this, [this] { RadioGroup1Click(); });
 
     CheckListBox1 = new QListWidget(this);
     CheckListBox1->setObjectName(QStringLiteral("CheckListBox1"));
@@ -79,15 +78,6 @@ void TForm8::resizeEvent(QResizeEvent* event)
 
 void TForm8::placeControls()
 {
-    // The options share the group's inside evenly, below its title and inside its frame.
-    const QRect inside = RadioGroup1->contentsRect();
-    const int pitch = inside.height() / 3;
-    int top = inside.top() + (inside.height() - 3 * pitch) / 2;
-    for (QRadioButton* b : {RadioButton1, RadioButton2, RadioButton3}) {
-        b->setGeometry(kMargin, top, kInnerWidth - 2 * kMargin, pitch);
-        top += pitch;
-    }
-
     const int grown = height() - kClientHeight;
     CheckListBox1->setGeometry(kMargin, kListTop, kInnerWidth, std::max(0, kListHeight + grown));
     Button1->setGeometry(kMargin, kButtonTop + grown, kButtonWidth, kButtonHeight);
@@ -107,19 +97,13 @@ void TForm8::setClickedOption(bool enabled, const QString& caption)
 
 void TForm8::chooseOption(int index)
 {
-    QRadioButton* const options[] = {RadioButton1, RadioButton2, RadioButton3};
-    if (index >= 0 && index < 3)
-        options[index]->setChecked(true);
+    RadioGroup1->setItemIndex(index);
     RadioGroup1Click();
 }
 
 int TForm8::chosenOption() const
 {
-    if (RadioButton2->isChecked())
-        return 1;
-    if (RadioButton3->isChecked())
-        return 2;
-    return 0;
+    return std::max(0, RadioGroup1->itemIndex());
 }
 
 void TForm8::RadioGroup1Click()

@@ -11,11 +11,11 @@
 
 #include <vector>
 
-class QGroupBox;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
 class TForm1;
+class tRadioGroup;
 
 class TForm8 : public QDialog {
     Q_OBJECT
@@ -42,7 +42,7 @@ public:
     // every variable, leaving out with option 2 those whose list item is not checked.
     std::vector<tdspvarPtr> chosenVariables() const;
 
-    QGroupBox* RadioGroup1 = nullptr;
+    tRadioGroup* RadioGroup1 = nullptr;
     QRadioButton* RadioButton1 = nullptr; // "Toate variabilele"
     QRadioButton* RadioButton2 = nullptr; // "Selectie din lista"
     QRadioButton* RadioButton3 = nullptr; // the clicked variable

@@ -3,6 +3,7 @@
 #include "test_files_fixture.h"
 
 #include "io/statefile.h"
+#include "ui/radiogroup.h"
 #include "ui/seleform.h"
 #include "ui/udspvar.h"
 
