@@ -1,5 +1,6 @@
 #include "ui/filedialogs.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -93,6 +94,12 @@ QString tfiledialogs::ask(fileDialogKind kind)
     if (replacement)
         return replacement(kind);
     tfiledialog* d = dialog(kind);
+    // Over the selection dialog while saving, so the window manager keeps it on top of that.
+    QWidget* over = QApplication::activeModalWidget();
+    if (!over)
+        over = parent_;
+    if (d->parentWidget() != over)
+        d->setParent(over, d->windowFlags());
     if (d->exec() != QDialog::Accepted)
         return {};
     const QStringList files = d->selectedFiles();

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QFileDialog>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -41,8 +42,9 @@ public:
     tfiledialogs(const tfiledialogs&) = delete;
     tfiledialogs& operator=(const tfiledialogs&) = delete;
 
-    // Asks for a file through the dialog of `kind` (or the replacement, when one is set).
-    // Returns the chosen path, or an empty text when the user cancelled.
+    // Asks for a file through the dialog of `kind` (or the replacement, when one is set), shown
+    // over the dialog that is open, if any. Returns the chosen path, or an empty text when the
+    // user cancelled.
     QString ask(fileDialogKind kind);
 
     // When set, ask() calls this instead of showing a dialog.
@@ -53,5 +55,5 @@ public:
 
 private:
     QWidget* parent_;
-    std::array<tfiledialog*, 3> dialogs_{};
+    std::array<QPointer<tfiledialog>, 3> dialogs_{};
 };

@@ -6,7 +6,6 @@
 #include "ui/newnform.h"
 
 #include <QAbstractButton>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 
@@ -14,6 +13,7 @@
 
 using uitest::FilesTest;
 using uitest::modalScript;
+using uitest::typeAndAccept;
 
 namespace {
 
@@ -46,22 +46,6 @@ std::string dspFile(const char* name, std::uint16_t kind, std::uint16_t count, s
         bytes.append(raw, 4);
     }
     return bytes;
-}
-
-// Types `name` into a file dialog's name field and presses its accept button.
-void typeAndAccept(QWidget* modal, const QString& name)
-{
-    auto* dialog = qobject_cast<QFileDialog*>(modal);
-    ASSERT_NE(dialog, nullptr);
-    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    ASSERT_NE(edit, nullptr);
-    // With the keyboard in the name field, as for a user: the view's selection follows the text.
-    dialog->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
-    edit->setFocus();
-    edit->clear();
-    QTest::keyClicks(edit, name);
-    QTest::keyClick(edit, Qt::Key_Return);
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -96,6 +97,22 @@ inline QString messageText(QWidget* modal)
     auto* box = qobject_cast<QMessageBox*>(modal);
     EXPECT_NE(box, nullptr);
     return box ? box->text() : QString();
+}
+
+// Types `name` into a file dialog's name field and presses its accept button.
+inline void typeAndAccept(QWidget* modal, const QString& name)
+{
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(edit, nullptr);
+    // With the keyboard in the name field, as for a user: the view's selection follows the text.
+    dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    edit->setFocus();
+    edit->clear();
+    QTest::keyClicks(edit, name);
+    QTest::keyClick(edit, Qt::Key_Return);
 }
 
 inline std::string readFile(const QString& path)

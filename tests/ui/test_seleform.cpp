@@ -330,3 +330,20 @@ TEST_F(SelectionDialog, FailedSaveShowsTheErrorAndGoesOn)
     EXPECT_EQ(error, QStringLiteral("File not found"));
     EXPECT_EQ(workspace().variableCount(), 1);
 }
+
+TEST_F(SelectionDialog, SavingThroughTheRealFileDialog)
+{
+    const tdspvarPtr a = addVariable("A");
+    form->fileDialogs().replacement = nullptr;
+    form->fileDialogs().dialog(fileDialogKind::saveState)->setDirectory(folder.path());
+    QWidget* fileDialogParent = nullptr;
+    modalScript script;
+    script.then([&](QWidget*) { dialog()->Button1->click(); })
+        .then([&](QWidget* files) {
+            fileDialogParent = files->parentWidget();
+            uitest::typeAndAccept(files, QStringLiteral("mine")); // the default extension is added
+        });
+    saveAll();
+    EXPECT_EQ(fileDialogParent, dialog()); // shown over the selection dialog
+    EXPECT_EQ(uitest::readFile(path(QStringLiteral("mine.var"))), stateText({a}));
+}
