@@ -1,8 +1,12 @@
 #include "ui/baseform.h"
 
 #include "ui/abouform.h"
+#include "io/dspimport.h"
+#include "io/statefile.h"
+#include "ui/filedialogs.h"
 #include "ui/funcform.h"
 #include "ui/grphform.h"
+#include "ui/guicallbacks.h"
 #include "ui/helpform.h"
 #include "ui/listform.h"
 #include "ui/newnform.h"
@@ -16,6 +20,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QMenuBar>
@@ -82,6 +87,8 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     setMinimumSize(320, 100);
+
+    fileDialogs_ = std::make_unique<tfiledialogs>(this);
 
     form2_ = new TForm2(this);
     form3_ = new TForm3(this);
@@ -382,12 +389,20 @@ void TForm1::Save1Click()
 
 void TForm1::Open1Click()
 {
-    // CALL POINT (files): load a state file through the load dialog.
+    const QString path = fileDialogs_->ask(fileDialogKind::loadState);
+    if (path.isEmpty())
+        return;
+    tguicallbacks callbacks(*this);
+    loadStateFile(QFile::encodeName(path).toStdString(), workspace_, callbacks);
 }
 
 void TForm1::Import1Click()
 {
-    // CALL POINT (files): import a PC-DSP file through the import dialog.
+    const QString path = fileDialogs_->ask(fileDialogKind::importDsp);
+    if (path.isEmpty())
+        return;
+    tguicallbacks callbacks(*this);
+    importDspFile(QFile::encodeName(path).toStdString(), workspace_, callbacks);
 }
 
 void TForm1::Exit1Click()

@@ -10,6 +10,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QAction;
@@ -25,6 +26,7 @@ class TForm8;
 class TForm9;
 class TForm10;
 class tdspvarStrip;
+class tfiledialogs;
 
 // The program's one font, set on the application before any window is made.
 void applyProgramFont();
@@ -52,6 +54,8 @@ public:
     TForm8* form8() const { return form8_; }
     TForm9* form9() const { return form9_; }
     TForm10* form10() const { return form10_; }
+    // The import, load and save file dialogs, with their replaceable asking function.
+    tfiledialogs& fileDialogs() { return *fileDialogs_; }
 
     // The strip that shows a variable of the workspace, or nullptr.
     tdspvarStrip* stripOf(const tdspvar& variable) const;
@@ -118,4 +122,5 @@ private:
     TForm8* form8_ = nullptr;
     TForm9* form9_ = nullptr;
     TForm10* form10_ = nullptr;
+    std::unique_ptr<tfiledialogs> fileDialogs_;
 };

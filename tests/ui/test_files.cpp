@@ -1,0 +1,288 @@
+// The file commands of the main window: the three file dialogs, loading a state file (F3) and
+// importing a PC-DSP file (F4) through the name-correction dialog and the error box.
+#include "test_files_fixture.h"
+
+#include "io/statefile.h"
+#include "ui/newnform.h"
+
+#include <QAbstractButton>
+#include <QMenu>
+#include <QPushButton>
+
+#include <cstring>
+
+using uitest::FilesTest;
+using uitest::modalScript;
+using uitest::typeAndAccept;
+
+namespace {
+
+QAction* action(TForm1& form, const char* name)
+{
+    return form.findChild<QAction*>(QString::fromLatin1(name));
+}
+
+// Presses the key on the main window once it has the keyboard again.
+void pressOnMainWindow(TForm1& form, Qt::Key key)
+{
+    form.activateWindow();
+    ASSERT_TRUE(uitest::waitUntil([&] { return QApplication::activeWindow() == &form; }));
+    QTest::keyClick(&form, key);
+}
+
+// A PC-DSP file: name field, two unused bytes, kind and count (little-endian), the floats.
+std::string dspFile(const char* name, std::uint16_t kind, std::uint16_t count, std::initializer_list<float> samples)
+{
+    std::string bytes(8, '\0');
+    std::memcpy(bytes.data(), name, std::min<std::size_t>(std::strlen(name), 8));
+    bytes += std::string("\0\0", 2);
+    for (const std::uint16_t v : {kind, count}) {
+        bytes += static_cast<char>(v & 0xff);
+        bytes += static_cast<char>(v >> 8);
+    }
+    for (const float f : samples) {
+        char raw[4];
+        std::memcpy(raw, &f, 4);
+        bytes.append(raw, 4);
+    }
+    return bytes;
+}
+
+} // namespace
+
+TEST_F(FilesTest, FileDialogsCarryTheirFiltersAndRules)
+{
+    tfiledialogs& dialogs = form->fileDialogs();
+    struct expectation {
+        fileDialogKind kind;
+        QStringList filters;
+        QString suffix;
+        bool save;
+    };
+    const expectation table[] = {
+        {fileDialogKind::importDsp, {"PC-DSP files (*.dsp)", "All files (*)"}, "dsp", false},
+        {fileDialogKind::loadState, {"Kelmo files (*.var)", "All files (*)"}, "dsp", false},
+        {fileDialogKind::saveState, {"Kelmo files (*.var)", "All Files (*)"}, "var", true},
+    };
+    for (const expectation& e : table) {
+        QFileDialog* d = dialogs.dialog(e.kind);
+        EXPECT_EQ(dialogs.dialog(e.kind), d); // made once, then reused
+        EXPECT_EQ(d->nameFilters(), e.filters);
+        EXPECT_EQ(d->defaultSuffix(), e.suffix);
+        EXPECT_TRUE(d->testOption(QFileDialog::DontUseNativeDialog));
+        EXPECT_TRUE(d->testOption(QFileDialog::HideNameFilterDetails));
+        EXPECT_FALSE(d->testOption(QFileDialog::DontConfirmOverwrite));
+        EXPECT_EQ(d->acceptMode(), e.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        EXPECT_EQ(d->fileMode(), e.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    }
+    EXPECT_EQ(QFileInfo(dialogs.dialog(fileDialogKind::saveState)->selectedFiles().value(0)).fileName(),
+              QStringLiteral("status.var"));
+    EXPECT_EQ(nameFiltersFrom(QStringLiteral("Two|*.a;*.b|Odd")), QStringList({"Two (*.a *.b)"}));
+}
+
+TEST_F(FilesTest, SaveDialogRefusesReadOnlyFilesAndAsksBeforeReplacing)
+{
+    form->fileDialogs().replacement = nullptr;
+    const QString locked = path(QStringLiteral("locked.var"));
+    const QString old = path(QStringLiteral("old.var"));
+    uitest::writeFile(locked, "keep");
+    uitest::writeFile(old, "old");
+    ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    QFileDialog* save = form->fileDialogs().dialog(fileDialogKind::saveState);
+    save->setDirectory(folder.path());
+
+    QString refusal;
+    QString question;
+    bool stayedOpen = false;
+    modalScript script;
+    script
+        .then([&](QWidget* modal) {
+            typeAndAccept(modal, QStringLiteral("locked"));   // the default extension makes it locked.var
+            stayedOpen = modal->isVisible();
+            typeAndAccept(modal, QStringLiteral("old.var"));
+        })
+        .then([&](QWidget* box) { refusal = uitest::messageText(box); })
+        .then([&](QWidget* box) {
+            question = uitest::messageText(box);
+            auto* message = qobject_cast<QMessageBox*>(box);
+            QAbstractButton* yes = message ? message->button(QMessageBox::Yes) : nullptr;
+            ASSERT_NE(yes, nullptr);
+            yes->click();
+        });
+    EXPECT_EQ(form->fileDialogs().ask(fileDialogKind::saveState), old);
+    EXPECT_TRUE(script.finished());
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_TRUE(refusal.contains(QStringLiteral("locked.var"))) << refusal.toStdString();
+    EXPECT_TRUE(refusal.contains(QStringLiteral("read-only"))) << refusal.toStdString();
+    EXPECT_TRUE(question.contains(QStringLiteral("old.var"))) << question.toStdString();
+    EXPECT_EQ(uitest::readFile(locked), "keep");
+
+    // Cancelling gives an empty answer.
+    modalScript cancel;
+    cancel.then([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+    EXPECT_EQ(form->fileDialogs().ask(fileDialogKind::saveState), QString());
+}
+
+TEST_F(FilesTest, LoadDialogWantsAnExistingFileAndAddsItsExtension)
+{
+    form->fileDialogs().replacement = nullptr;
+    uitest::writeFile(path(QStringLiteral("data.dsp")), "x");
+    form->fileDialogs().dialog(fileDialogKind::loadState)->setDirectory(folder.path());
+    bool stayedOpen = false;
+    modalScript script;
+    script
+        .then([&](QWidget* modal) {
+            typeAndAccept(modal, QStringLiteral("missing.var"));
+            stayedOpen = modal->isVisible();
+            typeAndAccept(modal, QStringLiteral("data"));
+        })
+        .then([](QWidget*) {}); // the toolkit's "not found" warning
+    EXPECT_EQ(form->fileDialogs().ask(fileDialogKind::loadState), path(QStringLiteral("data.dsp")));
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_TRUE(script.finished());
+}
+
+TEST_F(FilesTest, LoadingTheSameFileTwiceWithIgnoreAll)
+{
+    addVariable("FIRST", {1, -0.5});
+    addVariable("Second", {0}, {1});
+    addVariable("THIRD", {2});
+    nextPath = path(QStringLiteral("status.var"));
+    uitest::writeFile(nextPath, stateText(workspace().variables()));
+    // Loading into the same workspace: every name clashes; Ignore All at the first.
+    TForm4* names = form->form4();
+    QString proposed;
+    bool extraButtons = false;
+    modalScript script;
+    script.then([&](QWidget* modal) {
+        ASSERT_EQ(modal, names);
+        proposed = names->Edit1->text();
+        extraButtons = names->Button3->isVisible() && names->Button4->isVisible();
+        names->Button4->click();
+    });
+    pressOnMainWindow(*form, Qt::Key_F3);
+    EXPECT_EQ(asked, std::vector<fileDialogKind>{fileDialogKind::loadState});
+    EXPECT_EQ(script.shown, 1);
+    EXPECT_EQ(proposed, QStringLiteral("FIRST"));
+    EXPECT_TRUE(extraButtons);
+    EXPECT_EQ(workspace().variableCount(), 3);
+    // Skip and Ignore All are not left behind for the next caller.
+    EXPECT_TRUE(names->Button3->isHidden());
+    EXPECT_TRUE(names->Button4->isHidden());
+    EXPECT_FALSE(names->Button3->isEnabled());
+
+    // Into another window's empty workspace the file gives back names, kinds and samples.
+    TForm1 other;
+    other.fileDialogs().replacement = [&](fileDialogKind) { return nextPath; };
+    action(other, "Open1")->trigger();
+    ASSERT_EQ(other.workspace().variableCount(), 3);
+    const tdspvarPtr second = other.workspace().variables()[1];
+    EXPECT_EQ(second->name, "SECOND");
+    EXPECT_TRUE(second->isComplex);
+    EXPECT_EQ(second->im, std::vector<extended>{1});
+    EXPECT_EQ(second->description, "Variable #2 in file " + QFile::encodeName(nextPath).toStdString());
+    EXPECT_EQ(other.workspace().variables()[0]->re, (std::vector<extended>{1, -0.5}));
+    EXPECT_TRUE(uitest::waitForThumbnails());
+}
+
+TEST_F(FilesTest, LoadingAsksPerClashAndTakesTheTypedName)
+{
+    addVariable("A");
+    addVariable("B");
+    nextPath = path(QStringLiteral("two.var"));
+    uitest::writeFile(nextPath, "1 1 a\r\n 1\r\n1 1 b\r\n 2\r\n1 1 c\r\n 3\r\n0\r\n");
+    modalScript script;
+    script
+        .then([&](QWidget*) {
+            TForm4* names = form->form4();
+            names->Edit1->setText(QStringLiteral("a copy"));
+            names->Button1->click();
+        })
+        .then([&](QWidget*) { form->form4()->Button3->click(); }); // Skip b
+    action(*form, "Open1")->trigger();
+    EXPECT_TRUE(script.finished());
+    ASSERT_EQ(workspace().variableCount(), 4);
+    EXPECT_EQ(workspace().variables()[2]->name, "a copy");
+    EXPECT_EQ(workspace().variables()[3]->name, "C");
+    EXPECT_EQ(workspace().variables()[3]->description,
+              "Variable #3 in file " + QFile::encodeName(nextPath).toStdString());
+
+    // Cancel at a clash stops the load; what came before stays. A cancelled file dialog loads nothing.
+    uitest::writeFile(nextPath, "1 1 new\r\n 1\r\n1 1 a\r\n 1\r\n1 1 later\r\n 1\r\n0\r\n");
+    modalScript cancel;
+    cancel.then([&](QWidget*) { form->form4()->Button2->click(); });
+    action(*form, "Open1")->trigger();
+    EXPECT_EQ(workspace().variableCount(), 5);
+    EXPECT_EQ(workspace().variables()[4]->name, "NEW");
+    nextPath.clear();
+    action(*form, "Open1")->trigger();
+    EXPECT_EQ(workspace().variableCount(), 5);
+}
+
+TEST_F(FilesTest, MalformedFileShowsInvalidNumericInputAndKeepsWhatWasRead)
+{
+    nextPath = path(QStringLiteral("bad.var"));
+    uitest::writeFile(nextPath, "1 2 GOOD\r\n 1\r\n 2\r\n1 3 PART\r\n 5\r\n x7\r\n 9\r\n1 1 NEVER\r\n 1\r\n0\r\n");
+    QString error;
+    QString title;
+    modalScript script;
+    script.then([&](QWidget* box) {
+        error = uitest::messageText(box);
+        title = box->windowTitle();
+    });
+    action(*form, "Open1")->trigger();
+    EXPECT_TRUE(script.finished());
+    EXPECT_EQ(error, QStringLiteral("Invalid numeric input"));
+    EXPECT_EQ(title, QStringLiteral("Kelmo"));
+    ASSERT_EQ(workspace().variableCount(), 2);
+    EXPECT_EQ(workspace().variables()[0]->re, (std::vector<extended>{1, 2}));
+    EXPECT_EQ(workspace().variables()[1]->re, (std::vector<extended>{5, 0, 0}));
+    EXPECT_NE(form->stripOf(*workspace().variables()[1]), nullptr);
+
+    // The program goes on: a missing file is reported the same way.
+    nextPath = path(QStringLiteral("nowhere.var"));
+    modalScript missing;
+    missing.then([&](QWidget* box) { error = uitest::messageText(box); });
+    action(*form, "Open1")->trigger();
+    EXPECT_EQ(error, QStringLiteral("File not found"));
+    EXPECT_EQ(workspace().variableCount(), 2);
+}
+
+TEST_F(FilesTest, ImportingARealFile)
+{
+    nextPath = path(QStringLiteral("abc.dsp"));
+    const std::string bytes = dspFile("ABC", 1, 3, {0.1f, -2.5f, 1e-30f});
+    ASSERT_EQ(bytes.size(), 26u);
+    uitest::writeFile(nextPath, bytes);
+    modalScript none;
+    pressOnMainWindow(*form, Qt::Key_F4);
+    EXPECT_EQ(none.shown, 0);
+    EXPECT_EQ(asked, std::vector<fileDialogKind>{fileDialogKind::importDsp});
+    ASSERT_EQ(workspace().variableCount(), 1);
+    const tdspvarPtr v = workspace().variables()[0];
+    EXPECT_EQ(v->name, "abc");
+    EXPECT_FALSE(v->isComplex);
+    EXPECT_EQ(v->re, (std::vector<extended>{0.1f, -2.5f, 1e-30f}));
+    EXPECT_EQ(v->description, "Loaded from : " + QFile::encodeName(nextPath).toStdString());
+    EXPECT_TRUE(form->variabilaMenu()->menuAction()->isEnabled());
+
+    // The same file again: the name clashes; only OK and Cancel are offered, and Cancel makes nothing.
+    bool extraButtons = true;
+    modalScript again;
+    again.then([&](QWidget*) {
+        TForm4* names = form->form4();
+        extraButtons = names->Button3->isVisible() || names->Button4->isVisible();
+        names->Button2->click();
+    });
+    action(*form, "Import1")->trigger();
+    EXPECT_EQ(again.shown, 1);
+    EXPECT_FALSE(extraButtons);
+    EXPECT_EQ(workspace().variableCount(), 1);
+
+    // A file one byte longer than its header says is ignored without a word.
+    uitest::writeFile(nextPath, bytes + 'x');
+    modalScript silent;
+    action(*form, "Import1")->trigger();
+    EXPECT_EQ(silent.shown, 0);
+    EXPECT_EQ(workspace().variableCount(), 1);
+}

@@ -1,0 +1,107 @@
+#include "ui/filedialogs.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace {
+
+struct dialogSetup {
+    const char* filter;
+    const char* defaultExtension;
+    const char* defaultFileName; // empty: none
+    bool save;
+};
+
+// Indexed by fileDialogKind.
+const dialogSetup kSetups[] = {
+    {"PC-DSP files|*.dsp|All files|*.*", ".dsp", "", false},
+    {"Kelmo files|*.var|All files|*.*", ".dsp", "", false},
+    {"Kelmo files|*.var|All Files|*.*", "var", "status.var", true},
+};
+
+} // namespace
+
+QStringList nameFiltersFrom(const QString& barFilter)
+{
+    const QStringList parts = barFilter.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& p : patterns)
+            if (p == QLatin1String("*.*"))
+                p = QStringLiteral("*");
+        filters << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    return filters;
+}
+
+bool isReadOnlyFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isDir())
+        return false;
+    const QFile::Permissions anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return !info.isWritable() || !(info.permissions() & anyWrite);
+}
+
+void tfiledialog::accept()
+{
+    if (refuseReadOnly) {
+        const QStringList files = selectedFiles();
+        if (!files.isEmpty() && isReadOnlyFile(files.first())) {
+            QMessageBox::warning(this, windowTitle(),
+                                 QFileInfo(files.first()).fileName() +
+                                     QStringLiteral("\nThis file is read-only.\n"
+                                                    "Try again with a different file name."));
+            return;
+        }
+    }
+    QFileDialog::accept();
+}
+
+tfiledialogs::tfiledialogs(QWidget* parent) : parent_(parent) {}
+
+tfiledialog* tfiledialogs::dialog(fileDialogKind kind)
+{
+    const auto index = static_cast<std::size_t>(kind);
+    if (tfiledialog* existing = dialogs_[index])
+        return existing;
+    const dialogSetup& setup = kSetups[index];
+    auto* d = new tfiledialog(parent_);
+    d->setObjectName(QStringList{QStringLiteral("ImportDialog"), QStringLiteral("OpenDialog"),
+                                 QStringLiteral("SaveDialog")}[static_cast<qsizetype>(index)]);
+    d->setOption(QFileDialog::DontUseNativeDialog);
+    d->setOption(QFileDialog::HideNameFilterDetails);
+    d->setNameFilters(nameFiltersFrom(QString::fromLatin1(setup.filter)));
+    d->setDefaultSuffix(QString::fromLatin1(setup.defaultExtension));
+    if (setup.save) {
+        d->setAcceptMode(QFileDialog::AcceptSave);
+        d->setFileMode(QFileDialog::AnyFile); // asks before replacing an existing file
+        d->refuseReadOnly = true;
+    } else {
+        d->setAcceptMode(QFileDialog::AcceptOpen);
+        d->setFileMode(QFileDialog::ExistingFile); // folder and file must exist
+    }
+    if (*setup.defaultFileName)
+        d->selectFile(QString::fromLatin1(setup.defaultFileName));
+    dialogs_[index] = d;
+    return d;
+}
+
+QString tfiledialogs::ask(fileDialogKind kind)
+{
+    if (replacement)
+        return replacement(kind);
+    tfiledialog* d = dialog(kind);
+    // Over the selection dialog while saving, so the window manager keeps it on top of that.
+    QWidget* over = QApplication::activeModalWidget();
+    if (!over)
+        over = parent_;
+    if (d->parentWidget() != over)
+        d->setParent(over, d->windowFlags());
+    if (d->exec() != QDialog::Accepted)
+        return {};
+    const QStringList files = d->selectedFiles();
+    return files.isEmpty() ? QString() : files.first();
+}

@@ -1,0 +1,59 @@
+// tfiledialogs: the main window's three file dialogs, import (*.dsp), load (*.var) and save
+// (*.var). Each is Qt's own widget dialog, made on first use and kept for the whole run, so it
+// remembers its folder and last file name like every other dialog of the program. A replaceable
+// asking function stands in front of them, so tests can answer without a modal file dialog.
+#pragma once
+
+#include <QFileDialog>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+
+class QWidget;
+
+enum class fileDialogKind { importDsp = 0, loadState = 1, saveState = 2 };
+
+// A filter written as "label|pattern|label|pattern..." turned into the file dialog's name
+// filters, "label (pattern)". The pattern "*.*" stands for every file, with or without a dot.
+QStringList nameFiltersFrom(const QString& barFilter);
+
+// True when a file can't be overwritten: the user may not write it, or it carries no write
+// permission at all (which the administrator could otherwise override).
+bool isReadOnlyFile(const QString& path);
+
+// A file dialog that, when `refuseReadOnly` is set, will not return an existing read-only file:
+// it says so in a message box and stays open for another name.
+class tfiledialog : public QFileDialog {
+    Q_OBJECT
+public:
+    using QFileDialog::QFileDialog;
+    bool refuseReadOnly = false;
+
+public slots:
+    void accept() override;
+};
+
+class tfiledialogs {
+public:
+    explicit tfiledialogs(QWidget* parent);
+    tfiledialogs(const tfiledialogs&) = delete;
+    tfiledialogs& operator=(const tfiledialogs&) = delete;
+
+    // Asks for a file through the dialog of `kind` (or the replacement, when one is set), shown
+    // over the dialog that is open, if any. Returns the chosen path, or an empty text when the
+    // user cancelled.
+    QString ask(fileDialogKind kind);
+
+    // When set, ask() calls this instead of showing a dialog.
+    std::function<QString(fileDialogKind)> replacement;
+
+    // The real dialog of `kind`, configured on first use.
+    tfiledialog* dialog(fileDialogKind kind);
+
+private:
+    QWidget* parent_;
+    std::array<QPointer<tfiledialog>, 3> dialogs_{};
+};
