@@ -58,8 +58,10 @@ fuzz:
 	    [ -f "$$f" ] && [ -x "$$f" ] || continue; name=$$(basename $$f); \
 	    mkdir -p build-fuzz/corpus/$$name; \
 	    echo "== $$name ($(FUZZ_SECONDS) s)"; \
-	    $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
-	        build-fuzz/corpus/$$name fuzz/corpus/$$name 2>&1 | tail -n 12 || exit 1; done
+	    if ! $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=build-fuzz/ \
+	        build-fuzz/corpus/$$name fuzz/corpus/$$name > build-fuzz/$$name.log 2>&1; then \
+	        tail -n 40 build-fuzz/$$name.log; echo "fuzz target $$name failed"; exit 1; fi; \
+	    grep -E 'stat::number_of_executed_units|Done' build-fuzz/$$name.log | head -n 2; done
 
 sanitize: deps
 	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELMO_SANITIZE=address,undefined

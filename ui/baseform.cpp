@@ -10,6 +10,7 @@
 #include "ui/procform.h"
 #include "ui/seleform.h"
 #include "ui/tmythr1.h"
+#include "ui/tmythr2.h"
 #include "ui/udspvar.h"
 #include "ui/zinvform.h"
 
@@ -46,8 +47,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     windowNames_ = {QStringLiteral("Dirichlet"), QStringLiteral("Bartlett"), QStringLiteral("Hamming"),
                     QStringLiteral("Hanning"), QStringLiteral("Blackman")};
     plotBitmap();
-    // CALL POINT (preview plotter): the empty preview grid is drawn into plotBitmap() here, once,
-    // with the same routine the generation preview uses before each pass.
+    drawEmptyPreviewGrid(plotBitmap());
 
     // The white scroll box above the status bar; it leaves one pixel of the client area free on
     // its right, as the window's layout has it.

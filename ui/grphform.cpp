@@ -1,6 +1,7 @@
 #include "ui/grphform.h"
 
 #include "ui/baseform.h"
+#include "ui/localenumber.h"
 #include "ui/plotbitmap.h"
 #include "ui/plotscale.h"
 #include "ui/tmygrthr.h"

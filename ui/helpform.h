@@ -1,15 +1,47 @@
-// TForm7: the help viewer with its seven pages.
+// TForm7: the help viewer. A drop-down list picks one of the seven manual pages and a white page
+// area below draws it from its page description (text lines and the two pictures HELP_MA and
+// HELP_FUN, loaded once from the program's resources). The page shown is kept between openings,
+// while the list always starts at its first item.
 #pragma once
 
 #include <QDialog>
+#include <QImage>
 
+class QComboBox;
 class TForm1;
+
+// The page area: paints the current page of its help window.
+class helpPageArea : public QWidget {
+    Q_OBJECT
+public:
+    helpPageArea(QWidget* parent, const int& currentPage, const QImage (&pictures)[2]);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const int& currentPage_;
+    const QImage (&pictures_)[2];
+};
 
 class TForm7 : public QDialog {
     Q_OBJECT
 public:
     explicit TForm7(TForm1* mainForm);
 
+    int currentPage() const { return currentPage_; }
+    const QImage& picture(int number) const { return pictures_[number - 1]; }
+
+    QComboBox* ComboBox1;  // the page list
+    helpPageArea* PaintBox1; // the page area
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void ComboBox1Change(int index);
+
     TForm1* mainForm_;
+    int currentPage_ = 0;
+    QImage pictures_[2];
 };

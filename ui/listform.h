@@ -1,15 +1,44 @@
-// TForm3: the value table: the first 128 samples of a variable as editable numbers.
+// TForm3: the value table. It lists the first 128 samples of the workspace's current variable as
+// numbers in StringGrid1 (index, real part, imaginary part), lets the user edit the real parts
+// and, for a complex variable, the imaginary parts, and writes the edited cells back into the
+// variable when the window closes. It assumes the variable does not change while it is shown
+// (the window is modal), and it reads cells by column position, so dragged columns count.
 #pragma once
 
-#include <QDialog>
+#include "core/udspvar.h"
 
+#include <QDialog>
+#include <QStringList>
+
+class QTableWidget;
 class TForm1;
 
 class TForm3 : public QDialog {
     Q_OBJECT
 public:
+    static constexpr int kMaxRows = 128;
+
     explicit TForm3(TForm1* mainForm);
 
+    // Refills the header and one row per shown sample from `variable` (none: an empty table).
+    void fillGrid(const tdspvarPtr& variable);
+    // Stores every cell whose text the user changed and that parses; redraws the variable's
+    // thumbnail when a sample changed. Returns whether one did.
+    bool writeBack();
+
+    QTableWidget* StringGrid1;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+
 private:
+    void StringGrid1SelectCell(); // the editing rule, by column position
+    QString cellText(int row, int position) const;
+
     TForm1* mainForm_;
+    tdspvarPtr variable_;
+    bool complexShown_ = false;
+    int shownRows_ = 0;
+    QStringList filledText_[3]; // by logical column: the text each cell got when filled
 };

@@ -1,6 +1,7 @@
 #include "ui/tmygrthr.h"
 
 #include "ui/guihandover.h"
+#include "ui/localenumber.h"
 
 #include <QImage>
 #include <QLocale>
@@ -37,14 +38,6 @@ void copySamples(tdspvar& to, const tdspvar* from)
 }
 
 } // namespace
-
-char localeDecimalSeparator()
-{
-    const QString point = QLocale().decimalPoint();
-    if (point.size() == 1 && point.at(0).unicode() < 128)
-        return static_cast<char>(point.at(0).unicode());
-    return '.';
-}
 
 // ---- the request, GUI side ----
 

@@ -23,9 +23,6 @@ class QImage;
 class QWidget;
 class tmygrthr;
 
-// The decimal separator of the user's locale, for numbers shown on screen.
-char localeDecimalSeparator();
-
 // One drawing step: a line from (x1, y1) to (x2, y2), or a text with its top-left at (x1, y1).
 struct plotStep {
     QRgb colour = 0;

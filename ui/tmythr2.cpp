@@ -3,6 +3,7 @@
 #include "core/numformat.h"
 #include "dsp/samplebuffer.h"
 #include "ui/guihandover.h"
+#include "ui/localenumber.h"
 #include "ui/plotbitmap.h"
 #include "ui/uBmpLnk.h"
 
@@ -59,12 +60,6 @@ std::size_t usableCount(const sampleBuffer& buffer)
 {
     return static_cast<std::size_t>(
         std::clamp(buffer.count, 0, static_cast<int>(buffer.values.size())));
-}
-
-char localeDecimalSeparator()
-{
-    const QString point = QLocale().decimalPoint();
-    return point == QStringLiteral(",") ? ',' : '.';
 }
 
 } // namespace

@@ -1,15 +1,53 @@
-// TForm10: the inverse Z transform window: the series of a ratio of polynomials.
+// TForm10: the inverse Z transform window. The user types the coefficients of a numerator and a
+// denominator polynomial (free term first); the grid shows, live, the first 50 terms of their
+// quotient by long division. The "<v" buttons copy up to ten sample moduli of a workspace
+// variable into either field. Nothing is written to the workspace; the window has no Ok.
 #pragma once
+
+#include "core/udspvar.h"
 
 #include <QDialog>
 
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTableWidget;
 class TForm1;
 
 class TForm10 : public QDialog {
     Q_OBJECT
 public:
+    static constexpr int kRows = 50;
+
     explicit TForm10(TForm1* mainForm);
 
+    // The text "<v" writes for a variable: the moduli of its first min(N, 10) samples, last
+    // first, separated by " , ", with the period as decimal separator so that the field reads
+    // them back.
+    static QString coefficientText(const tdspvar& variable);
+    // Writes `variable`'s coefficient text into the numerator (tag 1) or denominator (tag 2).
+    void PopupMenuItemClick(int tag, const tdspvar& variable);
+    // Parses both fields and refills the grid; the values stay when no denominator is usable.
+    void Edit1Change();
+
+    QLabel* Label1; // the instruction
+    QLabel* Label2; // "Num&arator :"
+    QLabel* Label3; // "&Numitor :"
+    QLineEdit* Edit1; // numerator
+    QLineEdit* Edit2; // denominator
+    QFrame* Bevel1;   // the fraction bar
+    QPushButton* Button1; // "<v" for the numerator, tag 1
+    QPushButton* Button2; // "<v" for the denominator, tag 2
+    QTableWidget* StringGrid1;
+    QMenu* PopupMenu1;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void ButtonClick(int tag, QPushButton* button);
+
     TForm1* mainForm_;
 };

@@ -2,6 +2,7 @@
 // the cursor readout, and stopping the plot when it closes.
 #include "ui/baseform.h"
 #include "ui/grphform.h"
+#include "ui/localenumber.h"
 #include "ui/plotbitmap.h"
 #include "ui/tmygrthr.h"
 #include "ui/uBmpLnk.h"
