@@ -35,9 +35,9 @@ void tRadioGroup::resizeEvent(QResizeEvent* event)
 {
     QGroupBox::resizeEvent(event);
     // Rows share the height below the caption evenly, each button centred in its row.
-    const int top = fontMetrics().height() + 2;
+    const int top = contentsRect().top();
     const int rows = std::max(1, count());
-    const int rowHeight = std::max(1, (height() - top - 4) / rows);
+    const int rowHeight = std::max(1, (contentsRect().bottom() - top) / rows);
     const int buttonHeight = std::min(rowHeight, 17);
     for (int i = 0; i < count(); ++i)
         button(i)->setGeometry(8, top + i * rowHeight + (rowHeight - buttonHeight) / 2,

@@ -1,0 +1,167 @@
+// The processing dialog's change handler, which recomputes on the GUI thread at every change,
+// against the bare computation it runs: the Fourier transform of 65535 samples (the resampling
+// path) and of 65536 samples, and the convolution of two 32768-sample variables. The difference
+// is what the handler adds: the default texts, the look-ups, the preview's stop and start (a new
+// plotter worker each time, as after an idle preview). Between timed calls of either kind the
+// preview of the result is drawn to its end and its worker thread joined, untimed, so both start
+// from the same state and no drawing competes with the measurement. Ratios are printed for the
+// elapsed time and for the GUI thread's CPU time (the machine may be shared).
+#include "dsp/operations.h"
+#include "ui/baseform.h"
+#include "ui/procform.h"
+#include "ui/tmythr2.h"
+
+#include <QApplication>
+#include <QComboBox>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace {
+
+TForm1* mainForm = nullptr;
+
+tdspvarPtr makeVariable(const std::string& name, int count, int harmonic)
+{
+    tdspvarPtr v = mainForm->workspace().createVariable(name);
+    v->resize(count, false);
+    for (int i = 0; i < count; ++i) {
+        const extended x = static_cast<extended>(i) / count;
+        v->re[static_cast<std::size_t>(i)] = std::sin(2 * kPi * harmonic * x) + 0.25L * std::cos(2 * kPi * 7 * x);
+    }
+    v->computeDisplayPeak();
+    return v;
+}
+
+struct setup {
+    int type;
+    tdspvarPtr source;
+    tdspvarPtr operand; // types 4, 5, 6, 8
+};
+
+std::map<std::string, setup>& setups()
+{
+    static std::map<std::string, setup> s;
+    return s;
+}
+
+// Lets the running preview draw to its end and joins its worker thread.
+void finishPreview()
+{
+    while (previewPlotter::instance().busy())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    previewPlotter::instance().shutdown();
+}
+
+// Opens the dialog on the case (it computes once on opening) and leaves its preview to finish.
+TForm5* openOn(const setup& s)
+{
+    TForm5* dialog = mainForm->form5();
+    if (dialog->isVisible())
+        dialog->done(TForm5::kCancel);
+    mainForm->workspace().setCurrentVariable(s.source);
+    dialog->setProcessingType(s.type);
+    dialog->show();
+    if (s.operand)
+        dialog->ComboBox2->setCurrentIndex(mainForm->workspace().indexOf(*s.operand));
+    finishPreview();
+    return dialog;
+}
+
+void changeHandler(benchmark::State& state, const std::string& key)
+{
+    TForm5* dialog = openOn(setups().at(key));
+    for (auto _ : state) {
+        dialog->ComboBox1Change();
+        state.PauseTiming();
+        finishPreview();
+        state.ResumeTiming();
+    }
+    dialog->done(TForm5::kCancel);
+    finishPreview();
+}
+
+void bareComputation(benchmark::State& state, const std::string& key)
+{
+    const setup& s = setups().at(key);
+    processingRequest request;
+    request.type = static_cast<processingType>(s.type);
+    request.source = s.source.get();
+    request.operand = s.operand.get();
+    for (auto _ : state) {
+        runProcessing(request, theSampleBuffer());
+        benchmark::DoNotOptimize(theSampleBuffer().values.data());
+        state.PauseTiming();
+        previewPlotter::instance().start(nullptr);
+        finishPreview();
+        state.ResumeTiming();
+    }
+}
+
+const char* const kCases[] = {"fourier65535", "fourier65536", "convolution2x32768"};
+
+// Keeps each run's real time per iteration so that the ratios can be printed at the end.
+class recordingReporter : public benchmark::ConsoleReporter {
+public:
+    std::map<std::string, double> times;
+    std::map<std::string, double> cpuTimes;
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Iteration) {
+                times[run.benchmark_name()] = run.GetAdjustedRealTime();
+                cpuTimes[run.benchmark_name()] = run.GetAdjustedCPUTime();
+            }
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    applyProgramFont();
+    auto form = std::make_unique<TForm1>();
+    mainForm = form.get();
+    const tdspvarPtr odd = makeVariable("ODD", 65535, 100);
+    const tdspvarPtr even = makeVariable("EVEN", 65536, 100);
+    const tdspvarPtr c1 = makeVariable("C1", 32768, 3);
+    const tdspvarPtr c2 = makeVariable("C2", 32768, 5);
+    setups()["fourier65535"] = {7, odd, nullptr};
+    setups()["fourier65536"] = {7, even, nullptr};
+    setups()["convolution2x32768"] = {8, c1, c2};
+
+    for (const char* key : kCases) {
+        benchmark::RegisterBenchmark((std::string("handler/") + key).c_str(), changeHandler, std::string(key))
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+        benchmark::RegisterBenchmark((std::string("bare/") + key).c_str(), bareComputation, std::string(key))
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+    }
+    benchmark::Initialize(&argc, argv);
+    recordingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+
+    const auto ratio = [](std::map<std::string, double>& times, const char* key) {
+        const double handler = times[std::string("handler/") + key + "/real_time"];
+        const double bare = times[std::string("bare/") + key + "/real_time"];
+        return bare > 0 ? handler / bare : 0.0;
+    };
+    std::printf("change handler / bare computation (aim: below 1.10)\n");
+    for (const char* key : kCases)
+        std::printf("  %-20s elapsed %.3f  GUI-thread CPU %.3f\n", key, ratio(reporter.times, key),
+                    ratio(reporter.cpuTimes, key));
+    benchmark::Shutdown();
+    previewPlotter::instance().shutdown();
+    form.reset();
+    return 0;
+}
