@@ -5,6 +5,7 @@
 #include "ui/baseform.h"
 #include "ui/funcform.h"
 #include "ui/grphform.h"
+#include "ui/procform.h"
 #include "ui/radiogroup.h"
 #include "ui/spinedit.h"
 #include "ui/tmygrthr.h"
@@ -134,6 +135,17 @@ int main(int argc, char** argv)
         shots.fail("the cartesian graph did not finish");
     shots.take(graph, "graph-cartesian.png");
     graph.done(0);
+
+    // The processing dialog previewing the spectrum of the first variable into a new variable.
+    TForm5& processing = *main.form5();
+    main.workspace().setCurrentVariable(main.workspace().findVariable("signal"));
+    processing.setProcessingType(7);
+    processing.show();
+    processing.RadioGroup1->button(1)->click();
+    if (!waitUntil([] { return !previewPlotter::instance().busy(); }))
+        shots.fail("the processing preview did not finish");
+    shots.take(processing, "processing-dialog.png");
+    processing.done(TForm5::kCancel);
 
     main.close();
     return shots.failed() ? 1 : 0;
