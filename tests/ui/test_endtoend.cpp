@@ -84,7 +84,7 @@ public:
     }
 
 private:
-    modalActor() { actors().push_back(this); }
+    modalActor() : QObject(qApp) { actors().push_back(this); }
     ~modalActor() override { std::erase(actors(), this); }
 
     static std::vector<modalActor*>& actors()
