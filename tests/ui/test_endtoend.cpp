@@ -46,6 +46,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -365,6 +366,17 @@ TEST_F(EndToEnd, StudentSession)
         EXPECT_TRUE(spectrum->isComplex);
         EXPECT_EQ(spectrum->sampleCount(), 256);
         EXPECT_EQ(spectrum->description, "Transformata Fourier a variabilei signal");
+        // 256 is a power of two, so the spectrum is the plain DFT of the signal.
+        const tdspvar& signal = *workspace().findVariable("signal");
+        for (int k = 0; k < 256; k += 17) {
+            complexValue expected;
+            for (int n = 0; n < 256; ++n) {
+                const extended angle = -2 * kPi * k * n / 256;
+                expected = expected + complexValue{signal.re[n], 0} * complexValue{std::cos(angle), std::sin(angle)};
+            }
+            EXPECT_NEAR(static_cast<double>(spectrum->re[k]), static_cast<double>(expected.re), 1e-12) << k;
+            EXPECT_NEAR(static_cast<double>(spectrum->im[k]), static_cast<double>(expected.im), 1e-12) << k;
+        }
     }
 
     // A convolution through the pop-up menu of the second strip: Procesare > Convolutie.
@@ -399,7 +411,15 @@ TEST_F(EndToEnd, StudentSession)
         const tdspvarPtr convolution = workspace().findVariable("pulse_cv_signal");
         ASSERT_TRUE(convolution);
         EXPECT_FALSE(convolution->isComplex);
-        EXPECT_EQ(convolution->sampleCount(), 32 + 256);
+        ASSERT_EQ(convolution->sampleCount(), 32 + 256);
+        // The linear convolution of the source with the operand, and one more sample that is 0.
+        const tdspvar& signal = *workspace().findVariable("signal");
+        for (int n = 0; n < 32 + 256; ++n) {
+            extended expected = 0;
+            for (int k = std::max(0, n - 255); k <= std::min(31, n); ++k)
+                expected += pulse->re[k] * signal.re[n - k];
+            EXPECT_NEAR(static_cast<double>(convolution->re[n]), static_cast<double>(expected), 1e-12) << n;
+        }
     }
 
     // F2 saves everything: Ok in the selection dialog, then the file's path typed into the save
