@@ -1,7 +1,7 @@
 // Sampling expressions at 65536 points: the parsed tree against the same formula written
 // directly in long double C++, and a variable read through the tree (order-20 interpolation)
 // against the variable's own interpolated read and against the plain kernel formula.
-#include "expr/math_par.h"
+#include "expr/parser.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 // Order-50 interpolated reads at 65536 positions of a 65535-sample variable: the stepped kernel
 // against the plain formula with one sine and one exponential per neighbour.
-#include "core/udspvar.h"
+#include "core/variable.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,7 +6,7 @@
 #include "core/workspace.h"
 #include "dsp/samplebuffer.h"
 #include "dsp/sampling.h"
-#include "expr/math_par.h"
+#include "expr/parser.h"
 #include "expr/mathnode.h"
 #include "ui/baseform.h"
 #include "ui/funcform.h"

@@ -5,7 +5,7 @@
 // strips and listens to it through `workspaceListener`; the registry itself knows no widgets.
 #pragma once
 
-#include "core/udspvar.h"
+#include "core/variable.h"
 
 #include <array>
 #include <string>

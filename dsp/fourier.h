@@ -7,7 +7,7 @@
 #pragma once
 
 #include "core/extended.h"
-#include "core/udspvar.h"
+#include "core/variable.h"
 #include "dsp/samplebuffer.h"
 
 #include <span>

@@ -16,7 +16,7 @@
 // The spectral ones (2, 4, 7, 8) use the work buffers of `transformWork`, which only grow.
 #pragma once
 
-#include "core/udspvar.h"
+#include "core/variable.h"
 #include "dsp/fourier.h"
 #include "dsp/samplebuffer.h"
 

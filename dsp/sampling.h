@@ -5,7 +5,7 @@
 // The run writes the program-wide current x, so only one run may be in progress at a time.
 #pragma once
 
-#include "core/udspvar.h"
+#include "core/variable.h"
 #include "dsp/samplebuffer.h"
 #include "expr/mathnode.h"
 

@@ -6,7 +6,7 @@
 #pragma once
 
 #include "core/extended.h"
-#include "core/udspvar.h"
+#include "core/variable.h"
 #include "expr/functions.h"
 
 #include <memory>

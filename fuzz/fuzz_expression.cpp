@@ -1,7 +1,7 @@
 // Arbitrary bytes as formula text: parse, then evaluate the tree at a few x. The parser must
 // always return a tree no deeper than its limit, and neither step may crash or misbehave under
 // the address and undefined-behaviour sanitizers.
-#include "expr/math_par.h"
+#include "expr/parser.h"
 
 #include <cstddef>
 #include <cstdint>

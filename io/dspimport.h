@@ -7,7 +7,7 @@
 // reported. Runs on the calling (GUI) thread.
 #pragma once
 
-#include "core/udspvar.h"
+#include "core/variable.h"
 #include "core/workspace.h"
 #include "io/loadcallbacks.h"
 

@@ -11,7 +11,7 @@
 // Everything here runs on the calling (GUI) thread.
 #pragma once
 
-#include "core/udspvar.h"
+#include "core/variable.h"
 #include "core/workspace.h"
 #include "io/loadcallbacks.h"
 

@@ -2,7 +2,7 @@
 
 #include "core/workspace.h"
 #include "dsp/sampling.h"
-#include "expr/math_par.h"
+#include "expr/parser.h"
 #include "expr/mathnode.h"
 #include "ui/baseform.h"
 #include "ui/newnform.h"

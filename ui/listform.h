@@ -5,7 +5,7 @@
 // (the window is modal), and it reads cells by column position, so dragged columns count.
 #pragma once
 
-#include "core/udspvar.h"
+#include "core/variable.h"
 
 #include <QDialog>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "ui/plotscale.h"
 
 #include "core/numformat.h"
-#include "core/udspvar.h"
+#include "core/variable.h"
 
 #include <cmath>
 

@@ -5,7 +5,7 @@
 // change while it is open, which modality guarantees, so item k of the list is variable k.
 #pragma once
 
-#include "core/udspvar.h"
+#include "core/variable.h"
 
 #include <QDialog>
 

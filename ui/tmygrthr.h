@@ -6,7 +6,7 @@
 // on the GUI thread at the start of each pass, so the variables may change meanwhile.
 #pragma once
 
-#include "core/udspvar.h"
+#include "core/variable.h"
 #include "ui/plotscale.h"
 #include "ui/workerthread.h"
 

@@ -7,7 +7,7 @@
 // The object lives on the GUI thread, which deletes it (joining its thread) once it is done.
 #pragma once
 
-#include "core/udspvar.h"
+#include "core/variable.h"
 #include "ui/workerthread.h"
 
 #include <QObject>

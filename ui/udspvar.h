@@ -4,7 +4,7 @@
 // the variable for as long as the variable is in the workspace; the main window places it.
 #pragma once
 
-#include "core/udspvar.h"
+#include "core/variable.h"
 
 #include <QImage>
 #include <QWidget>

@@ -4,7 +4,7 @@
 // variable into either field. Nothing is written to the workspace; the window has no Ok.
 #pragma once
 
-#include "core/udspvar.h"
+#include "core/variable.h"
 
 #include <QDialog>
 

@@ -2,7 +2,7 @@
 // direct O(N^2) DFT to check the fast transforms against.
 #pragma once
 
-#include "core/udspvar.h"
+#include "core/variable.h"
 #include "dsp/samplebuffer.h"
 
 #include <cmath>

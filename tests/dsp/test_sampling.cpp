@@ -1,7 +1,7 @@
 #include "dsp/sampling.h"
 
 #include "core/workspace.h"
-#include "expr/math_par.h"
+#include "expr/parser.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // form of a tree (kinds, constants and function names) for comparing shapes.
 #pragma once
 
-#include "expr/math_par.h"
+#include "expr/parser.h"
 
 #include <gtest/gtest.h>
 

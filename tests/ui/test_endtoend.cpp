@@ -7,7 +7,7 @@
 
 #include "core/numformat.h"
 #include "core/workspace.h"
-#include "expr/math_par.h"
+#include "expr/parser.h"
 #include "expr/mathnode.h"
 #include "ui/baseform.h"
 #include "ui/funcform.h"

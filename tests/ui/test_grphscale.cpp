@@ -1,5 +1,5 @@
 // The graph's range, scale, grid and readout arithmetic.
-#include "core/udspvar.h"
+#include "core/variable.h"
 #include "ui/plotscale.h"
 
 #include <gtest/gtest.h>

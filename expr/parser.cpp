@@ -1,4 +1,4 @@
-#include "expr/math_par.h"
+#include "expr/parser.h"
 
 #include <array>
 #include <cmath>

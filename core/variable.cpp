@@ -1,4 +1,4 @@
-#include "core/udspvar.h"
+#include "core/variable.h"
 
 #include <array>
 #include <cmath>
