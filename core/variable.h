@@ -20,6 +20,12 @@
 
 struct sincWeights; // the tapered-sinc weights of one read position
 
+// The most samples a variable may hold: 2^20, sixteen times the longest sampled formula, room for
+// a few convolutions of long signals and for about 24 seconds of sound at 44.1 kHz. Readers of
+// files refuse larger counts and operations refuse larger results, so no header or operand can
+// make the program allocate beyond it.
+inline constexpr int kMaxVariableSamples = 1 << 20;
+
 class tdspvar : public std::enable_shared_from_this<tdspvar> {
 public:
     explicit tdspvar(std::string name = {});
