@@ -1,7 +1,7 @@
 #include "ui/helpwindow.h"
 
 #include "ui/mainwindow.h"
-#include "ui/helppages.h"
+#include "help/helppages.h"
 
 #include <QComboBox>
 #include <QPainter>
