@@ -8,11 +8,12 @@
 #include "dsp/sampling.h"
 #include "expr/parser.h"
 #include "expr/mathnode.h"
-#include "ui/mainwindow.h"
 #include "ui/generatedialog.h"
+#include "ui/namecorrection.h"
 #include "ui/plotbitmap.h"
-#include "ui/spinedit.h"
 #include "ui/previewworker.h"
+#include "ui/samplingworker.h"
+#include "ui/spinedit.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -60,14 +61,17 @@ template <typename F> void timed(benchmark::State& state, const std::string& nam
 void wholeCycle(benchmark::State& state)
 {
     const bool complex = state.range(0) != 0;
-    MainWindow mainForm;
-    GenerateDialog& form = *mainForm.form2();
+    tworkspace workspace;
+    SamplingWorker sampler(PreviewPlotter::instance().progress());
+    NameCorrectionDialog nameCorrection(workspace, nullptr);
+    GenerateDialog form({.workspace = workspace, .sampler = sampler, .nameCorrection = nameCorrection},
+                        nullptr);
     form.preset(QStringLiteral("b"), QString::fromStdString(expression(complex, 0)));
     form.SpinEdit1->setText(QString::number(kCount));
     form.show();
     PreviewPlotter& plotter = PreviewPlotter::instance();
     auto settled = [&] {
-        return !form.changePending() && !form.sampler().busy() && !form.sampler().done() &&
+        return !form.changePending() && !sampler.busy() && !sampler.done() &&
                !plotter.busy();
     };
     while (!settled())

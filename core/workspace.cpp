@@ -116,3 +116,9 @@ bool tworkspace::makeFirstVariableCurrent()
     current_ = variables_.front();
     return true;
 }
+
+void tworkspace::guardSampleWrite()
+{
+    if (reader_)
+        reader_->stopReading();
+}

@@ -1,12 +1,15 @@
 // SamplingWorker: the sampling worker of the generation dialog. It evaluates an expression tree
 // at x = i/N (0 <= i < N) into its own sample buffer on a thread of normal priority with a
-// 163840-byte stack, and destroys the tree on that thread when the run ends. A run cannot be
-// cancelled; one that ends after the dialog has closed simply leaves `done` set. The tree holds
-// the variables it reads through shared pointers, so removing one meanwhile frees nothing the run
-// still reads. Start, the flags and the buffer are for the GUI thread; buffer() may be read only
-// while no run is busy.
+// 163840-byte stack, and destroys the tree on that thread when the run ends. A run that ends
+// after the dialog has closed simply leaves `done` set. The tree holds the variables it reads
+// through shared pointers, so removing one meanwhile frees nothing the run still reads. The main
+// window owns the worker for the whole program and registers it as the workspace's background
+// reader, so that the workspace's write guard ends a run before any sample it may read changes.
+// Start, the flags and the buffer are for the GUI thread; buffer() may be read only while no run
+// is busy.
 #pragma once
 
+#include "core/workspace.h"
 #include "dsp/samplebuffer.h"
 #include "ui/workerthread.h"
 
@@ -15,13 +18,13 @@
 
 class mathNode;
 
-class SamplingWorker {
+class SamplingWorker : public backgroundReader {
 public:
     static constexpr std::size_t kStackSize = 163840;
 
     // `progress` receives i*100/N (rounded, halves to even) during a run and 100 at its end.
     explicit SamplingWorker(std::atomic<int>& progress);
-    ~SamplingWorker(); // waits for a run still going
+    ~SamplingWorker() override; // waits for a run still going
 
     // Starts a run over `count` samples (clamped to 1 .. 65536). Never while busy.
     void start(std::unique_ptr<mathNode> root, int count);
@@ -33,6 +36,8 @@ public:
     const sampleBuffer& buffer() const { return buffer_; }
     // Blocks until the current run, if any, has ended.
     void wait() { thread_.join(); }
+    // The write guard's call: no sample is read any more once it returns.
+    void stopReading() override { wait(); }
 
 private:
     std::atomic<int>& progress_;

@@ -13,7 +13,7 @@ TEST_F(MainWindowTest, NameCorrectionOkOnlyForNamesTheWorkspaceAccepts)
 {
     addVariable("TAKEN");
     addVariable("AB");
-    NameCorrectionDialog* dialog = form->form4();
+    NameCorrectionDialog* dialog = &window<NameCorrectionDialog>();
     std::vector<std::pair<QString, bool>> seen;
     whenModal([&](QWidget* modal) {
         ASSERT_EQ(modal, dialog);
@@ -27,7 +27,7 @@ TEST_F(MainWindowTest, NameCorrectionOkOnlyForNamesTheWorkspaceAccepts)
         }
         QTest::keyClick(dialog->Edit1, Qt::Key_Return); // the default button
     });
-    EXPECT_EQ(dialog->ask(QStringLiteral("TAKEN"), false), NameCorrectionDialog::kOk);
+    EXPECT_EQ(dialog->ask(QStringLiteral("TAKEN"), false), dialogResult::ok);
     EXPECT_EQ(dialog->name(), QStringLiteral("noise2"));
     const std::vector<std::pair<QString, bool>> expected = {
         {"TAKEN", false}, {"taken", false}, {"Taken", false}, {"phase", false},
@@ -39,7 +39,7 @@ TEST_F(MainWindowTest, NameCorrectionOkOnlyForNamesTheWorkspaceAccepts)
 TEST_F(MainWindowTest, NameCorrectionButtonsAndResults)
 {
     addVariable("X1");
-    NameCorrectionDialog* dialog = form->form4();
+    NameCorrectionDialog* dialog = &window<NameCorrectionDialog>();
     const auto answer = [&](bool allowSkip, const std::function<void()>& press, bool* extraShown) {
         whenModal([&, press, extraShown](QWidget*) {
             *extraShown = dialog->Button3->isVisible() && dialog->Button3->isEnabled() &&

@@ -46,7 +46,7 @@ protected:
     {
         EXPECT_TRUE(uitest::waitForThumbnails());
         EXPECT_FALSE(v->busy);
-        return form->stripOf(*v)->thumbnail();
+        return mainWindow->stripOf(*v)->thumbnail();
     }
 };
 
@@ -139,7 +139,7 @@ TEST_F(ThumbnailTest, RedrawDuringAPassStartsOverWithTheNewSamples)
     v->redrawThumbnail();
     ASSERT_TRUE(uitest::waitUntil([&] {
         QCoreApplication::processEvents(); // one hand-over at a time
-        return !rowsOf(form->stripOf(*v)->thumbnail(), 0, kWhite).empty();
+        return !rowsOf(mainWindow->stripOf(*v)->thumbnail(), 0, kWhite).empty();
     }));
     ASSERT_TRUE(v->busy);
     v->re.assign(65536, -1);
@@ -182,11 +182,11 @@ void countWarnings(QtMsgType type, const QMessageLogContext&, const QString&)
 
 TEST(ThumbnailExit, ClosingWhile64ThumbnailsDrawEndsAtOnce)
 {
-    auto form = std::make_unique<MainWindow>();
-    form->show();
+    auto mainWindow = std::make_unique<MainWindow>();
+    mainWindow->show();
     std::vector<std::weak_ptr<tdspvar>> watch;
     for (int k = 0; k < 64; ++k) {
-        const tdspvarPtr v = form->workspace().createVariable("V" + std::to_string(k));
+        const tdspvarPtr v = mainWindow->workspace().createVariable("V" + std::to_string(k));
         v->re.resize(65536);
         for (std::size_t i = 0; i < v->re.size(); ++i)
             v->re[i] = std::sin(static_cast<extended>(i) * (k + 1) / 1000);
@@ -200,8 +200,8 @@ TEST(ThumbnailExit, ClosingWhile64ThumbnailsDrawEndsAtOnce)
     const QtMessageHandler previous = qInstallMessageHandler(countWarnings);
     QElapsedTimer timer;
     timer.start();
-    form->close();
-    form.reset();
+    mainWindow->close();
+    mainWindow.reset();
     const qint64 elapsed = timer.elapsed();
     QCoreApplication::processEvents();
     qInstallMessageHandler(previous);

@@ -1,4 +1,6 @@
-#include "ui/mainwindow.h"
+#include "uitest.h"
+
+#include "core/workspace.h"
 #include "ui/valuetable.h"
 
 #include <QHeaderView>
@@ -14,16 +16,17 @@
 
 namespace {
 
-// A main window with one variable made current, as the list command finds it.
+// The table on a workspace of the test's own, with one variable made current as the list
+// command finds it.
 struct ValueTableTest : testing::Test {
-    MainWindow mainForm;
-    ValueTableDialog* form = mainForm.form3();
-    QTableWidget* grid = form->StringGrid1;
+    tworkspace workspace;
+    ValueTableDialog table{workspace, nullptr};
+    QTableWidget* grid = table.StringGrid1;
     int redraws = 0;
 
     tdspvarPtr makeVariable(const char* name, int count, bool complex)
     {
-        tdspvarPtr v = mainForm.workspace().createVariable(name);
+        tdspvarPtr v = workspace.createVariable(name);
         v->resize(count, complex);
         for (int i = 0; i < count; ++i) {
             v->re[i] = (i + 1) / 3.0L; // needs more than 15 digits
@@ -35,7 +38,7 @@ struct ValueTableTest : testing::Test {
             ++redraws;
             var.finishThumbnailPass();
         };
-        mainForm.workspace().setCurrentVariable(v);
+        workspace.setCurrentVariable(v);
         return v;
     }
 
@@ -57,16 +60,8 @@ struct ValueTableTest : testing::Test {
         return grid->item(row, grid->horizontalHeader()->logicalIndex(position))->flags() & Qt::ItemIsEditable;
     }
     // Shows the table modally and runs `whileOpen` inside it before closing it.
-    void openAndClose(const std::function<void()>& whileOpen = {})
-    {
-        QTimer::singleShot(0, form, [this, whileOpen] {
-            if (whileOpen)
-                whileOpen();
-            form->close();
-        });
-        form->exec();
-    }
-};
+    void openAndClose(const std::function<void()>& whileOpen = {}) { uitest::openAndClose(table, whileOpen); }
+};;
 
 bool sameBits(const std::vector<extended>& a, const std::vector<extended>& b)
 {
@@ -81,8 +76,8 @@ TEST_F(ValueTableTest, ShowsAtMost128SamplesWithHeaders)
     makeVariable("LongOne", 300, true);
     openAndClose([this] {
         EXPECT_EQ(grid->rowCount() + 1, 129); // the header row and samples 0 ... 127
-        EXPECT_EQ(form->minimumWidth(), form->maximumWidth()); // only the height can change
-        EXPECT_LT(form->minimumHeight(), form->maximumHeight());
+        EXPECT_EQ(table.minimumWidth(), table.maximumWidth()); // only the height can change
+        EXPECT_LT(table.minimumHeight(), table.maximumHeight());
         EXPECT_EQ(headerText(0), "Index");
         EXPECT_EQ(headerText(1), "LongOne.real"); // the name as stored
         EXPECT_EQ(headerText(2), "LongOne.imaginar");
