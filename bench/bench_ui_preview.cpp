@@ -64,25 +64,24 @@ void wholeCycle(benchmark::State& state)
     tworkspace workspace;
     SamplingWorker sampler(PreviewPlotter::instance().progress());
     NameCorrectionDialog nameCorrection(workspace, nullptr);
-    GenerateDialog form({.workspace = workspace, .sampler = sampler, .nameCorrection = nameCorrection},
-                        nullptr);
-    form.preset(QStringLiteral("b"), QString::fromStdString(expression(complex, 0)));
-    form.SpinEdit1->setText(QString::number(kCount));
-    form.show();
+    GenerateDialog dialog({.workspace = workspace, .sampler = sampler, .nameCorrection = nameCorrection},
+                          nullptr);
+    dialog.preset(QStringLiteral("b"), QString::fromStdString(expression(complex, 0)));
+    dialog.SpinEdit1->setText(QString::number(kCount));
+    dialog.show();
     PreviewPlotter& plotter = PreviewPlotter::instance();
     auto settled = [&] {
-        return !form.changePending() && !sampler.busy() && !sampler.done() &&
-               !plotter.busy();
+        return !dialog.changePending() && !sampler.busy() && !sampler.done() && !plotter.busy();
     };
     while (!settled())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     int k = 1;
     timed(state, complex ? "cycle complex" : "cycle real", [&] {
-        form.Edit2->setText(QString::fromStdString(expression(complex, k++)));
+        dialog.Edit2->setText(QString::fromStdString(expression(complex, k++)));
         while (!settled())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     });
-    form.done(2);
+    dialog.done(dialogResult::cancel);
 }
 
 void parseAndSample(benchmark::State& state)

@@ -24,7 +24,7 @@ constexpr int kVariables = 64;
 constexpr int kSamples = 65536;
 
 struct bench {
-    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<MainWindow> mainWindow;
     std::vector<tdspvarPtr> variables;
 };
 
@@ -32,10 +32,10 @@ bench& fixture()
 {
     static bench b = [] {
         bench made;
-        made.form = std::make_unique<MainWindow>();
-        made.form->show();
+        made.mainWindow = std::make_unique<MainWindow>();
+        made.mainWindow->show();
         for (int k = 0; k < kVariables; ++k) {
-            tdspvarPtr v = made.form->workspace().createVariable(QStringLiteral("V%1").arg(k).toStdString());
+            tdspvarPtr v = made.mainWindow->workspace().createVariable(QStringLiteral("V%1").arg(k).toStdString());
             v->re.resize(kSamples);
             for (int i = 0; i < kSamples; ++i)
                 v->re[static_cast<std::size_t>(i)] = std::sin(static_cast<extended>(i) * (k + 1) * 0.001L);
@@ -117,7 +117,7 @@ double worstEventDelayMs()
         QElapsedTimer t;
         t.start();
         bool served = false;
-        QMetaObject::invokeMethod(fixture().form.get(), [&] { served = true; }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(fixture().mainWindow.get(), [&] { served = true; }, Qt::QueuedConnection);
         while (!served)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         worst = std::max(worst, t.nsecsElapsed() / 1e6);
@@ -146,6 +146,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     printRatio();
-    fixture().form.reset();
+    fixture().mainWindow.reset();
     return 0;
 }

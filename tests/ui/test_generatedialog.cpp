@@ -65,7 +65,7 @@ protected:
 
 } // namespace
 
-TEST_F(GenerateDialogTest, controlsStartWithTheirTextsAndDefaults)
+TEST_F(GenerateDialogTest, ControlsStartWithTheirTextsAndDefaults)
 {
     EXPECT_EQ(dialog.windowTitle(), "Generare Functie");
     EXPECT_EQ(dialog.size(), QSize(536, 352));
@@ -95,7 +95,7 @@ TEST_F(GenerateDialogTest, controlsStartWithTheirTextsAndDefaults)
     }
 }
 
-TEST_F(GenerateDialogTest, okCreatesTheVariableFromTheTypedNameFormulaAndCount)
+TEST_F(GenerateDialogTest, OkCreatesTheVariableFromTheTypedNameFormulaAndCount)
 {
     open("name", "sin(x*pi*2)");
     typeInto(dialog.Edit1, "My Var-2");
@@ -122,7 +122,7 @@ TEST_F(GenerateDialogTest, okCreatesTheVariableFromTheTypedNameFormulaAndCount)
     EXPECT_NEAR(static_cast<double>(v->peak), 3, 1e-15);
 }
 
-TEST_F(GenerateDialogTest, singleSampleDrawsOnlyTheGridAndThePeak)
+TEST_F(GenerateDialogTest, SingleSampleDrawsOnlyTheGridAndThePeak)
 {
     open("one", "2+x");
     typeInto(dialog.SpinEdit1->lineEdit(), "1");
@@ -141,7 +141,7 @@ TEST_F(GenerateDialogTest, singleSampleDrawsOnlyTheGridAndThePeak)
     EXPECT_EQ(workspace.findVariable("one")->re[0], 2);
 }
 
-TEST_F(GenerateDialogTest, switchesToComplexOncePerOpeningAndThenRespectsReal)
+TEST_F(GenerateDialogTest, SwitchesToComplexOncePerOpeningAndThenRespectsReal)
 {
     open("w", "exp(i*x*pi*2)");
     EXPECT_EQ(dialog.RadioGroup1->itemIndex(), 1);
@@ -172,7 +172,7 @@ TEST_F(GenerateDialogTest, switchesToComplexOncePerOpeningAndThenRespectsReal)
     EXPECT_EQ(dialog.RadioGroup1->itemIndex(), 1);
 }
 
-TEST_F(GenerateDialogTest, editingDuringARunWaitsForItAndKeepsOkDisabledUntilTheNextRunEnds)
+TEST_F(GenerateDialogTest, EditingDuringARunWaitsForItAndKeepsOkDisabledUntilTheNextRunEnds)
 {
     // A slow run: three interpolated reads of a long variable per sample.
     const tdspvarPtr a = workspace.createVariable("A");
@@ -202,7 +202,7 @@ TEST_F(GenerateDialogTest, editingDuringARunWaitsForItAndKeepsOkDisabledUntilThe
     EXPECT_EQ(theSampleBuffer().values[32768].re, 1); // x*2 at x = 1/2
 }
 
-TEST_F(GenerateDialogTest, enterInTheCountFieldActsAsOkOnlyWithoutAParseError)
+TEST_F(GenerateDialogTest, EnterInTheCountFieldActsAsOkOnlyWithoutAParseError)
 {
     open("bad", "sin(");
     EXPECT_FALSE(dialog.Memo1->toPlainText().isEmpty());
@@ -220,7 +220,7 @@ TEST_F(GenerateDialogTest, enterInTheCountFieldActsAsOkOnlyWithoutAParseError)
     EXPECT_TRUE(workspace.findVariable("bad"));
 }
 
-TEST_F(GenerateDialogTest, escapeInTheCountFieldCancels)
+TEST_F(GenerateDialogTest, EscapeInTheCountFieldCancels)
 {
     open("esc", "x");
     QTest::keyClick(dialog.SpinEdit1->lineEdit(), Qt::Key_Escape);
@@ -229,7 +229,7 @@ TEST_F(GenerateDialogTest, escapeInTheCountFieldCancels)
     EXPECT_EQ(workspace.variableCount(), 0);
 }
 
-TEST_F(GenerateDialogTest, countFieldIsClampedAndFallsBackTo128)
+TEST_F(GenerateDialogTest, CountFieldIsClampedAndFallsBackTo128)
 {
     open("var_00", "x");
     for (const auto& [typed, count] : {std::pair{"0", 1}, std::pair{"-5", 1}, std::pair{"1.5", 128},
@@ -248,7 +248,7 @@ TEST_F(GenerateDialogTest, countFieldIsClampedAndFallsBackTo128)
     EXPECT_EQ(workspace.findVariable("var_00")->sampleCount(), 65536);
 }
 
-TEST_F(GenerateDialogTest, polarPreviewOfTheComplexConstantOne)
+TEST_F(GenerateDialogTest, PolarPreviewOfTheComplexConstantOne)
 {
     open("c", "1");
     dialog.RadioGroup1->button(1)->click();
@@ -263,7 +263,7 @@ TEST_F(GenerateDialogTest, polarPreviewOfTheComplexConstantOne)
     EXPECT_EQ(pixel(200, 2), qRgb(255, 255, 255));
 }
 
-TEST_F(GenerateDialogTest, closingDuringALongPreviewEndsIt)
+TEST_F(GenerateDialogTest, ClosingDuringALongPreviewEndsIt)
 {
     open("long", "x");
     typeInto(dialog.SpinEdit1->lineEdit(), "65536");
@@ -278,7 +278,7 @@ TEST_F(GenerateDialogTest, closingDuringALongPreviewEndsIt)
     EXPECT_EQ(plotBitmap(), atClose);
 }
 
-TEST_F(GenerateDialogTest, refusedNameGoesThroughTheCorrectionDialog)
+TEST_F(GenerateDialogTest, RefusedNameGoesThroughTheCorrectionDialog)
 {
     workspace.createVariable("TAKEN");
     open("Ta-ken", "x");
@@ -302,7 +302,7 @@ TEST_F(GenerateDialogTest, refusedNameGoesThroughTheCorrectionDialog)
     EXPECT_EQ(v->sampleCount(), 128);
 }
 
-TEST_F(GenerateDialogTest, cancellingTheCorrectionDialogCreatesNothingAndStillCloses)
+TEST_F(GenerateDialogTest, CancellingTheCorrectionDialogCreatesNothingAndStillCloses)
 {
     workspace.createVariable("TAKEN");
     open("taken", "x");
@@ -316,7 +316,7 @@ TEST_F(GenerateDialogTest, cancellingTheCorrectionDialogCreatesNothingAndStillCl
     EXPECT_EQ(workspace.variableCount(), 1);
 }
 
-TEST_F(GenerateDialogTest, aRunThatOutlivesTheDialogKeepsARemovedVariableAliveUntilItEnds)
+TEST_F(GenerateDialogTest, ARunThatOutlivesTheDialogKeepsARemovedVariableAliveUntilItEnds)
 {
     tdspvarPtr a = workspace.createVariable("A");
     a->resize(4096, false);
@@ -345,7 +345,7 @@ TEST_F(GenerateDialogTest, aRunThatOutlivesTheDialogKeepsARemovedVariableAliveUn
 
 class GenerateFromMainWindowTest : public uitest::MainWindowTest {};
 
-TEST_F(GenerateFromMainWindowTest, insertOpensThePresetDialogAndOkCreatesTheVariable)
+TEST_F(GenerateFromMainWindowTest, InsertOpensThePresetDialogAndOkCreatesTheVariable)
 {
     QString name, expression;
     uitest::whenModal([&](QWidget* modal) {

@@ -1,11 +1,12 @@
 // The preview plotter and the bitmap view: what ends up in the plot bitmap for each preview
 // mode, the peak it hands back, and how restart, stop and shutdown end a pass.
+#include "uitest.h"
+
 #include "dsp/samplebuffer.h"
 #include "ui/plotbitmap.h"
 #include "ui/previewworker.h"
 #include "ui/bitmapview.h"
 
-#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -58,14 +59,7 @@ protected:
             values[static_cast<std::size_t>(i)] = {static_cast<extended>(i % 97) - 48, 0};
         fill(values, false);
     }
-    bool waitIdle(int milliseconds = 20000)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (plotter.busy() && clock.elapsed() < milliseconds)
-            QTest::qWait(1);
-        return !plotter.busy();
-    }
+    bool waitIdle() { return uitest::waitUntil([this] { return !plotter.busy(); }); }
     void draw(int mode)
     {
         plotter.setPreviewMode(mode);
@@ -93,7 +87,7 @@ protected:
 
 } // namespace
 
-TEST(PreviewGrid, linesEverySixteenPixelsWithBrightZeroLineAndLeftEdge)
+TEST(PreviewGrid, LinesEverySixteenPixelsWithBrightZeroLineAndLeftEdge)
 {
     QImage image(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
     image.fill(Qt::red);
@@ -110,7 +104,7 @@ TEST(PreviewGrid, linesEverySixteenPixelsWithBrightZeroLineAndLeftEdge)
     EXPECT_EQ(image.pixel(5, 143), kBlack);
 }
 
-TEST_F(PreviewTest, singleSampleDrawsGridAndPeakOnlyAndStillRepaints)
+TEST_F(PreviewTest, SingleSampleDrawsGridAndPeakOnlyAndStillRepaints)
 {
     view.show();
     QTest::qWait(20);
@@ -133,7 +127,7 @@ TEST_F(PreviewTest, singleSampleDrawsGridAndPeakOnlyAndStillRepaints)
     EXPECT_GT(whiteInText, 10);
 }
 
-TEST_F(PreviewTest, realModeDrawsWhiteCurveScaledToThePeak)
+TEST_F(PreviewTest, RealModeDrawsWhiteCurveScaledToThePeak)
 {
     const int n = 40;
     std::vector<complexValue> values;
@@ -148,7 +142,7 @@ TEST_F(PreviewTest, realModeDrawsWhiteCurveScaledToThePeak)
     EXPECT_EQ(countColour(kYellow), 0);
 }
 
-TEST_F(PreviewTest, cartesianModeDrawsImaginaryPartInLightYellowUnderTheRealPart)
+TEST_F(PreviewTest, CartesianModeDrawsImaginaryPartInLightYellowUnderTheRealPart)
 {
     const int n = 33;
     std::vector<complexValue> values;
@@ -162,7 +156,7 @@ TEST_F(PreviewTest, cartesianModeDrawsImaginaryPartInLightYellowUnderTheRealPart
     EXPECT_EQ(pixel(100, 144), kWhite);              // the real part lies on the zero line
 }
 
-TEST_F(PreviewTest, polarConstantOneHasModulusAtTwoAndPhaseOnTheZeroLine)
+TEST_F(PreviewTest, PolarConstantOneHasModulusAtTwoAndPhaseOnTheZeroLine)
 {
     fill(std::vector<complexValue>(16, {1, 0}), true);
     draw(2);
@@ -173,7 +167,7 @@ TEST_F(PreviewTest, polarConstantOneHasModulusAtTwoAndPhaseOnTheZeroLine)
     EXPECT_GT(countColour(kRed, QRect(36, 16, 40, 16)), 5); // "+2pi"
 }
 
-TEST_F(PreviewTest, polarPhaseIsFortyPixelsPerRadian)
+TEST_F(PreviewTest, PolarPhaseIsFortyPixelsPerRadian)
 {
     const int n = 5;
     // Phases 0, pi/2, pi, -pi/2, 0; moduli 2.
@@ -185,7 +179,7 @@ TEST_F(PreviewTest, polarPhaseIsFortyPixelsPerRadian)
     EXPECT_EQ(pixel(xOf(3, n), static_cast<int>(std::nearbyint(144 + 40 * kPi / 2))), kRed);
 }
 
-TEST_F(PreviewTest, allZeroSignalLiesOnTheZeroLineWithTheFloorPeak)
+TEST_F(PreviewTest, AllZeroSignalLiesOnTheZeroLineWithTheFloorPeak)
 {
     fill(std::vector<complexValue>(10, {0, 0}), false);
     draw(0);
@@ -193,7 +187,7 @@ TEST_F(PreviewTest, allZeroSignalLiesOnTheZeroLineWithTheFloorPeak)
     EXPECT_EQ(pixel(200, 144), kWhite);
 }
 
-TEST_F(PreviewTest, nonFiniteSamplesAreSkippedAndThePassEnds)
+TEST_F(PreviewTest, NonFiniteSamplesAreSkippedAndThePassEnds)
 {
     const extended inf = std::numeric_limits<extended>::infinity();
     const extended nan = std::numeric_limits<extended>::quiet_NaN();
@@ -207,7 +201,7 @@ TEST_F(PreviewTest, nonFiniteSamplesAreSkippedAndThePassEnds)
     EXPECT_EQ(pixel(xOf(3, 5), yOf(1, 2)), kBlue); // the segment between two finite samples
 }
 
-TEST_F(PreviewTest, restartDrawsTheNewestBuffer)
+TEST_F(PreviewTest, RestartDrawsTheNewestBuffer)
 {
     fillRamp(65536);
     plotter.setPreviewMode(0);
@@ -222,7 +216,7 @@ TEST_F(PreviewTest, restartDrawsTheNewestBuffer)
     EXPECT_EQ(countColour(kWhite, QRect(0, 20, kPlotWidth, kPlotHeight - 20)), 0);
 }
 
-TEST_F(PreviewTest, peakAlwaysBelongsToTheLatestStart)
+TEST_F(PreviewTest, PeakAlwaysBelongsToTheLatestStart)
 {
     fillRamp(65536); // peak 48
     plotter.setPreviewMode(0);
@@ -239,15 +233,12 @@ TEST_F(PreviewTest, peakAlwaysBelongsToTheLatestStart)
     EXPECT_EQ(plotter.peak(), 5);
 }
 
-TEST_F(PreviewTest, stopEndsThePassAndPaintsNothingMore)
+TEST_F(PreviewTest, StopEndsThePassAndPaintsNothingMore)
 {
     fillRamp(65536);
     plotter.setPreviewMode(0);
     plotter.start(&view);
-    QElapsedTimer clock;
-    clock.start();
-    while (plotter.progress() < 10 && clock.elapsed() < 20000)
-        QTest::qWait(0);
+    uitest::waitUntil([this] { return plotter.progress() >= 10; }, 20000);
     plotter.stop();
     const QImage before = plotBitmap().copy();
     ASSERT_TRUE(waitIdle());
@@ -262,7 +253,7 @@ TEST_F(PreviewTest, stopEndsThePassAndPaintsNothingMore)
     EXPECT_EQ(countColour(QColor(Qt::magenta).rgb()), kPlotWidth * kPlotHeight);
 }
 
-TEST_F(PreviewTest, shutdownDuringAPassReturnsAndThePlotterStartsAgain)
+TEST_F(PreviewTest, ShutdownDuringAPassReturnsAndThePlotterStartsAgain)
 {
     fillRamp(65536);
     plotter.setPreviewMode(1);
@@ -276,7 +267,7 @@ TEST_F(PreviewTest, shutdownDuringAPassReturnsAndThePlotterStartsAgain)
     EXPECT_EQ(plotter.peak(), 1);
 }
 
-TEST_F(PreviewTest, aFreshStartWithdrawsAnEarlierStop)
+TEST_F(PreviewTest, AFreshStartWithdrawsAnEarlierStop)
 {
     fillRamp(65536);
     plotter.setPreviewMode(0);
@@ -287,7 +278,7 @@ TEST_F(PreviewTest, aFreshStartWithdrawsAnEarlierStop)
     EXPECT_EQ(plotter.progress(), 100);
 }
 
-TEST(BitmapViewTest, paintsTheBitmapAtItsOriginAndReportsClicksAndMoves)
+TEST(BitmapView, PaintsTheBitmapAtItsOriginAndReportsClicksAndMoves)
 {
     QImage image(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
     drawEmptyPreviewGrid(image);
