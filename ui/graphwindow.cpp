@@ -26,7 +26,7 @@ namespace {
 
 // A label that acts on a click and on its Alt+letter shortcut (the underlined letter of its
 // text), instead of moving the focus to its buddy.
-class tClickLabel : public QLabel {
+class ClickLabel : public QLabel {
 public:
     using QLabel::QLabel;
     std::function<void()> onClick;
@@ -100,10 +100,10 @@ QToolButton* toggleButton(QWidget* parent, int left, int top, const QIcon& icon)
     return button;
 }
 
-tClickLabel* clickLabel(QWidget* parent, const QString& text, int left, int top, QWidget* buddy,
+ClickLabel* clickLabel(QWidget* parent, const QString& text, int left, int top, QWidget* buddy,
                         std::function<void()> onClick)
 {
-    auto* label = new tClickLabel(text, parent);
+    auto* label = new ClickLabel(text, parent);
     label->move(left, top);
     label->adjustSize();
     label->setBuddy(buddy); // shows the underlined letter and takes its Alt shortcut

@@ -26,7 +26,7 @@ void MainWindow::buildMainMenu()
     QMenu* file = bar->addMenu(QStringLiteral("&File (Fisiere)"));
     file->menuAction()->setObjectName(QStringLiteral("File1"));
     addItem(file, "Save1", QStringLiteral("&Save (salveaza starea curenta)"),
-            QStringLiteral("Salveaza variabilele in formatul propriu Kelmo"), [this] { saveSelection(); })
+            QStringLiteral("Salveaza variabilele in formatul propriu Kelmo"), [this] { saveAll(); })
         ->setShortcut(Qt::Key_F2);
     addItem(file, "Open1", QStringLiteral("&Open (incarca stare salvata)"),
             QStringLiteral("Incarca un fisier in format Kelmo"), [this] { loadState(); })
@@ -102,7 +102,7 @@ void MainWindow::buildMainMenu()
     };
     for (const processingItem& p : processingItems)
         addItem(Variabila1, p.objectName, QString::fromLatin1(p.caption), QString(),
-                [this, type = p.type] { firstVariableThen([this, type] { processing(type); }); })
+                [this, type = p.type] { firstVariableThen([this, type] { showProcessing(type); }); })
             ->setShortcut(p.key);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help (Ajutor)"));
@@ -153,7 +153,7 @@ void MainWindow::buildPopupMenu()
     };
     const auto addProcessing = [&](const processingItem& p) {
         addItem(procesare, p.objectName, QString::fromLatin1(p.caption), QString::fromLatin1(p.hint),
-                [this, type = p.type] { processing(type); });
+                [this, type = p.type] { showProcessing(type); });
     };
     for (const processingItem& p : firstGroup)
         addProcessing(p);

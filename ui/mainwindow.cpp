@@ -243,7 +243,7 @@ void MainWindow::firstVariableThen(const std::function<void()>& command)
         command();
 }
 
-void MainWindow::saveSelection()
+void MainWindow::saveAll()
 {
     selection_->setMode(selectionMode::save);
     selection_->setClickedOption(false, selection_->clickedOptionCaption());
@@ -303,7 +303,7 @@ void MainWindow::showValues()
     valueTable_->exec();
 }
 
-void MainWindow::processing(processingType type)
+void MainWindow::showProcessing(processingType type)
 {
     processing_->setProcessingType(type);
     processing_->exec();

@@ -59,7 +59,7 @@ public:
     void showHint(const QString& hint);
 
     // Commands of the main menu.
-    void saveSelection();
+    void saveAll();
     void loadState();
     void importDsp();
     void exitProgram();
@@ -70,7 +70,7 @@ public:
     // Commands of the strip pop-up menu, on the current variable.
     void showGraph();
     void showValues();
-    void processing(processingType type);
+    void showProcessing(processingType type);
     void deleteChosen();
     void saveChosen();
 

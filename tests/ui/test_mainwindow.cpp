@@ -294,3 +294,38 @@ TEST_F(MainWindowTest, ExitClosesWithoutAsking)
     EXPECT_FALSE(mainWindow->isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
+
+TEST_F(MainWindowTest, EveryWindowAndControlCarriesItsName)
+{
+    struct named {
+        const char* window;
+        std::vector<const char*> controls;
+    };
+    const named windows[] = {
+        {"TForm2", {"Label1", "Edit1", "Label2", "Edit2", "Label3", "SpinEdit1", "Gauge1", "Memo1",
+                    "RadioGroup1", "RadioGroup2", "Button1", "Button2", "tBmpLnk1", "Timer1"}},
+        {"TForm3", {"StringGrid1"}},
+        {"TForm4", {"Label1", "Edit1", "Button1", "Button2", "Button3", "Button4"}},
+        {"TForm5", {"Label1", "ComboBox1", "Label2", "ComboBox2", "Label3", "SpinEdit1", "RadioGroup1",
+                    "Edit1", "tBmpLnk1", "Button1", "Button2"}},
+        {"TForm6", {}},
+        {"TForm7", {"ComboBox1", "PaintBox1"}},
+        {"TForm8", {"RadioGroup1", "RadioButton1", "RadioButton2", "RadioButton3", "CheckListBox1",
+                    "Button1", "Button2"}},
+        {"TForm9", {"Label1", "ComboBox1", "CheckBox1", "ComboBox2", "Memo1", "Label2", "SpeedButton3",
+                    "Label3", "SpeedButton1", "Label4", "SpeedButton2", "tBmpLnk1"}},
+        {"TForm10", {"Label1", "Label2", "Label3", "Edit1", "Edit2", "Bevel1", "Button1", "Button2",
+                     "StringGrid1", "PopupMenu1"}},
+    };
+    EXPECT_EQ(mainWindow->objectName(), QStringLiteral("TForm1"));
+    for (const char* control : {"ScrollBox1", "StatusBar1", "PopupMenu1", "Variabila1", "Save1"})
+        EXPECT_NE(mainWindow->findChild<QObject*>(QString::fromLatin1(control)), nullptr) << control;
+    for (const named& w : windows) {
+        const auto* window =
+            mainWindow->findChild<QDialog*>(QString::fromLatin1(w.window), Qt::FindDirectChildrenOnly);
+        ASSERT_NE(window, nullptr) << w.window;
+        for (const char* control : w.controls)
+            EXPECT_NE(window->findChild<QObject*>(QString::fromLatin1(control)), nullptr)
+                << w.window << " " << control;
+    }
+}

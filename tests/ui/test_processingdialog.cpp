@@ -72,7 +72,7 @@ protected:
             ASSERT_TRUE(waitUntil([this] { return QApplication::activeWindow() == dialog(); }));
             act(dialog());
         });
-        mainWindow->processing(type);
+        mainWindow->showProcessing(type);
         return dialog()->result();
     }
 
