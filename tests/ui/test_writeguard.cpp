@@ -1,0 +1,147 @@
+// The workspace's write guard as the windows meet it: a sampling run that goes on after its
+// generation dialog has closed reads a variable, and a command then changes that variable's
+// samples in place. The run must be over before the write, every written sample must land, and
+// the next opening of the generation dialog must offer a whole result computed from the new
+// samples, never the interrupted one.
+#include "mainwindow_fixture.h"
+
+#include "dsp/operations.h"
+#include "dsp/sampling.h"
+#include "expr/parser.h"
+#include "ui/generatedialog.h"
+#include "ui/previewworker.h"
+#include "ui/processingdialog.h"
+#include "ui/radiogroup.h"
+#include "ui/spinedit.h"
+#include "ui/valuetable.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include <cmath>
+#include <functional>
+
+namespace {
+
+using uitest::MainWindowTest;
+
+// Many interpolated reads of the variable per sample: a run of many seconds at 65536 samples.
+const QString kSlowFormula = QStringLiteral(
+    "a(x)+a(x*2)+a(x*3)+a(x*4)+a(x*5)+a(x*6)+a(x*7)+a(x*8)+a(x*9)+a(x*10)+a(x*11)+a(x*12)");
+
+tdspvarPtr copyOf(const tdspvar& v)
+{
+    auto copy = std::make_shared<tdspvar>(v.name);
+    copy->isComplex = v.isComplex;
+    copy->re = v.re;
+    copy->im = v.im;
+    return copy;
+}
+
+class WriteGuardTest : public MainWindowTest {
+protected:
+    void TearDown() override
+    {
+        PreviewPlotter::instance().shutdown();
+        ASSERT_TRUE(uitest::waitForThumbnails());
+        MainWindowTest::TearDown();
+    }
+
+    // Starts the slow run on `a` in the generation dialog and closes the dialog, leaving the run
+    // going in the background.
+    void leaveARunGoing()
+    {
+        GenerateDialog& generation = window<GenerateDialog>();
+        generation.preset(QStringLiteral("later"), QStringLiteral("x"));
+        generation.show();
+        ASSERT_TRUE(uitest::waitUntil([&] { return generation.Button2->isEnabled(); }));
+        generation.Timer1->stop();
+        generation.SpinEdit1->setText(QStringLiteral("65536"));
+        generation.Edit2->setText(kSlowFormula);
+        generation.tick(); // parses and starts the run
+        generation.Button1->click();
+    }
+
+    // What the formula gives on the workspace as it is now, computed here.
+    sampleBuffer expectedRun()
+    {
+        const parsedExpression parsed = parseExpression(kSlowFormula.toStdString(), workspace());
+        sampleBuffer buffer;
+        std::atomic<int> progress{0};
+        runSampling(*parsed.root, 65536, buffer, progress);
+        return buffer;
+    }
+};
+
+} // namespace
+
+TEST_F(WriteGuardTest, AWriterEndsTheBackgroundRunThenWritesEverySample)
+{
+    struct writer {
+        const char* what;
+        std::function<void()> command; // changes A's samples in place through a window
+        std::function<void(const tdspvar& before, const tdspvar& after)> check;
+    };
+    const writer writers[] = {
+        {"value table",
+         [this] {
+             uitest::whenModal([](QWidget* modal) {
+                 auto* table = qobject_cast<ValueTableDialog*>(modal);
+                 ASSERT_TRUE(table);
+                 table->StringGrid1->item(5, 1)->setText(QStringLiteral("2.5"));
+             });
+             mainWindow->showValues();
+         },
+         [](const tdspvar& before, const tdspvar& after) {
+             std::vector<extended> expected = before.re;
+             expected[5] = 2.5L;
+             EXPECT_EQ(after.re, expected);
+         }},
+        {"resampling in place",
+         [this] {
+             uitest::whenModal([](QWidget* modal) {
+                 auto* processing = qobject_cast<ProcessingDialog*>(modal);
+                 ASSERT_TRUE(processing);
+                 processing->RadioGroup1->setItemIndex(0); // the same variable
+                 processing->SpinEdit1->setText(QStringLiteral("1000"));
+                 processing->Button1->click();
+             });
+             mainWindow->showProcessing(processingType::resampling);
+         },
+         [](const tdspvar& before, const tdspvar& after) {
+             sampleBuffer expected;
+             transformWork work;
+             runProcessing({processingType::resampling, &before, nullptr, 0, 1000}, expected, work);
+             ASSERT_EQ(after.sampleCount(), 1000);
+             for (std::size_t i = 0; i < 1000; ++i)
+                 ASSERT_EQ(after.re[i], expected.values[i].re) << i;
+         }},
+    };
+    for (const writer& w : writers) {
+        SCOPED_TRACE(w.what);
+        for (const tdspvarPtr& v : std::vector<tdspvarPtr>(workspace().variables()))
+            workspace().removeVariable(v);
+        const tdspvarPtr a = workspace().createVariable("A");
+        a->resize(4096, false);
+        for (int i = 0; i < 4096; ++i)
+            a->re[static_cast<std::size_t>(i)] = std::sin(i * 0.01L);
+        const tdspvarPtr before = copyOf(*a);
+
+        leaveARunGoing();
+        workspace().setCurrentVariable(a);
+        w.command();
+        w.check(*before, *a);
+
+        // The next opening offers the formula on the new samples, computed whole.
+        const sampleBuffer expected = expectedRun();
+        GenerateDialog& generation = window<GenerateDialog>();
+        generation.show();
+        ASSERT_TRUE(uitest::waitUntil([&] { return generation.Button2->isEnabled(); }));
+        const sampleBuffer& shown = theSampleBuffer();
+        ASSERT_EQ(shown.count, 65536);
+        for (std::size_t i = 0; i < 65536; i += 97)
+            ASSERT_EQ(shown.values[i].re, expected.values[i].re) << i;
+        generation.done(dialogResult::cancel);
+    }
+}
