@@ -22,20 +22,14 @@ class InverseZWindow : public QDialog {
 public:
     static constexpr int kRows = 50;
 
-    // The two coefficient fields, as the "<v" buttons fill them.
-    enum class field { numerator, denominator };
-
     InverseZWindow(const tworkspace& workspace, QWidget* parent);
 
     // The text "<v" writes for a variable: the moduli of its first min(N, 10) samples, last
     // first, separated by " , ", with the period as decimal separator so that the field reads
     // them back.
     static QString coefficientText(const tdspvar& variable);
-    // Writes `variable`'s coefficient text into the numerator or the denominator field.
-    void fillFromVariable(field target, const tdspvar& variable);
-    // Parses both fields and refills the grid; the values stay when no denominator is usable.
-    void recomputeSeries();
 
+    // The controls, as the user sees them.
     QLabel* Label1; // the instruction
     QLabel* Label2; // "Num&arator :"
     QLabel* Label3; // "&Numitor :"
@@ -51,7 +45,15 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // The two coefficient fields, as the "<v" buttons fill them.
+    enum class field { numerator, denominator };
+
+    // Offers the workspace's variables in a menu at `button`; the one chosen fills `target`.
     void offerVariables(field target, QPushButton* button);
+    // Writes `variable`'s coefficient text into the numerator or the denominator field.
+    void fillFromVariable(field target, const tdspvar& variable);
+    // Parses both fields and refills the grid; the values stay when no denominator is usable.
+    void recomputeSeries();
 
     const tworkspace& workspace_;
 };

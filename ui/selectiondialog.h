@@ -51,10 +51,6 @@ public:
     void setClickedOption(bool enabled, const QString& caption);
     void chooseOption(selectionTarget target);
 
-    // The variables that OK acts on, in workspace order: the current one for `clicked`, else
-    // every variable, leaving out for `listed` those whose list item is not checked.
-    std::vector<tdspvarPtr> chosenVariables() const;
-
     // The controls, as the user sees them.
     RadioGroup* RadioGroup1 = nullptr;    // " Target (tinta) : "
     QRadioButton* RadioButton1 = nullptr; // "Toate variabilele"
@@ -64,16 +60,18 @@ public:
     QPushButton* Button1 = nullptr; // Ok
     QPushButton* Button2 = nullptr; // Cancel
 
-    // The list is enabled exactly while option 2 is chosen.
-    void targetChanged();
-    // OK: save (after asking for the file) or delete the chosen variables, then close.
-    void carryOut();
-
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The list is enabled exactly while the second option is chosen.
+    void targetChanged();
+    // OK: save (after asking for the file) or delete the chosen variables, then close.
+    void carryOut();
+    // The variables that OK acts on, in workspace order: the current one for `clicked`, else
+    // every variable, leaving out for `listed` those whose list item is not checked.
+    std::vector<tdspvarPtr> chosenVariables() const;
     // Rebuilds the list from the workspace and sets the caption from the mode.
     void prepareForShow();
     // The list grows with the window; the buttons follow its bottom edge.

@@ -21,12 +21,6 @@ public:
 
     ValueTableDialog(tworkspace& workspace, QWidget* parent);
 
-    // Refills the header and one row per shown sample from `variable` (none: an empty table).
-    void fillGrid(const tdspvarPtr& variable);
-    // Stores every cell whose text the user changed and that parses; redraws the variable's
-    // thumbnail when a sample changed. Returns whether one did.
-    bool writeBack();
-
     QTableWidget* StringGrid1;
 
 protected:
@@ -34,6 +28,11 @@ protected:
     void done(int result) override;
 
 private:
+    // Refills the header and one row per shown sample from `variable` (none: an empty table).
+    void fillGrid(const tdspvarPtr& variable);
+    // Stores every cell whose text the user changed and that parses, behind the workspace's write
+    // guard; redraws the variable's thumbnail when a sample changed. Returns whether one did.
+    bool writeBack();
     void applyEditingRule(); // the editing rule, by column position
     QString cellText(int row, int position) const;
 

@@ -193,8 +193,12 @@ TEST_F(InverseZWindowTest, ValuesUseTheLocaleSeparator)
 TEST_F(InverseZWindowTest, VariableSamplesComeBackUnchangedOverOne)
 {
     makeVariable("A", {1, -0.5L, 0.25L});
-    window.Edit2->setText("1");
-    window.fillFromVariable(InverseZWindow::field::numerator, *workspace.variables().front());
+    openAndClose([this] {
+        window.Edit2->setText("1");
+        window.Button1->click(); // "<v" of the numerator, then the variable
+        window.PopupMenu1->actions()[0]->trigger();
+        window.PopupMenu1->close();
+    });
     EXPECT_EQ(value(1), "1");
     EXPECT_EQ(value(2), "0.5");
     EXPECT_EQ(value(3), "0.25");
