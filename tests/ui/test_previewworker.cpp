@@ -37,7 +37,7 @@ protected:
     }
 };
 
-class PreviewTest : public ::testing::Test {
+class PreviewPlotterTest : public ::testing::Test {
 protected:
     PreviewPlotter& plotter = PreviewPlotter::instance();
     countingView view;
@@ -104,7 +104,7 @@ TEST(PreviewGrid, LinesEverySixteenPixelsWithBrightZeroLineAndLeftEdge)
     EXPECT_EQ(image.pixel(5, 143), kBlack);
 }
 
-TEST_F(PreviewTest, SingleSampleDrawsGridAndPeakOnlyAndStillRepaints)
+TEST_F(PreviewPlotterTest, SingleSampleDrawsGridAndPeakOnlyAndStillRepaints)
 {
     view.show();
     QTest::qWait(20);
@@ -127,7 +127,7 @@ TEST_F(PreviewTest, SingleSampleDrawsGridAndPeakOnlyAndStillRepaints)
     EXPECT_GT(whiteInText, 10);
 }
 
-TEST_F(PreviewTest, RealModeDrawsWhiteCurveScaledToThePeak)
+TEST_F(PreviewPlotterTest, RealModeDrawsWhiteCurveScaledToThePeak)
 {
     const int n = 40;
     std::vector<complexValue> values;
@@ -142,7 +142,7 @@ TEST_F(PreviewTest, RealModeDrawsWhiteCurveScaledToThePeak)
     EXPECT_EQ(countColour(kYellow), 0);
 }
 
-TEST_F(PreviewTest, CartesianModeDrawsImaginaryPartInLightYellowUnderTheRealPart)
+TEST_F(PreviewPlotterTest, CartesianModeDrawsImaginaryPartInLightYellowUnderTheRealPart)
 {
     const int n = 33;
     std::vector<complexValue> values;
@@ -156,7 +156,7 @@ TEST_F(PreviewTest, CartesianModeDrawsImaginaryPartInLightYellowUnderTheRealPart
     EXPECT_EQ(pixel(100, 144), kWhite);              // the real part lies on the zero line
 }
 
-TEST_F(PreviewTest, PolarConstantOneHasModulusAtTwoAndPhaseOnTheZeroLine)
+TEST_F(PreviewPlotterTest, PolarConstantOneHasModulusAtTwoAndPhaseOnTheZeroLine)
 {
     fill(std::vector<complexValue>(16, {1, 0}), true);
     draw(2);
@@ -167,7 +167,7 @@ TEST_F(PreviewTest, PolarConstantOneHasModulusAtTwoAndPhaseOnTheZeroLine)
     EXPECT_GT(countColour(kRed, QRect(36, 16, 40, 16)), 5); // "+2pi"
 }
 
-TEST_F(PreviewTest, PolarPhaseIsFortyPixelsPerRadian)
+TEST_F(PreviewPlotterTest, PolarPhaseIsFortyPixelsPerRadian)
 {
     const int n = 5;
     // Phases 0, pi/2, pi, -pi/2, 0; moduli 2.
@@ -179,7 +179,7 @@ TEST_F(PreviewTest, PolarPhaseIsFortyPixelsPerRadian)
     EXPECT_EQ(pixel(xOf(3, n), static_cast<int>(std::nearbyint(144 + 40 * kPi / 2))), kRed);
 }
 
-TEST_F(PreviewTest, AllZeroSignalLiesOnTheZeroLineWithTheFloorPeak)
+TEST_F(PreviewPlotterTest, AllZeroSignalLiesOnTheZeroLineWithTheFloorPeak)
 {
     fill(std::vector<complexValue>(10, {0, 0}), false);
     draw(0);
@@ -187,7 +187,7 @@ TEST_F(PreviewTest, AllZeroSignalLiesOnTheZeroLineWithTheFloorPeak)
     EXPECT_EQ(pixel(200, 144), kWhite);
 }
 
-TEST_F(PreviewTest, NonFiniteSamplesAreSkippedAndThePassEnds)
+TEST_F(PreviewPlotterTest, NonFiniteSamplesAreSkippedAndThePassEnds)
 {
     const extended inf = std::numeric_limits<extended>::infinity();
     const extended nan = std::numeric_limits<extended>::quiet_NaN();
@@ -201,7 +201,7 @@ TEST_F(PreviewTest, NonFiniteSamplesAreSkippedAndThePassEnds)
     EXPECT_EQ(pixel(xOf(3, 5), yOf(1, 2)), kBlue); // the segment between two finite samples
 }
 
-TEST_F(PreviewTest, RestartDrawsTheNewestBuffer)
+TEST_F(PreviewPlotterTest, RestartDrawsTheNewestBuffer)
 {
     fillRamp(65536);
     plotter.setPreviewMode(0);
@@ -216,7 +216,7 @@ TEST_F(PreviewTest, RestartDrawsTheNewestBuffer)
     EXPECT_EQ(countColour(kWhite, QRect(0, 20, kPlotWidth, kPlotHeight - 20)), 0);
 }
 
-TEST_F(PreviewTest, PeakAlwaysBelongsToTheLatestStart)
+TEST_F(PreviewPlotterTest, PeakAlwaysBelongsToTheLatestStart)
 {
     fillRamp(65536); // peak 48
     plotter.setPreviewMode(0);
@@ -233,7 +233,7 @@ TEST_F(PreviewTest, PeakAlwaysBelongsToTheLatestStart)
     EXPECT_EQ(plotter.peak(), 5);
 }
 
-TEST_F(PreviewTest, StopEndsThePassAndPaintsNothingMore)
+TEST_F(PreviewPlotterTest, StopEndsThePassAndPaintsNothingMore)
 {
     fillRamp(65536);
     plotter.setPreviewMode(0);
@@ -253,7 +253,7 @@ TEST_F(PreviewTest, StopEndsThePassAndPaintsNothingMore)
     EXPECT_EQ(countColour(QColor(Qt::magenta).rgb()), kPlotWidth * kPlotHeight);
 }
 
-TEST_F(PreviewTest, ShutdownDuringAPassReturnsAndThePlotterStartsAgain)
+TEST_F(PreviewPlotterTest, ShutdownDuringAPassReturnsAndThePlotterStartsAgain)
 {
     fillRamp(65536);
     plotter.setPreviewMode(1);
@@ -267,7 +267,7 @@ TEST_F(PreviewTest, ShutdownDuringAPassReturnsAndThePlotterStartsAgain)
     EXPECT_EQ(plotter.peak(), 1);
 }
 
-TEST_F(PreviewTest, AFreshStartWithdrawsAnEarlierStop)
+TEST_F(PreviewPlotterTest, AFreshStartWithdrawsAnEarlierStop)
 {
     fillRamp(65536);
     plotter.setPreviewMode(0);
