@@ -278,8 +278,9 @@ void fourierTransform(const tdspvar& source, fourierDirection direction, sampleB
             w[i] = {source.re[i], conjugate * (complex ? source.im[i] : 0)};
     } else {
         source.resampleOnto(kResamplingOrder, w);
-        for (complexValue& c : w)
-            c.im = conjugate * c.im;
+        if (inverse)
+            for (complexValue& c : w)
+                c.im = conjugate * c.im;
     }
 
     radix2Plan(a).transform(w);
