@@ -111,8 +111,7 @@ TEST_F(WriteGuardTest, AWriterEndsTheBackgroundRunThenWritesEverySample)
          },
          [](const tdspvar& before, const tdspvar& after) {
              sampleBuffer expected;
-             transformWork work;
-             runProcessing({processingType::resampling, &before, nullptr, 0, 1000}, expected, work);
+             runProcessing({processingType::resampling, &before, nullptr, 0, 1000}, expected);
              ASSERT_EQ(after.sampleCount(), 1000);
              for (std::size_t i = 0; i < 1000; ++i)
                  ASSERT_EQ(after.re[i], expected.values[i].re) << i;
