@@ -79,19 +79,30 @@ std::string formatCsvNumber(extended value)
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 
-    const int count = static_cast<int>(digits.size());
+    const auto count = static_cast<int>(digits.size());
     if (exponent >= kPlainLow && exponent < kPlainHigh) {
-        if (exponent < 0)
-            return out + "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-        if (count <= exponent + 1)
-            return out + digits + std::string(static_cast<std::size_t>(exponent + 1 - count), '0');
-        return out + digits.substr(0, static_cast<std::size_t>(exponent + 1)) + "." +
-               digits.substr(static_cast<std::size_t>(exponent + 1));
+        if (exponent < 0) {
+            out.append("0.");
+            out.append(static_cast<std::size_t>(-exponent - 1), '0');
+            out.append(digits);
+        } else if (count <= exponent + 1) {
+            out.append(digits);
+            out.append(static_cast<std::size_t>(exponent + 1 - count), '0');
+        } else {
+            out.append(digits, 0, static_cast<std::size_t>(exponent + 1));
+            out.push_back('.');
+            out.append(digits, static_cast<std::size_t>(exponent + 1));
+        }
+        return out;
     }
-    out += digits[0];
-    if (count > 1)
-        out += "." + digits.substr(1);
-    return out + "e" + std::to_string(exponent);
+    out.push_back(digits[0]);
+    if (count > 1) {
+        out.push_back('.');
+        out.append(digits, 1);
+    }
+    out.push_back('e');
+    out.append(std::to_string(exponent));
+    return out;
 }
 
 namespace {

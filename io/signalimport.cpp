@@ -67,11 +67,17 @@ std::vector<tdspvarPtr> addVariables(std::vector<pendingVariable>& pending, twor
     for (pendingVariable& p : pending) {
         const tdspvarPtr v = workspace.createVariable(p.name);
         v->description = std::move(p.description);
+        const bool peakKnown = p.peak >= 0 && !p.isComplex;
+        if (peakKnown)
+            v->computeDisplayPeak(); // of no samples yet: the floor
         v->isComplex = p.isComplex;
         v->re = std::move(p.re);
         v->im = p.isComplex ? std::move(p.im) : std::vector<extended>();
         v->im.resize(p.isComplex ? v->re.size() : 0);
-        v->computeDisplayPeak();
+        if (peakKnown)
+            v->peak = std::max(v->peak, p.peak);
+        else
+            v->computeDisplayPeak();
         v->redrawThumbnail();
         created.push_back(v);
     }

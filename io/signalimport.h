@@ -28,6 +28,8 @@ struct pendingVariable {
     bool isComplex = false;
     std::vector<extended> re;
     std::vector<extended> im; // re.size() entries when complex
+    // The largest sample magnitude when the reader has it already; negative: not known.
+    extended peak = -1;
 };
 
 // The name a file's base name gives, "voice" for "/home/student/voice.wav", normalised; "signal"
@@ -41,6 +43,6 @@ std::string baseNameOf(const std::string& path);
 bool settleNames(std::vector<pendingVariable>& pending, const tworkspace& workspace,
                  loadCallbacks& callbacks);
 
-// Creates the variables in order, moving the samples in, computes each display peak and asks
-// for each thumbnail. Returns the new variables.
+// Creates the variables in order, moving the samples in, sets each display peak (from the
+// reader's, never below 1e-10, or computed) and asks for each thumbnail. Returns the new variables.
 std::vector<tdspvarPtr> addVariables(std::vector<pendingVariable>& pending, tworkspace& workspace);

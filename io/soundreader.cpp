@@ -7,6 +7,10 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <new>
 
 namespace {
@@ -33,13 +37,52 @@ std::string channelSuffix(int channel, int channels)
     return "_" + std::to_string(channel + 1);
 }
 
+// The x87 format's fields at an extended's address: significand in the first 8 bytes, sign and
+// exponent in the next 2.
+static_assert(std::endian::native == std::endian::little);
+
+// Widens every `stride`-th double from `from` into `to`, exactly, and returns the largest bit
+// pattern of a magnitude (NaN left out), which orders like the magnitudes. Normal numbers and
+// zeros are rebuilt with integer stores; the x87 unit, slow at storing 80 bits, only takes the
+// rare subnormal, infinite or NaN sample.
+std::uint64_t widen(const double* from, int stride, std::size_t count, extended* to)
+{
+    constexpr std::uint64_t kMagnitude = ~(std::uint64_t{1} << 63);
+    constexpr std::uint64_t kInfinity = std::uint64_t{0x7ff} << 52;
+    std::uint64_t peak = 0;
+    for (std::size_t i = 0; i < count; ++i, from += stride) {
+        const auto bits = std::bit_cast<std::uint64_t>(*from);
+        const std::uint64_t magnitude = bits & kMagnitude;
+        const auto exponent = static_cast<unsigned>(magnitude >> 52);
+        if (magnitude <= kInfinity)
+            peak = std::max(peak, magnitude);
+        if ((exponent == 0 && magnitude != 0) || exponent == 0x7ff) {
+            to[i] = *from;
+            continue;
+        }
+        const std::uint64_t significand =
+            magnitude == 0 ? 0 : (std::uint64_t{1} << 63) | (magnitude << 11);
+        const auto signAndExponent = static_cast<std::uint16_t>(
+            ((bits >> 48) & 0x8000) | (magnitude == 0 ? 0 : exponent - 1023 + 16383));
+        unsigned char* out = reinterpret_cast<unsigned char*>(to + i);
+        std::memcpy(out, &significand, 8);
+        std::memcpy(out + 8, &signAndExponent, 2);
+    }
+    return peak;
+}
+
+struct channelData {
+    std::vector<extended> samples;
+    std::uint64_t peak = 0; // bit pattern of the largest magnitude
+};
+
 // Reads up to `frames` frames into one sample vector per channel, converted exactly from the
 // library's doubles. Stops early at the end of the data. False on a read error.
-bool readChannels(SNDFILE* f, int channels, sf_count_t frames, std::vector<std::vector<extended>>& out)
+bool readChannels(SNDFILE* f, int channels, sf_count_t frames, std::vector<channelData>& out)
 {
     out.assign(static_cast<std::size_t>(channels), {});
-    for (auto& samples : out)
-        samples.reserve(static_cast<std::size_t>(frames));
+    for (channelData& c : out)
+        c.samples.reserve(static_cast<std::size_t>(frames)); // address space only until filled
     std::vector<double> block(static_cast<std::size_t>(kBlockFrames * channels));
     sf_count_t done = 0;
     while (done < frames) {
@@ -48,13 +91,11 @@ bool readChannels(SNDFILE* f, int channels, sf_count_t frames, std::vector<std::
         if (got <= 0)
             break;
         for (int c = 0; c < channels; ++c) {
-            std::vector<extended>& samples = out[static_cast<std::size_t>(c)];
-            const std::size_t start = samples.size();
-            samples.resize(start + static_cast<std::size_t>(got));
-            const double* from = block.data() + c;
-            extended* to = samples.data() + start;
-            for (sf_count_t i = 0; i < got; ++i, from += channels)
-                to[i] = *from;
+            channelData& data = out[static_cast<std::size_t>(c)];
+            const std::size_t start = data.samples.size();
+            data.samples.resize(start + static_cast<std::size_t>(got));
+            data.peak = std::max(data.peak, widen(block.data() + c, channels, static_cast<std::size_t>(got),
+                                                  data.samples.data() + start));
         }
         done += got;
         if (got < want)
@@ -86,7 +127,7 @@ soundImport importOpened(SNDFILE* f, const SF_INFO& info, const std::string& sho
         frames = kMaxVariableSamples;
     }
 
-    std::vector<std::vector<extended>> channels;
+    std::vector<channelData> channels;
     try {
         if (!readChannels(f, info.channels, frames, channels)) {
             callbacks.showError(libraryMessage(f));
@@ -107,7 +148,8 @@ soundImport importOpened(SNDFILE* f, const SF_INFO& info, const std::string& sho
         if (info.channels > 1)
             v.description += ", channel " + std::to_string(c + 1) + " of " + std::to_string(info.channels);
         v.description += ")";
-        v.re = std::move(channels[c]);
+        v.re = std::move(channels[c].samples);
+        v.peak = std::bit_cast<double>(channels[c].peak);
     }
     if (!settleNames(pending, workspace, callbacks))
         return {};

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -105,6 +106,30 @@ TEST(SoundFile, Pcm16IsScaledToThePeakAndOtherFormatsRead)
             worst = std::max(worst, std::fabs(in.variables[0]->re[i] - tone[i]));
         EXPECT_LE(worst, f.tolerance);
     }
+}
+
+TEST(SoundFile, DoublesWidenExactlyWhateverTheirClass)
+{
+    temporaryFolder folder;
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::vector<double> values = {0.0, -0.0, std::numeric_limits<double>::denorm_min(), -1e-310,
+                                        std::numeric_limits<double>::min(), -0.1, 1.5, -inf,
+                                        std::numeric_limits<double>::quiet_NaN(), 1e300};
+    writeSound(folder.file("d.wav"), SF_FORMAT_WAV | SF_FORMAT_DOUBLE, 1, 8000, values);
+    tworkspace w;
+    scriptedImportCallbacks cb;
+    const soundImport in = importSoundFile(folder.file("d.wav"), w, cb);
+    ASSERT_EQ(in.variables.size(), 1u);
+    const tdspvar& v = *in.variables[0];
+    ASSERT_EQ(v.re.size(), values.size());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const extended expected = values[i];
+        if (std::isnan(values[i]))
+            EXPECT_TRUE(std::isnan(v.re[i]));
+        else
+            EXPECT_EQ(std::memcmp(&v.re[i], &expected, 10), 0) << i << ": " << values[i];
+    }
+    EXPECT_EQ(v.peak, std::numeric_limits<extended>::infinity()); // as computeDisplayPeak has it
 }
 
 TEST(SoundFile, BadFilesGiveMessagesAndCreateNothing)
