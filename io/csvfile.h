@@ -3,7 +3,8 @@
 // Reading: the cells of a row are separated by a tab, a semicolon or a comma, whichever the first
 // non-blank line holds (in that order of preference); a line without any is one column. A cell
 // may be quoted ("..." with "" for a quote) and surrounded by blanks. Numbers take the period as
-// decimal mark, and also the comma when the separator is the semicolon; "nan", "inf" and "-inf"
+// decimal mark, and also the comma when the separator is the semicolon or there is only one
+// column; "nan", "inf" and "-inf"
 // are read in any case. Blank lines are skipped wherever they stand. The first row is a header
 // when one of its cells is not a number; its cells name the variables, and a pair of columns
 // headed X.real and X.imaginar becomes one complex variable X. Each other column with a number

@@ -301,7 +301,9 @@ csvContents parseCsvText(std::string_view text, const std::string& shownPath,
         result.error = "No column of numbers in the file";
         return result;
     }
-    const bool decimalComma = separator == ';';
+    // A comma is a decimal mark where it cannot separate cells: beside semicolons, or in a
+    // file of one column.
+    const bool decimalComma = separator == ';' || separator == 0;
 
     std::vector<columnState> columns;
     std::vector<cell> cells;

@@ -46,6 +46,8 @@ TEST(CsvFile, ReadsSeparatorsHeadersPairsAndRefusesBadCells)
          {{"T", {0.5L, 3}, {}}, {"V", {1.25L, 0.5L}, {}}}},
         {"tab, no header: names from the file and the column",
          "1\t2\n3\t4\n", {{"DATA_1", {1, 3}, {}}, {"DATA_2", {2, 4}, {}}}},
+        {"one column with a header: a comma can only be a decimal mark", "U (V)\n1,5\n-2,25\n",
+         {{"UV", {1.5L, -2.25L}, {}}}},
         {"one column without header", "7\n-8\n+9.\nNaN\n-inf\n",
          {{"DATA", {7, -8, 9, std::numeric_limits<extended>::quiet_NaN(),
                     -std::numeric_limits<extended>::infinity()}, {}}}},
