@@ -1,16 +1,14 @@
 #include "io/soundfile.h"
 
 #include "io/fileaccess.h"
+#include "io/samplewidening.h"
 #include "io/soundmemory.h"
 
 #include <sndfile.h>
 
 #include <algorithm>
 #include <cerrno>
-#include <cmath>
-#include <bit>
 #include <cstdint>
-#include <cstring>
 #include <new>
 
 namespace {
@@ -37,71 +35,59 @@ std::string channelSuffix(int channel, int channels)
     return "_" + std::to_string(channel + 1);
 }
 
-// The x87 format's fields at an extended's address: significand in the first 8 bytes, sign and
-// exponent in the next 2.
-static_assert(std::endian::native == std::endian::little);
-
-// Widens every `stride`-th double from `from` into `to`, exactly, and returns the largest bit
-// pattern of a magnitude (NaN left out), which orders like the magnitudes. Normal numbers and
-// zeros are rebuilt with integer stores; the x87 unit, slow at storing 80 bits, only takes the
-// rare subnormal, infinite or NaN sample.
-std::uint64_t widen(const double* from, int stride, std::size_t count, extended* to)
-{
-    constexpr std::uint64_t kMagnitude = ~(std::uint64_t{1} << 63);
-    constexpr std::uint64_t kInfinity = std::uint64_t{0x7ff} << 52;
-    std::uint64_t peak = 0;
-    for (std::size_t i = 0; i < count; ++i, from += stride) {
-        const auto bits = std::bit_cast<std::uint64_t>(*from);
-        const std::uint64_t magnitude = bits & kMagnitude;
-        const auto exponent = static_cast<unsigned>(magnitude >> 52);
-        if (magnitude <= kInfinity)
-            peak = std::max(peak, magnitude);
-        if ((exponent == 0 && magnitude != 0) || exponent == 0x7ff) {
-            to[i] = *from;
-            continue;
-        }
-        const std::uint64_t significand =
-            magnitude == 0 ? 0 : (std::uint64_t{1} << 63) | (magnitude << 11);
-        const auto signAndExponent = static_cast<std::uint16_t>(
-            ((bits >> 48) & 0x8000) | (magnitude == 0 ? 0 : exponent - 1023 + 16383));
-        unsigned char* out = reinterpret_cast<unsigned char*>(to + i);
-        std::memcpy(out, &significand, 8);
-        std::memcpy(out + 8, &signAndExponent, 2);
-    }
-    return peak;
-}
-
 struct channelData {
     std::vector<extended> samples;
-    std::uint64_t peak = 0; // bit pattern of the largest magnitude
+    widenedPeak peak;
 };
 
-// Reads up to `frames` frames into one sample vector per channel, converted exactly from the
-// library's doubles. Stops early at the end of the data. False on a read error.
-bool readChannels(SNDFILE* f, int channels, sf_count_t frames, std::vector<channelData>& out)
+// Reads up to `frames` frames in blocks of `Sample`, the type the library hands over without
+// converting (or converting exactly), and widens each channel into its vector. Stops early at
+// the end of the data. False on a read error.
+template <typename Sample, typename Read>
+bool readBlocks(SNDFILE* f, int channels, sf_count_t frames, Read read, std::vector<channelData>& out)
 {
-    out.assign(static_cast<std::size_t>(channels), {});
-    for (channelData& c : out)
-        c.samples.reserve(static_cast<std::size_t>(frames)); // address space only until filled
-    std::vector<double> block(static_cast<std::size_t>(kBlockFrames * channels));
+    std::vector<Sample> block(static_cast<std::size_t>(kBlockFrames * channels));
     sf_count_t done = 0;
     while (done < frames) {
         const sf_count_t want = std::min(kBlockFrames, frames - done);
-        const sf_count_t got = sf_readf_double(f, block.data(), want);
+        const sf_count_t got = read(f, block.data(), want);
         if (got <= 0)
             break;
         for (int c = 0; c < channels; ++c) {
             channelData& data = out[static_cast<std::size_t>(c)];
             const std::size_t start = data.samples.size();
             data.samples.resize(start + static_cast<std::size_t>(got));
-            data.peak = std::max(data.peak, widen(block.data() + c, channels, static_cast<std::size_t>(got),
-                                                  data.samples.data() + start));
+            widenSamples(block.data() + c, channels, static_cast<std::size_t>(got),
+                         data.samples.data() + start, data.peak);
         }
         done += got;
         if (got < want)
             break;
     }
     return sf_error(f) == SF_ERR_NO_ERROR;
+}
+
+// Reads up to `frames` frames into one sample vector per channel, with the values the library's
+// doubles at full scale +-1 would have. Integer and float data are read as they are stored, which
+// spares the library's conversion; everything else comes as doubles.
+bool readChannels(SNDFILE* f, const SF_INFO& info, sf_count_t frames, std::vector<channelData>& out)
+{
+    out.assign(static_cast<std::size_t>(info.channels), {});
+    for (channelData& c : out)
+        c.samples.reserve(static_cast<std::size_t>(frames)); // address space only until filled
+    switch (info.format & SF_FORMAT_SUBMASK) {
+    case SF_FORMAT_PCM_16:
+        return readBlocks<std::int16_t>(f, info.channels, frames, sf_readf_short, out);
+    case SF_FORMAT_PCM_S8:
+    case SF_FORMAT_PCM_U8:
+    case SF_FORMAT_PCM_24:
+    case SF_FORMAT_PCM_32: // left-justified in 32 bits: x / 2^31 is the library's double
+        return readBlocks<std::int32_t>(f, info.channels, frames, sf_readf_int, out);
+    case SF_FORMAT_FLOAT:
+        return readBlocks<float>(f, info.channels, frames, sf_readf_float, out);
+    default:
+        return readBlocks<double>(f, info.channels, frames, sf_readf_double, out);
+    }
 }
 
 soundImport importOpened(SNDFILE* f, const SF_INFO& info, const std::string& shownPath,
@@ -129,7 +115,7 @@ soundImport importOpened(SNDFILE* f, const SF_INFO& info, const std::string& sho
 
     std::vector<channelData> channels;
     try {
-        if (!readChannels(f, info.channels, frames, channels)) {
+        if (!readChannels(f, info, frames, channels)) {
             callbacks.showError(libraryMessage(f));
             return {};
         }
@@ -149,7 +135,7 @@ soundImport importOpened(SNDFILE* f, const SF_INFO& info, const std::string& sho
             v.description += ", channel " + std::to_string(c + 1) + " of " + std::to_string(info.channels);
         v.description += ")";
         v.re = std::move(channels[c].samples);
-        v.peak = std::bit_cast<double>(channels[c].peak);
+        v.peak = channels[c].peak.value();
     }
     if (!settleNames(pending, workspace, callbacks))
         return {};

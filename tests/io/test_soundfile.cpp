@@ -108,28 +108,63 @@ TEST(SoundFile, Pcm16IsScaledToThePeakAndOtherFormatsRead)
     }
 }
 
-TEST(SoundFile, DoublesWidenExactlyWhateverTheirClass)
+TEST(SoundFile, SamplesAreTheLibrarysDoublesWhateverTheStorage)
 {
+    // Whatever type the import reads a format in, each sample must be the value the library's own
+    // double read gives, bit for bit, and the peak the largest magnitude (NaN left out).
     temporaryFolder folder;
     const double inf = std::numeric_limits<double>::infinity();
-    const std::vector<double> values = {0.0, -0.0, std::numeric_limits<double>::denorm_min(), -1e-310,
-                                        std::numeric_limits<double>::min(), -0.1, 1.5, -inf,
-                                        std::numeric_limits<double>::quiet_NaN(), 1e300};
-    writeSound(folder.file("d.wav"), SF_FORMAT_WAV | SF_FORMAT_DOUBLE, 1, 8000, values);
-    tworkspace w;
-    scriptedImportCallbacks cb;
-    const soundImport in = importSoundFile(folder.file("d.wav"), w, cb);
-    ASSERT_EQ(in.variables.size(), 1u);
-    const tdspvar& v = *in.variables[0];
-    ASSERT_EQ(v.re.size(), values.size());
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        const extended expected = values[i];
-        if (std::isnan(values[i]))
-            EXPECT_TRUE(std::isnan(v.re[i]));
-        else
-            EXPECT_EQ(std::memcmp(&v.re[i], &expected, 10), 0) << i << ": " << values[i];
+    std::vector<double> wave;
+    for (int i = 0; i < 5000; ++i)
+        wave.push_back(std::sin(i * 0.37) * (i % 7 == 0 ? 0.9 : 0.3) - (i == 9 ? 0.6 : 0.0));
+    std::vector<double> special = wave;
+    special.insert(special.end(), {0.0, -0.0, std::numeric_limits<double>::denorm_min(), -1e-310,
+                                   1e-40, -inf, std::numeric_limits<double>::quiet_NaN(), 1e30});
+    struct formatCase {
+        const char* file;
+        int format;
+        const std::vector<double>& samples;
+    };
+    const formatCase cases[] = {
+        {"s16.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_16, wave}, {"s24.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_24, wave},
+        {"s32.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_32, wave}, {"u8.wav", SF_FORMAT_WAV | SF_FORMAT_PCM_U8, wave},
+        {"f.wav", SF_FORMAT_WAV | SF_FORMAT_FLOAT, special}, {"d.wav", SF_FORMAT_WAV | SF_FORMAT_DOUBLE, special},
+        {"s24.flac", SF_FORMAT_FLAC | SF_FORMAT_PCM_24, wave}, {"s8.aiff", SF_FORMAT_AIFF | SF_FORMAT_PCM_S8, wave},
+        {"ulaw.wav", SF_FORMAT_WAV | SF_FORMAT_ULAW, wave}};
+    for (const formatCase& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string path = folder.file(c.file);
+        writeSound(path, c.format, 2, 8000, c.samples);
+        SF_INFO info{};
+        SNDFILE* f = sf_open(path.c_str(), SFM_READ, &info);
+        ASSERT_NE(f, nullptr);
+        ASSERT_GT(info.frames, 0);
+        ASSERT_LT(info.frames, 10000);
+        std::vector<double> reference(static_cast<std::size_t>(info.frames * 2));
+        sf_readf_double(f, reference.data(), info.frames);
+        sf_close(f);
+
+        tworkspace w;
+        scriptedImportCallbacks cb;
+        const soundImport in = importSoundFile(path, w, cb);
+        ASSERT_EQ(in.variables.size(), 2u);
+        for (std::size_t ch = 0; ch < 2; ++ch) {
+            const tdspvar& v = *in.variables[ch];
+            ASSERT_EQ(v.re.size(), static_cast<std::size_t>(info.frames));
+            extended peak = 1e-10L;
+            for (std::size_t i = 0; i < v.re.size(); ++i) {
+                const double r = reference[2 * i + ch];
+                const extended expected = r;
+                if (std::isnan(r)) {
+                    ASSERT_TRUE(std::isnan(v.re[i])) << i;
+                    continue;
+                }
+                ASSERT_EQ(std::memcmp(&v.re[i], &expected, 10), 0) << i << ": " << r;
+                peak = std::max(peak, std::fabs(expected));
+            }
+            EXPECT_EQ(v.peak, peak);
+        }
     }
-    EXPECT_EQ(v.peak, std::numeric_limits<extended>::infinity()); // as computeDisplayPeak has it
 }
 
 TEST(SoundFile, BadFilesGiveMessagesAndCreateNothing)
