@@ -5,6 +5,7 @@
 #include "ui/mainwindow.h"
 
 #include "dsp/operations.h"
+#include "ui/signalcommands.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -39,6 +40,10 @@ void MainWindow::buildMainMenu()
     addItem(file, "Exit1", QStringLiteral("E&xit (Iesire)"),
             QStringLiteral("Iesire din program ! - Atentie nu se cere confirmare !"),
             [this] { exitProgram(); });
+    file->addSeparator();
+    for (const SignalCommands::menuItem& item : SignalCommands::menuItems())
+        addItem(file, item.objectName, QString::fromLatin1(item.caption), QString::fromLatin1(item.hint),
+                [this, command = item.command] { (signalCommands_.get()->*command)(); });
 
     QMenu* genereaza = bar->addMenu(QStringLiteral("&Genereaza"));
     genereaza->menuAction()->setObjectName(QStringLiteral("Genereaza1"));

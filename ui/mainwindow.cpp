@@ -11,10 +11,12 @@
 #include "ui/inversezwindow.h"
 #include "ui/namecorrection.h"
 #include "ui/plotbitmap.h"
+#include "ui/plotpicture.h"
 #include "ui/previewworker.h"
 #include "ui/processingdialog.h"
 #include "ui/samplingworker.h"
 #include "ui/selectiondialog.h"
+#include "ui/signalcommands.h"
 #include "ui/thumbnailworker.h"
 #include "ui/valuetable.h"
 #include "ui/variablestrip.h"
@@ -120,7 +122,13 @@ void MainWindow::createWindows()
                                        .fileCallbacks = *fileCallbacks_},
         this);
     graph_ = std::make_unique<GraphWindow>(workspace_, this);
+    addPlotPictureCommands(*graph_, *fileDialogs_, *fileCallbacks_);
     inverseZ_ = std::make_unique<InverseZWindow>(workspace_, this);
+
+    signalCommands_ = std::make_unique<SignalCommands>(
+        SignalCommands::Collaborators{.workspace = workspace_, .fileDialogs = *fileDialogs_,
+                                      .selection = *selection_, .fileCallbacks = *fileCallbacks_,
+                                      .mainWindow = *this});
 }
 
 // The windows go first (the members holding them are declared last), while the workspace and

@@ -1,6 +1,7 @@
 // MainWindow: the main window "Kelmo", the program's home. It owns the workspace and what the
 // windows share (the window name list, the sampling worker, the file dialogs and the file
-// callbacks), and creates the nine other windows at start, handing each exactly what it uses. It
+// callbacks), and creates the nine other windows at start, handing each exactly what it uses, and
+// the File menu's commands for sound files and text columns. It
 // mirrors the workspace as a column of strips (one VariableStrip per variable), carries the main
 // menu, the strips' pop-up menu and the status bar, and dispatches each menu command to the window
 // that carries it out. Every dialog is modal, so the workspace changes only through the dialog that
@@ -33,6 +34,7 @@ class ValueTableDialog;
 class VariableStrip;
 enum class processingType;
 enum class selectionMode;
+class SignalCommands;
 
 // The program's one font, set on the application before any window is made.
 void applyProgramFont();
@@ -123,4 +125,6 @@ private:
     std::unique_ptr<SelectionDialog> selection_;
     std::unique_ptr<GraphWindow> graph_;
     std::unique_ptr<InverseZWindow> inverseZ_;
+    // The File menu's commands for sound files and text columns; they use the windows above.
+    std::unique_ptr<SignalCommands> signalCommands_;
 };

@@ -132,7 +132,16 @@ void SelectionDialog::prepareForShow()
         if (v->selected)
             chooseOption(selectionTarget::listed);
     }
-    setWindowTitle(QString::fromLatin1(mode_ == selectionMode::remove ? kDeleteCaption : kSaveCaption));
+    setWindowTitle(mode_ == selectionMode::exportTo
+                       ? exportCaption_
+                       : QString::fromLatin1(mode_ == selectionMode::remove ? kDeleteCaption : kSaveCaption));
+}
+
+void SelectionDialog::setExport(const QString& caption,
+                                std::function<bool(const std::vector<tdspvarPtr>&)> exporter)
+{
+    exportCaption_ = caption;
+    exporter_ = std::move(exporter);
 }
 
 bool SelectionDialog::keptByList(std::size_t index, const tdspvar& variable) const
@@ -179,6 +188,13 @@ void SelectionDialog::carryOut()
         for (const tdspvarPtr& v : chosenVariables())
             workspace_.removeVariable(v);
         accept();
+        return;
+    }
+    if (mode_ == selectionMode::exportTo) {
+        if (exporter_ && exporter_(chosenVariables()))
+            accept();
+        else
+            reject();
         return;
     }
     const QString path = fileDialogs_.ask(fileDialogKind::saveState);

@@ -1,6 +1,6 @@
-// SelectionDialog: the selection dialog "Salveaza starea curenta" / "Sterge variabile" that saves
-// or deletes all variables, the ones checked in its list, or only the variable whose strip the
-// pop-up menu was opened on. The main window sets the mode and prepares the third option before
+// SelectionDialog: the selection dialog "Salveaza starea curenta" / "Sterge variabile" that saves,
+// deletes or exports all variables, the ones checked in its list, or only the variable whose strip
+// the pop-up menu was opened on. The main window sets the mode and prepares the third option before
 // each showing; every showing rebuilds the list from the workspace, checking the variables marked
 // on their strips. Saving asks for the file through the file dialogs and writes the state file,
 // reporting errors through the file callbacks. It assumes the workspace does not change while it
@@ -11,6 +11,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <vector>
 
 class QListWidget;
@@ -21,8 +22,9 @@ class RadioGroup;
 class loadCallbacks;
 class tworkspace;
 
-// What OK does with the chosen variables.
-enum class selectionMode { save, remove };
+// What OK does with the chosen variables: save them as a state file, delete them, or hand them to
+// an exporter (a sound file, a table of columns).
+enum class selectionMode { save, remove, exportTo };
 // The options of the target group, in their order: every variable, the ones checked in the list,
 // only the variable whose strip was clicked.
 enum class selectionTarget { all, listed, clicked };
@@ -44,6 +46,10 @@ public:
 
     // Set before the dialog is shown with exec().
     void setMode(selectionMode mode) { mode_ = mode; }
+    // In export mode the window carries `caption`, and OK hands the chosen variables to
+    // `exporter`, which asks for the file and writes it; it returns false when the user cancelled.
+    void setExport(const QString& caption,
+                   std::function<bool(const std::vector<tdspvarPtr>&)> exporter);
     // The third option ("only the clicked variable"): its caption, whether it can be chosen, and
     // choosing an option. Choosing from the program enables the list exactly as a choice by the
     // user does.
@@ -83,4 +89,6 @@ private:
     FileDialogs& fileDialogs_;
     loadCallbacks& fileCallbacks_;
     selectionMode mode_ = selectionMode::save;
+    QString exportCaption_;
+    std::function<bool(const std::vector<tdspvarPtr>&)> exporter_;
 };

@@ -1,0 +1,86 @@
+// SignalCommands: the File menu's commands for signals from and to other programs: importing a
+// sound file (one variable per channel) or a table of text columns (one variable per column),
+// and exporting the variables chosen in the selection dialog as a CSV table or a WAV file. It
+// remembers the sample rate of each imported sound for the export, and makes the WAV options
+// dialog. Every file error reaches the user through the file callbacks (the application's error
+// box, the name-correction dialog for a name clash); the main window owns it and what it uses.
+#pragma once
+
+#include "io/signalimport.h"
+#include "io/soundfile.h"
+#include "io/loadcallbacks.h"
+
+#include <QPointer>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+class FileDialogs;
+class QWidget;
+class SelectionDialog;
+class WavOptionsDialog;
+class tworkspace;
+
+// The question asked when a file holds more samples than a variable can: true keeps the first
+// `kept`. The seconds are shown when the file has a sample rate.
+bool askKeepFirstPart(QWidget* parent, std::int64_t available, std::int64_t kept, int sampleRate);
+
+// The callbacks of an import: those of the other file commands and the question above, asked
+// over `parent`.
+class GuiImportCallbacks : public importCallbacks {
+public:
+    GuiImportCallbacks(loadCallbacks& fileCallbacks, QWidget& parent) : file_(fileCallbacks), parent_(parent) {}
+    int askName(const std::string& proposed, bool allowSkip, std::string& typedName) override;
+    void showError(const std::string& message) override;
+    bool keepFirstPart(std::int64_t available, std::int64_t kept, int sampleRate) override;
+
+private:
+    loadCallbacks& file_;
+    QWidget& parent_;
+};
+
+class SignalCommands {
+public:
+    struct Collaborators {
+        tworkspace& workspace;
+        FileDialogs& fileDialogs;
+        SelectionDialog& selection;   // in its export mode
+        loadCallbacks& fileCallbacks; // names and errors
+        QWidget& mainWindow;          // over which its questions and the WAV options come
+    };
+    explicit SignalCommands(const Collaborators& with);
+    SignalCommands(const SignalCommands&) = delete;
+    SignalCommands& operator=(const SignalCommands&) = delete;
+
+    struct menuItem {
+        const char* objectName;
+        const char* caption;
+        const char* hint;
+        void (SignalCommands::*command)();
+    };
+    // The File menu items, in their order, after the program's own.
+    static const std::array<menuItem, 4>& menuItems();
+
+    void importSound();
+    void importColumns();
+    void exportColumns();
+    void exportSound();
+
+    sampleRateBook& sampleRates() { return rates_; }
+    WavOptionsDialog* wavOptions();
+
+private:
+    void exportChosen(const QString& caption, std::function<bool(const std::vector<tdspvarPtr>&)> write);
+    bool writeColumns(const std::vector<tdspvarPtr>& variables);
+    bool writeSound(const std::vector<tdspvarPtr>& variables);
+
+    tworkspace& workspace_;
+    FileDialogs& fileDialogs_;
+    SelectionDialog& selection_;
+    loadCallbacks& fileCallbacks_;
+    QWidget& mainWindow_;
+    sampleRateBook rates_;
+    QPointer<WavOptionsDialog> wavOptions_;
+};
