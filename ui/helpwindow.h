@@ -29,10 +29,8 @@ class HelpWindow : public QDialog {
 public:
     explicit HelpWindow(QWidget* parent);
 
-    int currentPage() const { return currentPage_; }
-    const QImage& picture(int number) const { return pictures_[number - 1]; }
-
-    QComboBox* ComboBox1;  // the page list
+    // The controls, as the user sees them.
+    QComboBox* ComboBox1;    // the page list
     HelpPageArea* PaintBox1; // the page area
 
 protected:
