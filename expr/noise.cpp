@@ -21,7 +21,9 @@ std::uint32_t drawBelow(std::uint32_t n)
     return static_cast<std::uint32_t>((static_cast<std::uint64_t>(next) * n) >> 32);
 }
 
-void resetRandomGenerator() { seed.store(0, std::memory_order_relaxed); }
+void resetRandomGenerator() { setRandomSeed(0); }
+
+void setRandomSeed(std::uint32_t value) { seed.store(value, std::memory_order_relaxed); }
 
 extended uniformNoise() { return static_cast<extended>(drawBelow(kUniformSteps)) / kStep - 1; }
 

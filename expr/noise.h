@@ -12,6 +12,8 @@
 std::uint32_t drawBelow(std::uint32_t n);
 // Back to seed 0, the state at program start.
 void resetRandomGenerator();
+// Puts the generator at a given seed.
+void setRandomSeed(std::uint32_t value);
 
 // One draw: uniform on [-1, 1) in steps of 1e-9.
 extended uniformNoise();
