@@ -105,19 +105,22 @@ private:
 
     static mathNodePtr zero() { return std::make_unique<mathNode_const>(0); }
 
-    // False (with the message set) when a node over `child` would pass the height limit.
-    bool fitsAbove(const mathNode& child)
+    // False (with the message set) when a node of that depth would pass the limit.
+    bool fits(int depth)
     {
-        if (child.height() < kMaxTreeHeight)
+        if (depth <= kMaxTreeDepth)
             return true;
         failTooComplex();
         return false;
     }
 
+    // A node with one argument over `child` would be this deep.
+    bool fitsAbove(const mathNode& child) { return fits(child.depth() + 1); }
+
     // A binary node, or the left operand alone when the node would be too deep.
     template <typename Node> mathNodePtr join(mathNodePtr left, mathNodePtr right)
     {
-        if (!fitsAbove(*left) || !fitsAbove(*right))
+        if (!fits(mathNode_op::depthOver(left.get(), right.get())))
             return left;
         return std::make_unique<Node>(std::move(left), std::move(right));
     }

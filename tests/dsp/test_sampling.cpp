@@ -151,7 +151,10 @@ const char* const kFormulaTable[] = {
     "nnoise", "noise-noise", "noise/noise", "(noise+0*i)/noise", "(noise*i)^noise",
     "(noise+2)^noise", "nnoise*noise+x", "noise/x/noise*nnoise", "sin(noise)+w(noise)*noise",
     "dirichlet(x*2-1)*(sin(x*pi*2)+0.5)+x*dirichlet(x*2.02)+0.01*noise+0.02*exp(i*x*20)",
-    "x+x*2-x/3+x*x-4*x*x*x+1-x-x*0.5+x/7-x*x/9+2*x-3+x*x*x*x-0.25*x",
+    "x+x*2-x/3+x*x-4*x*x*x+1-x-x*0.5+x/7-x*x/9+2*x-3+x*x*x*x-0.25*x", "x-x*x*2",
+    "sin(x)*sin(x)-x*3", "sin(x)*sin(x)/(x*2-1)", "(-x)*0", "(-x)*w(x)", "(-x)*(0-x)*(-x)",
+    "-w(x)*-x", "(x-0.5)/(x*x-0.25)-2/(x-0.5)", "(1-x*3)*(0-x)/(-x)", "w(x)*(x-w(x))*(-x)",
+    "sin(sin(x)*sin(x))-x*3", "sin(sin(x)*sin(x))/(x*3-1)",
 };
 
 const tworkspace& tableWorkspace()
