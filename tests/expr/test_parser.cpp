@@ -79,6 +79,13 @@ TEST(ParserMessages, EveryMessageWithATreeBehindIt)
         {"2x", "Caracter neasteptat : X."},
         {"2 a", "Caracter neasteptat : A."},
         {"1\t+2", "Caracter neasteptat : \t."},
+        // The text arrives as UTF-8: the message names the whole character typed.
+        {"2\u00e9", "Caracter neasteptat : \u00e9."},
+        {"\u00e9+1", "Caracter neasteptat : \u00e9."},
+        {"x*\u20ac", "Caracter neasteptat : \u20ac."},
+        {"sin(\U0001F600)", "Caracter neasteptat : \U0001F600."},
+        {"2\xff", "Caracter neasteptat : \xff."},
+        {"2\xc3", "Caracter neasteptat : \xc3."},
         {"1,2", "Am gasit o virgula unde nu trebuie"},
         {"x)", "Se inchid prea multe paranteze."},
         {"(1))", "Se inchid prea multe paranteze."},
