@@ -1,6 +1,6 @@
 // Kelmo: a desktop laboratory for discrete-time signal processing.
 // The program makes its windows, main window first, and runs until the main window is closed.
-#include "ui/baseform.h"
+#include "ui/mainwindow.h"
 
 #include <QApplication>
 
@@ -18,7 +18,7 @@ int main(int argc, char* argv[])
     }
     QApplication app(argc, argv);
     applyProgramFont();
-    TForm1 mainWindow;
+    MainWindow mainWindow;
     mainWindow.show();
     return app.exec();
 }
