@@ -138,7 +138,7 @@ GenerateDialog::~GenerateDialog()
 {
     Timer1->stop();
     PreviewPlotter::instance().shutdown();
-    sampler_.wait();
+    sampler_.stop();
 }
 
 void GenerateDialog::preset(const QString& name, const QString& expression)

@@ -45,6 +45,8 @@ public:
     // A run goes on after the dialog has closed and reads the variables its formula names.
     // Whoever is about to resize a variable's samples in place waits for it here first.
     void waitForSamplingRun() { sampler_.wait(); }
+    // Ends a run still going without waiting it out (closing the program).
+    void stopSamplingRun() { sampler_.stop(); }
 
     // The controls, as the user sees them.
     QLabel* Label1;          // "&Nume variabila :"
