@@ -9,6 +9,7 @@
 
 #include <QDialog>
 
+#include <memory>
 #include <string>
 
 class QLabel;
@@ -82,6 +83,7 @@ private:
 
     MainWindow* mainForm_;
     SamplingWorker sampler_;
+    std::shared_ptr<sampleBuffer> preview_ = std::make_shared<sampleBuffer>(); // what the preview draws
     int sampleCount_ = 128;
     bool changePending_ = false;
     bool autoComplex_ = false;
