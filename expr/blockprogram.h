@@ -113,4 +113,7 @@ struct program {
 
 program translate(const mathNode& root);
 
+// Marks the stretches of `out.code` that run in registers (part of translate).
+void findRegisterRuns(program& out);
+
 } // namespace blockcode
