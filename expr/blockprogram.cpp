@@ -8,20 +8,6 @@ namespace blockcode {
 
 namespace {
 
-bool isBinary(nodeKind kind)
-{
-    switch (kind) {
-    case nodeKind::plus:
-    case nodeKind::minus:
-    case nodeKind::multiply:
-    case nodeKind::divide:
-    case nodeKind::power:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool isUnary(nodeKind kind)
 {
     switch (kind) {
@@ -56,7 +42,7 @@ std::unordered_map<const mathNode*, int> drawPlaces(const mathNode& root, int& d
         if (n.kind() == nodeKind::noise || n.kind() == nodeKind::bellNoise) {
             places[&n] = draws;
             draws += n.kind() == nodeKind::noise ? 1 : 2;
-        } else if (isBinary(n.kind()) && !isConstantZeroPower(n)) {
+        } else if (isBinaryKind(n.kind()) && !isConstantZeroPower(n)) {
             const bool divisorFirst = n.kind() == nodeKind::divide && !n.complexFlag();
             // The stack pops the last one pushed first.
             pending.push_back(divisorFirst ? &leftOf(n) : &rightOf(n));
@@ -80,7 +66,7 @@ std::unordered_map<const mathNode*, int> slotNeeds(const mathNode& root)
         const auto [node, childrenDone] = pending.back();
         pending.pop_back();
         const mathNode& n = *node;
-        if (isBinary(n.kind()) && !isConstantZeroPower(n)) {
+        if (isBinaryKind(n.kind()) && !isConstantZeroPower(n)) {
             if (!childrenDone) {
                 pending.push_back({node, true});
                 pending.push_back({&leftOf(n), false});

@@ -10,7 +10,13 @@ mathNodePtr orZero(mathNodePtr node)
     return node ? std::move(node) : std::make_unique<mathNode_const>(0);
 }
 
-bool isBinary(nodeKind kind)
+int depthOf(const mathNode* node) { return node ? node->depth() : 1; }
+
+bool isComplex(const mathNode* node) { return node && node->complexFlag(); }
+
+} // namespace
+
+bool isBinaryKind(nodeKind kind)
 {
     switch (kind) {
     case nodeKind::plus:
@@ -24,17 +30,11 @@ bool isBinary(nodeKind kind)
     }
 }
 
-int depthOf(const mathNode* node) { return node ? node->depth() : 1; }
-
-bool isComplex(const mathNode* node) { return node && node->complexFlag(); }
-
-} // namespace
-
 mathNode::~mathNode() = default;
 
 int mathNode_op::depthOver(const mathNode* left, const mathNode* right)
 {
-    const int leftDepth = left && isBinary(left->kind()) ? left->depth() : 1 + depthOf(left);
+    const int leftDepth = left && isBinaryKind(left->kind()) ? left->depth() : 1 + depthOf(left);
     return std::max(leftDepth, 1 + depthOf(right));
 }
 
@@ -50,7 +50,7 @@ mathNode_op::~mathNode_op()
     // The chain of left operands is taken apart here, one link at a time, rather than by each
     // destructor calling the next: a chain of thousands of terms must not recurse that deep.
     mathNodePtr next = std::move(left_);
-    while (next && isBinary(next->kind())) {
+    while (next && isBinaryKind(next->kind())) {
         auto* link = static_cast<mathNode_op*>(next.get());
         mathNodePtr further = std::move(link->left_);
         next.reset(); // destroys the link's right operand; its left is already detached

@@ -30,6 +30,9 @@ enum class nodeKind : unsigned char {
     variable,
 };
 
+// Plus, minus, multiply, divide and power: the kinds of mathNode_op.
+bool isBinaryKind(nodeKind kind);
+
 class mathNode {
 public:
     mathNode(const mathNode&) = delete;
