@@ -2,7 +2,10 @@
 // written as a plain long double loop that writes complex samples. Formulas: pure arithmetic,
 // sine-dominated, exponential-dominated (complex), the help page's formula with noise, and a
 // variable read with order-20 interpolation (against the variable's own read, and against the
-// plain kernel formula). Rounds interleave the two sides; the ratios' median and spread print.
+// plain kernel formula). Rounds interleave the two sides (bench/rounds.h); the ratios' median and
+// spread print.
+#include "rounds.h"
+
 #include "dsp/sampling.h"
 #include "expr/parser.h"
 
@@ -12,15 +15,13 @@
 #include <cmath>
 #include <complex>
 #include <cstdio>
-#include <ctime>
 #include <functional>
 #include <vector>
 
 namespace {
 
 constexpr int kPoints = 65536;
-constexpr int kRounds = 7;
-constexpr double kMinRoundSeconds = 0.03; // each side of a round repeats to at least this long
+constexpr double kMinRoundSeconds = 0.03; // the slower side of a round repeats to about this long
 
 const tworkspace& workspace()
 {
@@ -163,33 +164,16 @@ void BM_Direct(benchmark::State& state, std::function<void()> direct)
         direct();
 }
 
-double threadSeconds()
+// Calls per round for each side so that a round of the slower one lasts about kMinRoundSeconds.
+int callsPerRound(const std::function<void()>& a, const std::function<void()>& b)
 {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-// Processor time of this thread per call of f, over `repeats` calls.
-double secondsPerCall(const std::function<void()>& f, int repeats)
-{
-    const double t0 = threadSeconds();
-    for (int r = 0; r < repeats; ++r)
+    const auto once = [](const std::function<void()>& f) {
+        const double t0 = benchrounds::threadSeconds();
         f();
-    return (threadSeconds() - t0) / repeats;
-}
-
-int repeatsFor(const std::function<void()>& f)
-{
-    const double once = std::max(secondsPerCall(f, 1), 1e-6);
-    return std::max(1, static_cast<int>(kMinRoundSeconds / once));
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const std::size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+        return benchrounds::threadSeconds() - t0;
+    };
+    const double slower = std::max({once(a), once(b), 1e-6});
+    return std::max(1, static_cast<int>(kMinRoundSeconds / slower));
 }
 
 // The largest difference between the run's samples and the direct loop's, both from seed 0.
@@ -207,26 +191,20 @@ long double largestDifference(treeRun& run, const formulaCase& c)
 
 void printRatios()
 {
-    std::printf("\n%d points, %d interleaved rounds, processor time per run; ratio = run / loop\n",
-                kPoints, kRounds);
-    std::printf("%-14s %10s %10s %8s %15s %12s\n", "formula", "run ms", "loop ms", "ratio",
-                "spread", "largest diff");
+    std::printf("\n%d points; median (smallest-largest) over %d interleaved rounds of thread CPU time;"
+                " ratio = run / loop\n",
+                kPoints, benchrounds::kRounds);
+    std::printf("%-14s %-26s %-26s %-20s %s\n", "formula", "run", "loop", "ratio", "largest diff");
     for (const formulaCase& c : cases()) {
         treeRun run(c.text);
         const long double difference = largestDifference(run, c);
         const std::function<void()> tree = [&run] { run(); };
-        const int treeRepeats = repeatsFor(tree);
-        const int directRepeats = repeatsFor(c.direct);
-        std::vector<double> treeTimes, directTimes, ratios;
-        for (int round = 0; round < kRounds; ++round) {
-            treeTimes.push_back(secondsPerCall(tree, treeRepeats));
-            directTimes.push_back(secondsPerCall(c.direct, directRepeats));
-            ratios.push_back(treeTimes.back() / directTimes.back());
-        }
-        const auto [low, high] = std::minmax_element(ratios.begin(), ratios.end());
-        std::printf("%-14s %10.3f %10.3f %7.2fx %7.2f-%5.2fx %12.3Lg\n", c.label,
-                    median(treeTimes) * 1e3, median(directTimes) * 1e3, median(ratios), *low,
-                    *high, difference);
+        const auto seconds = benchrounds::interleaved({tree, c.direct}, callsPerRound(tree, c.direct));
+        std::printf("%-14s %-26s %-26s %-20s %.3Lg\n", c.label,
+                    benchrounds::millisecondsText(seconds[0]).c_str(),
+                    benchrounds::millisecondsText(seconds[1]).c_str(),
+                    benchrounds::ratioText(benchrounds::ratios(seconds[0], seconds[1])).c_str(),
+                    difference);
     }
 }
 

@@ -335,21 +335,25 @@ bool allFinite(const laneStore& store, int count)
 
 } // namespace
 
-bool registerRunLanes(const laneStep* steps, int stepCount, const xSource& x, bool usesX,
-                      int count, const laneStore stores[2], bool finite)
+namespace {
+
+// Where x comes from, fixed for the whole run so that the lane loop does not ask again.
+enum class xFrom { nowhere, memory, division };
+
+template <xFrom source>
+bool runLanes(const laneStep* steps, int stepCount, const xSource& x, int count,
+              const laneStore stores[2])
 {
     bool failed = false;
     for (int i = 0; i < count; i += 2) {
         // Two lanes of x and of both registers stay in the floating-point registers throughout.
         extended x0 = 0, x1 = 0;
-        if (usesX) {
-            if (x.values) {
-                x0 = x.values[i];
-                x1 = x.values[i + 1];
-            } else {
-                x0 = static_cast<extended>(x.first + i) / x.n;
-                x1 = static_cast<extended>(x.first + i + 1) / x.n;
-            }
+        if constexpr (source == xFrom::memory) {
+            x0 = x.values[i];
+            x1 = x.values[i + 1];
+        } else if constexpr (source == xFrom::division) {
+            x0 = static_cast<extended>(x.first + i) / x.n;
+            x1 = static_cast<extended>(x.first + i + 1) / x.n;
         }
         extended r00 = 0, r01 = 0, r10 = 0, r11 = 0; // register, lane
         for (int s = 0; s < stepCount; ++s) {
@@ -361,16 +365,33 @@ bool registerRunLanes(const laneStep* steps, int stepCount, const xSource& x, bo
             else
                 failed |= apply(st.code, r10, r11, r00, r01, x0, x1, v, c);
         }
-        if (stores[0].at) {
-            stores[0].at[i * stores[0].stride] = r00;
-            stores[0].at[(i + 1) * stores[0].stride] = r01;
-        }
-        if (stores[1].at) {
-            stores[1].at[i * stores[1].stride] = r10;
-            stores[1].at[(i + 1) * stores[1].stride] = r11;
-        }
+        const auto put = [i](const laneStore& to, extended lane0, extended lane1) {
+            extended* first = to.at + i * to.stride;
+            extended* second = first + to.stride;
+            *first = lane0;
+            *second = lane1;
+            if (to.imag) { // whole 16-byte copies, no trip through the floating-point unit
+                std::memcpy(first + 1, to.imag, sizeof(extended));
+                std::memcpy(second + 1, to.imag, sizeof(extended));
+            }
+        };
+        if (stores[0].at)
+            put(stores[0], r00, r01);
+        if (stores[1].at)
+            put(stores[1], r10, r11);
     }
-    if (failed)
+    return !failed;
+}
+
+} // namespace
+
+bool registerRunLanes(const laneStep* steps, int stepCount, const xSource& x, bool usesX,
+                      int count, const laneStore stores[2], bool finite)
+{
+    const bool passed = !usesX    ? runLanes<xFrom::nowhere>(steps, stepCount, x, count, stores)
+                        : x.values ? runLanes<xFrom::memory>(steps, stepCount, x, count, stores)
+                                   : runLanes<xFrom::division>(steps, stepCount, x, count, stores);
+    if (!passed)
         return false;
     for (int r = 0; r < 2; ++r)
         if (finite && stores[r].at && !allFinite(stores[r], count))

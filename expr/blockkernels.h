@@ -79,10 +79,12 @@ struct xSource {
     int n;
 };
 
-// Where a register's final lanes go: lane i to at[i * stride]; nowhere when `at` is null.
+// Where a register's final lanes go: lane i to at[i * stride]; nowhere when `at` is null. With
+// `imag` set (and a stride of 2, for complex values), *imag goes to at[i * stride + 1] as well.
 struct laneStore {
     extended* at = nullptr;
     int stride = 1;
+    const extended* imag = nullptr;
 };
 
 // Runs the steps over `count` lanes (a multiple of 2), two lanes at a time, and writes the final

@@ -214,18 +214,16 @@ bool blockEvaluator::tryRegisterRun(const registerRun& run, int lanes, complexVa
     for (const registerStore& st : run.stores) {
         // The program's result may go straight to the caller's values.
         if (out && program_.result.isSlot(st.slot))
-            stores[st.reg] = {&out[0].re, sizeof(complexValue) / sizeof(extended)};
+            stores[st.reg] = {&out[0].re, sizeof(complexValue) / sizeof(extended),
+                              st.minusZero ? &kMinusZero : &kPlusZero};
         else
-            stores[st.reg] = {scratch_[st.reg], 1};
+            stores[st.reg] = {scratch_[st.reg], 1, nullptr};
     }
     if (!registerRunLanes(laneSteps_.data(), static_cast<int>(n), xs_, run.usesX, lanes, stores,
                           run.multiplies))
         return false;
     for (const registerStore& st : run.stores) {
         if (stores[st.reg].at != scratch_[st.reg]) {
-            const extended& im = st.minusZero ? kMinusZero : kPlusZero;
-            for (int i = 0; i < lanes; ++i)
-                std::memcpy(&out[i].im, &im, sizeof(extended));
             resultWritten_ = true;
             continue;
         }
