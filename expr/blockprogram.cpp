@@ -2,6 +2,7 @@
 
 #include "expr/mathnode.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace blockcode {
@@ -56,8 +57,9 @@ std::unordered_map<const mathNode*, int> drawPlaces(const mathNode& root, int& d
 }
 
 // How many slots evaluating each node needs at once (leaves need none: x and constants are read
-// where they are). Of two operands the one needing more is evaluated first; on a tie the other
-// one is, so that the operand computed last continues straight into its parent.
+// where they are). Of two operands the one needing more is evaluated first, and on a tie the
+// right one; the result takes the place of the operand computed last, so that a stretch of
+// arithmetic continues in one slot.
 std::unordered_map<const mathNode*, int> slotNeeds(const mathNode& root)
 {
     std::unordered_map<const mathNode*, int> need;
