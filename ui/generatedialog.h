@@ -6,10 +6,12 @@
 // result then waits for the next opening.
 #pragma once
 
+#include "dsp/samplebuffer.h"
 #include "ui/dialogresult.h"
 
 #include <QDialog>
 
+#include <memory>
 #include <string>
 
 class QLabel;
@@ -84,6 +86,7 @@ private:
     tworkspace& workspace_;
     SamplingWorker& sampler_;
     NameCorrectionDialog& nameCorrection_;
+    std::shared_ptr<sampleBuffer> preview_ = std::make_shared<sampleBuffer>(); // what the preview draws
     int sampleCount_ = 128;
     bool changePending_ = false;
     bool autoComplex_ = false;

@@ -169,6 +169,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     ThumbnailWorker::stopAll();
+    sampler_->stop(); // a long run must not keep the program alive
     event->accept();
 }
 

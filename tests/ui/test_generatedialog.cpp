@@ -127,7 +127,7 @@ TEST_F(GenerateDialogTest, SingleSampleDrawsOnlyTheGridAndThePeak)
     open("one", "2+x");
     typeInto(dialog.SpinEdit1->lineEdit(), "1");
     settle();
-    EXPECT_EQ(theSampleBuffer().count, 1);
+    EXPECT_EQ(PreviewPlotter::instance().samples().count, 1);
     EXPECT_EQ(PreviewPlotter::instance().peak(), 2);
     QImage expected(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
     drawEmptyPreviewGrid(expected);
@@ -199,7 +199,7 @@ TEST_F(GenerateDialogTest, EditingDuringARunWaitsForItAndKeepsOkDisabledUntilThe
     EXPECT_FALSE(dialog.Button2->isEnabled());
     dialog.tick();
     EXPECT_TRUE(dialog.Button2->isEnabled());
-    EXPECT_EQ(theSampleBuffer().values[32768].re, 1); // x*2 at x = 1/2
+    EXPECT_EQ(PreviewPlotter::instance().samples().values[32768].re, 1); // x*2 at x = 1/2
 }
 
 TEST_F(GenerateDialogTest, EnterInTheCountFieldActsAsOkOnlyWithoutAParseError)
@@ -243,6 +243,7 @@ TEST_F(GenerateDialogTest, CountFieldIsClampedAndFallsBackTo128)
 
     typeInto(dialog.SpinEdit1->lineEdit(), "70000");
     settle();
+    EXPECT_EQ(PreviewPlotter::instance().samples().count, 65536);
     dialog.Button2->click();
     ASSERT_TRUE(workspace.findVariable("var_00"));
     EXPECT_EQ(workspace.findVariable("var_00")->sampleCount(), 65536);
@@ -340,7 +341,7 @@ TEST_F(GenerateDialogTest, ARunThatOutlivesTheDialogKeepsARemovedVariableAliveUn
 
     open("later", "x");
     EXPECT_TRUE(dialog.Button2->isEnabled());
-    EXPECT_EQ(theSampleBuffer().values[100].re, static_cast<extended>(100) / 65536);
+    EXPECT_EQ(PreviewPlotter::instance().samples().values[100].re, static_cast<extended>(100) / 65536);
 }
 
 class GenerateFromMainWindowTest : public uitest::MainWindowTest {};
