@@ -105,10 +105,11 @@ TEST_F(SamplingOnExitTest, ClosingTheMainWindowEndsARunLeftBehindByTheDialog)
     GenerateDialog& dialog = window<GenerateDialog>();
     dialog.preset("slow", QString::fromStdString(slowFormula()));
     dialog.SpinEdit1->lineEdit()->setText("65536");
+    // The run reports through the gauge's counter and sets it to 100 only when it has finished.
+    PreviewPlotter::instance().progress() = 0;
     dialog.tick(); // parses and starts the run
     dialog.done(dialogResult::cancel);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    // The run reports its progress through the gauge's counter; it is far from done.
     ASSERT_LT(PreviewPlotter::instance().progress().load(), 100);
 
     EXPECT_LT(timed([&] { mainWindow->close(); }), std::chrono::seconds(1));
