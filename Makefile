@@ -12,6 +12,9 @@ SUDO          := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS          ?= $(shell nproc)
 FUZZ_SECONDS  ?= 60
 BUILD         := build
+# Warnings as errors where we check our own code (test, sanitize, fuzz, CI); a plain build or a
+# packager's Release build only shows them.
+WERROR        ?= OFF
 
 .PHONY: all deps build run test bench fuzz sanitize clean
 
@@ -28,9 +31,11 @@ deps:
 	fi
 
 $(BUILD)/build.ninja: CMakeLists.txt | deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELMO_WERROR=$(WERROR)
 
 build: deps $(BUILD)/build.ninja
+	@if [ "$(WERROR)" = ON ] && ! grep -q '^KELMO_WERROR:BOOL=ON$$' $(BUILD)/CMakeCache.txt; then \
+	    cmake -S . -B $(BUILD) -DKELMO_WERROR=ON; fi
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -39,6 +44,7 @@ run: build
 	    exit 1; fi
 	./$(BUILD)/kelmo
 
+test: WERROR := ON
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
@@ -52,7 +58,7 @@ bench: deps
 fuzz:
 	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(FUZZ_PACKAGES)"
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	    -DKELMO_GUI=OFF -DKELMO_TESTS=OFF -DKELMO_FUZZ=ON
+	    -DKELMO_GUI=OFF -DKELMO_TESTS=OFF -DKELMO_FUZZ=ON -DKELMO_WERROR=ON
 	cmake --build build-fuzz -j $(JOBS)
 	@for f in build-fuzz/fuzz/fuzz_*; do \
 	    [ -f "$$f" ] && [ -x "$$f" ] || continue; name=$$(basename $$f); \
@@ -64,10 +70,12 @@ fuzz:
 	    grep -E 'stat::number_of_executed_units|Done' build-fuzz/$$name.log | head -n 2; done
 
 sanitize: deps
-	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELMO_SANITIZE=address,undefined
+	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELMO_SANITIZE=address,undefined \
+	    -DKELMO_WERROR=ON
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
-	cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELMO_SANITIZE=thread
+	cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELMO_SANITIZE=thread \
+	    -DKELMO_WERROR=ON
 	cmake --build build-tsan -j $(JOBS)
 	cd build-tsan && QT_QPA_PLATFORM=offscreen TSAN_OPTIONS="suppressions=$(CURDIR)/tests/tsan.supp" \
 	    ctest --output-on-failure -j $(JOBS)

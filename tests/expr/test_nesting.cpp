@@ -26,6 +26,15 @@ std::string repeat(std::string_view piece, int count)
     return out;
 }
 
+// `head` followed by `count` times `piece`, built by appending (GCC 12 at -O3 warns falsely
+// about "text" + std::string).
+std::string chain(std::string_view head, std::string_view piece, int count)
+{
+    std::string out(head);
+    out += repeat(piece, count);
+    return out;
+}
+
 struct stackReport {
     std::size_t available = 0; // bytes between the work's start and the end of the stack
     std::size_t used = 0;      // the deepest of them the work touched
@@ -124,10 +133,10 @@ std::vector<shape> shapes()
 {
     return {
         {"signs", [](int h) { return repeat("-", h - 1) + "x"; }},
-        {"sum", [](int h) { return "x" + repeat("+x", h - 1); }},
-        {"power", [](int h) { return "2" + repeat("^2", h - 1); }},
-        {"real quotient", [](int h) { return "x" + repeat("/x", h - 1); }},
-        {"complex quotient", [](int h) { return "i" + repeat("/i", h - 1); }},
+        {"sum", [](int h) { return chain("x", "+x", h - 1); }},
+        {"power", [](int h) { return chain("2", "^2", h - 1); }},
+        {"real quotient", [](int h) { return chain("x", "/x", h - 1); }},
+        {"complex quotient", [](int h) { return chain("i", "/i", h - 1); }},
         {"calls", [](int h) { return repeat("sin(", h - 1) + "x" + repeat(")", h - 1); }},
         {"complex calls", [](int h) { return repeat("exp(", h - 2) + "i*x" + repeat(")", h - 2); }},
         {"variable", [](int h) { return repeat("w(", h - 1) + "x" + repeat(")", h - 1); }},
@@ -160,8 +169,8 @@ TEST(Nesting, ParenthesesAndNumbersUpToTheScanDepth)
     EXPECT_EQ(messageOf(repeat("(", groups) + "x" + repeat(")", groups)), "");
     EXPECT_EQ(messageOf(repeat("(", groups + 1) + "x" + repeat(")", groups + 1)),
               kTooComplexMessage);
-    EXPECT_EQ(messageOf("1" + repeat("E1", 100)), "");
-    EXPECT_EQ(messageOf("1" + repeat("E1", kMaxScanDepth + 1)), kTooComplexMessage);
+    EXPECT_EQ(messageOf(chain("1", "E1", 100)), "");
+    EXPECT_EQ(messageOf(chain("1", "E1", kMaxScanDepth + 1)), kTooComplexMessage);
 }
 
 // Far too deep: a message, a small tree, and nothing that overflows a stack.
@@ -171,11 +180,11 @@ TEST(Nesting, HundredThousandLevels)
     const std::string texts[] = {
         repeat("(", levels) + "x" + repeat(")", levels),
         repeat("-", levels) + "x",
-        "2" + repeat("^2", levels),
-        "x" + repeat("+x", levels),
-        "x" + repeat("*x", levels),
+        chain("2", "^2", levels),
+        chain("x", "+x", levels),
+        chain("x", "*x", levels),
         repeat("sin(", levels) + "x" + repeat(")", levels),
-        "1" + repeat("E1", levels),
+        chain("1", "E1", levels),
         repeat("(", levels),
         repeat("-(", levels) + "x" + repeat("+1)", levels),
     };
@@ -200,7 +209,7 @@ TEST(Nesting, ParserStack)
         repeat("sin(", depth) + "x" + repeat(")", depth),
         repeat("(", depth) + "x" + repeat(")", depth),
         repeat("-", depth) + "x",
-        "1" + repeat("E1", depth),
+        chain("1", "E1", depth),
     };
     for (const std::string& text : texts) {
         const stackReport report = onWorkerStack(
