@@ -23,8 +23,9 @@
 // Messages of the reader besides the system's file errors.
 inline constexpr const char* kInvalidNumericInput = "Invalid numeric input";
 inline constexpr const char* kReadBeyondEndOfFile = "Read beyond end of file";
-// "Invalid sample count in variable #<k>": a negative count, or one that the rest of the file
-// cannot hold even at one byte per number and separator.
+// "Invalid sample count in variable #<k>": a negative count, or one above kMaxVariableSamples.
+// A valid count whose block the file cuts short keeps the samples read, zeros after them, and
+// ends the load with kReadBeyondEndOfFile.
 std::string invalidSampleCountMessage(int ordinal);
 
 // Writes the blocks of `variables` in the given order and the closing line through `sink`, in
