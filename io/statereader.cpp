@@ -172,11 +172,11 @@ int loadStateText(std::string_view text, const std::string& shownPath, tworkspac
 
 int loadStateFile(const std::string& path, tworkspace& workspace, loadCallbacks& callbacks)
 {
-    std::string text;
+    fileContents text;
     std::string message;
     if (!readWholeFile(path, text, message)) {
         callbacks.showError(message);
         return 0;
     }
-    return loadStateText(text, fullPath(path), workspace, callbacks);
+    return loadStateText(text.view(), fullPath(path), workspace, callbacks);
 }
