@@ -11,6 +11,10 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 SUDO          := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS          ?= $(shell nproc)
 FUZZ_SECONDS  ?= 60
+# Inputs up to 16 KiB (a state file of a few hundred lines, a PC-DSP file of 4000 samples) and
+# 1 GiB of memory: a run that drifts to huge inputs, a leak or an allocation from a header's count
+# is reported instead of slowing every later input down. A single input may take 30 s at most.
+FUZZ_FLAGS    ?= -max_len=16384 -rss_limit_mb=1024 -timeout=30
 BUILD         := build
 # Warnings as errors where we check our own code (test, sanitize, fuzz, CI); a plain build or a
 # packager's Release build only shows them.
@@ -64,7 +68,7 @@ fuzz:
 	    [ -f "$$f" ] && [ -x "$$f" ] || continue; name=$$(basename $$f); \
 	    mkdir -p build-fuzz/corpus/$$name; \
 	    echo "== $$name ($(FUZZ_SECONDS) s)"; \
-	    if ! $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=build-fuzz/ \
+	    if ! $$f -max_total_time=$(FUZZ_SECONDS) $(FUZZ_FLAGS) -print_final_stats=1 -artifact_prefix=build-fuzz/ \
 	        build-fuzz/corpus/$$name fuzz/corpus/$$name > build-fuzz/$$name.log 2>&1; then \
 	        tail -n 40 build-fuzz/$$name.log; echo "fuzz target $$name failed"; exit 1; fi; \
 	    grep -E 'stat::number_of_executed_units|Done' build-fuzz/$$name.log | head -n 2; done
