@@ -2,7 +2,7 @@
 // The program makes its windows, main window first, and runs until the main window is closed or
 // a signal (SIGTERM, SIGINT, SIGHUP) asks it to stop, which it treats like File > Exit.
 #include "io/termination.h"
-#include "ui/baseform.h"
+#include "ui/mainwindow.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -25,7 +25,7 @@ int main(int argc, char* argv[])
     const int stopRequests = installTerminationHandlers();
     QApplication app(argc, argv);
     applyProgramFont();
-    TForm1 mainWindow;
+    MainWindow mainWindow;
 
     // The signal's byte arrives through the event loop, so the command in progress ends first.
     std::unique_ptr<QSocketNotifier> stopNotifier;

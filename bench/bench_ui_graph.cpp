@@ -3,7 +3,7 @@
 // directly on one thread. The ratio is the cost of the worker protocol (thread, check points,
 // batched hand-over, sample snapshot).
 #include "ui/plotscale.h"
-#include "ui/tmygrthr.h"
+#include "ui/graphworker.h"
 
 #include <QApplication>
 #include <QImage>
@@ -43,7 +43,7 @@ void workerPass(benchmark::State& state)
 {
     const int mode = static_cast<int>(state.range(0));
     QImage image(plotGeometry::kWidth, plotGeometry::kHeight, QImage::Format_RGB32);
-    tplotrequest plot(&image, nullptr);
+    PlotRequest plot(&image, nullptr);
     const tdspvarPtr v = testSignal();
     for (auto _ : state) {
         plot.request(v, nullptr, mode);

@@ -8,11 +8,11 @@
 #include "dsp/sampling.h"
 #include "expr/parser.h"
 #include "expr/mathnode.h"
-#include "ui/baseform.h"
-#include "ui/funcform.h"
+#include "ui/mainwindow.h"
+#include "ui/generatedialog.h"
 #include "ui/plotbitmap.h"
 #include "ui/spinedit.h"
-#include "ui/tmythr2.h"
+#include "ui/previewworker.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -60,12 +60,12 @@ template <typename F> void timed(benchmark::State& state, const std::string& nam
 void wholeCycle(benchmark::State& state)
 {
     const bool complex = state.range(0) != 0;
-    TForm1 mainForm;
-    TForm2& form = *mainForm.form2();
+    MainWindow mainForm;
+    GenerateDialog& form = *mainForm.form2();
     form.preset(QStringLiteral("b"), QString::fromStdString(expression(complex, 0)));
     form.SpinEdit1->setText(QString::number(kCount));
     form.show();
-    previewPlotter& plotter = previewPlotter::instance();
+    PreviewPlotter& plotter = PreviewPlotter::instance();
     auto settled = [&] {
         return !form.changePending() && !form.sampler().busy() && !form.sampler().done() &&
                !plotter.busy();

@@ -7,9 +7,9 @@
 // from the same state and no drawing competes with the measurement. Ratios are printed for the
 // elapsed time and for the GUI thread's CPU time (the machine may be shared).
 #include "dsp/operations.h"
-#include "ui/baseform.h"
-#include "ui/procform.h"
-#include "ui/tmythr2.h"
+#include "ui/mainwindow.h"
+#include "ui/processingdialog.h"
+#include "ui/previewworker.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -24,7 +24,7 @@
 
 namespace {
 
-TForm1* mainForm = nullptr;
+MainWindow* mainForm = nullptr;
 
 tdspvarPtr makeVariable(const std::string& name, int count, int harmonic)
 {
@@ -53,17 +53,17 @@ std::map<std::string, setup>& setups()
 // Lets the running preview draw to its end and joins its worker thread.
 void finishPreview()
 {
-    while (previewPlotter::instance().busy())
+    while (PreviewPlotter::instance().busy())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    previewPlotter::instance().shutdown();
+    PreviewPlotter::instance().shutdown();
 }
 
 // Opens the dialog on the case (it computes once on opening) and leaves its preview to finish.
-TForm5* openOn(const setup& s)
+ProcessingDialog* openOn(const setup& s)
 {
-    TForm5* dialog = mainForm->form5();
+    ProcessingDialog* dialog = mainForm->form5();
     if (dialog->isVisible())
-        dialog->done(TForm5::kCancel);
+        dialog->done(ProcessingDialog::kCancel);
     mainForm->workspace().setCurrentVariable(s.source);
     dialog->setProcessingType(s.type);
     dialog->show();
@@ -75,14 +75,14 @@ TForm5* openOn(const setup& s)
 
 void changeHandler(benchmark::State& state, const std::string& key)
 {
-    TForm5* dialog = openOn(setups().at(key));
+    ProcessingDialog* dialog = openOn(setups().at(key));
     for (auto _ : state) {
-        dialog->ComboBox1Change();
+        dialog->choicesChanged();
         state.PauseTiming();
         finishPreview();
         state.ResumeTiming();
     }
-    dialog->done(TForm5::kCancel);
+    dialog->done(ProcessingDialog::kCancel);
     finishPreview();
 }
 
@@ -97,7 +97,7 @@ void bareComputation(benchmark::State& state, const std::string& key)
         runProcessing(request, theSampleBuffer());
         benchmark::DoNotOptimize(theSampleBuffer().values.data());
         state.PauseTiming();
-        previewPlotter::instance().start(nullptr);
+        PreviewPlotter::instance().start(nullptr);
         finishPreview();
         state.ResumeTiming();
     }
@@ -129,7 +129,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     applyProgramFont();
-    auto form = std::make_unique<TForm1>();
+    auto form = std::make_unique<MainWindow>();
     mainForm = form.get();
     const tdspvarPtr odd = makeVariable("ODD", 65535, 100);
     const tdspvarPtr even = makeVariable("EVEN", 65536, 100);
@@ -161,7 +161,7 @@ int main(int argc, char** argv)
         std::printf("  %-20s elapsed %.3f  GUI-thread CPU %.3f\n", key, ratio(reporter.times, key),
                     ratio(reporter.cpuTimes, key));
     benchmark::Shutdown();
-    previewPlotter::instance().shutdown();
+    PreviewPlotter::instance().shutdown();
     form.reset();
     return 0;
 }

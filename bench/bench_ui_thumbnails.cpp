@@ -2,8 +2,8 @@
 // into the strips of a shown main window, against drawing the same lines with QPainter directly
 // in one loop on the GUI thread. The workers' cost over the direct loop is the hand-over, the
 // snapshot and the strip repaints.
-#include "ui/baseform.h"
-#include "ui/tmythr1.h"
+#include "ui/mainwindow.h"
+#include "ui/thumbnailworker.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -24,7 +24,7 @@ constexpr int kVariables = 64;
 constexpr int kSamples = 65536;
 
 struct bench {
-    std::unique_ptr<TForm1> form;
+    std::unique_ptr<MainWindow> form;
     std::vector<tdspvarPtr> variables;
 };
 
@@ -32,7 +32,7 @@ bench& fixture()
 {
     static bench b = [] {
         bench made;
-        made.form = std::make_unique<TForm1>();
+        made.form = std::make_unique<MainWindow>();
         made.form->show();
         for (int k = 0; k < kVariables; ++k) {
             tdspvarPtr v = made.form->workspace().createVariable(QStringLiteral("V%1").arg(k).toStdString());
@@ -51,7 +51,7 @@ void drawAllThumbnails()
 {
     for (const tdspvarPtr& v : fixture().variables)
         v->redrawThumbnail();
-    while (tmythr1::runningCount() > 0)
+    while (ThumbnailWorker::runningCount() > 0)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
@@ -113,7 +113,7 @@ double worstEventDelayMs()
     for (const tdspvarPtr& v : fixture().variables)
         v->redrawThumbnail();
     double worst = 0;
-    while (tmythr1::runningCount() > 0) {
+    while (ThumbnailWorker::runningCount() > 0) {
         QElapsedTimer t;
         t.start();
         bool served = false;

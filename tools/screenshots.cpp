@@ -2,15 +2,15 @@
 // for the README. It makes a few variables through the generation dialog, exactly as OK does,
 // lets every drawing worker finish, and grabs the client area of each window. The fonts are the
 // display's, so run it on a real X display (xvfb-run is enough), not on the offscreen platform.
-#include "ui/baseform.h"
-#include "ui/funcform.h"
-#include "ui/grphform.h"
-#include "ui/procform.h"
+#include "ui/mainwindow.h"
+#include "ui/generatedialog.h"
+#include "ui/graphwindow.h"
+#include "ui/processingdialog.h"
 #include "ui/radiogroup.h"
 #include "ui/spinedit.h"
-#include "ui/tmygrthr.h"
-#include "ui/tmythr1.h"
-#include "ui/tmythr2.h"
+#include "ui/graphworker.h"
+#include "ui/thumbnailworker.h"
+#include "ui/previewworker.h"
 
 #include <QApplication>
 #include <QDir>
@@ -68,15 +68,15 @@ private:
 };
 
 // The generation dialog shown with a formula, its preview drawn and OK enabled.
-bool showGeneration(TForm2& dialog, const QString& name, const QString& formula, int count)
+bool showGeneration(GenerateDialog& dialog, const QString& name, const QString& formula, int count)
 {
     dialog.preset(name, formula);
     dialog.SpinEdit1->setText(QString::number(count));
     dialog.show();
-    return waitUntil([&] { return dialog.Button2->isEnabled() && !previewPlotter::instance().busy(); });
+    return waitUntil([&] { return dialog.Button2->isEnabled() && !PreviewPlotter::instance().busy(); });
 }
 
-bool graphDrawn(TForm9& graph)
+bool graphDrawn(GraphWindow& graph)
 {
     return waitUntil([&] { return !graph.plot().busy(); });
 }
@@ -91,7 +91,7 @@ int main(int argc, char** argv)
     QDir().mkpath(folder);
     shooter shots(folder);
 
-    TForm1 main;
+    MainWindow main;
     main.show();
 
     struct recipe {
@@ -105,13 +105,13 @@ int main(int argc, char** argv)
         {"spiral", "exp(i*x*pi*6)*(1+x*2)", 128},
         {"noisy", "sin(x*pi*4)+nnoise*0.2", 512},
     };
-    TForm2& generation = *main.form2();
+    GenerateDialog& generation = *main.form2();
     for (const recipe& r : recipes) {
         if (!showGeneration(generation, QString::fromLatin1(r.name), QString::fromLatin1(r.formula), r.count))
             shots.fail("the generation dialog did not finish its preview");
         generation.Button2->click();
     }
-    if (!waitUntil([] { return tmythr1::runningCount() == 0; }))
+    if (!waitUntil([] { return ThumbnailWorker::runningCount() == 0; }))
         shots.fail("the thumbnails did not finish");
     shots.take(main, "main-window.png");
 
@@ -122,7 +122,7 @@ int main(int argc, char** argv)
     shots.take(generation, "generation-dialog.png");
     generation.done(2);
 
-    TForm9& graph = *main.form9();
+    GraphWindow& graph = *main.form9();
     main.workspace().setCurrentVariable(main.workspace().findVariable("spiral"));
     graph.show();
     if (!graph.SpeedButton3->isChecked())
@@ -137,15 +137,15 @@ int main(int argc, char** argv)
     graph.done(0);
 
     // The processing dialog previewing the spectrum of the first variable into a new variable.
-    TForm5& processing = *main.form5();
+    ProcessingDialog& processing = *main.form5();
     main.workspace().setCurrentVariable(main.workspace().findVariable("signal"));
     processing.setProcessingType(7);
     processing.show();
     processing.RadioGroup1->button(1)->click();
-    if (!waitUntil([] { return !previewPlotter::instance().busy(); }))
+    if (!waitUntil([] { return !PreviewPlotter::instance().busy(); }))
         shots.fail("the processing preview did not finish");
     shots.take(processing, "processing-dialog.png");
-    processing.done(TForm5::kCancel);
+    processing.done(ProcessingDialog::kCancel);
 
     main.close();
     return shots.failed() ? 1 : 0;

@@ -45,7 +45,7 @@ bool isReadOnlyFile(const QString& path)
     return !info.isWritable() || !(info.permissions() & anyWrite);
 }
 
-void tfiledialog::accept()
+void FileDialog::accept()
 {
     if (refuseReadOnly) {
         const QStringList files = selectedFiles();
@@ -60,15 +60,15 @@ void tfiledialog::accept()
     QFileDialog::accept();
 }
 
-tfiledialogs::tfiledialogs(QWidget* parent) : parent_(parent) {}
+FileDialogs::FileDialogs(QWidget* parent) : parent_(parent) {}
 
-tfiledialog* tfiledialogs::dialog(fileDialogKind kind)
+FileDialog* FileDialogs::dialog(fileDialogKind kind)
 {
     const auto index = static_cast<std::size_t>(kind);
-    if (tfiledialog* existing = dialogs_[index])
+    if (FileDialog* existing = dialogs_[index])
         return existing;
     const dialogSetup& setup = kSetups[index];
-    auto* d = new tfiledialog(parent_);
+    auto* d = new FileDialog(parent_);
     d->setObjectName(QStringList{QStringLiteral("ImportDialog"), QStringLiteral("OpenDialog"),
                                  QStringLiteral("SaveDialog")}[static_cast<qsizetype>(index)]);
     d->setOption(QFileDialog::DontUseNativeDialog);
@@ -89,11 +89,11 @@ tfiledialog* tfiledialogs::dialog(fileDialogKind kind)
     return d;
 }
 
-QString tfiledialogs::ask(fileDialogKind kind)
+QString FileDialogs::ask(fileDialogKind kind)
 {
     if (replacement)
         return replacement(kind);
-    tfiledialog* d = dialog(kind);
+    FileDialog* d = dialog(kind);
     // Over the selection dialog while saving, so the window manager keeps it on top of that.
     QWidget* over = QApplication::activeModalWidget();
     if (!over)

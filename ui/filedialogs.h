@@ -1,4 +1,4 @@
-// tfiledialogs: the main window's three file dialogs, import (*.dsp), load (*.var) and save
+// FileDialogs: the main window's three file dialogs, import (*.dsp), load (*.var) and save
 // (*.var). Each is Qt's own widget dialog, made on first use and kept for the whole run, so it
 // remembers its folder and last file name like every other dialog of the program. A replaceable
 // asking function stands in front of them, so tests can answer without a modal file dialog.
@@ -26,7 +26,7 @@ bool isReadOnlyFile(const QString& path);
 
 // A file dialog that, when `refuseReadOnly` is set, will not return an existing read-only file:
 // it says so in a message box and stays open for another name.
-class tfiledialog : public QFileDialog {
+class FileDialog : public QFileDialog {
     Q_OBJECT
 public:
     using QFileDialog::QFileDialog;
@@ -36,11 +36,11 @@ public slots:
     void accept() override;
 };
 
-class tfiledialogs {
+class FileDialogs {
 public:
-    explicit tfiledialogs(QWidget* parent);
-    tfiledialogs(const tfiledialogs&) = delete;
-    tfiledialogs& operator=(const tfiledialogs&) = delete;
+    explicit FileDialogs(QWidget* parent);
+    FileDialogs(const FileDialogs&) = delete;
+    FileDialogs& operator=(const FileDialogs&) = delete;
 
     // Asks for a file through the dialog of `kind` (or the replacement, when one is set), shown
     // over the dialog that is open, if any. Returns the chosen path, or an empty text when the
@@ -51,9 +51,9 @@ public:
     std::function<QString(fileDialogKind)> replacement;
 
     // The real dialog of `kind`, configured on first use.
-    tfiledialog* dialog(fileDialogKind kind);
+    FileDialog* dialog(fileDialogKind kind);
 
 private:
     QWidget* parent_;
-    std::array<QPointer<tfiledialog>, 3> dialogs_{};
+    std::array<QPointer<FileDialog>, 3> dialogs_{};
 };

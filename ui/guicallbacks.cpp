@@ -1,15 +1,15 @@
 #include "ui/guicallbacks.h"
 
-#include "ui/baseform.h"
-#include "ui/newnform.h"
+#include "ui/mainwindow.h"
+#include "ui/namecorrection.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
-int tguicallbacks::askName(const std::string& proposed, bool allowSkip, std::string& typedName)
+int GuiCallbacks::askName(const std::string& proposed, bool allowSkip, std::string& typedName)
 {
-    TForm4* dialog = mainForm_.form4();
+    NameCorrectionDialog* dialog = mainForm_.form4();
     const int answer = dialog->ask(QString::fromStdString(proposed), allowSkip);
     typedName = dialog->name().toStdString();
     for (QPushButton* extra : {dialog->Button3, dialog->Button4}) {
@@ -19,7 +19,7 @@ int tguicallbacks::askName(const std::string& proposed, bool allowSkip, std::str
     return answer;
 }
 
-void tguicallbacks::showError(const std::string& message)
+void GuiCallbacks::showError(const std::string& message)
 {
     // Over the dialog that is open (the selection dialog while saving), else over the main window.
     QWidget* over = QApplication::activeModalWidget();

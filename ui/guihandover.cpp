@@ -11,25 +11,25 @@
 #include <algorithm>
 #include <cstdint>
 
-guiHandOver& guiHandOver::instance()
+GuiHandOver& GuiHandOver::instance()
 {
-    static guiHandOver* handOver = new guiHandOver; // lives until the process ends
+    static GuiHandOver* handOver = new GuiHandOver; // lives until the process ends
     return *handOver;
 }
 
-guiHandOver::guiHandOver()
+GuiHandOver::GuiHandOver()
 {
     eventFd_ = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     notifier_ = new QSocketNotifier(eventFd_, QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, &guiHandOver::performPending);
+    connect(notifier_, &QSocketNotifier::activated, this, &GuiHandOver::performPending);
 }
 
-guiHandOver::~guiHandOver()
+GuiHandOver::~GuiHandOver()
 {
     ::close(eventFd_);
 }
 
-bool guiHandOver::run(const std::function<void()>& step, const std::atomic<bool>& stop)
+bool GuiHandOver::run(const std::function<void()>& step, const std::atomic<bool>& stop)
 {
     if (QThread::currentThread() == thread()) {
         step();
@@ -47,7 +47,7 @@ bool guiHandOver::run(const std::function<void()>& step, const std::atomic<bool>
     return r.ran;
 }
 
-void guiHandOver::performPending()
+void GuiHandOver::performPending()
 {
     std::uint64_t count = 0;
     [[maybe_unused]] const auto read = ::read(eventFd_, &count, sizeof count);
@@ -65,7 +65,7 @@ void guiHandOver::performPending()
     finished_.notify_all();
 }
 
-void guiHandOver::cancel(std::atomic<bool>& stop)
+void GuiHandOver::cancel(std::atomic<bool>& stop)
 {
     stop = true;
     std::lock_guard lock(mutex_);
@@ -79,7 +79,7 @@ void guiHandOver::cancel(std::atomic<bool>& stop)
     finished_.notify_all();
 }
 
-void guiHandOver::stopAndWait(workerThread& worker, std::atomic<bool>& stop)
+void GuiHandOver::stopAndWait(WorkerThread& worker, std::atomic<bool>& stop)
 {
     cancel(stop);
     worker.join();

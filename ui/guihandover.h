@@ -1,4 +1,4 @@
-// guiHandOver: runs a step on the GUI thread for a worker thread and waits until it has run.
+// GuiHandOver: runs a step on the GUI thread for a worker thread and waits until it has run.
 // The drawing workers never paint; they hand their drawing steps over through this class. It
 // wakes the GUI thread through an eventfd watched by a QSocketNotifier and keeps its queue under
 // a std::mutex, so every hand-over is an ordinary mutex/condition-variable exchange that thread
@@ -14,13 +14,13 @@
 #include <mutex>
 
 class QSocketNotifier;
-class workerThread;
+class WorkerThread;
 
-class guiHandOver : public QObject {
+class GuiHandOver : public QObject {
     Q_OBJECT
 public:
     // The program's one instance; the first call must come from the GUI thread.
-    static guiHandOver& instance();
+    static GuiHandOver& instance();
 
     // From a worker: runs `step` on the GUI thread and returns true once it has run; returns
     // false without running it when `stop` is set (before or while waiting, see cancel()).
@@ -31,12 +31,12 @@ public:
     void cancel(std::atomic<bool>& stop);
 
     // GUI thread: stops a worker that hands over with `stop` and waits for its thread to end.
-    void stopAndWait(workerThread& worker, std::atomic<bool>& stop);
+    void stopAndWait(WorkerThread& worker, std::atomic<bool>& stop);
 
-    ~guiHandOver() override;
+    ~GuiHandOver() override;
 
 private:
-    guiHandOver();
+    GuiHandOver();
     void performPending();
 
     struct request {

@@ -1,5 +1,5 @@
 // The plot bitmap: one 384 x 289 off-screen image for the whole program, drawn by the preview
-// plotter and by the graph window's plot worker, shown through tBmpLnk controls. Only the GUI
+// plotter and by the graph window's plot worker, shown through BitmapView controls. Only the GUI
 // thread paints into it.
 #pragma once
 

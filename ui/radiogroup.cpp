@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-tRadioGroup::tRadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
+RadioGroup::RadioGroup(const QString& caption, const QStringList& items, QWidget* parent)
     : QGroupBox(caption, parent)
 {
     for (int i = 0; i < items.size(); ++i) {
@@ -17,7 +17,7 @@ tRadioGroup::tRadioGroup(const QString& caption, const QStringList& items, QWidg
     }
 }
 
-int tRadioGroup::itemIndex() const
+int RadioGroup::itemIndex() const
 {
     for (std::size_t i = 0; i < buttons_.size(); ++i)
         if (buttons_[i]->isChecked())
@@ -25,13 +25,13 @@ int tRadioGroup::itemIndex() const
     return -1;
 }
 
-void tRadioGroup::setItemIndex(int index)
+void RadioGroup::setItemIndex(int index)
 {
     if (index >= 0 && index < count())
         button(index)->setChecked(true);
 }
 
-void tRadioGroup::resizeEvent(QResizeEvent* event)
+void RadioGroup::resizeEvent(QResizeEvent* event)
 {
     QGroupBox::resizeEvent(event);
     // Rows share the height below the caption evenly, each button centred in its row.

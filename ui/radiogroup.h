@@ -1,4 +1,4 @@
-// tRadioGroup: a captioned frame of radio buttons, one per row, of which exactly one is chosen.
+// RadioGroup: a captioned frame of radio buttons, one per row, of which exactly one is chosen.
 // itemChanged() fires whenever the choice changes, whether the user clicked another item or the
 // program called setItemIndex(); clicking the item already chosen changes nothing.
 #pragma once
@@ -10,10 +10,10 @@
 
 class QRadioButton;
 
-class tRadioGroup : public QGroupBox {
+class RadioGroup : public QGroupBox {
     Q_OBJECT
 public:
-    tRadioGroup(const QString& caption, const QStringList& items, QWidget* parent = nullptr);
+    RadioGroup(const QString& caption, const QStringList& items, QWidget* parent = nullptr);
 
     int itemIndex() const;
     void setItemIndex(int index);

@@ -3,16 +3,16 @@
 #include "dsp/sampling.h"
 #include "expr/mathnode.h"
 
-samplingWorker::samplingWorker(std::atomic<int>& progress) : progress_(progress)
+SamplingWorker::SamplingWorker(std::atomic<int>& progress) : progress_(progress)
 {
 }
 
-samplingWorker::~samplingWorker()
+SamplingWorker::~SamplingWorker()
 {
     thread_.join();
 }
 
-void samplingWorker::start(std::unique_ptr<mathNode> root, int count)
+void SamplingWorker::start(std::unique_ptr<mathNode> root, int count)
 {
     if (busy_ || !root)
         return;
@@ -31,5 +31,5 @@ void samplingWorker::start(std::unique_ptr<mathNode> root, int count)
             done_ = true;
             busy_ = false;
         },
-        workerThread::priority::normal, kStackSize);
+        WorkerThread::priority::normal, kStackSize);
 }

@@ -1,4 +1,4 @@
-// samplingWorker: the sampling worker of the generation dialog. It evaluates an expression tree
+// SamplingWorker: the sampling worker of the generation dialog. It evaluates an expression tree
 // at x = i/N (0 <= i < N) into its own sample buffer on a thread of normal priority with a
 // 163840-byte stack, and destroys the tree on that thread when the run ends. A run cannot be
 // cancelled; one that ends after the dialog has closed simply leaves `done` set. The tree holds
@@ -15,13 +15,13 @@
 
 class mathNode;
 
-class samplingWorker {
+class SamplingWorker {
 public:
     static constexpr std::size_t kStackSize = 163840;
 
     // `progress` receives i*100/N (rounded, halves to even) during a run and 100 at its end.
-    explicit samplingWorker(std::atomic<int>& progress);
-    ~samplingWorker(); // waits for a run still going
+    explicit SamplingWorker(std::atomic<int>& progress);
+    ~SamplingWorker(); // waits for a run still going
 
     // Starts a run over `count` samples (clamped to 1 .. 65536). Never while busy.
     void start(std::unique_ptr<mathNode> root, int count);
@@ -41,5 +41,5 @@ private:
     sampleBuffer buffer_;
     std::unique_ptr<mathNode> root_;
     int count_ = 0;
-    workerThread thread_;
+    WorkerThread thread_;
 };

@@ -14,7 +14,7 @@ namespace {
 constexpr int kArrowWidth = 16;
 }
 
-tSpinEdit::tSpinEdit(QWidget* parent)
+SpinEdit::SpinEdit(QWidget* parent)
     : QWidget(parent), edit_(new QLineEdit(this)), up_(new QToolButton(this)),
       down_(new QToolButton(this))
 {
@@ -31,52 +31,52 @@ tSpinEdit::tSpinEdit(QWidget* parent)
     down_->setArrowType(Qt::DownArrow);
     connect(up_, &QToolButton::clicked, this, [this] { step(1); });
     connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
-    connect(edit_, &QLineEdit::textChanged, this, &tSpinEdit::textChanged);
+    connect(edit_, &QLineEdit::textChanged, this, &SpinEdit::textChanged);
 }
 
-void tSpinEdit::setRange(int minimum, int maximum)
+void SpinEdit::setRange(int minimum, int maximum)
 {
     minimum_ = minimum;
     maximum_ = std::max(minimum, maximum);
 }
 
-void tSpinEdit::setMaxLength(int length)
+void SpinEdit::setMaxLength(int length)
 {
     edit_->setMaxLength(length);
 }
 
-QString tSpinEdit::text() const
+QString SpinEdit::text() const
 {
     return edit_->text();
 }
 
-void tSpinEdit::setText(const QString& text)
+void SpinEdit::setText(const QString& text)
 {
     edit_->setText(text);
 }
 
-std::optional<int> tSpinEdit::readInteger(const QString& text)
+std::optional<int> SpinEdit::readInteger(const QString& text)
 {
     return parseFieldInteger(text.toStdString());
 }
 
-int tSpinEdit::value() const
+int SpinEdit::value() const
 {
     return std::clamp(readInteger(text()).value_or(minimum_), minimum_, maximum_);
 }
 
-void tSpinEdit::setValue(int value)
+void SpinEdit::setValue(int value)
 {
     setText(QString::number(std::clamp(value, minimum_, maximum_)));
 }
 
-void tSpinEdit::step(int delta)
+void SpinEdit::step(int delta)
 {
     setValue(value() + delta);
     edit_->selectAll();
 }
 
-bool tSpinEdit::eventFilter(QObject* watched, QEvent* event)
+bool SpinEdit::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == edit_) {
         if (event->type() == QEvent::KeyPress) {
@@ -94,7 +94,7 @@ bool tSpinEdit::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void tSpinEdit::resizeEvent(QResizeEvent* event)
+void SpinEdit::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     const int arrows = std::min(kArrowWidth, width());

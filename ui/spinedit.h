@@ -1,4 +1,4 @@
-// tSpinEdit: an integer field with up and down arrows whose text the user types freely, up to a
+// SpinEdit: an integer field with up and down arrows whose text the user types freely, up to a
 // length limit and with only digits, signs and the decimal point, as the dialogs' count fields
 // need: the owner reads the text itself and decides what an invalid or out-of-range text means.
 // The arrows (and the Up and Down keys) step the value by 1 within the range; leaving the field
@@ -12,10 +12,10 @@
 class QLineEdit;
 class QToolButton;
 
-class tSpinEdit : public QWidget {
+class SpinEdit : public QWidget {
     Q_OBJECT
 public:
-    explicit tSpinEdit(QWidget* parent = nullptr);
+    explicit SpinEdit(QWidget* parent = nullptr);
 
     void setRange(int minimum, int maximum);
     void setMaxLength(int length);

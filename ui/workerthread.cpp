@@ -3,12 +3,12 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-workerThread::~workerThread()
+WorkerThread::~WorkerThread()
 {
     join();
 }
 
-void workerThread::start(std::function<void()> body, priority level, std::size_t stackSize)
+void WorkerThread::start(std::function<void()> body, priority level, std::size_t stackSize)
 {
     join();
     body_ = std::move(body);
@@ -18,7 +18,7 @@ void workerThread::start(std::function<void()> body, priority level, std::size_t
     if (stackSize > 0)
         pthread_attr_setstacksize(&attributes, stackSize);
     running_ = true;
-    started_ = pthread_create(&thread_, &attributes, &workerThread::entry, this) == 0;
+    started_ = pthread_create(&thread_, &attributes, &WorkerThread::entry, this) == 0;
     if (!started_) { // no thread to be had: run the body here rather than lose the work
         running_ = false;
         body_();
@@ -26,7 +26,7 @@ void workerThread::start(std::function<void()> body, priority level, std::size_t
     pthread_attr_destroy(&attributes);
 }
 
-void workerThread::join()
+void WorkerThread::join()
 {
     if (!started_)
         return;
@@ -34,9 +34,9 @@ void workerThread::join()
     started_ = false;
 }
 
-void* workerThread::entry(void* self)
+void* WorkerThread::entry(void* self)
 {
-    auto* thread = static_cast<workerThread*>(self);
+    auto* thread = static_cast<WorkerThread*>(self);
     if (thread->level_ == priority::belowNormal) {
         const int current = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()));
         setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), current + 1);

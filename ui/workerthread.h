@@ -1,8 +1,8 @@
-// workerThread: a joinable thread for the program's workers (thumbnails, previews, graph,
+// WorkerThread: a joinable thread for the program's workers (thumbnails, previews, graph,
 // sampling). It is a plain POSIX thread rather than a QThread: its start and join are the
 // pthread calls that thread checkers understand, so whatever a worker wrote is visibly ordered
 // before the owner's reads after join(). Workers never touch widgets; they paint through
-// guiHandOver. "Below normal" lowers the thread's nice value by one step.
+// GuiHandOver. "Below normal" lowers the thread's nice value by one step.
 #pragma once
 
 #include <atomic>
@@ -11,14 +11,14 @@
 
 #include <pthread.h>
 
-class workerThread {
+class WorkerThread {
 public:
     enum class priority { normal, belowNormal };
 
-    workerThread() = default;
-    ~workerThread();
-    workerThread(const workerThread&) = delete;
-    workerThread& operator=(const workerThread&) = delete;
+    WorkerThread() = default;
+    ~WorkerThread();
+    WorkerThread(const WorkerThread&) = delete;
+    WorkerThread& operator=(const WorkerThread&) = delete;
 
     // Starts `body` on a new thread; a stack size of 0 keeps the system's default. A thread
     // that is still running is joined first.

@@ -1,6 +1,6 @@
 // One QApplication for the whole GUI test program, on Qt's offscreen platform unless another
 // platform is chosen explicitly, with the program's font as the program itself sets it.
-#include "ui/baseform.h"
+#include "ui/mainwindow.h"
 
 #include <QApplication>
 

@@ -3,26 +3,26 @@
 // that nothing was lost, then look at the graph, the value table, the inverse Z window and the
 // help. Only keys, clicks and the text typed into the file dialogs drive the program; a modal
 // window is reached by an actor that waits until it is the active modal window and then works in it.
-#include "mainform_fixture.h"
+#include "mainwindow_fixture.h"
 
 #include "core/numformat.h"
 #include "core/workspace.h"
 #include "expr/parser.h"
 #include "expr/mathnode.h"
-#include "ui/baseform.h"
-#include "ui/funcform.h"
-#include "ui/grphform.h"
-#include "ui/helpform.h"
-#include "ui/listform.h"
-#include "ui/procform.h"
+#include "ui/mainwindow.h"
+#include "ui/generatedialog.h"
+#include "ui/graphwindow.h"
+#include "ui/helpwindow.h"
+#include "ui/valuetable.h"
+#include "ui/processingdialog.h"
 #include "ui/radiogroup.h"
-#include "ui/seleform.h"
+#include "ui/selectiondialog.h"
 #include "ui/spinedit.h"
-#include "ui/tmygrthr.h"
-#include "ui/tmythr1.h"
-#include "ui/tmythr2.h"
-#include "ui/udspvar.h"
-#include "ui/zinvform.h"
+#include "ui/graphworker.h"
+#include "ui/thumbnailworker.h"
+#include "ui/previewworker.h"
+#include "ui/variablestrip.h"
+#include "ui/inversezwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -267,7 +267,7 @@ class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        main = std::make_unique<TForm1>();
+        main = std::make_unique<MainWindow>();
         main->show();
         main->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
@@ -302,7 +302,7 @@ protected:
     // is enabled (the preview cycle is asynchronous).
     void generateByKeys(const QString& name, int count, const QString& formula)
     {
-        const auto ran = modalActor::when<TForm2>([&](TForm2& d) {
+        const auto ran = modalActor::when<GenerateDialog>([&](GenerateDialog& d) {
             retype(d.Edit1, name);
             retype(d.SpinEdit1->lineEdit(), QString::number(count));
             retype(d.Edit2, formula);
@@ -317,7 +317,7 @@ protected:
     tworkspace& workspace() { return main->workspace(); }
 
     strayModalWatchdog watchdog;
-    std::unique_ptr<TForm1> main;
+    std::unique_ptr<MainWindow> main;
     QTemporaryDir folder;
 };
 
@@ -349,7 +349,7 @@ TEST_F(EndToEnd, StudentSession)
 
     // F: the Fourier transform of the first variable into a new variable.
     {
-        const auto ran = modalActor::when<TForm5>([&](TForm5& d) {
+        const auto ran = modalActor::when<ProcessingDialog>([&](ProcessingDialog& d) {
             EXPECT_EQ(d.windowTitle(), "Transformata Fourier");
             EXPECT_EQ(d.ComboBox1->currentText(), "signal");
             EXPECT_EQ(d.ComboBox2->currentText(), "Directa");
@@ -383,7 +383,7 @@ TEST_F(EndToEnd, StudentSession)
     {
         const tdspvarPtr pulse = workspace().findVariable("pulse");
         ASSERT_TRUE(pulse);
-        tdspvarStrip* strip = main->stripOf(*pulse);
+        VariableStrip* strip = main->stripOf(*pulse);
         ASSERT_TRUE(strip);
         main->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
@@ -397,7 +397,7 @@ TEST_F(EndToEnd, StudentSession)
         ASSERT_TRUE(QTest::qWaitFor([&] { return submenu->isVisible(); }, kWaitMs));
         QAction* convolutie = submenu->findChild<QAction*>("Convolutie2");
         ASSERT_TRUE(convolutie);
-        const auto ran = modalActor::when<TForm5>([&](TForm5& d) {
+        const auto ran = modalActor::when<ProcessingDialog>([&](ProcessingDialog& d) {
             EXPECT_EQ(d.windowTitle(), "Convolutie");
             EXPECT_EQ(d.ComboBox1->currentText(), "pulse");
             EXPECT_EQ(d.ComboBox2->currentText(), "signal");
@@ -430,7 +430,7 @@ TEST_F(EndToEnd, StudentSession)
     const QString file = folder.filePath("session.var");
     {
         const auto saved = modalActor::when<QFileDialog>([&](QFileDialog& d) { typeFileName(d, file); });
-        const auto ran = modalActor::when<TForm8>([&](TForm8& d) {
+        const auto ran = modalActor::when<SelectionDialog>([&](SelectionDialog& d) {
             EXPECT_EQ(d.windowTitle(), "Salveaza starea curenta");
             EXPECT_TRUE(d.RadioButton1->isChecked());
             click(d.Button1);
@@ -444,7 +444,7 @@ TEST_F(EndToEnd, StudentSession)
 
     // Del on the first variable, option 1: everything goes.
     {
-        const auto ran = modalActor::when<TForm8>([&](TForm8& d) {
+        const auto ran = modalActor::when<SelectionDialog>([&](SelectionDialog& d) {
             EXPECT_EQ(d.windowTitle(), "Sterge variabile");
             EXPECT_TRUE(d.RadioButton3->isChecked());
             EXPECT_EQ(d.RadioButton3->text(), "Variabila pe care s-a dat click (SIGNAL)");
@@ -486,7 +486,7 @@ TEST_F(EndToEnd, StudentSession)
     // The graph: Enter opens it on the first variable; Down twice in its list picks the spectrum,
     // shown as modulus and phase, and Alt+P turns that into the cartesian view and back.
     {
-        const auto ran = modalActor::when<TForm9>([&](TForm9& d) {
+        const auto ran = modalActor::when<GraphWindow>([&](GraphWindow& d) {
             const auto drawn = [&] { return QTest::qWaitFor([&] { return !d.plot().busy(); }, kWaitMs); };
             EXPECT_EQ(d.ComboBox1->currentText(), "signal");
             ASSERT_TRUE(drawn());
@@ -512,7 +512,7 @@ TEST_F(EndToEnd, StudentSession)
     // changes it when the window closes.
     {
         const tdspvarPtr first = workspace().variables().front();
-        const auto ran = modalActor::when<TForm3>([&](TForm3& d) {
+        const auto ran = modalActor::when<ValueTableDialog>([&](ValueTableDialog& d) {
             QTableWidget* grid = d.StringGrid1;
             EXPECT_EQ(grid->rowCount(), std::min(first->sampleCount(), 128));
             EXPECT_EQ(grid->horizontalHeaderItem(1)->text().toStdString(), first->name + ".real");
@@ -539,7 +539,7 @@ TEST_F(EndToEnd, StudentSession)
 
     // The inverse Z window (Ctrl+Z): z / (z - 0.5) expands into 1, 0.5, 0.25, ...
     {
-        const auto ran = modalActor::when<TForm10>([&](TForm10& d) {
+        const auto ran = modalActor::when<InverseZWindow>([&](InverseZWindow& d) {
             retype(d.Edit1, "0, 1");
             retype(d.Edit2, "-0.5, 1");
             const char* expected[] = {"1", "0.5", "0.25", "0.125", "0.0625"};
@@ -554,7 +554,7 @@ TEST_F(EndToEnd, StudentSession)
 
     // The help (F1): Down in the page list turns to the next page.
     {
-        const auto ran = modalActor::when<TForm7>([&](TForm7& d) {
+        const auto ran = modalActor::when<HelpWindow>([&](HelpWindow& d) {
             const int page = d.currentPage();
             QTest::keyClick(d.ComboBox1, Qt::Key_Down);
             EXPECT_EQ(d.currentPage(), page + 1);

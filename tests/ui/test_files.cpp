@@ -3,7 +3,7 @@
 #include "test_files_fixture.h"
 
 #include "io/statefile.h"
-#include "ui/newnform.h"
+#include "ui/namecorrection.h"
 
 #include <QAbstractButton>
 #include <QMenu>
@@ -17,13 +17,13 @@ using uitest::typeAndAccept;
 
 namespace {
 
-QAction* action(TForm1& form, const char* name)
+QAction* action(MainWindow& form, const char* name)
 {
     return form.findChild<QAction*>(QString::fromLatin1(name));
 }
 
 // Presses the key on the main window once it has the keyboard again.
-void pressOnMainWindow(TForm1& form, Qt::Key key)
+void pressOnMainWindow(MainWindow& form, Qt::Key key)
 {
     form.activateWindow();
     ASSERT_TRUE(uitest::waitUntil([&] { return QApplication::activeWindow() == &form; }));
@@ -52,7 +52,7 @@ std::string dspFile(const char* name, std::uint16_t kind, std::uint16_t count, s
 
 TEST_F(FilesTest, FileDialogsCarryTheirFiltersAndRules)
 {
-    tfiledialogs& dialogs = form->fileDialogs();
+    FileDialogs& dialogs = form->fileDialogs();
     struct expectation {
         fileDialogKind kind;
         QStringList filters;
@@ -150,7 +150,7 @@ TEST_F(FilesTest, LoadingTheSameFileTwiceWithIgnoreAll)
     nextPath = path(QStringLiteral("status.var"));
     uitest::writeFile(nextPath, stateText(workspace().variables()));
     // Loading into the same workspace: every name clashes; Ignore All at the first.
-    TForm4* names = form->form4();
+    NameCorrectionDialog* names = form->form4();
     QString proposed;
     bool extraButtons = false;
     modalScript script;
@@ -172,7 +172,7 @@ TEST_F(FilesTest, LoadingTheSameFileTwiceWithIgnoreAll)
     EXPECT_FALSE(names->Button3->isEnabled());
 
     // Into another window's empty workspace the file gives back names, kinds and samples.
-    TForm1 other;
+    MainWindow other;
     other.fileDialogs().replacement = [&](fileDialogKind) { return nextPath; };
     action(other, "Open1")->trigger();
     ASSERT_EQ(other.workspace().variableCount(), 3);
@@ -194,7 +194,7 @@ TEST_F(FilesTest, LoadingAsksPerClashAndTakesTheTypedName)
     modalScript script;
     script
         .then([&](QWidget*) {
-            TForm4* names = form->form4();
+            NameCorrectionDialog* names = form->form4();
             names->Edit1->setText(QStringLiteral("a copy"));
             names->Button1->click();
         })
@@ -270,7 +270,7 @@ TEST_F(FilesTest, ImportingARealFile)
     bool extraButtons = true;
     modalScript again;
     again.then([&](QWidget*) {
-        TForm4* names = form->form4();
+        NameCorrectionDialog* names = form->form4();
         extraButtons = names->Button3->isVisible() || names->Button4->isVisible();
         names->Button2->click();
     });

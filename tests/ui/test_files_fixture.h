@@ -4,7 +4,7 @@
 // after another.
 #pragma once
 
-#include "mainform_fixture.h"
+#include "mainwindow_fixture.h"
 
 #include "ui/filedialogs.h"
 
@@ -130,11 +130,11 @@ inline void writeFile(const QString& path, const std::string& bytes)
     file.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
-class FilesTest : public MainFormTest {
+class FilesTest : public MainWindowTest {
 protected:
     void SetUp() override
     {
-        MainFormTest::SetUp();
+        MainWindowTest::SetUp();
         ASSERT_TRUE(folder.isValid());
         form->fileDialogs().replacement = [this](fileDialogKind kind) {
             asked.push_back(kind);
@@ -144,7 +144,7 @@ protected:
     void TearDown() override
     {
         ASSERT_TRUE(waitForThumbnails());
-        MainFormTest::TearDown();
+        MainWindowTest::TearDown();
     }
 
     QString path(const QString& name) const { return folder.filePath(name); }

@@ -18,7 +18,7 @@ public:
     std::atomic<bool> stop{false};
     std::atomic<int> handed{0};
     long guiTotal = 0; // written only by the steps, on the GUI thread
-    workerThread thread;
+    WorkerThread thread;
 
     void start() { thread.start([this] { run(); }); }
 
@@ -27,7 +27,7 @@ private:
     {
         for (int i = 0; i < count_; ++i) {
             const int value = i;
-            if (!guiHandOver::instance().run([&] { guiTotal += value; }, stop))
+            if (!GuiHandOver::instance().run([&] { guiTotal += value; }, stop))
                 return;
             ++handed;
         }
@@ -49,7 +49,7 @@ void processUntil(const std::function<bool()>& done)
 
 TEST(GuiHandOver, StepsRunOnTheGuiThreadInOrder)
 {
-    guiHandOver::instance();
+    GuiHandOver::instance();
     std::vector<std::unique_ptr<countingWorker>> workers;
     for (int k = 0; k < 4; ++k)
         workers.push_back(std::make_unique<countingWorker>(500));
@@ -68,12 +68,12 @@ TEST(GuiHandOver, StepsRunOnTheGuiThreadInOrder)
 
 TEST(GuiHandOver, StopReleasesAWaitingWorkerWithoutRunningItsStep)
 {
-    guiHandOver::instance();
+    GuiHandOver::instance();
     countingWorker w(1000000);
     w.start();
     processUntil([&] { return w.handed >= 10; });
     // The GUI thread stops serving and stops the worker: its pending step never runs.
-    guiHandOver::instance().stopAndWait(w.thread, w.stop);
+    GuiHandOver::instance().stopAndWait(w.thread, w.stop);
     EXPECT_FALSE(w.thread.isRunning());
     EXPECT_LT(w.handed, 1000000);
     const long total = w.guiTotal;

@@ -2,8 +2,8 @@
 // mode, the peak it hands back, and how restart, stop and shutdown end a pass.
 #include "dsp/samplebuffer.h"
 #include "ui/plotbitmap.h"
-#include "ui/tmythr2.h"
-#include "ui/uBmpLnk.h"
+#include "ui/previewworker.h"
+#include "ui/bitmapview.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
@@ -24,7 +24,7 @@ const QRgb kYellow = qRgb(255, 255, 127);
 const QRgb kBlue = qRgb(0, 0, 255);
 const QRgb kRed = qRgb(255, 0, 0);
 
-class countingView : public tBmpLnk {
+class countingView : public BitmapView {
 public:
     int paints = 0;
 
@@ -32,13 +32,13 @@ protected:
     void paintEvent(QPaintEvent* event) override
     {
         ++paints;
-        tBmpLnk::paintEvent(event);
+        BitmapView::paintEvent(event);
     }
 };
 
-class previewTest : public ::testing::Test {
+class PreviewTest : public ::testing::Test {
 protected:
-    previewPlotter& plotter = previewPlotter::instance();
+    PreviewPlotter& plotter = PreviewPlotter::instance();
     countingView view;
 
     void SetUp() override { view.setBitmap(&plotBitmap()); }
@@ -93,7 +93,7 @@ protected:
 
 } // namespace
 
-TEST(previewGrid, linesEverySixteenPixelsWithBrightZeroLineAndLeftEdge)
+TEST(PreviewGrid, linesEverySixteenPixelsWithBrightZeroLineAndLeftEdge)
 {
     QImage image(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
     image.fill(Qt::red);
@@ -110,7 +110,7 @@ TEST(previewGrid, linesEverySixteenPixelsWithBrightZeroLineAndLeftEdge)
     EXPECT_EQ(image.pixel(5, 143), kBlack);
 }
 
-TEST_F(previewTest, singleSampleDrawsGridAndPeakOnlyAndStillRepaints)
+TEST_F(PreviewTest, singleSampleDrawsGridAndPeakOnlyAndStillRepaints)
 {
     view.show();
     QTest::qWait(20);
@@ -133,7 +133,7 @@ TEST_F(previewTest, singleSampleDrawsGridAndPeakOnlyAndStillRepaints)
     EXPECT_GT(whiteInText, 10);
 }
 
-TEST_F(previewTest, realModeDrawsWhiteCurveScaledToThePeak)
+TEST_F(PreviewTest, realModeDrawsWhiteCurveScaledToThePeak)
 {
     const int n = 40;
     std::vector<complexValue> values;
@@ -148,7 +148,7 @@ TEST_F(previewTest, realModeDrawsWhiteCurveScaledToThePeak)
     EXPECT_EQ(countColour(kYellow), 0);
 }
 
-TEST_F(previewTest, cartesianModeDrawsImaginaryPartInLightYellowUnderTheRealPart)
+TEST_F(PreviewTest, cartesianModeDrawsImaginaryPartInLightYellowUnderTheRealPart)
 {
     const int n = 33;
     std::vector<complexValue> values;
@@ -162,7 +162,7 @@ TEST_F(previewTest, cartesianModeDrawsImaginaryPartInLightYellowUnderTheRealPart
     EXPECT_EQ(pixel(100, 144), kWhite);              // the real part lies on the zero line
 }
 
-TEST_F(previewTest, polarConstantOneHasModulusAtTwoAndPhaseOnTheZeroLine)
+TEST_F(PreviewTest, polarConstantOneHasModulusAtTwoAndPhaseOnTheZeroLine)
 {
     fill(std::vector<complexValue>(16, {1, 0}), true);
     draw(2);
@@ -173,7 +173,7 @@ TEST_F(previewTest, polarConstantOneHasModulusAtTwoAndPhaseOnTheZeroLine)
     EXPECT_GT(countColour(kRed, QRect(36, 16, 40, 16)), 5); // "+2pi"
 }
 
-TEST_F(previewTest, polarPhaseIsFortyPixelsPerRadian)
+TEST_F(PreviewTest, polarPhaseIsFortyPixelsPerRadian)
 {
     const int n = 5;
     // Phases 0, pi/2, pi, -pi/2, 0; moduli 2.
@@ -185,7 +185,7 @@ TEST_F(previewTest, polarPhaseIsFortyPixelsPerRadian)
     EXPECT_EQ(pixel(xOf(3, n), static_cast<int>(std::nearbyint(144 + 40 * kPi / 2))), kRed);
 }
 
-TEST_F(previewTest, allZeroSignalLiesOnTheZeroLineWithTheFloorPeak)
+TEST_F(PreviewTest, allZeroSignalLiesOnTheZeroLineWithTheFloorPeak)
 {
     fill(std::vector<complexValue>(10, {0, 0}), false);
     draw(0);
@@ -193,7 +193,7 @@ TEST_F(previewTest, allZeroSignalLiesOnTheZeroLineWithTheFloorPeak)
     EXPECT_EQ(pixel(200, 144), kWhite);
 }
 
-TEST_F(previewTest, nonFiniteSamplesAreSkippedAndThePassEnds)
+TEST_F(PreviewTest, nonFiniteSamplesAreSkippedAndThePassEnds)
 {
     const extended inf = std::numeric_limits<extended>::infinity();
     const extended nan = std::numeric_limits<extended>::quiet_NaN();
@@ -207,7 +207,7 @@ TEST_F(previewTest, nonFiniteSamplesAreSkippedAndThePassEnds)
     EXPECT_EQ(pixel(xOf(3, 5), yOf(1, 2)), kBlue); // the segment between two finite samples
 }
 
-TEST_F(previewTest, restartDrawsTheNewestBuffer)
+TEST_F(PreviewTest, restartDrawsTheNewestBuffer)
 {
     fillRamp(65536);
     plotter.setPreviewMode(0);
@@ -222,7 +222,7 @@ TEST_F(previewTest, restartDrawsTheNewestBuffer)
     EXPECT_EQ(countColour(kWhite, QRect(0, 20, kPlotWidth, kPlotHeight - 20)), 0);
 }
 
-TEST_F(previewTest, peakAlwaysBelongsToTheLatestStart)
+TEST_F(PreviewTest, peakAlwaysBelongsToTheLatestStart)
 {
     fillRamp(65536); // peak 48
     plotter.setPreviewMode(0);
@@ -239,7 +239,7 @@ TEST_F(previewTest, peakAlwaysBelongsToTheLatestStart)
     EXPECT_EQ(plotter.peak(), 5);
 }
 
-TEST_F(previewTest, stopEndsThePassAndPaintsNothingMore)
+TEST_F(PreviewTest, stopEndsThePassAndPaintsNothingMore)
 {
     fillRamp(65536);
     plotter.setPreviewMode(0);
@@ -262,7 +262,7 @@ TEST_F(previewTest, stopEndsThePassAndPaintsNothingMore)
     EXPECT_EQ(countColour(QColor(Qt::magenta).rgb()), kPlotWidth * kPlotHeight);
 }
 
-TEST_F(previewTest, shutdownDuringAPassReturnsAndThePlotterStartsAgain)
+TEST_F(PreviewTest, shutdownDuringAPassReturnsAndThePlotterStartsAgain)
 {
     fillRamp(65536);
     plotter.setPreviewMode(1);
@@ -276,7 +276,7 @@ TEST_F(previewTest, shutdownDuringAPassReturnsAndThePlotterStartsAgain)
     EXPECT_EQ(plotter.peak(), 1);
 }
 
-TEST_F(previewTest, aFreshStartWithdrawsAnEarlierStop)
+TEST_F(PreviewTest, aFreshStartWithdrawsAnEarlierStop)
 {
     fillRamp(65536);
     plotter.setPreviewMode(0);
@@ -287,12 +287,12 @@ TEST_F(previewTest, aFreshStartWithdrawsAnEarlierStop)
     EXPECT_EQ(plotter.progress(), 100);
 }
 
-TEST(bitmapView, paintsTheBitmapAtItsOriginAndReportsClicksAndMoves)
+TEST(BitmapViewTest, paintsTheBitmapAtItsOriginAndReportsClicksAndMoves)
 {
     QImage image(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
     drawEmptyPreviewGrid(image);
     image.setPixel(10, 20, qRgb(1, 2, 3));
-    tBmpLnk view;
+    BitmapView view;
     EXPECT_EQ(view.size(), QSize(384, 289));
     view.setBitmap(&image);
     view.show();
@@ -301,8 +301,8 @@ TEST(bitmapView, paintsTheBitmapAtItsOriginAndReportsClicksAndMoves)
     EXPECT_EQ(shown.pixel(10, 20), qRgb(1, 2, 3));
     EXPECT_EQ(shown.pixel(0, 144), kBright);
 
-    QSignalSpy clicks(&view, &tBmpLnk::clicked);
-    QSignalSpy moves(&view, &tBmpLnk::mouseMoved);
+    QSignalSpy clicks(&view, &BitmapView::clicked);
+    QSignalSpy moves(&view, &BitmapView::mouseMoved);
     QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(30, 40));
     ASSERT_EQ(clicks.size(), 1);
     EXPECT_EQ(clicks.at(0).at(0).toPoint(), QPoint(30, 40));

@@ -1,8 +1,8 @@
 // The strip's thumbnail and its worker: the cleared grid, segment positions and rounding, colours,
 // restart with new samples, deferred destruction of a released variable, and a clean exit.
-#include "mainform_fixture.h"
+#include "mainwindow_fixture.h"
 
-#include "ui/udspvar.h"
+#include "ui/variablestrip.h"
 
 #include <QElapsedTimer>
 
@@ -10,7 +10,7 @@
 #include <cmath>
 #include <vector>
 
-using uitest::MainFormTest;
+using uitest::MainWindowTest;
 
 namespace {
 
@@ -40,7 +40,7 @@ int count(const QImage& image, QRgb colour)
 
 } // namespace
 
-class ThumbnailTest : public MainFormTest {
+class ThumbnailTest : public MainWindowTest {
 protected:
     const QImage& drawn(const tdspvarPtr& v)
     {
@@ -54,7 +54,7 @@ TEST(Thumbnail, ClearedToTheGreenGrid)
 {
     QImage image(128, 28, QImage::Format_RGB32);
     image.fill(Qt::red);
-    tdspvarStrip::clearThumbnail(image);
+    VariableStrip::clearThumbnail(image);
     for (int y = 0; y < 28; ++y)
         for (int x = 0; x < 128; ++x) {
             const bool onGrid = x % 9 == 0 || y % 9 == 0;
@@ -182,7 +182,7 @@ void countWarnings(QtMsgType type, const QMessageLogContext&, const QString&)
 
 TEST(ThumbnailExit, ClosingWhile64ThumbnailsDrawEndsAtOnce)
 {
-    auto form = std::make_unique<TForm1>();
+    auto form = std::make_unique<MainWindow>();
     form->show();
     std::vector<std::weak_ptr<tdspvar>> watch;
     for (int k = 0; k < 64; ++k) {
@@ -195,7 +195,7 @@ TEST(ThumbnailExit, ClosingWhile64ThumbnailsDrawEndsAtOnce)
         watch.push_back(v);
     }
     QTest::qWait(50); // let them get going
-    ASSERT_GT(tmythr1::runningCount(), 0);
+    ASSERT_GT(ThumbnailWorker::runningCount(), 0);
 
     const QtMessageHandler previous = qInstallMessageHandler(countWarnings);
     QElapsedTimer timer;
@@ -208,7 +208,7 @@ TEST(ThumbnailExit, ClosingWhile64ThumbnailsDrawEndsAtOnce)
 
     EXPECT_LT(elapsed, 1000);
     EXPECT_EQ(qtWarnings.load(), 0);
-    EXPECT_EQ(tmythr1::runningCount(), 0);
+    EXPECT_EQ(ThumbnailWorker::runningCount(), 0);
     for (const auto& w : watch)
         EXPECT_TRUE(w.expired());
 }

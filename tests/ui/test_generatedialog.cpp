@@ -1,0 +1,382 @@
+// The generation dialog as a user drives it: typing a name, a formula and a count, the automatic
+// switch to Complex, edits during a run, the keys of the count field and what OK creates.
+#include "mainwindow_fixture.h"
+
+#include "core/workspace.h"
+#include "dsp/samplebuffer.h"
+#include "ui/mainwindow.h"
+#include "ui/generatedialog.h"
+#include "ui/namecorrection.h"
+#include "ui/plotbitmap.h"
+#include "ui/radiogroup.h"
+#include "ui/spinedit.h"
+#include "ui/previewworker.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+
+namespace {
+
+class GenerateDialogTest : public ::testing::Test {
+protected:
+    std::unique_ptr<MainWindow> main = std::make_unique<MainWindow>();
+    GenerateDialog& form = *main->form2();
+    tworkspace& workspace = main->workspace();
+
+    void TearDown() override
+    {
+        form.done(2);
+        main.reset();
+    }
+
+    static bool pumpUntil(const std::function<bool()>& condition, int milliseconds = 30000)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (!condition() && clock.elapsed() < milliseconds)
+            QTest::qWait(1);
+        return condition();
+    }
+    // Shows the dialog preset as the main window does and lets the cycle settle.
+    void open(const QString& name, const QString& expression)
+    {
+        form.preset(name, expression);
+        form.show();
+        settle();
+    }
+    // Waits until no change is pending, no run is busy or unhanded, and the preview is drawn.
+    void settle()
+    {
+        ASSERT_TRUE(pumpUntil([&] {
+            return !form.changePending() && !form.sampler().busy() && !form.sampler().done() &&
+                   !PreviewPlotter::instance().busy();
+        }));
+    }
+    void typeInto(QLineEdit* edit, const QString& text)
+    {
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+    static QRgb pixel(int x, int y) { return plotBitmap().pixel(x, y); }
+};
+
+} // namespace
+
+TEST_F(GenerateDialogTest, controlsStartWithTheirTextsAndDefaults)
+{
+    EXPECT_EQ(form.windowTitle(), "Generare Functie");
+    EXPECT_EQ(form.size(), QSize(536, 352));
+    EXPECT_EQ(form.Edit1->text(), "var_00");
+    EXPECT_EQ(form.Edit2->text(), "sin(x*pi*2+0.2)");
+    EXPECT_EQ(form.SpinEdit1->text(), "128");
+    EXPECT_EQ(form.sampleCount(), 128);
+    EXPECT_EQ(form.RadioGroup1->itemIndex(), 0);
+    EXPECT_EQ(form.RadioGroup2->itemIndex(), 1);
+    EXPECT_FALSE(form.RadioGroup2->isEnabled());
+    EXPECT_FALSE(form.Button2->isEnabled());
+    EXPECT_TRUE(form.Button2->isDefault());
+    EXPECT_FALSE(form.Memo1->isEnabled());
+    EXPECT_EQ(form.Edit2->geometry(), QRect(88, 32, 265, 21));
+    EXPECT_EQ(form.SpinEdit1->geometry(), QRect(472, 6, 57, 22));
+    EXPECT_EQ(form.Button2->geometry(), QRect(8, 325, 129, 20));
+    EXPECT_EQ(form.Timer1->interval(), 10);
+
+    // Tab order: name, count, expression, type, representation, Cancel, OK.
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    form.Edit1->setFocus();
+    QWidget* expected[] = {form.SpinEdit1->lineEdit(), form.Edit2};
+    for (QWidget* next : expected) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next);
+    }
+}
+
+TEST_F(GenerateDialogTest, okCreatesTheVariableFromTheTypedNameFormulaAndCount)
+{
+    open("name", "sin(x*pi*2)");
+    typeInto(form.Edit1, "My Var-2");
+    typeInto(form.Edit2, "sin(x*pi*2)*3");
+    typeInto(form.SpinEdit1->lineEdit(), "16");
+    settle();
+    ASSERT_TRUE(form.Button2->isEnabled());
+    QTest::mouseClick(form.Button2, Qt::LeftButton);
+    EXPECT_EQ(form.result(), 1);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.Edit1->text(), "myvar2");
+
+    const tdspvarPtr v = workspace.findVariable("myvar2");
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->name, "MYVAR2");
+    EXPECT_EQ(v->description, "sin(x*pi*2)*3");
+    EXPECT_FALSE(v->isComplex);
+    ASSERT_EQ(v->sampleCount(), 16);
+    EXPECT_TRUE(v->im.empty());
+    for (int i = 0; i < 16; ++i) {
+        const extended expected = 3 * std::sin(static_cast<extended>(i) / 16 * kPi * 2);
+        EXPECT_NEAR(static_cast<double>(v->re[i] - expected), 0, 1e-17) << i;
+    }
+    EXPECT_NEAR(static_cast<double>(v->peak), 3, 1e-15);
+}
+
+TEST_F(GenerateDialogTest, singleSampleDrawsOnlyTheGridAndThePeak)
+{
+    open("one", "2+x");
+    typeInto(form.SpinEdit1->lineEdit(), "1");
+    settle();
+    EXPECT_EQ(theSampleBuffer().count, 1);
+    EXPECT_EQ(PreviewPlotter::instance().peak(), 2);
+    QImage expected(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
+    drawEmptyPreviewGrid(expected);
+    for (int y = 20; y < kPlotHeight; ++y)
+        for (int x = 0; x < kPlotWidth; ++x)
+            ASSERT_EQ(pixel(x, y), expected.pixel(x, y)) << x << "," << y;
+    ASSERT_TRUE(form.Button2->isEnabled());
+    form.Button2->click();
+    ASSERT_TRUE(workspace.findVariable("one"));
+    EXPECT_EQ(workspace.findVariable("one")->sampleCount(), 1);
+    EXPECT_EQ(workspace.findVariable("one")->re[0], 2);
+}
+
+TEST_F(GenerateDialogTest, switchesToComplexOncePerOpeningAndThenRespectsReal)
+{
+    open("w", "exp(i*x*pi*2)");
+    EXPECT_EQ(form.RadioGroup1->itemIndex(), 1);
+    EXPECT_TRUE(form.RadioGroup2->isEnabled());
+    EXPECT_TRUE(form.Button2->isEnabled());
+
+    form.RadioGroup1->button(0)->click();
+    EXPECT_FALSE(form.RadioGroup2->isEnabled());
+    typeInto(form.Edit2, "exp(i*x*pi*4)");
+    settle();
+    EXPECT_EQ(form.RadioGroup1->itemIndex(), 0);
+
+    // A Real variable from a complex formula keeps the real parts and the complex peak.
+    typeInto(form.Edit2, "i*x");
+    typeInto(form.SpinEdit1->lineEdit(), "8");
+    settle();
+    form.Button2->click();
+    const tdspvarPtr v = workspace.findVariable("w");
+    ASSERT_TRUE(v);
+    EXPECT_FALSE(v->isComplex);
+    EXPECT_TRUE(v->im.empty());
+    for (extended sample : v->re)
+        EXPECT_EQ(sample, 0);
+    EXPECT_NEAR(static_cast<double>(v->peak), 7.0 / 8, 1e-15);
+
+    // Opening again allows one more automatic switch.
+    open("w2", "exp(i*x*pi*2)");
+    EXPECT_EQ(form.RadioGroup1->itemIndex(), 1);
+}
+
+TEST_F(GenerateDialogTest, editingDuringARunWaitsForItAndKeepsOkDisabledUntilTheNextRunEnds)
+{
+    // A slow run: three interpolated reads of a long variable per sample.
+    const tdspvarPtr a = workspace.createVariable("A");
+    a->resize(4096, false);
+    for (int i = 0; i < 4096; ++i)
+        a->re[i] = std::sin(i * 0.01L);
+    open("slow", "x");
+    form.Timer1->stop();
+    typeInto(form.SpinEdit1->lineEdit(), "65536");
+    typeInto(form.Edit2, "a(x)+a(x*2)+a(x*3)");
+    form.tick(); // parses and starts the slow run
+    ASSERT_TRUE(form.sampler().busy()) << "the run ended too quickly for this test";
+    typeInto(form.Edit2, "x*2");
+    EXPECT_TRUE(form.changePending());
+    form.tick();
+    EXPECT_TRUE(form.changePending()); // not parsed while the run is busy
+    EXPECT_FALSE(form.Button2->isEnabled());
+
+    ASSERT_TRUE(pumpUntil([&] { return !form.sampler().busy(); }));
+    form.tick(); // hands the old run over (OK stays off) and starts the new one
+    EXPECT_FALSE(form.Button2->isEnabled());
+    EXPECT_FALSE(form.changePending());
+    ASSERT_TRUE(pumpUntil([&] { return !form.sampler().busy(); }));
+    EXPECT_FALSE(form.Button2->isEnabled());
+    form.tick();
+    EXPECT_TRUE(form.Button2->isEnabled());
+    EXPECT_EQ(theSampleBuffer().values[32768].re, 1); // x*2 at x = 1/2
+}
+
+TEST_F(GenerateDialogTest, enterInTheCountFieldActsAsOkOnlyWithoutAParseError)
+{
+    open("bad", "sin(");
+    EXPECT_FALSE(form.Memo1->toPlainText().isEmpty());
+    EXPECT_FALSE(form.Button2->isEnabled());
+    QTest::keyClick(form.SpinEdit1->lineEdit(), Qt::Key_Return);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(workspace.findVariable("bad"));
+
+    typeInto(form.Edit2, "sin(x)");
+    settle();
+    EXPECT_TRUE(form.Memo1->toPlainText().isEmpty());
+    QTest::keyClick(form.SpinEdit1->lineEdit(), Qt::Key_Return);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.result(), 1);
+    EXPECT_TRUE(workspace.findVariable("bad"));
+}
+
+TEST_F(GenerateDialogTest, escapeInTheCountFieldCancels)
+{
+    open("esc", "x");
+    QTest::keyClick(form.SpinEdit1->lineEdit(), Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(form.result(), 2);
+    EXPECT_EQ(workspace.variableCount(), 0);
+}
+
+TEST_F(GenerateDialogTest, countFieldIsClampedAndFallsBackTo128)
+{
+    form.show();
+    typeInto(form.SpinEdit1->lineEdit(), "70000");
+    EXPECT_EQ(form.sampleCount(), 65536);
+    typeInto(form.SpinEdit1->lineEdit(), "0");
+    EXPECT_EQ(form.sampleCount(), 1);
+    typeInto(form.SpinEdit1->lineEdit(), "-5");
+    EXPECT_EQ(form.sampleCount(), 1);
+    typeInto(form.SpinEdit1->lineEdit(), "1.5");
+    EXPECT_EQ(form.sampleCount(), 128);
+    typeInto(form.SpinEdit1->lineEdit(), "abc123456");
+    EXPECT_EQ(form.SpinEdit1->text(), "12345"); // letters refused, five characters at most
+
+    typeInto(form.SpinEdit1->lineEdit(), "70000");
+    settle();
+    EXPECT_EQ(theSampleBuffer().count, 65536);
+    form.Button2->click();
+    ASSERT_TRUE(workspace.findVariable("var_00"));
+    EXPECT_EQ(workspace.findVariable("var_00")->sampleCount(), 65536);
+}
+
+TEST_F(GenerateDialogTest, polarPreviewOfTheComplexConstantOne)
+{
+    open("c", "1");
+    form.RadioGroup1->button(1)->click();
+    settle();
+    ASSERT_EQ(form.RadioGroup2->itemIndex(), 1);
+    for (int x = 0; x < kPlotWidth; x += 7) {
+        EXPECT_EQ(pixel(x, 2), qRgb(0, 0, 255)) << x;
+        EXPECT_EQ(pixel(x, 144), qRgb(255, 0, 0)) << x;
+    }
+    form.RadioGroup2->button(0)->click(); // cartesian: real part white at the top
+    settle();
+    EXPECT_EQ(pixel(200, 2), qRgb(255, 255, 255));
+}
+
+TEST_F(GenerateDialogTest, closingDuringALongPreviewEndsIt)
+{
+    open("long", "x");
+    typeInto(form.SpinEdit1->lineEdit(), "65536");
+    typeInto(form.Edit2, "sin(x*pi*200)");
+    PreviewPlotter& plotter = PreviewPlotter::instance();
+    ASSERT_TRUE(pumpUntil([&] { return plotter.busy() && plotter.progress() > 0; }));
+    form.Button1->click();
+    EXPECT_EQ(form.result(), 2);
+    const QImage atClose = plotBitmap().copy();
+    ASSERT_TRUE(pumpUntil([&] { return !plotter.busy(); }, 2000));
+    EXPECT_LT(plotter.progress(), 100);
+    EXPECT_EQ(plotBitmap(), atClose);
+}
+
+TEST_F(GenerateDialogTest, refusedNameGoesThroughTheCorrectionDialog)
+{
+    workspace.createVariable("TAKEN");
+    open("Ta-ken", "x");
+    QString proposed;
+    bool skipOffered = true;
+    uitest::whenModal([&](QWidget* modal) {
+        auto* correction = qobject_cast<NameCorrectionDialog*>(modal);
+        ASSERT_TRUE(correction);
+        proposed = correction->Edit1->text();
+        skipOffered = correction->Button3->isVisible();
+        correction->Edit1->setText("fresh one");
+        correction->Button1->click();
+    });
+    form.Button2->click();
+    EXPECT_EQ(proposed, "taken");
+    EXPECT_FALSE(skipOffered);
+    EXPECT_EQ(form.result(), 1);
+    const tdspvarPtr v = workspace.findVariable("FRESHONE");
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->name, "FRESHONE");
+    EXPECT_EQ(v->sampleCount(), 128);
+}
+
+TEST_F(GenerateDialogTest, cancellingTheCorrectionDialogCreatesNothingAndStillCloses)
+{
+    workspace.createVariable("TAKEN");
+    open("taken", "x");
+    uitest::whenModal([](QWidget* modal) {
+        ASSERT_TRUE(qobject_cast<NameCorrectionDialog*>(modal));
+        static_cast<NameCorrectionDialog*>(modal)->Button2->click();
+    });
+    form.Button2->click();
+    EXPECT_EQ(form.result(), 1);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(workspace.variableCount(), 1);
+}
+
+TEST_F(GenerateDialogTest, aRunThatOutlivesTheDialogKeepsARemovedVariableAliveUntilItEnds)
+{
+    tdspvarPtr a = workspace.createVariable("A");
+    a->resize(4096, false);
+    for (int i = 0; i < 4096; ++i)
+        a->re[i] = std::cos(i * 0.01L);
+    const std::weak_ptr<tdspvar> watch = a;
+    open("later", "x");
+    form.Timer1->stop();
+    typeInto(form.SpinEdit1->lineEdit(), "65536");
+    typeInto(form.Edit2, "a(x)+a(x*2)+a(x*3)");
+    form.tick();
+    ASSERT_TRUE(form.sampler().busy()) << "the run ended too quickly for this test";
+    form.Button1->click(); // the run cannot be cancelled and goes on in the background
+    workspace.removeVariable(a);
+    a.reset();
+    EXPECT_FALSE(watch.expired()); // the run's tree still reads it
+
+    ASSERT_TRUE(pumpUntil([&] { return !form.sampler().busy(); }));
+    EXPECT_TRUE(watch.expired()); // the tree went with the end of the run
+    EXPECT_TRUE(form.sampler().done()); // its result waits for the next opening
+
+    open("later", "x");
+    EXPECT_TRUE(form.Button2->isEnabled());
+    EXPECT_EQ(theSampleBuffer().values[100].re, static_cast<extended>(100) / 65536);
+}
+
+class GenerateFromMainWindowTest : public uitest::MainWindowTest {};
+
+TEST_F(GenerateFromMainWindowTest, insertOpensThePresetDialogAndOkCreatesTheVariable)
+{
+    QString name, expression;
+    uitest::whenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<GenerateDialog*>(modal);
+        ASSERT_TRUE(dialog);
+        name = dialog->Edit1->text();
+        expression = dialog->Edit2->text();
+        ASSERT_TRUE(uitest::waitUntil([&] { return dialog->Button2->isEnabled(); }));
+        dialog->Button2->click();
+    });
+    QTest::keyClick(form.get(), Qt::Key_Insert);
+    EXPECT_EQ(name, "name");
+    EXPECT_EQ(expression, "sin(x*pi*2)");
+    const tdspvarPtr v = workspace().findVariable("NAME");
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->description, "sin(x*pi*2)");
+    ASSERT_EQ(v->sampleCount(), 128);
+    EXPECT_EQ(v->re[0], 0);
+    EXPECT_NEAR(static_cast<double>(v->re[32]), 1, 1e-18);
+    EXPECT_TRUE(uitest::waitForThumbnails());
+}

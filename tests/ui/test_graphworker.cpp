@@ -1,0 +1,215 @@
+// The plot worker: pixels of drawn plots, restart, abort and the end of a pass.
+#include "ui/graphworker.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+constexpr QRgb kWhite = qRgb(255, 255, 255);
+constexpr QRgb kGreen = qRgb(0, 128, 0);
+constexpr QRgb kBlack = qRgb(0, 0, 0);
+
+tdspvarPtr realVariable(std::initializer_list<extended> samples)
+{
+    auto v = std::make_shared<tdspvar>();
+    v->resize(static_cast<int>(samples.size()), false);
+    std::copy(samples.begin(), samples.end(), v->re.begin());
+    return v;
+}
+
+tdspvarPtr complexVariable(std::initializer_list<complexValue> samples)
+{
+    auto v = std::make_shared<tdspvar>();
+    v->resize(static_cast<int>(samples.size()), true);
+    int i = 0;
+    for (const complexValue& z : samples) {
+        v->re[static_cast<std::size_t>(i)] = z.re;
+        v->im[static_cast<std::size_t>(i++)] = z.im;
+    }
+    return v;
+}
+
+tdspvarPtr rampVariable(int count)
+{
+    auto v = std::make_shared<tdspvar>();
+    v->resize(count, false);
+    for (int i = 0; i < count; ++i)
+        v->re[static_cast<std::size_t>(i)] = i % 1000;
+    return v;
+}
+
+bool waitUntil(const std::function<bool()>& done, int milliseconds = 60000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return done();
+}
+
+class GraphWorkerTest : public ::testing::Test {
+protected:
+    QImage image{384, 289, QImage::Format_RGB32};
+    PlotRequest plot{&image, nullptr};
+
+    void SetUp() override { image.fill(Qt::darkCyan); }
+    bool waitIdle() { return waitUntil([this] { return !plot.busy(); }); }
+    QRgb at(int x, int y) const { return image.pixel(x, y) | 0xff000000u; }
+    bool rowHas(int y, int x0, int x1, QRgb colour) const
+    {
+        for (int x = x0; x <= x1; ++x)
+            if (at(x, y) == colour)
+                return true;
+        return false;
+    }
+    QImage drawnAlone(const tdspvarPtr& first, const tdspvarPtr& second, int mode)
+    {
+        QImage alone(384, 289, QImage::Format_RGB32);
+        PlotRequest other(&alone, nullptr);
+        other.request(first, second, mode);
+        EXPECT_TRUE(waitUntil([&] { return !other.busy(); }));
+        return alone;
+    }
+};
+
+} // namespace
+
+TEST_F(GraphWorkerTest, RealCurveGridAndRightEdge)
+{
+    plot.request(realVariable({2, 2, 0, 0}), nullptr, 1);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(plot.passCount(), 1);
+    EXPECT_EQ(plot.segmentsDrawn(), 3);
+    // Grid at x = 0, 95, 191, 287 and the right edge at 383; the first line is solid.
+    EXPECT_EQ(at(0, 150), kGreen);
+    EXPECT_EQ(at(0, 151), kGreen);
+    EXPECT_EQ(at(383, 100), kGreen);
+    EXPECT_EQ(at(383, 200), kGreen);
+    int dashes = 0;
+    for (int y = 0; y < 289; ++y)
+        dashes += at(287, y) == kGreen;
+    EXPECT_GT(dashes, 150);
+    EXPECT_LT(dashes, 250);
+    // The maximum 2 is drawn along the top from sample 0 to sample 1, then falls to the
+    // minimum 0 at y = 289, one row below the bitmap.
+    EXPECT_EQ(at(50, 0), kWhite);
+    EXPECT_TRUE(rowHas(144, 140, 146, kWhite));
+    EXPECT_EQ(at(240, 288), kBlack);
+    // The labels: "2" at the top left in white, "3" under the last grid line in green,
+    // and "4" at the right edge.
+    bool white = false, three = false, edge = false;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 2; x < 12; ++x)
+            white = white || at(x, y) == kWhite;
+    for (int y = 273; y < 289; ++y) {
+        three = three || rowHas(y, 288, 300, kGreen);
+        edge = edge || rowHas(y, 359, 370, kGreen);
+    }
+    EXPECT_TRUE(white);
+    EXPECT_TRUE(three);
+    EXPECT_TRUE(edge);
+}
+
+TEST_F(GraphWorkerTest, ModulusViewWithPhaseAndReferenceLines)
+{
+    // Modulus 1, phase pi/2 at both samples.
+    plot.request(complexVariable({{0, 1}, {0, 1}}), nullptr, 2);
+    ASSERT_TRUE(waitIdle());
+    const QRgb reference = qRgb(204, 64, 64);
+    EXPECT_EQ(at(1, 18), reference);
+    EXPECT_EQ(at(1, 144), reference);
+    EXPECT_EQ(at(1, 270), reference);
+    EXPECT_EQ(at(100, 0), qRgb(0, 0, 255));  // modulus at the maximum
+    EXPECT_EQ(at(100, 81), qRgb(255, 0, 0)); // phase: 144 - 40 pi/2 = 81.2
+}
+
+TEST_F(GraphWorkerTest, RealFirstVariableGetsAZeroImaginaryLineBesideAComplexSecond)
+{
+    plot.request(realVariable({2, 2}), complexVariable({{-2, 0}, {-2, 0}}), 0);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(at(100, 144), qRgb(255, 255, 127)); // 0 lies at 289 * 2 / 4 = 144.5 -> 144
+    EXPECT_EQ(at(100, 0), kWhite);
+}
+
+TEST_F(GraphWorkerTest, SecondVariableIsSpreadOverTheFirstOnesWidth)
+{
+    // The second variable has twice the samples: at the first's sample 1 it is read at its own
+    // sample 2, the value 2, so its grey line runs along the top.
+    plot.request(realVariable({0, 0, 0}), realVariable({0, 0, 2, 2, 2, 2}), 1);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(at(180, 0), qRgb(153, 153, 153));
+}
+
+TEST_F(GraphWorkerTest, EmptyFirstVariableEndsThePass)
+{
+    plot.request(std::make_shared<tdspvar>(), nullptr, 9);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(at(383, 100), kGreen);
+    EXPECT_EQ(at(100, 100), kBlack);
+    plot.request(nullptr, nullptr, 1);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(at(383, 100), kGreen);
+}
+
+TEST_F(GraphWorkerTest, NewRequestRestartsALongPass)
+{
+    const int longCount = 400000;
+    const tdspvarPtr longVariable = rampVariable(longCount);
+    const tdspvarPtr shortVariable = realVariable({2, 2, 0, 0});
+    plot.request(longVariable, nullptr, 1);
+    ASSERT_TRUE(waitUntil([this] { return plot.segmentsDrawn() > 0; }));
+    // The variable may change under a running pass: the worker draws from its own copy.
+    longVariable->resize(1, false);
+    plot.request(shortVariable, nullptr, 1);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(plot.passCount(), 2);
+    EXPECT_LT(plot.segmentsDrawn(), longCount - 1);
+    EXPECT_EQ(image, drawnAlone(shortVariable, nullptr, 1));
+}
+
+TEST_F(GraphWorkerTest, AbortStopsAndKeepsWhatWasDrawn)
+{
+    const int longCount = 400000;
+    plot.request(rampVariable(longCount), nullptr, 1);
+    ASSERT_TRUE(waitUntil([this] { return plot.segmentsDrawn() > 0; }));
+    plot.abort();
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(plot.passCount(), 1);
+    EXPECT_LT(plot.segmentsDrawn(), longCount - 1);
+    EXPECT_EQ(at(383, 100), kGreen);
+
+    // The next request draws in full.
+    const tdspvarPtr shortVariable = realVariable({2, 2, 0, 0});
+    plot.request(shortVariable, nullptr, 1);
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(image, drawnAlone(shortVariable, nullptr, 1));
+}
+
+TEST_F(GraphWorkerTest, RequestAfterAnAbortWhileStillDrawingIsDrawn)
+{
+    plot.request(rampVariable(400000), nullptr, 1);
+    ASSERT_TRUE(waitUntil([this] { return plot.segmentsDrawn() > 0; }));
+    const tdspvarPtr shortVariable = realVariable({1, 3, 2});
+    plot.abort(); // the window closes ...
+    plot.request(shortVariable, nullptr, 2); // ... and opens again before the worker noticed
+    ASSERT_TRUE(waitIdle());
+    EXPECT_EQ(image, drawnAlone(shortVariable, nullptr, 2));
+}
+
+TEST_F(GraphWorkerTest, DestroyingTheRequestStopsItsWorker)
+{
+    QImage other(384, 289, QImage::Format_RGB32);
+    auto request = std::make_unique<PlotRequest>(&other, nullptr);
+    request->request(rampVariable(400000), nullptr, 1);
+    ASSERT_TRUE(waitUntil([&] { return request->segmentsDrawn() > 0; }));
+    QElapsedTimer timer;
+    timer.start();
+    request.reset();
+    EXPECT_LT(timer.elapsed(), 5000);
+}

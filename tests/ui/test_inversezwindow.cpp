@@ -1,0 +1,208 @@
+#include "ui/mainwindow.h"
+#include "ui/inversezwindow.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct InverseZWindowTest : testing::Test {
+    MainWindow mainForm;
+    InverseZWindow* form = mainForm.form10();
+
+    tdspvarPtr makeVariable(const char* name, std::vector<extended> re, std::vector<extended> im = {})
+    {
+        tdspvarPtr v = mainForm.workspace().createVariable(name);
+        v->resize(static_cast<int>(re.size()), !im.empty());
+        v->re = std::move(re);
+        if (!im.empty())
+            v->im = std::move(im);
+        return v;
+    }
+    QString value(int row) const { return form->StringGrid1->item(row - 1, 1)->text(); }
+    void type(const QString& numerator, const QString& denominator)
+    {
+        form->Edit1->setText(numerator);
+        form->Edit2->setText(denominator);
+    }
+    void openAndClose(const std::function<void()>& whileOpen = {})
+    {
+        QTimer::singleShot(0, form, [this, whileOpen] {
+            if (whileOpen)
+                whileOpen();
+            form->close();
+        });
+        form->exec();
+    }
+};
+
+} // namespace
+
+TEST_F(InverseZWindowTest, CaptionsDefaultsAndTabOrder)
+{
+    EXPECT_EQ(form->Label1->text(),
+              "Introduceti coeficientii polinomului, separati prin virgula (,) incapand cu termenul liber.");
+    EXPECT_EQ(form->Label2->text(), "Num&arator :");
+    EXPECT_EQ(form->Label2->buddy(), form->Edit1);
+    EXPECT_EQ(form->Label3->text(), "&Numitor :");
+    EXPECT_EQ(form->Label3->buddy(), form->Edit2);
+    // Whatever the program font, the captions stay clear of the fields and inside the window.
+    EXPECT_LE(form->Label1->geometry().right(), 433 - 8);
+    EXPECT_LT(form->Label2->geometry().right(), 64);
+    EXPECT_LT(form->Label3->geometry().right(), 64);
+    EXPECT_EQ(form->Edit1->text(), "1");
+    EXPECT_EQ(form->Edit2->text(), "1");
+    EXPECT_EQ(form->Button1->text(), "<v");
+    QTableWidget* grid = form->StringGrid1;
+    EXPECT_EQ(grid->rowCount(), 50);
+    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "Nr.");
+    EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "Valoare");
+    EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(grid->item(0, 0)->text(), "1");
+    EXPECT_EQ(grid->item(49, 0)->text(), "50");
+    // Tab order: numerator, denominator, the two buttons, the grid.
+    auto nextTabStop = [](QWidget* w) {
+        do
+            w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus));
+        return w;
+    };
+    EXPECT_EQ(nextTabStop(form->Edit1), form->Edit2);
+    EXPECT_EQ(nextTabStop(form->Edit2), form->Button1);
+    EXPECT_EQ(nextTabStop(form->Button1), form->Button2);
+    EXPECT_EQ(nextTabStop(form->Button2), grid);
+    EXPECT_EQ(nextTabStop(grid), form->Edit1);
+}
+
+TEST_F(InverseZWindowTest, CoefficientTextIsTheReversedModuli)
+{
+    EXPECT_EQ(InverseZWindow::coefficientText(*makeVariable("A", {1, -0.5L, 0.25L})), "0.25 , 0.5 , 1");
+    EXPECT_EQ(InverseZWindow::coefficientText(*makeVariable("C", {3, 0}, {4, -2})), "2 , 5");
+    EXPECT_EQ(InverseZWindow::coefficientText(*makeVariable("E", {})), "");
+    std::vector<extended> many;
+    for (int i = 0; i < 30; ++i)
+        many.push_back(i + 1);
+    EXPECT_EQ(InverseZWindow::coefficientText(*makeVariable("M", many)), "10 , 9 , 8 , 7 , 6 , 5 , 4 , 3 , 2 , 1");
+}
+
+TEST_F(InverseZWindowTest, CoefficientTextKeepsThePeriodInACommaLocale)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::Romanian, QLocale::Romania));
+    const QString text = InverseZWindow::coefficientText(*makeVariable("A", {1, -0.5L, 0.25L}));
+    QLocale::setDefault(saved);
+    EXPECT_EQ(text, "0.25 , 0.5 , 1");
+}
+
+TEST_F(InverseZWindowTest, PopupListsTheVariablesAndWritesIntoTheButtonsField)
+{
+    makeVariable("First", {2});
+    makeVariable("Sec_2", {1, -0.5L, 0.25L});
+    openAndClose([this] {
+        form->Button2->click();
+        QMenu* menu = form->PopupMenu1;
+        ASSERT_TRUE(menu->isVisible());
+        const auto actions = menu->actions();
+        ASSERT_EQ(actions.size(), 2);
+        EXPECT_EQ(actions[0]->text(), "First");
+        EXPECT_EQ(actions[1]->text(), "Sec_2");
+        // The menu's right edge is at the window's left plus the button's left.
+        const QPoint anchor = form->frameGeometry().topLeft() + form->Button2->pos();
+        EXPECT_EQ(menu->pos().y(), anchor.y());
+        EXPECT_EQ(menu->pos().x() + menu->sizeHint().width(), anchor.x());
+        actions[1]->trigger();
+        menu->close();
+        EXPECT_EQ(form->Edit2->text(), "0.25 , 0.5 , 1");
+        EXPECT_EQ(form->Edit1->text(), "1");
+
+        form->Button1->click();
+        form->PopupMenu1->actions()[0]->trigger();
+        form->PopupMenu1->close();
+        EXPECT_EQ(form->Edit1->text(), "2");
+    });
+}
+
+TEST_F(InverseZWindowTest, OpeningShowsTheSeriesOfTheDefaults)
+{
+    openAndClose([this] {
+        EXPECT_EQ(value(1), "1");
+        for (int row = 2; row <= 50; ++row)
+            EXPECT_EQ(value(row), "0") << row;
+    });
+}
+
+TEST_F(InverseZWindowTest, WorkedExamples)
+{
+    type("0, 1", "-0.5, 1"); // z / (z - 0.5)
+    EXPECT_EQ(value(1), "1");
+    EXPECT_EQ(value(2), "0.5");
+    EXPECT_EQ(value(5), "0.0625");
+    EXPECT_EQ(value(50), "1.77635683940025E-15");
+
+    type("1, 1", "0, 1"); // (z + 1) / z
+    EXPECT_EQ(value(1), "1");
+    EXPECT_EQ(value(2), "1");
+    EXPECT_EQ(value(3), "0");
+
+    type("1", "-0.5, 1"); // 1 / (z - 0.5): the series starts with its z^-1 term
+    EXPECT_EQ(value(1), "1");
+    EXPECT_EQ(value(2), "0.5");
+    EXPECT_EQ(value(3), "0.25");
+    type("1, 0", "-0.5, 1");
+    EXPECT_EQ(value(1), "0");
+    EXPECT_EQ(value(2), "1");
+}
+
+TEST_F(InverseZWindowTest, NumbersAsTyped)
+{
+    type("1.5,2", "1"); // two coefficients, the highest power first in the series
+    EXPECT_EQ(value(1), "2");
+    EXPECT_EQ(value(2), "1.5");
+    type("1.5e1", "1");
+    EXPECT_EQ(value(1), "15");
+    type("-  3", "1");
+    EXPECT_EQ(value(1), "-3");
+    type(".5", "1");
+    EXPECT_EQ(value(1), "0.5");
+    type("2x, 3", "1");
+    EXPECT_EQ(value(1), "3");
+    EXPECT_EQ(value(2), "2");
+}
+
+TEST_F(InverseZWindowTest, NoUsableDenominatorLeavesTheValues)
+{
+    type("0, 1", "-0.5, 1");
+    form->Edit2->setText("0, 0");
+    EXPECT_EQ(value(2), "0.5");
+    form->Edit2->setText("");
+    EXPECT_EQ(value(3), "0.25");
+    form->Edit1->setText("7");
+    EXPECT_EQ(value(1), "1");
+}
+
+TEST_F(InverseZWindowTest, ValuesUseTheLocaleSeparator)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::Romanian, QLocale::Romania));
+    type("0, 1", "-0.5, 1");
+    QLocale::setDefault(saved);
+    EXPECT_EQ(value(2), "0,5");
+}
+
+TEST_F(InverseZWindowTest, VariableSamplesComeBackUnchangedOverOne)
+{
+    makeVariable("A", {1, -0.5L, 0.25L});
+    form->Edit2->setText("1");
+    form->fillFromVariable(1, *mainForm.workspace().variables().front());
+    EXPECT_EQ(value(1), "1");
+    EXPECT_EQ(value(2), "0.5");
+    EXPECT_EQ(value(3), "0.25");
+    EXPECT_EQ(value(4), "0");
+}

@@ -1,0 +1,407 @@
+// The processing dialog: what each opening shows, the change handling (default name, length,
+// recomputation into the sample buffer), and what "Ok" writes into the workspace.
+#include "mainwindow_fixture.h"
+
+#include "dsp/operations.h"
+#include "ui/namecorrection.h"
+#include "ui/plotbitmap.h"
+#include "ui/processingdialog.h"
+#include "ui/radiogroup.h"
+#include "ui/spinedit.h"
+#include "ui/previewworker.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cmath>
+
+using uitest::MainWindowTest;
+using uitest::waitUntil;
+using uitest::whenModal;
+
+namespace {
+
+QStringList itemsOf(const QComboBox* list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items.append(list->itemText(i));
+    return items;
+}
+
+// The variable's samples as complex pairs (a real variable with imaginary parts 0).
+std::vector<complexValue> samplesOf(const tdspvar& v)
+{
+    std::vector<complexValue> out;
+    for (int i = 0; i < v.sampleCount(); ++i)
+        out.push_back({v.re[static_cast<std::size_t>(i)], v.isComplex ? v.im[static_cast<std::size_t>(i)] : 0});
+    return out;
+}
+
+// What the operations give for a request, computed on buffers of the test's own.
+std::vector<complexValue> expected(processingType type, const tdspvar& source, const tdspvar* operand,
+                                   int choice = 0, int length = 128)
+{
+    sampleBuffer out;
+    transformWork work;
+    runProcessing({type, &source, operand, choice, length}, out, work);
+    return {out.values.begin(), out.values.begin() + out.count};
+}
+
+class ProcessingDialogTest : public MainWindowTest {
+protected:
+    void TearDown() override
+    {
+        PreviewPlotter::instance().shutdown();
+        ASSERT_TRUE(uitest::waitForThumbnails());
+        MainWindowTest::TearDown();
+    }
+
+    ProcessingDialog* dialog() { return form->form5(); }
+
+    // Opens the dialog for `type` on `current` as the main window's commands do, runs `act`
+    // inside it, and returns the dialog's result (2 when `act` left it open).
+    int open(int type, const tdspvarPtr& current, const std::function<void(ProcessingDialog*)>& act)
+    {
+        workspace().setCurrentVariable(current);
+        whenModal([this, act](QWidget* modal) {
+            ASSERT_EQ(modal, dialog());
+            dialog()->activateWindow();
+            ASSERT_TRUE(waitUntil([this] { return QApplication::activeWindow() == dialog(); }));
+            act(dialog());
+        });
+        form->processing(type);
+        return dialog()->result();
+    }
+
+    static void setLength(ProcessingDialog* d, const QString& text)
+    {
+        QLineEdit* edit = d->SpinEdit1->lineEdit();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+    }
+
+    static void waitForPreview()
+    {
+        ASSERT_TRUE(waitUntil([] { return !PreviewPlotter::instance().busy(); }));
+    }
+};
+
+} // namespace
+
+TEST_F(ProcessingDialogTest, FourierOpensOnTheCurrentVariableAndOverwritesItInPlace)
+{
+    addVariable("B", {5, 6});
+    const tdspvarPtr a = addVariable("A", {1, 2, 0, -1, 3});
+    const std::vector<complexValue> transform = expected(processingType::fourier, *a, nullptr, 0);
+    EXPECT_EQ(dialog()->windowTitle(), QStringLiteral("Procesare"));
+
+    const int result = open(7, a, [&](ProcessingDialog* d) {
+        EXPECT_EQ(d->windowTitle(), QStringLiteral("Transformata Fourier"));
+        EXPECT_EQ(itemsOf(d->ComboBox1), (QStringList{"b", "a"}));
+        EXPECT_EQ(d->ComboBox1->currentText(), QStringLiteral("a"));
+        EXPECT_EQ(itemsOf(d->ComboBox2), (QStringList{"Directa", "Inversa"}));
+        EXPECT_EQ(d->ComboBox2->currentIndex(), 0);
+        EXPECT_FALSE(d->SpinEdit1->isEnabled());
+        EXPECT_EQ(d->RadioGroup1->itemIndex(), 0);
+        EXPECT_FALSE(d->Edit1->isEnabled());
+        EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_fourier"));
+        EXPECT_EQ(d->description(), QStringLiteral("Transformata Fourier a variabilei a"));
+        // The inverse direction keeps the name and recomputes.
+        d->ComboBox2->setCurrentIndex(1);
+        EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_fourier"));
+        EXPECT_EQ(theSampleBuffer().count, 5);
+        d->ComboBox2->setCurrentIndex(0);
+        d->Button1->click();
+    });
+    EXPECT_EQ(result, ProcessingDialog::kOk);
+    EXPECT_EQ(workspace().variableCount(), 2);
+    EXPECT_TRUE(a->isComplex);
+    EXPECT_EQ(samplesOf(*a), transform);
+    EXPECT_EQ(a->description, "made by a test");
+}
+
+TEST_F(ProcessingDialogTest, OperandListAndDefaultNamePerType)
+{
+    const tdspvarPtr a = addVariable("A");
+    addVariable("Bq");
+    struct row {
+        int type;
+        QStringList operands;
+        const char* name;
+    };
+    const QStringList variables{"a", "bq"};
+    const row rows[] = {
+        {1, {"Dirichlet", "Bartlett", "Hamming", "Hanning", "Blackman"}, "a_Dirichlet"},
+        {2, {"Autocorelatie"}, "a_co_a"},
+        {3, {"Resample"}, "a_resample128"},
+        {4, variables, "a_co_a"},
+        {6, variables, "a_mult_a"},
+        {8, variables, "a_cv_a"},
+    };
+    for (const row& r : rows) {
+        open(r.type, a, [&](ProcessingDialog* d) {
+            EXPECT_EQ(itemsOf(d->ComboBox2), r.operands) << r.type;
+            EXPECT_EQ(d->ComboBox2->currentIndex(), 0) << r.type;
+            EXPECT_EQ(d->SpinEdit1->isEnabled(), r.type == 3) << r.type;
+            EXPECT_EQ(d->Edit1->text(), QString::fromLatin1(r.name)) << r.type;
+        });
+    }
+    // A later choice in the operand list renames; the window list selects the window.
+    open(1, a, [&](ProcessingDialog* d) {
+        d->ComboBox2->setCurrentIndex(3);
+        EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_Hanning"));
+        EXPECT_EQ(d->description(), QStringLiteral("Variabila a ferestruita cu Hanning"));
+        const std::vector<complexValue> hanning = expected(processingType::windowing, *a, nullptr, 3);
+        const sampleBuffer& b = theSampleBuffer();
+        EXPECT_EQ(std::vector<complexValue>(b.values.begin(), b.values.begin() + b.count), hanning);
+    });
+    open(8, a, [&](ProcessingDialog* d) {
+        d->ComboBox2->setCurrentIndex(1);
+        EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_cv_bq"));
+        EXPECT_EQ(theSampleBuffer().count, 6); // N1 + N2
+    });
+}
+
+TEST_F(ProcessingDialogTest, ResamplingLengthFromTheField)
+{
+    const tdspvarPtr a = addVariable("A", {0, 1});
+    const tdspvarPtr b = addVariable("B", {4, 5, 6});
+    open(3, a, [&](ProcessingDialog* d) {
+        setLength(d, QStringLiteral("300"));
+        EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_resample300"));
+        EXPECT_EQ(d->description(), QStringLiteral("Variabilea a cu numar schimbat de sampleuri"));
+        EXPECT_EQ(theSampleBuffer().count, 300);
+        d->ComboBox1->setCurrentIndex(1);
+        EXPECT_EQ(d->Edit1->text(), QStringLiteral("b_resample300"));
+        EXPECT_EQ(theSampleBuffer().count, 300);
+        for (const char* text : {"0", "70000", "", "-5", "+"}) {
+            setLength(d, QString::fromLatin1(text));
+            EXPECT_EQ(d->resampleLength(), 128) << text;
+            EXPECT_EQ(theSampleBuffer().count, 128) << text;
+        }
+        // Only digits, signs and the point can be typed, at most five of them.
+        setLength(d, QStringLiteral("1a2b3456"));
+        EXPECT_EQ(d->SpinEdit1->text(), QStringLiteral("12345"));
+        // Arrows step by one within the range.
+        setLength(d, QStringLiteral("65536"));
+        QTest::keyClick(d->SpinEdit1->lineEdit(), Qt::Key_Up);
+        EXPECT_EQ(d->SpinEdit1->text(), QStringLiteral("65536"));
+        QTest::keyClick(d->SpinEdit1->lineEdit(), Qt::Key_Down);
+        EXPECT_EQ(theSampleBuffer().count, 65535);
+        // Leaving the field pulls a number into the range, a change like any other.
+        for (const auto& [typed, bound] : {std::pair{"0", "1"}, std::pair{"70000", "65536"}}) {
+            d->SpinEdit1->setFocus();
+            setLength(d, QString::fromLatin1(typed));
+            d->ComboBox1->setFocus();
+            EXPECT_EQ(d->SpinEdit1->text(), QString::fromLatin1(bound));
+            EXPECT_EQ(theSampleBuffer().count, d->SpinEdit1->text().toInt());
+        }
+        setLength(d, QStringLiteral("4"));
+        d->Button1->click();
+    });
+    EXPECT_EQ(samplesOf(*b), expected(processingType::resampling, *b, nullptr, 0, 4));
+    EXPECT_EQ(b->sampleCount(), 4);
+    EXPECT_FALSE(b->isComplex);
+    // The length stays for the next opening.
+    open(3, a, [&](ProcessingDialog* d) { EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_resample4")); });
+}
+
+TEST_F(ProcessingDialogTest, EnterInTheLengthFieldIsOkAndEscapeIsCancel)
+{
+    const tdspvarPtr a = addVariable("A", {1, 2, 3, 4});
+    EXPECT_EQ(open(3, a, [&](ProcessingDialog* d) {
+        setLength(d, QStringLiteral("2"));
+        QTest::keyClick(d->SpinEdit1->lineEdit(), Qt::Key_Escape);
+    }), ProcessingDialog::kCancel);
+    EXPECT_EQ(a->sampleCount(), 4);
+    EXPECT_EQ(open(3, a, [&](ProcessingDialog* d) {
+        setLength(d, QStringLiteral("2"));
+        QTest::keyClick(d->SpinEdit1->lineEdit(), Qt::Key_Return);
+    }), ProcessingDialog::kOk);
+    EXPECT_EQ(a->sampleCount(), 2);
+}
+
+TEST_F(ProcessingDialogTest, NewVariableNameFollowsUntilTyped)
+{
+    const tdspvarPtr a = addVariable("A");
+    addVariable("B");
+    const int result = open(5, a, [&](ProcessingDialog* d) {
+        d->RadioGroup1->button(1)->click();
+        EXPECT_TRUE(d->Edit1->isEnabled());
+        EXPECT_TRUE(d->Edit1->hasFocus());
+        d->ComboBox2->setCurrentIndex(1);
+        EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_plus_b"));
+        d->Edit1->selectAll();
+        QTest::keyClicks(d->Edit1, QStringLiteral("My Var-2"));
+        EXPECT_FALSE(d->nameFollows());
+        d->ComboBox2->setCurrentIndex(0);
+        EXPECT_EQ(d->Edit1->text(), QStringLiteral("My Var-2"));
+        d->Button1->click();
+        EXPECT_EQ(d->Edit1->text(), QStringLiteral("myvar2"));
+    });
+    EXPECT_EQ(result, ProcessingDialog::kOk);
+    const tdspvarPtr made = workspace().findVariable("MYVAR2");
+    ASSERT_TRUE(made);
+    EXPECT_EQ(made->name, "MYVAR2");
+    EXPECT_EQ(made->description, "Suma variabilelor a si a");
+    EXPECT_EQ(samplesOf(*made), expected(processingType::sum, *a, a.get()));
+    EXPECT_EQ(a->description, "made by a test");
+    // The next opening follows the default name again, in the destination left chosen.
+    open(5, a, [&](ProcessingDialog* d) {
+        EXPECT_EQ(d->RadioGroup1->itemIndex(), 1);
+        EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_plus_a"));
+    });
+}
+
+TEST_F(ProcessingDialogTest, RealSourceWithComplexOperandGivesAComplexVariable)
+{
+    const tdspvarPtr a = addVariable("A", {1, 2});
+    const tdspvarPtr j = addVariable("J", {0, 0}, {1, 1});
+    open(5, a, [&](ProcessingDialog* d) {
+        d->RadioGroup1->setItemIndex(1);
+        d->ComboBox2->setCurrentIndex(1);
+        EXPECT_EQ(PreviewPlotter::instance().previewMode(), 1);
+        d->ComboBox2->setCurrentIndex(0);
+        EXPECT_EQ(PreviewPlotter::instance().previewMode(), 0);
+        d->ComboBox2->setCurrentIndex(1);
+        d->Button1->click();
+    });
+    const tdspvarPtr made = workspace().findVariable("A_PLUS_J");
+    ASSERT_TRUE(made);
+    EXPECT_TRUE(made->isComplex);
+    EXPECT_EQ(samplesOf(*made), (std::vector<complexValue>{{1, 1}, {2, 1}}));
+    EXPECT_FALSE(a->isComplex);
+}
+
+TEST_F(ProcessingDialogTest, RefusedNameGoesThroughTheNameCorrection)
+{
+    const tdspvarPtr a = addVariable("A", {1, 2, 3, 4});
+    addVariable("A_FOURIER");
+    NameCorrectionDialog* correction = form->form4();
+    // Cancelled: nothing is created and the processing dialog still closes with Ok.
+    QString proposed;
+    int result = open(7, a, [&](ProcessingDialog* d) {
+        d->RadioGroup1->setItemIndex(1);
+        whenModal([&](QWidget* modal) {
+            ASSERT_EQ(modal, correction);
+            proposed = correction->Edit1->text();
+            correction->Button2->click();
+        });
+        d->Button1->click();
+    });
+    EXPECT_EQ(result, ProcessingDialog::kOk);
+    EXPECT_EQ(proposed, QStringLiteral("a_fourier"));
+    EXPECT_EQ(workspace().variableCount(), 2);
+    EXPECT_FALSE(a->isComplex);
+    // Accepted: the typed name is normalised.
+    result = open(7, a, [&](ProcessingDialog* d) {
+        whenModal([&](QWidget*) {
+            correction->Edit1->setText(QStringLiteral("spectrum of a"));
+            correction->Button1->click();
+        });
+        d->Button1->click();
+    });
+    EXPECT_EQ(result, ProcessingDialog::kOk);
+    const tdspvarPtr made = workspace().findVariable("SPECTRUMOFA");
+    ASSERT_TRUE(made);
+    EXPECT_EQ(made->description, "Transformata Fourier a variabilei a");
+    EXPECT_TRUE(made->isComplex);
+}
+
+TEST_F(ProcessingDialogTest, PeakOfTheCommittedVariableIsThePreviewsPeak)
+{
+    const tdspvarPtr a = addVariable("A", {3, 0, 0, 0});
+    addVariable("J", {0, 0, 0}, {-4, 0, 0});
+    // Through an idle plotter: a * j = [-12j, 0, 0, 0].
+    open(6, a, [&](ProcessingDialog* d) {
+        d->RadioGroup1->setItemIndex(0);
+        d->ComboBox2->setCurrentIndex(1);
+        waitForPreview();
+        EXPECT_EQ(PreviewPlotter::instance().peak(), 12);
+        d->Button1->click();
+    });
+    EXPECT_EQ(a->peak, 12);
+    ASSERT_TRUE(a->isComplex);
+    EXPECT_EQ(a->im[0], -12);
+    // Committed at once, before the plotter's pass has got to the new buffer (-12j * -4j = -48).
+    open(6, a, [&](ProcessingDialog* d) {
+        d->ComboBox2->setCurrentIndex(1);
+        d->Button1->click();
+    });
+    EXPECT_EQ(a->peak, 48);
+    EXPECT_EQ(a->re[0], -48);
+}
+
+TEST_F(ProcessingDialogTest, OverwritingWhileTheThumbnailDrawsIsSafe)
+{
+    const tdspvarPtr big = workspace().createVariable("BIG");
+    big->resize(65536, true);
+    for (int i = 0; i < 65536; ++i) {
+        big->re[static_cast<std::size_t>(i)] = std::sin(i * 0.01L);
+        big->im[static_cast<std::size_t>(i)] = std::cos(i * 0.01L);
+    }
+    big->computeDisplayPeak();
+    for (int round = 0; round < 3; ++round) {
+        big->redrawThumbnail();
+        open(3, big, [&](ProcessingDialog* d) {
+            d->RadioGroup1->setItemIndex(0);
+            setLength(d, round == 1 ? QStringLiteral("65536") : QStringLiteral("7"));
+            d->Button1->click();
+        });
+    }
+    EXPECT_EQ(big->sampleCount(), 7);
+    ASSERT_TRUE(uitest::waitForThumbnails());
+}
+
+TEST_F(ProcessingDialogTest, PreviewDrawsTheResult)
+{
+    const tdspvarPtr a = addVariable("A", {1, 0, 0, 0, 0, 0, 0, 0});
+    const QRgb lightYellow = qRgb(255, 255, 127);
+    const auto hasColour = [](QRgb colour) {
+        const QImage& image = plotBitmap();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) == colour)
+                    return true;
+        return false;
+    };
+    bool complexShown = false;
+    bool realShown = true;
+    open(7, a, [&](ProcessingDialog* d) {
+        // The direct transform of a unit pulse is 1 everywhere: a flat white line at the top.
+        waitForPreview();
+        complexShown = hasColour(lightYellow);
+        EXPECT_EQ(plotBitmap().pixel(200, 2), qRgb(255, 255, 255));
+        d->close();
+    });
+    open(1, a, [&](ProcessingDialog*) {
+        waitForPreview();
+        realShown = hasColour(lightYellow);
+    });
+    EXPECT_TRUE(complexShown);
+    EXPECT_FALSE(realShown);
+}
+
+TEST_F(ProcessingDialogTest, TabOrder)
+{
+    const tdspvarPtr a = addVariable("A");
+    std::vector<QWidget*> visited;
+    std::vector<QWidget*> expectedOrder;
+    open(3, a, [&](ProcessingDialog* d) {
+        d->RadioGroup1->setItemIndex(1);
+        d->ComboBox1->setFocus();
+        for (int i = 0; i < 7; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focus = QApplication::focusWidget();
+            // The destination group is one stop, whichever of its items takes the focus.
+            visited.push_back(focus && focus->parentWidget() == d->RadioGroup1 ? d->RadioGroup1 : focus);
+        }
+        expectedOrder = {d->ComboBox2, d->SpinEdit1->lineEdit(), d->RadioGroup1, d->Edit1,
+                         d->Button1, d->Button2, d->ComboBox1};
+    });
+    EXPECT_EQ(visited, expectedOrder);
+}

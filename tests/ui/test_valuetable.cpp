@@ -1,0 +1,209 @@
+#include "ui/mainwindow.h"
+#include "ui/valuetable.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QLocale>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+// A main window with one variable made current, as the list command finds it.
+struct ValueTableTest : testing::Test {
+    MainWindow mainForm;
+    ValueTableDialog* form = mainForm.form3();
+    QTableWidget* grid = form->StringGrid1;
+    int redraws = 0;
+
+    tdspvarPtr makeVariable(const char* name, int count, bool complex)
+    {
+        tdspvarPtr v = mainForm.workspace().createVariable(name);
+        v->resize(count, complex);
+        for (int i = 0; i < count; ++i) {
+            v->re[i] = (i + 1) / 3.0L; // needs more than 15 digits
+            if (complex)
+                v->im[i] = -(i + 1) / 7.0L;
+        }
+        v->computeDisplayPeak();
+        v->thumbnailStarter = [this](tdspvar& var) {
+            ++redraws;
+            var.finishThumbnailPass();
+        };
+        mainForm.workspace().setCurrentVariable(v);
+        return v;
+    }
+
+    QString cell(int row, int position) const
+    {
+        const QTableWidgetItem* item = grid->item(row, grid->horizontalHeader()->logicalIndex(position));
+        return item ? item->text() : QString();
+    }
+    QString headerText(int position) const
+    {
+        return grid->horizontalHeaderItem(grid->horizontalHeader()->logicalIndex(position))->text();
+    }
+    void setCell(int row, int position, const QString& text)
+    {
+        grid->item(row, grid->horizontalHeader()->logicalIndex(position))->setText(text);
+    }
+    bool editable(int row, int position) const
+    {
+        return grid->item(row, grid->horizontalHeader()->logicalIndex(position))->flags() & Qt::ItemIsEditable;
+    }
+    // Shows the table modally and runs `whileOpen` inside it before closing it.
+    void openAndClose(const std::function<void()>& whileOpen = {})
+    {
+        QTimer::singleShot(0, form, [this, whileOpen] {
+            if (whileOpen)
+                whileOpen();
+            form->close();
+        });
+        form->exec();
+    }
+};
+
+bool sameBits(const std::vector<extended>& a, const std::vector<extended>& b)
+{
+    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(extended)) == 0
+        ; // padding bytes of the 80-bit values are copied along with the vector
+}
+
+} // namespace
+
+TEST_F(ValueTableTest, ShowsAtMost128SamplesWithHeaders)
+{
+    makeVariable("LongOne", 300, true);
+    openAndClose([this] {
+        EXPECT_EQ(grid->rowCount() + 1, 129); // the header row and samples 0 ... 127
+        EXPECT_EQ(form->minimumWidth(), form->maximumWidth()); // only the height can change
+        EXPECT_LT(form->minimumHeight(), form->maximumHeight());
+        EXPECT_EQ(headerText(0), "Index");
+        EXPECT_EQ(headerText(1), "LongOne.real"); // the name as stored
+        EXPECT_EQ(headerText(2), "LongOne.imaginar");
+        EXPECT_EQ(cell(0, 0), "0");
+        EXPECT_EQ(cell(127, 0), "127");
+        EXPECT_EQ(cell(0, 1), "0.333333333333333");
+        EXPECT_EQ(cell(127, 1), "42.6666666666667");
+        EXPECT_EQ(cell(6, 2), "-1");
+        EXPECT_FALSE(editable(3, 0));
+        EXPECT_TRUE(editable(3, 1));
+        EXPECT_TRUE(editable(3, 2));
+    });
+}
+
+TEST_F(ValueTableTest, RealVariableHasNoImaginaryColumnToEditOrRead)
+{
+    tdspvarPtr v = makeVariable("R", 3, false);
+    openAndClose([this] {
+        EXPECT_EQ(cell(1, 2), "");
+        EXPECT_FALSE(editable(1, 2));
+        setCell(1, 2, "5");
+    });
+    EXPECT_FALSE(v->isComplex);
+    EXPECT_TRUE(v->im.empty());
+    EXPECT_EQ(redraws, 0);
+}
+
+TEST_F(ValueTableTest, OpeningAndClosingChangesNothing)
+{
+    tdspvarPtr v = makeVariable("C", 200, true);
+    const auto re = v->re, im = v->im;
+    openAndClose();
+    EXPECT_TRUE(sameBits(v->re, re));
+    EXPECT_TRUE(sameBits(v->im, im));
+    EXPECT_EQ(redraws, 0);
+}
+
+TEST_F(ValueTableTest, TypedNumbersAreStoredAndRedrawTheThumbnail)
+{
+    tdspvarPtr v = makeVariable("C", 5, true);
+    const extended untouched = v->re[3];
+    openAndClose([this] {
+        grid->setFocus();
+        grid->setCurrentCell(1, grid->horizontalHeader()->logicalIndex(1));
+        auto* editor = grid->viewport()->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr); // the editor opens as soon as the cell is selected
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor, "1e3"); // left open: the window closes with the editor showing
+        setCell(2, 2, " -.5");
+        setCell(0, 1, "abc");         // does not parse: the sample stays
+        setCell(4, 1, "");            // nor does an empty cell
+        setCell(3, 0, "77");          // the index column is never read
+    });
+    EXPECT_EQ(v->re[1], 1000);
+    EXPECT_EQ(v->im[2], -0.5L);
+    EXPECT_EQ(v->re[0], 1 / 3.0L);
+    EXPECT_EQ(v->re[4], 5 / 3.0L);
+    EXPECT_EQ(v->re[3], untouched);
+    EXPECT_EQ(redraws, 1);
+}
+
+TEST_F(ValueTableTest, StoringTheSameValueIsNoChange)
+{
+    tdspvarPtr v = makeVariable("R", 2, false);
+    v->re[1] = 2;
+    openAndClose([this] { setCell(1, 1, "2.0"); });
+    EXPECT_EQ(v->re[1], 2);
+    EXPECT_EQ(redraws, 0);
+}
+
+TEST_F(ValueTableTest, MovedColumnsAreReadByPosition)
+{
+    tdspvarPtr v = makeVariable("C", 3, true);
+    QHeaderView* header = grid->horizontalHeader();
+    openAndClose([&] {
+        header->moveSection(2, 1); // imaginary parts now stand at position 1
+        EXPECT_EQ(headerText(1), "C.imaginar");
+        EXPECT_TRUE(editable(0, 1));
+        setCell(0, 1, "8"); // typed at position 1: a real part
+        setCell(0, 2, "9"); // the real-part column, now at position 2
+    });
+    EXPECT_EQ(v->re[0], 8);
+    EXPECT_EQ(v->im[0], 9);
+
+    // The next showing fills the columns by position: the moved section takes the real parts.
+    tdspvarPtr w = makeVariable("D", 2, false);
+    openAndClose([&] {
+        EXPECT_EQ(headerText(0), "Index");
+        EXPECT_EQ(headerText(1), "D.real");
+        EXPECT_EQ(cell(1, 1), "0.666666666666667");
+        EXPECT_EQ(cell(1, 2), "");
+        EXPECT_FALSE(editable(1, 2));
+        EXPECT_FALSE(editable(1, 0));
+    });
+    header->moveSection(1, 2);
+}
+
+TEST_F(ValueTableTest, CommaLocaleShowsCommasAndReadsThemBack)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::Romanian, QLocale::Romania));
+    tdspvarPtr v = makeVariable("R", 3, false);
+    const extended untouched = v->re[0];
+    openAndClose([this] {
+        EXPECT_EQ(cell(0, 1), "0,333333333333333");
+        setCell(1, 1, "2,5");
+        setCell(2, 1, "1.25");
+    });
+    QLocale::setDefault(saved);
+    EXPECT_EQ(v->re[0], untouched);
+    EXPECT_EQ(v->re[1], 2.5L);
+    EXPECT_EQ(v->re[2], 1.25L);
+}
+
+TEST_F(ValueTableTest, RefillLeavesNothingOfAnEarlierShowing)
+{
+    makeVariable("Big", 10, true);
+    openAndClose();
+    makeVariable("Small", 2, false);
+    openAndClose([this] {
+        EXPECT_EQ(grid->rowCount(), 2);
+        EXPECT_EQ(cell(1, 2), "");
+    });
+}

@@ -1,0 +1,326 @@
+#include "ui/processingdialog.h"
+
+#include "core/workspace.h"
+#include "dsp/sampling.h"
+#include "ui/mainwindow.h"
+#include "ui/generatedialog.h"
+#include "ui/namecorrection.h"
+#include "ui/plotbitmap.h"
+#include "ui/radiogroup.h"
+#include "ui/spinedit.h"
+#include "ui/previewworker.h"
+#include "ui/bitmapview.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+namespace {
+
+constexpr int kClientWidth = 528;
+constexpr int kClientHeight = 373;
+constexpr int kListHeight = 21;
+constexpr int kEditHeight = 21;
+constexpr int kLengthFieldCharacters = 5;
+constexpr int kNewVariable = 1; // the destination group's "&Variabila noua"
+
+bool takesVariableOperand(processingType type)
+{
+    return type == processingType::correlation || type == processingType::sum ||
+           type == processingType::product || type == processingType::convolution;
+}
+
+QString captionOf(processingType type)
+{
+    switch (type) {
+    case processingType::windowing: return QStringLiteral("Ferestruire");
+    case processingType::autocorrelation: return QStringLiteral("Corelatie");
+    case processingType::resampling: return QStringLiteral("Schimbarea numarului de esantioane");
+    case processingType::correlation: return QStringLiteral("Corelatie");
+    case processingType::sum: return QStringLiteral("Adunare");
+    case processingType::product: return QStringLiteral("Inmultire");
+    case processingType::fourier: return QStringLiteral("Transformata Fourier");
+    case processingType::convolution: return QStringLiteral("Convolutie");
+    }
+    return QStringLiteral("Procesare");
+}
+
+} // namespace
+
+ProcessingDialog::ProcessingDialog(MainWindow* mainForm) : QDialog(mainForm), mainForm_(mainForm)
+{
+    setObjectName(QStringLiteral("TForm5"));
+    setWindowTitle(QStringLiteral("Procesare"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(kClientWidth, kClientHeight);
+
+    const auto label = [this](const QString& text, int left, int top) {
+        auto* l = new QLabel(text, this);
+        l->move(left, top);
+        l->adjustSize();
+        return l;
+    };
+    Label1 = label(QStringLiteral("Sursa :"), 8, 8);
+    ComboBox1 = new QComboBox(this);
+    ComboBox1->setGeometry(8, 24, 121, kListHeight);
+    Label1->setBuddy(ComboBox1);
+    Label2 = label(QStringLiteral("Operand : "), 8, 56);
+    ComboBox2 = new QComboBox(this);
+    ComboBox2->setGeometry(8, 72, 121, kListHeight);
+    Label3 = label(QStringLiteral("Esantioane rezultat"), 8, 96);
+    SpinEdit1 = new SpinEdit(this);
+    SpinEdit1->setGeometry(8, 112, 121, 22);
+    SpinEdit1->setRange(kMinLength, kMaxLength);
+    SpinEdit1->setMaxLength(kLengthFieldCharacters);
+    SpinEdit1->setValue(kDefaultLength);
+
+    RadioGroup1 = new RadioGroup(QStringLiteral(" Destinatie : "),
+                                  {QStringLiteral("&Aceeasi variabila"), QStringLiteral("&Variabila noua")},
+                                  this);
+    RadioGroup1->setGeometry(136, 8, 385, 57);
+    RadioGroup1->setItemIndex(0);
+    // The name field sits inside the destination frame, right of its second item.
+    Edit1 = new QLineEdit(QStringLiteral("nume variabila"), this);
+    Edit1->setGeometry(266, 39, 249, kEditHeight);
+    Edit1->setEnabled(false);
+
+    tBmpLnk1 = new BitmapView(this);
+    tBmpLnk1->move(136, 76);
+    tBmpLnk1->setBitmap(&plotBitmap());
+
+    Button1 = new QPushButton(QStringLiteral("Ok"), this);
+    Button1->setGeometry(8, 321, 121, 20);
+    Button1->setDefault(true);
+    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
+    Button2->setGeometry(8, 345, 121, 20);
+
+    setTabOrder(ComboBox1, ComboBox2);
+    setTabOrder(ComboBox2, SpinEdit1);
+    setTabOrder(SpinEdit1, tBmpLnk1);
+    setTabOrder(tBmpLnk1, RadioGroup1);
+    setTabOrder(RadioGroup1, Edit1);
+    setTabOrder(Edit1, Button1);
+    setTabOrder(Button1, Button2);
+
+    connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { choicesChanged(); });
+    connect(ComboBox2, &QComboBox::currentIndexChanged, this, [this] { choicesChanged(); });
+    connect(SpinEdit1, &SpinEdit::textChanged, this, [this] { choicesChanged(); });
+    connect(RadioGroup1, &RadioGroup::itemChanged, this, [this] { targetChanged(); });
+    connect(Edit1, &QLineEdit::textEdited, this, [this] { nameEdited(); });
+    connect(Button1, &QPushButton::clicked, this, [this] { acceptResult(); });
+    connect(Button2, &QPushButton::clicked, this, [this] { done(kCancel); });
+}
+
+int ProcessingDialog::lengthFromText(const QString& text)
+{
+    const std::optional<int> number = SpinEdit::readInteger(text);
+    return number && *number >= kMinLength && *number <= kMaxLength ? *number : kDefaultLength;
+}
+
+void ProcessingDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        prepareForShow();
+}
+
+void ProcessingDialog::prepareForShow()
+{
+    const auto type = static_cast<::processingType>(processingType_);
+    tworkspace& workspace = mainForm_->workspace();
+
+    QStringList names;
+    std::vector<std::string> list;
+    workspace.variableNameList(list);
+    for (const std::string& name : list)
+        names.append(QString::fromStdString(name));
+    const tdspvarPtr current = workspace.currentVariable();
+    const int currentIndex = current ? workspace.indexOf(*current) : -1;
+
+    const QSignalBlocker blockSource(ComboBox1);
+    const QSignalBlocker blockOperand(ComboBox2);
+    ComboBox1->clear();
+    ComboBox1->addItems(names);
+    ComboBox1->setCurrentIndex(currentIndex >= 0 ? currentIndex : 0);
+
+    setWindowTitle(captionOf(type));
+    ComboBox2->clear();
+    switch (type) {
+    case processingType::windowing: ComboBox2->addItems(mainForm_->windowNameList()); break;
+    case processingType::autocorrelation: ComboBox2->addItem(QStringLiteral("Autocorelatie")); break;
+    case processingType::resampling: ComboBox2->addItem(QStringLiteral("Resample")); break;
+    case processingType::fourier:
+        ComboBox2->addItems({QStringLiteral("Directa"), QStringLiteral("Inversa")});
+        break;
+    default:
+        if (takesVariableOperand(type))
+            ComboBox2->addItems(names);
+        break;
+    }
+    ComboBox2->setCurrentIndex(0);
+    SpinEdit1->setEnabled(type == processingType::resampling);
+
+    open_ = true;
+    nameFollow_ = true;
+    choicesChanged();
+}
+
+void ProcessingDialog::choicesChanged()
+{
+    if (!open_)
+        return; // a length pulled into its range as the dialog closes; the next opening recomputes
+    rebuildTexts();
+    resampleLength_ = lengthFromText(SpinEdit1->text());
+    recompute();
+    startPreview();
+}
+
+void ProcessingDialog::rebuildTexts()
+{
+    const QString s = ComboBox1->currentText();
+    const QString o = ComboBox2->currentText();
+    switch (static_cast<::processingType>(processingType_)) {
+    case processingType::windowing:
+        defaultName_ = s + QStringLiteral("_") + o;
+        description_ = QStringLiteral("Variabila ") + s + QStringLiteral(" ferestruita cu ") + o;
+        break;
+    case processingType::autocorrelation:
+        defaultName_ = s + QStringLiteral("_co_") + s;
+        description_ = QStringLiteral("Autocorelatia variabilei ") + s;
+        break;
+    case processingType::resampling:
+        defaultName_ = s + QStringLiteral("_resample") + SpinEdit1->text();
+        description_ = QStringLiteral("Variabilea ") + s + QStringLiteral(" cu numar schimbat de sampleuri");
+        break;
+    case processingType::correlation:
+        defaultName_ = s + QStringLiteral("_co_") + o;
+        description_ = QStringLiteral("Corelatia variabilelor ") + s + QStringLiteral(" si ") + o;
+        break;
+    case processingType::sum:
+        defaultName_ = s + QStringLiteral("_plus_") + o;
+        description_ = QStringLiteral("Suma variabilelor ") + s + QStringLiteral(" si ") + o;
+        break;
+    case processingType::product:
+        defaultName_ = s + QStringLiteral("_mult_") + o;
+        description_ = QStringLiteral("Produsul variabilelor ") + s + QStringLiteral(" si ") + o;
+        break;
+    case processingType::fourier:
+        defaultName_ = s + QStringLiteral("_fourier");
+        description_ = QStringLiteral("Transformata Fourier a variabilei ") + s;
+        break;
+    case processingType::convolution:
+        defaultName_ = s + QStringLiteral("_cv_") + o;
+        description_ = QStringLiteral("Convolutia variabilelor ") + s + QStringLiteral(" si ") + o;
+        break;
+    default:
+        defaultName_.clear();
+        description_.clear();
+        break;
+    }
+    if (nameFollow_)
+        Edit1->setText(defaultName_);
+}
+
+tdspvarPtr ProcessingDialog::listedVariable(const QComboBox* list) const
+{
+    // Both variable lists hold the workspace in its order, so an item's position is its variable
+    // (also when two stored names differ only in case and show alike).
+    const std::vector<tdspvarPtr>& variables = mainForm_->workspace().variables();
+    const int index = list->currentIndex();
+    return index >= 0 && index < static_cast<int>(variables.size())
+               ? variables[static_cast<std::size_t>(index)]
+               : nullptr;
+}
+
+void ProcessingDialog::recompute()
+{
+    const auto type = static_cast<::processingType>(processingType_);
+    const tdspvarPtr source = listedVariable(ComboBox1);
+    const tdspvarPtr operand = takesVariableOperand(type) ? listedVariable(ComboBox2) : nullptr;
+    // A running pass abandons its drawing before the buffer changes under the next one.
+    PreviewPlotter::instance().stop();
+    sampleBuffer& buffer = theSampleBuffer();
+    buffer.isComplex = source && source->isComplex;
+    processingRequest request;
+    request.type = type;
+    request.source = source.get();
+    request.operand = type == processingType::autocorrelation ? source.get() : operand.get();
+    request.choice = std::max(0, ComboBox2->currentIndex());
+    request.length = resampleLength_;
+    runProcessing(request, buffer);
+}
+
+void ProcessingDialog::startPreview()
+{
+    PreviewPlotter& plotter = PreviewPlotter::instance();
+    plotter.setPreviewMode(theSampleBuffer().isComplex ? 1 : 0);
+    plotter.start(tBmpLnk1); // clears the stop; a busy plotter starts over on the new buffer
+}
+
+void ProcessingDialog::targetChanged()
+{
+    const bool newVariable = RadioGroup1->itemIndex() == kNewVariable;
+    Edit1->setEnabled(newVariable);
+    if (newVariable)
+        Edit1->setFocus();
+}
+
+void ProcessingDialog::nameEdited()
+{
+    nameFollow_ = false; // the user's own name from now on
+}
+
+void ProcessingDialog::acceptResult()
+{
+    commit();
+    done(kOk);
+}
+
+void ProcessingDialog::commit()
+{
+    const sampleBuffer& buffer = theSampleBuffer();
+    const tdspvarPtr source = listedVariable(ComboBox1);
+    if (!source || buffer.count < 1)
+        return; // an empty workspace: nothing to write, and no variable without samples
+
+    tworkspace& workspace = mainForm_->workspace();
+    tdspvarPtr target;
+    if (RadioGroup1->itemIndex() == kNewVariable) {
+        std::string name = normaliseName(Edit1->text().toStdString());
+        const QString shown = QString::fromStdString(asciiLower(name));
+        Edit1->setText(shown);
+        if (!workspace.nameIsValid(name)) {
+            NameCorrectionDialog* correction = mainForm_->form4();
+            if (correction->ask(shown, false) != NameCorrectionDialog::kOk)
+                return; // cancelled: nothing is created
+            name = normaliseName(correction->name().toStdString());
+        }
+        target = workspace.createVariable(name);
+        target->description = description_.toStdString();
+    } else {
+        target = source; // overwritten in place, its description kept
+        // A generation run that goes on in the background may be reading this variable.
+        mainForm_->form2()->waitForSamplingRun();
+    }
+
+    // The thumbnail worker copies the samples at the start of each pass on this thread, so the
+    // arrays may change size under a running pass; redrawThumbnail() makes it start over.
+    fillVariableFromBuffer(*target, buffer, buffer.isComplex);
+    target->peak = PreviewPlotter::instance().peak(); // the preview's peak of this very buffer
+    target->redrawThumbnail();
+}
+
+void ProcessingDialog::done(int result)
+{
+    open_ = false;
+    PreviewPlotter::instance().stop();
+    QDialog::done(result);
+}

@@ -1,0 +1,193 @@
+#include "ui/valuetable.h"
+
+#include "core/numformat.h"
+#include "core/numparse.h"
+#include "ui/mainwindow.h"
+#include "ui/generatedialog.h"
+#include "ui/localenumber.h"
+
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QShowEvent>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kColumnWidths[3] = {52, 199, 222};
+constexpr int kRowHeight = 16;
+
+// The cell editor hands every keystroke to its cell at once, so the cells always hold what the
+// user sees, also when the window is closed with an editor open.
+class cellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override
+    {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor))
+            connect(line, &QLineEdit::textEdited, this, [this, line] {
+                emit const_cast<cellDelegate*>(this)->commitData(line);
+            });
+        return editor;
+    }
+};
+
+} // namespace
+
+ValueTableDialog::ValueTableDialog(MainWindow* mainForm) : QDialog(mainForm), mainForm_(mainForm)
+{
+    setObjectName(QStringLiteral("TForm3"));
+    setWindowTitle(QStringLiteral("Variable Values"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    resize(489, 342);
+    setMinimumWidth(489);
+    setMaximumWidth(489);
+
+    StringGrid1 = new QTableWidget(0, 3, this);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(StringGrid1);
+
+    StringGrid1->verticalHeader()->hide();
+    StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGrid1->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    QHeaderView* header = StringGrid1->horizontalHeader();
+    header->setFixedHeight(kRowHeight + 1);
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setSectionsMovable(true);
+    header->setHighlightSections(false);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setStretchLastSection(false);
+    for (int c = 0; c < 3; ++c)
+        StringGrid1->setColumnWidth(c, kColumnWidths[c]);
+    StringGrid1->setShowGrid(true);
+    StringGrid1->setWordWrap(false);
+    StringGrid1->setTabKeyNavigation(true);
+    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
+    StringGrid1->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    StringGrid1->setItemDelegate(new cellDelegate(StringGrid1));
+    connect(header, &QHeaderView::sectionMoved, this, [this] { applyEditingRule(); });
+}
+
+void ValueTableDialog::fillGrid(const tdspvarPtr& variable)
+{
+    variable_ = variable;
+    complexShown_ = variable && variable->isComplex;
+    shownRows_ = variable ? std::min(variable->sampleCount(), kMaxRows) : 0;
+    const char separator = localeDecimalSeparator();
+    const QString name = variable ? QString::fromStdString(variable->name) : QString();
+
+    StringGrid1->clearContents();
+    StringGrid1->setRowCount(shownRows_);
+    const QHeaderView* header = StringGrid1->horizontalHeader();
+    const QString headers[3] = {QStringLiteral("Index"), name + QStringLiteral(".real"),
+                                name + QStringLiteral(".imaginar")};
+    // The cells are filled by position, so a column the user dragged earlier takes the
+    // contents of the place it now stands in.
+    for (int position = 0; position < 3; ++position) {
+        const int column = header->logicalIndex(position);
+        StringGrid1->setHorizontalHeaderItem(column, new QTableWidgetItem(headers[position]));
+        QStringList& texts = filledText_[column];
+        texts.clear();
+        for (int i = 0; i < shownRows_; ++i) {
+            QString text;
+            if (position == 0)
+                text = QString::number(i);
+            else if (position == 1)
+                text = QString::fromStdString(formatGeneral(variable->re[i], 15, separator));
+            else if (complexShown_)
+                text = QString::fromStdString(formatGeneral(variable->im[i], 15, separator));
+            texts.append(text);
+            StringGrid1->setItem(i, column, new QTableWidgetItem(text));
+        }
+    }
+    applyEditingRule();
+    StringGrid1->scrollToTop();
+    if (shownRows_ > 0)
+        StringGrid1->setCurrentCell(0, header->logicalIndex(0));
+}
+
+void ValueTableDialog::applyEditingRule()
+{
+    const QHeaderView* header = StringGrid1->horizontalHeader();
+    for (int column = 0; column < 3; ++column) {
+        const int position = header->visualIndex(column);
+        const bool editing = position == 1 || (position == 2 && complexShown_);
+        for (int row = 0; row < StringGrid1->rowCount(); ++row) {
+            QTableWidgetItem* item = StringGrid1->item(row, column);
+            if (!item)
+                continue;
+            const Qt::ItemFlags flags = item->flags();
+            item->setFlags(editing ? flags | Qt::ItemIsEditable : flags & ~Qt::ItemIsEditable);
+        }
+    }
+}
+
+QString ValueTableDialog::cellText(int row, int position) const
+{
+    const QTableWidgetItem* item = StringGrid1->item(row, StringGrid1->horizontalHeader()->logicalIndex(position));
+    return item ? item->text() : QString();
+}
+
+bool ValueTableDialog::writeBack()
+{
+    if (!variable_)
+        return false;
+    tdspvar& v = *variable_;
+    const char separator = localeDecimalSeparator();
+    const QHeaderView* header = StringGrid1->horizontalHeader();
+    const int rows = std::min({shownRows_, v.sampleCount(), StringGrid1->rowCount()});
+    bool changed = false;
+    bool runFinished = false;
+    // Position 1 holds the real parts, position 2 the imaginary parts of a complex variable.
+    // Only a cell whose text differs from what it was filled with is read: rewriting an
+    // untouched cell would round its sample to the 15 digits shown.
+    auto store = [&](int row, int position, std::vector<extended>& samples) {
+        const int column = header->logicalIndex(position);
+        const QString text = cellText(row, position);
+        if (row < filledText_[column].size() && text == filledText_[column][row])
+            return;
+        const auto value = parseCellNumber(text.toStdString(), separator);
+        if (!value || static_cast<std::size_t>(row) >= samples.size())
+            return;
+        if (!runFinished) {
+            // A sampling run that outlived its dialog may still be reading this variable.
+            mainForm_->form2()->waitForSamplingRun();
+            runFinished = true;
+        }
+        if (*value != samples[row])
+            changed = true;
+        samples[row] = *value;
+    };
+    for (int i = 0; i < rows; ++i) {
+        store(i, 1, v.re);
+        if (v.isComplex && complexShown_)
+            store(i, 2, v.im);
+    }
+    if (changed)
+        v.redrawThumbnail();
+    return changed;
+}
+
+void ValueTableDialog::showEvent(QShowEvent* event)
+{
+    if (!event->spontaneous())
+        fillGrid(mainForm_->workspace().currentVariable());
+    QDialog::showEvent(event);
+}
+
+void ValueTableDialog::done(int result)
+{
+    writeBack();
+    variable_.reset();
+    QDialog::done(result);
+}

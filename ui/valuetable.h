@@ -1,0 +1,44 @@
+// ValueTableDialog: the value table. It lists the first 128 samples of the workspace's current variable as
+// numbers in StringGrid1 (index, real part, imaginary part), lets the user edit the real parts
+// and, for a complex variable, the imaginary parts, and writes the edited cells back into the
+// variable when the window closes. It assumes the variable does not change while it is shown
+// (the window is modal), and it reads cells by column position, so dragged columns count.
+#pragma once
+
+#include "core/variable.h"
+
+#include <QDialog>
+#include <QStringList>
+
+class QTableWidget;
+class MainWindow;
+
+class ValueTableDialog : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kMaxRows = 128;
+
+    explicit ValueTableDialog(MainWindow* mainForm);
+
+    // Refills the header and one row per shown sample from `variable` (none: an empty table).
+    void fillGrid(const tdspvarPtr& variable);
+    // Stores every cell whose text the user changed and that parses; redraws the variable's
+    // thumbnail when a sample changed. Returns whether one did.
+    bool writeBack();
+
+    QTableWidget* StringGrid1;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+
+private:
+    void applyEditingRule(); // the editing rule, by column position
+    QString cellText(int row, int position) const;
+
+    MainWindow* mainForm_;
+    tdspvarPtr variable_;
+    bool complexShown_ = false;
+    int shownRows_ = 0;
+    QStringList filledText_[3]; // by logical column: the text each cell got when filled
+};

@@ -1,0 +1,111 @@
+#include "ui/variablestrip.h"
+
+#include "core/workspace.h"
+#include "ui/thumbnailworker.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+constexpr QRgb kThumbnailBackground = qRgb(0, 0, 0);
+constexpr QRgb kThumbnailGrid = qRgb(0, 128, 0);
+constexpr QRgb kSelectedFill = qRgb(0, 128, 128);
+constexpr int kGridPitch = 9;
+constexpr int kNameY = 1;
+constexpr int kDescriptionY = 16;
+constexpr int kTextX = 2;
+constexpr int kThumbnailRightMargin = 130; // the thumbnail's left edge is this far from the right
+constexpr int kThumbnailTop = 2;
+
+} // namespace
+
+VariableStrip::VariableStrip(tdspvarPtr variable, QWidget* parent)
+    : QWidget(parent),
+      variable_(std::move(variable)),
+      thumbnail_(kThumbnailWidth, kThumbnailHeight, QImage::Format_RGB32)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedHeight(kHeight);
+    clearThumbnail(thumbnail_);
+}
+
+void VariableStrip::clearThumbnail(QImage& image)
+{
+    image.fill(kThumbnailBackground);
+    QPainter painter(&image);
+    QPen pen(QColor::fromRgb(kThumbnailGrid), 0);
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+    for (int y = 0; y < kThumbnailHeight; y += kGridPitch)
+        painter.drawLine(0, y, kThumbnailWidth, y);
+    for (int x = 0; x < kThumbnailWidth; x += kGridPitch)
+        painter.drawLine(x, 0, x, kThumbnailHeight);
+}
+
+void VariableStrip::startThumbnail()
+{
+    clearThumbnail(thumbnail_);
+    update();
+    ThumbnailWorker::startFor(this);
+}
+
+void VariableStrip::detach()
+{
+    variable_.reset();
+    hide();
+    deleteLater();
+}
+
+void VariableStrip::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QColor fill = variable_ && variable_->selected ? QColor::fromRgb(kSelectedFill)
+                                                         : palette().color(QPalette::Button);
+    painter.setPen(Qt::black);
+    painter.setBrush(fill);
+    painter.drawRect(0, 0, width() - 1, height() - 1);
+    if (variable_) {
+        painter.setClipRect(1, 1, width() - 2, height() - 2);
+        painter.setPen(palette().color(QPalette::ButtonText));
+        const int lineHeight = kDescriptionY - kNameY;
+        const QRect nameBox(kTextX, kNameY, width() - kTextX, lineHeight);
+        const QRect descriptionBox(kTextX, kDescriptionY, width() - kTextX, lineHeight);
+        const auto flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
+        painter.drawText(nameBox, flags, QString::fromStdString(asciiLower(variable_->name)));
+        painter.drawText(descriptionBox, flags, QString::fromStdString(variable_->description));
+    }
+    painter.drawImage(width() - kThumbnailRightMargin, kThumbnailTop, thumbnail_);
+}
+
+void VariableStrip::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        pressed_ = true;
+    QWidget::mousePressEvent(event);
+}
+
+void VariableStrip::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && pressed_) {
+        pressed_ = false;
+        if (rect().contains(event->position().toPoint()))
+            emit clicked(this);
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void VariableStrip::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // The second click of a double click is not a click: no action is attached to it.
+    if (event->button() == Qt::LeftButton)
+        pressed_ = false;
+    event->accept();
+}
+
+void VariableStrip::contextMenuEvent(QContextMenuEvent* event)
+{
+    emit popupRequested(this, event->globalPos());
+    event->accept();
+}
