@@ -267,6 +267,9 @@ void MainWindow::buildPopupMenu()
 
     for (QMenu* menu : {PopupMenu1, procesare})
         connect(menu, &QMenu::hovered, this, [this](QAction* a) { showHint(a->statusTip()); });
+    // The strips and the space around them have no hint: once the pop-up closes (Escape, a click
+    // elsewhere, or before its command runs) the last item's hint goes, as the main menu's does.
+    connect(PopupMenu1, &QMenu::aboutToHide, this, [this] { showHint(QString()); });
 }
 
 void MainWindow::showHint(const QString& hint)

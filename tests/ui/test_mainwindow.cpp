@@ -2,6 +2,7 @@
 // and selection by clicking.
 #include "mainwindow_fixture.h"
 
+#include "ui/aboutdialog.h"
 #include "ui/generatedialog.h"
 #include "ui/graphwindow.h"
 #include "ui/helpwindow.h"
@@ -171,7 +172,18 @@ TEST_F(MainWindowTest, StatusBarShowsTheLongPartOfTheHint)
     };
     EXPECT_EQ(hover("Listeaza2"), QStringLiteral("Afiseaza continutul variabilei sub forma de tabel"));
     EXPECT_EQ(hover("Sterge2"), QStringLiteral("Sterge o variabila sau mai multe variabile selectate"));
-    popup->close();
+    // Closing the pop-up, by Escape or by running an item's command, takes its hint away.
+    QTest::keyClick(popup, Qt::Key_Escape);
+    EXPECT_EQ(form->statusBar()->currentMessage(), QString());
+    addVariable("V");
+    popup->popup(form->mapToGlobal(QPoint(50, 50)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
+    EXPECT_EQ(hover("Listeaza2"), QStringLiteral("Afiseaza continutul variabilei sub forma de tabel"));
+    QString duringCommand = QStringLiteral("not run");
+    whenModal([&](QWidget*) { duringCommand = form->statusBar()->currentMessage(); });
+    QTest::keyClick(popup, Qt::Key_Return);
+    EXPECT_EQ(duringCommand, QString());
+    EXPECT_EQ(form->statusBar()->currentMessage(), QString());
 
     form->showHint(QStringLiteral("short|long part|more"));
     EXPECT_EQ(form->statusBar()->currentMessage(), QStringLiteral("long part|more"));
@@ -274,4 +286,18 @@ TEST_F(MainWindowTest, ExitClosesWithoutAsking)
     QCoreApplication::processEvents();
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(MainWindowTest, AboutBoxLeavesItsCaptionRoomInTheTitleBar)
+{
+    // A window manager writes the caption in a bold font, often larger than the program's, beside
+    // the window's icon and three buttons; the About box is wide enough for all of it.
+    AboutDialog* about = form->form6();
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    titleFont.setPixelSize(QFontInfo(QApplication::font()).pixelSize() * 6 / 5);
+    const int caption = QFontMetrics(titleFont).horizontalAdvance(about->windowTitle());
+    constexpr int kIconAndButtons = 4 * 32;
+    EXPECT_GE(about->width(), caption + kIconAndButtons) << caption;
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("About (Despre acest program)"));
 }

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -142,6 +143,37 @@ TEST_F(ValueTableTest, TypedNumbersAreStoredAndRedrawTheThumbnail)
     EXPECT_EQ(v->re[4], 5 / 3.0L);
     EXPECT_EQ(v->re[3], untouched);
     EXPECT_EQ(redraws, 1);
+}
+
+TEST_F(ValueTableTest, KeysNeitherJumpRowsNorKeepACancelledEdit)
+{
+    tdspvarPtr v = makeVariable("C", 100, true);
+    const std::vector<extended> before = v->re;
+    int rowAfterTyping = -1;
+    std::string afterEscape;
+    QString subnormalShown;
+    openAndClose([&] {
+        // Typing in the index column does not search for a row.
+        grid->setFocus();
+        grid->setCurrentCell(3, grid->horizontalHeader()->logicalIndex(0));
+        QTest::keyClicks(grid, "77");
+        rowAfterTyping = grid->currentRow();
+        // Escape while editing gives the cell back its text from before the edit.
+        grid->setCurrentCell(5, grid->horizontalHeader()->logicalIndex(1));
+        auto* editor = grid->viewport()->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr);
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor, "123");
+        QTest::keyClick(editor, Qt::Key_Escape);
+        afterEscape = cell(5, 1).toStdString();
+        // The table's own text for the smallest subnormal value is a number like any other.
+        subnormalShown = "3.64519953188247E-4951";
+        setCell(6, 2, subnormalShown);
+    });
+    EXPECT_EQ(rowAfterTyping, 3);
+    EXPECT_EQ(afterEscape, "2");
+    EXPECT_TRUE(sameBits(v->re, before));
+    EXPECT_EQ(v->im[6], std::numeric_limits<extended>::denorm_min());
 }
 
 TEST_F(ValueTableTest, StoringTheSameValueIsNoChange)
