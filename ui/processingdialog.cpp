@@ -95,6 +95,7 @@ ProcessingDialog::ProcessingDialog(MainWindow* mainForm) : QDialog(mainForm), ma
     tBmpLnk1 = new BitmapView(this);
     tBmpLnk1->move(136, 76);
     tBmpLnk1->setBitmap(&plotBitmap());
+    tBmpLnk1->setFocusPolicy(Qt::TabFocus); // a stop of its own between the length and the destination
 
     Button1 = new QPushButton(QStringLiteral("Ok"), this);
     Button1->setGeometry(8, 321, 121, 20);

@@ -3,6 +3,7 @@
 #include "mainwindow_fixture.h"
 
 #include "dsp/operations.h"
+#include "ui/bitmapview.h"
 #include "ui/namecorrection.h"
 #include "ui/plotbitmap.h"
 #include "ui/processingdialog.h"
@@ -394,14 +395,14 @@ TEST_F(ProcessingDialogTest, TabOrder)
     open(3, a, [&](ProcessingDialog* d) {
         d->RadioGroup1->setItemIndex(1);
         d->ComboBox1->setFocus();
-        for (int i = 0; i < 7; ++i) {
+        for (int i = 0; i < 8; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget* focus = QApplication::focusWidget();
             // The destination group is one stop, whichever of its items takes the focus.
             visited.push_back(focus && focus->parentWidget() == d->RadioGroup1 ? d->RadioGroup1 : focus);
         }
-        expectedOrder = {d->ComboBox2, d->SpinEdit1->lineEdit(), d->RadioGroup1, d->Edit1,
-                         d->Button1, d->Button2, d->ComboBox1};
+        expectedOrder = {d->ComboBox2, d->SpinEdit1->lineEdit(), d->tBmpLnk1, d->RadioGroup1,
+                         d->Edit1, d->Button1, d->Button2, d->ComboBox1};
     });
     EXPECT_EQ(visited, expectedOrder);
 }
