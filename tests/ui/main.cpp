@@ -1,5 +1,7 @@
 // One QApplication for the whole GUI test program, on Qt's offscreen platform unless another
-// platform is chosen explicitly, with the program's font as the program itself sets it.
+// platform is chosen explicitly, with the program's font as the program itself sets it, and
+// with Qt's built-in file dialogs, whose widgets the tests drive.
+#include "ui/filedialogs.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
@@ -12,6 +14,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     applyProgramFont();
+    FileDialogs::builtInOnly = true;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
