@@ -2,9 +2,9 @@
 // The program makes its windows, main window first, and runs until the main window is closed or
 // a signal (SIGTERM, SIGINT, SIGHUP) asks it to stop, which it treats like File > Exit.
 #include "io/termination.h"
+#include "ui/application.h"
 #include "ui/mainwindow.h"
 
-#include <QApplication>
 #include <QSocketNotifier>
 
 #include <cstdio>
@@ -23,7 +23,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     const int stopRequests = installTerminationHandlers();
-    QApplication app(argc, argv);
+    KelmoApplication app(argc, argv);
     applyProgramFont();
     MainWindow mainWindow;
 

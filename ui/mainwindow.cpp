@@ -1,6 +1,7 @@
 #include "ui/mainwindow.h"
 
 #include "ui/aboutdialog.h"
+#include "ui/application.h"
 #include "io/dspimport.h"
 #include "io/statefile.h"
 #include "ui/filedialogs.h"
@@ -114,7 +115,8 @@ QAction* MainWindow::addItem(QMenu* menu, const char* objectName, const QString&
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(objectName));
     action->setStatusTip(hint);
-    connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
+    // A command that fails (out of memory, say) ends in the error box; the program goes on.
+    connect(action, &QAction::triggered, this, [command = std::move(command)] { runGuarded(command); });
     return action;
 }
 

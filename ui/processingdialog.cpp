@@ -2,6 +2,7 @@
 
 #include "core/workspace.h"
 #include "dsp/sampling.h"
+#include "ui/application.h"
 #include "ui/mainwindow.h"
 #include "ui/generatedialog.h"
 #include "ui/namecorrection.h"
@@ -14,10 +15,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShowEvent>
 
 #include <algorithm>
+#include <new>
 #include <optional>
 #include <string>
 
@@ -256,7 +259,17 @@ void ProcessingDialog::recompute()
     request.operand = type == processingType::autocorrelation ? source.get() : operand.get();
     request.choice = std::max(0, ComboBox2->currentIndex());
     request.length = resampleLength_;
-    runProcessing(request, buffer);
+    refusal_.clear();
+    try {
+        if (!runProcessing(request, buffer))
+            refusal_ = QStringLiteral("Result too large: %1 samples, more than the %2 a variable holds")
+                           .arg(resultCount(request))
+                           .arg(kMaxVariableSamples);
+    } catch (const std::bad_alloc& error) {
+        buffer.setCount(0); // the preview shows an empty grid
+        buffer.isComplex = false;
+        refusal_ = commandErrorText(&error);
+    }
 }
 
 void ProcessingDialog::startPreview()
@@ -281,7 +294,10 @@ void ProcessingDialog::nameEdited()
 
 void ProcessingDialog::acceptResult()
 {
-    commit();
+    if (!refusal_.isEmpty())
+        QMessageBox::critical(this, mainForm_->windowTitle(), refusal_);
+    else
+        runGuarded([this] { commit(); }); // running out of memory changes no variable
     done(kOk);
 }
 
@@ -310,6 +326,18 @@ void ProcessingDialog::commit()
         target = source; // overwritten in place, its description kept
         // A generation run that goes on in the background may be reading this variable.
         mainForm_->form2()->waitForSamplingRun();
+    }
+    // Room for the result first: when memory runs out the target is as it was, and a new
+    // variable does not stay behind empty.
+    try {
+        const auto count = static_cast<std::size_t>(buffer.count);
+        target->re.reserve(count);
+        if (buffer.isComplex)
+            target->im.reserve(count);
+    } catch (...) {
+        if (target != source)
+            workspace.removeVariable(target);
+        throw;
     }
 
     // The thumbnail worker copies the samples at the start of each pass on this thread, so the

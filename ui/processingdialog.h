@@ -46,6 +46,7 @@ public:
 
     // The texts and the length of the latest change handling, and the name-follow flag.
     const QString& defaultName() const { return defaultName_; }
+    const QString& refusal() const { return refusal_; }
     const QString& description() const { return description_; }
     int resampleLength() const { return resampleLength_; }
     bool nameFollows() const { return nameFollow_; }
@@ -92,4 +93,7 @@ private:
     QString defaultName_;
     QString description_;
     int resampleLength_ = kDefaultLength;
+    // Why the latest recomputation has no result (a result beyond the largest variable, memory
+    // that ran out); empty when it has one. "Ok" then says so and writes nothing.
+    QString refusal_;
 };

@@ -3,6 +3,7 @@
 #include "mainwindow_fixture.h"
 
 #include "ui/aboutdialog.h"
+#include "ui/application.h"
 #include "ui/generatedialog.h"
 #include "ui/graphwindow.h"
 #include "ui/helpwindow.h"
@@ -15,9 +16,14 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QTimer>
 #include <QWindow>
+
+#include <new>
+#include <stdexcept>
 
 using uitest::MainWindowTest;
 using uitest::whenModal;
@@ -300,4 +306,35 @@ TEST_F(MainWindowTest, AboutBoxLeavesItsCaptionRoomInTheTitleBar)
     constexpr int kIconAndButtons = 4 * 32;
     EXPECT_GE(about->width(), caption + kIconAndButtons) << caption;
     EXPECT_EQ(about->windowTitle(), QStringLiteral("About (Despre acest program)"));
+}
+
+TEST_F(MainWindowTest, AnExceptionThatEscapesAHandlerEndsInTheErrorBox)
+{
+    // Running out of memory, or any other failure, in a command or a handler: the error box says
+    // so, and the program goes on with its workspace.
+    const tdspvarPtr a = addVariable("A");
+    QStringList boxes;
+    const auto fail = [&](std::function<void()> thrower) {
+        QTimer::singleShot(0, form.get(), std::move(thrower));
+        whenModal([&](QWidget* modal) { // acts inside the box that the thrower brings up
+            auto* message = qobject_cast<QMessageBox*>(modal);
+            boxes << (message ? message->windowTitle() + QStringLiteral(": ") + message->text()
+                              : QStringLiteral("no message box"));
+        });
+        QTest::qWait(50);
+    };
+    fail([] { throw std::bad_alloc(); });
+    fail([] { throw std::runtime_error("Disk on fire"); });
+    EXPECT_EQ(boxes, QStringList({QStringLiteral("Kelmo: Not enough memory"), QStringLiteral("Kelmo: Disk on fire")}));
+    QString direct;
+    whenModal([&](QWidget* modal) { direct = qobject_cast<QMessageBox*>(modal)->text(); });
+    EXPECT_FALSE(runGuarded([] { throw std::length_error("Too long"); }));
+    EXPECT_EQ(direct, QStringLiteral("Too long"));
+    EXPECT_EQ(workspace().variableCount(), 1);
+    EXPECT_EQ(workspace().variables()[0], a);
+    // The next command still runs.
+    QWidget* opened = nullptr;
+    whenModal([&](QWidget* modal) { opened = modal; });
+    item(*form, "Save1")->trigger();
+    EXPECT_EQ(opened, form->form8());
 }

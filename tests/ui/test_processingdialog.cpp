@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -405,4 +406,46 @@ TEST_F(ProcessingDialogTest, TabOrder)
                          d->Edit1, d->Button1, d->Button2, d->ComboBox1};
     });
     EXPECT_EQ(visited, expectedOrder);
+}
+
+TEST_F(ProcessingDialogTest, AResultBeyondTheLargestVariableIsRefused)
+{
+    // The convolution of the largest variable with itself would have twice as many samples: the
+    // preview stays empty, and Ok says why and writes nothing.
+    const tdspvarPtr a = workspace().createVariable("A");
+    a->resize(kMaxVariableSamples, false);
+    a->re[0] = 1;
+    a->computeDisplayPeak();
+    addVariable("B");
+    QString refusal;
+    QString box;
+    const int result = open(8, a, [&](ProcessingDialog* d) {
+        refusal = d->refusal();
+        d->RadioGroup1->setItemIndex(1);
+        whenModal([&](QWidget* modal) {
+            auto* message = qobject_cast<QMessageBox*>(modal);
+            box = message ? message->text() : QStringLiteral("no message box");
+        });
+        QTest::mouseClick(d->Button1, Qt::LeftButton);
+    });
+    const QString expected = QStringLiteral("Result too large: 2097152 samples, more than the 1048576 a variable holds");
+    EXPECT_EQ(refusal.toStdString(), expected.toStdString());
+    EXPECT_EQ(box.toStdString(), expected.toStdString());
+    EXPECT_EQ(result, ProcessingDialog::kOk);
+    EXPECT_EQ(theSampleBuffer().count, 0);
+    EXPECT_EQ(workspace().variableCount(), 2);
+    EXPECT_EQ(a->sampleCount(), kMaxVariableSamples);
+
+    // With short operands the same dialog computes again.
+    const int fine = open(8, workspace().variables()[1], [&](ProcessingDialog* d) {
+        EXPECT_FALSE(d->refusal().isEmpty()); // B with the first operand, A
+        d->ComboBox2->setCurrentIndex(1);
+        refusal = d->refusal();
+        EXPECT_EQ(theSampleBuffer().count, 6);
+        d->RadioGroup1->setItemIndex(0);
+        QTest::mouseClick(d->Button1, Qt::LeftButton);
+    });
+    EXPECT_EQ(fine, ProcessingDialog::kOk);
+    EXPECT_TRUE(refusal.isEmpty()) << refusal.toStdString();
+    EXPECT_EQ(workspace().variables()[1]->sampleCount(), 6);
 }
