@@ -186,7 +186,7 @@ TEST(ThumbnailExit, ClosingWhile64ThumbnailsDrawEndsAtOnce)
     form->show();
     std::vector<std::weak_ptr<tdspvar>> watch;
     for (int k = 0; k < 64; ++k) {
-        const tdspvarPtr v = form->workspace().createVariable("V" + std::to_string(k));
+        const tdspvarPtr v = form->workspace().createVariable(std::string("V").append(std::to_string(k)));
         v->re.resize(65536);
         for (std::size_t i = 0; i < v->re.size(); ++i)
             v->re[i] = std::sin(static_cast<extended>(i) * (k + 1) / 1000);
