@@ -1,10 +1,11 @@
 // State files of 16 complex variables of 65536 samples (51 MB): our writer and reader against a
 // plain C implementation of the same format (one snprintf per line, strtold per number), and our
-// whole-file read against one plain fread of the same file. Interleaved rounds, in alternating
-// order; each comparison prints the median ratio and its spread over the rounds.
+// whole-file read against one plain fread of the same file. Interleaved rounds (bench/rounds.h);
+// each comparison prints the median ratio and its spread over the rounds.
 #include "io/fileaccess.h"
 #include "io/statefile.h"
 #include "io/statenumber.h"
+#include "rounds.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,7 +26,6 @@ namespace {
 
 constexpr int kVariables = 16;
 constexpr int kSamples = 65536;
-constexpr int kRounds = 7;
 
 struct silentCallbacks : loadCallbacks {
     int askName(const std::string&, bool, std::string&) override { return answerSkip; }
@@ -174,53 +174,16 @@ std::size_t plainRead(const std::string& path)
     return got;
 }
 
-// --- interleaved rounds ---
-
-double seconds(const std::function<void()>& f)
+// One line of the summary: our time and the reference's, and the ratio, each as the median over
+// the interleaved rounds with its spread.
+void report(const char* what, const char* reference, const std::function<void()>& ours,
+            const std::function<void()>& theirs)
 {
-    const auto t0 = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
-
-struct comparison {
-    std::vector<double> ours, reference, ratio; // seconds per round; ours / reference
-};
-
-// Runs both sides once per round, the order alternating from round to round.
-comparison compare(const std::function<void()>& ours, const std::function<void()>& reference)
-{
-    comparison c;
-    for (int r = 0; r < kRounds; ++r) {
-        double a = 0;
-        double b = 0;
-        if (r % 2 == 0) {
-            a = seconds(ours);
-            b = seconds(reference);
-        } else {
-            b = seconds(reference);
-            a = seconds(ours);
-        }
-        c.ours.push_back(a);
-        c.reference.push_back(b);
-        c.ratio.push_back(a / b);
-    }
-    return c;
-}
-
-void report(const char* what, const char* reference, const comparison& c, double megabytes)
-{
-    const auto [low, high] = std::minmax_element(c.ratio.begin(), c.ratio.end());
-    std::printf("%-22s ours %7.1f ms (%4.0f MB/s), %-24s %7.1f ms; time ours/reference = %.2fx "
-                "(median of %d rounds, spread %.2f-%.2f)\n",
-                what, 1e3 * median(c.ours), megabytes / median(c.ours), reference,
-                1e3 * median(c.reference), median(c.ratio), kRounds, *low, *high);
+    const auto seconds = benchrounds::interleaved({ours, theirs});
+    std::printf("%-16s ours %s, %s %s; time ours/reference = %s\n", what,
+                benchrounds::millisecondsText(seconds[0]).c_str(), reference,
+                benchrounds::millisecondsText(seconds[1]).c_str(),
+                benchrounds::ratioText(benchrounds::ratios(seconds[0], seconds[1])).c_str());
 }
 
 } // namespace
@@ -230,8 +193,9 @@ int main()
     const std::string text = stateText(variables());
     const double megabytes = static_cast<double>(text.size()) / 1e6;
     silentCallbacks cb;
-    std::printf("state file: %d complex variables x %d samples, %.1f MB; %d interleaved rounds\n",
-                kVariables, kSamples, megabytes, kRounds);
+    std::printf("state file: %d complex variables x %d samples, %.1f MB; %d interleaved rounds on "
+                "the thread's CPU clock, medians (smallest-largest)\n",
+                kVariables, kSamples, megabytes, benchrounds::kRounds);
 
     // Both implementations write the same bytes and read the same values.
     tworkspace ours;
@@ -244,47 +208,47 @@ int main()
                ours.variables()[k]->im == plain.variables()[k]->im;
     std::printf("same bytes and values as the plain C implementation: %s\n", same ? "yes" : "NO");
 
-    report("save (text)", "one snprintf per line:",
-           compare([] { benchmark::DoNotOptimize(stateText(variables())); },
-                   [] { benchmark::DoNotOptimize(plainSave(variables())); }),
-           megabytes);
-    report("load (text)", "strtold per number:",
-           compare(
-               [&] {
-                   tworkspace w;
-                   loadStateText(text, "P", w, cb);
-               },
-               [&] {
-                   tworkspace w;
-                   plainLoad(text, w);
-               }),
-           megabytes);
+    report("save (text)", "one snprintf per line",
+           [] { benchmark::DoNotOptimize(stateText(variables())); },
+           [] { benchmark::DoNotOptimize(plainSave(variables())); });
+    report("load (text)", "strtold per number",
+           [&] {
+               tworkspace w;
+               loadStateText(text, "P", w, cb);
+           },
+           [&] {
+               tworkspace w;
+               plainLoad(text, w);
+           });
 
     const std::string path = (std::filesystem::temp_directory_path() / "kelmo-bench-io.var").string();
     saveStateFile(path, variables(), cb);
-    report("read whole file", "one plain fread:",
-           compare(
-               [&] {
-                   fileContents contents;
-                   std::string message;
-                   readWholeFile(path, contents, message);
-                   benchmark::DoNotOptimize(contents.view().data());
-               },
-               [&] { benchmark::DoNotOptimize(plainRead(path)); }),
-           megabytes);
+    report("read whole file", "one plain fread",
+           [&] {
+               fileContents contents;
+               std::string message;
+               readWholeFile(path, contents, message);
+               benchmark::DoNotOptimize(contents.view().data());
+           },
+           [&] { benchmark::DoNotOptimize(plainRead(path)); });
 
-    // Through files, with the flush to the disk and the rename: our own figures only.
+    // Through files, with the flush to the disk and the rename: our own figures only, in
+    // seconds of the wall clock, since the disk's time is no CPU time.
     std::vector<double> save;
     std::vector<double> load;
-    for (int r = 0; r < kRounds; ++r) {
-        save.push_back(seconds([&] { saveStateFile(path, variables(), cb); }));
-        load.push_back(seconds([&] {
-            tworkspace w;
-            loadStateFile(path, w, cb);
-        }));
+    for (int r = 0; r < benchrounds::kRounds; ++r) {
+        const auto t0 = std::chrono::steady_clock::now();
+        saveStateFile(path, variables(), cb);
+        const auto t1 = std::chrono::steady_clock::now();
+        tworkspace w;
+        loadStateFile(path, w, cb);
+        const auto t2 = std::chrono::steady_clock::now();
+        save.push_back(std::chrono::duration<double>(t1 - t0).count());
+        load.push_back(std::chrono::duration<double>(t2 - t1).count());
     }
     std::printf("through files: save %.0f MB/s (with fsync), load %.0f MB/s (medians)\n",
-                megabytes / median(save), megabytes / median(load));
+                megabytes / benchrounds::summarise(save).median,
+                megabytes / benchrounds::summarise(load).median);
     std::filesystem::remove(path);
     return same ? 0 : 1;
 }
