@@ -14,14 +14,14 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     static char buffer[4096];
     std::atomic<bool> written{false};
-    workerThread worker;
+    WorkerThread worker;
     worker.start(
         [&] {
             for (char& c : buffer)
                 c = 'w';
             written.store(true, std::memory_order_relaxed); // no ordering: the race stays a race
         },
-        workerThread::priority::normal);
+        WorkerThread::priority::normal);
     while (!written.load(std::memory_order_relaxed)) {
     }
     const QByteArray copy(buffer, sizeof buffer); // Qt's memcpy, on the GUI thread
