@@ -206,11 +206,12 @@ PreviewPlotter::~PreviewPlotter()
     shutdown();
 }
 
-void PreviewPlotter::start(BitmapView* display)
+void PreviewPlotter::start(BitmapView* display, std::shared_ptr<const sampleBuffer> samples)
 {
     ++requests_;
     peakCurrent_ = false;
     display_ = display;
+    samples_ = std::move(samples);
     stop_ = false;
     if (busy_) {
         restart_ = true;
@@ -242,14 +243,20 @@ extended PreviewPlotter::peak() const
 {
     if (peakCurrent_)
         return peak_;
-    const sampleBuffer& buffer = theSampleBuffer();
+    const sampleBuffer& buffer = samples();
     return samplesPeak(buffer.values.data(), usableCount(buffer));
+}
+
+const sampleBuffer& PreviewPlotter::samples() const
+{
+    static const sampleBuffer none;
+    return samples_ ? *samples_ : none;
 }
 
 void PreviewPlotter::beginPass(std::vector<complexValue>& samples, int& mode, std::uint64_t& request)
 {
     restart_ = false;
-    const sampleBuffer& buffer = theSampleBuffer();
+    const sampleBuffer& buffer = this->samples();
     samples.assign(buffer.values.begin(),
                    buffer.values.begin() + static_cast<std::ptrdiff_t>(usableCount(buffer)));
     mode = mode_;

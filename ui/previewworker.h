@@ -7,6 +7,7 @@
 #pragma once
 
 #include "core/extended.h"
+#include "dsp/samplebuffer.h"
 
 #include <QObject>
 #include <QPointer>
@@ -64,7 +65,7 @@ private:
 class PreviewPlotter : public QObject {
     Q_OBJECT
 public:
-    // The program's plotter. It draws theSampleBuffer() into plotBitmap().
+    // The program's plotter. It draws the samples its latest start() was given into plotBitmap().
     static PreviewPlotter& instance();
     ~PreviewPlotter() override;
 
@@ -73,10 +74,11 @@ public:
     void setPreviewMode(int mode) { mode_ = mode; }
     int previewMode() const { return mode_; }
 
-    // Remembers the display to repaint and asks for a pass over the buffer as it is now: a busy
-    // plotter starts over at its next segment, an idle one starts a new worker. A pending stop
-    // request is withdrawn.
-    void start(BitmapView* display);
+    // Remembers the display to repaint and the samples to draw, and asks for a pass over them as
+    // they are now: a busy plotter starts over at its next segment, an idle one starts a new
+    // worker. A pending stop request is withdrawn. The caller may rewrite the samples (on the GUI
+    // thread) and start again; each pass copies them when it begins.
+    void start(BitmapView* display, std::shared_ptr<const sampleBuffer> samples);
     // Ends the running pass at its next segment; steps not yet painted are dropped.
     void stop() { stop_ = true; }
 
@@ -84,9 +86,11 @@ public:
     // The progress value (0 .. 100) that the dialogs' gauges show; the sampling worker writes
     // it too.
     std::atomic<int>& progress() { return progress_; }
-    // The largest sample modulus (at least 1e-10) of the buffer as of the latest start(): the
+    // The largest sample modulus (at least 1e-10) of the samples as of the latest start(): the
     // peak that pass handed back, or, while it has not got that far, the same computed here.
     extended peak() const;
+    // The samples the latest start() was given (none before the first).
+    const sampleBuffer& samples() const;
 
     // Stops the worker and waits until it has ended, without painting anything more. Safe to call
     // at any time; the plotter can be started again afterwards. Used on exit.
@@ -111,5 +115,6 @@ private:
     extended peak_ = 1e-10L;
     bool peakCurrent_ = false; // peak_ belongs to the latest start()
     QPointer<BitmapView> display_;
+    std::shared_ptr<const sampleBuffer> samples_;
     std::unique_ptr<PreviewWorker> worker_;
 };

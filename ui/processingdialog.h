@@ -12,6 +12,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <memory>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -93,6 +95,7 @@ private:
     QString defaultName_;
     QString description_;
     int resampleLength_ = kDefaultLength;
+    std::shared_ptr<sampleBuffer> result_ = std::make_shared<sampleBuffer>(); // also the preview's
     // Why the latest recomputation has no result (a result beyond the largest variable, memory
     // that ran out); empty when it has one. "Ok" then says so and writes nothing.
     QString refusal_;
