@@ -4,7 +4,7 @@
 // the cost of the worker protocol (thread, check points, batched hand-over, sample snapshot).
 #include "interleaved.h"
 
-#include "ui/plotscale.h"
+#include "plot/plotscale.h"
 #include "ui/graphworker.h"
 
 #include <QApplication>

@@ -8,7 +8,6 @@
 
 #include "ui/mainwindow.h"
 #include "ui/thumbnailworker.h"
-#include "ui/variablestrip.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -26,9 +25,9 @@ namespace {
 
 constexpr int kVariables = 64;
 constexpr int kSamples = 65536;
-// The threads that draw thumbnails in the program: one worker per drawing thumbnail, and the
-// GUI thread, which paints.
-constexpr int kProgramThreads = kVariables + 1;
+// The threads that draw thumbnails in the program: the thumbnail drawing threads, and the GUI
+// thread, which paints.
+constexpr int kProgramThreads = ThumbnailWorker::kThreads + 1;
 
 struct bench {
     std::unique_ptr<MainWindow> form;
@@ -59,7 +58,7 @@ bench& fixture()
 void redrawAll()
 {
     for (const tdspvarPtr& v : fixture().variables)
-        v->redrawThumbnail();
+        fixture().form->workspace().samplesChanged(v);
 }
 
 bool drawing()
@@ -83,7 +82,7 @@ int pixel(extended v)
 // drawLines call.
 void paintThumbnail(const tdspvar& v, QImage& image, std::vector<QLine>& lines)
 {
-    VariableStrip::clearThumbnail(image);
+    ThumbnailWorker::clearPicture(image);
     const int n = v.sampleCount();
     const extended scale = 13 / (v.peak + 1e-100L);
     const extended dx = 128.0L / (n - 1);
