@@ -91,9 +91,7 @@ void ThumbnailWorker::release()
 void ThumbnailWorker::stopAll()
 {
     const std::vector<ThumbnailWorker*> workers = liveWorkers();
-    for (ThumbnailWorker* worker : workers)
-        worker->stop();
-    thumbnailThreads().shutdown();
+    thumbnailThreads().shutdown(); // withdraws every pass that is queued or drawing
     for (ThumbnailWorker* worker : workers)
         if (worker->released_)
             delete worker;
