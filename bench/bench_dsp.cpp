@@ -1,26 +1,36 @@
-// Speed of the signal-processing core, each against a reference in the same run:
-//   - the radix-2 transform at 2^16 and 2^20 points against FFTW's long-double transform
-//     (fftwl_plan_dft_1d, FFTW_ESTIMATE), with the largest difference between the two;
+// Speed of the signal-processing core, each line against a competent reference in the same run:
+//   - the radix-2 transform at 2^16 and 2^20 points against FFTW's long-double transform with a
+//     FFTW_MEASURE plan (the wisdom is kept in the build folder, so planning is paid once);
 //   - the Fourier transform of a 65535-sample variable (resampling to 65536, transform, folding)
-//     against the 65536-sample one;
-//   - convolution and correlation of two 32768-sample variables against one radix-2 transform of
-//     their transform length 65536 (they take three such transforms plus a pass).
-// Google Benchmark reports the single timings; the summary lines print the ratios, each from the
-// fastest of several interleaved runs of thread CPU time, so other load on the machine matters less.
+//     against the 65536-sample one, next to the floor of that path: one bare 100-tap
+//     multiply-add pass over 65536 outputs with precomputed weights plus the 65536 transform;
+//   - convolution and correlation of two 32768-sample variables against the same operation built
+//     on FFTW long double (real-input transforms for real operands, complex ones otherwise).
+// Every line is the median and the spread of per-round ratios over interleaved rounds of thread
+// CPU time (bench/rounds.h).
 #include "dsp/fourier.h"
 #include "dsp/operations.h"
+#include "rounds.h"
 
-#include <benchmark/benchmark.h>
 #include <fftw3.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 #include <random>
 #include <vector>
 
+#ifndef KELMO_FFTW_WISDOM
+#define KELMO_FFTW_WISDOM "fftw.wisdom"
+#endif
+
 namespace {
+
+using benchrounds::interleaved;
+using benchrounds::millisecondsText;
+using benchrounds::ratios;
+using benchrounds::ratioText;
 
 std::vector<complexValue> randomSignal(std::size_t n, unsigned seed)
 {
@@ -34,24 +44,29 @@ std::vector<complexValue> randomSignal(std::size_t n, unsigned seed)
 
 tdspvarPtr randomVariable(int n, bool complex, unsigned seed)
 {
-    auto p = std::make_shared<tdspvar>("BENCH");
-    tdspvar& v = *p;
-    v.resize(n, complex);
+    auto v = std::make_shared<tdspvar>("BENCH");
+    v->resize(n, complex);
     const auto x = randomSignal(static_cast<std::size_t>(n), seed);
-    for (int i = 0; i < n; ++i) {
-        v.re[static_cast<std::size_t>(i)] = x[static_cast<std::size_t>(i)].re;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        v->re[i] = x[i].re;
         if (complex)
-            v.im[static_cast<std::size_t>(i)] = x[static_cast<std::size_t>(i)].im;
+            v->im[i] = x[i].im;
     }
-    v.computeDisplayPeak();
-    return p;
+    v->computeDisplayPeak();
+    return v;
 }
 
-// One long-double FFTW plan with its in-place buffer.
+// FFTW's wisdom lives in the build folder: the first run measures, later runs only read it.
+struct fftwWisdom {
+    fftwWisdom() { fftwl_import_wisdom_from_filename(KELMO_FFTW_WISDOM); }
+    ~fftwWisdom() { fftwl_export_wisdom_to_filename(KELMO_FFTW_WISDOM); }
+};
+
+// One in-place long-double FFTW transform with a MEASURE plan.
 struct fftwTransform {
     explicit fftwTransform(std::size_t n)
-        : size(n), data(static_cast<fftwl_complex*>(fftwl_malloc(sizeof(fftwl_complex) * n))),
-          plan(fftwl_plan_dft_1d(static_cast<int>(n), data, data, FFTW_FORWARD, FFTW_ESTIMATE))
+        : size(n), data(fftwl_alloc_complex(n)),
+          plan(fftwl_plan_dft_1d(static_cast<int>(n), data, data, FFTW_FORWARD, FFTW_MEASURE))
     {
     }
     ~fftwTransform()
@@ -76,148 +91,229 @@ struct fftwTransform {
     fftwl_plan plan;
 };
 
-// Ours, timed the same way as FFTW: copy the input in, transform in place.
-void radix2Run(const std::vector<complexValue>& input, std::vector<complexValue>& work)
+// Ours, timed the same way: a plan made once, then copy the input in and transform in place.
+void radix2Run(radix2Plan& plan, const std::vector<complexValue>& input, std::vector<complexValue>& work)
 {
     std::copy(input.begin(), input.end(), work.begin());
-    radix2Transform(work);
+    plan.transform(work);
 }
 
-void BM_Radix2(benchmark::State& state)
+void transformLine(int lg)
 {
-    const auto n = static_cast<std::size_t>(1) << state.range(0);
+    const std::size_t n = std::size_t{1} << lg;
     const auto input = randomSignal(n, 1);
-    std::vector<complexValue> work(n);
-    for (auto _ : state) {
-        radix2Run(input, work);
-        benchmark::DoNotOptimize(work.data());
-    }
-}
-BENCHMARK(BM_Radix2)->Arg(16)->Arg(20)->Unit(benchmark::kMillisecond);
-
-void BM_FftwLongDouble(benchmark::State& state)
-{
-    const auto n = static_cast<std::size_t>(1) << state.range(0);
-    const auto input = randomSignal(n, 1);
+    std::vector<complexValue> ours(n);
+    radix2Plan plan(n);
     fftwTransform fftw(n);
-    for (auto _ : state) {
-        fftw.run(input);
-        benchmark::DoNotOptimize(fftw.data);
+    const int calls = lg <= 16 ? 5 : 1;
+    const auto s = interleaved({[&] { radix2Run(plan, input, ours); }, [&] { fftw.run(input); }}, calls);
+    extended worst = 0, peak = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        worst = std::max(worst, std::hypot(ours[i].re - fftw.data[i][0], ours[i].im - fftw.data[i][1]));
+        peak = std::max(peak, std::hypot(ours[i].re, ours[i].im));
     }
-}
-BENCHMARK(BM_FftwLongDouble)->Arg(16)->Arg(20)->Unit(benchmark::kMillisecond);
-
-void BM_FourierTransform(benchmark::State& state)
-{
-    const tdspvarPtr v = randomVariable(static_cast<int>(state.range(0)), state.range(1) != 0, 2);
-    sampleBuffer out;
-    for (auto _ : state) {
-        fourierTransform(*v, fourierDirection::direct, out);
-        benchmark::DoNotOptimize(out.values.data());
-    }
-}
-BENCHMARK(BM_FourierTransform)
-    ->Args({65536, 0})
-    ->Args({65535, 0})
-    ->Args({65535, 1})
-    ->Unit(benchmark::kMillisecond);
-
-void BM_Convolution(benchmark::State& state)
-{
-    const tdspvarPtr a = randomVariable(32768, false, 3), b = randomVariable(32768, false, 4);
-    sampleBuffer out;
-    for (auto _ : state) {
-        convolve(*a, *b, out);
-        benchmark::DoNotOptimize(out.values.data());
-    }
-}
-BENCHMARK(BM_Convolution)->Unit(benchmark::kMillisecond);
-
-void BM_Correlation(benchmark::State& state)
-{
-    const tdspvarPtr a = randomVariable(32768, false, 3), b = randomVariable(32768, false, 4);
-    sampleBuffer out;
-    for (auto _ : state) {
-        correlate(*a, *b, out);
-        benchmark::DoNotOptimize(out.values.data());
-    }
-}
-BENCHMARK(BM_Correlation)->Unit(benchmark::kMillisecond);
-
-double threadSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
+    std::printf("radix-2 transform 2^%d: ours %s, FFTW long double (MEASURE) %s\n"
+                "    ours / FFTW = %s; largest difference %.2Le of the peak\n",
+                lg, millisecondsText(s[0]).c_str(), millisecondsText(s[1]).c_str(),
+                ratioText(ratios(s[0], s[1])).c_str(), worst / peak);
 }
 
-// The fastest of `rounds` runs of each of the two, alternating, and their ratio.
-template <typename A, typename B> double ratio(int rounds, A&& a, B&& b, double* secondsA = nullptr)
-{
-    double bestA = 1e30, bestB = 1e30;
-    for (int r = 0; r < rounds; ++r) {
-        double t0 = threadSeconds();
-        a();
-        bestA = std::min(bestA, threadSeconds() - t0);
-        t0 = threadSeconds();
-        b();
-        bestB = std::min(bestB, threadSeconds() - t0);
-    }
-    if (secondsA)
-        *secondsA = bestA;
-    return bestA / bestB;
-}
+// The floor of the any-length path's resampling: 100 precomputed weights, one multiply-add per
+// tap, per output sample; a complex signal takes both parts in the same loop.
+constexpr int kTaps = 100;
 
-void printRatios()
-{
-    for (int lg : {16, 20}) {
-        const std::size_t n = std::size_t{1} << lg;
-        const auto input = randomSignal(n, 1);
-        std::vector<complexValue> ours(n);
-        fftwTransform fftw(n);
-        double seconds = 0;
-        const double r = ratio(
-            lg == 16 ? 30 : 6, [&] { radix2Run(input, ours); }, [&] { fftw.run(input); }, &seconds);
-        extended worst = 0, peak = 0;
-        for (std::size_t i = 0; i < n; ++i) {
-            worst = std::max(worst, std::hypot(ours[i].re - fftw.data[i][0], ours[i].im - fftw.data[i][1]));
-            peak = std::max(peak, std::hypot(ours[i].re, ours[i].im));
+struct multiplyAddFloor {
+    explicit multiplyAddFloor(const tdspvar& v)
+    {
+        const std::size_t n = v.re.size();
+        for (std::size_t k = 0; k < n + kTaps; ++k) {
+            re.push_back(v.re[k % n]);
+            im.push_back(v.isComplex ? v.im[k % n] : 0);
         }
-        std::printf("radix-2 transform 2^%d: %.2f ms, radix-2 / FFTW long double = %.3f "
-                    "(largest difference %.2Le of the peak)\n",
-                    lg, seconds * 1e3, r, worst / peak);
+        for (int k = 0; k < kTaps; ++k)
+            weights[static_cast<std::size_t>(k)] = tdspvar::kernel(k - kTaps / 2 + 0.37L);
+        out.resize(n + 1);
     }
 
+    void runReal()
+    {
+        const std::size_t n = out.size();
+        for (std::size_t i = 0; i < n; ++i) {
+            const extended* x = &re[i * (re.size() - kTaps) / n];
+            extended sum = 0;
+            for (int k = 0; k < kTaps; ++k)
+                sum += weights[static_cast<std::size_t>(k)] * x[k];
+            out[i] = {sum, 0};
+        }
+    }
+
+    void runComplex()
+    {
+        const std::size_t n = out.size();
+        for (std::size_t i = 0; i < n; ++i) {
+            const std::size_t first = i * (re.size() - kTaps) / n;
+            const extended* x = &re[first];
+            const extended* y = &im[first];
+            extended sumRe = 0, sumIm = 0;
+            for (int k = 0; k < kTaps; ++k) {
+                sumRe += weights[static_cast<std::size_t>(k)] * x[k];
+                sumIm += weights[static_cast<std::size_t>(k)] * y[k];
+            }
+            out[i] = {sumRe, sumIm};
+        }
+    }
+
+    std::vector<extended> re, im;
+    std::array<extended, kTaps> weights{};
+    std::vector<complexValue> out;
+};
+
+void anyLengthLine(bool complex)
+{
+    const tdspvarPtr odd = randomVariable(65535, complex, 2);
+    const tdspvarPtr even = randomVariable(65536, complex, 2);
+    multiplyAddFloor floor(*odd);
     sampleBuffer out;
-    for (bool complex : {false, true}) {
-        const tdspvarPtr odd = randomVariable(65535, complex, 2);
-        const tdspvarPtr even = randomVariable(65536, complex, 2);
-        double seconds = 0;
-        const double r = ratio(
-            3, [&] { fourierTransform(*odd, fourierDirection::direct, out); },
-            [&] { fourierTransform(*even, fourierDirection::direct, out); }, &seconds);
-        std::printf("Fourier transform, %s variable: 65535 samples %.1f ms, 65535 / 65536 = %.2f\n",
-                    complex ? "complex" : "real", seconds * 1e3, r);
+    const auto s = interleaved({[&] { fourierTransform(*odd, fourierDirection::direct, out); },
+                                [&] { fourierTransform(*even, fourierDirection::direct, out); },
+                                [&] { complex ? floor.runComplex() : floor.runReal(); }});
+    std::vector<double> floorRatio, oursOverFloor;
+    for (std::size_t r = 0; r < s[0].size(); ++r) {
+        floorRatio.push_back((s[2][r] + s[1][r]) / s[1][r]);
+        oursOverFloor.push_back(s[0][r] / (s[2][r] + s[1][r]));
+    }
+    std::printf("Fourier transform, %s variable: 65535 samples %s, 65536 samples %s\n"
+                "    65535 / 65536 = %s; floor (100-tap multiply-add + the 65536 path) / 65536 = "
+                "%s; ours / floor = %s\n",
+                complex ? "complex" : "real", millisecondsText(s[0]).c_str(),
+                millisecondsText(s[1]).c_str(), ratioText(ratios(s[0], s[1])).c_str(),
+                ratioText(floorRatio).c_str(), ratioText(oursOverFloor).c_str());
+}
+
+// Convolution, or correlation, the way an FFTW user writes it: the first operand placed (for
+// correlation reversed about index 0) and the second zero-padded to the transform length, two
+// forward transforms, the product, one backward transform, the first `count` samples scaled.
+class fftwReference {
+public:
+    fftwReference(std::size_t length, bool realInput) : a(length), real(realInput)
+    {
+        const int n = static_cast<int>(a);
+        if (real) {
+            rp = fftwl_alloc_real(a);
+            rq = fftwl_alloc_real(a);
+            p = fftwl_alloc_complex(a / 2 + 1);
+            q = fftwl_alloc_complex(a / 2 + 1);
+            forwardP = fftwl_plan_dft_r2c_1d(n, rp, p, FFTW_MEASURE);
+            forwardQ = fftwl_plan_dft_r2c_1d(n, rq, q, FFTW_MEASURE);
+            backward = fftwl_plan_dft_c2r_1d(n, p, rp, FFTW_MEASURE);
+        } else {
+            p = fftwl_alloc_complex(a);
+            q = fftwl_alloc_complex(a);
+            forwardP = fftwl_plan_dft_1d(n, p, p, FFTW_FORWARD, FFTW_MEASURE);
+            forwardQ = fftwl_plan_dft_1d(n, q, q, FFTW_FORWARD, FFTW_MEASURE);
+            backward = fftwl_plan_dft_1d(n, p, p, FFTW_BACKWARD, FFTW_MEASURE);
+        }
+    }
+    ~fftwReference()
+    {
+        for (fftwl_plan plan : {forwardP, forwardQ, backward})
+            fftwl_destroy_plan(plan);
+        fftwl_free(p);
+        fftwl_free(q);
+        fftwl_free(rp);
+        fftwl_free(rq);
+    }
+    fftwReference(const fftwReference&) = delete;
+    fftwReference& operator=(const fftwReference&) = delete;
+
+    void run(const tdspvar& x1, const tdspvar& x2, bool correlation, std::size_t count, extended scale,
+             std::vector<complexValue>& out)
+    {
+        const std::size_t n1 = x1.re.size(), n2 = x2.re.size();
+        if (real) {
+            std::fill(rp, rp + a, 0.0L);
+            std::fill(rq, rq + a, 0.0L);
+            for (std::size_t j = 0; j < n1; ++j)
+                rp[correlation && j ? a - j : j] = x1.re[j];
+            std::copy(x2.re.begin(), x2.re.end(), rq);
+        } else {
+            std::fill(&p[0][0], &p[0][0] + 2 * a, 0.0L);
+            std::fill(&q[0][0], &q[0][0] + 2 * a, 0.0L);
+            for (std::size_t j = 0; j < n1; ++j) {
+                const std::size_t k = correlation && j ? a - j : j;
+                p[k][0] = x1.re[j];
+                p[k][1] = x1.im[j];
+            }
+            for (std::size_t j = 0; j < n2; ++j) {
+                q[j][0] = x2.re[j];
+                q[j][1] = x2.im[j];
+            }
+        }
+        fftwl_execute(forwardP);
+        fftwl_execute(forwardQ);
+        const std::size_t bins = real ? a / 2 + 1 : a;
+        for (std::size_t k = 0; k < bins; ++k) {
+            const long double re = p[k][0] * q[k][0] - p[k][1] * q[k][1];
+            p[k][1] = p[k][0] * q[k][1] + p[k][1] * q[k][0];
+            p[k][0] = re;
+        }
+        fftwl_execute(backward);
+        out.resize(count);
+        const extended s = scale / static_cast<extended>(a);
+        for (std::size_t k = 0; k < count; ++k)
+            out[k] = real ? complexValue{rp[k] * s, 0} : complexValue{p[k][0] * s, p[k][1] * s};
     }
 
-    const tdspvarPtr a = randomVariable(32768, false, 3), b = randomVariable(32768, false, 4);
-    const auto input = randomSignal(65536, 1);
-    std::vector<complexValue> work(65536);
-    double seconds = 0;
-    double r = ratio(
-        10, [&] { convolve(*a, *b, out); }, [&] { radix2Run(input, work); }, &seconds);
-    std::printf("convolution 32768 x 32768: %.1f ms, / radix-2 transform of 65536 = %.2f\n", seconds * 1e3, r);
-    r = ratio(
-        10, [&] { correlate(*a, *b, out); }, [&] { radix2Run(input, work); }, &seconds);
-    std::printf("correlation 32768 x 32768: %.1f ms, / radix-2 transform of 65536 = %.2f\n", seconds * 1e3, r);
+private:
+    std::size_t a;
+    bool real;
+    long double* rp = nullptr;
+    long double* rq = nullptr;
+    fftwl_complex* p = nullptr;
+    fftwl_complex* q = nullptr;
+    fftwl_plan forwardP{}, forwardQ{}, backward{};
+};
+
+void spectralOperationLines(bool complex)
+{
+    constexpr int n = 32768;
+    const tdspvarPtr x1 = randomVariable(n, complex, 3), x2 = randomVariable(n, complex, 4);
+    const std::size_t a = nextPowerOfTwo(2 * n);
+    fftwReference reference(a, !complex);
+    sampleBuffer out;
+    std::vector<complexValue> want;
+    for (bool correlation : {false, true}) {
+        const std::size_t count = correlation ? n : 2 * n;
+        const extended scale = correlation ? 2.0L / a : 1;
+        const auto s = interleaved(
+            {[&] { correlation ? correlate(*x1, *x2, out) : convolve(*x1, *x2, out); },
+             [&] { reference.run(*x1, *x2, correlation, count, scale, want); }},
+            2);
+        extended worst = 0, peak = 0;
+        for (std::size_t k = 0; k < count; ++k) {
+            worst = std::max(worst, std::hypot(out.values[k].re - want[k].re, out.values[k].im - want[k].im));
+            peak = std::max(peak, std::hypot(want[k].re, want[k].im));
+        }
+        std::printf("%s %d x %d, %s: ours %s, on FFTW long double %s\n"
+                    "    ours / FFTW-based = %s; largest difference %.2Le of the peak\n",
+                    correlation ? "correlation" : "convolution", n, n, complex ? "complex" : "real",
+                    millisecondsText(s[0]).c_str(), millisecondsText(s[1]).c_str(),
+                    ratioText(ratios(s[0], s[1])).c_str(), worst / peak);
+    }
 }
 
 } // namespace
 
-int main(int argc, char** argv)
+int main()
 {
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    printRatios();
+    const fftwWisdom wisdom;
+    std::printf("median (smallest-largest) over %d interleaved rounds, thread CPU time\n",
+                benchrounds::kRounds);
+    transformLine(16);
+    transformLine(20);
+    anyLengthLine(false);
+    anyLengthLine(true);
+    spectralOperationLines(false);
+    spectralOperationLines(true);
     return 0;
 }

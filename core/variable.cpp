@@ -1,14 +1,13 @@
 #include "core/variable.h"
 
-#include <array>
+#include "core/taperedsinc.h"
+
 #include <cmath>
 
 namespace {
 
 constexpr extended kExactPositionLimit = 1e-5L; // closer than this to a grid point reads the sample
-constexpr extended kKernelFlatLimit = 0.001L;   // |t| below this has weight exactly 1
 constexpr extended kTaperRate = 0.01L;          // taper 2 / (1 + e^(0.01 pi |t|))
-constexpr extended kWeightSeed = 1e-100L;       // keeps the normalising division defined
 
 std::int64_t wrapIndex(std::int64_t index, std::int64_t count)
 {
@@ -16,67 +15,17 @@ std::int64_t wrapIndex(std::int64_t index, std::int64_t count)
     return m < 0 ? m + count : m;
 }
 
-// e^(0.01 pi j) for the first orders; the sinc sum steps its taper through these exactly.
-constexpr int kTaperTableSize = 128;
-const std::array<extended, kTaperTableSize>& taperSteps()
+// The kernel evaluated for every neighbour, for orders beyond the stepped ones.
+extended directSinc(const std::vector<extended>& samples, int order, extended p, std::int64_t i)
 {
-    static const std::array<extended, kTaperTableSize> steps = [] {
-        std::array<extended, kTaperTableSize> t{};
-        for (int j = 0; j < kTaperTableSize; ++j)
-            t[static_cast<std::size_t>(j)] = std::exp(kTaperRate * kPi * j);
-        return t;
-    }();
-    return steps;
-}
-
-} // namespace
-
-// The 2n tapered-sinc weights around a read position, in increasing neighbour order, computed
-// once per position and shared by the real and imaginary parts. For k <= i the distance is
-// f + (i - k), for k > i it is (1 - f) + (k - i - 1); sin(pi (d + j)) is (-1)^j sin(pi d) and
-// sin(pi (1 - f)) equals sin(pi f), and the taper's exponential is a product with a tabled step,
-// so one sine and two exponentials serve all 2n weights.
-struct sincWeights {
-    std::array<extended, 2 * kTaperTableSize> w;
-    int count = 0;
-};
-
-namespace {
-
-// Weights for distances base + j, j = 0 .. order - 1, written from `out` in the given direction.
-// Only j = 0 can fall below the flat-top limit, since base >= 0 and j >= 1 gives a >= 1.
-inline void steppedWeights(extended base, int order, extended sinBase, extended* out, int direction)
-{
-    const extended taperBase = std::exp(kTaperRate * kPi * base);
-    const auto& steps = taperSteps();
-    out[0] = base < kKernelFlatLimit ? 1 : 2 * sinBase / (kPi * base * (taperBase + 1));
-    extended s = sinBase;
-    for (int j = 1; j < order; ++j) {
-        s = -s;
-        const extended a = base + j;
-        out[j * direction] = 2 * s / (kPi * a * (taperBase * steps[static_cast<std::size_t>(j)] + 1));
-    }
-}
-
-void computeSincWeights(extended f, int order, sincWeights& out)
-{
-    const extended sinF = std::sin(kPi * f);
-    out.count = 2 * order;
-    steppedWeights(f, order, sinF, &out.w[static_cast<std::size_t>(order - 1)], -1);
-    steppedWeights(1 - f, order, sinF, &out.w[static_cast<std::size_t>(order)], 1);
-}
-
-// Normalised weighted sum of the samples from index `first` (wrapping) on.
-extended weightedSum(const std::vector<extended>& samples, std::int64_t first, const sincWeights& w)
-{
-    const std::int64_t count = static_cast<std::int64_t>(samples.size());
+    const auto count = static_cast<std::int64_t>(samples.size());
     extended sum = 0;
-    extended weight = kWeightSeed;
-    std::int64_t m = first;
-    for (int k = 0; k < w.count; ++k) {
-        const extended wk = w.w[static_cast<std::size_t>(k)];
-        sum += wk * samples[static_cast<std::size_t>(m)];
-        weight += wk;
+    extended weight = taperedsinc::kWeightSeed;
+    std::int64_t m = wrapIndex(i - order + 1, count);
+    for (std::int64_t k = i - order + 1; k <= i + order; ++k) {
+        const extended w = tdspvar::kernel(p - static_cast<extended>(k));
+        sum += w * samples[static_cast<std::size_t>(m)];
+        weight += w;
         if (++m == count)
             m = 0;
     }
@@ -119,7 +68,7 @@ extended tdspvar::sampleModulus(std::int64_t index) const
 extended tdspvar::kernel(extended t)
 {
     const extended a = std::fabs(t);
-    if (a < kKernelFlatLimit)
+    if (a < taperedsinc::kFlatLimit)
         return 1;
     const extended u = kPi * a;
     return (2 * std::sin(u) / u) / (std::exp(kTaperRate * u) + 1);
@@ -131,11 +80,17 @@ tdspvar::gridPosition tdspvar::locate(extended x) const
     const std::int64_t count = sampleCount();
     if (count == 0 || !std::isfinite(x))
         return at;
-    x -= std::floor(x);
-    if (x >= 1) // a tiny negative position rounds up to 1, which is position 0 again
-        x = 0;
+    if (!(x >= 0 && x < 1)) {
+        x -= std::floor(x);
+        if (x >= 1) // a tiny negative position rounds up to 1, which is position 0 again
+            x = 0;
+    }
     at.p = x * static_cast<extended>(count);
-    at.i = static_cast<std::int64_t>(at.p);
+    // p truncated through double, which is quick where converting extended to an integer switches
+    // the rounding mode; the double may round up to the next integer, which the comparison undoes.
+    at.i = static_cast<std::int64_t>(static_cast<double>(at.p));
+    if (static_cast<extended>(at.i) > at.p)
+        --at.i;
     if (at.i >= count)
         at.i = count - 1;
     at.f = at.p - static_cast<extended>(at.i);
@@ -143,71 +98,62 @@ tdspvar::gridPosition tdspvar::locate(extended x) const
     return at;
 }
 
-extended tdspvar::interpolate(const std::vector<extended>& samples, int order,
-                              const gridPosition& at, sincWeights* weights) const
+complexValue tdspvar::readAt(int order, const gridPosition& at, bool real, bool imag) const
 {
-    const std::int64_t count = static_cast<std::int64_t>(samples.size());
-    if (order < 0)
-        return 0;
-    if (order == 0) {
-        const std::int64_t j = at.i + 1 >= count ? 0 : at.i + 1;
-        return at.f * samples[static_cast<std::size_t>(j)] +
-               (1 - at.f) * samples[static_cast<std::size_t>(at.i)];
-    }
-    if (order > kTaperTableSize) {
-        extended sum = 0;
-        extended weight = kWeightSeed;
-        std::int64_t m = wrapIndex(at.i - order + 1, count);
-        for (std::int64_t k = at.i - order + 1; k <= at.i + order; ++k) {
-            const extended w = kernel(at.p - static_cast<extended>(k));
-            sum += w * samples[static_cast<std::size_t>(m)];
-            weight += w;
-            if (++m == count)
-                m = 0;
-        }
-        return sum / weight;
-    }
-    if (weights->count == 0)
-        computeSincWeights(at.f, order, *weights);
-    return weightedSum(samples, wrapIndex(at.i - order + 1, count), *weights);
-}
-
-extended tdspvar::realPartAt(int order, const gridPosition& at, sincWeights* weights) const
-{
+    imag = imag && isComplex && im.size() == re.size();
     if (!at.valid)
-        return 0;
-    if (at.f < kExactPositionLimit) // every grid point reads its sample exactly
-        return re[static_cast<std::size_t>(at.i)];
-    return interpolate(re, order, at, weights);
-}
-
-extended tdspvar::imagPartAt(int order, const gridPosition& at, sincWeights* weights) const
-{
-    if (!at.valid || !isComplex || im.size() != re.size())
-        return 0;
-    if (at.p < kExactPositionLimit) // only the very start of the period reads its sample exactly
-        return im[static_cast<std::size_t>(at.i)];
-    return interpolate(im, order, at, weights);
+        return {};
+    const auto i = static_cast<std::size_t>(at.i);
+    complexValue v;
+    // Every grid point reads its real sample exactly; the imaginary sample only at the very start
+    // of the period.
+    if (real && at.f < kExactPositionLimit) {
+        v.re = re[i];
+        real = false;
+    }
+    if (imag && at.p < kExactPositionLimit) {
+        v.im = im[i];
+        imag = false;
+    }
+    if ((!real && !imag) || order < 0)
+        return v;
+    if (order == 0) {
+        const std::size_t j = at.i + 1 >= sampleCount() ? 0 : i + 1;
+        if (real)
+            v.re = at.f * re[j] + (1 - at.f) * re[i];
+        if (imag)
+            v.im = at.f * im[j] + (1 - at.f) * im[i];
+        return v;
+    }
+    if (order > taperedsinc::kMaxSteppedOrder) {
+        if (real)
+            v.re = directSinc(re, order, at.p, at.i);
+        if (imag)
+            v.im = directSinc(im, order, at.p, at.i);
+        return v;
+    }
+    const complexValue s = real ? taperedsinc::read(re, imag ? &im : nullptr, at.i, at.f, order)
+                                : taperedsinc::read(im, nullptr, at.i, at.f, order);
+    if (real)
+        v.re = s.re;
+    if (imag)
+        v.im = real ? s.im : s.re;
+    return v;
 }
 
 complexValue tdspvar::interpolatedValue(int order, extended x) const
 {
-    const gridPosition at = locate(x);
-    sincWeights weights;
-    const extended r = realPartAt(order, at, &weights);
-    return {r, imagPartAt(order, at, &weights)};
+    return readAt(order, locate(x), true, true);
 }
 
 extended tdspvar::interpolatedRealPart(int order, extended x) const
 {
-    sincWeights weights;
-    return realPartAt(order, locate(x), &weights);
+    return readAt(order, locate(x), true, false).re;
 }
 
 extended tdspvar::interpolatedImagPart(int order, extended x) const
 {
-    sincWeights weights;
-    return imagPartAt(order, locate(x), &weights);
+    return readAt(order, locate(x), false, true).im;
 }
 
 extended tdspvar::interpolatedModulus(int order, extended x) const
@@ -220,6 +166,42 @@ extended tdspvar::interpolatedPhase(int order, extended x) const
 {
     const complexValue v = interpolatedValue(order, x);
     return std::atan2(v.im, v.re);
+}
+
+void tdspvar::resampleOnto(int order, std::span<complexValue> out) const
+{
+    const std::size_t m = out.size();
+    const auto count = static_cast<std::int64_t>(re.size());
+    const bool complex = isComplex && im.size() == re.size();
+    for (std::size_t k = 0; k < m && 2 * k <= m; ++k) {
+        const extended x = static_cast<extended>(k) / static_cast<extended>(m);
+        const gridPosition at = locate(x);
+        // The mirrored read k' = M - k lies at 1 - x: grid point count - 1 - i, fraction 1 - f,
+        // provided the positions came out exactly so (always for a power-of-two M).
+        const std::size_t mirror = m - k;
+        const bool shared = k > 0 && mirror != k && at.valid && order > 0 &&
+                            order <= taperedsinc::kMaxSteppedOrder && at.f >= taperedsinc::kFlatLimit &&
+                            at.f <= 1 - taperedsinc::kFlatLimit;
+        const gridPosition other = shared ? locate(static_cast<extended>(mirror) / static_cast<extended>(m))
+                                          : gridPosition{};
+        if (!shared || other.i != count - 1 - at.i || other.f != 1 - at.f || other.p < kExactPositionLimit) {
+            out[k] = readAt(order, at, true, true);
+            if (k > 0 && mirror != k && mirror < m)
+                out[mirror] = interpolatedValue(order, static_cast<extended>(mirror) / static_cast<extended>(m));
+            continue;
+        }
+        const taperedsinc::mirroredReads r = taperedsinc::readMirrored(re, at.i, other.i, at.f, order);
+        out[k].re = r.a;
+        out[mirror].re = r.b;
+        if (complex) {
+            const taperedsinc::mirroredReads i = taperedsinc::readMirrored(im, at.i, other.i, at.f, order);
+            out[k].im = i.a;
+            out[mirror].im = i.b;
+        } else {
+            out[k].im = 0;
+            out[mirror].im = 0;
+        }
+    }
 }
 
 void tdspvar::computeDisplayPeak()

@@ -13,10 +13,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
-
-struct sincWeights; // the tapered-sinc weights of one read position
 
 // The most samples a variable may hold: 2^20, sixteen times the longest sampled formula, room for
 // a few convolutions of long signals and for about 24 seconds of sound at 44.1 kHz. Readers of
@@ -54,6 +53,12 @@ public:
     extended interpolatedModulus(int order, extended x) const;
     extended interpolatedPhase(int order, extended x) const;
 
+    // Both parts read at the M positions k / M, k = 0 .. M-1, M = out.size(): the resampling onto
+    // M points. Each value is what interpolatedValue(order, k / M) gives, up to rounding; reads
+    // whose positions mirror each other (k and M - k) share their sinc weights, so the pass costs
+    // about half the weights of single reads.
+    void resampleOnto(int order, std::span<complexValue> out) const;
+
     // The tapered-sinc weight: 1 for |t| < 0.001, else (2 sin(u)/u) / (e^(0.01u) + 1), u = pi|t|.
     static extended kernel(extended t);
 
@@ -68,10 +73,9 @@ private:
         bool valid = false; // false for an empty variable or a non-finite position
     };
     gridPosition locate(extended x) const;
-    extended realPartAt(int order, const gridPosition& at, sincWeights* weights) const;
-    extended imagPartAt(int order, const gridPosition& at, sincWeights* weights) const;
-    extended interpolate(const std::vector<extended>& samples, int order, const gridPosition& at,
-                         sincWeights* weights) const;
+    // The parts asked for at one position: the exact sample where its shortcut applies, otherwise
+    // linear (order 0) or tapered sinc, the sinc weights computed once for both parts.
+    complexValue readAt(int order, const gridPosition& at, bool real, bool imag) const;
 };
 
 using tdspvarPtr = std::shared_ptr<tdspvar>;

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <new>
 
 // How the radix-2 transform is laid out for speed. Every butterfly of stage m pairs elements that
 // lie in the same block of 2^m, so any loop order that finishes a stage's butterflies in a block
@@ -27,54 +29,80 @@ size_t paddedIndex(size_t i)
     return i + 2 * ((i >> 6) + (i >> 12) + (i >> 18) + (i >> 24));
 }
 
-// Twiddles r_p = w^p of the stage with half size d (w = cos(pi/d) - j sin(pi/d)), computed by the
-// recurrence: `single` holds them at [d, 2d). For the sweeps over stages d and 2d, `paired` holds
-// the triples (r_p of d, r_p of 2d, r_(p+d) of 2d), p < d: for d = 4^k at 3p + d - 1 of
-// paired[0], for d = 2 * 4^k at 3p + d - 2 of paired[1].
-struct twiddleTables {
-    std::vector<complexValue> single{complexValue{}};
-    std::vector<complexValue> paired[2];
+using twiddleTables = radix2Plan::twiddleTables;
 
-    static size_t parity(size_t d) { return std::countr_zero(d) % 2; }
+size_t parity(size_t d) { return std::countr_zero(d) % 2; }
 
-    const complexValue* triples(size_t d) const { return &paired[parity(d)][d - 1 - parity(d)]; }
-
-    void grow(size_t length)
-    {
-        for (size_t d = single.size(); d < length; d *= 2) {
-            single.resize(2 * d);
-            const extended angle = kPi / static_cast<extended>(d);
-            const complexValue w{std::cos(angle), -std::sin(angle)};
-            complexValue r{1, 0};
-            for (size_t p = 0; p < d; ++p) {
-                single[d + p] = r;
-                r = r * w;
-            }
-        }
-        if (paired[0].size() >= length)
-            return;
-        for (std::vector<complexValue>& table : paired)
-            table.resize(length);
-        for (size_t d = 1; 4 * d <= length; d *= 2) {
-            complexValue* t = &paired[parity(d)][d - 1 - parity(d)];
-            for (size_t p = 0; p < d; ++p, t += 3) {
-                t[0] = single[d + p];
-                t[1] = single[2 * d + p];
-                t[2] = single[2 * d + p + d];
-            }
-        }
-    }
-};
-
-struct radix2State {
-    twiddleTables twiddles;
-    std::vector<complexValue> padded;
-};
-
-radix2State& state()
+// For the sweep over stages d and 2d, paired[parity(d)] holds from index d - 1 - parity(d) on the
+// triples (r_p of d, r_p of 2d, r_(p+d) of 2d), p < d; consecutive sweeps of one parity follow
+// each other without gaps. `single` holds r_p of a stage run alone at d + p.
+const complexValue* triples(const twiddleTables& tw, size_t d)
 {
-    thread_local radix2State s;
-    return s;
+    return &tw.paired[parity(d)][d - 1 - parity(d)];
+}
+
+// r_p = w^p of the stage with half size d, p = 0, 1, ..., by the recurrence r = r * w from 1.
+class twiddleRecurrence {
+public:
+    explicit twiddleRecurrence(size_t d)
+        : w_{std::cos(kPi / static_cast<extended>(d)), -std::sin(kPi / static_cast<extended>(d))}
+    {
+    }
+    complexValue next()
+    {
+        const complexValue now = r_;
+        r_ = r_ * w_;
+        return now;
+    }
+
+private:
+    complexValue w_;
+    complexValue r_{1, 0};
+};
+
+// Calls sweep(d) for every two-stage sweep and single(d) for the stage run alone, if any, of the
+// transform of length a > 1: the stages of a row of up to kRow elements (or all of a shorter
+// sequence), then the sweeps over the padded blocks above it, as the loops below run them.
+template <typename Sweep, typename Single> void forEachSweep(size_t a, Sweep&& sweep, Single&& single)
+{
+    const size_t row = a <= kRow ? a : (std::countr_zero(a) % 2 == 0 ? kRow : kRow / 2);
+    size_t d = 1;
+    for (; 4 * d <= row; d *= 4)
+        sweep(d);
+    if (d < row)
+        single(d);
+    for (d = row; 4 * d <= a; d *= 4)
+        sweep(d);
+}
+
+void buildTwiddles(size_t a, twiddleTables& tw)
+{
+    // Each parity's table ends with the triples of its largest sweep.
+    size_t largest[2] = {0, 0};
+    forEachSweep(
+        a, [&](size_t d) { largest[parity(d)] = d; }, [&](size_t d) { tw.single = complexBuffer(2 * d); });
+    for (size_t k = 0; k < 2; ++k)
+        if (largest[k] > 0)
+            tw.paired[k] = complexBuffer(4 * largest[k] - 1 - k);
+    forEachSweep(
+        a,
+        [&](size_t d) {
+            // The two stages' recurrences run side by side, so that one's products wait less for
+            // the other's.
+            complexValue* t = &tw.paired[parity(d)][d - 1 - parity(d)];
+            twiddleRecurrence first(d), second(2 * d);
+            for (size_t p = 0; p < d; ++p) {
+                t[3 * p] = first.next();
+                t[3 * p + 1] = second.next();
+            }
+            for (size_t p = 0; p < d; ++p)
+                t[3 * p + 2] = second.next();
+        },
+        [&](size_t d) {
+            twiddleRecurrence stage(d);
+            for (size_t p = 0; p < d; ++p)
+                tw.single[d + p] = stage.next();
+        });
 }
 
 inline void butterfly(complexValue& u, complexValue& v, const complexValue& r)
@@ -111,7 +139,7 @@ void contiguousStages(complexValue* x, size_t n, const twiddleTables& tw)
     size_t d = 1;
     for (; 4 * d <= n; d *= 4)
         for (size_t g = 0; g < n; g += 4 * d)
-            radix4Run(x + g, x + g + d, x + g + 2 * d, x + g + 3 * d, d, tw.triples(d));
+            radix4Run(x + g, x + g + d, x + g + 2 * d, x + g + 3 * d, d, triples(tw, d));
     if (d < n) // one stage left: d = n/2
         for (size_t p = 0; p < d; ++p)
             butterfly(x[p], x[p + d], tw.single[d + p]);
@@ -121,7 +149,7 @@ void contiguousStages(complexValue* x, size_t n, const twiddleTables& tw)
 void paddedSweep(complexValue* buf, size_t begin, size_t d, const twiddleTables& tw)
 {
     const size_t run = d < kRow ? d : kRow;
-    const complexValue* t = tw.triples(d);
+    const complexValue* t = triples(tw, d);
     for (size_t p = 0; p < d; p += run)
         radix4Run(buf + paddedIndex(begin + p), buf + paddedIndex(begin + d + p),
                   buf + paddedIndex(begin + 2 * d + p), buf + paddedIndex(begin + 3 * d + p), run,
@@ -159,13 +187,9 @@ void bitReverseInPlace(complexValue* x, size_t a)
     }
 }
 
-void paddedTransform(std::span<complexValue> x, radix2State& s)
+void paddedTransform(std::span<complexValue> x, const twiddleTables& tw, complexValue* buf)
 {
     const size_t a = x.size();
-    const twiddleTables& tw = s.twiddles;
-    if (s.padded.size() < paddedIndex(a - 1) + 1)
-        s.padded.resize(paddedIndex(a - 1) + 1);
-    complexValue* buf = s.padded.data();
 
     // Bit-reversed copy: j runs through bitreverse(i).
     size_t j = 0;
@@ -190,29 +214,48 @@ void paddedTransform(std::span<complexValue> x, radix2State& s)
 
 } // namespace
 
-transformWork& theTransformWork()
+complexBuffer::complexBuffer(size_t count, bool zeroed)
+    : data_(static_cast<complexValue*>(::operator new[](count * sizeof(complexValue),
+                                                         std::align_val_t{alignof(complexValue)}))),
+      size_(count)
 {
-    static transformWork work;
-    return work;
+    if (zeroed)
+        std::memset(static_cast<void*>(data_.get()), 0, count * sizeof(complexValue));
+}
+
+void complexBuffer::release::operator()(complexValue* p) const
+{
+    ::operator delete[](p, std::align_val_t{alignof(complexValue)});
+}
+
+radix2Plan::radix2Plan(size_t length) : length_(length)
+{
+    if (length_ < 2 || !std::has_single_bit(length_))
+        return;
+    buildTwiddles(length_, twiddles_);
+    if (length_ > kRow)
+        padded_ = complexBuffer(paddedIndex(length_ - 1) + 1);
+}
+
+void radix2Plan::transform(std::span<complexValue> x)
+{
+    const size_t a = x.size();
+    if (a != length_ || a < 2 || !std::has_single_bit(a))
+        return;
+    if (a <= kRow) {
+        bitReverseInPlace(x.data(), a);
+        contiguousStages(x.data(), a, twiddles_);
+        return;
+    }
+    paddedTransform(x, twiddles_, padded_.data());
 }
 
 void radix2Transform(std::span<complexValue> x)
 {
-    const size_t a = x.size();
-    if (a < 2 || !std::has_single_bit(a))
-        return;
-    radix2State& s = state();
-    s.twiddles.grow(a);
-    if (a <= kRow) {
-        bitReverseInPlace(x.data(), a);
-        contiguousStages(x.data(), a, s.twiddles);
-        return;
-    }
-    paddedTransform(x, s);
+    radix2Plan(x.size()).transform(x);
 }
 
-void fourierTransform(const tdspvar& source, fourierDirection direction, sampleBuffer& out,
-                      transformWork& work)
+void fourierTransform(const tdspvar& source, fourierDirection direction, sampleBuffer& out)
 {
     const int n = source.sampleCount();
     out.setCount(n);
@@ -221,47 +264,46 @@ void fourierTransform(const tdspvar& source, fourierDirection direction, sampleB
         return;
     const bool inverse = direction == fourierDirection::inverse;
     const auto a = static_cast<size_t>(nextPowerOfTwo(n));
-    if (work.a.size() < a)
-        work.a.resize(a);
-    const std::span<complexValue> w(work.a.data(), a);
+    complexBuffer work(a);
+    const std::span<complexValue> w = work.span();
 
-    // Resampling onto a points (order-50 sinc); a power-of-two length takes its samples as they are.
+    // Resampling onto a points (order-50 sinc); a power-of-two length takes its samples as they
+    // are. The inverse reads the conjugate.
     constexpr int kResamplingOrder = 50;
     const extended conjugate = inverse ? -1 : 1;
     if (a == static_cast<size_t>(n)) {
+        // A real variable has no imaginary parts; they read as 0.
+        const bool complex = source.im.size() == a;
         for (size_t i = 0; i < a; ++i)
-            w[i] = {source.realSample(static_cast<std::int64_t>(i)),
-                    conjugate * source.imagSample(static_cast<std::int64_t>(i))};
+            w[i] = {source.re[i], conjugate * (complex ? source.im[i] : 0)};
     } else {
-        for (size_t i = 0; i < a; ++i) {
-            const extended x = static_cast<extended>(i) / static_cast<extended>(a);
-            const complexValue v = source.interpolatedValue(kResamplingOrder, x);
-            w[i] = {v.re, conjugate * v.im};
-        }
+        source.resampleOnto(kResamplingOrder, w);
+        if (inverse)
+            for (complexValue& c : w)
+                c.im = conjugate * c.im;
     }
 
-    radix2Transform(w);
+    radix2Plan(a).transform(w);
 
     // Folding onto n bins: non-negative frequencies from the bottom, negative ones (the bin a/2
-    // included) onto the top; where the two ranges overlap their contributions add up.
-    complexValue* o = out.values.data();
+    // included) onto the top; where the two ranges overlap their contributions add up. Each bin
+    // starts from 0 and adds its contributions in that order, then it is divided by a and
+    // multiplied by n (direct) or conjugated (inverse). a is a power of two, so the product with
+    // its exact reciprocal is the quotient, bit for bit.
     const auto count = static_cast<size_t>(n);
-    for (size_t k = 0; k < count; ++k)
-        o[k] = {};
     const size_t half = a / 2;
-    for (size_t k = 0; k < half; ++k)
-        o[k] = o[k] + w[k];
-    for (size_t k = 1; k <= half; ++k)
-        o[count - k] = o[count - k] + w[a - k];
-    if (a == 1)
-        o[0] = w[0];
-
-    const auto length = static_cast<extended>(a);
+    const extended reciprocal = 1 / static_cast<extended>(a);
     const auto samples = static_cast<extended>(n);
+    complexValue* o = out.values.data();
     for (size_t k = 0; k < count; ++k) {
-        if (inverse)
-            o[k] = {o[k].re / length, -(o[k].im / length)};
-        else
-            o[k] = {o[k].re / length * samples, o[k].im / length * samples};
+        complexValue bin{};
+        if (a == 1)
+            bin = w[0];
+        if (k < half)
+            bin = bin + w[k];
+        if (k + half >= count)
+            bin = bin + w[a - count + k];
+        o[k] = inverse ? complexValue{bin.re * reciprocal, -(bin.im * reciprocal)}
+                       : complexValue{bin.re * reciprocal * samples, bin.im * reciprocal * samples};
     }
 }

@@ -3,7 +3,6 @@
 #include "expr/windows.h"
 
 #include <cstdint>
-#include <span>
 
 namespace {
 
@@ -17,23 +16,17 @@ complexValue sampleAt(const tdspvar& v, std::int64_t i)
     return {v.realSample(i), v.isComplex ? v.imagSample(i) : 0};
 }
 
-std::span<complexValue> workBuffer(std::vector<complexValue>& storage, size_t length)
+// The common core of correlation and convolution: both operands transformed (one plan for the
+// three transforms), A = A * B elementwise, and A transformed forward once more. The buffers and
+// the plan belong to the operation, so nothing stays allocated after it.
+void transformProductBack(complexBuffer& a, complexBuffer& b)
 {
-    if (storage.size() < length)
-        storage.resize(length);
-    const std::span<complexValue> w(storage.data(), length);
-    for (complexValue& c : w)
-        c = {};
-    return w;
-}
-
-// a = A * B elementwise, then a forward transform of a: the common tail of correlation and
-// convolution.
-void multiplyAndTransformBack(std::span<complexValue> a, std::span<const complexValue> b)
-{
+    radix2Plan plan(a.size());
+    plan.transform(a.span());
+    plan.transform(b.span());
     for (size_t k = 0; k < a.size(); ++k)
         a[k] = a[k] * b[k];
-    radix2Transform(a);
+    plan.transform(a.span());
 }
 
 void elementwise(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out, bool multiply)
@@ -74,22 +67,20 @@ void resampleVariable(const tdspvar& x1, int length, sampleBuffer& out)
     }
 }
 
-void correlate(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out, transformWork& work)
+void correlate(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out)
 {
     const std::int64_t n1 = x1.sampleCount();
     const std::int64_t n2 = x2.sampleCount();
     const auto b = static_cast<size_t>(nextPowerOfTwo(n1 + n2));
-    const std::span<complexValue> a = workBuffer(work.a, b);
-    const std::span<complexValue> r = workBuffer(work.b, b);
+    complexBuffer a(b, true);
+    complexBuffer r(b, true);
     for (std::int64_t j = 0; j < n1; ++j)
         a[static_cast<size_t>(j)] = sampleAt(x1, j);
     // x2 reversed about index 0, so that the second forward transform yields the correlation.
     r[0] = sampleAt(x2, 0);
     for (std::int64_t i = 1; i < n2; ++i)
         r[b - static_cast<size_t>(i)] = sampleAt(x2, i);
-    radix2Transform(a);
-    radix2Transform(r);
-    multiplyAndTransformBack(a, r);
+    transformProductBack(a, r);
 
     out.setCount(static_cast<int>(n1));
     out.isComplex = x1.isComplex || x2.isComplex;
@@ -98,9 +89,9 @@ void correlate(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out, transfor
         out.values[l] = {a[l].re / length / length * 2, a[l].im / length / length * 2};
 }
 
-void autocorrelate(const tdspvar& x1, sampleBuffer& out, transformWork& work)
+void autocorrelate(const tdspvar& x1, sampleBuffer& out)
 {
-    correlate(x1, x1, out, work);
+    correlate(x1, x1, out);
 }
 
 void addVariables(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out)
@@ -113,13 +104,13 @@ void multiplyVariables(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out)
     elementwise(x1, x2, out, true);
 }
 
-void convolve(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out, transformWork& work)
+void convolve(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out)
 {
     const std::int64_t n1 = x1.sampleCount();
     const std::int64_t n2 = x2.sampleCount();
     const auto a = static_cast<size_t>(nextPowerOfTwo(n1 + n2));
-    const std::span<complexValue> p = workBuffer(work.a, a);
-    const std::span<complexValue> q = workBuffer(work.b, a);
+    complexBuffer p(a, true);
+    complexBuffer q(a, true);
     // Both operands reversed about index 0; the second forward transform reverses once more.
     p[0] = sampleAt(x1, 0);
     for (std::int64_t k = 1; k < n1; ++k)
@@ -127,9 +118,7 @@ void convolve(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out, transform
     q[0] = sampleAt(x2, 0);
     for (std::int64_t k = 1; k < n2; ++k)
         q[a - static_cast<size_t>(k)] = sampleAt(x2, k);
-    radix2Transform(p);
-    radix2Transform(q);
-    multiplyAndTransformBack(p, q);
+    transformProductBack(p, q);
 
     const std::int64_t count = n1 + n2;
     out.setCount(static_cast<int>(count));
@@ -139,7 +128,7 @@ void convolve(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out, transform
         out.values[n] = {p[n].re / length, p[n].im / length};
 }
 
-void runProcessing(const processingRequest& request, sampleBuffer& out, transformWork& work)
+void runProcessing(const processingRequest& request, sampleBuffer& out)
 {
     if (request.source == nullptr) {
         out.setCount(0);
@@ -151,16 +140,16 @@ void runProcessing(const processingRequest& request, sampleBuffer& out, transfor
     const tdspvar& x2 = request.operand != nullptr ? *request.operand : empty;
     switch (request.type) {
     case processingType::windowing: applyWindow(x1, request.choice, out); return;
-    case processingType::autocorrelation: autocorrelate(x1, out, work); return;
+    case processingType::autocorrelation: autocorrelate(x1, out); return;
     case processingType::resampling: resampleVariable(x1, request.length, out); return;
-    case processingType::correlation: correlate(x1, x2, out, work); return;
+    case processingType::correlation: correlate(x1, x2, out); return;
     case processingType::sum: addVariables(x1, x2, out); return;
     case processingType::product: multiplyVariables(x1, x2, out); return;
     case processingType::fourier:
         fourierTransform(x1, request.choice == 1 ? fourierDirection::inverse : fourierDirection::direct,
-                         out, work);
+                         out);
         return;
-    case processingType::convolution: convolve(x1, x2, out, work); return;
+    case processingType::convolution: convolve(x1, x2, out); return;
     }
     out.setCount(0);
     out.isComplex = false;

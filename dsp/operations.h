@@ -13,7 +13,8 @@
 //   6 product          N1           complex when x1 or x2 is
 //   7 Fourier          N1           always complex
 //   8 convolution      N1 + N2      complex when x1 or x2 is
-// The spectral ones (2, 4, 7, 8) use the work buffers of `transformWork`, which only grow.
+// The spectral ones (2, 4, 7, 8) allocate their work buffers for the call and release them
+// before they return, so no memory stays behind them.
 #pragma once
 
 #include "core/variable.h"
@@ -45,8 +46,7 @@ struct processingRequest {
 };
 
 // Runs the request's operation into `out`. Without a source the result is empty and real.
-void runProcessing(const processingRequest& request, sampleBuffer& out,
-                   transformWork& work = theTransformWork());
+void runProcessing(const processingRequest& request, sampleBuffer& out);
 
 // The single operations. Each sets out.count, out.values[0 .. count) and out.isComplex.
 
@@ -60,14 +60,12 @@ void resampleVariable(const tdspvar& x1, int length, sampleBuffer& out);
 // r[l] = (2/b) sum_j x1[j] * x2p[(j + l) mod b], l < N1, with x2p = x2 followed by zeros to the
 // length b = next power of two >= N1 + N2. No conjugation: the linear cross-correlation at lags
 // 0 .. N2-1, at negative lags l - b for l > b - N1, 0 in between. Autocorrelation is x2 = x1.
-void correlate(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out,
-               transformWork& work = theTransformWork());
-void autocorrelate(const tdspvar& x1, sampleBuffer& out, transformWork& work = theTransformWork());
+void correlate(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out);
+void autocorrelate(const tdspvar& x1, sampleBuffer& out);
 
 // out[i] = x1[i] + x2[i mod N2], respectively x1[i] * x2[i mod N2] (complex), i < N1.
 void addVariables(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out);
 void multiplyVariables(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out);
 
 // The linear convolution, N1 + N2 - 1 samples, then one sample that is 0 (up to rounding).
-void convolve(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out,
-              transformWork& work = theTransformWork());
+void convolve(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out);

@@ -71,21 +71,70 @@ TEST(SignalVariable, SincOfAConstantIsTheConstant)
     EXPECT_EQ(one->interpolatedRealPart(0, 0.37L), -4);
 }
 
-TEST(SignalVariable, FastSincMatchesTheDirectFormula)
+TEST(SignalVariable, SincReadsMatchTheDefiningFormula)
 {
+    // Within 1e-17 of the samples' peak, both parts, for random positions and for fractions next
+    // to the flat top on either side (under 0.001 from a grid point); the short variable makes
+    // every window wrap around the period several times.
     std::mt19937 rng(7);
     std::uniform_real_distribution<double> dist(-1, 1);
-    std::vector<extended> a(1001);
-    for (auto& s : a)
-        s = dist(rng);
-    auto v = makeReal(a);
-    for (int order : {1, 20, 50, 200})
-        for (int k = 0; k < 300; ++k) {
-            const extended x = static_cast<extended>(dist(rng)) * 3;
-            EXPECT_NEAR(static_cast<double>(v->interpolatedRealPart(order, x)),
-                        static_cast<double>(directSinc(a, order, x)), 1e-16)
-                << "order " << order << " x " << static_cast<double>(x);
+    for (int n : {1001, 7}) {
+        tdspvar v("C");
+        v.resize(n, true);
+        for (int k = 0; k < n; ++k) {
+            v.re[static_cast<std::size_t>(k)] = dist(rng);
+            v.im[static_cast<std::size_t>(k)] = dist(rng);
         }
+        v.computeDisplayPeak();
+        std::vector<extended> positions;
+        for (int k = 0; k < 200; ++k)
+            positions.push_back(static_cast<extended>(dist(rng)) * 3);
+        for (extended f : {2e-5L, 0.0004L, 0.0011L, 0.5L, 0.9989L, 0.9996L, 0.99998L})
+            positions.push_back((3 + f) / n);
+        for (int order : {1, 20, 50, 200})
+            for (extended x : positions) {
+                const complexValue got = v.interpolatedValue(order, x);
+                EXPECT_LE(std::fabs(got.re - directSinc(v.re, order, x)), 1e-17L * v.peak)
+                    << "n " << n << " order " << order << " x " << static_cast<double>(x);
+                EXPECT_LE(std::fabs(got.im - directSinc(v.im, order, x)), 1e-17L * v.peak)
+                    << "n " << n << " order " << order << " x " << static_cast<double>(x);
+            }
+    }
+}
+
+TEST(SignalVariable, ResamplingOntoAGridMatchesSingleReads)
+{
+    // Mirrored positions share their weights; every value must still be the single read's, for
+    // odd and even counts, short variables whose windows wrap, grids with and without a middle
+    // point, and grids that are not a power of two (no exact mirrors).
+    struct gridCase {
+        int samples;
+        int points;
+        int order;
+        bool complex;
+    };
+    std::mt19937 rng(11);
+    std::uniform_real_distribution<double> dist(-1, 1);
+    for (const gridCase c : {gridCase{65535, 65536, 50, false}, gridCase{1000, 1024, 50, true},
+                             gridCase{3, 4, 50, true}, gridCase{129, 256, 20, false},
+                             gridCase{100, 77, 20, true}, gridCase{5, 1, 50, true},
+                             gridCase{96, 128, 0, true}}) {
+        tdspvar v("C");
+        v.resize(c.samples, c.complex);
+        for (auto& s : v.re)
+            s = dist(rng);
+        for (auto& s : v.im)
+            s = dist(rng);
+        v.computeDisplayPeak();
+        std::vector<complexValue> grid(static_cast<std::size_t>(c.points));
+        v.resampleOnto(c.order, grid);
+        for (int k = 0; k < c.points; ++k) {
+            const complexValue want = v.interpolatedValue(c.order, static_cast<extended>(k) / c.points);
+            const complexValue got = grid[static_cast<std::size_t>(k)];
+            ASSERT_LE(std::fabs(got.re - want.re), 1e-17L * v.peak) << c.samples << " " << c.points << " " << k;
+            ASSERT_LE(std::fabs(got.im - want.im), 1e-17L * v.peak) << c.samples << " " << c.points << " " << k;
+        }
+    }
 }
 
 TEST(SignalVariable, ImaginaryShortcutOnlyAtTheStartOfThePeriod)

@@ -66,15 +66,19 @@ void expectValues(const sampleBuffer& b, const std::vector<complexValue>& want, 
 TEST(Radix2Transform, SameNumbersAsTheStageByStageAlgorithm)
 {
     // Every length up to 2^13 and two beyond, so both the in-place path and the padded,
-    // depth-first path with an even and an odd number of stages are covered.
+    // depth-first path with an even and an odd number of stages are covered; each plan runs
+    // twice, as the spectral operations run one plan on several sequences.
     for (int lg = 0; lg <= 15; ++lg) {
         const std::size_t a = std::size_t{1} << lg;
-        std::vector<complexValue> x = randomSignal(a, static_cast<unsigned>(lg));
-        std::vector<complexValue> want = x;
-        classicRadix2(want);
-        radix2Transform(x);
-        for (std::size_t i = 0; i < a; ++i)
-            ASSERT_TRUE(x[i] == want[i]) << "length " << a << ", element " << i;
+        radix2Plan plan(a);
+        for (unsigned run = 0; run < 2; ++run) {
+            std::vector<complexValue> x = randomSignal(a, static_cast<unsigned>(lg) + 100 * run);
+            std::vector<complexValue> want = x;
+            classicRadix2(want);
+            plan.transform(x);
+            for (std::size_t i = 0; i < a; ++i)
+                ASSERT_TRUE(x[i] == want[i]) << "length " << a << ", run " << run << ", element " << i;
+        }
     }
 }
 
@@ -177,6 +181,53 @@ TEST(FourierTransform, ThreeSamplesFoldFourBins)
     expectValues(back, {{wi[0].re / 4, -wi[0].im / 4},
                         {(wi[1].re + wi[2].re) / 4, -(wi[1].im + wi[2].im) / 4},
                         {wi[3].re / 4, -wi[3].im / 4}});
+}
+
+TEST(FourierTransform, FoldingAndScalingAreTheDescribedArithmetic)
+{
+    // Bit for bit: the (resampled, for the inverse conjugated) signal through the stage-by-stage
+    // transform, every bin cleared, the low and the high half added onto it, divided by a, then
+    // multiplied by N or conjugated.
+    for (int n : {1, 2, 64, 3, 100})
+        for (bool complex : {false, true})
+            for (auto direction : {fourierDirection::direct, fourierDirection::inverse}) {
+                const std::vector<complexValue> x = randomSignal(static_cast<std::size_t>(n), 5u + n);
+                std::vector<extended> re, im;
+                for (const auto& c : x) {
+                    re.push_back(c.re);
+                    im.push_back(c.im);
+                }
+                const auto v = complex ? complexVariable(re, im) : realVariable(re);
+                const auto a = static_cast<std::size_t>(nextPowerOfTwo(n));
+                std::vector<complexValue> w(a);
+                if (a == static_cast<std::size_t>(n))
+                    for (std::size_t i = 0; i < a; ++i)
+                        w[i] = {v->realSample(static_cast<std::int64_t>(i)), v->imagSample(static_cast<std::int64_t>(i))};
+                else
+                    v->resampleOnto(50, w);
+                const bool inverse = direction == fourierDirection::inverse;
+                for (auto& c : w)
+                    c.im = (inverse ? -1 : 1) * c.im;
+                classicRadix2(w);
+                std::vector<complexValue> want(static_cast<std::size_t>(n));
+                for (std::size_t k = 0; k < a / 2; ++k)
+                    want[k] = want[k] + w[k];
+                for (std::size_t k = 1; k <= a / 2; ++k)
+                    want[static_cast<std::size_t>(n) - k] = want[static_cast<std::size_t>(n) - k] + w[a - k];
+                if (a == 1)
+                    want[0] = w[0];
+                for (auto& c : want)
+                    c = inverse ? complexValue{c.re / a, -(c.im / a)} : complexValue{c.re / a * n, c.im / a * n};
+
+                const sampleBuffer got = transform(*v, direction);
+                for (int k = 0; k < n; ++k) {
+                    const complexValue g = got.values[static_cast<std::size_t>(k)];
+                    const complexValue e = want[static_cast<std::size_t>(k)];
+                    ASSERT_TRUE(g == e && std::signbit(g.re) == std::signbit(e.re) &&
+                                std::signbit(g.im) == std::signbit(e.im))
+                        << "n " << n << " complex " << complex << " inverse " << inverse << " bin " << k;
+                }
+            }
 }
 
 TEST(FourierTransform, OtherLengthsApproximateTheExactTransform)

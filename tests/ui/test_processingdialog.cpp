@@ -45,8 +45,7 @@ std::vector<complexValue> expected(processingType type, const tdspvar& source, c
                                    int choice = 0, int length = 128)
 {
     sampleBuffer out;
-    transformWork work;
-    runProcessing({type, &source, operand, choice, length}, out, work);
+    runProcessing({type, &source, operand, choice, length}, out);
     return {out.values.begin(), out.values.begin() + out.count};
 }
 
