@@ -74,11 +74,11 @@ std::vector<directLine> computeLines(const tdspvar& v, int mode)
         const extended t = static_cast<extended>(w) / static_cast<extended>(n1);
         const auto i = static_cast<std::size_t>(w);
         if (flags.modulusView) {
-            a[i] = plotY(scale, v.interpolatedModulus(0, t));
-            b[i] = phaseY(v.interpolatedPhase(0, t));
+            a[i] = plotY(scale, v.interpolatedModulus(0, t)).value_or(0);
+            b[i] = phaseY(v.interpolatedPhase(0, t)).value_or(0);
         } else {
-            a[i] = plotY(scale, v.interpolatedImagPart(0, t));
-            b[i] = plotY(scale, v.interpolatedRealPart(0, t));
+            a[i] = plotY(scale, v.interpolatedImagPart(0, t)).value_or(0);
+            b[i] = plotY(scale, v.interpolatedRealPart(0, t)).value_or(0);
         }
     }
     const QRgb colourA = flags.modulusView ? qRgb(0, 0, 255) : qRgb(255, 255, 127);

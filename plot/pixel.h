@@ -22,5 +22,5 @@ inline std::optional<int> roundedPixel(extended v, int low = -kFarPixel, int hig
         return low;
     if (v >= high)
         return high;
-    return static_cast<int>(std::nearbyint(v));
+    return static_cast<int>(std::lrint(v)); // the default rounding mode: ties to even
 }

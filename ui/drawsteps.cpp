@@ -8,6 +8,8 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdint>
+#include <utility>
 
 void paintSteps(QImage& image, const std::vector<drawStep>& steps, const paintStyle& style,
                 const QFont& font)
@@ -18,19 +20,37 @@ void paintSteps(QImage& image, const std::vector<drawStep>& steps, const paintSt
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
     painter.setBackground(QColor::fromRgb(drawingColours::background));
-    QFont textFont = font;
-    textFont.setStyleStrategy(QFont::NoAntialias);
-    painter.setFont(textFont);
-    const QFontMetrics metrics = painter.fontMetrics();
-    QPen pen(QColor::fromRgb(steps.front().colour), style.penWidth);
-    pen.setCapStyle(style.cap);
+    bool fontSet = false; // the font is set up only for a batch with texts
+    // A picture uses a handful of pens: each is made once per batch and then only selected.
+    std::vector<std::pair<std::uint32_t, QPen>> pens;
+    const auto penFor = [&](const drawStep& step) {
+        const std::uint32_t key = (step.colour & 0xffffffu) | (step.dashed ? 1u << 24 : 0u);
+        for (std::size_t k = 0; k < pens.size(); ++k)
+            if (pens[k].first == key)
+                return k;
+        QPen pen(QColor::fromRgb(step.colour), style.penWidth);
+        pen.setCapStyle(style.cap);
+        pen.setStyle(step.dashed ? Qt::DashLine : Qt::SolidLine);
+        pens.emplace_back(key, pen);
+        return pens.size() - 1;
+    };
+    std::size_t current = SIZE_MAX;
     std::vector<QLine> lines;
     for (std::size_t first = 0; first < steps.size();) {
         const drawStep& step = steps[first];
-        pen.setColor(QColor::fromRgb(step.colour));
-        pen.setStyle(step.dashed ? Qt::DashLine : Qt::SolidLine);
-        painter.setPen(pen);
+        const std::size_t pen = penFor(step);
+        if (pen != current) {
+            painter.setPen(pens[pen].second);
+            current = pen;
+        }
         if (!step.text.isEmpty()) {
+            if (!fontSet) {
+                QFont textFont = font;
+                textFont.setStyleStrategy(QFont::NoAntialias);
+                painter.setFont(textFont);
+                fontSet = true;
+            }
+            const QFontMetrics metrics = painter.fontMetrics();
             int x = step.x1;
             if (step.rightLimit != 0) // the ink's last column stays left of the limit
                 x = std::min(x, step.rightLimit - 1 - metrics.tightBoundingRect(step.text).right());

@@ -2,9 +2,9 @@
 // picture the strip shows and the thumbnail protocol's state: busy while a pass runs, restart
 // when a redraw comes in meanwhile, and release when the strip lets go during a pass; the
 // variable is then held until that pass ends, and no further pass starts. All thumbnails share
-// one low-priority drawing thread, which draws them in the order they were asked for. A pass
-// computes its segments from a copy of the samples taken at its start and has the GUI thread
-// draw them, the segments up to the next repaint point per hand-over (DrawingPass).
+// a few long-lived low-priority drawing threads, which take them in the order they were asked
+// for. A pass computes its segments from a copy of the samples taken at its start and has the
+// GUI thread draw them, the segments up to the next repaint point per hand-over (DrawingPass).
 // Made, used and deleted on the GUI thread; the strip creates it and releases it.
 #pragma once
 
@@ -22,8 +22,9 @@ class ThumbnailWorker : public QObject, public DrawingPass {
 public:
     static constexpr int kWidth = 128;
     static constexpr int kHeight = 28;
-    // Drawing threads shared by all thumbnails.
-    static constexpr int kThreads = 1;
+    // Drawing threads shared by all thumbnails: while the GUI thread paints what one handed
+    // over, the others compute, and the hand-overs that wait are served in one wake-up.
+    static constexpr int kThreads = 8;
 
     explicit ThumbnailWorker(tdspvarPtr variable);
     ~ThumbnailWorker() override;
