@@ -55,7 +55,7 @@ public:
     // Takes the variable out; its memory goes with the last shared_ptr to it.
     void removeVariable(const tdspvarPtr& variable);
     // Said by whoever filled a new variable or changed one's samples, once the samples, the
-    // kind and the display peak are set: the listener shows the variable again (its thumbnail).
+    // kind and the display peak are set: the listener shows the variable anew.
     // A variable that is no longer in the workspace is ignored.
     void samplesChanged(const tdspvarPtr& variable);
 
