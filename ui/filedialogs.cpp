@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include <iterator>
+
 namespace {
 
 struct dialogSetup {
@@ -18,7 +20,13 @@ const dialogSetup kSetups[] = {
     {"PC-DSP files|*.dsp|All files|*.*", ".dsp", "", false},
     {"Kelmo files|*.var|All files|*.*", ".dsp", "", false},
     {"Kelmo files|*.var|All Files|*.*", "var", "status.var", true},
+    {"Sound files|*.wav;*.flac;*.ogg;*.oga;*.aif;*.aiff;*.aifc|All files|*.*", "wav", "", false},
+    {"Text columns|*.csv;*.txt;*.tsv|All files|*.*", "csv", "", false},
+    {"CSV files|*.csv|All files|*.*", "csv", "variabile.csv", true},
+    {"WAV files|*.wav|All files|*.*", "wav", "sunet.wav", true},
+    {"PNG pictures|*.png|All files|*.*", "png", "grafic.png", true},
 };
+static_assert(std::size(kSetups) == kFileDialogKinds);
 
 } // namespace
 
@@ -70,7 +78,10 @@ FileDialog* FileDialogs::dialog(fileDialogKind kind)
     const dialogSetup& setup = kSetups[index];
     auto* d = new FileDialog(parent_);
     d->setObjectName(QStringList{QStringLiteral("ImportDialog"), QStringLiteral("OpenDialog"),
-                                 QStringLiteral("SaveDialog")}[static_cast<qsizetype>(index)]);
+                                 QStringLiteral("SaveDialog"), QStringLiteral("SoundImportDialog"),
+                                 QStringLiteral("ColumnsImportDialog"), QStringLiteral("ColumnsExportDialog"),
+                                 QStringLiteral("SoundExportDialog"),
+                                 QStringLiteral("PictureSaveDialog")}[static_cast<qsizetype>(index)]);
     d->setOption(QFileDialog::DontUseNativeDialog);
     d->setOption(QFileDialog::HideNameFilterDetails);
     d->setNameFilters(nameFiltersFrom(QString::fromLatin1(setup.filter)));

@@ -1,5 +1,5 @@
-// FileDialogs: the main window's three file dialogs, import (*.dsp), load (*.var) and save
-// (*.var). Each is Qt's own widget dialog, made on first use and kept for the whole run, so it
+// FileDialogs: the main window's file dialogs, import (*.dsp), load (*.var) and save (*.var),
+// and those of sound files, text columns and pictures. Each is Qt's own widget dialog, made on first use and kept for the whole run, so it
 // remembers its folder and last file name like every other dialog of the program. A replaceable
 // asking function stands in front of them, so tests can answer without a modal file dialog.
 #pragma once
@@ -14,7 +14,18 @@
 
 class QWidget;
 
-enum class fileDialogKind { importDsp = 0, loadState = 1, saveState = 2 };
+enum class fileDialogKind {
+    importDsp = 0,
+    loadState = 1,
+    saveState = 2,
+    // Sound files and text columns, in and out, and the graph as a picture.
+    importSound = 3,
+    importColumns = 4,
+    exportColumns = 5,
+    exportSound = 6,
+    savePicture = 7,
+};
+inline constexpr std::size_t kFileDialogKinds = 8;
 
 // A filter written as "label|pattern|label|pattern..." turned into the file dialog's name
 // filters, "label (pattern)". The pattern "*.*" stands for every file, with or without a dot.
@@ -55,5 +66,5 @@ public:
 
 private:
     QWidget* parent_;
-    std::array<QPointer<FileDialog>, 3> dialogs_{};
+    std::array<QPointer<FileDialog>, kFileDialogKinds> dialogs_{};
 };

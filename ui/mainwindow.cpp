@@ -11,8 +11,10 @@
 #include "ui/valuetable.h"
 #include "ui/namecorrection.h"
 #include "ui/plotbitmap.h"
+#include "ui/plotpicture.h"
 #include "ui/processingdialog.h"
 #include "ui/selectiondialog.h"
+#include "ui/signalcommands.h"
 #include "ui/thumbnailworker.h"
 #include "ui/previewworker.h"
 #include "ui/variablestrip.h"
@@ -90,6 +92,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     setMinimumSize(320, 100);
 
     fileDialogs_ = std::make_unique<FileDialogs>(this);
+    signalCommands_ = std::make_unique<SignalCommands>(*this);
 
     form2_ = new GenerateDialog(this);
     form3_ = new ValueTableDialog(this);
@@ -100,6 +103,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     form8_ = new SelectionDialog(this);
     form9_ = new GraphWindow(this);
     form10_ = new InverseZWindow(this);
+    addPlotPictureCommands(*form9_, *this);
 }
 
 MainWindow::~MainWindow()
@@ -138,6 +142,10 @@ void MainWindow::buildMainMenu()
     addItem(file, "Exit1", QStringLiteral("E&xit (Iesire)"),
             QStringLiteral("Iesire din program ! - Atentie nu se cere confirmare !"),
             [this] { exitProgram(); });
+    file->addSeparator();
+    for (const SignalCommands::menuItem& item : SignalCommands::menuItems())
+        addItem(file, item.objectName, QString::fromLatin1(item.caption), QString::fromLatin1(item.hint),
+                [this, command = item.command] { (signalCommands_.get()->*command)(); });
 
     QMenu* genereaza = bar->addMenu(QStringLiteral("&Genereaza"));
     genereaza->menuAction()->setObjectName(QStringLiteral("Genereaza1"));

@@ -27,6 +27,7 @@ class GraphWindow;
 class InverseZWindow;
 class VariableStrip;
 class FileDialogs;
+class SignalCommands;
 
 // The program's one font, set on the application before any window is made.
 void applyProgramFont();
@@ -56,6 +57,8 @@ public:
     InverseZWindow* form10() const { return form10_; }
     // The import, load and save file dialogs, with their replaceable asking function.
     FileDialogs& fileDialogs() { return *fileDialogs_; }
+    // The File menu's commands for sound files and text columns.
+    SignalCommands& signalCommands() { return *signalCommands_; }
 
     // The strip that shows a variable of the workspace, or nullptr.
     VariableStrip* stripOf(const tdspvar& variable) const;
@@ -124,4 +127,5 @@ private:
     GraphWindow* form9_ = nullptr;
     InverseZWindow* form10_ = nullptr;
     std::unique_ptr<FileDialogs> fileDialogs_;
+    std::unique_ptr<SignalCommands> signalCommands_;
 };

@@ -129,7 +129,15 @@ void SelectionDialog::prepareForShow()
         if (v->selected)
             chooseOption(1);
     }
-    setWindowTitle(QString::fromLatin1(mode_ == 1 ? kDeleteCaption : kSaveCaption));
+    setWindowTitle(mode_ == kExportMode ? exportCaption_
+                                        : QString::fromLatin1(mode_ == 1 ? kDeleteCaption : kSaveCaption));
+}
+
+void SelectionDialog::setExport(const QString& caption,
+                                std::function<bool(const std::vector<tdspvarPtr>&)> exporter)
+{
+    exportCaption_ = caption;
+    exporter_ = std::move(exporter);
 }
 
 bool SelectionDialog::keptByList(std::size_t index, const tdspvar& variable) const
@@ -177,6 +185,13 @@ void SelectionDialog::carryOut()
         for (const tdspvarPtr& v : chosenVariables())
             mainForm_->workspace().removeVariable(v);
         accept();
+        return;
+    }
+    if (mode_ == kExportMode) {
+        if (exporter_ && exporter_(chosenVariables()))
+            accept();
+        else
+            reject();
         return;
     }
     const QString path = mainForm_->fileDialogs().ask(fileDialogKind::saveState);

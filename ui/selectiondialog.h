@@ -9,6 +9,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <vector>
 
 class QListWidget;
@@ -27,9 +28,14 @@ public:
 
     explicit SelectionDialog(MainWindow* mainForm);
 
-    // 0 save, 1 delete; set before the dialog is shown with exec().
+    // 0 save, 1 delete, kExportMode export; set before the dialog is shown with exec().
+    static constexpr int kExportMode = 2;
     void setMode(int mode) { mode_ = mode; }
     int mode() const { return mode_; }
+    // In export mode the window carries `caption`, and OK hands the chosen variables to
+    // `exporter`, which asks for the file and writes it; it returns false when the user cancelled.
+    void setExport(const QString& caption,
+                   std::function<bool(const std::vector<tdspvarPtr>&)> exporter);
     // The third option ("only the clicked variable"): its caption, whether it can be chosen, and
     // choosing an option (0 all, 1 the checked ones, 2 the clicked one). Choosing from the
     // program enables the list exactly as a choice by the user does.
@@ -68,4 +74,6 @@ private:
 
     MainWindow* mainForm_;
     int mode_ = 0;
+    QString exportCaption_;
+    std::function<bool(const std::vector<tdspvarPtr>&)> exporter_;
 };

@@ -1,0 +1,86 @@
+#include "io/signalimport.h"
+
+#include <algorithm>
+#include <filesystem>
+
+std::string baseNameOf(const std::string& path)
+{
+    std::string name = normaliseName(std::filesystem::path(path).stem().string());
+    return name.empty() ? std::string("SIGNAL") : name;
+}
+
+namespace {
+
+// Whether `text` names one of the variables settled before it, the way the workspace's lookup
+// would find it once they exist: stored name in upper case against the normalised text.
+bool takenBy(const std::vector<pendingVariable>& settled, std::size_t count, const std::string& text)
+{
+    const std::string wanted = normaliseName(text);
+    return std::any_of(settled.begin(), settled.begin() + static_cast<std::ptrdiff_t>(count),
+                       [&](const pendingVariable& p) { return asciiUpper(p.name) == wanted; });
+}
+
+} // namespace
+
+bool settleNames(std::vector<pendingVariable>& pending, const tworkspace& workspace,
+                 loadCallbacks& callbacks)
+{
+    const bool allowSkip = pending.size() > 1;
+    bool ignoreAll = false;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < pending.size(); ++i) {
+        std::string name = normaliseName(pending[i].name);
+        bool skip = false;
+        while (!workspace.nameIsValid(name) || takenBy(pending, kept, name)) {
+            if (ignoreAll) {
+                skip = true;
+                break;
+            }
+            std::string typed;
+            const int answer = callbacks.askName(name, allowSkip, typed);
+            if (allowSkip && answer == loadCallbacks::answerIgnoreAll)
+                ignoreAll = true;
+            if (allowSkip &&
+                (answer == loadCallbacks::answerSkip || answer == loadCallbacks::answerIgnoreAll)) {
+                skip = true;
+                break;
+            }
+            if (answer != loadCallbacks::answerOk)
+                return false;
+            name = typed;
+        }
+        if (skip)
+            continue;
+        pending[i].name = name;
+        if (kept != i)
+            pending[kept] = std::move(pending[i]);
+        ++kept;
+    }
+    pending.resize(kept);
+    return true;
+}
+
+std::vector<tdspvarPtr> addVariables(std::vector<pendingVariable>& pending, tworkspace& workspace)
+{
+    std::vector<tdspvarPtr> created;
+    created.reserve(pending.size());
+    for (pendingVariable& p : pending) {
+        const tdspvarPtr v = workspace.createVariable(p.name);
+        v->description = std::move(p.description);
+        const bool peakKnown = p.peak >= 0 && !p.isComplex;
+        if (peakKnown)
+            v->computeDisplayPeak(); // of no samples yet: the floor
+        v->isComplex = p.isComplex;
+        v->re = std::move(p.re);
+        v->im = p.isComplex ? std::move(p.im) : std::vector<extended>();
+        v->im.resize(p.isComplex ? v->re.size() : 0);
+        if (peakKnown)
+            v->peak = std::max(v->peak, p.peak);
+        else
+            v->computeDisplayPeak();
+        workspace.samplesChanged(v);
+        created.push_back(v);
+    }
+    pending.clear();
+    return created;
+}

@@ -1,0 +1,199 @@
+#include "io/soundfile.h"
+
+#include "io/fileaccess.h"
+#include "io/samplewidening.h"
+#include "io/soundmemory.h"
+
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <new>
+
+namespace {
+
+constexpr sf_count_t kBlockFrames = 4096;
+
+struct closeSound {
+    void operator()(SNDFILE* f) const { sf_close(f); }
+};
+using soundHandle = std::unique_ptr<SNDFILE, closeSound>;
+
+std::string libraryMessage(SNDFILE* f)
+{
+    std::string text = sf_strerror(f);
+    if (text.empty())
+        text = "unknown error";
+    return "Cannot read the sound file : " + text;
+}
+
+std::string channelSuffix(int channel, int channels)
+{
+    if (channels == 2)
+        return channel == 0 ? "_l" : "_r";
+    return "_" + std::to_string(channel + 1);
+}
+
+struct channelData {
+    std::vector<extended> samples;
+    widenedPeak peak;
+};
+
+// Reads up to `frames` frames in blocks of `Sample`, the type the library hands over without
+// converting (or converting exactly), and widens each channel into its vector. Stops early at
+// the end of the data. False on a read error.
+template <typename Sample, typename Read>
+bool readBlocks(SNDFILE* f, int channels, sf_count_t frames, Read read, std::vector<channelData>& out)
+{
+    std::vector<Sample> block(static_cast<std::size_t>(kBlockFrames * channels));
+    sf_count_t done = 0;
+    while (done < frames) {
+        const sf_count_t want = std::min(kBlockFrames, frames - done);
+        const sf_count_t got = read(f, block.data(), want);
+        if (got <= 0)
+            break;
+        for (int c = 0; c < channels; ++c) {
+            channelData& data = out[static_cast<std::size_t>(c)];
+            const std::size_t start = data.samples.size();
+            data.samples.resize(start + static_cast<std::size_t>(got));
+            widenSamples(block.data() + c, channels, static_cast<std::size_t>(got),
+                         data.samples.data() + start, data.peak);
+        }
+        done += got;
+        if (got < want)
+            break;
+    }
+    return sf_error(f) == SF_ERR_NO_ERROR;
+}
+
+// Reads up to `frames` frames into one sample vector per channel, with the values the library's
+// doubles at full scale +-1 would have. Integer and float data are read as they are stored, which
+// spares the library's conversion; everything else comes as doubles.
+bool readChannels(SNDFILE* f, const SF_INFO& info, sf_count_t frames, std::vector<channelData>& out)
+{
+    out.assign(static_cast<std::size_t>(info.channels), {});
+    for (channelData& c : out)
+        c.samples.reserve(static_cast<std::size_t>(frames)); // address space only until filled
+    switch (info.format & SF_FORMAT_SUBMASK) {
+    case SF_FORMAT_PCM_16:
+        return readBlocks<std::int16_t>(f, info.channels, frames, sf_readf_short, out);
+    case SF_FORMAT_PCM_S8:
+    case SF_FORMAT_PCM_U8:
+    case SF_FORMAT_PCM_24:
+    case SF_FORMAT_PCM_32: // left-justified in 32 bits: x / 2^31 is the library's double
+        return readBlocks<std::int32_t>(f, info.channels, frames, sf_readf_int, out);
+    case SF_FORMAT_FLOAT:
+        return readBlocks<float>(f, info.channels, frames, sf_readf_float, out);
+    default:
+        return readBlocks<double>(f, info.channels, frames, sf_readf_double, out);
+    }
+}
+
+soundImport importOpened(SNDFILE* f, const SF_INFO& info, const std::string& shownPath,
+                         const std::string& baseName, tworkspace& workspace,
+                         importCallbacks& callbacks)
+{
+    if (info.channels < 1 || info.channels > kMaxSoundChannels) {
+        callbacks.showError("Cannot read the sound file : " + std::to_string(info.channels) +
+                            " channels (at most " + std::to_string(kMaxSoundChannels) + ")");
+        return {};
+    }
+    if (info.samplerate < 1) {
+        callbacks.showError("Cannot read the sound file : invalid sample rate");
+        return {};
+    }
+    // A length the library does not know (SF_COUNT_MAX) is read up to the largest variable.
+    sf_count_t frames = std::clamp<sf_count_t>(info.frames, 0, SF_COUNT_MAX);
+    if (frames == SF_COUNT_MAX)
+        frames = kMaxVariableSamples;
+    if (frames > kMaxVariableSamples) {
+        if (!callbacks.keepFirstPart(frames, kMaxVariableSamples, info.samplerate))
+            return {};
+        frames = kMaxVariableSamples;
+    }
+
+    std::vector<channelData> channels;
+    try {
+        if (!readChannels(f, info, frames, channels)) {
+            callbacks.showError(libraryMessage(f));
+            return {};
+        }
+    } catch (const std::bad_alloc&) {
+        callbacks.showError(ioErrorMessage(ENOMEM, false));
+        return {};
+    }
+
+    std::vector<pendingVariable> pending(channels.size());
+    const std::string rate = std::to_string(info.samplerate) + " Hz";
+    for (std::size_t c = 0; c < channels.size(); ++c) {
+        pendingVariable& v = pending[c];
+        const int channel = static_cast<int>(c);
+        v.name = info.channels == 1 ? baseName : baseName + channelSuffix(channel, info.channels);
+        v.description = "Loaded from : " + shownPath + " (" + rate;
+        if (info.channels > 1)
+            v.description += ", channel " + std::to_string(c + 1) + " of " + std::to_string(info.channels);
+        v.description += ")";
+        v.re = std::move(channels[c].samples);
+        v.peak = channels[c].peak.value();
+    }
+    if (!settleNames(pending, workspace, callbacks))
+        return {};
+    return {addVariables(pending, workspace), info.samplerate};
+}
+
+} // namespace
+
+soundImport importSoundFile(const std::string& path, tworkspace& workspace,
+                            importCallbacks& callbacks)
+{
+    {
+        // The program's own words for a missing or unreadable file, and no folder or pipe
+        // handed to the library.
+        inputFile probe;
+        if (!probe.open(path)) {
+            callbacks.showError(probe.errorMessage());
+            return {};
+        }
+    }
+    SF_INFO info{};
+    const soundHandle f(sf_open(path.c_str(), SFM_READ, &info));
+    if (!f) {
+        callbacks.showError(libraryMessage(nullptr));
+        return {};
+    }
+    return importOpened(f.get(), info, fullPath(path), baseNameOf(path), workspace, callbacks);
+}
+
+soundImport importSoundData(std::string_view bytes, const std::string& shownPath,
+                            const std::string& baseName, tworkspace& workspace,
+                            importCallbacks& callbacks)
+{
+    soundMemory memory{std::string(bytes), 0};
+    SF_INFO info{};
+    const soundHandle f(sf_open_virtual(soundMemory::io(), SFM_READ, &info, &memory));
+    if (!f) {
+        callbacks.showError(libraryMessage(nullptr));
+        return {};
+    }
+    return importOpened(f.get(), info, shownPath, baseName, workspace, callbacks);
+}
+
+void sampleRateBook::remember(const std::vector<tdspvarPtr>& variables, int sampleRate)
+{
+    if (sampleRate <= 0)
+        return;
+    std::erase_if(rates_, [](const auto& entry) { return entry.first.expired(); });
+    for (const auto& v : variables)
+        rates_.emplace_back(v, sampleRate);
+    lastRate_ = sampleRate;
+}
+
+int sampleRateBook::rateFor(const std::vector<tdspvarPtr>& variables) const
+{
+    for (const auto& v : variables)
+        for (const auto& [known, rate] : rates_)
+            if (known.lock() == v)
+                return rate;
+    return lastRate_ > 0 ? lastRate_ : kDefaultSampleRate;
+}

@@ -1,0 +1,236 @@
+// The File menu's commands for sound files and text columns, the export mode of the selection
+// dialog, the WAV options dialog, the long-file question, and the graph as a picture.
+#include "test_files_fixture.h"
+
+#include "io/csvfile.h"
+#include "io/soundfile.h"
+#include "ui/graphwindow.h"
+#include "ui/plotbitmap.h"
+#include "ui/radiogroup.h"
+#include "ui/selectiondialog.h"
+#include "ui/signalcommands.h"
+#include "ui/spinedit.h"
+#include "ui/wavoptionsdialog.h"
+
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+using uitest::FilesTest;
+using uitest::modalScript;
+
+namespace {
+
+QAction* action(MainWindow& form, const char* name)
+{
+    return form.findChild<QAction*>(QString::fromLatin1(name));
+}
+
+struct silentCallbacks : loadCallbacks {
+    int askName(const std::string&, bool, std::string&) override { return answerCancel; }
+    void showError(const std::string&) override {}
+};
+
+struct keepAll : importCallbacks {
+    int askName(const std::string&, bool, std::string&) override { return answerCancel; }
+    void showError(const std::string&) override {}
+    bool keepFirstPart(std::int64_t, std::int64_t, int) override { return true; }
+};
+
+tdspvarPtr samples(std::vector<extended> re)
+{
+    auto v = std::make_shared<tdspvar>("S");
+    v->re = std::move(re);
+    return v;
+}
+
+// Presses the button of a message box whose text starts with `caption`.
+void pressButton(QWidget* box, const QString& caption)
+{
+    for (QPushButton* b : box->findChildren<QPushButton*>())
+        if (b->text().remove(QLatin1Char('&')).startsWith(caption)) {
+            b->click();
+            return;
+        }
+    ADD_FAILURE() << "no button " << caption.toStdString();
+}
+
+} // namespace
+
+TEST_F(FilesTest, SignalItemsFollowTheFileMenuWithTheirHintsAndDialogs)
+{
+    QMenu* file = form->menuBar()->actions().value(0)->menu();
+    ASSERT_NE(file, nullptr);
+    QStringList names;
+    for (QAction* a : file->actions())
+        names << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+    EXPECT_EQ(names, QStringList({"Save1", "Open1", "Import1", "-", "Exit1", "-", "ImportSound1",
+                                  "ImportColumns1", "ExportColumns1", "ExportSound1"}));
+    for (const SignalCommands::menuItem& item : SignalCommands::menuItems()) {
+        QAction* a = action(*form, item.objectName);
+        EXPECT_EQ(a->text(), QString::fromLatin1(item.caption));
+        EXPECT_EQ(a->statusTip(), QString::fromLatin1(item.hint));
+        EXPECT_FALSE(a->statusTip().isEmpty());
+        EXPECT_TRUE(a->shortcut().isEmpty()); // no key of the program's own is taken
+    }
+
+    struct expectation {
+        fileDialogKind kind;
+        QString firstFilter;
+        QString suffix;
+        bool save;
+        QString defaultName;
+    };
+    const expectation table[] = {
+        {fileDialogKind::importSound, "Sound files (*.wav *.flac *.ogg *.oga *.aif *.aiff *.aifc)", "wav", false, ""},
+        {fileDialogKind::importColumns, "Text columns (*.csv *.txt *.tsv)", "csv", false, ""},
+        {fileDialogKind::exportColumns, "CSV files (*.csv)", "csv", true, "variabile.csv"},
+        {fileDialogKind::exportSound, "WAV files (*.wav)", "wav", true, "sunet.wav"},
+        {fileDialogKind::savePicture, "PNG pictures (*.png)", "png", true, "grafic.png"},
+    };
+    for (const expectation& e : table) {
+        QFileDialog* d = form->fileDialogs().dialog(e.kind);
+        EXPECT_EQ(d->nameFilters().value(0), e.firstFilter);
+        EXPECT_EQ(d->nameFilters().value(1), QStringLiteral("All files (*)"));
+        EXPECT_EQ(d->defaultSuffix(), e.suffix);
+        EXPECT_EQ(d->acceptMode(), e.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        EXPECT_EQ(d->fileMode(), e.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        if (e.save) {
+            EXPECT_EQ(QFileInfo(d->selectedFiles().value(0)).fileName(), e.defaultName);
+        }
+    }
+}
+
+TEST_F(FilesTest, SoundImportedAndExportedThroughTheMenus)
+{
+    nextPath = path(QStringLiteral("voice.wav"));
+    silentCallbacks quiet;
+    ASSERT_TRUE(saveWavFile(QFile::encodeName(nextPath).toStdString(),
+                            {samples({0.5L, -0.25L, 0.125L}), samples({1, 0, -1})}, 44100,
+                            wavEncoding::float32, quiet));
+    modalScript none;
+    action(*form, "ImportSound1")->trigger();
+    EXPECT_EQ(none.shown, 0);
+    ASSERT_EQ(workspace().variableCount(), 2);
+    EXPECT_EQ(workspace().variables()[0]->name, "VOICE_L");
+    EXPECT_EQ(workspace().variables()[1]->description,
+              "Loaded from : " + QFile::encodeName(nextPath).toStdString() + " (44100 Hz, channel 2 of 2)");
+    EXPECT_NE(form->stripOf(*workspace().variables()[1]), nullptr);
+
+    // Export: the selection dialog in its export mode, the file, then the options with the
+    // imported rate proposed; 16-bit integers scaled to the peak.
+    workspace().toggleSelection(workspace().variables()[0]);
+    nextPath = path(QStringLiteral("out.wav"));
+    QString caption;
+    QString proposedRate;
+    modalScript script;
+    script
+        .then([&](QWidget* dialog) {
+            caption = dialog->windowTitle();
+            form->form8()->Button1->click();
+        })
+        .then([&](QWidget*) {
+            WavOptionsDialog* options = form->signalCommands().wavOptions();
+            proposedRate = options->RateEdit->text();
+            options->FormatGroup->setItemIndex(1);
+            options->RateEdit->setText(QStringLiteral("11025"));
+            options->OkButton->click();
+        });
+    action(*form, "ExportSound1")->trigger();
+    EXPECT_TRUE(script.finished());
+    EXPECT_EQ(caption, QStringLiteral("Exporta variabile (WAV)"));
+    EXPECT_EQ(proposedRate, QStringLiteral("44100"));
+
+    tworkspace back;
+    keepAll keep;
+    const soundImport in = importSoundFile(QFile::encodeName(nextPath).toStdString(), back, keep);
+    EXPECT_EQ(in.sampleRate, 11025);
+    ASSERT_EQ(in.variables.size(), 1u); // only the marked strip
+    EXPECT_EQ(in.variables[0]->re, (std::vector<extended>{32767.0L / 32768, -16384.0L / 32768, 8192.0L / 32768}));
+
+    // Cancelling the options writes nothing, and File > Save still saves with its own caption.
+    QFile::remove(nextPath);
+    modalScript cancel;
+    cancel.then([&](QWidget*) { form->form8()->Button1->click(); })
+        .then([&](QWidget*) { form->signalCommands().wavOptions()->CancelButton->click(); });
+    action(*form, "ExportSound1")->trigger();
+    EXPECT_FALSE(QFile::exists(nextPath));
+    modalScript save;
+    save.then([&](QWidget* dialog) { caption = dialog->windowTitle(); });
+    action(*form, "Save1")->trigger();
+    EXPECT_EQ(caption, QStringLiteral("Salveaza starea curenta"));
+}
+
+TEST_F(FilesTest, ColumnsRefusedWithTheirCellAndLongFilesAsked)
+{
+    nextPath = path(QStringLiteral("bad.csv"));
+    uitest::writeFile(nextPath, "a;b\r\n1,5;2\r\n3;x\r\n");
+    QString message;
+    modalScript error;
+    error.then([&](QWidget* box) { message = uitest::messageText(box); });
+    action(*form, "ImportColumns1")->trigger();
+    EXPECT_EQ(message, QStringLiteral("Invalid numeric input in row 3, column 2 : \"x\""));
+    EXPECT_EQ(workspace().variableCount(), 0);
+
+    uitest::writeFile(nextPath, "a;b\r\n1,5;2\r\n3;4\r\n");
+    action(*form, "ImportColumns1")->trigger();
+    ASSERT_EQ(workspace().variableCount(), 2);
+    EXPECT_EQ(workspace().variables()[0]->re, (std::vector<extended>{1.5L, 3}));
+
+    // Export of the clicked-on strip's variable alone is not offered; all variables go.
+    nextPath = path(QStringLiteral("out.csv"));
+    modalScript exportAll;
+    exportAll.then([&](QWidget*) {
+        EXPECT_FALSE(form->form8()->RadioButton3->isEnabled());
+        form->form8()->Button1->click();
+    });
+    action(*form, "ExportColumns1")->trigger();
+    EXPECT_EQ(uitest::readFile(nextPath), "a,b\r\n1.5,2\r\n3,4\r\n");
+
+    // A sound longer than a variable: the question names both counts and durations.
+    nextPath = path(QStringLiteral("long.wav"));
+    silentCallbacks quiet;
+    ASSERT_TRUE(saveWavFile(QFile::encodeName(nextPath).toStdString(),
+                            {samples(std::vector<extended>(kMaxVariableSamples + 4410, 0.5L))}, 44100,
+                            wavEncoding::pcm16, quiet));
+    for (const bool keep : {false, true}) {
+        modalScript question;
+        question.then([&](QWidget* box) {
+            message = uitest::messageText(box);
+            pressButton(box, keep ? QStringLiteral("Incarca inceputul") : QStringLiteral("Cancel"));
+        });
+        action(*form, "ImportSound1")->trigger();
+        EXPECT_EQ(workspace().variableCount(), keep ? 3 : 2);
+    }
+    EXPECT_EQ(message, QStringLiteral("Fisierul are 1052986 de esantioane (23.877 s), mai multe decat "
+                                      "poate avea o variabila.\nSe incarca numai primele 1048576 de "
+                                      "esantioane (23.777 s) ?"));
+    EXPECT_EQ(workspace().variables()[2]->sampleCount(), kMaxVariableSamples);
+}
+
+TEST_F(FilesTest, GraphCopiedAndSavedAsPicture)
+{
+    addVariable("WAVE", {0, 1, 0, -1, 0, 0.5L});
+    ASSERT_TRUE(uitest::waitForThumbnails());
+    workspace().setCurrentVariable(workspace().variables()[0]);
+    nextPath = path(QStringLiteral("plot.png"));
+    GraphWindow* graph = form->form9();
+    graph->show();
+    graph->activateWindow(); // the keys act while the window has the keyboard
+    ASSERT_TRUE(uitest::waitUntil([&] { return QApplication::activeWindow() == graph; }));
+    QTest::keyClick(graph, Qt::Key_C, Qt::ControlModifier);
+    const QImage copied = QApplication::clipboard()->image();
+    QTest::keyClick(graph, Qt::Key_S, Qt::ControlModifier);
+    const QImage shown = plotBitmap().copy();
+    graph->close();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32), shown);
+    EXPECT_EQ(asked, std::vector<fileDialogKind>{fileDialogKind::savePicture});
+    const QImage saved(nextPath, "PNG");
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), shown);
+    // Something was drawn: the plot is not one colour.
+    EXPECT_NE(shown.pixel(0, 0), shown.pixel(kPlotWidth / 2, kPlotHeight / 2));
+}
