@@ -81,7 +81,7 @@ void parseAndSample(bool complex, int k, sampleBuffer& buffer)
 
 int pixel(extended v)
 {
-    return std::isfinite(v) ? static_cast<int>(std::nearbyint(v)) : 0;
+    return std::isfinite(v) ? static_cast<int>(std::lrint(v)) : 0; // ties to even, as the program rounds
 }
 
 // The picture the plotter draws (real: white curve; complex: polar modulus and phase), painted

@@ -75,7 +75,7 @@ void drawAllThumbnails()
 
 int pixel(extended v)
 {
-    return static_cast<int>(std::nearbyint(v));
+    return static_cast<int>(std::lrint(v)); // ties to even, as the program rounds
 }
 
 // One thumbnail as the program draws it: the grid, then every segment in white, in one
