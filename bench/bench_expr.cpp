@@ -1,28 +1,27 @@
-// Sampling expressions at 65536 points: the parsed tree against the same formula written
-// directly in long double C++, and a variable read through the tree (order-20 interpolation)
-// against the variable's own interpolated read and against the plain kernel formula.
+// Sampling formulas at 65536 points through the program's sampling run, against the same formula
+// written as a plain long double loop that writes complex samples. Formulas: pure arithmetic,
+// sine-dominated, exponential-dominated (complex), the help page's formula with noise, and a
+// variable read with order-20 interpolation (against the variable's own read, and against the
+// plain kernel formula). Rounds interleave the two sides (bench/rounds.h); the ratios' median and
+// spread print.
+#include "rounds.h"
+
+#include "dsp/sampling.h"
 #include "expr/parser.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
 #include <cstdio>
-#include <ctime>
+#include <functional>
 #include <vector>
 
 namespace {
 
 constexpr int kPoints = 65536;
-constexpr const char* kHelpFormula =
-    "dirichlet(x*2-1)*(sin(x*pi*2)+0.5)+x*dirichlet(x*2.02)+0.01*noise+0.02*exp(i*x*20)";
-constexpr const char* kSineFormula = "sin(x*pi*50+4*sin(x*17))";
-
-std::vector<complexValue>& buffer()
-{
-    static std::vector<complexValue> samples(kPoints);
-    return samples;
-}
+constexpr double kMinRoundSeconds = 0.03; // the slower side of a round repeats to about this long
 
 const tworkspace& workspace()
 {
@@ -37,16 +36,43 @@ const tworkspace& workspace()
     return w;
 }
 
-void sampleTree(const mathNode& root)
+std::vector<complexValue>& directOut()
 {
-    auto& out = buffer();
-    for (int k = 0; k < kPoints; ++k) {
-        setCurrentX(static_cast<extended>(k) / kPoints);
-        out[static_cast<std::size_t>(k)] = root.evaluate();
-    }
+    static std::vector<complexValue> samples(kPoints);
+    return samples;
 }
 
-// The formulas as a C++ programmer would write them, with the program's noise generator inlined.
+// A plain loop over x = k/N writing complex samples, one formula per functor.
+template <typename F> void sampleDirect(F f)
+{
+    auto& out = directOut();
+    for (int k = 0; k < kPoints; ++k)
+        out[static_cast<std::size_t>(k)] = f(static_cast<extended>(k) / kPoints);
+    benchmark::DoNotOptimize(out.data());
+}
+
+struct directArithmetic {
+    complexValue operator()(extended x) const { return {x * x * x - 2 * x + 1, 0}; }
+};
+
+struct directSine {
+    complexValue operator()(extended x) const
+    {
+        return {std::sin(x * kPi * 50 + 4 * std::sin(x * 17)), 0};
+    }
+};
+
+struct directExp {
+    complexValue operator()(extended x) const
+    {
+        extended s, c;
+        ::sincosl(x * kPi * 40, &s, &c);
+        const extended m = std::exp(-x * 3);
+        return {m * c, m * s};
+    }
+};
+
+// The help formula with the program's noise generator inlined.
 struct directHelp {
     std::uint32_t seed = 0;
     complexValue operator()(extended x)
@@ -55,30 +81,23 @@ struct directHelp {
         const extended noise =
             static_cast<extended>((static_cast<std::uint64_t>(seed) * 2000000000u) >> 32) / 1e9L - 1;
         const auto gate = [](extended t) { return t >= 0 && t <= 1 ? 1.0L : 0.0L; };
-        const std::complex<extended> e = std::exp(std::complex<extended>(0, x * 20));
+        extended s, c;
+        ::sincosl(x * 20, &s, &c);
         return {gate(x * 2 - 1) * (std::sin(x * kPi * 2) + 0.5L) + x * gate(x * 2.02L) +
-                    0.01L * noise + 0.02L * e.real(),
-                0.02L * e.imag()};
+                    0.01L * noise + 0.02L * c,
+                0.02L * s};
     }
-};
-
-struct directSine {
-    complexValue operator()(extended x) { return {std::sin(x * kPi * 50 + 4 * std::sin(x * 17)), 0}; }
 };
 
 struct directVariable {
     const tdspvar& v = *workspace().findVariable("V");
-    complexValue operator()(extended x)
-    {
-        return {v.interpolatedRealPart(20, x), v.interpolatedImagPart(20, x)};
-    }
+    complexValue operator()(extended x) const { return v.interpolatedValue(20, x); }
 };
 
-// The same read as the plain formula, one sine and one exponential per neighbour: what the
-// variable's stepped kernel saves.
+// The same read as the plain formula, one sine and one exponential per neighbour.
 struct plainKernelVariable {
     const tdspvar& v = *workspace().findVariable("V");
-    complexValue operator()(extended x)
+    complexValue operator()(extended x) const
     {
         const std::int64_t n = v.sampleCount();
         x -= std::floor(x);
@@ -96,122 +115,111 @@ struct plainKernelVariable {
     }
 };
 
-template <typename F> void sampleDirect(F f)
+struct formulaCase {
+    const char* label;
+    const char* text;
+    std::function<void()> direct;
+};
+
+std::vector<formulaCase> cases()
 {
-    auto& out = buffer();
-    for (int k = 0; k < kPoints; ++k)
-        out[static_cast<std::size_t>(k)] = f(static_cast<extended>(k) / kPoints);
+    return {
+        {"arithmetic", "x*x*x-2*x+1", [] { sampleDirect(directArithmetic{}); }},
+        {"sine", "sin(x*pi*50+4*sin(x*17))", [] { sampleDirect(directSine{}); }},
+        {"exp (complex)", "exp(-x*3)*exp(i*x*pi*40)", [] { sampleDirect(directExp{}); }},
+        {"help (noise)",
+         "dirichlet(x*2-1)*(sin(x*pi*2)+0.5)+x*dirichlet(x*2.02)+0.01*noise+0.02*exp(i*x*20)",
+         [] { sampleDirect(directHelp{}); }},
+        {"v(x), N=1000", "v(x)", [] { sampleDirect(directVariable{}); }},
+        {"v(x) vs plain", "v(x)", [] { sampleDirect(plainKernelVariable{}); }},
+    };
 }
 
-void BM_TreeHelpFormula(benchmark::State& state)
-{
-    const parsedExpression parsed = parseExpression(kHelpFormula, workspace());
-    for (auto _ : state) {
-        sampleTree(*parsed.root);
-        benchmark::ClobberMemory();
+// The program's sampling run over the parsed formula.
+struct treeRun {
+    parsedExpression parsed;
+    sampleBuffer buffer;
+    std::atomic<int> progress{0};
+    explicit treeRun(const char* text) : parsed(parseExpression(text, workspace()))
+    {
+        buffer.setCount(kPoints);
     }
-}
-BENCHMARK(BM_TreeHelpFormula)->Unit(benchmark::kMillisecond);
-
-void BM_DirectHelpFormula(benchmark::State& state)
-{
-    for (auto _ : state) {
-        sampleDirect(directHelp{});
-        benchmark::ClobberMemory();
+    void operator()()
+    {
+        runSampling(*parsed.root, kPoints, buffer, progress);
+        benchmark::DoNotOptimize(buffer.values.data());
     }
-}
-BENCHMARK(BM_DirectHelpFormula)->Unit(benchmark::kMillisecond);
+};
 
-void BM_TreeSineFormula(benchmark::State& state)
+void BM_Tree(benchmark::State& state, const char* text)
 {
-    const parsedExpression parsed = parseExpression(kSineFormula, workspace());
-    for (auto _ : state) {
-        sampleTree(*parsed.root);
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(BM_TreeSineFormula)->Unit(benchmark::kMillisecond);
-
-void BM_DirectSineFormula(benchmark::State& state)
-{
-    for (auto _ : state) {
-        sampleDirect(directSine{});
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(BM_DirectSineFormula)->Unit(benchmark::kMillisecond);
-
-void BM_TreeVariable(benchmark::State& state)
-{
-    const parsedExpression parsed = parseExpression("v(x)", workspace());
-    for (auto _ : state) {
-        sampleTree(*parsed.root);
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(BM_TreeVariable)->Unit(benchmark::kMillisecond);
-
-void BM_DirectVariable(benchmark::State& state)
-{
-    for (auto _ : state) {
-        sampleDirect(directVariable{});
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(BM_DirectVariable)->Unit(benchmark::kMillisecond);
-
-double threadSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+    treeRun run(text);
+    for (auto _ : state)
+        run();
 }
 
-// The best of five runs in processor time of this thread, so other load on the machine counts
-// as little as possible.
-template <typename F> double bestSeconds(F&& f)
+void BM_Direct(benchmark::State& state, std::function<void()> direct)
 {
-    double best = 1e9;
-    for (int round = 0; round < 5; ++round) {
-        const double t0 = threadSeconds();
+    for (auto _ : state)
+        direct();
+}
+
+// Calls per round for each side so that a round of the slower one lasts about kMinRoundSeconds.
+int callsPerRound(const std::function<void()>& a, const std::function<void()>& b)
+{
+    const auto once = [](const std::function<void()>& f) {
+        const double t0 = benchrounds::threadSeconds();
         f();
-        best = std::min(best, threadSeconds() - t0);
-    }
-    return best;
+        return benchrounds::threadSeconds() - t0;
+    };
+    const double slower = std::max({once(a), once(b), 1e-6});
+    return std::max(1, static_cast<int>(kMinRoundSeconds / slower));
 }
 
-// Times both ways and checks that they agree sample by sample.
-template <typename F> void printRatio(const char* label, const char* text, F direct)
+// The largest difference between the run's samples and the direct loop's, both from seed 0.
+long double largestDifference(treeRun& run, const formulaCase& c)
 {
-    const parsedExpression parsed = parseExpression(text, workspace());
-    std::vector<complexValue> fromTree(kPoints), fromDirect(kPoints);
     resetRandomGenerator();
-    sampleTree(*parsed.root);
-    fromTree = buffer();
-    sampleDirect(direct);
-    fromDirect = buffer();
+    run();
+    c.direct();
     long double largest = 0;
-    for (int k = 0; k < kPoints; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        largest = std::max({largest, std::fabs(fromTree[i].re - fromDirect[i].re),
-                            std::fabs(fromTree[i].im - fromDirect[i].im)});
+    for (std::size_t k = 0; k < static_cast<std::size_t>(kPoints); ++k)
+        largest = std::max({largest, std::fabs(run.buffer.values[k].re - directOut()[k].re),
+                            std::fabs(run.buffer.values[k].im - directOut()[k].im)});
+    return largest;
+}
+
+void printRatios()
+{
+    std::printf("\n%d points; median (smallest-largest) over %d interleaved rounds of thread CPU time;"
+                " ratio = run / loop\n",
+                kPoints, benchrounds::kRounds);
+    std::printf("%-14s %-26s %-26s %-20s %s\n", "formula", "run", "loop", "ratio", "largest diff");
+    for (const formulaCase& c : cases()) {
+        treeRun run(c.text);
+        const long double difference = largestDifference(run, c);
+        const std::function<void()> tree = [&run] { run(); };
+        const auto seconds = benchrounds::interleaved({tree, c.direct}, callsPerRound(tree, c.direct));
+        std::printf("%-14s %-26s %-26s %-20s %.3Lg\n", c.label,
+                    benchrounds::millisecondsText(seconds[0]).c_str(),
+                    benchrounds::millisecondsText(seconds[1]).c_str(),
+                    benchrounds::ratioText(benchrounds::ratios(seconds[0], seconds[1])).c_str(),
+                    difference);
     }
-    const double tree = bestSeconds([&] { sampleTree(*parsed.root); });
-    const double plain = bestSeconds([&] { sampleDirect(direct); });
-    std::printf("%-14s %d points: tree %.2f ms, direct %.2f ms (processor time), tree/direct = %.2fx, "
-                "largest difference %.3Lg\n",
-                label, kPoints, tree * 1e3, plain * 1e3, tree / plain, largest);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    for (const formulaCase& c : cases()) {
+        benchmark::RegisterBenchmark((std::string("run/") + c.label).c_str(), BM_Tree, c.text)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark((std::string("loop/") + c.label).c_str(), BM_Direct, c.direct)
+            ->Unit(benchmark::kMillisecond);
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
-    printRatio("help formula", kHelpFormula, directHelp{});
-    printRatio("sine formula", kSineFormula, directSine{});
-    printRatio("v(x), N=1000", "v(x)", directVariable{});
-    printRatio("v(x) vs plain", "v(x)", plainKernelVariable{});
+    printRatios();
     return 0;
 }

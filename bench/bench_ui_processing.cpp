@@ -93,11 +93,12 @@ void bareComputation(benchmark::State& state, const std::string& key)
     request.type = static_cast<processingType>(s.type);
     request.source = s.source.get();
     request.operand = s.operand.get();
+    const auto samples = std::make_shared<sampleBuffer>();
     for (auto _ : state) {
-        runProcessing(request, theSampleBuffer());
-        benchmark::DoNotOptimize(theSampleBuffer().values.data());
+        runProcessing(request, *samples);
+        benchmark::DoNotOptimize(samples->values.data());
         state.PauseTiming();
-        PreviewPlotter::instance().start(nullptr);
+        PreviewPlotter::instance().start(nullptr, samples);
         finishPreview();
         state.ResumeTiming();
     }

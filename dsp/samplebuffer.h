@@ -1,6 +1,7 @@
-// The sample buffer: the program-wide growable array of complex values with a logical count.
-// The sampling run and the processing dialog fill it; the preview plotter draws it. Its storage
-// grows to the largest count asked for and never shrinks.
+// The sample buffer: a growable array of complex values with a logical count, the samples that a
+// sampling run or a processing operation produces and that the preview plotter draws. Each owner
+// keeps its own (the sampling worker, the generation and processing dialogs' previews) and passes
+// it to whoever reads it. Its storage grows to the largest count asked for and never shrinks.
 #pragma once
 
 #include "core/extended.h"
@@ -19,5 +20,3 @@ struct sampleBuffer {
             values.resize(static_cast<std::size_t>(count));
     }
 };
-
-sampleBuffer& theSampleBuffer();

@@ -1,5 +1,8 @@
 #include "dsp/sampling.h"
 
+#include "expr/evaluator.h"
+
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -26,17 +29,22 @@ int samplingProgress(int i, int n)
     return static_cast<int>(q);
 }
 
-void runSampling(const mathNode& root, int count, sampleBuffer& buffer, std::atomic<int>& progress)
+bool runSampling(const mathNode& root, int count, sampleBuffer& buffer, std::atomic<int>& progress,
+                 const std::atomic<bool>* stop)
 {
     const int n = clampSampleCount(count);
     buffer.setCount(n);
     buffer.isComplex = root.complexFlag();
-    for (int i = 0; i < n; ++i) {
-        progress.store(samplingProgress(i, n), std::memory_order_relaxed);
-        setCurrentX(static_cast<extended>(i) / n);
-        buffer.values[static_cast<std::size_t>(i)] = root.evaluate();
+    blockEvaluator evaluator(root);
+    for (int first = 0; first < n; first += blockEvaluator::kBlock) {
+        progress.store(samplingProgress(first, n), std::memory_order_relaxed);
+        const int size = std::min(blockEvaluator::kBlock, n - first);
+        if (!evaluator.evaluateSamples(first, size, n, &buffer.values[static_cast<std::size_t>(first)],
+                                       stop))
+            return false;
     }
     progress.store(100, std::memory_order_relaxed);
+    return true;
 }
 
 void fillVariableFromBuffer(tdspvar& v, const sampleBuffer& buffer, bool complex)

@@ -1,8 +1,8 @@
-// The sampling run: evaluates an expression tree at x = i/N, 0 <= i < N, into the sample buffer,
+// The sampling run: evaluates an expression tree at x = i/N, 0 <= i < N, into a sample buffer,
 // and turns the buffer into a variable's samples. The generation dialog runs `runSampling` on its
-// worker thread (the run cannot be cancelled and always fills all N samples) and reads `progress`
-// from the GUI thread meanwhile; `fillVariableFromBuffer` runs on the GUI thread after the run.
-// The run writes the program-wide current x, so only one run may be in progress at a time.
+// worker thread and reads `progress` from the GUI thread meanwhile; the worker can ask the run to
+// stop, which it notices within one instruction over one block of points.
+// `fillVariableFromBuffer` runs on the GUI thread after the run.
 #pragma once
 
 #include "core/variable.h"
@@ -21,11 +21,14 @@ int clampSampleCount(int n);
 int samplingProgress(int i, int n);
 
 // Evaluates root at x = i/N for i = 0 .. N-1 (N = clampSampleCount(count)) into buffer.values,
-// with buffer.count = N and buffer.isComplex = root.complexFlag(). `progress` is set to
-// samplingProgress(i, N) before each sample and to 100 at the end. The buffer's storage only
-// grows; a caller that must not have it reallocated on the worker thread calls
-// buffer.setCount(clampSampleCount(count)) on its own thread before starting the run.
-void runSampling(const mathNode& root, int count, sampleBuffer& buffer, std::atomic<int>& progress);
+// with buffer.count = N and buffer.isComplex = root.complexFlag(), a block of points at a time.
+// `progress` is set to samplingProgress(i, N) before the block that starts at sample i and to 100
+// at the end. When `stop` is seen set the run returns false at once, its samples incomplete and
+// progress where it was. The buffer's storage only grows; a caller that must not have it
+// reallocated on the worker thread calls buffer.setCount(clampSampleCount(count)) on its own
+// thread before starting the run.
+bool runSampling(const mathNode& root, int count, sampleBuffer& buffer, std::atomic<int>& progress,
+                 const std::atomic<bool>* stop = nullptr);
 
 // Copies buffer.count samples into v (real parts, and imaginary parts only when `complex`), sets
 // v's complex flag to `complex` and v.peak to the largest sqrt(re^2 + im^2) over the full complex

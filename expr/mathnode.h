@@ -1,8 +1,11 @@
-// The expression tree: a formula in x parsed into nodes that each yield a complex value at the
-// program-wide current x. A node's complex flag is fixed when it is built and selects real or
-// complex behaviour in division, power and function calls. Each node owns its children; nodes
-// are immutable after construction and `evaluate` allocates nothing, so one thread (the
-// sampling worker) may walk a finished tree while nobody else touches it.
+// The expression tree: a formula in x parsed into nodes. A node's complex flag is fixed when it is
+// built and selects real or complex behaviour in division, power and function calls. Each node
+// owns its children and is immutable after construction. Nodes hold no evaluation code: the block
+// evaluator (expr/evaluator.h) reads a finished tree and evaluates it at many x at once.
+//
+// Left-hand operands of binary operators form chains (x+x+...+x, a*b/c-d): destroying a tree
+// walks such a chain in a loop, so only nesting through right-hand operands and arguments
+// recurses. `depth` counts exactly that nesting.
 #pragma once
 
 #include "core/extended.h"
@@ -11,41 +14,48 @@
 
 #include <memory>
 
-// The x that every `mathNode_x` reads; written by the sampler before each evaluation of the
-// root. It is stored race-free, so runs on different threads one after another are safe.
-void setCurrentX(extended x);
-extended currentX();
+enum class nodeKind : unsigned char {
+    constant,
+    x,
+    noise,     // one draw of the random generator
+    bellNoise, // two draws
+    plus,
+    minus,
+    multiply,
+    divide,
+    power,
+    negate,
+    realCall,
+    complexCall,
+    variable,
+};
+
+// Plus, minus, multiply, divide and power: the kinds of mathNode_op.
+bool isBinaryKind(nodeKind kind);
 
 class mathNode {
 public:
-    mathNode() = default;
-    explicit mathNode(bool complexFlag, int height = 1) : complex_(complexFlag), height_(height) {}
     mathNode(const mathNode&) = delete;
     mathNode& operator=(const mathNode&) = delete;
     virtual ~mathNode();
 
-    // The node's value at the current x; the base node is 0 + 0i.
-    virtual complexValue evaluate() const;
+    nodeKind kind() const { return kind_; }
     bool complexFlag() const { return complex_; }
-    // Levels of nodes from this one down to its deepest leaf (a leaf is 1). Evaluation and
-    // destruction recurse this deep.
-    int height() const { return height_; }
+    // Levels of nesting below and including this node: a leaf is 1, a node with one argument
+    // adds 1 to it, a binary node adds 1 to its right operand and to a left operand that is not
+    // itself binary. A left operand that is binary continues the same chain and adds nothing.
+    int depth() const { return depth_; }
 
 protected:
-    // Leaves whose value a parent reads without a virtual call; the result is the same.
-    enum class leafKind : unsigned char { other, constant, x };
-    mathNode(leafKind leaf, bool complexFlag) : complex_(complexFlag), leaf_(leaf) {}
-    // The value of an operand or argument.
-    static complexValue valueOf(const mathNode& node);
-    // `combine`(value of first, value of second), evaluating first before second. A leaf (a
-    // constant or x, which have no side effects) is read without a call and after the other.
-    template <typename Combine>
-    static complexValue withOperands(const mathNode& first, const mathNode& second, Combine combine);
+    mathNode(nodeKind kind, bool complexFlag, int depth = 1)
+        : kind_(kind), complex_(complexFlag), depth_(depth)
+    {
+    }
 
 private:
-    bool complex_ = false;
-    leafKind leaf_ = leafKind::other;
-    int height_ = 1;
+    nodeKind kind_;
+    bool complex_;
+    int depth_;
 };
 
 using mathNodePtr = std::unique_ptr<mathNode>;
@@ -53,13 +63,11 @@ using mathNodePtr = std::unique_ptr<mathNode>;
 class mathNode_const : public mathNode {
 public:
     // A real constant r + 0i.
-    explicit mathNode_const(extended r) : mathNode(leafKind::constant, false), value_{r, 0} {}
+    explicit mathNode_const(extended r) : mathNode(nodeKind::constant, false), value_{r, 0} {}
     // Complex exactly when the imaginary part is not 0 (the constant I).
-    mathNode_const(extended re, extended im)
-        : mathNode(leafKind::constant, im != 0), value_{re, im}
+    mathNode_const(extended re, extended im) : mathNode(nodeKind::constant, im != 0), value_{re, im}
     {
     }
-    complexValue evaluate() const override;
     complexValue value() const { return value_; }
 
 private:
@@ -68,93 +76,103 @@ private:
 
 class mathNode_x : public mathNode {
 public:
-    mathNode_x() : mathNode(leafKind::x, false) {}
-    complexValue evaluate() const override;
+    mathNode_x() : mathNode(nodeKind::x, false) {}
 };
 
 class mathNode_noise : public mathNode {
 public:
-    complexValue evaluate() const override; // one draw of the random generator
+    mathNode_noise() : mathNode(nodeKind::noise, false) {}
 };
 
 class mathNode_nnoise : public mathNode {
 public:
-    complexValue evaluate() const override; // two draws of the random generator
+    mathNode_nnoise() : mathNode(nodeKind::bellNoise, false) {}
 };
 
 // A binary operator; complex when either operand is. A missing operand is read as a zero constant.
 class mathNode_op : public mathNode {
 public:
-    mathNode_op(mathNodePtr left, mathNodePtr right);
+    ~mathNode_op() override;
     const mathNode& left() const { return *left_; }
     const mathNode& right() const { return *right_; }
+    // The depth a binary node over these operands would have.
+    static int depthOver(const mathNode* left, const mathNode* right);
 
 protected:
+    mathNode_op(nodeKind kind, mathNodePtr left, mathNodePtr right);
+
+private:
     mathNodePtr left_;
     mathNodePtr right_;
 };
 
 class mathNode_plus : public mathNode_op {
 public:
-    using mathNode_op::mathNode_op;
-    complexValue evaluate() const override;
+    mathNode_plus(mathNodePtr left, mathNodePtr right)
+        : mathNode_op(nodeKind::plus, std::move(left), std::move(right))
+    {
+    }
 };
 
 class mathNode_minus : public mathNode_op {
 public:
-    using mathNode_op::mathNode_op;
-    complexValue evaluate() const override;
+    mathNode_minus(mathNodePtr left, mathNodePtr right)
+        : mathNode_op(nodeKind::minus, std::move(left), std::move(right))
+    {
+    }
 };
 
 class mathNode_multiply : public mathNode_op {
 public:
-    using mathNode_op::mathNode_op;
-    complexValue evaluate() const override;
+    mathNode_multiply(mathNodePtr left, mathNodePtr right)
+        : mathNode_op(nodeKind::multiply, std::move(left), std::move(right))
+    {
+    }
 };
 
-// Complex: left then right, conjugate formula, a zero divisor modulus becomes 1e-1000.
-// Real: right first, only the real parts, a zero divisor becomes 1e-1000.
+// Complex: the conjugate formula, a zero divisor modulus becomes 1e-1000. Real: only the real
+// parts count, a zero divisor becomes 1e-1000, and the divisor is evaluated first.
 class mathNode_divide : public mathNode_op {
 public:
-    using mathNode_op::mathNode_op;
-    complexValue evaluate() const override;
-
-private:
-    complexValue complexQuotient() const;
-    complexValue realQuotient() const;
+    mathNode_divide(mathNodePtr left, mathNodePtr right)
+        : mathNode_op(nodeKind::divide, std::move(left), std::move(right))
+    {
+    }
 };
 
-// Real powers only: a complex node yields 0 without evaluating its operands.
+// Real powers only: a complex node yields 0 and its operands are never evaluated.
 class mathNode_exponentiate : public mathNode_op {
 public:
-    using mathNode_op::mathNode_op;
-    complexValue evaluate() const override;
+    mathNode_exponentiate(mathNodePtr left, mathNodePtr right)
+        : mathNode_op(nodeKind::power, std::move(left), std::move(right))
+    {
+    }
 };
 
 // A node with one argument. A missing argument is read as a zero constant.
 class mathNode_f1 : public mathNode {
 public:
-    mathNode_f1(mathNodePtr argument, bool complexFlag);
     const mathNode& argument() const { return *argument_; }
 
 protected:
+    mathNode_f1(nodeKind kind, mathNodePtr argument, bool complexFlag);
     // Complex exactly when the argument is.
-    explicit mathNode_f1(mathNodePtr argument);
+    mathNode_f1(nodeKind kind, mathNodePtr argument);
 
+private:
     mathNodePtr argument_;
 };
 
+// Negation; complex exactly when the argument is.
 class mathNode_unminus : public mathNode_f1 {
 public:
     explicit mathNode_unminus(mathNodePtr argument);
-    complexValue evaluate() const override;
 };
 
 // A row of the real function table: only the argument's real part is passed.
 class mathNode_genf1 : public mathNode_f1 {
 public:
     mathNode_genf1(mathNodePtr argument, const realFunctionRow& row);
-    complexValue evaluate() const override;
     realFunction function() const { return function_; }
 
 private:
@@ -165,7 +183,6 @@ private:
 class mathNode_genf1c : public mathNode_f1 {
 public:
     mathNode_genf1c(mathNodePtr argument, const complexFunctionRow& row);
-    complexValue evaluate() const override;
     complexFunction function() const { return function_; }
 
 private:
@@ -180,7 +197,6 @@ class mathnode_variab : public mathNode_f1 {
 public:
     static constexpr int kInterpolationOrder = 20;
     mathnode_variab(mathNodePtr argument, tdspvarPtr variable);
-    complexValue evaluate() const override;
     const tdspvarPtr& variable() const { return variable_; }
 
 private:

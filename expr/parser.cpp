@@ -93,9 +93,27 @@ private:
         if (!tooComplex_)
             message_ = message;
     }
-    void failUnexpected(char c)
+    // Names the character at the current position as the user typed it: the text arrives as
+    // UTF-8, so a character beyond ASCII is the whole sequence that starts here.
+    void failUnexpected()
     {
-        fail(std::string(kUnexpectedCharacter) + c + ".");
+        fail(std::string(kUnexpectedCharacter) + std::string(characterAt(pos_)) + ".");
+    }
+
+    // The UTF-8 sequence starting at `at`, or its single byte when none starts there.
+    std::string_view characterAt(std::size_t at) const
+    {
+        const auto lead = static_cast<unsigned char>(text_[at]);
+        const std::size_t length = lead >= 0xF0 && lead < 0xF5   ? 4
+                                   : lead >= 0xE0 && lead < 0xF0 ? 3
+                                   : lead >= 0xC2 && lead < 0xE0 ? 2
+                                                                 : 1;
+        if (at + length > text_.size())
+            return std::string_view(text_).substr(at, 1);
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text_[at + k]) & 0xC0) != 0x80)
+                return std::string_view(text_).substr(at, 1);
+        return std::string_view(text_).substr(at, length);
     }
     void failTooComplex()
     {
@@ -105,19 +123,22 @@ private:
 
     static mathNodePtr zero() { return std::make_unique<mathNode_const>(0); }
 
-    // False (with the message set) when a node over `child` would pass the height limit.
-    bool fitsAbove(const mathNode& child)
+    // False (with the message set) when a node of that depth would pass the limit.
+    bool fits(int depth)
     {
-        if (child.height() < kMaxTreeHeight)
+        if (depth <= kMaxTreeDepth)
             return true;
         failTooComplex();
         return false;
     }
 
+    // A node with one argument over `child` would be this deep.
+    bool fitsAbove(const mathNode& child) { return fits(child.depth() + 1); }
+
     // A binary node, or the left operand alone when the node would be too deep.
     template <typename Node> mathNodePtr join(mathNodePtr left, mathNodePtr right)
     {
-        if (!fitsAbove(*left) || !fitsAbove(*right))
+        if (!fits(mathNode_op::depthOver(left.get(), right.get())))
             return left;
         return std::make_unique<Node>(std::move(left), std::move(right));
     }
@@ -179,7 +200,7 @@ private:
         }
         if (isNameStart(c))
             return name(goOn);
-        failUnexpected(c);
+        failUnexpected();
         return zero();
     }
 
@@ -225,7 +246,7 @@ private:
                 break;
             }
             default:
-                failUnexpected(c);
+                failUnexpected();
                 return b;
             }
             if (failed())

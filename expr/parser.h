@@ -18,11 +18,12 @@ struct parsedExpression {
     std::string message;             // empty when the text parsed cleanly
 };
 
-// Deepest tree the parser builds: levels of nodes from the root to the deepest leaf. Evaluation
-// and destruction recurse this deep, which must fit the sampling worker's 163840-byte stack.
-inline constexpr int kMaxTreeHeight = 256;
+// Deepest nesting the parser builds (mathNode::depth: chains of left operands such as
+// x+x+...+x do not count). Destroying a tree recurses this deep, which must fit the sampling
+// worker's 163840-byte stack.
+inline constexpr int kMaxTreeDepth = 256;
 // Deepest nesting of parentheses, calls, signs and exponents the scanner follows.
-inline constexpr int kMaxScanDepth = 4 * kMaxTreeHeight;
+inline constexpr int kMaxScanDepth = 4 * kMaxTreeDepth;
 // The message for anything deeper.
 inline constexpr std::string_view kTooComplexMessage = "Expresia este prea complexa.";
 

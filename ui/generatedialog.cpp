@@ -138,7 +138,7 @@ GenerateDialog::~GenerateDialog()
 {
     Timer1->stop();
     PreviewPlotter::instance().shutdown();
-    sampler_.wait();
+    sampler_.stop();
 }
 
 void GenerateDialog::preset(const QString& name, const QString& expression)
@@ -214,9 +214,9 @@ void GenerateDialog::tick()
 
 void GenerateDialog::handRunToPreview()
 {
-    // The plotter draws the program's sample buffer; the run's own buffer stays untouched for OK.
+    // The plotter draws a copy; the run's own buffer stays untouched for OK.
     const sampleBuffer& run = sampler_.buffer();
-    sampleBuffer& shown = theSampleBuffer();
+    sampleBuffer& shown = *preview_;
     shown.setCount(run.count);
     std::copy_n(run.values.begin(), run.count, shown.values.begin());
     shown.isComplex = run.isComplex;
@@ -226,7 +226,7 @@ void GenerateDialog::handRunToPreview()
     plotter.setPreviewMode(!complex                         ? previewMode::real
                            : RadioGroup2->itemIndex() == 0 ? previewMode::cartesian
                                                            : previewMode::polar);
-    plotter.start(tBmpLnk1);
+    plotter.start(tBmpLnk1, preview_);
     if (parseMessage_.empty() && !changePending_)
         Button2->setEnabled(true);
     sampler_.clearDone();

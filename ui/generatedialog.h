@@ -9,6 +9,7 @@
 
 #include <QDialog>
 
+#include <memory>
 #include <string>
 
 class QLabel;
@@ -45,6 +46,8 @@ public:
     // A run goes on after the dialog has closed and reads the variables its formula names.
     // Whoever is about to resize a variable's samples in place waits for it here first.
     void waitForSamplingRun() { sampler_.wait(); }
+    // Ends a run still going without waiting it out (closing the program).
+    void stopSamplingRun() { sampler_.stop(); }
 
     // The controls, as the user sees them.
     QLabel* Label1;          // "&Nume variabila :"
@@ -80,6 +83,7 @@ private:
 
     MainWindow* mainForm_;
     SamplingWorker sampler_;
+    std::shared_ptr<sampleBuffer> preview_ = std::make_shared<sampleBuffer>(); // what the preview draws
     int sampleCount_ = 128;
     bool changePending_ = false;
     bool autoComplex_ = false;

@@ -306,6 +306,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     ThumbnailWorker::stopAll();
+    form2_->stopSamplingRun(); // a long run must not keep the program alive
     event->accept();
 }
 

@@ -1,7 +1,6 @@
 #include "ui/previewworker.h"
 
 #include "core/numformat.h"
-#include "dsp/samplebuffer.h"
 #include "plot/pixel.h"
 #include "ui/bitmapview.h"
 #include "ui/drawingcolours.h"
@@ -86,7 +85,7 @@ PreviewWorker::~PreviewWorker()
 
 void PreviewWorker::beginPass()
 {
-    const sampleBuffer& buffer = theSampleBuffer();
+    const sampleBuffer& buffer = plotter_.samples();
     samples_.assign(buffer.values.begin(),
                     buffer.values.begin() + static_cast<std::ptrdiff_t>(usableCount(buffer)));
     mode_ = plotter_.mode_;
@@ -177,11 +176,12 @@ PreviewPlotter::~PreviewPlotter()
     shutdown();
 }
 
-void PreviewPlotter::start(BitmapView* display)
+void PreviewPlotter::start(BitmapView* display, std::shared_ptr<const sampleBuffer> samples)
 {
     ++requests_;
     peakCurrent_ = false;
     display_ = display;
+    samples_ = std::move(samples);
     progress_ = 0; // the pass counts up from its first segment
     worker_.request();
 }
@@ -196,6 +196,12 @@ extended PreviewPlotter::peak() const
 {
     if (peakCurrent_)
         return peak_;
-    const sampleBuffer& buffer = theSampleBuffer();
+    const sampleBuffer& buffer = samples();
     return samplesPeak(buffer.values.data(), usableCount(buffer));
+}
+
+const sampleBuffer& PreviewPlotter::samples() const
+{
+    static const sampleBuffer none;
+    return samples_ ? *samples_ : none;
 }

@@ -1,12 +1,13 @@
 // The preview plotter: draws the sample buffer into the plot bitmap for the generation and
 // processing dialogs. There is one plotter per program, with one long-lived drawing thread below
 // normal priority; its PreviewWorker computes each pass (peak, scaling, segments) and has the
-// GUI thread paint it in batches (DrawingPass). A pass copies the buffer at its start (on the GUI
-// thread), so callers may rewrite the buffer as soon as they have called start() again. All
-// public functions are for the GUI thread only.
+// GUI thread paint it in batches (DrawingPass). A pass copies the samples it was given at its
+// start (on the GUI thread), so callers may rewrite them as soon as they have called start()
+// again. All public functions are for the GUI thread only.
 #pragma once
 
 #include "core/extended.h"
+#include "dsp/samplebuffer.h"
 #include "ui/drawingpass.h"
 
 #include <QObject>
@@ -14,6 +15,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class QImage;
@@ -57,7 +59,7 @@ private:
 class PreviewPlotter : public QObject {
     Q_OBJECT
 public:
-    // The program's plotter. It draws theSampleBuffer() into plotBitmap().
+    // The program's plotter. It draws the samples its latest start() was given into plotBitmap().
     static PreviewPlotter& instance();
     ~PreviewPlotter() override;
 
@@ -65,10 +67,11 @@ public:
     void setPreviewMode(previewMode mode) { mode_ = mode; }
     previewMode currentMode() const { return mode_; }
 
-    // Remembers the display to repaint and asks for a pass over the buffer as it is now: a busy
-    // plotter starts over at its next segment, an idle one starts a pass. A pending stop request
-    // is withdrawn.
-    void start(BitmapView* display);
+    // Remembers the display to repaint and the samples to draw, and asks for a pass over them as
+    // they are now: a busy plotter starts over at its next segment, an idle one starts a pass. A
+    // pending stop request is withdrawn. The caller may rewrite the samples (on the GUI thread)
+    // and start again; each pass copies them when it begins.
+    void start(BitmapView* display, std::shared_ptr<const sampleBuffer> samples);
     // Ends the running pass at its next segment; steps not yet painted are dropped.
     void stop() { worker_.stop(); }
 
@@ -79,6 +82,8 @@ public:
     // The largest sample modulus (at least 1e-10) of the buffer as of the latest start(): the
     // peak that pass handed back, or, while it has not got that far, the same computed here.
     extended peak() const;
+    // The samples the latest start() was given (none before the first).
+    const sampleBuffer& samples() const;
 
     // Stops the pass and its thread and waits until they have ended, without painting anything
     // more. Safe to call at any time; the plotter can be started again afterwards. Used on exit.
@@ -94,6 +99,7 @@ private:
     extended peak_ = 1e-10L;
     bool peakCurrent_ = false; // peak_ belongs to the latest start()
     QPointer<BitmapView> display_;
+    std::shared_ptr<const sampleBuffer> samples_;
     DrawingThreads thread_{1};
     PreviewWorker worker_{*this, thread_};
 };

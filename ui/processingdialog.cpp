@@ -247,7 +247,7 @@ void ProcessingDialog::recompute()
     const tdspvarPtr operand = takesVariableOperand(type) ? listedVariable(ComboBox2) : nullptr;
     // A running pass abandons its drawing before the buffer changes under the next one.
     PreviewPlotter::instance().stop();
-    sampleBuffer& buffer = theSampleBuffer();
+    sampleBuffer& buffer = *result_;
     buffer.isComplex = source && source->isComplex;
     processingRequest request;
     request.type = type;
@@ -261,8 +261,8 @@ void ProcessingDialog::recompute()
 void ProcessingDialog::startPreview()
 {
     PreviewPlotter& plotter = PreviewPlotter::instance();
-    plotter.setPreviewMode(theSampleBuffer().isComplex ? previewMode::cartesian : previewMode::real);
-    plotter.start(tBmpLnk1); // clears the stop; a busy plotter starts over on the new buffer
+    plotter.setPreviewMode(result_->isComplex ? previewMode::cartesian : previewMode::real);
+    plotter.start(tBmpLnk1, result_); // clears the stop; a busy plotter starts over on the new buffer
 }
 
 void ProcessingDialog::targetChanged()
@@ -286,7 +286,7 @@ void ProcessingDialog::acceptResult()
 
 void ProcessingDialog::commit()
 {
-    const sampleBuffer& buffer = theSampleBuffer();
+    const sampleBuffer& buffer = *result_;
     const tdspvarPtr source = listedVariable(ComboBox1);
     if (!source || buffer.count < 1)
         return; // an empty workspace: nothing to write, and no variable without samples

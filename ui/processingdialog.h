@@ -12,6 +12,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <memory>
+
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -92,4 +94,5 @@ private:
     QString defaultName_;
     QString description_;
     int resampleLength_ = kDefaultLength;
+    std::shared_ptr<sampleBuffer> result_ = std::make_shared<sampleBuffer>(); // also the preview's
 };

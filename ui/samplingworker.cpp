@@ -9,6 +9,12 @@ SamplingWorker::SamplingWorker(std::atomic<int>& progress) : progress_(progress)
 
 SamplingWorker::~SamplingWorker()
 {
+    stop();
+}
+
+void SamplingWorker::stop()
+{
+    cancel();
     thread_.join();
 }
 
@@ -21,14 +27,16 @@ void SamplingWorker::start(std::unique_ptr<mathNode> root, int count)
     buffer_.setCount(count_);
     root_ = std::move(root);
     done_ = false;
+    stop_ = false;
     busy_ = true;
     thread_.start(
         [this] {
-            runSampling(*root_, count_, buffer_, progress_); // ends with progress 100
+            // Ends with progress 100 unless stopped.
+            const bool finished = runSampling(*root_, count_, buffer_, progress_, &stop_);
             root_.reset();
             // `done` before `busy` goes down, so the dialog never sees an idle worker with
             // neither flag set while a result is on its way.
-            done_ = true;
+            done_ = finished;
             busy_ = false;
         },
         WorkerThread::priority::normal, kStackSize);

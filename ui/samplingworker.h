@@ -1,10 +1,16 @@
 // SamplingWorker: the sampling worker of the generation dialog. It evaluates an expression tree
 // at x = i/N (0 <= i < N) into its own sample buffer on a thread of normal priority with a
-// 163840-byte stack, and destroys the tree on that thread when the run ends. A run cannot be
-// cancelled; one that ends after the dialog has closed simply leaves `done` set. The tree holds
-// the variables it reads through shared pointers, so removing one meanwhile frees nothing the run
-// still reads. Start, the flags and the buffer are for the GUI thread; buffer() may be read only
-// while no run is busy.
+// 163840-byte stack, and destroys the tree on that thread when the run ends. A run that ends after
+// the dialog has closed simply leaves `done` set. The tree holds the variables it reads through
+// shared pointers, so removing one meanwhile frees nothing the run still reads.
+//
+// A run can be cancelled: it looks at its stop flag between instructions over a block of points,
+// so cancel() takes effect within a fraction of a second however long the formula is (stop()
+// also waits for that). A cancelled run leaves `done` clear and its incomplete buffer is nobody's
+// result; it never writes anything but that buffer. Whoever is about to change samples that a run
+// may read, and no longer needs the run's result, stops it rather than waiting it out.
+//
+// Everything here is for the GUI thread; buffer() may be read only while no run is busy.
 #pragma once
 
 #include "dsp/samplebuffer.h"
@@ -21,23 +27,30 @@ public:
 
     // `progress` receives i*100/N (rounded, halves to even) during a run and 100 at its end.
     explicit SamplingWorker(std::atomic<int>& progress);
-    ~SamplingWorker(); // waits for a run still going
+    ~SamplingWorker(); // stops a run still going
 
     // Starts a run over `count` samples (clamped to 1 .. 65536). Never while busy.
     void start(std::unique_ptr<mathNode> root, int count);
 
+    // Asks a running run to end and returns at once; the run notices within a fraction of a
+    // second, after which busy() is false and done() stays false. Harmless when idle.
+    void cancel() { stop_ = true; }
+    // cancel(), then waits until the run's thread has ended (a few milliseconds).
+    void stop();
+    // Blocks until the current run, if any, has ended, letting it finish.
+    void wait() { thread_.join(); }
+
     bool busy() const { return busy_; }
-    // A run has finished and its result has not been taken yet.
+    // A run has finished all its samples and its result has not been taken yet.
     bool done() const { return done_; }
     void clearDone() { done_ = false; }
     const sampleBuffer& buffer() const { return buffer_; }
-    // Blocks until the current run, if any, has ended.
-    void wait() { thread_.join(); }
 
 private:
     std::atomic<int>& progress_;
     std::atomic<bool> busy_{false};
     std::atomic<bool> done_{false};
+    std::atomic<bool> stop_{false};
     sampleBuffer buffer_;
     std::unique_ptr<mathNode> root_;
     int count_ = 0;

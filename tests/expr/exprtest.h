@@ -2,6 +2,7 @@
 // form of a tree (kinds, constants and function names) for comparing shapes.
 #pragma once
 
+#include "expr/evaluator.h"
 #include "expr/parser.h"
 
 #include <gtest/gtest.h>
@@ -35,8 +36,7 @@ inline complexValue valueOf(std::string_view text, extended x = 0,
 {
     const parsedExpression parsed = parse(text, workspace);
     EXPECT_EQ(parsed.message, "") << "for " << text;
-    setCurrentX(x);
-    return parsed.root->evaluate();
+    return evaluateAt(*parsed.root, x);
 }
 
 inline std::string functionName(realFunction f)

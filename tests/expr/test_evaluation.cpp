@@ -6,7 +6,6 @@
 
 #include <cmath>
 #include <complex>
-#include <thread>
 
 using namespace exprtest;
 
@@ -75,24 +74,24 @@ TEST(Evaluation, OrderOfRandomDraws)
 
     const parsedExpression difference = parse("noise-noise");
     resetRandomGenerator();
-    EXPECT_EQ(difference.root->evaluate().re, first - second);
+    EXPECT_EQ(evaluateAt(*difference.root, 0).re, first - second);
 
     const parsedExpression realQuotient = parse("noise/noise");
     resetRandomGenerator();
-    EXPECT_EQ(realQuotient.root->evaluate().re, second / first);
+    EXPECT_EQ(evaluateAt(*realQuotient.root, 0).re, second / first);
 
     const parsedExpression complexQuotient = parse("(noise+0*i)/noise");
     resetRandomGenerator();
-    EXPECT_EQ(complexQuotient.root->evaluate().re, first / second);
+    EXPECT_EQ(evaluateAt(*complexQuotient.root, 0).re, first / second);
 
     const parsedExpression complexPower = parse("(noise*i)^noise");
     resetRandomGenerator();
-    EXPECT_EQ(complexPower.root->evaluate(), (complexValue{0, 0}));
+    EXPECT_EQ(evaluateAt(*complexPower.root, 0), (complexValue{0, 0}));
     EXPECT_EQ(uniformNoise(), first);
 
     const parsedExpression realPower = parse("(noise+2)^noise");
     resetRandomGenerator();
-    EXPECT_NEAR(realPower.root->evaluate().re, std::pow(first + 2, second), 1e-18L);
+    EXPECT_NEAR(evaluateAt(*realPower.root, 0).re, std::pow(first + 2, second), 1e-18L);
     EXPECT_EQ(uniformNoise(), third);
 }
 
@@ -112,7 +111,7 @@ TEST(Evaluation, BellNoiseDrawsTwice)
 
     const parsedExpression parsed = parse("nnoise");
     resetRandomGenerator();
-    EXPECT_NEAR(parsed.root->evaluate().re, sign == 1 ? m : -m, 1e-17L);
+    EXPECT_NEAR(evaluateAt(*parsed.root, 0).re, sign == 1 ? m : -m, 1e-17L);
     EXPECT_EQ(uniformNoise(), afterwards);
 }
 
@@ -122,22 +121,6 @@ TEST(Evaluation, RandomGeneratorSequence)
     resetRandomGenerator();
     EXPECT_EQ(valueOf("noise").re, -1);
     EXPECT_EQ(drawBelow(1000), static_cast<std::uint32_t>((134775814ull * 1000) >> 32));
-}
-
-TEST(Evaluation, CurrentXIsProgramWide)
-{
-    for (const extended x : {-0.0L, 0.123456789012345678L, 1e-4000L}) {
-        setCurrentX(x);
-        EXPECT_EQ(currentX(), x);
-        EXPECT_EQ(std::signbit(currentX()), std::signbit(x));
-    }
-    // Written on one thread, read after it by another (the sampling run does so).
-    std::thread writer([] { setCurrentX(0.75L); });
-    writer.join();
-    EXPECT_EQ(currentX(), 0.75L);
-    setCurrentX(0.75L);
-    std::thread reader([] { EXPECT_EQ(mathNode_x().evaluate().re, 0.75L); });
-    reader.join();
 }
 
 TEST(Evaluation, VariableReadsOrder20Interpolation)
@@ -154,14 +137,12 @@ TEST(Evaluation, VariableReadsOrder20Interpolation)
     ASSERT_EQ(parsed.message, "");
     EXPECT_TRUE(parsed.root->complexFlag());
     for (const extended x : {0.0L, 0.25L, 0.0005L, 0.3337L, 0.9999L, 1.25L, -0.5L}) {
-        setCurrentX(x);
-        const complexValue v = parsed.root->evaluate();
+        const complexValue v = evaluateAt(*parsed.root, x);
         EXPECT_EQ(v.re, wave->interpolatedRealPart(20, x)) << static_cast<double>(x);
         EXPECT_EQ(v.im, wave->interpolatedImagPart(20, x)) << static_cast<double>(x);
         EXPECT_NEAR(v.re, std::sin(2 * kPi * x), 1e-3L) << static_cast<double>(x);
     }
-    setCurrentX(0.25L);
-    EXPECT_EQ(parsed.root->evaluate().re, wave->re[250]);
+    EXPECT_EQ(evaluateAt(*parsed.root, 0.25L).re, wave->re[250]);
     // The argument's real part is the position; a variable of a real argument is real-valued.
     EXPECT_NEAR(valueOf("wave(x+1)", 0.3337L, workspace).re,
                 valueOf("wave(x)", 0.3337L, workspace).re, 1e-15L);
@@ -176,8 +157,7 @@ TEST(Evaluation, RemovedVariableStaysReadableForARunningTree)
     const parsedExpression parsed = parse("v(x)*10", workspace);
     workspace.removeVariable(v);
     v.reset();
-    setCurrentX(1.0L / 3);
-    EXPECT_NEAR(parsed.root->evaluate().re, 20, 1e-15L);
+    EXPECT_NEAR(evaluateAt(*parsed.root, 1.0L / 3).re, 20, 1e-15L);
 }
 
 TEST(Evaluation, RealVariableHasNoImaginaryPart)
@@ -219,8 +199,7 @@ TEST(Evaluation, HelpPageFormula)
                        0.02L * std::sin(x * 20)};
     }
     resetRandomGenerator();
-    for (int k = 0; k < kPoints; ++k) {
-        setCurrentX(static_cast<extended>(k) / kPoints);
-        expectComplexNear(parsed.root->evaluate(), expected[k], 1e-17L);
-    }
+    for (int k = 0; k < kPoints; ++k)
+        expectComplexNear(evaluateAt(*parsed.root, static_cast<extended>(k) / kPoints), expected[k],
+                          1e-17L);
 }

@@ -1,13 +1,16 @@
 // Deep nesting: the deepest tree the parser accepts must evaluate and be destroyed on the
 // sampling worker's 163840-byte stack, and far deeper text must end in a message, never a crash,
-// in parsing, evaluation or destruction.
+// in parsing, evaluation or destruction. Long flat chains (x+x+...+x) are not nesting: they are
+// accepted however long, and evaluated and destroyed without recursing along them.
 #include "exprtest.h"
+#include "pointreference.h"
 
 #include <pthread.h>
 
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
+#include <algorithm>
 #include <functional>
 
 using namespace exprtest;
@@ -89,22 +92,25 @@ stackReport onWorkerStack(std::function<void()> work, std::size_t stackSize = kW
     return job.report;
 }
 
+constexpr extended kSomeX[] = {0.0L, 0.3L, 0.9L, -2.5L};
+
 // Evaluates the tree at a few x and destroys it, both on the worker stack.
-stackReport evaluateAndDestroyOnWorker(parsedExpression parsed)
+stackReport evaluateAndDestroyOnWorker(parsedExpression parsed,
+                                       complexValue (*values)[4] = nullptr)
 {
     mathNode* root = parsed.root.release();
-    return onWorkerStack([root] {
-        for (const extended x : {0.0L, 0.3L, 0.9L}) {
-            setCurrentX(x);
-            (void)root->evaluate();
-        }
+    return onWorkerStack([root, values] {
+        complexValue out[4];
+        blockEvaluator(*root).evaluate(kSomeX, 4, out);
+        if (values)
+            std::copy(out, out + 4, *values);
         delete root;
     });
 }
 
 struct shape {
     const char* name;
-    std::function<std::string(int)> text; // the text whose tree is `height` levels deep
+    std::function<std::string(int)> text; // the text whose tree is that many levels deep
 };
 
 const tworkspace& workspaceWithW()
@@ -124,10 +130,10 @@ std::vector<shape> shapes()
 {
     return {
         {"signs", [](int h) { return repeat("-", h - 1) + "x"; }},
-        {"sum", [](int h) { return "x" + repeat("+x", h - 1); }},
+        {"sum", [](int h) { return repeat("x+(", h - 1) + "x" + repeat(")", h - 1); }},
         {"power", [](int h) { return "2" + repeat("^2", h - 1); }},
-        {"real quotient", [](int h) { return "x" + repeat("/x", h - 1); }},
-        {"complex quotient", [](int h) { return "i" + repeat("/i", h - 1); }},
+        {"real quotient", [](int h) { return repeat("x/(", h - 1) + "x" + repeat(")", h - 1); }},
+        {"complex quotient", [](int h) { return repeat("i/(", h - 1) + "i" + repeat(")", h - 1); }},
         {"calls", [](int h) { return repeat("sin(", h - 1) + "x" + repeat(")", h - 1); }},
         {"complex calls", [](int h) { return repeat("exp(", h - 2) + "i*x" + repeat(")", h - 2); }},
         {"variable", [](int h) { return repeat("w(", h - 1) + "x" + repeat(")", h - 1); }},
@@ -139,16 +145,16 @@ std::vector<shape> shapes()
 TEST(Nesting, DeepestAcceptedTreesFitTheWorkerStack)
 {
     for (const shape& s : shapes()) {
-        parsedExpression parsed = parseExpression(s.text(kMaxTreeHeight), workspaceWithW());
+        parsedExpression parsed = parseExpression(s.text(kMaxTreeDepth), workspaceWithW());
         ASSERT_EQ(parsed.message, "") << s.name;
-        ASSERT_EQ(parsed.root->height(), kMaxTreeHeight) << s.name;
+        ASSERT_EQ(parsed.root->depth(), kMaxTreeDepth) << s.name;
         const stackReport report = evaluateAndDestroyOnWorker(std::move(parsed));
-        std::printf("[ stack    ] %-16s height %d: %zu of %zu bytes\n", s.name, kMaxTreeHeight,
+        std::printf("[ stack    ] %-16s depth %d: %zu of %zu bytes\n", s.name, kMaxTreeDepth,
                     report.used, report.available);
         // Leave a quarter of the stack as margin for other compilers and build types.
         EXPECT_LT(report.used, report.available / 4 * 3) << s.name;
 
-        EXPECT_EQ(parseExpression(s.text(kMaxTreeHeight + 1), workspaceWithW()).message,
+        EXPECT_EQ(parseExpression(s.text(kMaxTreeDepth + 1), workspaceWithW()).message,
                   kTooComplexMessage)
             << s.name;
     }
@@ -172,8 +178,7 @@ TEST(Nesting, HundredThousandLevels)
         repeat("(", levels) + "x" + repeat(")", levels),
         repeat("-", levels) + "x",
         "2" + repeat("^2", levels),
-        "x" + repeat("+x", levels),
-        "x" + repeat("*x", levels),
+        repeat("x+(", levels) + "x" + repeat(")", levels),
         repeat("sin(", levels) + "x" + repeat(")", levels),
         "1" + repeat("E1", levels),
         repeat("(", levels),
@@ -185,9 +190,48 @@ TEST(Nesting, HundredThousandLevels)
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
         EXPECT_EQ(parsed.message, kTooComplexMessage) << text.substr(0, 12);
-        EXPECT_LE(parsed.root->height(), kMaxTreeHeight);
+        EXPECT_LE(parsed.root->depth(), kMaxTreeDepth);
         EXPECT_LT(seconds, 5.0) << text.substr(0, 12);
         evaluateAndDestroyOnWorker(std::move(parsed));
+    }
+}
+
+// Chains of + - * / are as long as the text: 2000 terms are a formula like any other, and even
+// 100000 evaluate and go away on the worker stack. Their values are those of the left-to-right
+// reading, bit for bit.
+TEST(Nesting, LongChainsAreAcceptedAndEvaluatedWithoutRecursion)
+{
+    const char* const pieces[] = {"+x", "-x*x", "*1.001", "/x", "+w(x)", "-(x+1)/3", "*-x"};
+    std::string mixed = "x";
+    for (int k = 0; k < 1999; ++k)
+        mixed += pieces[k % 7];
+    const std::string texts[] = {
+        "x" + repeat("+x", 1999),
+        "1" + repeat("-x", 1999),
+        "x" + repeat("*x", 1999),
+        "x" + repeat("/x", 1999),
+        "i" + repeat("/x*i", 999),
+        "noise" + repeat("+nnoise/noise", 999),
+        mixed,
+        "x" + repeat("+x*x", 100000),
+    };
+    for (const std::string& text : texts) {
+        parsedExpression parsed = parseExpression(text, workspaceWithW());
+        ASSERT_EQ(parsed.message, "") << text.substr(0, 12);
+        EXPECT_LE(parsed.root->depth(), 4) << text.substr(0, 12);
+        complexValue expected[4];
+        resetRandomGenerator();
+        if (text.size() < 100000)
+            for (int k = 0; k < 4; ++k)
+                expected[k] = pointreference::valueAt(*parsed.root, kSomeX[k]);
+        complexValue got[4];
+        resetRandomGenerator();
+        const stackReport report = evaluateAndDestroyOnWorker(std::move(parsed), &got);
+        EXPECT_LT(report.used, report.available / 4 * 3) << text.substr(0, 12);
+        for (int k = 0; k < 4 && text.size() < 100000; ++k) {
+            EXPECT_TRUE(pointreference::sameValue(got[k], expected[k]))
+                << text.substr(0, 12) << " at x = " << static_cast<double>(kSomeX[k]);
+        }
     }
 }
 

@@ -49,7 +49,7 @@ TEST(ParserGrammar, NamedConstants)
     EXPECT_EQ(valueOf("x", 0.375L).re, 0.375L);
     const parsedExpression i = parse("i");
     EXPECT_TRUE(i.root->complexFlag());
-    EXPECT_EQ(i.root->evaluate(), (complexValue{0, 1}));
+    EXPECT_EQ(evaluateAt(*i.root, 0), (complexValue{0, 1}));
     EXPECT_EQ(treeOf("noise+nnoise"), "plus(noise,nnoise)");
     EXPECT_FALSE(parse("noise").root->complexFlag());
 }
@@ -79,6 +79,13 @@ TEST(ParserMessages, EveryMessageWithATreeBehindIt)
         {"2x", "Caracter neasteptat : X."},
         {"2 a", "Caracter neasteptat : A."},
         {"1\t+2", "Caracter neasteptat : \t."},
+        // The text arrives as UTF-8: the message names the whole character typed.
+        {"2\u00e9", "Caracter neasteptat : \u00e9."},
+        {"\u00e9+1", "Caracter neasteptat : \u00e9."},
+        {"x*\u20ac", "Caracter neasteptat : \u20ac."},
+        {"sin(\U0001F600)", "Caracter neasteptat : \U0001F600."},
+        {"2\xff", "Caracter neasteptat : \xff."},
+        {"2\xc3", "Caracter neasteptat : \xc3."},
         {"1,2", "Am gasit o virgula unde nu trebuie"},
         {"x)", "Se inchid prea multe paranteze."},
         {"(1))", "Se inchid prea multe paranteze."},
@@ -91,8 +98,7 @@ TEST(ParserMessages, EveryMessageWithATreeBehindIt)
         const parsedExpression parsed = parse(c.text);
         EXPECT_EQ(parsed.message, c.message) << "for \"" << c.text << "\"";
         ASSERT_NE(parsed.root, nullptr);
-        setCurrentX(0.5L);
-        (void)parsed.root->evaluate();
+        (void)evaluateAt(*parsed.root, 0.5L);
     }
 }
 
@@ -140,11 +146,10 @@ TEST(NumberReader, Malformed)
 {
     const parsedExpression lone = parse("2E");
     EXPECT_EQ(lone.message, "Format gresit de numar.");
-    setCurrentX(0);
-    EXPECT_EQ(lone.root->evaluate().re, 2);
+    EXPECT_EQ(evaluateAt(*lone.root, 0).re, 2);
 
     const parsedExpression second = parse("2.5.");
-    EXPECT_EQ(second.root->evaluate().re, 2.5L);
+    EXPECT_EQ(evaluateAt(*second.root, 0).re, 2.5L);
     EXPECT_EQ(messageOf("1.2,5"), "Am gasit o virgula unde nu trebuie"); // only '.' is a point
 }
 

@@ -8,7 +8,7 @@
 #include "core/numformat.h"
 #include "core/workspace.h"
 #include "expr/parser.h"
-#include "expr/mathnode.h"
+#include "expr/evaluator.h"
 #include "ui/mainwindow.h"
 #include "ui/generatedialog.h"
 #include "ui/graphwindow.h"
@@ -256,10 +256,8 @@ std::vector<complexValue> expectedSamples(const std::string& expression, int cou
     const parsedExpression parsed = parseExpression(expression, workspace);
     EXPECT_EQ(parsed.message, "");
     std::vector<complexValue> values;
-    for (int i = 0; i < count; ++i) {
-        setCurrentX(static_cast<extended>(i) / count);
-        values.push_back(parsed.root->evaluate());
-    }
+    for (int i = 0; i < count; ++i)
+        values.push_back(evaluateAt(*parsed.root, static_cast<extended>(i) / count));
     return values;
 }
 

@@ -137,7 +137,7 @@ TEST_F(GenerateDialogTest, singleSampleDrawsOnlyTheGridAndThePeak)
     open("one", "2+x");
     typeInto(form.SpinEdit1->lineEdit(), "1");
     settle();
-    EXPECT_EQ(theSampleBuffer().count, 1);
+    EXPECT_EQ(PreviewPlotter::instance().samples().count, 1);
     EXPECT_EQ(PreviewPlotter::instance().peak(), 2);
     QImage expected(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
     drawEmptyPreviewGrid(expected);
@@ -209,7 +209,7 @@ TEST_F(GenerateDialogTest, editingDuringARunWaitsForItAndKeepsOkDisabledUntilThe
     EXPECT_FALSE(form.Button2->isEnabled());
     form.tick();
     EXPECT_TRUE(form.Button2->isEnabled());
-    EXPECT_EQ(theSampleBuffer().values[32768].re, 1); // x*2 at x = 1/2
+    EXPECT_EQ(PreviewPlotter::instance().samples().values[32768].re, 1); // x*2 at x = 1/2
 }
 
 TEST_F(GenerateDialogTest, enterInTheCountFieldActsAsOkOnlyWithoutAParseError)
@@ -255,7 +255,7 @@ TEST_F(GenerateDialogTest, countFieldIsClampedAndFallsBackTo128)
 
     typeInto(form.SpinEdit1->lineEdit(), "70000");
     settle();
-    EXPECT_EQ(theSampleBuffer().count, 65536);
+    EXPECT_EQ(PreviewPlotter::instance().samples().count, 65536);
     form.Button2->click();
     ASSERT_TRUE(workspace.findVariable("var_00"));
     EXPECT_EQ(workspace.findVariable("var_00")->sampleCount(), 65536);
@@ -353,7 +353,7 @@ TEST_F(GenerateDialogTest, aRunThatOutlivesTheDialogKeepsARemovedVariableAliveUn
 
     open("later", "x");
     EXPECT_TRUE(form.Button2->isEnabled());
-    EXPECT_EQ(theSampleBuffer().values[100].re, static_cast<extended>(100) / 65536);
+    EXPECT_EQ(PreviewPlotter::instance().samples().values[100].re, static_cast<extended>(100) / 65536);
 }
 
 class GenerateFromMainWindowTest : public uitest::MainWindowTest {};

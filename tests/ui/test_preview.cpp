@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
 
 namespace {
 
@@ -44,14 +45,17 @@ protected:
     void SetUp() override { view.setBitmap(&plotBitmap()); }
     void TearDown() override { plotter.shutdown(); }
 
-    static void fill(const std::vector<complexValue>& values, bool complex)
+    // What the plotter is given to draw.
+    std::shared_ptr<sampleBuffer> samples = std::make_shared<sampleBuffer>();
+
+    void fill(const std::vector<complexValue>& values, bool complex)
     {
-        sampleBuffer& buffer = theSampleBuffer();
+        sampleBuffer& buffer = *samples;
         buffer.setCount(static_cast<int>(values.size()));
         std::copy(values.begin(), values.end(), buffer.values.begin());
         buffer.isComplex = complex;
     }
-    static void fillRamp(int n)
+    void fillRamp(int n)
     {
         std::vector<complexValue> values(static_cast<std::size_t>(n));
         for (int i = 0; i < n; ++i)
@@ -69,7 +73,7 @@ protected:
     void draw(previewMode mode)
     {
         plotter.setPreviewMode(mode);
-        plotter.start(&view);
+        plotter.start(&view, samples);
         ASSERT_TRUE(waitIdle());
     }
     static QRgb pixel(int x, int y) { return plotBitmap().pixel(x, y); }
@@ -211,10 +215,10 @@ TEST_F(PreviewTest, restartDrawsTheNewestBuffer)
 {
     fillRamp(65536);
     plotter.setPreviewMode(previewMode::real);
-    plotter.start(&view);
+    plotter.start(&view, samples);
     QTest::qWait(5);
     fill(std::vector<complexValue>(16, {0.5L, 0}), false);
-    plotter.start(&view);
+    plotter.start(&view, samples);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(plotter.peak(), 0.5L);
     for (int x = 0; x < kPlotWidth; ++x)
@@ -226,12 +230,12 @@ TEST_F(PreviewTest, peakAlwaysBelongsToTheLatestStart)
 {
     fillRamp(65536); // peak 48
     plotter.setPreviewMode(previewMode::real);
-    plotter.start(&view);
+    plotter.start(&view, samples);
     EXPECT_EQ(plotter.peak(), 48); // asked before the pass has got anywhere
     QTest::qWait(3);
     plotter.stop(); // a processing dialog rewrites the buffer and starts again
     fill({{3, 4}, {0, 1}}, true);
-    plotter.start(&view);
+    plotter.start(&view, samples);
     EXPECT_EQ(plotter.peak(), 5);
     QTest::qWait(3); // hand-overs of the old pass still come in
     EXPECT_EQ(plotter.peak(), 5);
@@ -243,7 +247,7 @@ TEST_F(PreviewTest, stopEndsThePassAndPaintsNothingMore)
 {
     fillRamp(65536);
     plotter.setPreviewMode(previewMode::real);
-    plotter.start(&view);
+    plotter.start(&view, samples);
     QElapsedTimer clock;
     clock.start();
     while (plotter.progress() < 10 && clock.elapsed() < 20000)
@@ -256,7 +260,7 @@ TEST_F(PreviewTest, stopEndsThePassAndPaintsNothingMore)
 
     // Stopped before its first step, a pass leaves the bitmap alone.
     plotBitmap().fill(Qt::magenta);
-    plotter.start(&view);
+    plotter.start(&view, samples);
     plotter.stop();
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(countColour(QColor(Qt::magenta).rgb()), kPlotWidth * kPlotHeight);
@@ -266,7 +270,7 @@ TEST_F(PreviewTest, shutdownDuringAPassReturnsAndThePlotterStartsAgain)
 {
     fillRamp(65536);
     plotter.setPreviewMode(previewMode::cartesian);
-    plotter.start(&view);
+    plotter.start(&view, samples);
     QTest::qWait(3);
     plotter.shutdown();
     EXPECT_FALSE(plotter.busy());
@@ -280,9 +284,9 @@ TEST_F(PreviewTest, aFreshStartWithdrawsAnEarlierStop)
 {
     fillRamp(65536);
     plotter.setPreviewMode(previewMode::real);
-    plotter.start(&view);
+    plotter.start(&view, samples);
     plotter.stop();
-    plotter.start(&view); // reopening a dialog while the stopped pass has not ended yet
+    plotter.start(&view, samples); // reopening a dialog while the stopped pass has not ended yet
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(plotter.progress(), 100);
 }

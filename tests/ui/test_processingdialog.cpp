@@ -112,7 +112,7 @@ TEST_F(ProcessingDialogTest, FourierOpensOnTheCurrentVariableAndOverwritesItInPl
         // The inverse direction keeps the name and recomputes.
         d->ComboBox2->setCurrentIndex(1);
         EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_fourier"));
-        EXPECT_EQ(theSampleBuffer().count, 5);
+        EXPECT_EQ(PreviewPlotter::instance().samples().count, 5);
         d->ComboBox2->setCurrentIndex(0);
         d->Button1->click();
     });
@@ -155,13 +155,13 @@ TEST_F(ProcessingDialogTest, OperandListAndDefaultNamePerType)
         EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_Hanning"));
         EXPECT_EQ(d->description(), QStringLiteral("Variabila a ferestruita cu Hanning"));
         const std::vector<complexValue> hanning = expected(processingType::windowing, *a, nullptr, 3);
-        const sampleBuffer& b = theSampleBuffer();
+        const sampleBuffer& b = PreviewPlotter::instance().samples();
         EXPECT_EQ(std::vector<complexValue>(b.values.begin(), b.values.begin() + b.count), hanning);
     });
     open(8, a, [&](ProcessingDialog* d) {
         d->ComboBox2->setCurrentIndex(1);
         EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_cv_bq"));
-        EXPECT_EQ(theSampleBuffer().count, 6); // N1 + N2
+        EXPECT_EQ(PreviewPlotter::instance().samples().count, 6); // N1 + N2
     });
 }
 
@@ -173,14 +173,14 @@ TEST_F(ProcessingDialogTest, ResamplingLengthFromTheField)
         setLength(d, QStringLiteral("300"));
         EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_resample300"));
         EXPECT_EQ(d->description(), QStringLiteral("Variabilea a cu numar schimbat de sampleuri"));
-        EXPECT_EQ(theSampleBuffer().count, 300);
+        EXPECT_EQ(PreviewPlotter::instance().samples().count, 300);
         d->ComboBox1->setCurrentIndex(1);
         EXPECT_EQ(d->Edit1->text(), QStringLiteral("b_resample300"));
-        EXPECT_EQ(theSampleBuffer().count, 300);
+        EXPECT_EQ(PreviewPlotter::instance().samples().count, 300);
         for (const char* text : {"0", "70000", "", "-5", "+"}) {
             setLength(d, QString::fromLatin1(text));
             EXPECT_EQ(d->resampleLength(), 128) << text;
-            EXPECT_EQ(theSampleBuffer().count, 128) << text;
+            EXPECT_EQ(PreviewPlotter::instance().samples().count, 128) << text;
         }
         // Only digits, signs and the point can be typed, at most five of them.
         setLength(d, QStringLiteral("1a2b3456"));
@@ -190,14 +190,14 @@ TEST_F(ProcessingDialogTest, ResamplingLengthFromTheField)
         QTest::keyClick(d->SpinEdit1->lineEdit(), Qt::Key_Up);
         EXPECT_EQ(d->SpinEdit1->text(), QStringLiteral("65536"));
         QTest::keyClick(d->SpinEdit1->lineEdit(), Qt::Key_Down);
-        EXPECT_EQ(theSampleBuffer().count, 65535);
+        EXPECT_EQ(PreviewPlotter::instance().samples().count, 65535);
         // Leaving the field pulls a number into the range, a change like any other.
         for (const auto& [typed, bound] : {std::pair{"0", "1"}, std::pair{"70000", "65536"}}) {
             d->SpinEdit1->setFocus();
             setLength(d, QString::fromLatin1(typed));
             d->ComboBox1->setFocus();
             EXPECT_EQ(d->SpinEdit1->text(), QString::fromLatin1(bound));
-            EXPECT_EQ(theSampleBuffer().count, d->SpinEdit1->text().toInt());
+            EXPECT_EQ(PreviewPlotter::instance().samples().count, d->SpinEdit1->text().toInt());
         }
         setLength(d, QStringLiteral("4"));
         d->Button1->click();

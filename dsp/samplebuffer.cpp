@@ -1,7 +1,0 @@
-#include "dsp/samplebuffer.h"
-
-sampleBuffer& theSampleBuffer()
-{
-    static sampleBuffer buffer;
-    return buffer;
-}

@@ -1,0 +1,116 @@
+// The sampling worker's stop: a formula that would take over a minute (3000 interpolated reads of a
+// 65536-sample variable per point) ends within a fraction of a second when cancelled, stopped,
+// destroyed with its worker, or when the program's main window closes; a cancelled run is nobody's
+// result, and the next run is whole again.
+#include "mainwindow_fixture.h"
+
+#include "core/workspace.h"
+#include "expr/parser.h"
+#include "ui/generatedialog.h"
+#include "ui/samplingworker.h"
+#include "ui/spinedit.h"
+
+#include <QLineEdit>
+
+#include <chrono>
+#include <cmath>
+#include <string>
+#include <thread>
+
+namespace {
+
+using clock_type = std::chrono::steady_clock;
+
+// A stop is noticed within about a millisecond of work; the rest of this allowance is for a busy
+// machine, and for the sanitizer builds, which run everything many times slower.
+#if defined(__SANITIZE_THREAD__) || defined(__SANITIZE_ADDRESS__)
+constexpr auto kPrompt = std::chrono::milliseconds(1000);
+#else
+constexpr auto kPrompt = std::chrono::milliseconds(200);
+#endif
+
+std::string slowFormula()
+{
+    std::string text = "v(x)";
+    for (int k = 1; k < 3000; ++k)
+        text += "+v(x)";
+    return text;
+}
+
+void fillLongVariable(tworkspace& workspace)
+{
+    const tdspvarPtr v = workspace.createVariable("V");
+    v->resize(65536, false);
+    for (int k = 0; k < 65536; ++k)
+        v->re[static_cast<std::size_t>(k)] = std::sin(k * 0.001L);
+}
+
+// Starts the slow run and lets it get well into its work.
+void startSlowRun(SamplingWorker& worker, const tworkspace& workspace)
+{
+    worker.start(parseExpression(slowFormula(), workspace).root, 65536);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ASSERT_TRUE(worker.busy());
+}
+
+template <typename F> clock_type::duration timed(F&& f)
+{
+    const auto started = clock_type::now();
+    f();
+    return clock_type::now() - started;
+}
+
+} // namespace
+
+TEST(SamplingWorkerStop, ALongRunEndsPromptlyAndTheNextRunIsWhole)
+{
+    tworkspace workspace;
+    fillLongVariable(workspace);
+    std::atomic<int> progress{0};
+    SamplingWorker worker(progress);
+
+    // cancel() returns at once; the run notices soon after.
+    startSlowRun(worker, workspace);
+    EXPECT_LT(timed([&] { worker.cancel(); }), kPrompt);
+    EXPECT_TRUE(uitest::waitUntil([&] { return !worker.busy(); }, kPrompt.count()));
+    EXPECT_FALSE(worker.done());
+
+    // stop() waits for the thread as well.
+    startSlowRun(worker, workspace);
+    EXPECT_LT(timed([&] { worker.stop(); }), kPrompt);
+    EXPECT_FALSE(worker.busy());
+    EXPECT_FALSE(worker.done());
+    EXPECT_LT(progress.load(), 100);
+
+    worker.start(parseExpression("x*2", workspace).root, 8);
+    worker.wait();
+    EXPECT_TRUE(worker.done());
+    EXPECT_EQ(progress.load(), 100);
+    ASSERT_EQ(worker.buffer().count, 8);
+    EXPECT_EQ(worker.buffer().values[3].re, 0.75L);
+
+    // A worker that goes away takes its run with it.
+    auto doomed = std::make_unique<SamplingWorker>(progress);
+    startSlowRun(*doomed, workspace);
+    EXPECT_LT(timed([&] { doomed.reset(); }), kPrompt);
+}
+
+class SamplingOnExit : public uitest::MainWindowTest {};
+
+// Escape leaves the run going in the background, as ever; closing the program ends it.
+TEST_F(SamplingOnExit, ClosingTheMainWindowEndsARunLeftBehindByTheDialog)
+{
+    fillLongVariable(form->workspace());
+    GenerateDialog& dialog = *form->form2();
+    dialog.preset("slow", QString::fromStdString(slowFormula()));
+    dialog.SpinEdit1->lineEdit()->setText("65536");
+    dialog.tick(); // parses and starts the run
+    ASSERT_TRUE(dialog.sampler().busy());
+    dialog.done(2);
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    ASSERT_TRUE(dialog.sampler().busy());
+
+    EXPECT_LT(timed([&] { form->close(); }), std::chrono::seconds(1));
+    EXPECT_FALSE(dialog.sampler().busy());
+    EXPECT_LT(timed([&] { form.reset(); }), std::chrono::seconds(1));
+}
