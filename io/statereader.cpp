@@ -155,7 +155,7 @@ int loadStateText(std::string_view text, const std::string& shownPath, tworkspac
         const readResult r = readSamples(in, *v);
         // A variable that stays is shown with what it holds, also when the load stops here.
         v->computeDisplayPeak();
-        v->redrawThumbnail();
+        workspace.samplesChanged(v);
         if (r == readResult::invalid) {
             error = kInvalidNumericInput;
             break;

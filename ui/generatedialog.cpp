@@ -223,7 +223,9 @@ void GenerateDialog::handRunToPreview()
 
     PreviewPlotter& plotter = PreviewPlotter::instance();
     const bool complex = RadioGroup1->itemIndex() == 1;
-    plotter.setPreviewMode(!complex ? 0 : RadioGroup2->itemIndex() == 0 ? 1 : 2);
+    plotter.setPreviewMode(!complex                         ? previewMode::real
+                           : RadioGroup2->itemIndex() == 0 ? previewMode::cartesian
+                                                           : previewMode::polar);
     plotter.start(tBmpLnk1, preview_);
     if (parseMessage_.empty() && !changePending_)
         Button2->setEnabled(true);
@@ -269,5 +271,5 @@ void GenerateDialog::createVariable()
     const tdspvarPtr variable = workspace.createVariable(name);
     variable->description = Edit2->text().toStdString();
     fillVariableFromBuffer(*variable, sampler_.buffer(), RadioGroup1->itemIndex() == 1);
-    variable->redrawThumbnail();
+    workspace.samplesChanged(variable);
 }

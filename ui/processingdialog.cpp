@@ -275,7 +275,7 @@ void ProcessingDialog::recompute()
 void ProcessingDialog::startPreview()
 {
     PreviewPlotter& plotter = PreviewPlotter::instance();
-    plotter.setPreviewMode(result_->isComplex ? 1 : 0);
+    plotter.setPreviewMode(result_->isComplex ? previewMode::cartesian : previewMode::real);
     plotter.start(tBmpLnk1, result_); // clears the stop; a busy plotter starts over on the new buffer
 }
 
@@ -341,10 +341,10 @@ void ProcessingDialog::commit()
     }
 
     // The thumbnail worker copies the samples at the start of each pass on this thread, so the
-    // arrays may change size under a running pass; redrawThumbnail() makes it start over.
+    // arrays may change size under a running pass; samplesChanged() makes it start over.
     fillVariableFromBuffer(*target, buffer, buffer.isComplex);
     target->peak = PreviewPlotter::instance().peak(); // the preview's peak of this very buffer
-    target->redrawThumbnail();
+    workspace.samplesChanged(target);
 }
 
 void ProcessingDialog::done(int result)

@@ -200,7 +200,7 @@ bool ValueTableDialog::writeBack()
             store(i, 2, v.im);
     }
     if (changed)
-        v.redrawThumbnail();
+        mainForm_->workspace().samplesChanged(variable_);
     return changed;
 }
 

@@ -70,7 +70,7 @@ protected:
             QTest::qWait(1);
         return !plotter.busy();
     }
-    void draw(int mode)
+    void draw(previewMode mode)
     {
         plotter.setPreviewMode(mode);
         plotter.start(&view, samples);
@@ -120,7 +120,7 @@ TEST_F(PreviewTest, singleSampleDrawsGridAndPeakOnlyAndStillRepaints)
     QTest::qWait(20);
     view.paints = 0;
     fill({{-0.5L, 0}}, false);
-    draw(0);
+    draw(previewMode::real);
     QTest::qWait(20);
     EXPECT_EQ(plotter.peak(), 0.5L);
     EXPECT_GE(view.paints, 1);
@@ -144,7 +144,7 @@ TEST_F(PreviewTest, realModeDrawsWhiteCurveScaledToThePeak)
     for (int i = 0; i < n; ++i)
         values.push_back({2 * std::sin(2 * kPi * i / n), 7}); // the imaginary part is ignored
     fill(values, true);
-    draw(0);
+    draw(previewMode::real);
     const extended peak = plotter.peak();
     EXPECT_NEAR(static_cast<double>(peak), std::sqrt(4.0 + 49.0), 1e-12);
     for (int i = 0; i < n; ++i)
@@ -159,7 +159,7 @@ TEST_F(PreviewTest, cartesianModeDrawsImaginaryPartInLightYellowUnderTheRealPart
     for (int i = 0; i < n; ++i)
         values.push_back({0, std::cos(2 * kPi * i / n)});
     fill(values, true);
-    draw(1);
+    draw(previewMode::cartesian);
     EXPECT_EQ(plotter.peak(), 1);
     EXPECT_EQ(pixel(0, 2), kYellow);                 // cos 0 = 1 at the top
     EXPECT_EQ(pixel(192, yOf(-1, 1)), kYellow);      // the middle sample is near -1
@@ -169,7 +169,7 @@ TEST_F(PreviewTest, cartesianModeDrawsImaginaryPartInLightYellowUnderTheRealPart
 TEST_F(PreviewTest, polarConstantOneHasModulusAtTwoAndPhaseOnTheZeroLine)
 {
     fill(std::vector<complexValue>(16, {1, 0}), true);
-    draw(2);
+    draw(previewMode::polar);
     for (int x = 0; x < kPlotWidth; ++x) {
         ASSERT_EQ(pixel(x, 2), kBlue) << x;   // 144 - 142.5 = 1.5 rounds to 2
         ASSERT_EQ(pixel(x, 144), kRed) << x;
@@ -182,7 +182,7 @@ TEST_F(PreviewTest, polarPhaseIsFortyPixelsPerRadian)
     const int n = 5;
     // Phases 0, pi/2, pi, -pi/2, 0; moduli 2.
     fill({{2, 0}, {0, 2}, {-2, 0}, {0, -2}, {2, 0}}, true);
-    draw(2);
+    draw(previewMode::polar);
     EXPECT_EQ(pixel(xOf(1, n), yOf(2, 2)), kBlue);
     EXPECT_EQ(pixel(xOf(1, n), static_cast<int>(std::nearbyint(144 - 40 * kPi / 2))), kRed);
     EXPECT_EQ(pixel(xOf(2, n), static_cast<int>(std::nearbyint(144 - 40 * kPi))), kRed);
@@ -192,7 +192,7 @@ TEST_F(PreviewTest, polarPhaseIsFortyPixelsPerRadian)
 TEST_F(PreviewTest, allZeroSignalLiesOnTheZeroLineWithTheFloorPeak)
 {
     fill(std::vector<complexValue>(10, {0, 0}), false);
-    draw(0);
+    draw(previewMode::real);
     EXPECT_EQ(plotter.peak(), 1e-10L);
     EXPECT_EQ(pixel(200, 144), kWhite);
 }
@@ -202,11 +202,11 @@ TEST_F(PreviewTest, nonFiniteSamplesAreSkippedAndThePassEnds)
     const extended inf = std::numeric_limits<extended>::infinity();
     const extended nan = std::numeric_limits<extended>::quiet_NaN();
     fill({{1, 0}, {nan, 0}, {2, 0}, {1, 0}, {-inf, 0}}, false);
-    draw(0);
+    draw(previewMode::real);
     EXPECT_TRUE(std::isinf(plotter.peak()));
 
     fill({{1, 0}, {nan, 0}, {2, 0}, {1, 0}, {nan, nan}}, true);
-    draw(2);
+    draw(previewMode::polar);
     EXPECT_EQ(plotter.peak(), 2);
     EXPECT_EQ(pixel(xOf(3, 5), yOf(1, 2)), kBlue); // the segment between two finite samples
 }
@@ -214,7 +214,7 @@ TEST_F(PreviewTest, nonFiniteSamplesAreSkippedAndThePassEnds)
 TEST_F(PreviewTest, restartDrawsTheNewestBuffer)
 {
     fillRamp(65536);
-    plotter.setPreviewMode(0);
+    plotter.setPreviewMode(previewMode::real);
     plotter.start(&view, samples);
     QTest::qWait(5);
     fill(std::vector<complexValue>(16, {0.5L, 0}), false);
@@ -229,7 +229,7 @@ TEST_F(PreviewTest, restartDrawsTheNewestBuffer)
 TEST_F(PreviewTest, peakAlwaysBelongsToTheLatestStart)
 {
     fillRamp(65536); // peak 48
-    plotter.setPreviewMode(0);
+    plotter.setPreviewMode(previewMode::real);
     plotter.start(&view, samples);
     EXPECT_EQ(plotter.peak(), 48); // asked before the pass has got anywhere
     QTest::qWait(3);
@@ -246,7 +246,7 @@ TEST_F(PreviewTest, peakAlwaysBelongsToTheLatestStart)
 TEST_F(PreviewTest, stopEndsThePassAndPaintsNothingMore)
 {
     fillRamp(65536);
-    plotter.setPreviewMode(0);
+    plotter.setPreviewMode(previewMode::real);
     plotter.start(&view, samples);
     QElapsedTimer clock;
     clock.start();
@@ -269,21 +269,21 @@ TEST_F(PreviewTest, stopEndsThePassAndPaintsNothingMore)
 TEST_F(PreviewTest, shutdownDuringAPassReturnsAndThePlotterStartsAgain)
 {
     fillRamp(65536);
-    plotter.setPreviewMode(1);
+    plotter.setPreviewMode(previewMode::cartesian);
     plotter.start(&view, samples);
     QTest::qWait(3);
     plotter.shutdown();
     EXPECT_FALSE(plotter.busy());
     QTest::qWait(5); // hand-overs still queued must do nothing now
     fill({{1, 0}, {-1, 0}}, false);
-    draw(0);
+    draw(previewMode::real);
     EXPECT_EQ(plotter.peak(), 1);
 }
 
 TEST_F(PreviewTest, aFreshStartWithdrawsAnEarlierStop)
 {
     fillRamp(65536);
-    plotter.setPreviewMode(0);
+    plotter.setPreviewMode(previewMode::real);
     plotter.start(&view, samples);
     plotter.stop();
     plotter.start(&view, samples); // reopening a dialog while the stopped pass has not ended yet

@@ -265,9 +265,9 @@ TEST_F(ProcessingDialogTest, RealSourceWithComplexOperandGivesAComplexVariable)
     open(5, a, [&](ProcessingDialog* d) {
         d->RadioGroup1->setItemIndex(1);
         d->ComboBox2->setCurrentIndex(1);
-        EXPECT_EQ(PreviewPlotter::instance().previewMode(), 1);
+        EXPECT_EQ(PreviewPlotter::instance().currentMode(), previewMode::cartesian);
         d->ComboBox2->setCurrentIndex(0);
-        EXPECT_EQ(PreviewPlotter::instance().previewMode(), 0);
+        EXPECT_EQ(PreviewPlotter::instance().currentMode(), previewMode::real);
         d->ComboBox2->setCurrentIndex(1);
         d->Button1->click();
     });
@@ -347,7 +347,7 @@ TEST_F(ProcessingDialogTest, OverwritingWhileTheThumbnailDrawsIsSafe)
     }
     big->computeDisplayPeak();
     for (int round = 0; round < 3; ++round) {
-        big->redrawThumbnail();
+        workspace().samplesChanged(big);
         open(3, big, [&](ProcessingDialog* d) {
             d->RadioGroup1->setItemIndex(0);
             setLength(d, round == 1 ? QStringLiteral("65536") : QStringLiteral("7"));
