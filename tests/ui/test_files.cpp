@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QFileSystemModel>
 #include <QMenu>
 #include <QPushButton>
 
@@ -318,6 +319,12 @@ TEST_F(FilesTest, CompletionListGoesWithItsDialog)
         ASSERT_NE(edit, nullptr);
         modal->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(modal));
+        // The completions come from the folder, which the dialog reads in the background: a
+        // name typed before the folder has been read completes nothing.
+        auto* model = modal->findChild<QFileSystemModel*>();
+        ASSERT_NE(model, nullptr);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return model->rowCount(model->index(folder.path())) >= 3; }, 10000));
         edit->setFocus();
         QTest::keyClicks(edit, QStringLiteral("alp"));
         shownWhileOpen = QTest::qWaitFor(completionShown, 5000);
