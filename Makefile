@@ -11,7 +11,14 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 SUDO          := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS          ?= $(shell nproc)
 FUZZ_SECONDS  ?= 60
+# Inputs up to 16 KiB (a state file of a few hundred lines, a PC-DSP file of 4000 samples) and
+# 1 GiB of memory: a run that drifts to huge inputs, a leak or an allocation from a header's count
+# is reported instead of slowing every later input down. A single input may take 30 s at most.
+FUZZ_FLAGS    ?= -max_len=16384 -rss_limit_mb=1024 -timeout=30
 BUILD         := build
+# Warnings as errors where we check our own code (test, sanitize, fuzz, CI); a plain build or a
+# packager's Release build only shows them.
+WERROR        ?= OFF
 
 .PHONY: all deps build run test bench fuzz sanitize clean
 
@@ -28,9 +35,11 @@ deps:
 	fi
 
 $(BUILD)/build.ninja: CMakeLists.txt | deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELMO_WERROR=$(WERROR)
 
 build: deps $(BUILD)/build.ninja
+	@if [ "$(WERROR)" = ON ] && ! grep -q '^KELMO_WERROR:BOOL=ON$$' $(BUILD)/CMakeCache.txt; then \
+	    cmake -S . -B $(BUILD) -DKELMO_WERROR=ON; fi
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
@@ -39,6 +48,7 @@ run: build
 	    exit 1; fi
 	./$(BUILD)/kelmo
 
+test: WERROR := ON
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
@@ -52,22 +62,24 @@ bench: deps
 fuzz:
 	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(FUZZ_PACKAGES)"
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	    -DKELMO_GUI=OFF -DKELMO_TESTS=OFF -DKELMO_FUZZ=ON
+	    -DKELMO_GUI=OFF -DKELMO_TESTS=OFF -DKELMO_FUZZ=ON -DKELMO_WERROR=ON
 	cmake --build build-fuzz -j $(JOBS)
 	@for f in build-fuzz/fuzz/fuzz_*; do \
 	    [ -f "$$f" ] && [ -x "$$f" ] || continue; name=$$(basename $$f); \
 	    mkdir -p build-fuzz/corpus/$$name; \
 	    echo "== $$name ($(FUZZ_SECONDS) s)"; \
-	    if ! $$f -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 -artifact_prefix=build-fuzz/ \
+	    if ! $$f -max_total_time=$(FUZZ_SECONDS) $(FUZZ_FLAGS) -print_final_stats=1 -artifact_prefix=build-fuzz/ \
 	        build-fuzz/corpus/$$name fuzz/corpus/$$name > build-fuzz/$$name.log 2>&1; then \
 	        tail -n 40 build-fuzz/$$name.log; echo "fuzz target $$name failed"; exit 1; fi; \
 	    grep -E 'stat::number_of_executed_units|Done' build-fuzz/$$name.log | head -n 2; done
 
 sanitize: deps
-	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELMO_SANITIZE=address,undefined
+	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELMO_SANITIZE=address,undefined \
+	    -DKELMO_WERROR=ON
 	cmake --build build-asan -j $(JOBS)
 	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
-	cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELMO_SANITIZE=thread
+	cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELMO_SANITIZE=thread \
+	    -DKELMO_WERROR=ON
 	cmake --build build-tsan -j $(JOBS)
 	cd build-tsan && QT_QPA_PLATFORM=offscreen TSAN_OPTIONS="suppressions=$(CURDIR)/tests/tsan.supp" \
 	    ctest --output-on-failure -j $(JOBS)

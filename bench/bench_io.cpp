@@ -1,17 +1,26 @@
-// Saving and loading 16 complex variables of 65536 samples as state-file text: our number
-// formatting and reading against a plain printf/strtold implementation of the same format.
+// State files of 16 complex variables of 65536 samples (51 MB): our writer and reader against a
+// plain C implementation of the same format (one snprintf per line, strtold per number), and our
+// whole-file read against one plain fread of the same file. Interleaved rounds (bench/rounds.h);
+// each comparison prints the median ratio and its spread over the rounds.
 #include "io/fileaccess.h"
 #include "io/statefile.h"
+#include "io/statenumber.h"
+#include "rounds.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <random>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -45,47 +54,86 @@ const std::vector<tdspvarPtr>& variables()
     return vars;
 }
 
-// --- the naive reference: printf to format, strtold to read ---
+// --- the plain C reference: one snprintf per line, strtold per number ---
 
-void naiveNumber(std::string& out, extended value)
+// printf writes at least two exponent digits; the format has four. Pads the exponent of the
+// number that ends at `end` (one past its last digit) in place, moving the rest of the line up to
+// `lineEnd` along; returns the line's new end.
+char* widenExponent(char* end, char* lineEnd)
 {
-    char text[48];
-    if (std::isnan(value) || std::isinf(value)) {
-        std::snprintf(text, sizeof text, "%23s", std::isnan(value) ? "Nan" : value < 0 ? "-Inf" : "+Inf");
-        out += text;
-        return;
-    }
-    std::snprintf(text, sizeof text, "% .14LE", value); // " 1.00000000000000E+00"
-    char* e = std::strchr(text, 'E');
-    const int exponent = std::atoi(e + 1);
-    std::snprintf(e, sizeof text - static_cast<std::size_t>(e - text), "E%c%04d",
-                  exponent < 0 ? '-' : '+', std::abs(exponent));
-    if (value == 0)
-        text[0] = ' ';
-    out += text;
+    char* sign = end;
+    while (sign[-1] != 'E')
+        --sign;
+    const auto digits = static_cast<std::size_t>(end - sign - 1);
+    const std::size_t pad = digits < 4 ? 4 - digits : 0;
+    std::memmove(end + pad, end, static_cast<std::size_t>(lineEnd - end));
+    std::memmove(sign + 1 + pad, sign + 1, digits);
+    std::memset(sign + 1, '0', pad);
+    return lineEnd + pad;
 }
 
-std::string naiveSave(const std::vector<tdspvarPtr>& vars)
+// One number alone, for the lines that hold a value that is not finite (none in the data here).
+std::string plainNumber(extended x)
+{
+    char t[48];
+    if (!std::isfinite(x)) {
+        std::snprintf(t, sizeof t, "%23s", std::isnan(x) ? "Nan" : x < 0 ? "-Inf" : "+Inf");
+        return t;
+    }
+    const int n = std::snprintf(t, sizeof t, "% .14LE", x);
+    char* end = widenExponent(t + n, t + n);
+    if (x == 0)
+        t[0] = ' ';
+    return std::string(t, static_cast<std::size_t>(end - t));
+}
+
+void appendPlainLine(std::string& out, const tdspvar& v, std::size_t i)
+{
+    const extended re = v.re[i];
+    const extended im = v.isComplex ? v.im[i] : 0;
+    if (!std::isfinite(re) || !std::isfinite(im)) {
+        out += plainNumber(re);
+        if (v.isComplex)
+            out += ' ' + plainNumber(im);
+        out += "\r\n";
+        return;
+    }
+    char line[128];
+    const int n = v.isComplex ? std::snprintf(line, sizeof line, "% .14LE % .14LE\r\n", re, im)
+                              : std::snprintf(line, sizeof line, "% .14LE\r\n", re);
+    char* afterFirst = std::strchr(line, 'E') + 2; // the first exponent's digits
+    while (*afterFirst >= '0' && *afterFirst <= '9')
+        ++afterFirst;
+    char* end = widenExponent(afterFirst, line + n);
+    if (re == 0)
+        line[0] = ' '; // also for -0
+    if (v.isComplex) {
+        end = widenExponent(end - 2, end);
+        if (im == 0)
+            line[kStateNumberWidth + 1] = ' ';
+    }
+    out.append(line, static_cast<std::size_t>(end - line));
+}
+
+std::string plainSave(const std::vector<tdspvarPtr>& vars)
 {
     std::string out;
     for (const auto& v : vars) {
-        out += (v->isComplex ? "2 " : "1 ") + std::to_string(v->sampleCount()) + " " + v->name + "\r\n";
-        for (int i = 0; i < v->sampleCount(); ++i) {
-            naiveNumber(out, v->re[static_cast<std::size_t>(i)]);
-            if (v->isComplex) {
-                out += ' ';
-                naiveNumber(out, v->im[static_cast<std::size_t>(i)]);
-            }
-            out += "\r\n";
-        }
+        char header[128];
+        out += std::string(header, static_cast<std::size_t>(std::snprintf(
+                                       header, sizeof header, "%d %d %s\r\n", v->isComplex ? 2 : 1,
+                                       v->sampleCount(), v->name.c_str())));
+        for (std::size_t i = 0; i < v->re.size(); ++i)
+            appendPlainLine(out, *v, i);
     }
     out += "0\r\n";
     return out;
 }
 
-void naiveLoad(const std::string& text, tworkspace& w)
+void plainLoad(std::string_view text, tworkspace& w)
 {
-    const char* p = text.c_str();
+    const std::string copy(text); // strtold needs a terminated string
+    const char* p = copy.c_str();
     char* end = nullptr;
     for (int ordinal = 1;; ++ordinal) {
         const long kind = std::strtol(p, &end, 10);
@@ -110,113 +158,97 @@ void naiveLoad(const std::string& text, tworkspace& w)
     }
 }
 
-const std::string& savedText()
+// One plain fread of a whole file into a fresh buffer, as a C program reads it.
+std::size_t plainRead(const std::string& path)
 {
-    static const std::string text = stateText(variables());
-    return text;
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return 0;
+    std::fseek(f, 0, SEEK_END);
+    const long size = std::ftell(f);
+    std::rewind(f);
+    std::unique_ptr<char[]> data(new char[static_cast<std::size_t>(size)]);
+    const std::size_t got = std::fread(data.get(), 1, static_cast<std::size_t>(size), f);
+    std::fclose(f);
+    benchmark::DoNotOptimize(data.get());
+    return got;
 }
 
-void BM_SaveOurs(benchmark::State& state)
+// One line of the summary: our time and the reference's, and the ratio, each as the median over
+// the interleaved rounds with its spread.
+void report(const char* what, const char* reference, const std::function<void()>& ours,
+            const std::function<void()>& theirs)
 {
-    for (auto _ : state)
-        benchmark::DoNotOptimize(stateText(variables()));
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(savedText().size()));
-}
-BENCHMARK(BM_SaveOurs)->Unit(benchmark::kMillisecond);
-
-void BM_SaveNaive(benchmark::State& state)
-{
-    for (auto _ : state)
-        benchmark::DoNotOptimize(naiveSave(variables()));
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(savedText().size()));
-}
-BENCHMARK(BM_SaveNaive)->Unit(benchmark::kMillisecond);
-
-void BM_LoadOurs(benchmark::State& state)
-{
-    silentCallbacks cb;
-    for (auto _ : state) {
-        tworkspace w;
-        loadStateText(savedText(), "P", w, cb);
-        benchmark::DoNotOptimize(w.variables().data());
-    }
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(savedText().size()));
-}
-BENCHMARK(BM_LoadOurs)->Unit(benchmark::kMillisecond);
-
-void BM_LoadNaive(benchmark::State& state)
-{
-    for (auto _ : state) {
-        tworkspace w;
-        naiveLoad(savedText(), w);
-        benchmark::DoNotOptimize(w.variables().data());
-    }
-    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(savedText().size()));
-}
-BENCHMARK(BM_LoadNaive)->Unit(benchmark::kMillisecond);
-
-template <typename F> double bestSeconds(F&& f, int rounds = 3)
-{
-    double best = 1e300;
-    for (int r = 0; r < rounds; ++r) {
-        const auto t0 = std::chrono::steady_clock::now();
-        f();
-        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
-    }
-    return best;
-}
-
-void printSummary()
-{
-    const double megabytes = static_cast<double>(savedText().size()) / 1e6;
-    silentCallbacks cb;
-    const double saveOurs = bestSeconds([] { benchmark::DoNotOptimize(stateText(variables())); });
-    const double saveNaive = bestSeconds([] { benchmark::DoNotOptimize(naiveSave(variables())); });
-    const double loadOurs = bestSeconds([&] {
-        tworkspace w;
-        loadStateText(savedText(), "P", w, cb);
-    });
-    const double loadNaive = bestSeconds([] {
-        tworkspace w;
-        naiveLoad(savedText(), w);
-    });
-
-    // The same through files, with the flush to the disk and the rename.
-    const std::string path = (std::filesystem::temp_directory_path() / "kelmo-bench-io.var").string();
-    const double saveFile = bestSeconds([&] { saveStateFile(path, variables(), cb); }, 1);
-    const double loadFile = bestSeconds([&] {
-        tworkspace w;
-        loadStateFile(path, w, cb);
-    }, 1);
-    std::filesystem::remove(path);
-
-    // Both implementations read the same values and write the same bytes.
-    tworkspace ours;
-    tworkspace naive;
-    loadStateText(savedText(), "P", ours, cb);
-    naiveLoad(savedText(), naive);
-    bool same = naiveSave(variables()) == savedText();
-    for (int k = 0; k < kVariables; ++k)
-        same = same && ours.variables()[static_cast<std::size_t>(k)]->re ==
-                           naive.variables()[static_cast<std::size_t>(k)]->re &&
-               ours.variables()[static_cast<std::size_t>(k)]->im ==
-                   naive.variables()[static_cast<std::size_t>(k)]->im;
-
-    std::printf("state file, %d complex variables x %d samples (%.1f MB): save %.0f MB/s, naive "
-                "%.0f MB/s, ours/naive = %.1fx; load %.0f MB/s, naive %.0f MB/s, ours/naive = "
-                "%.1fx; through files: save %.0f MB/s, load %.0f MB/s; same bytes and values: %s\n",
-                kVariables, kSamples, megabytes, megabytes / saveOurs, megabytes / saveNaive,
-                saveNaive / saveOurs, megabytes / loadOurs, megabytes / loadNaive,
-                loadNaive / loadOurs, megabytes / saveFile, megabytes / loadFile,
-                same ? "yes" : "NO");
+    const auto seconds = benchrounds::interleaved({ours, theirs});
+    std::printf("%-16s ours %s, %s %s; time ours/reference = %s\n", what,
+                benchrounds::millisecondsText(seconds[0]).c_str(), reference,
+                benchrounds::millisecondsText(seconds[1]).c_str(),
+                benchrounds::ratioText(benchrounds::ratios(seconds[0], seconds[1])).c_str());
 }
 
 } // namespace
 
-int main(int argc, char** argv)
+int main()
 {
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    printSummary();
-    return 0;
+    const std::string text = stateText(variables());
+    const double megabytes = static_cast<double>(text.size()) / 1e6;
+    silentCallbacks cb;
+    std::printf("state file: %d complex variables x %d samples, %.1f MB; %d interleaved rounds on "
+                "the thread's CPU clock, medians (smallest-largest)\n",
+                kVariables, kSamples, megabytes, benchrounds::kRounds);
+
+    // Both implementations write the same bytes and read the same values.
+    tworkspace ours;
+    tworkspace plain;
+    loadStateText(text, "P", ours, cb);
+    plainLoad(text, plain);
+    bool same = plainSave(variables()) == text;
+    for (std::size_t k = 0; k < kVariables; ++k)
+        same = same && ours.variables()[k]->re == plain.variables()[k]->re &&
+               ours.variables()[k]->im == plain.variables()[k]->im;
+    std::printf("same bytes and values as the plain C implementation: %s\n", same ? "yes" : "NO");
+
+    report("save (text)", "one snprintf per line",
+           [] { benchmark::DoNotOptimize(stateText(variables())); },
+           [] { benchmark::DoNotOptimize(plainSave(variables())); });
+    report("load (text)", "strtold per number",
+           [&] {
+               tworkspace w;
+               loadStateText(text, "P", w, cb);
+           },
+           [&] {
+               tworkspace w;
+               plainLoad(text, w);
+           });
+
+    const std::string path = (std::filesystem::temp_directory_path() / "kelmo-bench-io.var").string();
+    saveStateFile(path, variables(), cb);
+    report("read whole file", "one plain fread",
+           [&] {
+               fileContents contents;
+               std::string message;
+               readWholeFile(path, contents, message);
+               benchmark::DoNotOptimize(contents.view().data());
+           },
+           [&] { benchmark::DoNotOptimize(plainRead(path)); });
+
+    // Through files, with the flush to the disk and the rename: our own figures only, in
+    // seconds of the wall clock, since the disk's time is no CPU time.
+    std::vector<double> save;
+    std::vector<double> load;
+    for (int r = 0; r < benchrounds::kRounds; ++r) {
+        const auto t0 = std::chrono::steady_clock::now();
+        saveStateFile(path, variables(), cb);
+        const auto t1 = std::chrono::steady_clock::now();
+        tworkspace w;
+        loadStateFile(path, w, cb);
+        const auto t2 = std::chrono::steady_clock::now();
+        save.push_back(std::chrono::duration<double>(t1 - t0).count());
+        load.push_back(std::chrono::duration<double>(t2 - t1).count());
+    }
+    std::printf("through files: save %.0f MB/s (with fsync), load %.0f MB/s (medians)\n",
+                megabytes / benchrounds::summarise(save).median,
+                megabytes / benchrounds::summarise(load).median);
+    std::filesystem::remove(path);
+    return same ? 0 : 1;
 }

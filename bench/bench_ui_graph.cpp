@@ -1,19 +1,19 @@
 // The graph window's plot: a full pass of the plot worker for a complex variable of 65536
 // samples, cartesian and polar, against computing the same lines and drawing them with QPainter
-// directly on one thread. The ratio is the cost of the worker protocol (thread, check points,
-// batched hand-over, sample snapshot).
-#include "ui/plotscale.h"
+// directly on one thread (runs of solid lines of one colour in one drawLines call). The ratio is
+// the cost of the worker protocol (thread, check points, batched hand-over, sample snapshot).
+#include "interleaved.h"
+
+#include "plot/plotscale.h"
 #include "ui/graphworker.h"
 
 #include <QApplication>
 #include <QImage>
+#include <QLine>
 #include <QPainter>
-
-#include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <vector>
 #include <string>
 
@@ -39,17 +39,12 @@ tdspvarPtr testSignal()
     return v;
 }
 
-void workerPass(benchmark::State& state)
+// One full pass of the program's plot worker, waited for on the GUI thread.
+void workerPass(PlotRequest& plot, int mode)
 {
-    const int mode = static_cast<int>(state.range(0));
-    QImage image(plotGeometry::kWidth, plotGeometry::kHeight, QImage::Format_RGB32);
-    PlotRequest plot(&image, nullptr);
-    const tdspvarPtr v = testSignal();
-    for (auto _ : state) {
-        plot.request(v, nullptr, mode);
-        while (plot.busy())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
+    plot.request(testSignal(), nullptr, mode);
+    while (plot.busy())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 struct directLine {
@@ -79,11 +74,11 @@ std::vector<directLine> computeLines(const tdspvar& v, int mode)
         const extended t = static_cast<extended>(w) / static_cast<extended>(n1);
         const auto i = static_cast<std::size_t>(w);
         if (flags.modulusView) {
-            a[i] = plotY(scale, v.interpolatedModulus(0, t));
-            b[i] = phaseY(v.interpolatedPhase(0, t));
+            a[i] = plotY(scale, v.interpolatedModulus(0, t)).value_or(0);
+            b[i] = phaseY(v.interpolatedPhase(0, t)).value_or(0);
         } else {
-            a[i] = plotY(scale, v.interpolatedImagPart(0, t));
-            b[i] = plotY(scale, v.interpolatedRealPart(0, t));
+            a[i] = plotY(scale, v.interpolatedImagPart(0, t)).value_or(0);
+            b[i] = plotY(scale, v.interpolatedRealPart(0, t)).value_or(0);
         }
     }
     const QRgb colourA = flags.modulusView ? qRgb(0, 0, 255) : qRgb(255, 255, 127);
@@ -98,58 +93,27 @@ std::vector<directLine> computeLines(const tdspvar& v, int mode)
     return lines;
 }
 
+// Consecutive solid lines of one colour go to the painter in one drawLines call.
 void drawLines(QImage& image, const std::vector<directLine>& lines)
 {
     image.fill(Qt::black);
     QPainter p(&image);
     QPen pen;
     pen.setWidth(0);
-    for (const directLine& l : lines) {
+    std::vector<QLine> run;
+    for (std::size_t i = 0; i < lines.size();) {
+        const directLine& l = lines[i];
         pen.setColor(QColor(l.colour));
         pen.setStyle(l.style);
         p.setPen(pen);
-        p.drawLine(l.x1, l.y1, l.x2, l.y2);
+        run.clear();
+        do
+            run.emplace_back(lines[i].x1, lines[i].y1, lines[i].x2, lines[i].y2);
+        while (++i < lines.size() && l.style == Qt::SolidLine && lines[i].style == Qt::SolidLine &&
+               lines[i].colour == l.colour);
+        p.drawLines(run.data(), static_cast<int>(run.size()));
     }
 }
-
-// The same lines computed and drawn with QPainter on the calling thread.
-void directPainter(benchmark::State& state)
-{
-    QImage image(plotGeometry::kWidth, plotGeometry::kHeight, QImage::Format_RGB32);
-    const tdspvarPtr v = testSignal();
-    for (auto _ : state) {
-        drawLines(image, computeLines(*v, static_cast<int>(state.range(0))));
-        benchmark::DoNotOptimize(image.constBits());
-    }
-}
-
-// Only the drawing of the precomputed lines, for scale.
-void drawOnly(benchmark::State& state)
-{
-    QImage image(plotGeometry::kWidth, plotGeometry::kHeight, QImage::Format_RGB32);
-    const std::vector<directLine> lines = computeLines(*testSignal(), static_cast<int>(state.range(0)));
-    for (auto _ : state) {
-        drawLines(image, lines);
-        benchmark::DoNotOptimize(image.constBits());
-    }
-}
-
-BENCHMARK(workerPass)->Arg(kCartesian)->Arg(kPolar)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
-BENCHMARK(directPainter)->Arg(kCartesian)->Arg(kPolar)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
-BENCHMARK(drawOnly)->Arg(kCartesian)->Arg(kPolar)->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
-
-// Keeps each run's real time per iteration so that the ratios can be printed at the end.
-class recordingReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> times;
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                times[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
 
 } // namespace
 
@@ -158,22 +122,37 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    recordingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto ratio = [&](const char* reference, const char* arg) {
-        char workerKey[96];
-        char directKey[96];
-        std::snprintf(workerKey, sizeof workerKey, "workerPass/%s/process_time/real_time", arg);
-        std::snprintf(directKey, sizeof directKey, "%s/%s/process_time/real_time", reference, arg);
-        const double worker = reporter.times[workerKey];
-        const double direct = reporter.times[directKey];
-        return direct > 0 ? worker / direct : 0.0;
-    };
-    std::printf("plot pass, %d complex samples: worker / direct QPainter = %.2f (cartesian), "
-                "%.2f (polar); worker / drawing precomputed lines = %.2f, %.2f\n",
-                kSamples, ratio("directPainter", "0"), ratio("directPainter", "2"),
-                ratio("drawOnly", "0"), ratio("drawOnly", "2"));
-    benchmark::Shutdown();
+    testSignal();
+    QImage workerImage(plotGeometry::kWidth, plotGeometry::kHeight, QImage::Format_RGB32);
+    QImage directImage(plotGeometry::kWidth, plotGeometry::kHeight, QImage::Format_RGB32);
+    PlotRequest plot(&workerImage, nullptr);
+    std::vector<directLine> precomputed[2] = {computeLines(*testSignal(), kCartesian),
+                                              computeLines(*testSignal(), kPolar)};
+
+    interleaved::rounds r;
+    const std::pair<const char*, int> views[] = {{"cartesian", kCartesian}, {"polar", kPolar}};
+    for (const auto& [view, mode] : views) {
+        const std::string name(view);
+        r.add("worker pass " + name, [&plot, mode = mode] { workerPass(plot, mode); });
+        // The same lines computed and drawn with QPainter on the calling thread.
+        r.add("direct " + name, [&directImage, mode = mode] {
+            drawLines(directImage, computeLines(*testSignal(), mode));
+        });
+        // Only the drawing of the precomputed lines, for scale.
+        r.add("draw only " + name, [&directImage, &lines = precomputed[mode == kPolar]] {
+            drawLines(directImage, lines);
+        });
+    }
+    r.run(interleaved::roundsFrom(argc, argv, 7));
+
+    std::printf("plot pass, %d complex samples\n", kSamples);
+    r.printTimes();
+    for (const auto& [view, mode] : views) {
+        const std::string name(view);
+        r.printRatio(("worker / direct QPainter, " + name).c_str(), "worker pass " + name,
+                     {"direct " + name});
+        r.printRatio(("worker / drawing precomputed lines, " + name).c_str(), "worker pass " + name,
+                     {"draw only " + name});
+    }
     return 0;
 }

@@ -1,8 +1,11 @@
 // The generation dialog's whole cycle for 65536 samples, from an expression change to the end of
 // the preview pass (timer tick, parse, sampling worker, hand-over, preview plotter with its
 // batched hand-overs to the GUI thread), against its two parts done directly: parsing plus
-// sampling on one thread, and drawing the same grid and lines with QPainter into an image.
+// sampling on one thread, and drawing the same grid and lines with QPainter into an image (each
+// curve in one drawLines call). Interleaved rounds; medians and spreads are printed.
 // Runs on Qt's offscreen platform unless another one is chosen.
+#include "interleaved.h"
+
 #include "core/workspace.h"
 #include "dsp/samplebuffer.h"
 #include "dsp/sampling.h"
@@ -16,27 +19,17 @@
 #include "ui/spinedit.h"
 
 #include <QApplication>
+#include <QLine>
 #include <QLineEdit>
 #include <QPainter>
 
-#include <benchmark/benchmark.h>
-
-#include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <string>
 
 namespace {
 
 constexpr int kCount = 65536;
-
-struct totals {
-    double seconds = 0;
-    long runs = 0;
-    double milliseconds() const { return runs ? 1000 * seconds / runs : 0; }
-};
-std::map<std::string, totals> measured;
 
 // A different text on every call, so that every change is a real change.
 std::string expression(bool complex, int k)
@@ -45,128 +38,116 @@ std::string expression(bool complex, int k)
                    : "sin(x*pi*2*" + std::to_string(k % 50 + 1) + ")*(1+x)";
 }
 
-template <typename F> void timed(benchmark::State& state, const std::string& name, F&& body)
-{
-    totals& t = measured[name];
-    for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
-        body();
-        const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-        state.SetIterationTime(elapsed.count());
-        t.seconds += elapsed.count();
-        ++t.runs;
+// The dialog with a formula of 65536 samples, its preview drawn, every run settled.
+class cycle {
+public:
+    explicit cycle(bool complex) : complex_(complex)
+    {
+        dialog_.preset(QStringLiteral("b"), QString::fromStdString(expression(complex, 0)));
+        dialog_.SpinEdit1->setText(QString::number(kCount));
+        dialog_.show();
+        settle();
     }
-}
+    ~cycle() { dialog_.done(dialogResult::cancel); }
 
-void wholeCycle(benchmark::State& state)
-{
-    const bool complex = state.range(0) != 0;
-    tworkspace workspace;
-    SamplingWorker sampler(PreviewPlotter::instance().progress());
-    NameCorrectionDialog nameCorrection(workspace, nullptr);
-    GenerateDialog dialog({.workspace = workspace, .sampler = sampler, .nameCorrection = nameCorrection},
-                          nullptr);
-    dialog.preset(QStringLiteral("b"), QString::fromStdString(expression(complex, 0)));
-    dialog.SpinEdit1->setText(QString::number(kCount));
-    dialog.show();
-    PreviewPlotter& plotter = PreviewPlotter::instance();
-    auto settled = [&] {
-        return !dialog.changePending() && !sampler.busy() && !sampler.done() && !plotter.busy();
-    };
-    while (!settled())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    int k = 1;
-    timed(state, complex ? "cycle complex" : "cycle real", [&] {
-        dialog.Edit2->setText(QString::fromStdString(expression(complex, k++)));
-        while (!settled())
+    // One change of the expression, up to the end of its preview pass.
+    void change()
+    {
+        dialog_.Edit2->setText(QString::fromStdString(expression(complex_, k_++)));
+        settle();
+    }
+
+private:
+    void settle()
+    {
+        PreviewPlotter& plotter = PreviewPlotter::instance();
+        while (dialog_.changePending() || sampler_.busy() || sampler_.done() || plotter.busy())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    });
-    dialog.done(dialogResult::cancel);
-}
+    }
 
-void parseAndSample(benchmark::State& state)
+    bool complex_;
+    int k_ = 1;
+    tworkspace workspace_;
+    SamplingWorker sampler_{PreviewPlotter::instance().progress()};
+    NameCorrectionDialog nameCorrection_{workspace_, nullptr};
+    GenerateDialog dialog_{{.workspace = workspace_, .sampler = sampler_, .nameCorrection = nameCorrection_},
+                           nullptr};
+};
+
+// Parsing and sampling on the calling thread.
+void parseAndSample(bool complex, int k, sampleBuffer& buffer)
 {
-    const bool complex = state.range(0) != 0;
     tworkspace workspace;
-    sampleBuffer buffer;
     std::atomic<int> progress{0};
-    int k = 1;
-    timed(state, complex ? "parse+sample complex" : "parse+sample real", [&] {
-        parsedExpression parsed = parseExpression(expression(complex, k++), workspace);
-        runSampling(*parsed.root, kCount, buffer, progress);
-        parsed.root.reset();
-        benchmark::DoNotOptimize(buffer.values.data());
-    });
+    parsedExpression parsed = parseExpression(expression(complex, k), workspace);
+    runSampling(*parsed.root, kCount, buffer, progress);
 }
 
 int pixel(extended v)
 {
-    return std::isfinite(v) ? static_cast<int>(std::nearbyint(v)) : 0;
+    return std::isfinite(v) ? static_cast<int>(std::lrint(v)) : 0; // ties to even, as the program rounds
 }
 
 // The picture the plotter draws (real: white curve; complex: polar modulus and phase), painted
-// in one go by one QPainter.
-void drawDirectly(benchmark::State& state)
+// in one go by one QPainter, each curve's lines in one drawLines call.
+void drawDirectly(const sampleBuffer& buffer, bool complex, QImage& image)
 {
-    const bool complex = state.range(0) != 0;
-    tworkspace workspace;
-    sampleBuffer buffer;
-    std::atomic<int> progress{0};
-    parsedExpression parsed = parseExpression(expression(complex, 1), workspace);
-    runSampling(*parsed.root, kCount, buffer, progress);
-    QImage image(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
-    timed(state, complex ? "draw complex" : "draw real", [&] {
-        drawEmptyPreviewGrid(image);
-        extended peak = 1e-10L;
-        for (int i = 0; i < buffer.count; ++i) {
-            const complexValue& z = buffer.values[i];
-            peak = std::max(peak, std::sqrt(z.re * z.re + z.im * z.im));
+    drawEmptyPreviewGrid(image);
+    extended peak = 1e-10L;
+    for (int i = 0; i < buffer.count; ++i) {
+        const complexValue& z = buffer.values[i];
+        peak = std::max(peak, std::sqrt(z.re * z.re + z.im * z.im));
+    }
+    const extended yscale = 142.5L / peak;
+    const extended xstep = 384.0L / (buffer.count - 1);
+    auto modulus = [](const complexValue& z) { return std::sqrt(z.re * z.re + z.im * z.im); };
+    std::vector<QLine> first;
+    std::vector<QLine> second;
+    for (int i = 1; i < buffer.count; ++i) {
+        const complexValue& a = buffer.values[i - 1];
+        const complexValue& b = buffer.values[i];
+        const int x1 = pixel((i - 1) * xstep);
+        const int x2 = pixel(i * xstep);
+        if (complex) {
+            first.emplace_back(x1, pixel(144 - yscale * modulus(a)), x2, pixel(144 - yscale * modulus(b)));
+            second.emplace_back(x1, pixel(144 - 40 * std::atan2(a.im, a.re)), x2,
+                                pixel(144 - 40 * std::atan2(b.im, b.re)));
+        } else {
+            first.emplace_back(x1, pixel(144 - yscale * a.re), x2, pixel(144 - yscale * b.re));
         }
-        const extended yscale = 142.5L / peak;
-        const extended xstep = 384.0L / (buffer.count - 1);
-        QPainter painter(&image);
-        auto modulus = [](const complexValue& z) { return std::sqrt(z.re * z.re + z.im * z.im); };
-        for (int i = 1; i < buffer.count; ++i) {
-            const complexValue& a = buffer.values[i - 1];
-            const complexValue& b = buffer.values[i];
-            const int x1 = pixel((i - 1) * xstep);
-            const int x2 = pixel(i * xstep);
-            if (complex) {
-                painter.setPen(QColor(0, 0, 255));
-                painter.drawLine(x1, pixel(144 - yscale * modulus(a)), x2, pixel(144 - yscale * modulus(b)));
-                painter.setPen(QColor(255, 0, 0));
-                painter.drawLine(x1, pixel(144 - 40 * std::atan2(a.im, a.re)), x2,
-                                 pixel(144 - 40 * std::atan2(b.im, b.re)));
-            } else {
-                painter.setPen(QColor(255, 255, 255));
-                painter.drawLine(x1, pixel(144 - yscale * a.re), x2, pixel(144 - yscale * b.re));
-            }
-        }
-    });
+    }
+    QPainter painter(&image);
+    painter.setPen(complex ? QColor(0, 0, 255) : QColor(255, 255, 255));
+    painter.drawLines(first.data(), static_cast<int>(first.size()));
+    painter.setPen(QColor(255, 0, 0));
+    painter.drawLines(second.data(), static_cast<int>(second.size()));
 }
 
 } // namespace
-
-BENCHMARK(wholeCycle)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(parseAndSample)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
-BENCHMARK(drawDirectly)->Arg(0)->Arg(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    for (const char* kind : {"real", "complex"}) {
-        const double cycle = measured[std::string("cycle ") + kind].milliseconds();
-        const double sample = measured[std::string("parse+sample ") + kind].milliseconds();
-        const double draw = measured[std::string("draw ") + kind].milliseconds();
-        if (cycle > 0 && sample + draw > 0)
-            std::printf("preview cycle %s, N=%d: %.2f ms; parse+sample %.2f ms + QPainter %.2f ms = "
-                        "%.2f ms; ratio %.2f (aim <= 2)\n",
-                        kind, kCount, cycle, sample, draw, sample + draw, cycle / (sample + draw));
+    const int rounds = interleaved::roundsFrom(argc, argv, 7);
+    for (const bool complex : {false, true}) {
+        const std::string kind = complex ? "complex" : "real";
+        cycle dialog(complex);
+        sampleBuffer sampled;
+        parseAndSample(complex, 1, sampled);
+        QImage image(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
+        int k = 1;
+        interleaved::rounds r;
+        r.add("cycle " + kind, [&dialog] { dialog.change(); });
+        sampleBuffer buffer;
+        r.add("parse+sample " + kind, [complex, &k, &buffer] { parseAndSample(complex, k++, buffer); });
+        r.add("QPainter " + kind, [&] { drawDirectly(sampled, complex, image); });
+        r.run(rounds);
+        std::printf("preview cycle %s, N=%d\n", kind.c_str(), kCount);
+        r.printTimes();
+        r.printRatio(("cycle / (parse+sample + QPainter), " + kind + " (aim <= 2)").c_str(),
+                     "cycle " + kind, {"parse+sample " + kind, "QPainter " + kind});
     }
     return 0;
 }

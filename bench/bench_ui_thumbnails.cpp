@@ -1,27 +1,33 @@
-// Thumbnails of 64 variables of 65536 samples each, drawn by their workers through the GUI thread
-// into the strips of a shown main window, against drawing the same lines with QPainter directly
-// in one loop on the GUI thread. The workers' cost over the direct loop is the hand-over, the
-// snapshot and the strip repaints.
+// Thumbnails of 64 variables of 65536 samples each, drawn by the program's thumbnail workers
+// through the GUI thread into the strips of a shown main window, against the same pictures
+// (grid and lines) painted directly with QPainter::drawLines into 64 images by as many threads
+// as the program draws with (its worker threads and the GUI thread). The program's cost over
+// the direct painting is the hand-over to the GUI thread, the snapshot and the strip repaints.
+// Also printed: how long the GUI thread takes to answer a queued call while the workers draw.
+#include "interleaved.h"
+
 #include "ui/mainwindow.h"
 #include "ui/thumbnailworker.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QLine>
 #include <QPainter>
 
-#include <benchmark/benchmark.h>
-
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <thread>
 #include <vector>
 
 namespace {
 
 constexpr int kVariables = 64;
 constexpr int kSamples = 65536;
+// The threads that draw thumbnails in the program: the thumbnail drawing threads, and the GUI
+// thread, which paints.
+constexpr int kProgramThreads = ThumbnailWorker::kThreads + 1;
 
 struct bench {
     std::unique_ptr<MainWindow> mainWindow;
@@ -35,7 +41,9 @@ bench& fixture()
         made.mainWindow = std::make_unique<MainWindow>();
         made.mainWindow->show();
         for (int k = 0; k < kVariables; ++k) {
-            tdspvarPtr v = made.mainWindow->workspace().createVariable(QStringLiteral("V%1").arg(k).toStdString());
+            std::string name = std::to_string(k);
+            name.insert(0, 1, 'V');
+            tdspvarPtr v = made.mainWindow->workspace().createVariable(name);
             v->re.resize(kSamples);
             for (int i = 0; i < kSamples; ++i)
                 v->re[static_cast<std::size_t>(i)] = std::sin(static_cast<extended>(i) * (k + 1) * 0.001L);
@@ -47,36 +55,52 @@ bench& fixture()
     return b;
 }
 
-void drawAllThumbnails()
+void redrawAll()
 {
     for (const tdspvarPtr& v : fixture().variables)
-        v->redrawThumbnail();
-    while (ThumbnailWorker::runningCount() > 0)
+        fixture().mainWindow->workspace().samplesChanged(v);
+}
+
+bool drawing()
+{
+    return ThumbnailWorker::runningCount() > 0;
+}
+
+void drawAllThumbnails()
+{
+    redrawAll();
+    while (drawing())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
 int pixel(extended v)
 {
-    return static_cast<int>(std::nearbyint(v));
+    return static_cast<int>(std::lrint(v)); // ties to even, as the program rounds
 }
 
-// The same lines, one QPainter call each, straight into 64 bitmaps.
-void drawDirectly(std::vector<QImage>& images)
+// One thumbnail as the program draws it: the grid, then every segment in white, in one
+// drawLines call.
+void paintThumbnail(const tdspvar& v, QImage& image, std::vector<QLine>& lines)
 {
-    const auto& variables = fixture().variables;
-    for (std::size_t k = 0; k < variables.size(); ++k) {
-        const tdspvar& v = *variables[k];
-        QImage& image = images[k];
-        image.fill(Qt::black);
-        QPainter painter(&image);
-        painter.setPen(QPen(Qt::white, 0));
-        const int n = v.sampleCount();
-        const extended scale = 13 / (v.peak + 1e-100L);
-        const extended dx = 128.0L / (n - 1);
-        for (int i = 1; i < n; ++i)
-            painter.drawLine(pixel((i - 1) * dx), pixel(14 - scale * v.re[static_cast<std::size_t>(i - 1)]),
-                             pixel(i * dx), pixel(14 - scale * v.re[static_cast<std::size_t>(i)]));
+    ThumbnailWorker::clearPicture(image);
+    const int n = v.sampleCount();
+    const extended scale = 13 / (v.peak + 1e-100L);
+    const extended dx = 128.0L / (n - 1);
+    lines.clear();
+    int x0 = 0;
+    int y0 = pixel(14 - scale * v.re[0]);
+    for (int i = 1; i < n; ++i) {
+        const int x = pixel(i * dx);
+        const int y = pixel(14 - scale * v.re[static_cast<std::size_t>(i)]);
+        lines.emplace_back(x0, y0, x, y);
+        x0 = x;
+        y0 = y;
     }
+    QPainter painter(&image);
+    QPen pen(Qt::white, 0);
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+    painter.drawLines(lines.data(), static_cast<int>(lines.size()));
 }
 
 std::vector<QImage>& directImages()
@@ -85,35 +109,31 @@ std::vector<QImage>& directImages()
     return images;
 }
 
-void BM_ThumbnailWorkers(benchmark::State& state)
+// The 64 thumbnails shared out over `threads` threads, each painting its own images.
+void drawDirectly(int threads)
 {
-    for (auto _ : state)
-        drawAllThumbnails();
-}
-BENCHMARK(BM_ThumbnailWorkers)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-void BM_DirectQPainter(benchmark::State& state)
-{
-    for (auto _ : state)
-        drawDirectly(directImages());
-}
-BENCHMARK(BM_DirectQPainter)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-template <typename F> double seconds(F&& f)
-{
-    const auto t0 = std::chrono::steady_clock::now();
-    f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    const auto& variables = fixture().variables;
+    auto& images = directImages();
+    const auto share = [&](int t) {
+        std::vector<QLine> lines;
+        for (int k = t; k < kVariables; k += threads)
+            paintThumbnail(*variables[static_cast<std::size_t>(k)], images[static_cast<std::size_t>(k)], lines);
+    };
+    std::vector<std::thread> pool;
+    for (int t = 1; t < threads; ++t)
+        pool.emplace_back(share, t);
+    share(0);
+    for (std::thread& t : pool)
+        t.join();
 }
 
 // While the workers draw, how long the GUI thread takes to answer a queued call (a stand-in for
 // a key press or a scroll step).
 double worstEventDelayMs()
 {
-    for (const tdspvarPtr& v : fixture().variables)
-        v->redrawThumbnail();
+    redrawAll();
     double worst = 0;
-    while (ThumbnailWorker::runningCount() > 0) {
+    while (drawing()) {
         QElapsedTimer t;
         t.start();
         bool served = false;
@@ -125,15 +145,6 @@ double worstEventDelayMs()
     return worst;
 }
 
-void printRatio()
-{
-    const double workers = seconds(drawAllThumbnails);
-    const double direct = seconds([] { drawDirectly(directImages()); });
-    std::printf("thumbnails of %d x %d samples: workers %.0f ms, direct QPainter %.0f ms, "
-                "ratio %.2fx; GUI answers a queued event within %.1f ms while they draw\n",
-                kVariables, kSamples, workers * 1e3, direct * 1e3, workers / direct, worstEventDelayMs());
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -143,9 +154,22 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     applyProgramFont();
     fixture(); // the samples are made before any timing
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    printRatio();
+
+    const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
+    interleaved::rounds r;
+    r.add("program's workers", drawAllThumbnails);
+    r.add("direct, same thread count", [] { drawDirectly(kProgramThreads); });
+    r.add("direct, one thread per core", [cores] { drawDirectly(static_cast<int>(cores)); });
+    r.run(interleaved::roundsFrom(argc, argv, 5));
+
+    std::printf("thumbnails of %d x %d samples; the program draws with %d threads, the machine "
+                "has %u cores\n", kVariables, kSamples, kProgramThreads, cores);
+    r.printTimes();
+    r.printRatio("workers / direct QPainter on as many threads", "program's workers",
+                 {"direct, same thread count"});
+    r.printRatio("workers / direct QPainter, one thread per core", "program's workers",
+                 {"direct, one thread per core"});
+    std::printf("GUI answers a queued event within %.1f ms while they draw\n", worstEventDelayMs());
     fixture().mainWindow.reset();
     return 0;
 }

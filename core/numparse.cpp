@@ -1,7 +1,11 @@
 #include "core/numparse.h"
 
-#include <charconv>
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
 #include <string>
+
+#include <locale.h>
 
 namespace {
 
@@ -69,11 +73,35 @@ std::optional<extended> parseCellNumber(std::string_view text, char localeDecima
     if (p != text.size())
         return std::nullopt;
 
-    extended value = 0;
-    const char* first = canonical.data();
-    const char* last = first + canonical.size();
-    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
-    if (error != std::errc() || end != last)
+    // The C library's reader under the "C" locale rounds correctly at any length and, unlike
+    // std::from_chars here, keeps subnormal values; a value below the smallest one reads as a
+    // signed zero, as in the state file. Only a value beyond the largest one is refused.
+    static const locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", locale_t{});
+    if (cLocale == locale_t{})
+        return std::nullopt;
+    char* end = nullptr;
+    const extended value = ::strtold_l(canonical.c_str(), &end, cLocale);
+    if (end != canonical.c_str() + canonical.size() || !std::isfinite(value))
         return std::nullopt;
     return value;
+}
+
+std::optional<int> parseFieldInteger(std::string_view text)
+{
+    constexpr std::size_t kMostDigits = 9;
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    if (i == text.size() || text.size() - i > kMostDigits)
+        return std::nullopt;
+    int value = 0;
+    for (; i < text.size(); ++i) {
+        if (!isDigit(text[i]))
+            return std::nullopt;
+        value = value * 10 + (text[i] - '0');
+    }
+    return negative ? -value : value;
 }

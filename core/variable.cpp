@@ -216,35 +216,3 @@ void tdspvar::computeDisplayPeak()
     }
     peak = best;
 }
-
-void tdspvar::redrawThumbnail()
-{
-    if (releasePending)
-        return;
-    if (busy) {
-        restart = true;
-        return;
-    }
-    if (!thumbnailStarter)
-        return;
-    busy = true;
-    thumbnailStarter(*this);
-}
-
-bool tdspvar::finishThumbnailPass()
-{
-    busy = false;
-    if (releasePending)
-        return false;
-    if (restart) {
-        busy = true;
-        return true;
-    }
-    return false;
-}
-
-void tdspvar::release()
-{
-    releasePending = true;
-    thumbnailStarter = nullptr;
-}

@@ -1,8 +1,8 @@
 // tdspvar: the signal variable, a named period of N real or complex samples.
 // This is the data side that every part shares: the samples, periodic index access, linear and
-// tapered-sinc interpolation, the display peak, and the flags of the thumbnail-drawing protocol.
-// The strip that shows the variable in the main window and its drawing worker live in ui/ and
-// reach the data through `thumbnailStarter` and the pass functions below.
+// tapered-sinc interpolation and the display peak. It knows nothing of drawing: the strip that
+// shows the variable and its thumbnail live in ui/, and a creator that has filled or changed the
+// samples tells the workspace (tworkspace::samplesChanged), which tells whoever shows them.
 //
 // The workspace owns each variable through a shared_ptr; anything that may outlive a dialog (a
 // drawing worker, a background sampling run) keeps its own shared_ptr, so a removed variable is
@@ -11,9 +11,7 @@
 
 #include "core/extended.h"
 
-#include <atomic>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -28,11 +26,6 @@ inline constexpr int kMaxVariableSamples = 1 << 20;
 class tdspvar : public std::enable_shared_from_this<tdspvar> {
 public:
     explicit tdspvar(std::string name = {});
-
-    // Thumbnail-protocol flags, shared with the variable's drawing worker.
-    std::atomic<bool> busy{false};
-    std::atomic<bool> restart{false};
-    std::atomic<bool> releasePending{false};
 
     bool selected = false;
     std::string name;        // as stored; compared without regard to case
@@ -70,20 +63,6 @@ public:
     static extended kernel(extended t);
 
     void computeDisplayPeak();
-
-    // Asks for the thumbnail to be drawn again. While a pass runs this only sets `restart`;
-    // otherwise it sets `busy` and calls `thumbnailStarter`, which the GUI installs to clear the
-    // bitmap and start a worker. Without a starter (no GUI) nothing is drawn.
-    void redrawThumbnail();
-    std::function<void(tdspvar&)> thumbnailStarter;
-
-    // The worker's end of a pass, run on the GUI thread: clears `busy`, and returns true when
-    // another pass must follow (a redraw came in and the variable was not released).
-    bool finishThumbnailPass();
-
-    // Called by the workspace when the variable is removed: no pass starts any more, and the
-    // memory goes with the last shared_ptr (the running pass's, if any).
-    void release();
 
 private:
     // Where a position falls on the sample grid: p = x * N, i = trunc(p), f = p - i.

@@ -88,9 +88,14 @@ void tworkspace::removeVariable(const tdspvarPtr& variable)
     variables_.erase(variables_.begin() + index);
     if (listener_)
         listener_->variableRemoved(keep, index);
-    keep->release();
     if (variables_.empty() && listener_)
         listener_->emptinessChanged(true);
+}
+
+void tworkspace::samplesChanged(const tdspvarPtr& variable)
+{
+    if (listener_ && variable && indexOf(*variable) >= 0)
+        listener_->samplesChanged(variable);
 }
 
 void tworkspace::variableNameList(std::vector<std::string>& list) const

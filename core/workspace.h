@@ -26,6 +26,8 @@ public:
     virtual void variableCreated(const tdspvarPtr& variable, int index) = 0;
     virtual void variableRemoved(const tdspvarPtr& variable, int index) = 0;
     virtual void selectionToggled(const tdspvarPtr& variable) = 0;
+    // A variable's samples were filled or changed (see tworkspace::samplesChanged).
+    virtual void samplesChanged(const tdspvarPtr& variable) = 0;
     // Called when the count goes from 0 to 1 or from 1 to 0.
     virtual void emptinessChanged(bool empty) = 0;
 };
@@ -61,7 +63,12 @@ public:
 
     // Appends an empty variable with the name stored exactly as given.
     tdspvarPtr createVariable(std::string name);
+    // Takes the variable out; its memory goes with the last shared_ptr to it.
     void removeVariable(const tdspvarPtr& variable);
+    // Said by whoever filled a new variable or changed one's samples, once the samples, the
+    // kind and the display peak are set: the listener shows the variable anew.
+    // A variable that is no longer in the workspace is ignored.
+    void samplesChanged(const tdspvarPtr& variable);
 
     // Every name in workspace order, in lower case.
     void variableNameList(std::vector<std::string>& list) const;

@@ -2,6 +2,7 @@
 
 #include "expr/windows.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -108,6 +109,11 @@ void convolve(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out)
 {
     const std::int64_t n1 = x1.sampleCount();
     const std::int64_t n2 = x2.sampleCount();
+    if (n1 + n2 > kMaxVariableSamples) {
+        out.setCount(0);
+        out.isComplex = false;
+        return;
+    }
     const auto a = static_cast<size_t>(nextPowerOfTwo(n1 + n2));
     complexBuffer p(a, true);
     complexBuffer q(a, true);
@@ -128,29 +134,44 @@ void convolve(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out)
         out.values[n] = {p[n].re / length, p[n].im / length};
 }
 
-void runProcessing(const processingRequest& request, sampleBuffer& out)
+std::int64_t resultCount(const processingRequest& request)
 {
-    if (request.source == nullptr) {
+    if (request.source == nullptr)
+        return 0;
+    const std::int64_t n1 = request.source->sampleCount();
+    switch (request.type) {
+    case processingType::resampling: return std::clamp(request.length, 1, kMaxResampledLength);
+    case processingType::convolution:
+        return n1 + (request.operand != nullptr ? request.operand->sampleCount() : 0);
+    default: return n1;
+    }
+}
+
+bool runProcessing(const processingRequest& request, sampleBuffer& out)
+{
+    const bool fits = resultCount(request) <= kMaxVariableSamples;
+    if (request.source == nullptr || !fits) {
         out.setCount(0);
         out.isComplex = false;
-        return;
+        return fits;
     }
     const tdspvar& x1 = *request.source;
     static const tdspvar empty;
     const tdspvar& x2 = request.operand != nullptr ? *request.operand : empty;
     switch (request.type) {
-    case processingType::windowing: applyWindow(x1, request.choice, out); return;
-    case processingType::autocorrelation: autocorrelate(x1, out); return;
-    case processingType::resampling: resampleVariable(x1, request.length, out); return;
-    case processingType::correlation: correlate(x1, x2, out); return;
-    case processingType::sum: addVariables(x1, x2, out); return;
-    case processingType::product: multiplyVariables(x1, x2, out); return;
+    case processingType::windowing: applyWindow(x1, request.choice, out); return true;
+    case processingType::autocorrelation: autocorrelate(x1, out); return true;
+    case processingType::resampling: resampleVariable(x1, request.length, out); return true;
+    case processingType::correlation: correlate(x1, x2, out); return true;
+    case processingType::sum: addVariables(x1, x2, out); return true;
+    case processingType::product: multiplyVariables(x1, x2, out); return true;
     case processingType::fourier:
         fourierTransform(x1, request.choice == 1 ? fourierDirection::inverse : fourierDirection::direct,
                          out);
-        return;
-    case processingType::convolution: convolve(x1, x2, out); return;
+        return true;
+    case processingType::convolution: convolve(x1, x2, out); return true;
     }
     out.setCount(0);
     out.isComplex = false;
+    return true;
 }

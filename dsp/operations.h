@@ -15,7 +15,11 @@
 //   8 convolution      N1 + N2      complex when x1 or x2 is
 // The spectral ones (2, 4, 7, 8) allocate their work buffers for the call and release them
 // before they return, so no memory stays behind them.
+// No result exceeds kMaxVariableSamples: a convolution whose N1 + N2 would is refused and leaves
+// the buffer empty.
 #pragma once
+
+#include <cstdint>
 
 #include "core/variable.h"
 #include "dsp/fourier.h"
@@ -45,8 +49,12 @@ struct processingRequest {
     int length = 128;
 };
 
-// Runs the request's operation into `out`. Without a source the result is empty and real.
-void runProcessing(const processingRequest& request, sampleBuffer& out);
+// The number of samples the request's result has (0 without a source).
+std::int64_t resultCount(const processingRequest& request);
+
+// Runs the request's operation into `out`. Without a source, or when the result would exceed
+// kMaxVariableSamples, the result is empty and real; returns false in that second case.
+bool runProcessing(const processingRequest& request, sampleBuffer& out);
 
 // The single operations. Each sets out.count, out.values[0 .. count) and out.isComplex.
 
@@ -68,4 +76,5 @@ void addVariables(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out);
 void multiplyVariables(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out);
 
 // The linear convolution, N1 + N2 - 1 samples, then one sample that is 0 (up to rounding).
+// Empty when N1 + N2 exceeds kMaxVariableSamples.
 void convolve(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out);

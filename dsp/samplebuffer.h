@@ -13,10 +13,12 @@ struct sampleBuffer {
     int count = 0;
     bool isComplex = false;
 
+    // The storage grows first, so a failed allocation leaves the buffer as it was.
     void setCount(int n)
     {
-        count = n > 0 ? n : 0;
-        if (values.size() < static_cast<std::size_t>(count))
-            values.resize(static_cast<std::size_t>(count));
+        const int wanted = n > 0 ? n : 0;
+        if (values.size() < static_cast<std::size_t>(wanted))
+            values.resize(static_cast<std::size_t>(wanted));
+        count = wanted;
     }
 };

@@ -397,11 +397,11 @@ std::vector<tdspvarPtr> importCsvText(std::string_view text, const std::string& 
 std::vector<tdspvarPtr> importCsvFile(const std::string& path, tworkspace& workspace,
                                       importCallbacks& callbacks)
 {
-    std::string text;
+    fileContents text;
     std::string message;
     if (!readWholeFile(path, text, message)) {
         callbacks.showError(message);
         return {};
     }
-    return importCsvText(text, fullPath(path), baseNameOf(path), workspace, callbacks);
+    return importCsvText(text.view(), fullPath(path), baseNameOf(path), workspace, callbacks);
 }

@@ -76,7 +76,7 @@ tdspvarPtr makeVariable(const dspHeader& header, std::string_view samples,
         }
     }
     v->computeDisplayPeak();
-    v->redrawThumbnail();
+    workspace.samplesChanged(v);
     return v;
 }
 

@@ -5,9 +5,10 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <string_view>
 
 // The error-box text for a system error code (errno); `writing` picks the wording of the
 // generic read or write failure.
@@ -35,20 +36,40 @@ public:
     const std::string& errorMessage() const { return message_; }
 
 private:
-    std::FILE* file_ = nullptr;
+    bool fail(int errorCode);
+
+    int fd_ = -1;
     std::uint64_t size_ = 0;
     bool failed_ = false;
     std::string message_;
 };
 
-// Reads a whole regular file into `contents`; false with `message` set on failure.
-bool readWholeFile(const std::string& path, std::string& contents, std::string& message);
+// The bytes of a whole file, in one block that is not zero-filled before it is read into.
+class fileContents {
+public:
+    std::string_view view() const { return {data_.get(), size_}; }
+    std::size_t size() const { return size_; }
 
-// Writes a new version of a file without ever leaving a damaged one: the bytes go to a temporary
-// file in the same folder, which is flushed to the disk and then renamed over the target. Until
-// commit() succeeds the target is untouched; a writer destroyed before that removes its
-// temporary file. A read-only target is refused as it would be when written in place, and a
-// symbolic link keeps pointing at the file it named.
+private:
+    friend bool readWholeFile(const std::string&, fileContents&, std::string&);
+    std::unique_ptr<char[]> data_;
+    std::size_t size_ = 0;
+};
+
+// Reads a whole regular file into `contents` with one read of the size it has when opened (a file
+// that shrinks meanwhile gives what is there); false with `message` set on failure.
+bool readWholeFile(const std::string& path, fileContents& contents, std::string& message);
+
+// Writes a new version of a file without ever leaving a damaged one.
+// Where the folder allows it, the bytes go to a temporary file beside the target, which is flushed
+// to the disk and then renamed over it: until commit() succeeds the target is untouched. Where the
+// folder refuses new files but the target exists and may be written, the target is written in
+// place while its old bytes are held in memory; a failed write or a writer destroyed before
+// commit() puts them back. A read-only target is refused as it would be when written in place, a
+// symbolic link keeps pointing at the file it named, and a refusal says what was refused.
+//
+// Every unfinished writer is listed where abandonUnfinishedSaves() finds it, so a process ended
+// by a signal leaves neither a temporary file nor a half-written target behind.
 class atomicFileWriter {
 public:
     explicit atomicFileWriter(const std::string& path);
@@ -60,14 +81,25 @@ public:
     bool write(const char* data, std::size_t size);
     bool commit();
     const std::string& errorMessage() const { return message_; }
+    // Whether open() fell back to writing the target in place.
+    bool writesInPlace() const { return inPlace_; }
 
 private:
     bool fail(int errorCode);
+    bool refuse(int errorCode, const std::string& what);
+    bool openInPlace();
     void discard();
 
     std::filesystem::path target_;
     std::filesystem::path temporary_;
-    std::FILE* file_ = nullptr;
-    bool targetExisted_ = false;
+    int fd_ = -1;
+    bool inPlace_ = false;
+    std::unique_ptr<char[]> oldBytes_; // in place: the target as it was
+    std::size_t oldSize_ = 0;
+    int slot_ = -1; // the entry in the list of unfinished saves, -1 when not listed
     std::string message_;
 };
+
+// Deletes the temporary file of every unfinished save and gives every target written in place its
+// old bytes back. Async-signal-safe: made for a signal handler that ends the process right after.
+void abandonUnfinishedSaves() noexcept;

@@ -78,7 +78,7 @@ std::vector<tdspvarPtr> addVariables(std::vector<pendingVariable>& pending, twor
             v->peak = std::max(v->peak, p.peak);
         else
             v->computeDisplayPeak();
-        v->redrawThumbnail();
+        workspace.samplesChanged(v);
         created.push_back(v);
     }
     pending.clear();

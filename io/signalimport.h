@@ -44,5 +44,6 @@ bool settleNames(std::vector<pendingVariable>& pending, const tworkspace& worksp
                  loadCallbacks& callbacks);
 
 // Creates the variables in order, moving the samples in, sets each display peak (from the
-// reader's, never below 1e-10, or computed) and asks for each thumbnail. Returns the new variables.
+// reader's, never below 1e-10, or computed) and tells the workspace (samplesChanged). Returns
+// the new variables.
 std::vector<tdspvarPtr> addVariables(std::vector<pendingVariable>& pending, tworkspace& workspace);

@@ -23,8 +23,9 @@
 // Messages of the reader besides the system's file errors.
 inline constexpr const char* kInvalidNumericInput = "Invalid numeric input";
 inline constexpr const char* kReadBeyondEndOfFile = "Read beyond end of file";
-// "Invalid sample count in variable #<k>": a negative count, or one that the rest of the file
-// cannot hold even at one byte per number and separator.
+// "Invalid sample count in variable #<k>": a negative count, or one above kMaxVariableSamples.
+// A valid count whose block the file cuts short keeps the samples read, zeros after them, and
+// ends the load with kReadBeyondEndOfFile.
 std::string invalidSampleCountMessage(int ordinal);
 
 // Writes the blocks of `variables` in the given order and the closing line through `sink`, in
@@ -43,7 +44,8 @@ bool saveStateFile(const std::string& path, const std::vector<tdspvarPtr>& varia
 
 // Reads state-file text into `workspace`. Each variable gets the description
 // "Variable #<k> in file <shownPath>", k counting every block, skipped ones too; its display
-// peak is computed and its thumbnail requested. Returns the number of variables created.
+// peak is computed and the workspace told (samplesChanged). Returns the number of variables
+// created.
 int loadStateText(std::string_view text, const std::string& shownPath, tworkspace& workspace,
                   loadCallbacks& callbacks);
 

@@ -15,7 +15,6 @@ public:
     explicit stateScanner(std::string_view text) : p_(text.data()), end_(p_ + text.size()) {}
 
     bool atEnd() const { return p_ == end_; }
-    std::size_t remaining() const { return static_cast<std::size_t>(end_ - p_); }
 
     void skipWhite()
     {
@@ -58,15 +57,8 @@ readResult readReal(stateScanner& in, extended& value)
     return parseStateReal(t, value) ? readResult::ok : readResult::invalid;
 }
 
-// Whether `remaining` bytes can hold `count` sample lines at all: every number takes a byte, and
-// every line but the last its line end; a complex line also a separator.
-bool textCanHold(std::size_t remaining, std::int32_t count, bool isComplex)
-{
-    if (count <= 0)
-        return count == 0;
-    const std::uint64_t perSample = isComplex ? 4 : 2;
-    return static_cast<std::uint64_t>(remaining) + 1 >= perSample * static_cast<std::uint64_t>(count);
-}
+// A count the program could have written: never negative, never above the largest variable.
+bool countIsValid(std::int32_t count) { return count >= 0 && count <= kMaxVariableSamples; }
 
 // Reads the samples of one block into `v`; missing numbers stay 0.
 readResult readSamples(stateScanner& in, tdspvar& v)
@@ -123,7 +115,9 @@ int loadStateText(std::string_view text, const std::string& shownPath, tworkspac
             break;
         }
         std::string name = normaliseName(in.restOfLine());
-        if (!textCanHold(in.remaining(), count, isComplex)) {
+        // Nothing is allocated from a count beyond the largest variable. A valid count whose
+        // block the file cuts short keeps what was read, padded with zeros (below).
+        if (!countIsValid(count)) {
             error = invalidSampleCountMessage(ordinal);
             break;
         }
@@ -161,7 +155,7 @@ int loadStateText(std::string_view text, const std::string& shownPath, tworkspac
         const readResult r = readSamples(in, *v);
         // A variable that stays is shown with what it holds, also when the load stops here.
         v->computeDisplayPeak();
-        v->redrawThumbnail();
+        workspace.samplesChanged(v);
         if (r == readResult::invalid) {
             error = kInvalidNumericInput;
             break;
@@ -178,11 +172,11 @@ int loadStateText(std::string_view text, const std::string& shownPath, tworkspac
 
 int loadStateFile(const std::string& path, tworkspace& workspace, loadCallbacks& callbacks)
 {
-    std::string text;
+    fileContents text;
     std::string message;
     if (!readWholeFile(path, text, message)) {
         callbacks.showError(message);
         return 0;
     }
-    return loadStateText(text, fullPath(path), workspace, callbacks);
+    return loadStateText(text.view(), fullPath(path), workspace, callbacks);
 }

@@ -12,11 +12,13 @@
 #include "ui/radiogroup.h"
 #include "ui/spinedit.h"
 #include "ui/thumbnailworker.h"
+#include "ui/bitmapview.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -89,6 +91,16 @@ bool graphDrawn(GraphWindow& graph)
     return waitUntil([&] { return !graph.plot().busy(); });
 }
 
+// The mouse over the plot at x, so that the cursor readout shows its lines.
+void pointAt(GraphWindow& graph, int x)
+{
+    const QPointF at(x, 100);
+    QMouseEvent move(QEvent::MouseMove, at, graph.tBmpLnk1->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(graph.tBmpLnk1, &move);
+    QCoreApplication::processEvents();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -137,10 +149,12 @@ int main(int argc, char** argv)
         graph.SpeedButton3->click();
     if (!graphDrawn(graph))
         shots.fail("the polar graph did not finish");
+    pointAt(graph, 150);
     shots.take(graph, "graph-polar.png");
     graph.SpeedButton3->click();
     if (!graphDrawn(graph))
         shots.fail("the cartesian graph did not finish");
+    pointAt(graph, 250);
     shots.take(graph, "graph-cartesian.png");
     graph.done(0);
 

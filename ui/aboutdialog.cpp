@@ -8,7 +8,11 @@ AboutDialog::AboutDialog(QWidget* parent)
 {
     setObjectName(QStringLiteral("TForm6"));
     setWindowTitle(QStringLiteral("About (Despre acest program)"));
-    setFixedSize(300, 150);
+    // Wide enough that a window manager's title bar shows the whole caption beside its buttons.
+    constexpr int kWidth = 400;
+    constexpr int kHeight = 150;
+    constexpr int kMargin = 8;
+    setFixedSize(kWidth, kHeight);
 
     auto* title = new QLabel(QStringLiteral("Kelmo"), this);
     QFont big = title->font();
@@ -16,17 +20,18 @@ AboutDialog::AboutDialog(QWidget* parent)
     big.setBold(true);
     title->setFont(big);
     title->setAlignment(Qt::AlignCenter);
-    title->setGeometry(8, 8, 284, 32);
+    title->setGeometry(kMargin, 8, kWidth - 2 * kMargin, 32);
 
     auto* credits = new QLabel(QStringLiteral("Laborator de prelucrare numerica a semnalelor\n"
                                               "Realizat de echipa proiectului Kelmo\n"
                                               "Construit cu Qt 6"),
                                this);
     credits->setAlignment(Qt::AlignCenter);
-    credits->setGeometry(8, 48, 284, 56);
+    credits->setGeometry(kMargin, 48, kWidth - 2 * kMargin, 56);
 
+    constexpr int kButtonWidth = 75;
     auto* ok = new QPushButton(QStringLiteral("Ok"), this);
-    ok->setGeometry(112, 116, 75, 22);
+    ok->setGeometry((kWidth - kButtonWidth) / 2, 116, kButtonWidth, 22);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

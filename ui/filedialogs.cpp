@@ -1,7 +1,9 @@
 #include "ui/filedialogs.h"
 
 #include <QApplication>
+#include <QCompleter>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include <iterator>
@@ -53,19 +55,43 @@ bool isReadOnlyFile(const QString& path)
     return !info.isWritable() || !(info.permissions() & anyWrite);
 }
 
+void FileDialog::refuseReadOnlyFile(const QString& path)
+{
+    QMessageBox::warning(this, windowTitle(),
+                         QFileInfo(path).fileName() +
+                             QStringLiteral("\nThis file is read-only.\n"
+                                            "Try again with a different file name."));
+}
+
 void FileDialog::accept()
 {
     if (refuseReadOnly) {
         const QStringList files = selectedFiles();
         if (!files.isEmpty() && isReadOnlyFile(files.first())) {
-            QMessageBox::warning(this, windowTitle(),
-                                 QFileInfo(files.first()).fileName() +
-                                     QStringLiteral("\nThis file is read-only.\n"
-                                                    "Try again with a different file name."));
+            refuseReadOnlyFile(files.first());
             return;
         }
     }
     QFileDialog::accept();
+}
+
+void FileDialog::done(int result)
+{
+    // Qt shows the name field's completions again whenever the folder's contents arrive, also
+    // after the dialog has closed, where the list would cover the main window and take the next
+    // key. Off the field, the list is hidden and nothing brings it back.
+    if (auto* field = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); field && field->completer()) {
+        completer_ = field->completer();
+        field->setCompleter(nullptr);
+    }
+    QFileDialog::done(result);
+}
+
+void FileDialog::showEvent(QShowEvent* event)
+{
+    if (auto* field = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); field && completer_)
+        field->setCompleter(completer_);
+    QFileDialog::showEvent(event);
 }
 
 FileDialogs::FileDialogs(QWidget* parent) : parent_(parent) {}
@@ -82,7 +108,8 @@ FileDialog* FileDialogs::dialog(fileDialogKind kind)
                                  QStringLiteral("ColumnsImportDialog"), QStringLiteral("ColumnsExportDialog"),
                                  QStringLiteral("SoundExportDialog"),
                                  QStringLiteral("PictureSaveDialog")}[static_cast<qsizetype>(index)]);
-    d->setOption(QFileDialog::DontUseNativeDialog);
+    if (builtInOnly)
+        d->setOption(QFileDialog::DontUseNativeDialog);
     d->setOption(QFileDialog::HideNameFilterDetails);
     d->setNameFilters(nameFiltersFrom(QString::fromLatin1(setup.filter)));
     d->setDefaultSuffix(QString::fromLatin1(setup.defaultExtension));
@@ -111,8 +138,14 @@ QString FileDialogs::ask(fileDialogKind kind)
         over = parent_;
     if (d->parentWidget() != over)
         d->setParent(over, d->windowFlags());
-    if (d->exec() != QDialog::Accepted)
-        return {};
-    const QStringList files = d->selectedFiles();
-    return files.isEmpty() ? QString() : files.first();
+    for (;;) {
+        if (d->exec() != QDialog::Accepted)
+            return {};
+        const QString file = d->selectedFiles().value(0);
+        // The built-in dialog refuses a read-only file before it closes; the desktop's own dialog
+        // has closed by then, so the refusal comes here and the dialog opens again.
+        if (!d->refuseReadOnly || !isReadOnlyFile(file))
+            return file;
+        d->refuseReadOnlyFile(file);
+    }
 }

@@ -1,7 +1,9 @@
 // FileDialogs: the main window's file dialogs, import (*.dsp), load (*.var) and save (*.var),
-// and those of sound files, text columns and pictures. Each is Qt's own widget dialog, made on first use and kept for the whole run, so it
-// remembers its folder and last file name like every other dialog of the program. A replaceable
-// asking function stands in front of them, so tests can answer without a modal file dialog.
+// and those of sound files, text columns and pictures. Each is Qt's file dialog, made on first use
+// and kept for the whole run, so it remembers its folder and last file name like every other
+// dialog of the program. Where the desktop offers its own file dialog, Qt shows that one;
+// elsewhere, and in the tests, Qt's built-in widget dialog. A replaceable asking function stands
+// in front of them, so tests can answer without a modal file dialog.
 #pragma once
 
 #include <QFileDialog>
@@ -12,6 +14,7 @@
 #include <array>
 #include <functional>
 
+class QCompleter;
 class QWidget;
 
 enum class fileDialogKind {
@@ -36,15 +39,26 @@ QStringList nameFiltersFrom(const QString& barFilter);
 bool isReadOnlyFile(const QString& path);
 
 // A file dialog that, when `refuseReadOnly` is set, will not return an existing read-only file:
-// it says so in a message box and stays open for another name.
+// it says so in a message box and stays open for another name. The built-in dialog's list of
+// completions for the name field lives only while the dialog is open.
 class FileDialog : public QFileDialog {
     Q_OBJECT
 public:
     using QFileDialog::QFileDialog;
     bool refuseReadOnly = false;
 
+    // The message for a read-only file chosen for saving, over this dialog.
+    void refuseReadOnlyFile(const QString& path);
+
 public slots:
     void accept() override;
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QPointer<QCompleter> completer_; // the name field's, taken off it while the dialog is closed
 };
 
 class FileDialogs {
@@ -63,6 +77,10 @@ public:
 
     // The real dialog of `kind`, configured on first use.
     FileDialog* dialog(fileDialogKind kind);
+
+    // Dialogs made while this is set are Qt's built-in ones even where the desktop offers its own
+    // (the tests drive their widgets).
+    static inline bool builtInOnly = false;
 
 private:
     QWidget* parent_;

@@ -231,7 +231,9 @@ void GenerateDialog::handRunToPreview()
 
     PreviewPlotter& plotter = PreviewPlotter::instance();
     const bool complex = RadioGroup1->itemIndex() == kComplexItem;
-    plotter.setPreviewMode(!complex ? 0 : RadioGroup2->itemIndex() == kCartesianItem ? 1 : 2);
+    plotter.setPreviewMode(!complex                                      ? previewMode::real
+                           : RadioGroup2->itemIndex() == kCartesianItem ? previewMode::cartesian
+                                                                        : previewMode::polar);
     plotter.start(tBmpLnk1, preview_);
     if (parseMessage_.empty() && !changePending_)
         Button2->setEnabled(true);
@@ -275,5 +277,5 @@ void GenerateDialog::createVariable()
     const tdspvarPtr variable = workspace_.createVariable(name);
     variable->description = Edit2->text().toStdString();
     fillVariableFromBuffer(*variable, sampler_.buffer(), RadioGroup1->itemIndex() == kComplexItem);
-    variable->redrawThumbnail();
+    workspace_.samplesChanged(variable);
 }

@@ -3,9 +3,10 @@
 #include "core/workspace.h"
 #include "ui/localenumber.h"
 #include "ui/plotbitmap.h"
-#include "ui/plotscale.h"
+#include "plot/plotscale.h"
 #include "ui/graphworker.h"
 #include "ui/bitmapview.h"
+#include "ui/cursorreadout.h"
 #include "ui/objectnames.h"
 
 #include <QCheckBox>
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -144,19 +144,8 @@ GraphWindow::GraphWindow(const tworkspace& workspace, QWidget* parent)
     ComboBox2->setGeometry(8, 74, 121, 21);
     ComboBox2->setEnabled(false);
 
-    Memo1 = new QPlainTextEdit(this);
+    Memo1 = new CursorReadout(this);
     Memo1->setGeometry(8, 104, 121, 105);
-    Memo1->setFrameShape(QFrame::NoFrame);
-    Memo1->setReadOnly(true);
-    Memo1->setEnabled(false);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Memo1->document()->setDocumentMargin(1);
-    QPalette memoPalette = Memo1->palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        memoPalette.setColor(group, QPalette::Base, memoPalette.color(group, QPalette::Window));
-    Memo1->setPalette(memoPalette);
 
     SpeedButton3 = toggleButton(this, 106, 213, polarIcon());
     SpeedButton3->setChecked(true);
@@ -314,5 +303,5 @@ void GraphWindow::showReadout(QPoint position)
     const std::vector<std::string> lines =
         readoutLines(*first, second.get(), position.x(), SpeedButton2->isChecked(),
                      SpeedButton1->isChecked(), localeDecimalSeparator());
-    Memo1->setPlainText(toQStringList(lines).join(QLatin1Char('\n')));
+    Memo1->showLines(toQStringList(lines));
 }

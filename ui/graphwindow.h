@@ -12,9 +12,9 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QPlainTextEdit;
 class QToolButton;
 class BitmapView;
+class CursorReadout;
 class PlotRequest;
 class tdspvar;
 class tworkspace;
@@ -34,7 +34,7 @@ public:
     QComboBox* ComboBox1;
     QCheckBox* CheckBox1;
     QComboBox* ComboBox2;
-    QPlainTextEdit* Memo1;
+    CursorReadout* Memo1;
     QLabel* Label2;
     QToolButton* SpeedButton3;
     QLabel* Label3;

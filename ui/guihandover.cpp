@@ -5,11 +5,7 @@
 #include <QSocketNotifier>
 #include <QThread>
 
-#include <sys/eventfd.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdint>
 
 GuiHandOver& GuiHandOver::instance()
 {
@@ -19,15 +15,11 @@ GuiHandOver& GuiHandOver::instance()
 
 GuiHandOver::GuiHandOver()
 {
-    eventFd_ = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
-    notifier_ = new QSocketNotifier(eventFd_, QSocketNotifier::Read, this);
+    notifier_ = new QSocketNotifier(wakeUp_.descriptor(), QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &GuiHandOver::performPending);
 }
 
-GuiHandOver::~GuiHandOver()
-{
-    ::close(eventFd_);
-}
+GuiHandOver::~GuiHandOver() = default;
 
 bool GuiHandOver::run(const std::function<void()>& step, const std::atomic<bool>& stop)
 {
@@ -41,16 +33,14 @@ bool GuiHandOver::run(const std::function<void()>& step, const std::atomic<bool>
     if (stop)
         return false;
     pending_.push_back(&r);
-    const std::uint64_t one = 1;
-    [[maybe_unused]] const auto written = ::write(eventFd_, &one, sizeof one);
+    wakeUp_.signal();
     finished_.wait(lock, [&] { return r.done; });
     return r.ran;
 }
 
 void GuiHandOver::performPending()
 {
-    std::uint64_t count = 0;
-    [[maybe_unused]] const auto read = ::read(eventFd_, &count, sizeof count);
+    wakeUp_.drain();
     std::unique_lock lock(mutex_);
     while (!pending_.empty()) {
         request* r = pending_.front();

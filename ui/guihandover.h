@@ -1,9 +1,12 @@
 // GuiHandOver: runs a step on the GUI thread for a worker thread and waits until it has run.
 // The drawing workers never paint; they hand their drawing steps over through this class. It
-// wakes the GUI thread through an eventfd watched by a QSocketNotifier and keeps its queue under
-// a std::mutex, so every hand-over is an ordinary mutex/condition-variable exchange that thread
-// checkers can follow (no Qt event object crosses threads). Created on the GUI thread.
+// wakes the GUI thread through a wake-up signal (threadplumbing.h) watched by a QSocketNotifier
+// and keeps its queue under a std::mutex, so every hand-over is an ordinary mutex/condition-
+// variable exchange that thread checkers can follow (no Qt event object crosses threads).
+// Created on the GUI thread.
 #pragma once
+
+#include "ui/threadplumbing.h"
 
 #include <QObject>
 
@@ -46,7 +49,7 @@ private:
         bool ran = false;
     };
 
-    int eventFd_ = -1;
+    threadPlumbing::wakeUpSignal wakeUp_;
     QSocketNotifier* notifier_ = nullptr;
     std::mutex mutex_;
     std::condition_variable finished_;

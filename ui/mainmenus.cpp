@@ -5,6 +5,7 @@
 #include "ui/mainwindow.h"
 
 #include "dsp/operations.h"
+#include "ui/application.h"
 #include "ui/signalcommands.h"
 
 #include <QMenu>
@@ -16,7 +17,8 @@ QAction* MainWindow::addItem(QMenu* menu, const char* objectName, const QString&
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(objectName));
     action->setStatusTip(hint);
-    connect(action, &QAction::triggered, this, [command = std::move(command)] { command(); });
+    // A command that fails (out of memory, say) ends in the error box; the program goes on.
+    connect(action, &QAction::triggered, this, [command = std::move(command)] { runGuarded(command); });
     return action;
 }
 
@@ -174,4 +176,7 @@ void MainWindow::buildPopupMenu()
 
     for (QMenu* menu : {PopupMenu1, procesare})
         connect(menu, &QMenu::hovered, this, [this](QAction* a) { showHint(a->statusTip()); });
+    // The strips and the space around them have no hint: once the pop-up closes (Escape, a click
+    // elsewhere, or before its command runs) the last item's hint goes, as the main menu's does.
+    connect(PopupMenu1, &QMenu::aboutToHide, this, [this] { showHint(QString()); });
 }

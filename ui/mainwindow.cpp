@@ -1,5 +1,6 @@
 #include "ui/mainwindow.h"
 
+#include "ui/application.h"
 #include "io/dspimport.h"
 #include "io/statefile.h"
 #include "ui/aboutdialog.h"
@@ -200,10 +201,6 @@ void MainWindow::variableCreated(const tdspvarPtr& variable, int index)
     connect(strip, &VariableStrip::clicked, this,
             [this](VariableStrip* s) { workspace_.toggleSelection(s->variable()); });
     connect(strip, &VariableStrip::popupRequested, this, &MainWindow::stripPopup);
-    variable->thumbnailStarter = [guard = QPointer<VariableStrip>(strip)](tdspvar&) {
-        if (guard)
-            guard->startThumbnail();
-    };
     stripColumn_->setMinimumHeight(tworkspace::stripTop(workspace_.variableCount()));
     strip->show();
 }
@@ -220,6 +217,12 @@ void MainWindow::variableRemoved(const tdspvarPtr& variable, int index)
     strip->detach();
     layoutStrips(); // the strips below move up and close the gap
     stripColumn_->setMinimumHeight(tworkspace::stripTop(workspace_.variableCount()));
+}
+
+void MainWindow::samplesChanged(const tdspvarPtr& variable)
+{
+    if (VariableStrip* strip = stripOf(*variable))
+        strip->redrawThumbnail();
 }
 
 void MainWindow::selectionToggled(const tdspvarPtr& variable)

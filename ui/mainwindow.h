@@ -86,6 +86,7 @@ private:
     void variableCreated(const tdspvarPtr& variable, int index) override;
     void variableRemoved(const tdspvarPtr& variable, int index) override;
     void selectionToggled(const tdspvarPtr& variable) override;
+    void samplesChanged(const tdspvarPtr& variable) override;
     void emptinessChanged(bool empty) override;
 
     void createWindows();

@@ -3,9 +3,11 @@
 // thread paints into it.
 #pragma once
 
+#include "plot/plotscale.h"
+
 #include <QImage>
 
-inline constexpr int kPlotWidth = 384;
-inline constexpr int kPlotHeight = 289;
+inline constexpr int kPlotWidth = plotGeometry::kWidth;
+inline constexpr int kPlotHeight = plotGeometry::kHeight;
 
 QImage& plotBitmap();

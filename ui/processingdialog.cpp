@@ -2,6 +2,7 @@
 
 #include "core/workspace.h"
 #include "dsp/sampling.h"
+#include "ui/application.h"
 #include "ui/namecorrection.h"
 #include "ui/objectnames.h"
 #include "ui/plotbitmap.h"
@@ -13,10 +14,12 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QShowEvent>
 
 #include <algorithm>
+#include <new>
 #include <optional>
 #include <string>
 
@@ -106,6 +109,7 @@ ProcessingDialog::ProcessingDialog(const Collaborators& with, QWidget* parent)
     tBmpLnk1 = new BitmapView(this);
     tBmpLnk1->move(136, 76);
     tBmpLnk1->setBitmap(&plotBitmap());
+    tBmpLnk1->setFocusPolicy(Qt::TabFocus); // a stop of its own between the length and the destination
 
     Button1 = new QPushButton(QStringLiteral("Ok"), this);
     Button1->setGeometry(8, 321, 121, 20);
@@ -262,13 +266,23 @@ void ProcessingDialog::recompute()
     request.operand = type == processingType::autocorrelation ? source.get() : operand.get();
     request.choice = std::max(0, ComboBox2->currentIndex());
     request.length = resampleLength_;
-    runProcessing(request, buffer);
+    refusal_.clear();
+    try {
+        if (!runProcessing(request, buffer))
+            refusal_ = QStringLiteral("Result too large: %1 samples, more than the %2 a variable holds")
+                           .arg(resultCount(request))
+                           .arg(kMaxVariableSamples);
+    } catch (const std::bad_alloc& error) {
+        buffer.setCount(0); // the preview shows an empty grid
+        buffer.isComplex = false;
+        refusal_ = commandErrorText(&error);
+    }
 }
 
 void ProcessingDialog::startPreview()
 {
     PreviewPlotter& plotter = PreviewPlotter::instance();
-    plotter.setPreviewMode(result_->isComplex ? 1 : 0);
+    plotter.setPreviewMode(result_->isComplex ? previewMode::cartesian : previewMode::real);
     plotter.start(tBmpLnk1, result_); // clears the stop; a busy plotter starts over on the new buffer
 }
 
@@ -287,7 +301,10 @@ void ProcessingDialog::nameEdited()
 
 void ProcessingDialog::acceptResult()
 {
-    commit();
+    if (!refusal_.isEmpty())
+        QMessageBox::critical(this, parentWidget() ? parentWidget()->windowTitle() : windowTitle(), refusal_);
+    else
+        runGuarded([this] { commit(); }); // running out of memory changes no variable
     done(dialogResult::ok);
 }
 
@@ -314,12 +331,24 @@ void ProcessingDialog::commit()
         target = source; // overwritten in place, its description kept
         workspace_.guardSampleWrite(); // a background run may be reading it
     }
+    // Room for the result first: when memory runs out the target is as it was, and a new
+    // variable does not stay behind empty.
+    try {
+        const auto count = static_cast<std::size_t>(buffer.count);
+        target->re.reserve(count);
+        if (buffer.isComplex)
+            target->im.reserve(count);
+    } catch (...) {
+        if (target != source)
+            workspace_.removeVariable(target);
+        throw;
+    }
 
     // The thumbnail worker copies the samples at the start of each pass on this thread, so the
-    // arrays may change size under a running pass; redrawThumbnail() makes it start over.
+    // arrays may change size under a running pass; samplesChanged() makes it start over.
     fillVariableFromBuffer(*target, buffer, buffer.isComplex);
     target->peak = PreviewPlotter::instance().peak(); // the preview's peak of this very buffer
-    target->redrawThumbnail();
+    workspace_.samplesChanged(target);
 }
 
 void ProcessingDialog::done(int result)

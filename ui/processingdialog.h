@@ -88,4 +88,7 @@ private:
     QString description_;
     int resampleLength_ = kDefaultLength;
     std::shared_ptr<sampleBuffer> result_ = std::make_shared<sampleBuffer>(); // also the preview's
+    // Why the latest recomputation has no result (a result beyond the largest variable, memory
+    // that ran out); empty when it has one. "Ok" then says so and writes nothing.
+    QString refusal_;
 };

@@ -1,5 +1,7 @@
 #include "ui/spinedit.h"
 
+#include "core/numparse.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -55,21 +57,7 @@ void SpinEdit::setText(const QString& text)
 
 std::optional<int> SpinEdit::readInteger(const QString& text)
 {
-    qsizetype i = 0;
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
-    if (i == text.size() || text.size() - i > 9)
-        return std::nullopt;
-    int value = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] < u'0' || text[i] > u'9')
-            return std::nullopt;
-        value = value * 10 + (text[i].unicode() - u'0');
-    }
-    return negative ? -value : value;
+    return parseFieldInteger(text.toStdString());
 }
 
 int SpinEdit::value() const

@@ -1,108 +1,111 @@
 #include "ui/thumbnailworker.h"
 
-#include "ui/guihandover.h"
-#include "ui/variablestrip.h"
+#include "plot/pixel.h"
+#include "ui/drawingcolours.h"
 
-#include <QLine>
+#include <QApplication>
 #include <QPainter>
+#include <QWidget>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
 constexpr extended kPeakGuard = 1e-100L;   // keeps 13 / peak defined
 constexpr extended kHalfHeight = 13;        // a sample equal to the peak lands 13 above the middle
 constexpr extended kMiddleLine = 14;        // y of a zero sample
+constexpr int kGridPitch = 9;
 constexpr int kRepaintStep = 10;            // repaint every 10 segments ...
 constexpr int kLongVariable = 1024;         // ... or every N div 128 above this many samples
 constexpr int kRepaintsPerLongPass = 128;
-constexpr int kFarAway = 1000000;           // lines to points beyond this are clipped anyway
+// Thin lines whose end point is left to the next segment.
+constexpr paintStyle kStyle{0, Qt::FlatCap, false};
 
-// Rounds to the nearest integer with ties to the even neighbour (the default rounding mode).
-int roundToPixel(extended v)
-{
-    if (v >= kFarAway)
-        return kFarAway;
-    if (v <= -kFarAway)
-        return -kFarAway;
-    return static_cast<int>(std::nearbyint(v));
-}
-
-std::vector<ThumbnailWorker*>& liveWorkers() // every worker object not yet deleted; GUI thread only
+std::vector<ThumbnailWorker*>& liveWorkers() // every worker not yet deleted; GUI thread only
 {
     static std::vector<ThumbnailWorker*> workers;
     return workers;
 }
 
+DrawingThreads& thumbnailThreads()
+{
+    static DrawingThreads threads(ThumbnailWorker::kThreads);
+    return threads;
+}
+
 } // namespace
 
-ThumbnailWorker::ThumbnailWorker(tdspvarPtr variable, VariableStrip* strip)
-    : variable_(std::move(variable)), strip_(strip)
+ThumbnailWorker::ThumbnailWorker(tdspvarPtr variable)
+    : DrawingPass(thumbnailThreads()),
+      variable_(std::move(variable)),
+      image_(kWidth, kHeight, QImage::Format_RGB32)
 {
+    clearPicture(image_);
+    liveWorkers().push_back(this);
 }
 
 ThumbnailWorker::~ThumbnailWorker()
 {
-    GuiHandOver::instance().stopAndWait(thread_, stop_);
+    withdraw();
     auto& workers = liveWorkers();
     workers.erase(std::remove(workers.begin(), workers.end(), this), workers.end());
 }
 
-void ThumbnailWorker::startFor(VariableStrip* strip)
+void ThumbnailWorker::clearPicture(QImage& image)
 {
-    if (!strip || !strip->variable())
+    image.fill(drawingColours::background);
+    QPainter painter(&image);
+    QPen pen(QColor::fromRgb(drawingColours::thumbnailGrid), 0);
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+    for (int y = 0; y < kHeight; y += kGridPitch)
+        painter.drawLine(0, y, kWidth, y);
+    for (int x = 0; x < kWidth; x += kGridPitch)
+        painter.drawLine(x, 0, x, kHeight);
+}
+
+void ThumbnailWorker::redraw()
+{
+    if (released_)
         return;
-    GuiHandOver::instance(); // made on the GUI thread before any worker asks for it
-    auto* worker = new ThumbnailWorker(strip->variable(), strip);
-    liveWorkers().push_back(worker);
-    worker->thread_.start([worker] { worker->drawPasses(); }, WorkerThread::priority::belowNormal);
+    ++redraws_;
+    if (!busy()) {
+        clearPicture(image_);
+        if (view_)
+            view_->update();
+    }
+    request();
+}
+
+void ThumbnailWorker::release()
+{
+    view_ = nullptr;
+    if (!busy()) {
+        delete this;
+        return;
+    }
+    released_ = true;
+    stop(); // passEnded() lets the variable go and deletes the worker
 }
 
 void ThumbnailWorker::stopAll()
 {
     const std::vector<ThumbnailWorker*> workers = liveWorkers();
+    thumbnailThreads().shutdown(); // withdraws every pass that is queued or drawing
     for (ThumbnailWorker* worker : workers)
-        worker->stop_ = true;
-    for (ThumbnailWorker* worker : workers) {
-        GuiHandOver::instance().stopAndWait(worker->thread_, worker->stop_);
-        if (worker->variable_) {
-            worker->variable_->restart = false;
-            worker->variable_->busy = false;
-        }
-        delete worker;
-    }
+        if (worker->released_)
+            delete worker;
 }
 
 int ThumbnailWorker::runningCount()
 {
     const auto& workers = liveWorkers();
-    return static_cast<int>(
-        std::count_if(workers.begin(), workers.end(), [](const ThumbnailWorker* w) { return !w->retired_; }));
+    return static_cast<int>(std::count_if(workers.begin(), workers.end(),
+                                          [](const ThumbnailWorker* w) { return w->busy(); }));
 }
 
-bool ThumbnailWorker::handOver(const std::function<void()>& action)
+void ThumbnailWorker::beginPass()
 {
-    return GuiHandOver::instance().run(action, stop_);
-}
-
-void ThumbnailWorker::finishPass()
-{
-    drawBatch();
-    again_ = variable_->finishThumbnailPass();
-    if (!again_) {
-        variable_.reset(); // a released variable goes now, on the GUI thread
-        retired_ = true;
-        deleteLater();     // the destructor joins the thread, which returns right after this
-    }
-}
-
-void ThumbnailWorker::startPass()
-{
-    // Segments of a pass that a restart cut short would be cleared at once: drop them.
-    batch_.clear();
-    batchRepaint_ = false;
-    variable_->restart = false;
     const tdspvar& v = *variable_;
     re_ = v.re;
     complex_ = v.isComplex;
@@ -112,106 +115,59 @@ void ThumbnailWorker::startPass()
         im_.resize(re_.size());
     }
     peak_ = v.peak;
-    if (VariableStrip* strip = strip_.data()) {
-        VariableStrip::clearThumbnail(strip->thumbnail());
-        strip->update();
-    }
+    clearPicture(image_);
+    if (view_)
+        view_->update();
 }
 
-void ThumbnailWorker::takeStep()
-{
-    batch_.push_back({colour, x1, y1, x2, y2});
-}
-
-void ThumbnailWorker::drawBatch()
-{
-    VariableStrip* strip = strip_.data();
-    if (strip && !batch_.empty()) {
-        QPainter painter(&strip->thumbnail());
-        QPen pen(QColor::fromRgb(batch_.front().colour), 0);
-        pen.setCapStyle(Qt::FlatCap); // the end point is left to the next segment
-        std::vector<QLine> lines;
-        lines.reserve(batch_.size());
-        for (std::size_t first = 0; first < batch_.size();) {
-            // Consecutive lines of one colour go to the painter together; the order stays.
-            const QRgb c = batch_[first].colour;
-            std::size_t last = first;
-            lines.clear();
-            while (last < batch_.size() && batch_[last].colour == c) {
-                const step& s = batch_[last++];
-                lines.emplace_back(s.x1, s.y1, s.x2, s.y2);
-            }
-            pen.setColor(QColor::fromRgb(c));
-            painter.setPen(pen);
-            painter.drawLines(lines.data(), static_cast<int>(lines.size()));
-            first = last;
-        }
-    }
-    if (strip && batchRepaint_)
-        strip->update();
-    batch_.clear();
-    batchRepaint_ = false;
-}
-
-void ThumbnailWorker::drawPass()
+void ThumbnailWorker::computePass()
 {
     const int n = static_cast<int>(re_.size());
     if (n <= 2)
         return;
     const extended k = kHalfHeight / (peak_ + kPeakGuard);
     const int repaintStep = n > kLongVariable ? n / kRepaintsPerLongPass : kRepaintStep;
-    const extended dx = static_cast<extended>(VariableStrip::kThumbnailWidth) / (n - 1);
-    const auto yOf = [k](extended v) { return kMiddleLine - k * v; };
+    const extended dx = static_cast<extended>(kWidth) / (n - 1);
+    // A sample that is not a number has no pixel: the lines to it are left out.
+    const auto yOf = [k](extended v) { return roundedPixel(kMiddleLine - k * v); };
 
     int xBefore = 0;
-    extended reBefore = yOf(re_[0]);
-    extended imBefore = complex_ ? yOf(im_[0]) : 0;
+    std::optional<int> reBefore = yOf(re_[0]);
+    std::optional<int> imBefore = yOf(complex_ ? im_[0] : 0);
     for (int i = 1; i < n; ++i) {
-        if (stop_ || variable_->restart || variable_->releasePending)
+        if (interrupted())
             return;
-        const int x = roundToPixel(i * dx);
-        repaint = i == n - 1 || i % repaintStep == 0;
-        x1 = xBefore;
-        x2 = x;
-        // A sample that is not a number breaks the line instead of drawing it anywhere.
+        const int x = *roundedPixel(i * dx);
         if (complex_) {
-            const extended yIm = yOf(im_[static_cast<std::size_t>(i)]);
-            if (!std::isnan(imBefore) && !std::isnan(yIm)) {
-                colour = kImaginaryColour;
-                y1 = roundToPixel(imBefore);
-                y2 = roundToPixel(yIm);
-                takeStep();
-            }
+            const std::optional<int> yIm = yOf(im_[static_cast<std::size_t>(i)]);
+            if (imBefore && yIm)
+                line(drawingColours::imaginary, xBefore, *imBefore, x, *yIm);
             imBefore = yIm;
         }
-        const extended yRe = yOf(re_[static_cast<std::size_t>(i)]);
-        if (!std::isnan(reBefore) && !std::isnan(yRe)) {
-            colour = kRealColour;
-            y1 = roundToPixel(reBefore);
-            y2 = roundToPixel(yRe);
-            takeStep();
-        }
-        batchRepaint_ = batchRepaint_ || repaint;
+        const std::optional<int> yRe = yOf(re_[static_cast<std::size_t>(i)]);
+        if (reBefore && yRe)
+            line(drawingColours::real, xBefore, *reBefore, x, *yRe);
         reBefore = yRe;
         xBefore = x;
-        if (repaint && i != n - 1 && !handOver([this] { drawBatch(); }))
-            return;
+        if (i == n - 1 || i % repaintStep == 0) {
+            markRepaint();
+            if (i != n - 1 && !handOver())
+                return;
+        }
     }
 }
 
-void ThumbnailWorker::drawPasses()
+void ThumbnailWorker::paint(const std::vector<drawStep>& steps, bool repaint)
 {
-    for (;;) {
-        if (!handOver([this] { startPass(); }))
-            return;
-        drawPass();
-        if (stop_)
-            return;
-        // A redraw asked for during the pass starts the next one at once (busy stays set);
-        // a release ends the drawing.
-        if (variable_->restart && !variable_->releasePending)
-            continue;
-        if (!handOver([this] { finishPass(); }) || !again_)
-            return;
+    paintSteps(image_, steps, kStyle, QApplication::font());
+    if (repaint && view_)
+        view_->update();
+}
+
+void ThumbnailWorker::passEnded()
+{
+    if (released_) {
+        variable_.reset(); // the released variable goes now, on the GUI thread
+        deleteLater();     // the destructor waits for the thread to let go of this worker
     }
 }

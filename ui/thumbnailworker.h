@@ -1,78 +1,68 @@
-// ThumbnailWorker: the thumbnail worker, one object per idle-to-drawing transition of a variable's
-// thumbnail. It works out the line segments on its own below-normal thread and has the GUI thread
-// draw them into the strip's thumbnail through GuiHandOver, a batch (the segments up to the next
-// repaint point) per synchronous hand-over; it never paints itself. It copies the samples at the
-// start of every pass, keeps the variable alive through a shared_ptr until its last pass ends, and
-// ends a pass on the GUI thread so that the busy/restart decision never races with redrawThumbnail.
-// The object lives on the GUI thread, which deletes it (joining its thread) once it is done.
+// ThumbnailWorker: the thumbnail of one variable's strip and its drawing. It owns the 128 x 28
+// picture the strip shows and the thumbnail protocol's state: busy while a pass runs, restart
+// when a redraw comes in meanwhile, and release when the strip lets go during a pass; the
+// variable is then held until that pass ends, and no further pass starts. All thumbnails share
+// a few long-lived low-priority drawing threads, which take them in the order they were asked
+// for. A pass computes its segments from a copy of the samples taken at its start and has the
+// GUI thread draw them, the segments up to the next repaint point per hand-over (DrawingPass).
+// Made, used and deleted on the GUI thread; the strip creates it and releases it.
 #pragma once
 
 #include "core/variable.h"
-#include "ui/workerthread.h"
+#include "ui/drawingpass.h"
 
+#include <QImage>
 #include <QObject>
 #include <QPointer>
-#include <QRgb>
 
-#include <atomic>
-#include <functional>
-#include <vector>
+class QWidget;
 
-class VariableStrip;
-
-class ThumbnailWorker : public QObject {
+class ThumbnailWorker : public QObject, public DrawingPass {
     Q_OBJECT
 public:
-    static constexpr QRgb kRealColour = qRgb(255, 255, 255);
-    static constexpr QRgb kImaginaryColour = qRgb(255, 255, 127);
+    static constexpr int kWidth = 128;
+    static constexpr int kHeight = 28;
+    // Drawing threads shared by all thumbnails: while the GUI thread paints what one handed
+    // over, the others compute, and the hand-overs that wait are served in one wake-up.
+    static constexpr int kThreads = 8;
 
-    // Creates a worker for the strip's variable and starts it (GUI thread; the variable's busy
-    // flag is already set).
-    static void startFor(VariableStrip* strip);
-    // Stops every worker and waits for it (GUI thread). Drawing stops where it is and the
-    // variables are left idle; used when the main window closes.
-    static void stopAll();
-    // Workers whose drawing has not ended yet (GUI thread).
-    static int runningCount();
-
+    explicit ThumbnailWorker(tdspvarPtr variable);
     ~ThumbnailWorker() override;
 
-    // The line the worker hands over next, in thumbnail pixels.
-    QRgb colour = kRealColour;
-    int x1 = 0;
-    int y1 = 0;
-    int x2 = 0;
-    int y2 = 0;
-    bool repaint = false;
+    const QImage& image() const { return image_; }
+    // The widget repainted as the picture grows (the strip), or none.
+    void setView(QWidget* view) { view_ = view; }
+    // The variable's samples changed: while a pass runs this only notes a restart; otherwise the
+    // picture is cleared here and a pass is queued.
+    void redraw();
+    // The strip lets go: the worker goes at once when idle, else when its running pass ends.
+    void release();
+    // Redraws asked for so far.
+    int redrawCount() const { return redraws_; }
+
+    // Black background with the green grid: lines at y = 0, 9, 18, 27 and x = 0, 9, ..., 126.
+    static void clearPicture(QImage& image);
+    // Stops every pass and waits for the thread (GUI thread). Drawing stops where it is and the
+    // thumbnails are left idle; released variables go now. Used when the main window closes.
+    static void stopAll();
+    // Thumbnails whose drawing has not ended yet.
+    static int runningCount();
+
+protected:
+    void beginPass() override;
+    void computePass() override;
+    void paint(const std::vector<drawStep>& steps, bool repaint) override;
+    void passEnded() override;
 
 private:
-    struct step {
-        QRgb colour;
-        int x1, y1, x2, y2;
-    };
-
-    ThumbnailWorker(tdspvarPtr variable, VariableStrip* strip);
-    // Worker: runs `action` on the GUI thread and waits for it; false (not run) once stopped.
-    bool handOver(const std::function<void()>& action);
-    void startPass();  // GUI thread: clears restart, takes the snapshot, clears the bitmap
-    void drawBatch();  // GUI thread: draws the batch into the thumbnail, repaints if asked
-    void finishPass(); // GUI thread: the variable's end of pass; retires the worker when done
-    void takeStep();   // worker: appends the step fields to the batch
-    void drawPass();   // worker: the segments of one pass; returns early on restart or stop
-    void drawPasses(); // worker: passes until one ends with no redraw pending, or a stop
-
     tdspvarPtr variable_;
-    QPointer<VariableStrip> strip_; // GUI thread only
-    std::atomic<bool> stop_{false};
-    bool retired_ = false;         // GUI thread only: the last pass has ended
-    // The two threads take turns on these: the worker fills them while the GUI thread is free,
-    // the GUI thread reads them in a hand-over while the worker waits.
-    bool again_ = false;
-    std::vector<step> batch_;
-    bool batchRepaint_ = false;
+    QImage image_;
+    QPointer<QWidget> view_;
+    bool released_ = false;
+    int redraws_ = 0;
+    // The pass's copy of the samples, taken on the GUI thread at its start.
     std::vector<extended> re_;
     std::vector<extended> im_;
     bool complex_ = false;
     extended peak_ = 0;
-    WorkerThread thread_;
 };

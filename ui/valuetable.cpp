@@ -6,6 +6,7 @@
 #include "ui/localenumber.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QShowEvent>
 #include <QStyledItemDelegate>
@@ -19,8 +20,11 @@ namespace {
 constexpr int kColumnWidths[3] = {52, 199, 222};
 constexpr int kRowHeight = 16;
 
+constexpr const char* kTextBeforeEdit = "textBeforeEdit";
+
 // The cell editor hands every keystroke to its cell at once, so the cells always hold what the
-// user sees, also when the window is closed with an editor open.
+// user sees, also when the window is closed with an editor open. Escape gives the cell back the
+// text it had when the editor opened.
 class cellDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -28,12 +32,34 @@ public:
                           const QModelIndex& index) const override
     {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
-        if (auto* line = qobject_cast<QLineEdit*>(editor))
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            line->setProperty(kTextBeforeEdit, index.data(Qt::EditRole).toString());
             connect(line, &QLineEdit::textEdited, this, [this, line] {
                 emit const_cast<cellDelegate*>(this)->commitData(line);
             });
+        }
         return editor;
     }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        auto* line = qobject_cast<QLineEdit*>(object);
+        if (line && event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            line->setText(line->property(kTextBeforeEdit).toString());
+            emit commitData(line);
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+};
+
+// A grid without keyboard search: typing into the index column, which takes no edits, must not
+// move the selection to the row whose index starts with the typed digits.
+class stringGrid : public QTableWidget {
+public:
+    using QTableWidget::QTableWidget;
+    void keyboardSearch(const QString&) override {}
 };
 
 } // namespace
@@ -49,7 +75,7 @@ ValueTableDialog::ValueTableDialog(tworkspace& workspace, QWidget* parent)
     setMinimumWidth(489);
     setMaximumWidth(489);
 
-    StringGrid1 = new QTableWidget(0, 3, this);
+    StringGrid1 = new stringGrid(0, 3, this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -173,7 +199,7 @@ bool ValueTableDialog::writeBack()
             store(i, 2, v.im);
     }
     if (changed)
-        v.redrawThumbnail();
+        workspace_.samplesChanged(variable_);
     return changed;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/variablestrip.h"
 
 #include "core/workspace.h"
+#include "ui/drawingcolours.h"
 #include "ui/thumbnailworker.h"
 
 #include <QContextMenuEvent>
@@ -9,10 +10,6 @@
 
 namespace {
 
-constexpr QRgb kThumbnailBackground = qRgb(0, 0, 0);
-constexpr QRgb kThumbnailGrid = qRgb(0, 128, 0);
-constexpr QRgb kSelectedFill = qRgb(0, 128, 128);
-constexpr int kGridPitch = 9;
 constexpr int kNameY = 1;
 constexpr int kDescriptionY = 16;
 constexpr int kTextX = 2;
@@ -22,37 +19,37 @@ constexpr int kThumbnailTop = 2;
 } // namespace
 
 VariableStrip::VariableStrip(tdspvarPtr variable, QWidget* parent)
-    : QWidget(parent),
-      variable_(std::move(variable)),
-      thumbnail_(kThumbnailWidth, kThumbnailHeight, QImage::Format_RGB32)
+    : QWidget(parent), variable_(std::move(variable)), thumbnail_(new ThumbnailWorker(variable_))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedHeight(kHeight);
-    clearThumbnail(thumbnail_);
+    thumbnail_->setView(this);
 }
 
-void VariableStrip::clearThumbnail(QImage& image)
+VariableStrip::~VariableStrip()
 {
-    image.fill(kThumbnailBackground);
-    QPainter painter(&image);
-    QPen pen(QColor::fromRgb(kThumbnailGrid), 0);
-    pen.setCapStyle(Qt::FlatCap);
-    painter.setPen(pen);
-    for (int y = 0; y < kThumbnailHeight; y += kGridPitch)
-        painter.drawLine(0, y, kThumbnailWidth, y);
-    for (int x = 0; x < kThumbnailWidth; x += kGridPitch)
-        painter.drawLine(x, 0, x, kThumbnailHeight);
+    if (thumbnail_)
+        thumbnail_->release();
 }
 
-void VariableStrip::startThumbnail()
+const QImage& VariableStrip::thumbnail() const
 {
-    clearThumbnail(thumbnail_);
-    update();
-    ThumbnailWorker::startFor(this);
+    static const QImage none;
+    return thumbnail_ ? thumbnail_->image() : none;
+}
+
+void VariableStrip::redrawThumbnail()
+{
+    if (thumbnail_)
+        thumbnail_->redraw();
 }
 
 void VariableStrip::detach()
 {
+    if (thumbnail_) {
+        thumbnail_->release();
+        thumbnail_ = nullptr;
+    }
     variable_.reset();
     hide();
     deleteLater();
@@ -61,7 +58,7 @@ void VariableStrip::detach()
 void VariableStrip::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QColor fill = variable_ && variable_->selected ? QColor::fromRgb(kSelectedFill)
+    const QColor fill = variable_ && variable_->selected ? QColor::fromRgb(drawingColours::selectedStrip)
                                                          : palette().color(QPalette::Button);
     painter.setPen(Qt::black);
     painter.setBrush(fill);
@@ -76,7 +73,7 @@ void VariableStrip::paintEvent(QPaintEvent*)
         painter.drawText(nameBox, flags, QString::fromStdString(asciiLower(variable_->name)));
         painter.drawText(descriptionBox, flags, QString::fromStdString(variable_->description));
     }
-    painter.drawImage(width() - kThumbnailRightMargin, kThumbnailTop, thumbnail_);
+    painter.drawImage(width() - kThumbnailRightMargin, kThumbnailTop, thumbnail());
 }
 
 void VariableStrip::mousePressEvent(QMouseEvent* event)

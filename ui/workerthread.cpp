@@ -1,7 +1,6 @@
 #include "ui/workerthread.h"
 
-#include <sys/resource.h>
-#include <unistd.h>
+#include "ui/threadplumbing.h"
 
 WorkerThread::~WorkerThread()
 {
@@ -37,10 +36,8 @@ void WorkerThread::join()
 void* WorkerThread::entry(void* self)
 {
     auto* thread = static_cast<WorkerThread*>(self);
-    if (thread->level_ == priority::belowNormal) {
-        const int current = getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()));
-        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), current + 1);
-    }
+    if (thread->level_ == priority::belowNormal)
+        threadPlumbing::lowerCurrentThreadPriority();
     thread->body_();
     thread->running_ = false;
     return nullptr;

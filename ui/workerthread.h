@@ -1,8 +1,8 @@
-// WorkerThread: a joinable thread for the program's workers (thumbnails, previews, graph,
-// sampling). It is a plain POSIX thread rather than a QThread: its start and join are the
-// pthread calls that thread checkers understand, so whatever a worker wrote is visibly ordered
-// before the owner's reads after join(). Workers never touch widgets; they paint through
-// GuiHandOver. "Below normal" lowers the thread's nice value by one step.
+// WorkerThread: a joinable thread for the program's workers (the drawing threads, sampling). It
+// is a plain POSIX thread rather than a QThread: its start and join are the pthread calls that
+// thread checkers understand, so whatever a worker wrote is visibly ordered before the owner's
+// reads after join(). Workers never touch widgets; they paint through GuiHandOver. "Below
+// normal" runs the thread one priority step lower: its nice value goes up by one.
 #pragma once
 
 #include <atomic>
@@ -28,8 +28,6 @@ public:
     void join();
     // True from start() until the body has returned.
     bool isRunning() const { return running_; }
-    // True once started and not yet joined.
-    bool joinable() const { return started_; }
 
 private:
     static void* entry(void* self);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -53,8 +54,18 @@ TEST(ParseCellNumber, ConvertsExactlyToExtended)
     EXPECT_TRUE(parsesTo("123456789012345678", 123456789012345678.0L));
 }
 
-TEST(ParseCellNumber, ValuesOutOfRangeDoNotParse)
+TEST(ParseCellNumber, TheWholeRangeOfTheStateFile)
 {
+    // Subnormal values are numbers like any other; below the smallest one a value reads as a
+    // signed zero; only beyond the largest finite value does a cell not parse.
+    const extended smallest = std::numeric_limits<extended>::denorm_min();
+    EXPECT_TRUE(parsesTo("3.64519953188247E-4951", smallest));
+    EXPECT_TRUE(parsesTo("-3.6451995318824746025e-4951", -smallest));
+    EXPECT_TRUE(parsesTo("1e-4940", 1e-4940L));
+    EXPECT_TRUE(parsesTo("3.3e-4932", 3.3e-4932L));
+    EXPECT_TRUE(parsesTo("1e-5000", 0));
+    EXPECT_TRUE(parsesTo("-1e-99999999999999999999", -0.0L));
+    EXPECT_TRUE(parsesTo("1.18973149535723176502e4932", std::numeric_limits<extended>::max()));
     EXPECT_FALSE(parseCellNumber("1e5000"));
     EXPECT_FALSE(parseCellNumber("1e99999999999999999999"));
 }
@@ -72,7 +83,8 @@ TEST(ParseCellNumber, LocaleSeparatorIsAcceptedBesidesThePeriod)
 
 TEST(ParseCellNumber, ReadsBackWhatTheTableShows)
 {
-    for (extended v : {0.1L, -1234.5678L, 1e-7L, 6.02214076e23L, 1.0L / 3}) {
+    for (extended v : {0.1L, -1234.5678L, 1e-7L, 6.02214076e23L, 1.0L / 3, 2.5e-4940L,
+                       std::numeric_limits<extended>::denorm_min()}) {
         const std::string shown = formatGeneral(v, 15);
         const auto back = parseCellNumber(shown);
         ASSERT_TRUE(back) << shown;

@@ -196,35 +196,3 @@ TEST(SignalVariable, DisplayPeak)
     c.resize(2, false);
     EXPECT_TRUE(c.im.empty());
 }
-
-TEST(SignalVariable, ThumbnailProtocol)
-{
-    auto v = std::make_shared<tdspvar>("A");
-    int starts = 0;
-    v->redrawThumbnail(); // no GUI: nothing starts
-    EXPECT_FALSE(v->busy);
-    v->thumbnailStarter = [&](tdspvar&) { ++starts; };
-    v->redrawThumbnail();
-    EXPECT_EQ(starts, 1);
-    EXPECT_TRUE(v->busy);
-    v->redrawThumbnail(); // while drawing: only the restart flag
-    EXPECT_EQ(starts, 1);
-    EXPECT_TRUE(v->restart);
-    EXPECT_TRUE(v->finishThumbnailPass()); // the pass starts over
-    v->restart = false;
-    EXPECT_FALSE(v->finishThumbnailPass());
-    EXPECT_FALSE(v->busy);
-
-    // A release during a pass: the worker's reference keeps the variable until the pass ends,
-    // and no further pass starts even though a redraw was asked for.
-    v->redrawThumbnail();
-    std::shared_ptr<tdspvar> worker = v;
-    std::weak_ptr<tdspvar> watch = v;
-    v->redrawThumbnail();
-    v->release();
-    v.reset();
-    EXPECT_FALSE(watch.expired());
-    EXPECT_FALSE(worker->finishThumbnailPass());
-    worker.reset();
-    EXPECT_TRUE(watch.expired());
-}

@@ -15,6 +15,7 @@ struct recordingListener : workspaceListener {
         events.push_back("remove " + v->name + " " + std::to_string(index));
     }
     void selectionToggled(const tdspvarPtr& v) override { events.push_back("toggle " + v->name); }
+    void samplesChanged(const tdspvarPtr& v) override { events.push_back("samples " + v->name); }
     void emptinessChanged(bool empty) override { events.push_back(empty ? "empty" : "filled"); }
 };
 
@@ -70,7 +71,8 @@ TEST(Workspace, OrderRemovalAndListenerEvents)
     EXPECT_EQ(tworkspace::stripTop(w.indexOf(*c)), 67);
     w.removeVariable(b);
     EXPECT_EQ(tworkspace::stripTop(w.indexOf(*c)), 34);
-    EXPECT_TRUE(b->releasePending);
+    w.samplesChanged(b); // no longer there: nobody shows it
+    w.samplesChanged(c);
     auto d = w.createVariable("D");
     EXPECT_EQ(tworkspace::stripTop(w.indexOf(*d)), 67);
     w.removeVariable(b); // no longer there: nothing happens
@@ -79,7 +81,7 @@ TEST(Workspace, OrderRemovalAndListenerEvents)
     w.removeVariable(d);
     EXPECT_EQ(w.variableCount(), 0);
     EXPECT_EQ(l.events, (std::vector<std::string>{"filled", "create A 0", "create B 1", "create C 2",
-                                                  "remove B 1", "create D 2", "remove A 0",
+                                                  "remove B 1", "samples C", "create D 2", "remove A 0",
                                                   "remove C 0", "remove D 0", "empty"}));
 }
 

@@ -179,3 +179,29 @@ TEST(Operations, EmptyVariablesAndMissingOperandsGiveZerosNotCrashes)
     runProcessing({processingType::sum, nullptr, x.get(), 0, 0}, out);
     EXPECT_EQ(out.count, 0);
 }
+
+TEST(Operations, NoResultBeyondTheLargestVariable)
+{
+    // A convolution of N1 + N2 samples up to the largest variable may run; one sample more is
+    // refused before anything is allocated, and leaves the buffer empty and real.
+    tdspvar half("H");
+    half.resize(kMaxVariableSamples / 2, true);
+    tdspvar over("O");
+    over.resize(kMaxVariableSamples / 2 + 1, false);
+    sampleBuffer out;
+    out.setCount(3);
+    out.isComplex = true;
+    EXPECT_EQ(resultCount({processingType::convolution, &half, &half, 0, 0}), kMaxVariableSamples);
+    const processingRequest tooLong{processingType::convolution, &half, &over, 0, 0};
+    EXPECT_EQ(resultCount(tooLong), kMaxVariableSamples + 1);
+    EXPECT_FALSE(runProcessing(tooLong, out));
+    EXPECT_EQ(out.count, 0);
+    EXPECT_FALSE(out.isComplex);
+    convolve(over, half, out);
+    EXPECT_EQ(out.count, 0);
+    // Every other type keeps the source's count (or M for resampling).
+    EXPECT_TRUE(runProcessing({processingType::sum, &over, &half, 0, 0}, out));
+    EXPECT_EQ(out.count, kMaxVariableSamples / 2 + 1);
+    EXPECT_EQ(resultCount({processingType::correlation, &over, &half, 0, 0}), kMaxVariableSamples / 2 + 1);
+    EXPECT_EQ(resultCount({processingType::resampling, &over, nullptr, 0, 70000}), 65536);
+}

@@ -29,6 +29,15 @@ std::string repeat(std::string_view piece, int count)
     return out;
 }
 
+// `head` followed by `count` times `piece`, built by appending (GCC 12 at -O3 warns falsely
+// about "text" + std::string).
+std::string chain(std::string_view head, std::string_view piece, int count)
+{
+    std::string out(head);
+    out += repeat(piece, count);
+    return out;
+}
+
 struct stackReport {
     std::size_t available = 0; // bytes between the work's start and the end of the stack
     std::size_t used = 0;      // the deepest of them the work touched
@@ -131,7 +140,7 @@ std::vector<shape> shapes()
     return {
         {"signs", [](int h) { return repeat("-", h - 1) + "x"; }},
         {"sum", [](int h) { return repeat("x+(", h - 1) + "x" + repeat(")", h - 1); }},
-        {"power", [](int h) { return "2" + repeat("^2", h - 1); }},
+        {"power", [](int h) { return chain("2", "^2", h - 1); }},
         {"real quotient", [](int h) { return repeat("x/(", h - 1) + "x" + repeat(")", h - 1); }},
         {"complex quotient", [](int h) { return repeat("i/(", h - 1) + "i" + repeat(")", h - 1); }},
         {"calls", [](int h) { return repeat("sin(", h - 1) + "x" + repeat(")", h - 1); }},
@@ -166,8 +175,8 @@ TEST(Nesting, ParenthesesAndNumbersUpToTheScanDepth)
     EXPECT_EQ(messageOf(repeat("(", groups) + "x" + repeat(")", groups)), "");
     EXPECT_EQ(messageOf(repeat("(", groups + 1) + "x" + repeat(")", groups + 1)),
               kTooComplexMessage);
-    EXPECT_EQ(messageOf("1" + repeat("E1", 100)), "");
-    EXPECT_EQ(messageOf("1" + repeat("E1", kMaxScanDepth + 1)), kTooComplexMessage);
+    EXPECT_EQ(messageOf(chain("1", "E1", 100)), "");
+    EXPECT_EQ(messageOf(chain("1", "E1", kMaxScanDepth + 1)), kTooComplexMessage);
 }
 
 // Far too deep: a message, a small tree, and nothing that overflows a stack.
@@ -177,10 +186,10 @@ TEST(Nesting, HundredThousandLevels)
     const std::string texts[] = {
         repeat("(", levels) + "x" + repeat(")", levels),
         repeat("-", levels) + "x",
-        "2" + repeat("^2", levels),
+        chain("2", "^2", levels),
         repeat("x+(", levels) + "x" + repeat(")", levels),
         repeat("sin(", levels) + "x" + repeat(")", levels),
-        "1" + repeat("E1", levels),
+        chain("1", "E1", levels),
         repeat("(", levels),
         repeat("-(", levels) + "x" + repeat("+1)", levels),
     };
@@ -206,14 +215,14 @@ TEST(Nesting, LongChainsAreAcceptedAndEvaluatedWithoutRecursion)
     for (int k = 0; k < 1999; ++k)
         mixed += pieces[k % 7];
     const std::string texts[] = {
-        "x" + repeat("+x", 1999),
-        "1" + repeat("-x", 1999),
-        "x" + repeat("*x", 1999),
-        "x" + repeat("/x", 1999),
-        "i" + repeat("/x*i", 999),
-        "noise" + repeat("+nnoise/noise", 999),
+        chain("x", "+x", 1999),
+        chain("1", "-x", 1999),
+        chain("x", "*x", 1999),
+        chain("x", "/x", 1999),
+        chain("i", "/x*i", 999),
+        chain("noise", "+nnoise/noise", 999),
         mixed,
-        "x" + repeat("+x*x", 100000),
+        chain("x", "+x*x", 100000),
     };
     for (const std::string& text : texts) {
         parsedExpression parsed = parseExpression(text, workspaceWithW());
@@ -244,7 +253,7 @@ TEST(Nesting, ParserStack)
         repeat("sin(", depth) + "x" + repeat(")", depth),
         repeat("(", depth) + "x" + repeat(")", depth),
         repeat("-", depth) + "x",
-        "1" + repeat("E1", depth),
+        chain("1", "E1", depth),
     };
     for (const std::string& text : texts) {
         const stackReport report = onWorkerStack(

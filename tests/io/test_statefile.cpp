@@ -43,18 +43,13 @@ std::vector<std::string> names(const tworkspace& w)
 
 using strings = std::vector<std::string>;
 
-// Counts the thumbnail requests of every variable the workspace creates.
+// Counts the variables whose samples were reported filled (each then gets its thumbnail).
 struct thumbnailCounter : workspaceListener {
     int requests = 0;
-    void variableCreated(const tdspvarPtr& v, int) override
-    {
-        v->thumbnailStarter = [this](tdspvar& t) {
-            ++requests;
-            t.finishThumbnailPass();
-        };
-    }
+    void variableCreated(const tdspvarPtr&, int) override {}
     void variableRemoved(const tdspvarPtr&, int) override {}
     void selectionToggled(const tdspvarPtr&) override {}
+    void samplesChanged(const tdspvarPtr&) override { ++requests; }
     void emptinessChanged(bool) override {}
 };
 
@@ -208,29 +203,49 @@ TEST(StateFile, BadNumbersAndTruncationKeepWhatWasRead)
     EXPECT_EQ(t.variables()[0]->im, (std::vector<extended>{2, 0}));
 }
 
-TEST(StateFile, HeaderCountsNeverOutgrowTheFile)
+TEST(StateFile, SampleCountsUpToTheLargestVariable)
 {
-    scriptedCallbacks cb;
+    // One rule for every count: negative or above the largest variable is refused before
+    // anything is allocated; any other count keeps what the block holds, zeros after it.
+    const std::string max = std::to_string(kMaxVariableSamples);
+    const std::string over = std::to_string(kMaxVariableSamples + 1);
+    struct example {
+        std::string text;
+        strings names;
+        std::string error;
+        std::size_t count; // of the last variable made
+    };
+    const example examples[] = {
+        {"1 5 TR\r\n 1\r\n 2\r\n", {"TR"}, kReadBeyondEndOfFile, 5},
+        {"1 1 A\r\n 1\r\n2 1000 LONG\r\n 1 2\r\n", {"A", "LONG"}, kReadBeyondEndOfFile, 1000},
+        {"2 " + max + " MAX\r\n 1 2\r\n", {"MAX"}, kReadBeyondEndOfFile, std::size_t(kMaxVariableSamples)},
+        {"1 1 A\r\n 1\r\n1 " + over + " BIG\r\n 1\r\n", {"A"}, "Invalid sample count in variable #2", 1},
+        {"1 1 A\r\n 1\r\n2 2147483647 HUGE\r\n 1 2\r\n", {"A"}, invalidSampleCountMessage(2), 1},
+        {"1 -1 NEG\r\n", {}, "Invalid sample count in variable #1", 0},
+        // The densest files load whole: one byte per number and separator.
+        {"1 3 R\r1\r2\r3" "\r2 2 C\n1 2\n3 4", {"R", "C"}, "", 2},
+    };
+    for (const example& e : examples) {
+        scriptedCallbacks cb;
+        tworkspace w;
+        load(w, e.text, cb);
+        EXPECT_EQ(names(w), e.names) << e.text.substr(0, 40);
+        EXPECT_EQ(cb.errors, e.error.empty() ? strings{} : strings{e.error}) << e.text.substr(0, 40);
+        if (!w.variables().empty()) {
+            EXPECT_EQ(w.variables().back()->re.size(), e.count) << e.text.substr(0, 40);
+        }
+    }
     tworkspace w;
-    // A count the rest of the file cannot hold refuses the file at once, without allocating.
-    EXPECT_EQ(load(w, "1 1 A\r\n 1\r\n2 2147483647 HUGE\r\n 1 2\r\n", cb), 1);
-    EXPECT_EQ(cb.errors, strings{invalidSampleCountMessage(2)});
-    EXPECT_EQ(cb.errors[0], "Invalid sample count in variable #2");
-    cb = {};
-    EXPECT_EQ(load(w, "1 -1 NEG\r\n", cb), 0);
-    EXPECT_EQ(cb.errors, strings{"Invalid sample count in variable #1"});
-    // The densest possible files still load: one byte per number and separator.
-    tworkspace dense;
-    cb = {};
-    EXPECT_EQ(load(dense, "1 3 R\r1\r2\r3" "\r2 2 C\n1 2\n3 4", cb), 2);
-    EXPECT_TRUE(cb.errors.empty());
-    EXPECT_EQ(dense.variables()[1]->im, (std::vector<extended>{2, 4}));
-    // A skipped block with an impossible count is refused as well.
+    scriptedCallbacks cb;
+    load(w, "2 5 TR\r\n 1 2\r\n 3 4\r\n", cb);
+    EXPECT_EQ(w.variables()[0]->re, (std::vector<extended>{1, 3, 0, 0, 0}));
+    EXPECT_EQ(w.variables()[0]->im, (std::vector<extended>{2, 4, 0, 0, 0}));
+    EXPECT_EQ(w.variables()[0]->peak, 5);
+    // A skipped block that the file cuts short just ends the load.
     cb = {};
     cb.replies = {{loadCallbacks::answerSkip, ""}};
-    EXPECT_EQ(load(dense, "1 1000 R\r\n", cb), 0);
-    EXPECT_EQ(cb.errors, strings{"Invalid sample count in variable #1"});
-    EXPECT_TRUE(cb.asked.empty());
+    EXPECT_EQ(load(w, "1 1000 TR\r\n 1\r\n", cb), 0);
+    EXPECT_TRUE(cb.errors.empty());
 }
 
 TEST(StateFile, SaveAndLoadThroughFiles)

@@ -145,7 +145,8 @@ TEST(StateNumber, ReadingRoundsExactlyAndWrittenValuesComeBack)
     for (int i = 0; i < 1500; ++i) {
         std::string token =
             std::to_string(rng()) + std::to_string(rng() % 1000000000000ULL) + "." + std::to_string(rng());
-        token += "E" + std::to_string(static_cast<int>(rng() % 9850) - 4980);
+        token += 'E';
+        token += std::to_string(static_cast<int>(rng() % 9850) - 4980);
         ASSERT_EQ(parsed(token), std::strtold(token.c_str(), nullptr)) << token;
     }
 }

@@ -1,5 +1,9 @@
 // One QApplication for the whole GUI test program, on Qt's offscreen platform unless another
-// platform is chosen explicitly, with the program's font as the program itself sets it.
+// platform is chosen explicitly, with the program's font as the program itself sets it, and
+// with Qt's built-in file dialogs, whose widgets the tests drive, and with the program's own
+// application object, which turns an exception that escapes a handler into the error box.
+#include "ui/application.h"
+#include "ui/filedialogs.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
@@ -10,8 +14,9 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    KelmoApplication app(argc, argv);
     applyProgramFont();
+    FileDialogs::builtInOnly = true;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

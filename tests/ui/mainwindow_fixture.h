@@ -59,7 +59,7 @@ protected:
         v->im.assign(im);
         v->description = "made by a test";
         v->computeDisplayPeak();
-        v->redrawThumbnail();
+        workspace().samplesChanged(v);
         return v;
     }
 

@@ -6,6 +6,9 @@
 #include "ui/namecorrection.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QFileSystemModel>
 #include <QMenu>
 #include <QPushButton>
 
@@ -78,6 +81,13 @@ TEST_F(FilesTest, FileDialogsCarryTheirFiltersAndRules)
     EXPECT_EQ(QFileInfo(dialogs.dialog(fileDialogKind::saveState)->selectedFiles().value(0)).fileName(),
               QStringLiteral("status.var"));
     EXPECT_EQ(nameFiltersFrom(QStringLiteral("Two|*.a;*.b|Odd")), QStringList({"Two (*.a *.b)"}));
+
+    // Outside the tests the desktop's own dialog is taken where there is one (Qt's default).
+    FileDialogs::builtInOnly = false;
+    FileDialogs program(mainWindow.get());
+    for (const expectation& e : table)
+        EXPECT_FALSE(program.dialog(e.kind)->testOption(QFileDialog::DontUseNativeDialog));
+    FileDialogs::builtInOnly = true;
 }
 
 TEST_F(FilesTest, SaveDialogRefusesReadOnlyFilesAndAsksBeforeReplacing)
@@ -285,4 +295,73 @@ TEST_F(FilesTest, ImportingARealFile)
     action(*mainWindow, "Import1")->trigger();
     EXPECT_EQ(silent.shown, 0);
     EXPECT_EQ(workspace().variableCount(), 1);
+}
+
+TEST_F(FilesTest, CompletionListGoesWithItsDialog)
+{
+    // The dialog closes while its list of completions shows (as when Enter reaches the dialog
+    // itself): the list must go with it and must not take the next key.
+    mainWindow->fileDialogs().replacement = nullptr;
+    for (const char* name : {"alpha.var", "alpine.var", "beta.var"})
+        uitest::writeFile(path(QString::fromLatin1(name)), "0\r\n");
+    QFileDialog* load = mainWindow->fileDialogs().dialog(fileDialogKind::loadState);
+    load->setDirectory(folder.path());
+    const auto completionShown = [load] {
+        for (const QCompleter* completer : load->findChildren<QCompleter*>())
+            if (completer->popup()->isVisible())
+                return true;
+        return false;
+    };
+    bool shownWhileOpen = false;
+    modalScript script;
+    script.then([&](QWidget* modal) {
+        auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(edit, nullptr);
+        modal->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(modal));
+        // The completions come from the folder, which the dialog reads in the background: a
+        // name typed before the folder has been read completes nothing.
+        auto* model = modal->findChild<QFileSystemModel*>();
+        ASSERT_NE(model, nullptr);
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return model->rowCount(model->index(folder.path())) >= 3; }, 10000));
+        edit->setFocus();
+        QTest::keyClicks(edit, QStringLiteral("alp"));
+        shownWhileOpen = QTest::qWaitFor(completionShown, 5000);
+        edit->setText(QStringLiteral("alpha.var"));
+        static_cast<QDialog*>(modal)->accept();
+    });
+    EXPECT_EQ(mainWindow->fileDialogs().ask(fileDialogKind::loadState).toStdString(),
+              path(QStringLiteral("alpha.var")).toStdString());
+    EXPECT_TRUE(shownWhileOpen);
+    EXPECT_FALSE(completionShown());
+    EXPECT_FALSE(QTest::qWaitFor(completionShown, 500)); // nor comes back once the folder is read
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+
+    // The next key reaches the main window: F3 asks for a file again.
+    mainWindow->fileDialogs().replacement = [this](fileDialogKind kind) {
+        asked.push_back(kind);
+        return QString();
+    };
+    pressOnMainWindow(*mainWindow, Qt::Key_F3);
+    EXPECT_EQ(asked, std::vector<fileDialogKind>{fileDialogKind::loadState});
+
+    // The next showing completes again.
+    mainWindow->fileDialogs().replacement = nullptr;
+    bool shownAgain = false;
+    modalScript again;
+    again.then([&](QWidget* modal) {
+        auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(edit, nullptr);
+        modal->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(modal));
+        edit->setFocus();
+        edit->clear();
+        QTest::keyClicks(edit, QStringLiteral("alp"));
+        shownAgain = QTest::qWaitFor(completionShown, 5000);
+        static_cast<QDialog*>(modal)->reject();
+    });
+    EXPECT_EQ(mainWindow->fileDialogs().ask(fileDialogKind::loadState), QString());
+    EXPECT_TRUE(shownAgain);
+    EXPECT_FALSE(completionShown());
 }

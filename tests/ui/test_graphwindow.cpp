@@ -8,6 +8,7 @@
 #include "ui/graphworker.h"
 #include "ui/localenumber.h"
 #include "ui/plotbitmap.h"
+#include "ui/cursorreadout.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,6 +21,8 @@
 #include <QtTest/QTest>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -209,4 +212,63 @@ TEST_F(GraphWindowTest, ClosingStopsALongPlot)
     ASSERT_TRUE(waitIdle());
     EXPECT_LT(graph.plot().segmentsDrawn() - before, count - 1);
     EXPECT_EQ(at(383, 100), qRgb(0, 128, 0)); // what was drawn stays
+}
+
+// The readout is the window's only numeric output: read-only and never focused, yet in the
+// window's own text colour rather than greyed, and every line it can produce shows whole. The
+// widest lines come from the largest count (2^20), 4-digit exponents and both slope units; one
+// variable gives 3 lines, two give 7.
+TEST_F(GraphWindowTest, ReadoutIsLegibleAndShowsEveryLineWhole)
+{
+    open(real);
+    CursorReadout* readout = graph.Memo1;
+    EXPECT_TRUE(readout->isEnabled());
+    EXPECT_TRUE(readout->isReadOnly());
+    EXPECT_EQ(readout->focusPolicy(), Qt::NoFocus);
+    const QColor text = readout->palette().color(QPalette::Text);
+    const QColor back = readout->palette().color(QPalette::Base);
+    const auto luminance = [](const QColor& c) {
+        const auto channel = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+    };
+    const double lighter = std::max(luminance(text), luminance(back));
+    const double darker = std::min(luminance(text), luminance(back));
+    EXPECT_GE((lighter + 0.05) / (darker + 0.05), 4.5); // legible contrast
+
+    const QStringList widest = {
+        "Pozitie 1 :1048576",      "Valoare : 8.8888E-2476",    "Panta : -8.8888E-2495/dec",
+        "",                        "Pozitie 2 :1048576",        "Valoare : 7.0711E-301",
+        "Panta : -8.8888E-19db/dec"};
+    const QStringList others = {"Panta : -6.0206db/dec", "Panta : -8.8888E11db/dec", "Panta : -INF/dec"};
+    // Ink: pixels that differ from the background.
+    const auto inkColumns = [&](const QImage& image) {
+        std::vector<bool> ink(static_cast<std::size_t>(image.width()));
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) != back)
+                    ink[static_cast<std::size_t>(x)] = true;
+        return ink;
+    };
+    std::vector<QStringList> cases = {widest};
+    for (const QString& line : widest + others)
+        cases.push_back({line});
+    for (const QStringList& lines : cases) {
+        SCOPED_TRACE(lines.join(" | ").toStdString());
+        readout->showLines(lines);
+        // The same text in the same font, without any width limit: no ink may lie beyond what
+        // the readout shows, and every line must fit in its height.
+        CursorReadout unlimited;
+        unlimited.resize(1000, 400);
+        unlimited.setFont(readout->font());
+        unlimited.setPlainText(lines.join('\n'));
+        const std::vector<bool> ink = inkColumns(unlimited.grab().toImage());
+        const int room = readout->lineRoom();
+        for (int x = room + 1; x < static_cast<int>(ink.size()); ++x)
+            ASSERT_FALSE(ink[static_cast<std::size_t>(x)]) << "cut at " << room << ", ink at " << x;
+        const QFontMetrics metrics(readout->font());
+        EXPECT_LE(lines.size() * metrics.lineSpacing() + 2, readout->viewport()->height());
+        EXPECT_GE(QFontInfo(readout->font()).pixelSize(), 8); // still legible
+    }
 }

@@ -1,9 +1,12 @@
 // The plot worker: pixels of drawn plots, restart, abort and the end of a pass.
 #include "uitest.h"
 
+#include "ui/drawsteps.h"
 #include "ui/graphworker.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QElapsedTimer>
 #include <QImage>
 
@@ -207,4 +210,38 @@ TEST_F(GraphWorkerTest, DestroyingTheRequestStopsItsWorker)
     timer.start();
     request.reset();
     EXPECT_LT(timer.elapsed(), 5000);
+}
+
+// The count at the right edge shows all its digits, also for the largest count a variable may
+// have. The label is painted with the first batch, so the pass is cut short after it.
+TEST_F(GraphWorkerTest, SampleCountAtTheRightEdgeShowsAllItsDigits)
+{
+    for (const int count : {64, 10000, 65536, kMaxVariableSamples}) {
+        SCOPED_TRACE(count);
+        image.fill(Qt::darkCyan);
+        const std::int64_t before = plot.segmentsDrawn();
+        plot.request(rampVariable(count), nullptr, 1);
+        ASSERT_TRUE(waitUntil([&] { return plot.segmentsDrawn() > before; }));
+        plot.abort();
+        ASSERT_TRUE(waitIdle());
+        // The label alone, unclipped, in the same style and font.
+        QImage alone(200, 40, QImage::Format_RGB32);
+        alone.fill(Qt::black);
+        drawStep label;
+        label.colour = kGreen;
+        label.text = QString::number(count);
+        paintSteps(alone, {label}, paintStyle{0, Qt::SquareCap, true}, QApplication::font());
+        const QFontMetrics metrics(QApplication::font());
+        const int ink = metrics.tightBoundingRect(label.text).right();
+        int expected = 0, shown = 0;
+        for (int y = 0; y < std::min(metrics.height(), 16); ++y) {
+            for (int x = 0; x < 200; ++x)
+                expected += alone.pixel(x, y) == kGreen;
+            const int left = std::min(359, 383 - ink); // inside the label's box only
+            for (int x = left; x < std::min(384, left + metrics.horizontalAdvance(label.text)); ++x)
+                shown += at(x, 273 + y) == kGreen;
+        }
+        EXPECT_GT(expected, 10);
+        EXPECT_EQ(shown, expected);
+    }
 }

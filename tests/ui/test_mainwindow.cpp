@@ -2,6 +2,8 @@
 // and selection by clicking.
 #include "mainwindow_fixture.h"
 
+#include "ui/aboutdialog.h"
+#include "ui/application.h"
 #include "ui/generatedialog.h"
 #include "ui/graphwindow.h"
 #include "ui/helpwindow.h"
@@ -15,10 +17,15 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QTimer>
 #include <QWindow>
+
+#include <new>
+#include <stdexcept>
 
 using uitest::MainWindowTest;
 using uitest::whenModal;
@@ -190,7 +197,18 @@ TEST_F(MainWindowTest, StatusBarShowsTheLongPartOfTheHint)
     };
     EXPECT_EQ(hover("Listeaza2"), QStringLiteral("Afiseaza continutul variabilei sub forma de tabel"));
     EXPECT_EQ(hover("Sterge2"), QStringLiteral("Sterge o variabila sau mai multe variabile selectate"));
-    popup->close();
+    // Closing the pop-up, by Escape or by running an item's command, takes its hint away.
+    QTest::keyClick(popup, Qt::Key_Escape);
+    EXPECT_EQ(mainWindow->statusBar()->currentMessage(), QString());
+    addVariable("V");
+    popup->popup(mainWindow->mapToGlobal(QPoint(50, 50)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
+    EXPECT_EQ(hover("Listeaza2"), QStringLiteral("Afiseaza continutul variabilei sub forma de tabel"));
+    QString duringCommand = QStringLiteral("not run");
+    whenModal([&](QWidget*) { duringCommand = mainWindow->statusBar()->currentMessage(); });
+    QTest::keyClick(popup, Qt::Key_Return);
+    EXPECT_EQ(duringCommand, QString());
+    EXPECT_EQ(mainWindow->statusBar()->currentMessage(), QString());
 
     mainWindow->showHint(QStringLiteral("short|long part|more"));
     EXPECT_EQ(mainWindow->statusBar()->currentMessage(), QStringLiteral("long part|more"));
@@ -328,4 +346,49 @@ TEST_F(MainWindowTest, EveryWindowAndControlCarriesItsName)
             EXPECT_NE(window->findChild<QObject*>(QString::fromLatin1(control)), nullptr)
                 << w.window << " " << control;
     }
+}
+
+TEST_F(MainWindowTest, AboutBoxLeavesItsCaptionRoomInTheTitleBar)
+{
+    // A window manager writes the caption in a bold font, often larger than the program's, beside
+    // the window's icon and three buttons; the About box is wide enough for all of it.
+    AboutDialog* about = &window<AboutDialog>();
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    titleFont.setPixelSize(QFontInfo(QApplication::font()).pixelSize() * 6 / 5);
+    const int caption = QFontMetrics(titleFont).horizontalAdvance(about->windowTitle());
+    constexpr int kIconAndButtons = 4 * 32;
+    EXPECT_GE(about->width(), caption + kIconAndButtons) << caption;
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("About (Despre acest program)"));
+}
+
+TEST_F(MainWindowTest, AnExceptionThatEscapesAHandlerEndsInTheErrorBox)
+{
+    // Running out of memory, or any other failure, in a command or a handler: the error box says
+    // so, and the program goes on with its workspace.
+    const tdspvarPtr a = addVariable("A");
+    QStringList boxes;
+    const auto fail = [&](std::function<void()> thrower) {
+        QTimer::singleShot(0, mainWindow.get(), std::move(thrower));
+        whenModal([&](QWidget* modal) { // acts inside the box that the thrower brings up
+            auto* message = qobject_cast<QMessageBox*>(modal);
+            boxes << (message ? message->windowTitle() + QStringLiteral(": ") + message->text()
+                              : QStringLiteral("no message box"));
+        });
+        QTest::qWait(50);
+    };
+    fail([] { throw std::bad_alloc(); });
+    fail([] { throw std::runtime_error("Disk on fire"); });
+    EXPECT_EQ(boxes, QStringList({QStringLiteral("Kelmo: Not enough memory"), QStringLiteral("Kelmo: Disk on fire")}));
+    QString direct;
+    whenModal([&](QWidget* modal) { direct = qobject_cast<QMessageBox*>(modal)->text(); });
+    EXPECT_FALSE(runGuarded([] { throw std::length_error("Too long"); }));
+    EXPECT_EQ(direct, QStringLiteral("Too long"));
+    EXPECT_EQ(workspace().variableCount(), 1);
+    EXPECT_EQ(workspace().variables()[0], a);
+    // The next command still runs.
+    QWidget* opened = nullptr;
+    whenModal([&](QWidget* modal) { opened = modal; });
+    item(*mainWindow, "Save1")->trigger();
+    EXPECT_EQ(opened, &window<SelectionDialog>());
 }

@@ -64,7 +64,7 @@ protected:
         fill(values, false);
     }
     bool waitIdle() { return uitest::waitUntil([this] { return !plotter.busy(); }); }
-    void draw(int mode)
+    void draw(previewMode mode)
     {
         plotter.setPreviewMode(mode);
         plotter.start(&view, samples);
@@ -114,7 +114,7 @@ TEST_F(PreviewPlotterTest, SingleSampleDrawsGridAndPeakOnlyAndStillRepaints)
     QTest::qWait(20);
     view.paints = 0;
     fill({{-0.5L, 0}}, false);
-    draw(0);
+    draw(previewMode::real);
     QTest::qWait(20);
     EXPECT_EQ(plotter.peak(), 0.5L);
     EXPECT_GE(view.paints, 1);
@@ -138,7 +138,7 @@ TEST_F(PreviewPlotterTest, RealModeDrawsWhiteCurveScaledToThePeak)
     for (int i = 0; i < n; ++i)
         values.push_back({2 * std::sin(2 * kPi * i / n), 7}); // the imaginary part is ignored
     fill(values, true);
-    draw(0);
+    draw(previewMode::real);
     const extended peak = plotter.peak();
     EXPECT_NEAR(static_cast<double>(peak), std::sqrt(4.0 + 49.0), 1e-12);
     for (int i = 0; i < n; ++i)
@@ -153,7 +153,7 @@ TEST_F(PreviewPlotterTest, CartesianModeDrawsImaginaryPartInLightYellowUnderTheR
     for (int i = 0; i < n; ++i)
         values.push_back({0, std::cos(2 * kPi * i / n)});
     fill(values, true);
-    draw(1);
+    draw(previewMode::cartesian);
     EXPECT_EQ(plotter.peak(), 1);
     EXPECT_EQ(pixel(0, 2), kYellow);                 // cos 0 = 1 at the top
     EXPECT_EQ(pixel(192, yOf(-1, 1)), kYellow);      // the middle sample is near -1
@@ -163,7 +163,7 @@ TEST_F(PreviewPlotterTest, CartesianModeDrawsImaginaryPartInLightYellowUnderTheR
 TEST_F(PreviewPlotterTest, PolarConstantOneHasModulusAtTwoAndPhaseOnTheZeroLine)
 {
     fill(std::vector<complexValue>(16, {1, 0}), true);
-    draw(2);
+    draw(previewMode::polar);
     for (int x = 0; x < kPlotWidth; ++x) {
         ASSERT_EQ(pixel(x, 2), kBlue) << x;   // 144 - 142.5 = 1.5 rounds to 2
         ASSERT_EQ(pixel(x, 144), kRed) << x;
@@ -176,7 +176,7 @@ TEST_F(PreviewPlotterTest, PolarPhaseIsFortyPixelsPerRadian)
     const int n = 5;
     // Phases 0, pi/2, pi, -pi/2, 0; moduli 2.
     fill({{2, 0}, {0, 2}, {-2, 0}, {0, -2}, {2, 0}}, true);
-    draw(2);
+    draw(previewMode::polar);
     EXPECT_EQ(pixel(xOf(1, n), yOf(2, 2)), kBlue);
     EXPECT_EQ(pixel(xOf(1, n), static_cast<int>(std::nearbyint(144 - 40 * kPi / 2))), kRed);
     EXPECT_EQ(pixel(xOf(2, n), static_cast<int>(std::nearbyint(144 - 40 * kPi))), kRed);
@@ -186,7 +186,7 @@ TEST_F(PreviewPlotterTest, PolarPhaseIsFortyPixelsPerRadian)
 TEST_F(PreviewPlotterTest, AllZeroSignalLiesOnTheZeroLineWithTheFloorPeak)
 {
     fill(std::vector<complexValue>(10, {0, 0}), false);
-    draw(0);
+    draw(previewMode::real);
     EXPECT_EQ(plotter.peak(), 1e-10L);
     EXPECT_EQ(pixel(200, 144), kWhite);
 }
@@ -196,11 +196,11 @@ TEST_F(PreviewPlotterTest, NonFiniteSamplesAreSkippedAndThePassEnds)
     const extended inf = std::numeric_limits<extended>::infinity();
     const extended nan = std::numeric_limits<extended>::quiet_NaN();
     fill({{1, 0}, {nan, 0}, {2, 0}, {1, 0}, {-inf, 0}}, false);
-    draw(0);
+    draw(previewMode::real);
     EXPECT_TRUE(std::isinf(plotter.peak()));
 
     fill({{1, 0}, {nan, 0}, {2, 0}, {1, 0}, {nan, nan}}, true);
-    draw(2);
+    draw(previewMode::polar);
     EXPECT_EQ(plotter.peak(), 2);
     EXPECT_EQ(pixel(xOf(3, 5), yOf(1, 2)), kBlue); // the segment between two finite samples
 }
@@ -208,7 +208,7 @@ TEST_F(PreviewPlotterTest, NonFiniteSamplesAreSkippedAndThePassEnds)
 TEST_F(PreviewPlotterTest, RestartDrawsTheNewestBuffer)
 {
     fillRamp(65536);
-    plotter.setPreviewMode(0);
+    plotter.setPreviewMode(previewMode::real);
     plotter.start(&view, samples);
     QTest::qWait(5);
     fill(std::vector<complexValue>(16, {0.5L, 0}), false);
@@ -223,7 +223,7 @@ TEST_F(PreviewPlotterTest, RestartDrawsTheNewestBuffer)
 TEST_F(PreviewPlotterTest, PeakAlwaysBelongsToTheLatestStart)
 {
     fillRamp(65536); // peak 48
-    plotter.setPreviewMode(0);
+    plotter.setPreviewMode(previewMode::real);
     plotter.start(&view, samples);
     EXPECT_EQ(plotter.peak(), 48); // asked before the pass has got anywhere
     QTest::qWait(3);
@@ -240,7 +240,7 @@ TEST_F(PreviewPlotterTest, PeakAlwaysBelongsToTheLatestStart)
 TEST_F(PreviewPlotterTest, StopEndsThePassAndPaintsNothingMore)
 {
     fillRamp(65536);
-    plotter.setPreviewMode(0);
+    plotter.setPreviewMode(previewMode::real);
     plotter.start(&view, samples);
     uitest::waitUntil([this] { return plotter.progress() >= 10; }, 20000);
     plotter.stop();
@@ -260,21 +260,21 @@ TEST_F(PreviewPlotterTest, StopEndsThePassAndPaintsNothingMore)
 TEST_F(PreviewPlotterTest, ShutdownDuringAPassReturnsAndThePlotterStartsAgain)
 {
     fillRamp(65536);
-    plotter.setPreviewMode(1);
+    plotter.setPreviewMode(previewMode::cartesian);
     plotter.start(&view, samples);
     QTest::qWait(3);
     plotter.shutdown();
     EXPECT_FALSE(plotter.busy());
     QTest::qWait(5); // hand-overs still queued must do nothing now
     fill({{1, 0}, {-1, 0}}, false);
-    draw(0);
+    draw(previewMode::real);
     EXPECT_EQ(plotter.peak(), 1);
 }
 
 TEST_F(PreviewPlotterTest, AFreshStartWithdrawsAnEarlierStop)
 {
     fillRamp(65536);
-    plotter.setPreviewMode(0);
+    plotter.setPreviewMode(previewMode::real);
     plotter.start(&view, samples);
     plotter.stop();
     plotter.start(&view, samples); // reopening a dialog while the stopped pass has not ended yet

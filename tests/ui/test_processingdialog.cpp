@@ -3,6 +3,7 @@
 #include "mainwindow_fixture.h"
 
 #include "dsp/operations.h"
+#include "ui/bitmapview.h"
 #include "ui/namecorrection.h"
 #include "ui/plotbitmap.h"
 #include "ui/processingdialog.h"
@@ -12,6 +13,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -295,9 +297,9 @@ TEST_F(ProcessingDialogTest, RealSourceWithComplexOperandGivesAComplexVariable)
     open(processingType::sum, a, [&](ProcessingDialog* d) {
         d->RadioGroup1->setItemIndex(1);
         d->ComboBox2->setCurrentIndex(1);
-        EXPECT_EQ(PreviewPlotter::instance().previewMode(), 1);
+        EXPECT_EQ(PreviewPlotter::instance().currentMode(), previewMode::cartesian);
         d->ComboBox2->setCurrentIndex(0);
-        EXPECT_EQ(PreviewPlotter::instance().previewMode(), 0);
+        EXPECT_EQ(PreviewPlotter::instance().currentMode(), previewMode::real);
         d->ComboBox2->setCurrentIndex(1);
         d->Button1->click();
     });
@@ -377,7 +379,7 @@ TEST_F(ProcessingDialogTest, OverwritingWhileTheThumbnailDrawsIsSafe)
     }
     big->computeDisplayPeak();
     for (int round = 0; round < 3; ++round) {
-        big->redrawThumbnail();
+        workspace().samplesChanged(big);
         open(processingType::resampling, big, [&](ProcessingDialog* d) {
             d->RadioGroup1->setItemIndex(0);
             setLength(d, round == 1 ? QStringLiteral("65536") : QStringLiteral("7"));
@@ -425,14 +427,51 @@ TEST_F(ProcessingDialogTest, TabOrder)
     open(processingType::resampling, a, [&](ProcessingDialog* d) {
         d->RadioGroup1->setItemIndex(1);
         d->ComboBox1->setFocus();
-        for (int i = 0; i < 7; ++i) {
+        for (int i = 0; i < 8; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget* focus = QApplication::focusWidget();
             // The destination group is one stop, whichever of its items takes the focus.
             visited.push_back(focus && focus->parentWidget() == d->RadioGroup1 ? d->RadioGroup1 : focus);
         }
-        expectedOrder = {d->ComboBox2, d->SpinEdit1->lineEdit(), d->RadioGroup1, d->Edit1,
-                         d->Button1, d->Button2, d->ComboBox1};
+        expectedOrder = {d->ComboBox2, d->SpinEdit1->lineEdit(), d->tBmpLnk1, d->RadioGroup1,
+                         d->Edit1, d->Button1, d->Button2, d->ComboBox1};
     });
     EXPECT_EQ(visited, expectedOrder);
+}
+
+TEST_F(ProcessingDialogTest, AResultBeyondTheLargestVariableIsRefused)
+{
+    // The convolution of the largest variable with itself would have twice as many samples: the
+    // preview stays empty, and Ok says why and writes nothing.
+    const tdspvarPtr a = workspace().createVariable("A");
+    a->resize(kMaxVariableSamples, false);
+    a->re[0] = 1;
+    a->computeDisplayPeak();
+    addVariable("B");
+    QString box;
+    const int result = open(processingType::convolution, a, [&](ProcessingDialog* d) {
+        d->RadioGroup1->setItemIndex(1);
+        whenModal([&](QWidget* modal) {
+            auto* message = qobject_cast<QMessageBox*>(modal);
+            box = message ? message->text() : QStringLiteral("no message box");
+        });
+        QTest::mouseClick(d->Button1, Qt::LeftButton);
+    });
+    const QString expected = QStringLiteral("Result too large: 2097152 samples, more than the 1048576 a variable holds");
+    EXPECT_EQ(box.toStdString(), expected.toStdString());
+    EXPECT_EQ(result, dialogResult::ok);
+    EXPECT_EQ(PreviewPlotter::instance().samples().count, 0);
+    EXPECT_EQ(workspace().variableCount(), 2);
+    EXPECT_EQ(a->sampleCount(), kMaxVariableSamples);
+
+    // With short operands the same dialog computes again.
+    const int fine = open(processingType::convolution, workspace().variables()[1], [&](ProcessingDialog* d) {
+        EXPECT_EQ(PreviewPlotter::instance().samples().count, 0); // B with the first operand, A
+        d->ComboBox2->setCurrentIndex(1);
+        EXPECT_EQ(PreviewPlotter::instance().samples().count, 6);
+        d->RadioGroup1->setItemIndex(0);
+        QTest::mouseClick(d->Button1, Qt::LeftButton);
+    });
+    EXPECT_EQ(fine, dialogResult::ok);
+    EXPECT_EQ(workspace().variables()[1]->sampleCount(), 6);
 }

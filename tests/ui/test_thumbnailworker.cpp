@@ -2,6 +2,7 @@
 // restart with new samples, deferred destruction of a released variable, and a clean exit.
 #include "mainwindow_fixture.h"
 
+#include "ui/thumbnailworker.h"
 #include "ui/variablestrip.h"
 
 #include <QElapsedTimer>
@@ -45,8 +46,14 @@ protected:
     const QImage& drawn(const tdspvarPtr& v)
     {
         EXPECT_TRUE(uitest::waitForThumbnails());
-        EXPECT_FALSE(v->busy);
+        EXPECT_FALSE(worker(v)->busy());
         return mainWindow->stripOf(*v)->thumbnail();
+    }
+    ThumbnailWorker* worker(const tdspvarPtr& v) { return mainWindow->stripOf(*v)->thumbnailWorker(); }
+    void changed(const tdspvarPtr& v)
+    {
+        v->computeDisplayPeak();
+        workspace().samplesChanged(v);
     }
 };
 
@@ -54,7 +61,7 @@ TEST(Thumbnail, ClearedToTheGreenGrid)
 {
     QImage image(128, 28, QImage::Format_RGB32);
     image.fill(Qt::red);
-    VariableStrip::clearThumbnail(image);
+    ThumbnailWorker::clearPicture(image);
     for (int y = 0; y < 28; ++y)
         for (int x = 0; x < 128; ++x) {
             const bool onGrid = x % 9 == 0 || y % 9 == 0;
@@ -122,28 +129,26 @@ TEST_F(ThumbnailTest, RedrawDuringAPassStartsOverWithTheNewSamples)
 {
     const tdspvarPtr v = workspace().createVariable("EDITED");
     v->re.assign(65536, 0);
-    v->computeDisplayPeak();
-    v->redrawThumbnail();
-    ASSERT_TRUE(v->busy);
+    changed(v);
+    ASSERT_TRUE(worker(v)->busy());
     // The worker waits for its first hand-over: the edit comes before it has drawn anything.
     v->re.assign(1000, 1);
-    v->computeDisplayPeak();
-    v->redrawThumbnail();
-    EXPECT_TRUE(v->restart);
+    changed(v);
+    EXPECT_EQ(worker(v)->redrawCount(), 2);
     const QImage& image = drawn(v);
     EXPECT_EQ(rowsOf(image, 40, kWhite), std::vector<int>{1});
     EXPECT_EQ(count(image, kWhite), 128); // nothing of the old middle line is left
 
     // A restart that comes mid-pass also starts from the first segment.
     v->re.assign(65536, 0);
-    v->redrawThumbnail();
+    workspace().samplesChanged(v);
     ASSERT_TRUE(uitest::waitUntil([&] {
         QCoreApplication::processEvents(); // one hand-over at a time
         return !rowsOf(mainWindow->stripOf(*v)->thumbnail(), 0, kWhite).empty();
     }));
-    ASSERT_TRUE(v->busy);
+    ASSERT_TRUE(worker(v)->busy());
     v->re.assign(65536, -1);
-    v->redrawThumbnail();
+    workspace().samplesChanged(v);
     const QImage& again = drawn(v);
     EXPECT_EQ(count(again, kWhite), 128);
     EXPECT_EQ(rowsOf(again, 100, kWhite), std::vector<int>{27});
@@ -155,12 +160,11 @@ TEST_F(ThumbnailTest, ReleasedVariableGoesOnlyAfterThePass)
     {
         const tdspvarPtr v = workspace().createVariable("GONE");
         v->re.assign(65536, 0.5);
-        v->computeDisplayPeak();
-        v->redrawThumbnail();
+        changed(v);
+        workspace().samplesChanged(v); // a redraw pending: it must not start another pass
         watch = v;
         workspace().removeVariable(v);
-        EXPECT_TRUE(v->releasePending);
-        EXPECT_TRUE(v->busy);
+        EXPECT_EQ(ThumbnailWorker::runningCount(), 1); // still drawing
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the strip goes now
     EXPECT_FALSE(watch.expired()) << "the running pass still holds the variable";
@@ -186,12 +190,12 @@ TEST(ThumbnailExit, ClosingWhile64ThumbnailsDrawEndsAtOnce)
     mainWindow->show();
     std::vector<std::weak_ptr<tdspvar>> watch;
     for (int k = 0; k < 64; ++k) {
-        const tdspvarPtr v = mainWindow->workspace().createVariable("V" + std::to_string(k));
+        const tdspvarPtr v = mainWindow->workspace().createVariable(std::string("V").append(std::to_string(k)));
         v->re.resize(65536);
         for (std::size_t i = 0; i < v->re.size(); ++i)
             v->re[i] = std::sin(static_cast<extended>(i) * (k + 1) / 1000);
         v->computeDisplayPeak();
-        v->redrawThumbnail();
+        mainWindow->workspace().samplesChanged(v);
         watch.push_back(v);
     }
     QTest::qWait(50); // let them get going

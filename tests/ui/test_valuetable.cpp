@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -22,7 +23,19 @@ struct ValueTableTest : testing::Test {
     tworkspace workspace;
     ValueTableDialog table{workspace, nullptr};
     QTableWidget* grid = table.StringGrid1;
-    int redraws = 0;
+
+    // Counts what the workspace is told about changed samples (the thumbnail redraws it asks for).
+    struct changeCounter : workspaceListener {
+        int changes = 0;
+        void variableCreated(const tdspvarPtr&, int) override {}
+        void variableRemoved(const tdspvarPtr&, int) override {}
+        void selectionToggled(const tdspvarPtr&) override {}
+        void samplesChanged(const tdspvarPtr&) override { ++changes; }
+        void emptinessChanged(bool) override {}
+    } counter;
+    void SetUp() override { workspace.setListener(&counter); }
+    void TearDown() override { workspace.setListener(nullptr); }
+    int redraws() const { return counter.changes; }
 
     tdspvarPtr makeVariable(const char* name, int count, bool complex)
     {
@@ -34,10 +47,6 @@ struct ValueTableTest : testing::Test {
                 v->im[i] = -(i + 1) / 7.0L;
         }
         v->computeDisplayPeak();
-        v->thumbnailStarter = [this](tdspvar& var) {
-            ++redraws;
-            var.finishThumbnailPass();
-        };
         workspace.setCurrentVariable(v);
         return v;
     }
@@ -102,7 +111,7 @@ TEST_F(ValueTableTest, RealVariableHasNoImaginaryColumnToEditOrRead)
     });
     EXPECT_FALSE(v->isComplex);
     EXPECT_TRUE(v->im.empty());
-    EXPECT_EQ(redraws, 0);
+    EXPECT_EQ(redraws(), 0);
 }
 
 TEST_F(ValueTableTest, OpeningAndClosingChangesNothing)
@@ -112,7 +121,7 @@ TEST_F(ValueTableTest, OpeningAndClosingChangesNothing)
     openAndClose();
     EXPECT_TRUE(sameBits(v->re, re));
     EXPECT_TRUE(sameBits(v->im, im));
-    EXPECT_EQ(redraws, 0);
+    EXPECT_EQ(redraws(), 0);
 }
 
 TEST_F(ValueTableTest, TypedNumbersAreStoredAndRedrawTheThumbnail)
@@ -136,7 +145,38 @@ TEST_F(ValueTableTest, TypedNumbersAreStoredAndRedrawTheThumbnail)
     EXPECT_EQ(v->re[0], 1 / 3.0L);
     EXPECT_EQ(v->re[4], 5 / 3.0L);
     EXPECT_EQ(v->re[3], untouched);
-    EXPECT_EQ(redraws, 1);
+    EXPECT_EQ(redraws(), 1);
+}
+
+TEST_F(ValueTableTest, KeysNeitherJumpRowsNorKeepACancelledEdit)
+{
+    tdspvarPtr v = makeVariable("C", 100, true);
+    const std::vector<extended> before = v->re;
+    int rowAfterTyping = -1;
+    std::string afterEscape;
+    QString subnormalShown;
+    openAndClose([&] {
+        // Typing in the index column does not search for a row.
+        grid->setFocus();
+        grid->setCurrentCell(3, grid->horizontalHeader()->logicalIndex(0));
+        QTest::keyClicks(grid, "77");
+        rowAfterTyping = grid->currentRow();
+        // Escape while editing gives the cell back its text from before the edit.
+        grid->setCurrentCell(5, grid->horizontalHeader()->logicalIndex(1));
+        auto* editor = grid->viewport()->findChild<QLineEdit*>();
+        ASSERT_NE(editor, nullptr);
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(editor, "123");
+        QTest::keyClick(editor, Qt::Key_Escape);
+        afterEscape = cell(5, 1).toStdString();
+        // The table's own text for the smallest subnormal value is a number like any other.
+        subnormalShown = "3.64519953188247E-4951";
+        setCell(6, 2, subnormalShown);
+    });
+    EXPECT_EQ(rowAfterTyping, 3);
+    EXPECT_EQ(afterEscape, "2");
+    EXPECT_TRUE(sameBits(v->re, before));
+    EXPECT_EQ(v->im[6], std::numeric_limits<extended>::denorm_min());
 }
 
 TEST_F(ValueTableTest, StoringTheSameValueIsNoChange)
@@ -145,7 +185,7 @@ TEST_F(ValueTableTest, StoringTheSameValueIsNoChange)
     v->re[1] = 2;
     openAndClose([this] { setCell(1, 1, "2.0"); });
     EXPECT_EQ(v->re[1], 2);
-    EXPECT_EQ(redraws, 0);
+    EXPECT_EQ(redraws(), 0);
 }
 
 TEST_F(ValueTableTest, MovedColumnsAreReadByPosition)

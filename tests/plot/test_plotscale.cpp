@@ -1,6 +1,7 @@
 // The graph's range, scale, grid and readout arithmetic.
 #include "core/variable.h"
-#include "ui/plotscale.h"
+#include "plot/pixel.h"
+#include "plot/plotscale.h"
 
 #include <gtest/gtest.h>
 
@@ -130,7 +131,7 @@ TEST(PlotScale, LinearYRule)
     EXPECT_EQ(plotY(s, 1), 144);  // 144.5: ties go to the even neighbour
     EXPECT_EQ(plotY(s, 100), -1000);
     EXPECT_EQ(plotY(s, -100), 1500);
-    EXPECT_EQ(plotY(s, std::numeric_limits<extended>::quiet_NaN()), -1000);
+    EXPECT_EQ(plotY(s, std::numeric_limits<extended>::quiet_NaN()), std::nullopt); // a gap
     EXPECT_EQ(yRangeLabel(s.maximum, false, '.'), "3");
 
     const plotScale constant = scaleFor(realVariable({7, 7}), 1);
@@ -142,8 +143,11 @@ TEST(PlotScale, PhaseHeights)
     EXPECT_EQ(phaseY(kPi), 18);
     EXPECT_EQ(phaseY(-kPi), 270);
     EXPECT_EQ(phaseY(0), 144);
-    EXPECT_EQ(limitedRound(2.5L), 2);
-    EXPECT_EQ(limitedRound(3.5L), 4);
+    EXPECT_EQ(roundedPixel(2.5L), 2);
+    EXPECT_EQ(roundedPixel(3.5L), 4);
+    EXPECT_EQ(roundedPixel(-2.5L), -2);
+    EXPECT_EQ(roundedPixel(1e30L), kFarPixel);
+    EXPECT_EQ(roundedPixel(-std::numeric_limits<extended>::infinity(), -1000, 1500), -1000);
 }
 
 TEST(PlotGrid, LinearStepChoice)
@@ -231,4 +235,65 @@ TEST(Readout, LinesForOneAndTwoVariables)
     EXPECT_EQ(lines[4], "Pozitie 2 :4"); // the same fraction of its own length
     EXPECT_EQ(lines[5], "Valoare : 5");
     EXPECT_EQ(lines[6], "Panta : -5");
+}
+
+// Signals the plain range rules drew misleadingly: a modulus constant up to rounding (full-height
+// noise), an infinite sample (every point clamped away), a signal of 1e-300 (flat under its
+// labels). Each is drawn like an ordinary signal now: heights of its largest and smallest finite
+// value, its labels, and where its non-finite samples go.
+TEST(PlotScale, ConstantUpToRoundingInfiniteAndTinySignals)
+{
+    const int n = 64;
+    const auto sampled = [n](bool complex, auto f) {
+        auto v = std::make_shared<tdspvar>();
+        v->resize(n, complex);
+        for (int i = 0; i < n; ++i) {
+            const complexValue z = f(static_cast<extended>(i) / n);
+            v->re[static_cast<std::size_t>(i)] = z.re;
+            if (complex)
+                v->im[static_cast<std::size_t>(i)] = z.im;
+        }
+        return v;
+    };
+    // exp(i*x*pi*2): moduli 1 and 1 - 5e-20.
+    const tdspvarPtr spiral = sampled(true, [](extended x) {
+        return complexValue{std::cos(2 * kPi * x), std::sin(2 * kPi * x)};
+    });
+    // (1/x)^10: sample 0 is infinite.
+    const tdspvarPtr steep = sampled(false, [](extended x) { return complexValue{std::pow(1 / x, 10), 0}; });
+    // sin(x*pi*2)/1e300.
+    const tdspvarPtr tiny = sampled(false, [](extended x) { return complexValue{std::sin(2 * kPi * x) / 1e300L, 0}; });
+    const extended inf = std::numeric_limits<extended>::infinity();
+
+    struct testCase {
+        const char* name;
+        tdspvarPtr v;
+        int mode;
+        extended largest, smallest; // finite values of the plotted quantity
+        int top, bottom;            // their heights
+        const char *maxLabel, *minLabel;
+    };
+    const testCase cases[] = {
+        {"spiral modulus", spiral, 2, 1, 1 - 5e-20L, 0, 0, "1", "1"},
+        {"spiral log modulus", spiral, 6, 1, 1 - 5e-20L, 0, 0, "0 db", "-86,859 db"},
+        {"steep", steep, 1, std::pow(64.0L, 10), std::pow(64.0L / 63, 10), 0, 289, "1,1529E18", "1,1706"},
+        {"tiny sine", tiny, 1, 1e-300L, -1e-300L, 0, 289, "1E-300", "-1E-300"},
+    };
+    for (const testCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const plotScale s = scaleFor(c.v, c.mode);
+        EXPECT_EQ(plotY(s, c.largest), c.top);
+        EXPECT_EQ(plotY(s, c.smallest), c.bottom);
+        EXPECT_EQ(yRangeLabel(s.maximum, s.logY, ','), c.maxLabel);
+        EXPECT_EQ(yRangeLabel(s.minimum, s.logY, ','), c.minLabel);
+    }
+    // Every sample of the spiral's modulus lies on the top row; the tiny sine's zero crossing is
+    // in the middle; the infinite sample is a stroke clamped far above, a NaN a gap.
+    const plotScale spiralScale = scaleFor(spiral, 2);
+    for (int i = 0; i < n; ++i)
+        ASSERT_EQ(plotY(spiralScale, spiral->sampleModulus(i)), 0) << i;
+    EXPECT_EQ(plotY(scaleFor(tiny, 1), 0), 144);
+    EXPECT_EQ(plotY(scaleFor(steep, 1), inf), -1000);
+    EXPECT_EQ(plotY(scaleFor(steep, 1), -inf), 1500);
+    EXPECT_EQ(plotY(scaleFor(steep, 1), std::numeric_limits<extended>::quiet_NaN()), std::nullopt);
 }

@@ -1,8 +1,10 @@
-#include "ui/plotscale.h"
+#include "plot/plotscale.h"
 
 #include "core/numformat.h"
 #include "core/variable.h"
+#include "plot/pixel.h"
 
+#include <algorithm>
 #include <cmath>
 
 using namespace plotGeometry;
@@ -13,20 +15,20 @@ constexpr extended kModulusMaximumFloor = 1e-998L;
 constexpr extended kModulusMinimumFloor = 1e-999L;
 constexpr extended kLogValueFloor = 1e-1000L;   // smallest value a logarithmic Y axis plots
 constexpr extended kLogScaleFloor = 0.1L;       // the log axis spans at most 1/0.1 = 10 units
-constexpr extended kLinearSpanGuard = 1e-100L;  // keeps a constant signal's division defined
+constexpr extended kLinearSpanGuard = 1e-100L;  // times the magnitude: keeps the division defined
 constexpr extended kSlopeFloor = 1e-100L;       // moduli below this count as this in dB slopes
 
 } // namespace
 
 int plotModeWord(bool logXDown, bool polarEnabled, bool polarDown, bool logYDown)
 {
-    int mode = logXDown ? 8 : 0;
+    int mode = logXDown ? plotMode::logX : 0;
     if (!polarEnabled)
-        mode += 1;
+        mode += plotMode::noComplexData;
     else if (polarDown)
-        mode += 2;
+        mode += plotMode::polar;
     if (logYDown)
-        mode += 4;
+        mode += plotMode::logY;
     return mode;
 }
 
@@ -35,15 +37,17 @@ plotFlags plotPassFlags(int modeWord, const tdspvar* first, const tdspvar* secon
     plotFlags f;
     f.second = second != nullptr;
     f.complexData = (first && first->isComplex) || (second && second->isComplex);
-    f.logY = (modeWord & 4) != 0;
-    f.logX = modeWord >= 8;
-    f.modulusView = (modeWord & 2) != 0 || f.logY;
+    f.logY = (modeWord & plotMode::logY) != 0;
+    f.logX = modeWord >= plotMode::logX;
+    f.modulusView = (modeWord & plotMode::polar) != 0 || f.logY;
     return f;
 }
 
 void scanPlotRange(const tdspvar& variable, const plotFlags& flags, plotRange& range)
 {
     const auto take = [&range](extended v) {
+        if (!std::isfinite(v))
+            return;
         if (v > range.maximum)
             range.maximum = v;
         if (v < range.minimum)
@@ -69,6 +73,13 @@ plotScale makePlotScale(const plotRange& range, const plotFlags& flags, std::int
     s.count = count;
     s.maximum = range.maximum;
     s.minimum = range.minimum;
+    if (s.maximum < s.minimum) // no finite sample at all: as if every sample were 0
+        s.maximum = s.minimum = 0;
+    // Constant up to rounding: one value, drawn along the top as a constant signal is.
+    const extended magnitude = std::max(std::fabs(s.maximum), std::fabs(s.minimum));
+    s.flat = s.maximum - s.minimum <= kFlatRange * magnitude;
+    if (s.flat)
+        s.minimum = s.maximum;
     if (flags.modulusView) {
         if (s.maximum < kModulusMaximumFloor)
             s.maximum = kModulusMaximumFloor;
@@ -97,29 +108,25 @@ int plotX(const plotScale& scale, std::int64_t index)
     return static_cast<int>((static_cast<std::int64_t>(kWidth - 1) * index) / scale.count);
 }
 
-int limitedRound(extended y)
-{
-    if (!(y >= kYLowLimit))
-        return kYLowLimit;
-    if (y > kYHighLimit)
-        return kYHighLimit;
-    return static_cast<int>(std::llrint(y));
-}
-
-int plotY(const plotScale& scale, extended value)
+std::optional<int> plotY(const plotScale& scale, extended value)
 {
     if (scale.logY) {
         if (value < kLogValueFloor)
             value = kLogValueFloor;
-        return limitedRound(kHeight * (std::log(scale.maximum) - std::log(value)) * scale.yScale);
+        return roundedPixel(kHeight * (std::log(scale.maximum) - std::log(value)) * scale.yScale,
+                            kYLowLimit, kYHighLimit);
     }
-    return limitedRound(kHeight * (scale.maximum - value) /
-                        (scale.maximum - scale.minimum + kLinearSpanGuard));
+    if (scale.flat && std::isfinite(value))
+        return 0;
+    const extended magnitude = std::max(std::fabs(scale.maximum), std::fabs(scale.minimum));
+    return roundedPixel(kHeight * (scale.maximum - value) /
+                            (scale.maximum - scale.minimum + kLinearSpanGuard * magnitude),
+                        kYLowLimit, kYHighLimit);
 }
 
-int phaseY(extended phase)
+std::optional<int> phaseY(extended phase)
 {
-    return limitedRound(kMiddle - kPhaseScale * phase);
+    return roundedPixel(kMiddle - kPhaseScale * phase, kYLowLimit, kYHighLimit);
 }
 
 std::int64_t gridStepValue(int j)

@@ -2,11 +2,19 @@
 // They turn a mode word and the samples of one or two variables into the plot's flags, value
 // range, scales and pixel positions, and a mouse position into the readout lines. Nothing here
 // draws or needs a widget, so the plot worker and the tests call them alike.
+//
+// Three guards keep the picture honest where the plain rules would mislead: samples that are not
+// finite take no part in the value range (they are drawn as gaps or clamped strokes, see
+// roundedPixel); a range whose spread is below kFlatRange of its magnitude (a complex
+// exponential's modulus, constant up to rounding) is drawn as a constant signal is, a line along
+// the top; and the guard that keeps the linear Y rule's division defined is relative to the
+// signal's magnitude, so a signal of 1e-300 is drawn at full height like any other.
 #pragma once
 
 #include "core/extended.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,7 +34,19 @@ inline constexpr int kYHighLimit = 1500;
 inline constexpr int kRepaintEvery = 128;              // curve segments between repaints
 } // namespace plotGeometry
 
-// Mode word bits: 1 no complex data selected, 2 polar, 4 logarithmic Y, 8 logarithmic X.
+// A range whose spread is at most this fraction of its magnitude is drawn as a constant.
+inline constexpr extended kFlatRange = 1e-12L;
+
+// The mode word is the sum of these bits.
+namespace plotMode {
+enum bit : int {
+    noComplexData = 1, // the polar toggle is disabled; no effect on drawing
+    polar = 2,
+    logY = 4,
+    logX = 8,          // tested as: mode word at least 8
+};
+} // namespace plotMode
+
 int plotModeWord(bool logXDown, bool polarEnabled, bool polarDown, bool logYDown);
 
 struct plotFlags {
@@ -38,7 +58,8 @@ struct plotFlags {
 };
 plotFlags plotPassFlags(int modeWord, const tdspvar* first, const tdspvar* second);
 
-// The plotted quantity's range: start with the empty range, let each variable contribute.
+// The plotted quantity's range: start with the empty range, let each variable contribute. Only
+// finite contributions count.
 struct plotRange {
     extended maximum = -1e100L;
     extended minimum = 1e100L;
@@ -55,17 +76,17 @@ struct plotScale {
     extended yScale = 0.1L;
     extended xFactor = 0;
     std::int64_t count = 0; // N1, the first variable's sample count
+    bool flat = false;      // constant up to rounding: every finite value is drawn at the top
 };
 plotScale makePlotScale(const plotRange& range, const plotFlags& flags, std::int64_t count);
 
 // The x of sample index `index` of the first variable.
 int plotX(const plotScale& scale, std::int64_t index);
-// The y of a plotted value (modulus, real or imaginary part), limited to -1000 ... 1500.
-int plotY(const plotScale& scale, extended value);
+// The y of a plotted value (modulus, real or imaginary part), limited to -1000 ... 1500; none
+// for a value that is not a number.
+std::optional<int> plotY(const plotScale& scale, extended value);
 // The y of a phase in radians: 144 - 40 phase.
-int phaseY(extended phase);
-// Nearest integer (ties to even) limited to -1000 ... 1500; NaN goes to the lower limit.
-int limitedRound(extended y);
+std::optional<int> phaseY(extended phase);
 
 // The step table 1, 2, 5, 10, 20, 50, ... indexed from 1. The graph uses entries 1 to 15
 // (up to 50000): as the labelled values of the logarithmic X axis, and as the candidates for the
