@@ -11,11 +11,12 @@
 #include "dsp/sampling.h"
 #include "expr/parser.h"
 #include "expr/mathnode.h"
-#include "ui/mainwindow.h"
 #include "ui/generatedialog.h"
+#include "ui/namecorrection.h"
 #include "ui/plotbitmap.h"
-#include "ui/spinedit.h"
 #include "ui/previewworker.h"
+#include "ui/samplingworker.h"
+#include "ui/spinedit.h"
 
 #include <QApplication>
 #include <QLine>
@@ -42,17 +43,17 @@ class cycle {
 public:
     explicit cycle(bool complex) : complex_(complex)
     {
-        form_.preset(QStringLiteral("b"), QString::fromStdString(expression(complex, 0)));
-        form_.SpinEdit1->setText(QString::number(kCount));
-        form_.show();
+        dialog_.preset(QStringLiteral("b"), QString::fromStdString(expression(complex, 0)));
+        dialog_.SpinEdit1->setText(QString::number(kCount));
+        dialog_.show();
         settle();
     }
-    ~cycle() { form_.done(2); }
+    ~cycle() { dialog_.done(dialogResult::cancel); }
 
     // One change of the expression, up to the end of its preview pass.
     void change()
     {
-        form_.Edit2->setText(QString::fromStdString(expression(complex_, k_++)));
+        dialog_.Edit2->setText(QString::fromStdString(expression(complex_, k_++)));
         settle();
     }
 
@@ -60,14 +61,17 @@ private:
     void settle()
     {
         PreviewPlotter& plotter = PreviewPlotter::instance();
-        while (form_.changePending() || form_.sampler().busy() || form_.sampler().done() || plotter.busy())
+        while (dialog_.changePending() || sampler_.busy() || sampler_.done() || plotter.busy())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 
     bool complex_;
     int k_ = 1;
-    MainWindow main_;
-    GenerateDialog& form_ = *main_.form2();
+    tworkspace workspace_;
+    SamplingWorker sampler_{PreviewPlotter::instance().progress()};
+    NameCorrectionDialog nameCorrection_{workspace_, nullptr};
+    GenerateDialog dialog_{{.workspace = workspace_, .sampler = sampler_, .nameCorrection = nameCorrection_},
+                           nullptr};
 };
 
 // Parsing and sampling on the calling thread.

@@ -24,11 +24,11 @@
 
 namespace {
 
-MainWindow* mainForm = nullptr;
+MainWindow* mainWindow = nullptr;
 
 tdspvarPtr makeVariable(const std::string& name, int count, int harmonic)
 {
-    tdspvarPtr v = mainForm->workspace().createVariable(name);
+    tdspvarPtr v = mainWindow->workspace().createVariable(name);
     v->resize(count, false);
     for (int i = 0; i < count; ++i) {
         const extended x = static_cast<extended>(i) / count;
@@ -39,7 +39,7 @@ tdspvarPtr makeVariable(const std::string& name, int count, int harmonic)
 }
 
 struct setup {
-    int type;
+    processingType type;
     tdspvarPtr source;
     tdspvarPtr operand; // types 4, 5, 6, 8
 };
@@ -61,14 +61,14 @@ void finishPreview()
 // Opens the dialog on the case (it computes once on opening) and leaves its preview to finish.
 ProcessingDialog* openOn(const setup& s)
 {
-    ProcessingDialog* dialog = mainForm->form5();
+    auto* dialog = mainWindow->findChild<ProcessingDialog*>(QString(), Qt::FindDirectChildrenOnly);
     if (dialog->isVisible())
-        dialog->done(ProcessingDialog::kCancel);
-    mainForm->workspace().setCurrentVariable(s.source);
+        dialog->done(dialogResult::cancel);
+    mainWindow->workspace().setCurrentVariable(s.source);
     dialog->setProcessingType(s.type);
     dialog->show();
     if (s.operand)
-        dialog->ComboBox2->setCurrentIndex(mainForm->workspace().indexOf(*s.operand));
+        dialog->ComboBox2->setCurrentIndex(mainWindow->workspace().indexOf(*s.operand));
     finishPreview();
     return dialog;
 }
@@ -82,7 +82,7 @@ void changeHandler(benchmark::State& state, const std::string& key)
         finishPreview();
         state.ResumeTiming();
     }
-    dialog->done(ProcessingDialog::kCancel);
+    dialog->done(dialogResult::cancel);
     finishPreview();
 }
 
@@ -90,7 +90,7 @@ void bareComputation(benchmark::State& state, const std::string& key)
 {
     const setup& s = setups().at(key);
     processingRequest request;
-    request.type = static_cast<processingType>(s.type);
+    request.type = s.type;
     request.source = s.source.get();
     request.operand = s.operand.get();
     const auto samples = std::make_shared<sampleBuffer>();
@@ -130,15 +130,15 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     applyProgramFont();
-    auto form = std::make_unique<MainWindow>();
-    mainForm = form.get();
+    auto window = std::make_unique<MainWindow>();
+    mainWindow = window.get();
     const tdspvarPtr odd = makeVariable("ODD", 65535, 100);
     const tdspvarPtr even = makeVariable("EVEN", 65536, 100);
     const tdspvarPtr c1 = makeVariable("C1", 32768, 3);
     const tdspvarPtr c2 = makeVariable("C2", 32768, 5);
-    setups()["fourier65535"] = {7, odd, nullptr};
-    setups()["fourier65536"] = {7, even, nullptr};
-    setups()["convolution2x32768"] = {8, c1, c2};
+    setups()["fourier65535"] = {processingType::fourier, odd, nullptr};
+    setups()["fourier65536"] = {processingType::fourier, even, nullptr};
+    setups()["convolution2x32768"] = {processingType::convolution, c1, c2};
 
     for (const char* key : kCases) {
         benchmark::RegisterBenchmark((std::string("handler/") + key).c_str(), changeHandler, std::string(key))
@@ -163,6 +163,6 @@ int main(int argc, char** argv)
                     ratio(reporter.cpuTimes, key));
     benchmark::Shutdown();
     PreviewPlotter::instance().shutdown();
-    form.reset();
+    window.reset();
     return 0;
 }

@@ -30,7 +30,7 @@ constexpr int kSamples = 65536;
 constexpr int kProgramThreads = ThumbnailWorker::kThreads + 1;
 
 struct bench {
-    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<MainWindow> mainWindow;
     std::vector<tdspvarPtr> variables;
 };
 
@@ -38,12 +38,12 @@ bench& fixture()
 {
     static bench b = [] {
         bench made;
-        made.form = std::make_unique<MainWindow>();
-        made.form->show();
+        made.mainWindow = std::make_unique<MainWindow>();
+        made.mainWindow->show();
         for (int k = 0; k < kVariables; ++k) {
             std::string name = std::to_string(k);
             name.insert(0, 1, 'V');
-            tdspvarPtr v = made.form->workspace().createVariable(name);
+            tdspvarPtr v = made.mainWindow->workspace().createVariable(name);
             v->re.resize(kSamples);
             for (int i = 0; i < kSamples; ++i)
                 v->re[static_cast<std::size_t>(i)] = std::sin(static_cast<extended>(i) * (k + 1) * 0.001L);
@@ -58,7 +58,7 @@ bench& fixture()
 void redrawAll()
 {
     for (const tdspvarPtr& v : fixture().variables)
-        fixture().form->workspace().samplesChanged(v);
+        fixture().mainWindow->workspace().samplesChanged(v);
 }
 
 bool drawing()
@@ -137,7 +137,7 @@ double worstEventDelayMs()
         QElapsedTimer t;
         t.start();
         bool served = false;
-        QMetaObject::invokeMethod(fixture().form.get(), [&] { served = true; }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(fixture().mainWindow.get(), [&] { served = true; }, Qt::QueuedConnection);
         while (!served)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
         worst = std::max(worst, t.nsecsElapsed() / 1e6);
@@ -170,6 +170,6 @@ int main(int argc, char** argv)
     r.printRatio("workers / direct QPainter, one thread per core", "program's workers",
                  {"direct, one thread per core"});
     std::printf("GUI answers a queued event within %.1f ms while they draw\n", worstEventDelayMs());
-    fixture().form.reset();
+    fixture().mainWindow.reset();
     return 0;
 }

@@ -121,3 +121,9 @@ bool tworkspace::makeFirstVariableCurrent()
     current_ = variables_.front();
     return true;
 }
+
+void tworkspace::guardSampleWrite()
+{
+    if (reader_)
+        reader_->stopReading();
+}

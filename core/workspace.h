@@ -1,8 +1,9 @@
 // tworkspace: the ordered collection of the program's signal variables.
 // It is the one place where variables are created, looked up by name and removed, and it owns
-// the naming rules (normalise, validate, reserved words), the selection marks and the current
-// variable that the pop-up and Variabila menus act on. The main window shows it as a column of
-// strips and listens to it through `workspaceListener`; the registry itself knows no widgets.
+// the naming rules (normalise, validate, reserved words), the selection marks, the current
+// variable that the pop-up and Variabila menus act on, and the write guard that keeps a
+// background run from reading samples while they change. The main window shows it as a column
+// of strips and listens to it through `workspaceListener`; the registry itself knows no widgets.
 #pragma once
 
 #include "core/variable.h"
@@ -29,6 +30,16 @@ public:
     virtual void samplesChanged(const tdspvarPtr& variable) = 0;
     // Called when the count goes from 0 to 1 or from 1 to 0.
     virtual void emptinessChanged(bool empty) = 0;
+};
+
+// A computation that reads the workspace's variables on another thread while the program goes
+// on: the sampling run of a formula, which may outlive the dialog that started it. It reads
+// samples without locks, so it must have stopped before anyone changes them.
+class backgroundReader {
+public:
+    virtual ~backgroundReader() = default;
+    // Ends the reading, dropping what is left of it, and returns once no sample is read any more.
+    virtual void stopReading() = 0;
 };
 
 class tworkspace {
@@ -68,8 +79,17 @@ public:
     // "First variable, then X": makes the oldest variable current; false when there is none.
     bool makeFirstVariableCurrent();
 
+    // The write guard. Whoever is about to change the samples of a variable of this workspace in
+    // place (editing values, processing into the same variable) calls it first: it stops the
+    // background reader, if any, so that no run reads a half-written variable. Creating or
+    // removing a variable needs no guard: a run holds the variables it reads through shared
+    // pointers and knows none made after it started.
+    void guardSampleWrite();
+    void setBackgroundReader(backgroundReader* reader) { reader_ = reader; }
+
 private:
     std::vector<tdspvarPtr> variables_;
     tdspvarPtr current_;
     workspaceListener* listener_ = nullptr;
+    backgroundReader* reader_ = nullptr;
 };

@@ -2,15 +2,16 @@
 // for the README. It makes a few variables through the generation dialog, exactly as OK does,
 // lets every drawing worker finish, and grabs the client area of each window. The fonts are the
 // display's, so run it on a real X display (xvfb-run is enough), not on the offscreen platform.
-#include "ui/mainwindow.h"
+#include "dsp/operations.h"
 #include "ui/generatedialog.h"
 #include "ui/graphwindow.h"
+#include "ui/graphworker.h"
+#include "ui/mainwindow.h"
+#include "ui/previewworker.h"
 #include "ui/processingdialog.h"
 #include "ui/radiogroup.h"
 #include "ui/spinedit.h"
-#include "ui/graphworker.h"
 #include "ui/thumbnailworker.h"
-#include "ui/previewworker.h"
 #include "ui/bitmapview.h"
 
 #include <QApplication>
@@ -78,6 +79,13 @@ bool showGeneration(GenerateDialog& dialog, const QString& name, const QString& 
     return waitUntil([&] { return dialog.Button2->isEnabled() && !PreviewPlotter::instance().busy(); });
 }
 
+// The main window's window of type T.
+template <class T>
+T& windowOf(const MainWindow& main)
+{
+    return *main.findChild<T*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
 bool graphDrawn(GraphWindow& graph)
 {
     return waitUntil([&] { return !graph.plot().busy(); });
@@ -117,7 +125,7 @@ int main(int argc, char** argv)
         {"spiral", "exp(i*x*pi*6)*(1+x*2)", 128},
         {"noisy", "sin(x*pi*4)+nnoise*0.2", 512},
     };
-    GenerateDialog& generation = *main.form2();
+    GenerateDialog& generation = windowOf<GenerateDialog>(main);
     for (const recipe& r : recipes) {
         if (!showGeneration(generation, QString::fromLatin1(r.name), QString::fromLatin1(r.formula), r.count))
             shots.fail("the generation dialog did not finish its preview");
@@ -132,9 +140,9 @@ int main(int argc, char** argv)
     if (!showGeneration(generation, QStringLiteral("chirp"), QStringLiteral("sin(x*x*pi*60)*bartlett(x)"), 512))
         shots.fail("the generation dialog did not finish its preview");
     shots.take(generation, "generation-dialog.png");
-    generation.done(2);
+    generation.done(dialogResult::cancel);
 
-    GraphWindow& graph = *main.form9();
+    GraphWindow& graph = windowOf<GraphWindow>(main);
     main.workspace().setCurrentVariable(main.workspace().findVariable("spiral"));
     graph.show();
     if (!graph.SpeedButton3->isChecked())
@@ -151,15 +159,15 @@ int main(int argc, char** argv)
     graph.done(0);
 
     // The processing dialog previewing the spectrum of the first variable into a new variable.
-    ProcessingDialog& processing = *main.form5();
+    ProcessingDialog& processing = windowOf<ProcessingDialog>(main);
     main.workspace().setCurrentVariable(main.workspace().findVariable("signal"));
-    processing.setProcessingType(7);
+    processing.setProcessingType(processingType::fourier);
     processing.show();
     processing.RadioGroup1->button(1)->click();
     if (!waitUntil([] { return !PreviewPlotter::instance().busy(); }))
         shots.fail("the processing preview did not finish");
     shots.take(processing, "processing-dialog.png");
-    processing.done(ProcessingDialog::kCancel);
+    processing.done(dialogResult::cancel);
 
     main.close();
     return shots.failed() ? 1 : 0;

@@ -1,12 +1,10 @@
 #include "ui/aboutdialog.h"
 
-#include "ui/mainwindow.h"
-
 #include <QLabel>
 #include <QPushButton>
 
-AboutDialog::AboutDialog(MainWindow* mainForm)
-    : QDialog(mainForm, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), mainForm_(mainForm)
+AboutDialog::AboutDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("TForm6"));
     setWindowTitle(QStringLiteral("About (Despre acest program)"));

@@ -4,10 +4,11 @@
 #include "dsp/sampling.h"
 #include "expr/parser.h"
 #include "expr/mathnode.h"
-#include "ui/mainwindow.h"
 #include "ui/namecorrection.h"
+#include "ui/objectnames.h"
 #include "ui/plotbitmap.h"
 #include "ui/radiogroup.h"
+#include "ui/samplingworker.h"
 #include "ui/spinedit.h"
 #include "ui/previewworker.h"
 #include "ui/bitmapview.h"
@@ -26,6 +27,8 @@ namespace {
 
 constexpr int kDefaultCount = 128;
 constexpr int kTickMilliseconds = 10;
+constexpr int kComplexItem = 1;   // RadioGroup1's "&Complex"
+constexpr int kCartesianItem = 0; // RadioGroup2's "Carte&zian"
 
 // A label at (x, y) that focuses `buddy` on its mnemonic. When the program font is too wide for
 // the room before the next control, the label narrows its own font until the text fits.
@@ -47,8 +50,9 @@ QLabel* makeLabel(const QString& text, int x, int y, int room, QWidget* buddy, Q
 
 } // namespace
 
-GenerateDialog::GenerateDialog(MainWindow* mainForm)
-    : QDialog(mainForm), mainForm_(mainForm), sampler_(PreviewPlotter::instance().progress())
+GenerateDialog::GenerateDialog(const Collaborators& with, QWidget* parent)
+    : QDialog(parent), workspace_(with.workspace), sampler_(with.sampler),
+      nameCorrection_(with.nameCorrection)
 {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Generare Functie"));
@@ -129,16 +133,20 @@ GenerateDialog::GenerateDialog(MainWindow* mainForm)
     connect(SpinEdit1, &SpinEdit::textChanged, this, &GenerateDialog::sampleCountChanged);
     connect(RadioGroup1, &RadioGroup::itemChanged, this, &GenerateDialog::variableKindChanged);
     connect(RadioGroup2, &RadioGroup::itemChanged, this, &GenerateDialog::complexViewChanged);
-    connect(Button1, &QPushButton::clicked, this, [this] { done(2); });
+    connect(Button1, &QPushButton::clicked, this, [this] { done(dialogResult::cancel); });
     connect(Button2, &QPushButton::clicked, this, &GenerateDialog::acceptVariable);
     connect(Timer1, &QTimer::timeout, this, &GenerateDialog::tick);
+    setObjectNames({{Label1, "Label1"}, {Edit1, "Edit1"}, {Label2, "Label2"}, {Edit2, "Edit2"},
+                    {Label3, "Label3"}, {SpinEdit1, "SpinEdit1"}, {Gauge1, "Gauge1"}, {Memo1, "Memo1"},
+                    {RadioGroup1, "RadioGroup1"}, {RadioGroup2, "RadioGroup2"}, {Button1, "Button1"},
+                    {Button2, "Button2"}, {tBmpLnk1, "tBmpLnk1"}, {Timer1, "Timer1"}});
 }
 
+// A run still going belongs to the sampling worker's owner, which ends it.
 GenerateDialog::~GenerateDialog()
 {
     Timer1->stop();
     PreviewPlotter::instance().shutdown();
-    sampler_.stop();
 }
 
 void GenerateDialog::preset(const QString& name, const QString& expression)
@@ -195,7 +203,7 @@ void GenerateDialog::sampleCountChanged()
 void GenerateDialog::variableKindChanged()
 {
     markChangePending();
-    RadioGroup2->setEnabled(RadioGroup1->itemIndex() == 1);
+    RadioGroup2->setEnabled(RadioGroup1->itemIndex() == kComplexItem);
 }
 
 void GenerateDialog::complexViewChanged()
@@ -222,10 +230,10 @@ void GenerateDialog::handRunToPreview()
     shown.isComplex = run.isComplex;
 
     PreviewPlotter& plotter = PreviewPlotter::instance();
-    const bool complex = RadioGroup1->itemIndex() == 1;
-    plotter.setPreviewMode(!complex                         ? previewMode::real
-                           : RadioGroup2->itemIndex() == 0 ? previewMode::cartesian
-                                                           : previewMode::polar);
+    const bool complex = RadioGroup1->itemIndex() == kComplexItem;
+    plotter.setPreviewMode(!complex                                      ? previewMode::real
+                           : RadioGroup2->itemIndex() == kCartesianItem ? previewMode::cartesian
+                                                                        : previewMode::polar);
     plotter.start(tBmpLnk1, preview_);
     if (parseMessage_.empty() && !changePending_)
         Button2->setEnabled(true);
@@ -235,11 +243,11 @@ void GenerateDialog::handRunToPreview()
 void GenerateDialog::parseAndSample()
 {
     changePending_ = false;
-    parsedExpression parsed = parseExpression(Edit2->text().toStdString(), mainForm_->workspace());
+    parsedExpression parsed = parseExpression(Edit2->text().toStdString(), workspace_);
     if (autoComplex_ && parsed.root->complexFlag()) {
         autoComplex_ = false;
-        if (RadioGroup1->itemIndex() != 1)
-            RadioGroup1->setItemIndex(1); // runs variableKindChanged
+        if (RadioGroup1->itemIndex() != kComplexItem)
+            RadioGroup1->setItemIndex(kComplexItem); // runs variableKindChanged
         else
             variableKindChanged();
     }
@@ -254,22 +262,20 @@ void GenerateDialog::acceptVariable()
     if (sampler_.busy())
         return; // cannot happen: OK is disabled from the start of a run to its hand-over
     createVariable();
-    done(1);
+    done(dialogResult::ok);
 }
 
 void GenerateDialog::createVariable()
 {
-    tworkspace& workspace = mainForm_->workspace();
     std::string name = normaliseName(Edit1->text().toStdString());
     Edit1->setText(QString::fromStdString(asciiLower(name)));
-    if (!workspace.nameIsValid(name)) {
-        NameCorrectionDialog* correction = mainForm_->form4();
-        if (correction->ask(QString::fromStdString(asciiLower(name)), false) != 1)
+    if (!workspace_.nameIsValid(name)) {
+        if (nameCorrection_.ask(QString::fromStdString(asciiLower(name)), false) != dialogResult::ok)
             return; // cancelled: nothing is created
-        name = normaliseName(correction->name().toStdString());
+        name = normaliseName(nameCorrection_.name().toStdString());
     }
-    const tdspvarPtr variable = workspace.createVariable(name);
+    const tdspvarPtr variable = workspace_.createVariable(name);
     variable->description = Edit2->text().toStdString();
-    fillVariableFromBuffer(*variable, sampler_.buffer(), RadioGroup1->itemIndex() == 1);
-    workspace.samplesChanged(variable);
+    fillVariableFromBuffer(*variable, sampler_.buffer(), RadioGroup1->itemIndex() == kComplexItem);
+    workspace_.samplesChanged(variable);
 }

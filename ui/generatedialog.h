@@ -1,11 +1,13 @@
-// GenerateDialog: the generation dialog "Generare Functie". The user types a formula in x, the sample
-// count and the type; every change is parsed and sampled on the sampling worker and previewed by
-// the preview plotter, all driven by a 10 ms timer; OK turns the last finished run into a new
-// workspace variable. It assumes the main window that owns it outlives it and provides the
-// workspace and the name-correction dialog.
+// GenerateDialog: the generation dialog "Generare Functie". The user types a formula in x, the
+// sample count and the type; every change is parsed and sampled on the sampling worker and
+// previewed by the preview plotter, all driven by a 10 ms timer; OK turns the last finished run
+// into a new workspace variable, whose refused name goes through the name-correction dialog. The
+// sampling worker belongs to the main window, so a run may go on after the dialog has closed; its
+// result then waits for the next opening.
 #pragma once
 
-#include "ui/samplingworker.h"
+#include "dsp/samplebuffer.h"
+#include "ui/dialogresult.h"
 
 #include <QDialog>
 
@@ -18,36 +20,36 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QTimer;
-class MainWindow;
 class BitmapView;
+class NameCorrectionDialog;
 class RadioGroup;
+class SamplingWorker;
 class SpinEdit;
+class tworkspace;
 
 class GenerateDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit GenerateDialog(MainWindow* mainForm);
+    struct Collaborators {
+        tworkspace& workspace;
+        SamplingWorker& sampler;
+        NameCorrectionDialog& nameCorrection;
+    };
+    GenerateDialog(const Collaborators& with, QWidget* parent);
     ~GenerateDialog() override;
 
     // Puts the preset name and expression into their fields (the main window's Ins and window
     // commands) before the dialog is shown with exec().
     void preset(const QString& name, const QString& expression);
 
-    // Closes with 1 (OK) or 2 (Cancel, Escape, the close box); any closing stops the preview.
+    // Closes with ok or cancel (also Escape and the close box); any closing stops the preview.
     void done(int result) override;
-    void reject() override { done(2); }
+    void reject() override { done(dialogResult::cancel); }
 
     // One tick of the 10 ms cycle: gauge, hand-over of a finished run, parse and a new run.
     void tick();
-
-    int sampleCount() const { return sampleCount_; }
+    // A change waits to be parsed and sampled.
     bool changePending() const { return changePending_; }
-    const SamplingWorker& sampler() const { return sampler_; }
-    // A run goes on after the dialog has closed and reads the variables its formula names.
-    // Whoever is about to resize a variable's samples in place waits for it here first.
-    void waitForSamplingRun() { sampler_.wait(); }
-    // Ends a run still going without waiting it out (closing the program).
-    void stopSamplingRun() { sampler_.stop(); }
 
     // The controls, as the user sees them.
     QLabel* Label1;          // "&Nume variabila :"
@@ -81,8 +83,9 @@ private:
     void parseAndSample();
     void createVariable();
 
-    MainWindow* mainForm_;
-    SamplingWorker sampler_;
+    tworkspace& workspace_;
+    SamplingWorker& sampler_;
+    NameCorrectionDialog& nameCorrection_;
     std::shared_ptr<sampleBuffer> preview_ = std::make_shared<sampleBuffer>(); // what the preview draws
     int sampleCount_ = 128;
     bool changePending_ = false;

@@ -1,12 +1,13 @@
 #include "ui/graphwindow.h"
 
-#include "ui/mainwindow.h"
+#include "core/workspace.h"
 #include "ui/localenumber.h"
 #include "ui/plotbitmap.h"
 #include "plot/plotscale.h"
 #include "ui/graphworker.h"
 #include "ui/bitmapview.h"
 #include "ui/cursorreadout.h"
+#include "ui/objectnames.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,7 +26,7 @@ namespace {
 
 // A label that acts on a click and on its Alt+letter shortcut (the underlined letter of its
 // text), instead of moving the focus to its buddy.
-class tClickLabel : public QLabel {
+class ClickLabel : public QLabel {
 public:
     using QLabel::QLabel;
     std::function<void()> onClick;
@@ -99,10 +100,10 @@ QToolButton* toggleButton(QWidget* parent, int left, int top, const QIcon& icon)
     return button;
 }
 
-tClickLabel* clickLabel(QWidget* parent, const QString& text, int left, int top, QWidget* buddy,
+ClickLabel* clickLabel(QWidget* parent, const QString& text, int left, int top, QWidget* buddy,
                         std::function<void()> onClick)
 {
-    auto* label = new tClickLabel(text, parent);
+    auto* label = new ClickLabel(text, parent);
     label->move(left, top);
     label->adjustSize();
     label->setBuddy(buddy); // shows the underlined letter and takes its Alt shortcut
@@ -120,7 +121,8 @@ QStringList toQStringList(const std::vector<std::string>& names)
 
 } // namespace
 
-GraphWindow::GraphWindow(MainWindow* mainForm) : QDialog(mainForm), mainForm_(mainForm)
+GraphWindow::GraphWindow(const tworkspace& workspace, QWidget* parent)
+    : QDialog(parent), workspace_(workspace)
 {
     setObjectName(QStringLiteral("TForm9"));
     setWindowTitle(QStringLiteral("Grafic"));
@@ -168,6 +170,10 @@ GraphWindow::GraphWindow(MainWindow* mainForm) : QDialog(mainForm), mainForm_(ma
     connect(SpeedButton1, &QToolButton::clicked, this, [this] { logYToggled(); });
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { logXToggled(); });
     connect(tBmpLnk1, &BitmapView::mouseMoved, this, [this](QPoint p) { showReadout(p); });
+    setObjectNames({{Label1, "Label1"}, {ComboBox1, "ComboBox1"}, {CheckBox1, "CheckBox1"},
+                    {ComboBox2, "ComboBox2"}, {Memo1, "Memo1"}, {Label2, "Label2"},
+                    {SpeedButton3, "SpeedButton3"}, {Label3, "Label3"}, {SpeedButton1, "SpeedButton1"},
+                    {Label4, "Label4"}, {SpeedButton2, "SpeedButton2"}, {tBmpLnk1, "tBmpLnk1"}});
 }
 
 // The plot request goes first: its worker may still be handing over steps that repaint
@@ -192,9 +198,8 @@ void GraphWindow::done(int result)
 
 void GraphWindow::prepareForShow()
 {
-    const tworkspace& workspace = mainForm_->workspace();
     std::vector<std::string> names;
-    workspace.variableNameList(names);
+    workspace_.variableNameList(names);
     const QStringList items = toQStringList(names);
 
     const QSignalBlocker block1(ComboBox1);
@@ -203,7 +208,7 @@ void GraphWindow::prepareForShow()
     ComboBox1->clear();
     ComboBox1->addItems(items);
     int current = 0;
-    if (const tdspvarPtr variable = workspace.currentVariable()) {
+    if (const tdspvarPtr variable = workspace_.currentVariable()) {
         const int found = items.indexOf(QString::fromStdString(asciiLower(variable->name)));
         if (found >= 0)
             current = found;
@@ -220,7 +225,7 @@ tdspvarPtr GraphWindow::selectedVariable(const QComboBox* box) const
 {
     if (box->currentIndex() < 0)
         return nullptr;
-    return mainForm_->workspace().findVariable(box->currentText().toStdString());
+    return workspace_.findVariable(box->currentText().toStdString());
 }
 
 void GraphWindow::variablesChanged()

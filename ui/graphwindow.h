@@ -1,8 +1,8 @@
-// GraphWindow: the graph window "Grafic". It plots one variable, or two overlaid, in the cartesian or
-// the modulus-and-phase view with optional logarithmic axes, and reads off sample values and
-// slopes under the mouse. It only issues plot requests; the plot worker draws into the shared
-// plot bitmap, which tBmpLnk1 shows. The main window sets the workspace's current variable and
-// then calls exec(); each showing refills the lists from the workspace.
+// GraphWindow: the graph window "Grafic". It plots one variable, or two overlaid, in the
+// cartesian or the modulus-and-phase view with optional logarithmic axes, and reads off sample
+// values and slopes under the mouse. It only issues plot requests; the plot worker draws into the
+// shared plot bitmap, which tBmpLnk1 shows. The main window sets the workspace's current variable
+// and then calls exec(); each showing refills the lists from the workspace, which it only reads.
 #pragma once
 
 #include <QDialog>
@@ -13,16 +13,16 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QToolButton;
-class MainWindow;
 class BitmapView;
 class CursorReadout;
 class PlotRequest;
 class tdspvar;
+class tworkspace;
 
 class GraphWindow : public QDialog {
     Q_OBJECT
 public:
-    explicit GraphWindow(MainWindow* mainForm);
+    GraphWindow(const tworkspace& workspace, QWidget* parent);
     ~GraphWindow() override;
 
     // The mode word of the current toggle states: 8 log X, 1 no complex data or else 2 polar,
@@ -64,6 +64,6 @@ private:
     std::shared_ptr<tdspvar> selectedVariable(const QComboBox* box) const;
     void requestPlot();
 
-    MainWindow* mainForm_;
+    const tworkspace& workspace_;
     std::unique_ptr<PlotRequest> plot_;
 };

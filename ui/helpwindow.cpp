@@ -1,7 +1,6 @@
 #include "ui/helpwindow.h"
 
-#include "ui/mainwindow.h"
-#include "ui/helppages.h"
+#include "help/helppages.h"
 
 #include <QComboBox>
 #include <QPainter>
@@ -42,7 +41,7 @@ void HelpPageArea::paintEvent(QPaintEvent*)
     }
 }
 
-HelpWindow::HelpWindow(MainWindow* mainForm) : QDialog(mainForm), mainForm_(mainForm)
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("TForm7"));
     Q_INIT_RESOURCE(help);

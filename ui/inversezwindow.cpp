@@ -1,9 +1,10 @@
 #include "ui/inversezwindow.h"
 
 #include "core/numformat.h"
+#include "core/workspace.h"
 #include "dsp/zinverse.h"
-#include "ui/mainwindow.h"
 #include "ui/localenumber.h"
+#include "ui/objectnames.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -40,7 +41,8 @@ void fitLabel(QLabel* label, int maxWidth)
 
 } // namespace
 
-InverseZWindow::InverseZWindow(MainWindow* mainForm) : QDialog(mainForm), mainForm_(mainForm)
+InverseZWindow::InverseZWindow(const tworkspace& workspace, QWidget* parent)
+    : QDialog(parent), workspace_(workspace)
 {
     setObjectName(QStringLiteral("TForm10"));
     setWindowTitle(QStringLiteral("Transformata z inversa"));
@@ -55,10 +57,8 @@ InverseZWindow::InverseZWindow(MainWindow* mainForm) : QDialog(mainForm), mainFo
     fitLabel(Label1, 433 - 8 - 8);
 
     Edit1 = new QLineEdit(QStringLiteral("1"), this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(64, 32, 337, 21);
     Edit2 = new QLineEdit(QStringLiteral("1"), this);
-    Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit2->setGeometry(64, 56, 337, 21);
 
     Label2 = new QLabel(QStringLiteral("Num&arator :"), this);
@@ -77,10 +77,8 @@ InverseZWindow::InverseZWindow(MainWindow* mainForm) : QDialog(mainForm), mainFo
     Bevel1->setGeometry(56, 54, 376, 1);
 
     Button1 = new QPushButton(QStringLiteral("<v"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(405, 32, 20, 20);
     Button2 = new QPushButton(QStringLiteral("<v"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
     Button2->setGeometry(405, 57, 20, 20);
     for (QPushButton* button : {Button1, Button2}) {
         button->setAutoDefault(false);
@@ -88,7 +86,6 @@ InverseZWindow::InverseZWindow(MainWindow* mainForm) : QDialog(mainForm), mainFo
     }
 
     StringGrid1 = new QTableWidget(kRows, 2, this);
-    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setGeometry(8, 88, 417, 241);
     StringGrid1->verticalHeader()->hide();
     StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -124,8 +121,11 @@ InverseZWindow::InverseZWindow(MainWindow* mainForm) : QDialog(mainForm), mainFo
 
     connect(Edit1, &QLineEdit::textChanged, this, &InverseZWindow::recomputeSeries);
     connect(Edit2, &QLineEdit::textChanged, this, &InverseZWindow::recomputeSeries);
-    connect(Button1, &QPushButton::clicked, this, [this] { offerVariables(1, Button1); });
-    connect(Button2, &QPushButton::clicked, this, [this] { offerVariables(2, Button2); });
+    connect(Button1, &QPushButton::clicked, this, [this] { offerVariables(field::numerator, Button1); });
+    connect(Button2, &QPushButton::clicked, this, [this] { offerVariables(field::denominator, Button2); });
+    setObjectNames({{Label1, "Label1"}, {Label2, "Label2"}, {Label3, "Label3"}, {Edit1, "Edit1"},
+                    {Edit2, "Edit2"}, {Bevel1, "Bevel1"}, {Button1, "Button1"}, {Button2, "Button2"},
+                    {StringGrid1, "StringGrid1"}, {PopupMenu1, "PopupMenu1"}});
 }
 
 QString InverseZWindow::coefficientText(const tdspvar& variable)
@@ -137,21 +137,21 @@ QString InverseZWindow::coefficientText(const tdspvar& variable)
     return parts.join(QStringLiteral(" , "));
 }
 
-void InverseZWindow::fillFromVariable(int tag, const tdspvar& variable)
+void InverseZWindow::fillFromVariable(field target, const tdspvar& variable)
 {
-    (tag == 1 ? Edit1 : Edit2)->setText(coefficientText(variable));
+    (target == field::numerator ? Edit1 : Edit2)->setText(coefficientText(variable));
 }
 
-void InverseZWindow::offerVariables(int tag, QPushButton* button)
+void InverseZWindow::offerVariables(field target, QPushButton* button)
 {
     PopupMenu1->clear();
-    for (const tdspvarPtr& variable : mainForm_->workspace().variables()) {
+    for (const tdspvarPtr& variable : workspace_.variables()) {
         QString caption = QString::fromStdString(variable->name);
         caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
         std::weak_ptr<tdspvar> chosen = variable;
-        connect(PopupMenu1->addAction(caption), &QAction::triggered, this, [this, tag, chosen] {
+        connect(PopupMenu1->addAction(caption), &QAction::triggered, this, [this, target, chosen] {
             if (const tdspvarPtr v = chosen.lock())
-                fillFromVariable(tag, *v);
+                fillFromVariable(target, *v);
         });
     }
     if (PopupMenu1->isEmpty())

@@ -1,31 +1,33 @@
 #include "ui/mainwindow.h"
 
-#include "ui/aboutdialog.h"
 #include "ui/application.h"
 #include "io/dspimport.h"
 #include "io/statefile.h"
+#include "ui/aboutdialog.h"
 #include "ui/filedialogs.h"
 #include "ui/generatedialog.h"
 #include "ui/graphwindow.h"
 #include "ui/guicallbacks.h"
 #include "ui/helpwindow.h"
-#include "ui/valuetable.h"
+#include "ui/inversezwindow.h"
 #include "ui/namecorrection.h"
 #include "ui/plotbitmap.h"
 #include "ui/plotpicture.h"
+#include "ui/previewworker.h"
 #include "ui/processingdialog.h"
+#include "ui/samplingworker.h"
 #include "ui/selectiondialog.h"
 #include "ui/signalcommands.h"
 #include "ui/thumbnailworker.h"
-#include "ui/previewworker.h"
+#include "ui/valuetable.h"
 #include "ui/variablestrip.h"
-#include "ui/inversezwindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QScrollArea>
@@ -92,194 +94,51 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     setMinimumSize(320, 100);
 
-    fileDialogs_ = std::make_unique<FileDialogs>(this);
-    signalCommands_ = std::make_unique<SignalCommands>(*this);
-
-    form2_ = new GenerateDialog(this);
-    form3_ = new ValueTableDialog(this);
-    form4_ = new NameCorrectionDialog(this);
-    form5_ = new ProcessingDialog(this);
-    form6_ = new AboutDialog(this);
-    form7_ = new HelpWindow(this);
-    form8_ = new SelectionDialog(this);
-    form9_ = new GraphWindow(this);
-    form10_ = new InverseZWindow(this);
-    addPlotPictureCommands(*form9_, *this);
+    createWindows();
 }
 
+// What the windows share, then the windows in their fixed order, each given what it uses. The
+// name-correction dialog comes first because every creator of a variable is handed it.
+void MainWindow::createWindows()
+{
+    sampler_ = std::make_unique<SamplingWorker>(PreviewPlotter::instance().progress());
+    workspace_.setBackgroundReader(sampler_.get());
+    fileDialogs_ = std::make_unique<FileDialogs>(this);
+    nameCorrection_ = std::make_unique<NameCorrectionDialog>(workspace_, this);
+    fileCallbacks_ = std::make_unique<GuiCallbacks>(*nameCorrection_, *this);
+
+    generate_ = std::make_unique<GenerateDialog>(
+        GenerateDialog::Collaborators{.workspace = workspace_, .sampler = *sampler_,
+                                      .nameCorrection = *nameCorrection_},
+        this);
+    valueTable_ = std::make_unique<ValueTableDialog>(workspace_, this);
+    processing_ = std::make_unique<ProcessingDialog>(
+        ProcessingDialog::Collaborators{.workspace = workspace_, .nameCorrection = *nameCorrection_,
+                                        .windowNames = windowNames_},
+        this);
+    about_ = std::make_unique<AboutDialog>(this);
+    help_ = std::make_unique<HelpWindow>(this);
+    selection_ = std::make_unique<SelectionDialog>(
+        SelectionDialog::Collaborators{.workspace = workspace_, .fileDialogs = *fileDialogs_,
+                                       .fileCallbacks = *fileCallbacks_},
+        this);
+    graph_ = std::make_unique<GraphWindow>(workspace_, this);
+    addPlotPictureCommands(*graph_, *fileDialogs_, *fileCallbacks_);
+    inverseZ_ = std::make_unique<InverseZWindow>(workspace_, this);
+
+    signalCommands_ = std::make_unique<SignalCommands>(
+        SignalCommands::Collaborators{.workspace = workspace_, .fileDialogs = *fileDialogs_,
+                                      .selection = *selection_, .fileCallbacks = *fileCallbacks_,
+                                      .mainWindow = *this});
+}
+
+// The windows go first (the members holding them are declared last), while the workspace and
+// the sampling worker they refer to still exist; the worker's end waits for a run still going.
 MainWindow::~MainWindow()
 {
     ThumbnailWorker::stopAll();
     workspace_.setListener(nullptr);
-}
-
-QAction* MainWindow::addItem(QMenu* menu, const char* objectName, const QString& caption,
-                         const QString& hint, std::function<void()> command)
-{
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(objectName));
-    action->setStatusTip(hint);
-    // A command that fails (out of memory, say) ends in the error box; the program goes on.
-    connect(action, &QAction::triggered, this, [command = std::move(command)] { runGuarded(command); });
-    return action;
-}
-
-void MainWindow::buildMainMenu()
-{
-    QMenuBar* bar = menuBar();
-
-    QMenu* file = bar->addMenu(QStringLiteral("&File (Fisiere)"));
-    file->menuAction()->setObjectName(QStringLiteral("File1"));
-    addItem(file, "Save1", QStringLiteral("&Save (salveaza starea curenta)"),
-            QStringLiteral("Salveaza variabilele in formatul propriu Kelmo"), [this] { saveSelection(); })
-        ->setShortcut(Qt::Key_F2);
-    addItem(file, "Open1", QStringLiteral("&Open (incarca stare salvata)"),
-            QStringLiteral("Incarca un fisier in format Kelmo"), [this] { loadState(); })
-        ->setShortcut(Qt::Key_F3);
-    addItem(file, "Import1", QStringLiteral("Import (Incarca variabile)"),
-            QStringLiteral("Incarca un fisier intr-un alt format decat cel propriu"),
-            [this] { importDsp(); })
-        ->setShortcut(Qt::Key_F4);
-    file->addSeparator();
-    addItem(file, "Exit1", QStringLiteral("E&xit (Iesire)"),
-            QStringLiteral("Iesire din program ! - Atentie nu se cere confirmare !"),
-            [this] { exitProgram(); });
-    file->addSeparator();
-    for (const SignalCommands::menuItem& item : SignalCommands::menuItems())
-        addItem(file, item.objectName, QString::fromLatin1(item.caption), QString::fromLatin1(item.hint),
-                [this, command = item.command] { (signalCommands_.get()->*command)(); });
-
-    QMenu* genereaza = bar->addMenu(QStringLiteral("&Genereaza"));
-    genereaza->menuAction()->setObjectName(QStringLiteral("Genereaza1"));
-    addItem(genereaza, "Functie1", QStringLiteral("&Functie"),
-            QStringLiteral("Genereaza o noua variabila"),
-            [this] { generate(QStringLiteral("name"), QStringLiteral("sin(x*pi*2)")); })
-        ->setShortcut(Qt::Key_Insert);
-    QMenu* fereastra = genereaza->addMenu(QStringLiteral("F&ereastra"));
-    fereastra->menuAction()->setObjectName(QStringLiteral("Fereastra1"));
-    struct preset {
-        const char* objectName;
-        const char* caption;
-        const char* hint;
-        const char* name;
-        const char* expression;
-    };
-    static const preset presets[] = {
-        {"Dirichlet1", "&Dirichlet (Dreptunghiulara)", "Genereaza o fereastra de tip Dirichlet",
-         "dirichlet", "dirichlet(x*2-0.5)"},
-        {"Bartlett1", "&Bartlett (Triunghiulara)", "Genereaza o fereastra de tip Bartlett",
-         "bartlett", "bartlett(x)"},
-        {"Blackman1", "Blac&kman", "Genereaza o fereastra de tip Blackman", "blackman",
-         "blackman(x)"},
-        {"Hamming1", "&Hamming", "Genereaza o fereastra de tip Hamming", "hamming", "hamming(x)"},
-        {"Hanning1", "Ha&nning", "Genereaza o fereastra de tip Hanning", "hanning", "hanning(x)"},
-    };
-    for (const preset& p : presets)
-        addItem(fereastra, p.objectName, QString::fromLatin1(p.caption), QString::fromLatin1(p.hint),
-                [this, p] { generate(QString::fromLatin1(p.name), QString::fromLatin1(p.expression)); });
-    QMenu* special = genereaza->addMenu(QStringLiteral("Special"));
-    special->menuAction()->setObjectName(QStringLiteral("Special1"));
-    addItem(special, "TransformataZinversa1", QStringLiteral("Transformata &Z inversa"),
-            QStringLiteral("Transformata Z inversa a unui raport de polinoame"),
-            [this] { showInverseZ(); })
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-
-    // The plain-key shortcuts act while the main window has the keyboard; Enter is both the
-    // main and the keypad key.
-    Variabila1 = bar->addMenu(QStringLiteral("Variabila"));
-    Variabila1->menuAction()->setObjectName(QStringLiteral("Variabila1"));
-    addItem(Variabila1, "Vizualizeaza1", QStringLiteral("&Vizualizeaza"), QString(),
-            [this] { firstVariableThen([this] { showGraph(); }); })
-        ->setShortcuts({QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
-    addItem(Variabila1, "Listeaza1", QStringLiteral("&Listeaza"), QString(),
-            [this] { firstVariableThen([this] { showValues(); }); })
-        ->setShortcut(Qt::Key_L);
-    addItem(Variabila1, "Sterge1", QStringLiteral("&Sterge"), QString(),
-            [this] { firstVariableThen([this] { deleteChosen(); }); })
-        ->setShortcut(Qt::Key_Delete);
-    struct processingItem {
-        const char* objectName;
-        const char* caption;
-        Qt::Key key;
-        int type;
-    };
-    static const processingItem processingItems[] = {
-        {"Fourier1", "&Fourier", Qt::Key_F, 7},
-        {"Corelatie1", "Co&relatie", Qt::Key_R, 4},
-        {"Convolutie1", "Con&volutie", Qt::Key_V, 8},
-        {"Ferestruire1", "F&erestruire", Qt::Key_E, 1},
-    };
-    for (const processingItem& p : processingItems)
-        addItem(Variabila1, p.objectName, QString::fromLatin1(p.caption), QString(),
-                [this, type = p.type] { firstVariableThen([this, type] { processing(type); }); })
-            ->setShortcut(p.key);
-
-    QMenu* help = bar->addMenu(QStringLiteral("&Help (Ajutor)"));
-    help->menuAction()->setObjectName(QStringLiteral("Help1"));
-    addItem(help, "Manualdeutilizare1", QStringLiteral("&Manual de utilizare"),
-            QStringLiteral("Un sumar manual de utilizare"), [this] { showManual(); })
-        ->setShortcut(Qt::Key_F1);
-    help->addSeparator();
-    addItem(help, "About1", QStringLiteral("&About (Despre acest Program)"), QString(),
-            [this] { showAbout(); });
-
-    for (QMenu* menu : {file, genereaza, fereastra, special, Variabila1, help})
-        connect(menu, &QMenu::hovered, this, [this](QAction* a) { showHint(a->statusTip()); });
-}
-
-void MainWindow::buildPopupMenu()
-{
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    QAction* view = addItem(PopupMenu1, "Vizualizeaza2", QStringLiteral("Vizualizeaza"),
-                            QStringLiteral("Vizualizeaza continutul variabilei in forma grafica"),
-                            [this] { showGraph(); });
-    PopupMenu1->setDefaultAction(view);
-    addItem(PopupMenu1, "Listeaza2", QStringLiteral("Listeaza"),
-            QStringLiteral("Afiseaza continutul variabilei sub forma de tabel"),
-            [this] { showValues(); });
-    PopupMenu1->addSeparator();
-    QMenu* procesare = PopupMenu1->addMenu(QStringLiteral("Procesare"));
-    procesare->menuAction()->setObjectName(QStringLiteral("Procesare1"));
-    struct processingItem {
-        const char* objectName;
-        const char* caption;
-        const char* hint;
-        int type;
-    };
-    static const processingItem firstGroup[] = {
-        {"Ferestruire2", "Ferestruire", "Pondereaza variabila cu o functie fereastra", 1},
-        {"AutoCorelatie1", "AutoCorelatie", "Autocorelatia unei functii", 2},
-        {"Fourier2", "Fourier", "", 7},
-        {"Resample1", "Resample", "Schimba numarul de esantioane al unei variabile", 3},
-    };
-    static const processingItem secondGroup[] = {
-        {"Corelatie2", "Corelatie", "Corelatie intre doua variabile", 4},
-        {"Convolutie2", "Convolutie", "", 8},
-        {"Aduna1", "Aduna", "Aduna doua variabile", 5},
-        {"Multiplica1", "Multiplica", "Inmulteste esantion cu esantion doua variabile", 6},
-    };
-    const auto addProcessing = [&](const processingItem& p) {
-        addItem(procesare, p.objectName, QString::fromLatin1(p.caption), QString::fromLatin1(p.hint),
-                [this, type = p.type] { processing(type); });
-    };
-    for (const processingItem& p : firstGroup)
-        addProcessing(p);
-    procesare->addSeparator();
-    for (const processingItem& p : secondGroup)
-        addProcessing(p);
-    addItem(PopupMenu1, "Sterge2", QStringLiteral("Sterge"),
-            QStringLiteral("Sterge o variabila sau mai multe variabile selectate"),
-            [this] { deleteChosen(); });
-    addItem(PopupMenu1, "Salveaza1", QStringLiteral("Salveaza"),
-            QStringLiteral("Salveaza o variabila sau mai multe variabile selectate"),
-            [this] { saveChosen(); });
-
-    for (QMenu* menu : {PopupMenu1, procesare})
-        connect(menu, &QMenu::hovered, this, [this](QAction* a) { showHint(a->statusTip()); });
-    // The strips and the space around them have no hint: once the pop-up closes (Escape, a click
-    // elsewhere, or before its command runs) the last item's hint goes, as the main menu's does.
-    connect(PopupMenu1, &QMenu::aboutToHide, this, [this] { showHint(QString()); });
+    workspace_.setBackgroundReader(nullptr);
 }
 
 void MainWindow::showHint(const QString& hint)
@@ -311,7 +170,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     ThumbnailWorker::stopAll();
-    form2_->stopSamplingRun(); // a long run must not keep the program alive
+    sampler_->stop(); // a long run must not keep the program alive
     event->accept();
 }
 
@@ -396,12 +255,12 @@ void MainWindow::firstVariableThen(const std::function<void()>& command)
         command();
 }
 
-void MainWindow::saveSelection()
+void MainWindow::saveAll()
 {
-    form8_->setMode(0);
-    form8_->setClickedOption(false, form8_->clickedOptionCaption());
-    form8_->chooseOption(0);
-    form8_->exec();
+    selection_->setMode(selectionMode::save);
+    selection_->setClickedOption(false, selection_->clickedOptionCaption());
+    selection_->chooseOption(selectionTarget::all);
+    selection_->exec();
 }
 
 void MainWindow::loadState()
@@ -409,8 +268,7 @@ void MainWindow::loadState()
     const QString path = fileDialogs_->ask(fileDialogKind::loadState);
     if (path.isEmpty())
         return;
-    GuiCallbacks callbacks(*this);
-    loadStateFile(QFile::encodeName(path).toStdString(), workspace_, callbacks);
+    loadStateFile(QFile::encodeName(path).toStdString(), workspace_, *fileCallbacks_);
 }
 
 void MainWindow::importDsp()
@@ -418,8 +276,7 @@ void MainWindow::importDsp()
     const QString path = fileDialogs_->ask(fileDialogKind::importDsp);
     if (path.isEmpty())
         return;
-    GuiCallbacks callbacks(*this);
-    importDspFile(QFile::encodeName(path).toStdString(), workspace_, callbacks);
+    importDspFile(QFile::encodeName(path).toStdString(), workspace_, *fileCallbacks_);
 }
 
 void MainWindow::exitProgram()
@@ -429,61 +286,61 @@ void MainWindow::exitProgram()
 
 void MainWindow::generate(const QString& name, const QString& expression)
 {
-    form2_->preset(name, expression);
-    form2_->exec();
+    generate_->preset(name, expression);
+    generate_->exec();
 }
 
 void MainWindow::showInverseZ()
 {
-    form10_->exec();
+    inverseZ_->exec();
 }
 
 void MainWindow::showManual()
 {
-    form7_->exec();
+    help_->exec();
 }
 
 void MainWindow::showAbout()
 {
-    form6_->exec();
+    about_->exec();
 }
 
 void MainWindow::showGraph()
 {
-    form9_->exec();
+    graph_->exec();
 }
 
 void MainWindow::showValues()
 {
-    form3_->exec();
+    valueTable_->exec();
 }
 
-void MainWindow::processing(int type)
+void MainWindow::showProcessing(processingType type)
 {
-    form5_->setProcessingType(type);
-    form5_->exec();
+    processing_->setProcessingType(type);
+    processing_->exec();
 }
 
-void MainWindow::selectionWithChoice(int mode)
+void MainWindow::selectionWithChoice(selectionMode mode)
 {
     const tdspvarPtr current = workspace_.currentVariable();
     if (!current)
         return;
-    form8_->setMode(mode);
-    const QString remembered = form8_->clickedOptionCaption();
-    form8_->setClickedOption(true, QStringLiteral("Variabila pe care s-a dat click (") +
-                                       QString::fromStdString(current->name) + QLatin1Char(')'));
-    form8_->chooseOption(2);
-    form8_->exec();
-    form8_->setClickedOption(true, remembered);
+    selection_->setMode(mode);
+    const QString remembered = selection_->clickedOptionCaption();
+    selection_->setClickedOption(true, QStringLiteral("Variabila pe care s-a dat click (") +
+                                           QString::fromStdString(current->name) + QLatin1Char(')'));
+    selection_->chooseOption(selectionTarget::clicked);
+    selection_->exec();
+    selection_->setClickedOption(true, remembered);
 }
 
 void MainWindow::deleteChosen()
 {
-    selectionWithChoice(1);
+    selectionWithChoice(selectionMode::remove);
 }
 
 void MainWindow::saveChosen()
 {
-    selectionWithChoice(0);
+    selectionWithChoice(selectionMode::save);
 }

@@ -1,8 +1,11 @@
-// MainWindow: the main window, home of the workspace column, the menus and the status bar.
-// It owns the workspace and creates the nine dialogs at start, in their fixed order; every
-// dialog reaches the workspace and its sibling dialogs through it. It mirrors the workspace as a
-// column of strips and dispatches each menu command to the dialog that carries it out; every
-// dialog is modal, so the workspace changes only through the dialog that is open.
+// MainWindow: the main window "Kelmo", the program's home. It owns the workspace and what the
+// windows share (the window name list, the sampling worker, the file dialogs and the file
+// callbacks), and creates the nine other windows at start, handing each exactly what it uses, and
+// the File menu's commands for sound files and text columns. It
+// mirrors the workspace as a column of strips (one VariableStrip per variable), carries the main
+// menu, the strips' pop-up menu and the status bar, and dispatches each menu command to the window
+// that carries it out. Every dialog is modal, so the workspace changes only through the dialog that
+// is open. The menus are built in mainmenus.cpp.
 #pragma once
 
 #include "core/workspace.h"
@@ -16,17 +19,21 @@
 class QAction;
 class QMenu;
 class QScrollArea;
+class AboutDialog;
+class FileDialogs;
 class GenerateDialog;
-class ValueTableDialog;
+class GraphWindow;
+class GuiCallbacks;
+class HelpWindow;
+class InverseZWindow;
 class NameCorrectionDialog;
 class ProcessingDialog;
-class AboutDialog;
-class HelpWindow;
+class SamplingWorker;
 class SelectionDialog;
-class GraphWindow;
-class InverseZWindow;
+class ValueTableDialog;
 class VariableStrip;
-class FileDialogs;
+enum class processingType;
+enum class selectionMode;
 class SignalCommands;
 
 // The program's one font, set on the application before any window is made.
@@ -43,35 +50,18 @@ public:
     ~MainWindow() override;
 
     tworkspace& workspace() { return workspace_; }
-    // The five window names in the order that selects the window function.
-    const QStringList& windowNameList() const { return windowNames_; }
-
-    GenerateDialog* form2() const { return form2_; }
-    ValueTableDialog* form3() const { return form3_; }
-    NameCorrectionDialog* form4() const { return form4_; }
-    ProcessingDialog* form5() const { return form5_; }
-    AboutDialog* form6() const { return form6_; }
-    HelpWindow* form7() const { return form7_; }
-    SelectionDialog* form8() const { return form8_; }
-    GraphWindow* form9() const { return form9_; }
-    InverseZWindow* form10() const { return form10_; }
     // The import, load and save file dialogs, with their replaceable asking function.
     FileDialogs& fileDialogs() { return *fileDialogs_; }
-    // The File menu's commands for sound files and text columns.
-    SignalCommands& signalCommands() { return *signalCommands_; }
 
     // The strip that shows a variable of the workspace, or nullptr.
     VariableStrip* stripOf(const tdspvar& variable) const;
-    QScrollArea* scrollBox() const { return ScrollBox1; }
-    QMenu* popupMenu() const { return PopupMenu1; }
-    QMenu* variabilaMenu() const { return Variabila1; }
 
     // The status-bar hint handler: shows the long part of a hint (after the first bar), or
     // clears the bar for an empty one.
     void showHint(const QString& hint);
 
     // Commands of the main menu.
-    void saveSelection();
+    void saveAll();
     void loadState();
     void importDsp();
     void exitProgram();
@@ -82,7 +72,7 @@ public:
     // Commands of the strip pop-up menu, on the current variable.
     void showGraph();
     void showValues();
-    void processing(int type);
+    void showProcessing(processingType type);
     void deleteChosen();
     void saveChosen();
 
@@ -99,33 +89,43 @@ private:
     void samplesChanged(const tdspvarPtr& variable) override;
     void emptinessChanged(bool empty) override;
 
+    void createWindows();
+    // mainmenus.cpp
     void buildMainMenu();
     void buildPopupMenu();
     QAction* addItem(QMenu* menu, const char* objectName, const QString& caption,
                      const QString& hint, std::function<void()> command);
+
     // "First variable, then X": with at least one variable, the oldest becomes current and
     // pop-up command X runs on it; with none nothing happens.
     void firstVariableThen(const std::function<void()>& command);
-    void selectionWithChoice(int mode);
+    void selectionWithChoice(selectionMode mode);
     void layoutStrips();
     void stripPopup(VariableStrip* strip, const QPoint& globalPosition);
 
+    // Shared with the windows, so declared before them: they end after the windows.
     tworkspace workspace_;
     QStringList windowNames_;
+    std::unique_ptr<SamplingWorker> sampler_;
+    std::unique_ptr<FileDialogs> fileDialogs_;
+    std::unique_ptr<GuiCallbacks> fileCallbacks_;
+
     QScrollArea* ScrollBox1 = nullptr;
     QWidget* stripColumn_ = nullptr;
     std::vector<VariableStrip*> strips_; // in workspace order
     QMenu* Variabila1 = nullptr;
     QMenu* PopupMenu1 = nullptr;
-    GenerateDialog* form2_ = nullptr;
-    ValueTableDialog* form3_ = nullptr;
-    NameCorrectionDialog* form4_ = nullptr;
-    ProcessingDialog* form5_ = nullptr;
-    AboutDialog* form6_ = nullptr;
-    HelpWindow* form7_ = nullptr;
-    SelectionDialog* form8_ = nullptr;
-    GraphWindow* form9_ = nullptr;
-    InverseZWindow* form10_ = nullptr;
-    std::unique_ptr<FileDialogs> fileDialogs_;
+
+    // The other nine windows, children of this one, alive until the program ends.
+    std::unique_ptr<NameCorrectionDialog> nameCorrection_;
+    std::unique_ptr<GenerateDialog> generate_;
+    std::unique_ptr<ValueTableDialog> valueTable_;
+    std::unique_ptr<ProcessingDialog> processing_;
+    std::unique_ptr<AboutDialog> about_;
+    std::unique_ptr<HelpWindow> help_;
+    std::unique_ptr<SelectionDialog> selection_;
+    std::unique_ptr<GraphWindow> graph_;
+    std::unique_ptr<InverseZWindow> inverseZ_;
+    // The File menu's commands for sound files and text columns; they use the windows above.
     std::unique_ptr<SignalCommands> signalCommands_;
 };

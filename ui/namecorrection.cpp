@@ -1,13 +1,14 @@
 #include "ui/namecorrection.h"
 
-#include "ui/mainwindow.h"
+#include "core/workspace.h"
+#include "ui/objectnames.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
-NameCorrectionDialog::NameCorrectionDialog(MainWindow* mainForm)
-    : QDialog(mainForm, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), mainForm_(mainForm)
+NameCorrectionDialog::NameCorrectionDialog(const tworkspace& workspace, QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), workspace_(workspace)
 {
     setObjectName(QStringLiteral("TForm4"));
     setWindowTitle(QStringLiteral("Numele variabilei este gresit"));
@@ -21,36 +22,36 @@ NameCorrectionDialog::NameCorrectionDialog(MainWindow* mainForm)
     Label1->setBuddy(Edit1);
     connect(Edit1, &QLineEdit::textChanged, this, [this] { nameChanged(); });
 
-    const auto button = [this](const QString& caption, int left, int result) {
+    const auto button = [this](const QString& caption, int left, dialogResult::code result) {
         auto* b = new QPushButton(caption, this);
         b->setGeometry(left, 32, 75, 20);
         connect(b, &QPushButton::clicked, this, [this, result] { done(result); });
         return b;
     };
-    Button1 = button(QStringLiteral("&OK"), 8, kOk);
+    Button1 = button(QStringLiteral("&OK"), 8, dialogResult::ok);
     Button1->setDefault(true);
     Button1->setEnabled(false);
-    Button2 = button(QStringLiteral("&Cancel"), 88, kCancel);
-    Button3 = button(QStringLiteral("&Skip"), 168, kSkip);
-    Button4 = button(QStringLiteral("Ignore &All"), 248, kIgnoreAll);
-    for (QPushButton* b : {Button3, Button4}) {
-        b->setVisible(false);
-        b->setEnabled(false);
-    }
+    Button2 = button(QStringLiteral("&Cancel"), 88, dialogResult::cancel);
+    Button3 = button(QStringLiteral("&Skip"), 168, dialogResult::skip);
+    Button4 = button(QStringLiteral("Ignore &All"), 248, dialogResult::ignoreAll);
+    offerSkipping(false);
     setTabOrder(Edit1, Button1);
     setTabOrder(Button1, Button2);
     setTabOrder(Button2, Button3);
     setTabOrder(Button3, Button4);
+    setObjectNames({{Label1, "Label1"}, {Edit1, "Edit1"}, {Button1, "Button1"}, {Button2, "Button2"},
+                    {Button3, "Button3"}, {Button4, "Button4"}});
 }
 
-int NameCorrectionDialog::ask(const QString& proposed, bool allowSkipping)
+dialogResult::code NameCorrectionDialog::ask(const QString& proposed, bool allowSkipping)
 {
     Edit1->setText(proposed);
     nameChanged(); // also when the text was already there: the workspace may have changed
-    allowSkip = allowSkipping;
+    allowSkip_ = allowSkipping;
     const int result = exec();
-    allowSkip = false;
-    return result;
+    allowSkip_ = false;
+    offerSkipping(false);
+    return static_cast<dialogResult::code>(result);
 }
 
 QString NameCorrectionDialog::name() const
@@ -61,20 +62,25 @@ QString NameCorrectionDialog::name() const
 void NameCorrectionDialog::nameChanged()
 {
     const QString text = Edit1->text();
-    Button1->setEnabled(!text.isEmpty() && mainForm_->workspace().nameIsValid(text.toStdString()));
+    Button1->setEnabled(!text.isEmpty() && workspace_.nameIsValid(text.toStdString()));
+}
+
+void NameCorrectionDialog::offerSkipping(bool offered)
+{
+    for (QPushButton* b : {Button3, Button4}) {
+        b->setVisible(offered);
+        b->setEnabled(offered);
+    }
 }
 
 void NameCorrectionDialog::reject()
 {
-    done(kCancel);
+    done(dialogResult::cancel);
 }
 
 void NameCorrectionDialog::showEvent(QShowEvent* event)
 {
-    for (QPushButton* b : {Button3, Button4}) {
-        b->setVisible(allowSkip);
-        b->setEnabled(allowSkip);
-    }
+    offerSkipping(allowSkip_);
     Edit1->setFocus();
     QDialog::showEvent(event);
 }

@@ -3,9 +3,8 @@
 #include "io/fileaccess.h"
 #include "ui/filedialogs.h"
 #include "ui/graphwindow.h"
+#include "io/loadcallbacks.h"
 #include "ui/graphworker.h"
-#include "ui/guicallbacks.h"
-#include "ui/mainwindow.h"
 #include "ui/plotbitmap.h"
 
 #include <QAction>
@@ -31,26 +30,25 @@ void copyPlotPicture(GraphWindow& window)
     QApplication::clipboard()->setImage(finishedPlot(window));
 }
 
-void savePlotPicture(GraphWindow& window, MainWindow& mainForm)
+void savePlotPicture(GraphWindow& window, FileDialogs& fileDialogs, loadCallbacks& fileCallbacks)
 {
     const QImage picture = finishedPlot(window);
-    const QString path = mainForm.fileDialogs().ask(fileDialogKind::savePicture);
+    const QString path = fileDialogs.ask(fileDialogKind::savePicture);
     if (path.isEmpty())
         return;
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    GuiCallbacks callbacks(mainForm);
     if (!picture.save(&buffer, "PNG")) {
-        callbacks.showError(ioErrorMessage(0, true));
+        fileCallbacks.showError(ioErrorMessage(0, true));
         return;
     }
     atomicFileWriter file(QFile::encodeName(path).toStdString());
     if (!file.open() || !file.write(png.constData(), static_cast<std::size_t>(png.size())) || !file.commit())
-        callbacks.showError(file.errorMessage());
+        fileCallbacks.showError(file.errorMessage());
 }
 
-void addPlotPictureCommands(GraphWindow& window, MainWindow& mainForm)
+void addPlotPictureCommands(GraphWindow& window, FileDialogs& fileDialogs, loadCallbacks& fileCallbacks)
 {
     auto* copy = new QAction(&window);
     copy->setObjectName(QStringLiteral("CopyPicture1"));
@@ -60,7 +58,7 @@ void addPlotPictureCommands(GraphWindow& window, MainWindow& mainForm)
     save->setObjectName(QStringLiteral("SavePicture1"));
     save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     QObject::connect(save, &QAction::triggered, &window,
-                     [&window, &mainForm] { savePlotPicture(window, mainForm); });
+                     [&window, &fileDialogs, &fileCallbacks] { savePlotPicture(window, fileDialogs, fileCallbacks); });
     window.addAction(copy);
     window.addAction(save);
 }

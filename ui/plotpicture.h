@@ -4,11 +4,13 @@
 // failed save leaves an old picture as it was.
 #pragma once
 
+class FileDialogs;
 class GraphWindow;
-class MainWindow;
+class loadCallbacks;
 
-void addPlotPictureCommands(GraphWindow& window, MainWindow& mainForm);
+// The file is asked for through `fileDialogs`; a failed save is shown through `fileCallbacks`.
+void addPlotPictureCommands(GraphWindow& window, FileDialogs& fileDialogs, loadCallbacks& fileCallbacks);
 
 // The two commands, also reachable without the keys.
 void copyPlotPicture(GraphWindow& window);
-void savePlotPicture(GraphWindow& window, MainWindow& mainForm);
+void savePlotPicture(GraphWindow& window, FileDialogs& fileDialogs, loadCallbacks& fileCallbacks);

@@ -3,9 +3,8 @@
 #include "core/workspace.h"
 #include "dsp/sampling.h"
 #include "ui/application.h"
-#include "ui/mainwindow.h"
-#include "ui/generatedialog.h"
 #include "ui/namecorrection.h"
+#include "ui/objectnames.h"
 #include "ui/plotbitmap.h"
 #include "ui/radiogroup.h"
 #include "ui/spinedit.h"
@@ -32,6 +31,16 @@ constexpr int kListHeight = 21;
 constexpr int kEditHeight = 21;
 constexpr int kLengthFieldCharacters = 5;
 constexpr int kNewVariable = 1; // the destination group's "&Variabila noua"
+// The resampling length's range.
+constexpr int kMinLength = 1;
+constexpr int kMaxLength = 65536;
+
+// The resampling length a text gives: a whole number in 1 .. 65536, else `fallback`.
+int lengthFromText(const QString& text, int fallback)
+{
+    const std::optional<int> number = SpinEdit::readInteger(text);
+    return number && *number >= kMinLength && *number <= kMaxLength ? *number : fallback;
+}
 
 bool takesVariableOperand(processingType type)
 {
@@ -56,7 +65,9 @@ QString captionOf(processingType type)
 
 } // namespace
 
-ProcessingDialog::ProcessingDialog(MainWindow* mainForm) : QDialog(mainForm), mainForm_(mainForm)
+ProcessingDialog::ProcessingDialog(const Collaborators& with, QWidget* parent)
+    : QDialog(parent), workspace_(with.workspace), nameCorrection_(with.nameCorrection),
+      windowNames_(with.windowNames)
 {
     setObjectName(QStringLiteral("TForm5"));
     setWindowTitle(QStringLiteral("Procesare"));
@@ -120,13 +131,11 @@ ProcessingDialog::ProcessingDialog(MainWindow* mainForm) : QDialog(mainForm), ma
     connect(RadioGroup1, &RadioGroup::itemChanged, this, [this] { targetChanged(); });
     connect(Edit1, &QLineEdit::textEdited, this, [this] { nameEdited(); });
     connect(Button1, &QPushButton::clicked, this, [this] { acceptResult(); });
-    connect(Button2, &QPushButton::clicked, this, [this] { done(kCancel); });
-}
-
-int ProcessingDialog::lengthFromText(const QString& text)
-{
-    const std::optional<int> number = SpinEdit::readInteger(text);
-    return number && *number >= kMinLength && *number <= kMaxLength ? *number : kDefaultLength;
+    connect(Button2, &QPushButton::clicked, this, [this] { done(dialogResult::cancel); });
+    setObjectNames({{Label1, "Label1"}, {ComboBox1, "ComboBox1"}, {Label2, "Label2"},
+                    {ComboBox2, "ComboBox2"}, {Label3, "Label3"}, {SpinEdit1, "SpinEdit1"},
+                    {RadioGroup1, "RadioGroup1"}, {Edit1, "Edit1"}, {tBmpLnk1, "tBmpLnk1"},
+                    {Button1, "Button1"}, {Button2, "Button2"}});
 }
 
 void ProcessingDialog::showEvent(QShowEvent* event)
@@ -138,16 +147,14 @@ void ProcessingDialog::showEvent(QShowEvent* event)
 
 void ProcessingDialog::prepareForShow()
 {
-    const auto type = static_cast<::processingType>(processingType_);
-    tworkspace& workspace = mainForm_->workspace();
-
+    const processingType type = processingType_;
     QStringList names;
     std::vector<std::string> list;
-    workspace.variableNameList(list);
+    workspace_.variableNameList(list);
     for (const std::string& name : list)
         names.append(QString::fromStdString(name));
-    const tdspvarPtr current = workspace.currentVariable();
-    const int currentIndex = current ? workspace.indexOf(*current) : -1;
+    const tdspvarPtr current = workspace_.currentVariable();
+    const int currentIndex = current ? workspace_.indexOf(*current) : -1;
 
     const QSignalBlocker blockSource(ComboBox1);
     const QSignalBlocker blockOperand(ComboBox2);
@@ -158,7 +165,7 @@ void ProcessingDialog::prepareForShow()
     setWindowTitle(captionOf(type));
     ComboBox2->clear();
     switch (type) {
-    case processingType::windowing: ComboBox2->addItems(mainForm_->windowNameList()); break;
+    case processingType::windowing: ComboBox2->addItems(windowNames_); break;
     case processingType::autocorrelation: ComboBox2->addItem(QStringLiteral("Autocorelatie")); break;
     case processingType::resampling: ComboBox2->addItem(QStringLiteral("Resample")); break;
     case processingType::fourier:
@@ -182,7 +189,7 @@ void ProcessingDialog::choicesChanged()
     if (!open_)
         return; // a length pulled into its range as the dialog closes; the next opening recomputes
     rebuildTexts();
-    resampleLength_ = lengthFromText(SpinEdit1->text());
+    resampleLength_ = lengthFromText(SpinEdit1->text(), kDefaultLength);
     recompute();
     startPreview();
 }
@@ -191,7 +198,7 @@ void ProcessingDialog::rebuildTexts()
 {
     const QString s = ComboBox1->currentText();
     const QString o = ComboBox2->currentText();
-    switch (static_cast<::processingType>(processingType_)) {
+    switch (processingType_) {
     case processingType::windowing:
         defaultName_ = s + QStringLiteral("_") + o;
         description_ = QStringLiteral("Variabila ") + s + QStringLiteral(" ferestruita cu ") + o;
@@ -237,7 +244,7 @@ tdspvarPtr ProcessingDialog::listedVariable(const QComboBox* list) const
 {
     // Both variable lists hold the workspace in its order, so an item's position is its variable
     // (also when two stored names differ only in case and show alike).
-    const std::vector<tdspvarPtr>& variables = mainForm_->workspace().variables();
+    const std::vector<tdspvarPtr>& variables = workspace_.variables();
     const int index = list->currentIndex();
     return index >= 0 && index < static_cast<int>(variables.size())
                ? variables[static_cast<std::size_t>(index)]
@@ -246,7 +253,7 @@ tdspvarPtr ProcessingDialog::listedVariable(const QComboBox* list) const
 
 void ProcessingDialog::recompute()
 {
-    const auto type = static_cast<::processingType>(processingType_);
+    const processingType type = processingType_;
     const tdspvarPtr source = listedVariable(ComboBox1);
     const tdspvarPtr operand = takesVariableOperand(type) ? listedVariable(ComboBox2) : nullptr;
     // A running pass abandons its drawing before the buffer changes under the next one.
@@ -295,10 +302,10 @@ void ProcessingDialog::nameEdited()
 void ProcessingDialog::acceptResult()
 {
     if (!refusal_.isEmpty())
-        QMessageBox::critical(this, mainForm_->windowTitle(), refusal_);
+        QMessageBox::critical(this, parentWidget() ? parentWidget()->windowTitle() : windowTitle(), refusal_);
     else
         runGuarded([this] { commit(); }); // running out of memory changes no variable
-    done(kOk);
+    done(dialogResult::ok);
 }
 
 void ProcessingDialog::commit()
@@ -308,24 +315,21 @@ void ProcessingDialog::commit()
     if (!source || buffer.count < 1)
         return; // an empty workspace: nothing to write, and no variable without samples
 
-    tworkspace& workspace = mainForm_->workspace();
     tdspvarPtr target;
     if (RadioGroup1->itemIndex() == kNewVariable) {
         std::string name = normaliseName(Edit1->text().toStdString());
         const QString shown = QString::fromStdString(asciiLower(name));
         Edit1->setText(shown);
-        if (!workspace.nameIsValid(name)) {
-            NameCorrectionDialog* correction = mainForm_->form4();
-            if (correction->ask(shown, false) != NameCorrectionDialog::kOk)
+        if (!workspace_.nameIsValid(name)) {
+            if (nameCorrection_.ask(shown, false) != dialogResult::ok)
                 return; // cancelled: nothing is created
-            name = normaliseName(correction->name().toStdString());
+            name = normaliseName(nameCorrection_.name().toStdString());
         }
-        target = workspace.createVariable(name);
+        target = workspace_.createVariable(name);
         target->description = description_.toStdString();
     } else {
         target = source; // overwritten in place, its description kept
-        // A generation run that goes on in the background may be reading this variable.
-        mainForm_->form2()->waitForSamplingRun();
+        workspace_.guardSampleWrite(); // a background run may be reading it
     }
     // Room for the result first: when memory runs out the target is as it was, and a new
     // variable does not stay behind empty.
@@ -336,7 +340,7 @@ void ProcessingDialog::commit()
             target->im.reserve(count);
     } catch (...) {
         if (target != source)
-            workspace.removeVariable(target);
+            workspace_.removeVariable(target);
         throw;
     }
 
@@ -344,7 +348,7 @@ void ProcessingDialog::commit()
     // arrays may change size under a running pass; samplesChanged() makes it start over.
     fillVariableFromBuffer(*target, buffer, buffer.isComplex);
     target->peak = PreviewPlotter::instance().peak(); // the preview's peak of this very buffer
-    workspace.samplesChanged(target);
+    workspace_.samplesChanged(target);
 }
 
 void ProcessingDialog::done(int result)

@@ -1,13 +1,15 @@
-// ProcessingDialog: the processing dialog "Procesare", through which every processing command of the main
-// window runs: windowing, autocorrelation, resampling, correlation, sum, product, the Fourier
-// transform and convolution. Every change of its lists or of the length field recomputes the
-// result into the program's sample buffer on the GUI thread and restarts the preview plotter on
-// it; "Ok" writes the buffer into the source variable or into a new one. It assumes the main window
-// that owns it outlives it, sets the processing type and the current variable before showing it
-// modally, and keeps the workspace unchanged while it is open.
+// ProcessingDialog: the processing dialog "Procesare", through which every processing command of
+// the main window runs: windowing, autocorrelation, resampling, correlation, sum, product, the
+// Fourier transform and convolution. Every change of its lists or of the length field recomputes
+// the result into the program's sample buffer on the GUI thread and restarts the preview plotter
+// on it; "Ok" writes the buffer into the source variable (behind the workspace's write guard) or
+// into a new one, whose refused name goes through the name-correction dialog. The main window sets
+// the processing type and the current variable before showing it modally; the workspace stays
+// unchanged while it is open.
 #pragma once
 
 #include "dsp/operations.h"
+#include "ui/dialogresult.h"
 
 #include <QDialog>
 #include <QString>
@@ -18,47 +20,33 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class MainWindow;
 class BitmapView;
+class NameCorrectionDialog;
 class RadioGroup;
 class SpinEdit;
+class tworkspace;
 
 class ProcessingDialog : public QDialog {
     Q_OBJECT
 public:
-    // Result codes of the dialog.
-    static constexpr int kOk = 1;
-    static constexpr int kCancel = 2;
-    // The resampling length's range and the length used for any other text.
-    static constexpr int kMinLength = 1;
-    static constexpr int kMaxLength = 65536;
-    static constexpr int kDefaultLength = 128;
+    struct Collaborators {
+        tworkspace& workspace;
+        NameCorrectionDialog& nameCorrection;
+        const QStringList& windowNames; // the window functions, in the order that selects them
+    };
+    ProcessingDialog(const Collaborators& with, QWidget* parent);
 
-    explicit ProcessingDialog(MainWindow* mainForm);
-
-    // 1 windowing, 2 autocorrelation, 3 resampling, 4 correlation, 5 sum, 6 product,
-    // 7 Fourier transform, 8 convolution; stored before the dialog is shown with exec().
-    void setProcessingType(int type) { processingType_ = type; }
-    int processingType() const { return processingType_; }
+    // Stored before the dialog is shown with exec().
+    void setProcessingType(processingType type) { processingType_ = type; }
 
     // The change handling shared by both lists and the length field: rebuilds the default name
     // and the description, reads the length, recomputes into the sample buffer and restarts the
     // preview. Does nothing while the dialog is not open.
     void choicesChanged();
 
-    // The texts and the length of the latest change handling, and the name-follow flag.
-    const QString& defaultName() const { return defaultName_; }
-    const QString& refusal() const { return refusal_; }
-    const QString& description() const { return description_; }
-    int resampleLength() const { return resampleLength_; }
-    bool nameFollows() const { return nameFollow_; }
-
-    // The resampling length a text gives: a whole number in 1 .. 65536, else 128.
-    static int lengthFromText(const QString& text);
-
-    // Closes with 1 (Ok) or 2 (Cancel, Escape, the close box); any closing stops the preview.
+    // Closes with ok or cancel (also Escape and the close box); any closing stops the preview.
     void done(int result) override;
-    void reject() override { done(kCancel); }
+    void reject() override { done(dialogResult::cancel); }
 
     // The controls, as the user sees them.
     QLabel* Label1 = nullptr;          // "Sursa :"
@@ -77,6 +65,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    static constexpr int kDefaultLength = 128; // the resampling length for any text out of range
+
     void prepareForShow();
     void targetChanged();
     void nameEdited();
@@ -88,8 +78,10 @@ private:
     tdspvarPtr listedVariable(const QComboBox* list) const;
     void commit();
 
-    MainWindow* mainForm_;
-    int processingType_ = 1;
+    tworkspace& workspace_;
+    NameCorrectionDialog& nameCorrection_;
+    const QStringList& windowNames_;
+    processingType processingType_ = processingType::windowing;
     bool open_ = false;       // between showing and closing: changes recompute
     bool nameFollow_ = false; // the default name is written into the name field
     QString defaultName_;

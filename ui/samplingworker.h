@@ -7,12 +7,15 @@
 // A run can be cancelled: it looks at its stop flag between instructions over a block of points,
 // so cancel() takes effect within a fraction of a second however long the formula is (stop()
 // also waits for that). A cancelled run leaves `done` clear and its incomplete buffer is nobody's
-// result; it never writes anything but that buffer. Whoever is about to change samples that a run
-// may read, and no longer needs the run's result, stops it rather than waiting it out.
+// result; it never writes anything but that buffer. The main window owns the worker for the whole
+// program and registers it as the workspace's background reader: whoever is about to change
+// samples that a run may read goes through the workspace's write guard, which stops the run
+// rather than waiting it out.
 //
 // Everything here is for the GUI thread; buffer() may be read only while no run is busy.
 #pragma once
 
+#include "core/workspace.h"
 #include "dsp/samplebuffer.h"
 #include "ui/workerthread.h"
 
@@ -21,13 +24,13 @@
 
 class mathNode;
 
-class SamplingWorker {
+class SamplingWorker : public backgroundReader {
 public:
     static constexpr std::size_t kStackSize = 163840;
 
     // `progress` receives i*100/N (rounded, halves to even) during a run and 100 at its end.
     explicit SamplingWorker(std::atomic<int>& progress);
-    ~SamplingWorker(); // stops a run still going
+    ~SamplingWorker() override; // stops a run still going
 
     // Starts a run over `count` samples (clamped to 1 .. 65536). Never while busy.
     void start(std::unique_ptr<mathNode> root, int count);
@@ -45,6 +48,8 @@ public:
     bool done() const { return done_; }
     void clearDone() { done_ = false; }
     const sampleBuffer& buffer() const { return buffer_; }
+    // The write guard's call: the run is stopped, and no sample is read any more once it returns.
+    void stopReading() override { stop(); }
 
 private:
     std::atomic<int>& progress_;

@@ -2,9 +2,8 @@
 
 #include "core/workspace.h"
 #include "io/statefile.h"
-#include "ui/mainwindow.h"
 #include "ui/filedialogs.h"
-#include "ui/guicallbacks.h"
+#include "ui/objectnames.h"
 #include "ui/radiogroup.h"
 
 #include <QFile>
@@ -34,7 +33,9 @@ const char* const kDeleteCaption = "Sterge variabile";
 
 } // namespace
 
-SelectionDialog::SelectionDialog(MainWindow* mainForm) : QDialog(mainForm), mainForm_(mainForm)
+SelectionDialog::SelectionDialog(const Collaborators& with, QWidget* parent)
+    : QDialog(parent), workspace_(with.workspace), fileDialogs_(with.fileDialogs),
+      fileCallbacks_(with.fileCallbacks)
 {
     setObjectName(QStringLiteral("TForm8"));
     setWindowTitle(QString::fromLatin1(kSaveCaption));
@@ -54,8 +55,7 @@ SelectionDialog::SelectionDialog(MainWindow* mainForm) : QDialog(mainForm), main
     connect(RadioGroup1, &RadioGroup::itemChanged, this, [this] { targetChanged(); });
 
     CheckListBox1 = new QListWidget(this);
-    CheckListBox1->setObjectName(QStringLiteral("CheckListBox1"));
-    chooseOption(0); // and with it the list starts disabled
+    chooseOption(selectionTarget::all); // and with it the list starts disabled
 
     Button1 = new QPushButton(QStringLiteral("Ok"), this);
     Button1->setDefault(true);
@@ -69,6 +69,9 @@ SelectionDialog::SelectionDialog(MainWindow* mainForm) : QDialog(mainForm), main
     setTabOrder(RadioButton1, CheckListBox1);
     setTabOrder(CheckListBox1, Button1);
     setTabOrder(Button1, Button2);
+    setObjectNames({{RadioGroup1, "RadioGroup1"}, {RadioButton1, "RadioButton1"},
+                    {RadioButton2, "RadioButton2"}, {RadioButton3, "RadioButton3"},
+                    {CheckListBox1, "CheckListBox1"}, {Button1, "Button1"}, {Button2, "Button2"}});
 }
 
 void SelectionDialog::resizeEvent(QResizeEvent* event)
@@ -96,15 +99,15 @@ void SelectionDialog::setClickedOption(bool enabled, const QString& caption)
     RadioButton3->setEnabled(enabled);
 }
 
-void SelectionDialog::chooseOption(int index)
+void SelectionDialog::chooseOption(selectionTarget target)
 {
-    RadioGroup1->setItemIndex(index);
+    RadioGroup1->setItemIndex(static_cast<int>(target));
     targetChanged();
 }
 
-int SelectionDialog::chosenOption() const
+selectionTarget SelectionDialog::chosenOption() const
 {
-    return std::max(0, RadioGroup1->itemIndex());
+    return static_cast<selectionTarget>(std::max(0, RadioGroup1->itemIndex()));
 }
 
 void SelectionDialog::targetChanged()
@@ -122,15 +125,16 @@ void SelectionDialog::showEvent(QShowEvent* event)
 void SelectionDialog::prepareForShow()
 {
     CheckListBox1->clear();
-    for (const tdspvarPtr& v : mainForm_->workspace().variables()) {
+    for (const tdspvarPtr& v : workspace_.variables()) {
         auto* item = new QListWidgetItem(QString::fromStdString(asciiLower(v->name)), CheckListBox1);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(v->selected ? Qt::Checked : Qt::Unchecked);
         if (v->selected)
-            chooseOption(1);
+            chooseOption(selectionTarget::listed);
     }
-    setWindowTitle(mode_ == kExportMode ? exportCaption_
-                                        : QString::fromLatin1(mode_ == 1 ? kDeleteCaption : kSaveCaption));
+    setWindowTitle(mode_ == selectionMode::exportTo
+                       ? exportCaption_
+                       : QString::fromLatin1(mode_ == selectionMode::remove ? kDeleteCaption : kSaveCaption));
 }
 
 void SelectionDialog::setExport(const QString& caption,
@@ -162,44 +166,42 @@ bool SelectionDialog::keptByList(std::size_t index, const tdspvar& variable) con
 
 std::vector<tdspvarPtr> SelectionDialog::chosenVariables() const
 {
-    const tworkspace& workspace = mainForm_->workspace();
     std::vector<tdspvarPtr> chosen;
-    const int option = chosenOption();
-    if (option == 2) {
-        const tdspvarPtr current = workspace.currentVariable();
-        if (current && workspace.indexOf(*current) >= 0)
+    const selectionTarget option = chosenOption();
+    if (option == selectionTarget::clicked) {
+        const tdspvarPtr current = workspace_.currentVariable();
+        if (current && workspace_.indexOf(*current) >= 0)
             chosen.push_back(current);
         return chosen;
     }
-    const std::vector<tdspvarPtr>& all = workspace.variables();
+    const std::vector<tdspvarPtr>& all = workspace_.variables();
     for (std::size_t k = 0; k < all.size(); ++k)
-        if (option != 1 || keptByList(k, *all[k]))
+        if (option != selectionTarget::listed || keptByList(k, *all[k]))
             chosen.push_back(all[k]);
     return chosen;
 }
 
 void SelectionDialog::carryOut()
 {
-    if (mode_ == 1) {
+    if (mode_ == selectionMode::remove) {
         // Deleting asks for no confirmation; the strips below each removed one move up.
         for (const tdspvarPtr& v : chosenVariables())
-            mainForm_->workspace().removeVariable(v);
+            workspace_.removeVariable(v);
         accept();
         return;
     }
-    if (mode_ == kExportMode) {
+    if (mode_ == selectionMode::exportTo) {
         if (exporter_ && exporter_(chosenVariables()))
             accept();
         else
             reject();
         return;
     }
-    const QString path = mainForm_->fileDialogs().ask(fileDialogKind::saveState);
+    const QString path = fileDialogs_.ask(fileDialogKind::saveState);
     if (path.isEmpty()) {
         reject();
         return;
     }
-    GuiCallbacks callbacks(*mainForm_);
-    saveStateFile(QFile::encodeName(path).toStdString(), chosenVariables(), callbacks);
+    saveStateFile(QFile::encodeName(path).toStdString(), chosenVariables(), fileCallbacks_);
     accept();
 }

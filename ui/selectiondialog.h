@@ -1,8 +1,10 @@
-// SelectionDialog: the selection dialog that saves or deletes all variables, the ones checked in its list,
-// or only the variable whose strip the pop-up menu was opened on. The main window sets the mode
-// and prepares the third option before each showing; every showing rebuilds the list from the
-// workspace, checking the variables marked on their strips. It assumes the workspace does not
-// change while it is open, which modality guarantees, so item k of the list is variable k.
+// SelectionDialog: the selection dialog "Salveaza starea curenta" / "Sterge variabile" that saves,
+// deletes or exports all variables, the ones checked in its list, or only the variable whose strip
+// the pop-up menu was opened on. The main window sets the mode and prepares the third option before
+// each showing; every showing rebuilds the list from the workspace, checking the variables marked
+// on their strips. Saving asks for the file through the file dialogs and writes the state file,
+// reporting errors through the file callbacks. It assumes the workspace does not change while it
+// is open, which modality guarantees, so item k of the list is variable k.
 #pragma once
 
 #include "core/variable.h"
@@ -15,8 +17,17 @@
 class QListWidget;
 class QPushButton;
 class QRadioButton;
-class MainWindow;
+class FileDialogs;
 class RadioGroup;
+class loadCallbacks;
+class tworkspace;
+
+// What OK does with the chosen variables: save them as a state file, delete them, or hand them to
+// an exporter (a sound file, a table of columns).
+enum class selectionMode { save, remove, exportTo };
+// The options of the target group, in their order: every variable, the ones checked in the list,
+// only the variable whose strip was clicked.
+enum class selectionTarget { all, listed, clicked };
 
 class SelectionDialog : public QDialog {
     Q_OBJECT
@@ -26,29 +37,28 @@ public:
     static constexpr int kClientHeight = 316;
     static constexpr int kMinimumClientHeight = 173;
 
-    explicit SelectionDialog(MainWindow* mainForm);
+    struct Collaborators {
+        tworkspace& workspace;
+        FileDialogs& fileDialogs;
+        loadCallbacks& fileCallbacks; // the state file writer's error box
+    };
+    SelectionDialog(const Collaborators& with, QWidget* parent);
 
-    // 0 save, 1 delete, kExportMode export; set before the dialog is shown with exec().
-    static constexpr int kExportMode = 2;
-    void setMode(int mode) { mode_ = mode; }
-    int mode() const { return mode_; }
+    // Set before the dialog is shown with exec().
+    void setMode(selectionMode mode) { mode_ = mode; }
     // In export mode the window carries `caption`, and OK hands the chosen variables to
     // `exporter`, which asks for the file and writes it; it returns false when the user cancelled.
     void setExport(const QString& caption,
                    std::function<bool(const std::vector<tdspvarPtr>&)> exporter);
     // The third option ("only the clicked variable"): its caption, whether it can be chosen, and
-    // choosing an option (0 all, 1 the checked ones, 2 the clicked one). Choosing from the
-    // program enables the list exactly as a choice by the user does.
+    // choosing an option. Choosing from the program enables the list exactly as a choice by the
+    // user does.
     QString clickedOptionCaption() const;
     void setClickedOption(bool enabled, const QString& caption);
-    void chooseOption(int index);
-    int chosenOption() const;
+    void chooseOption(selectionTarget target);
 
-    // The variables that OK acts on, in workspace order: the current one with option 3, else
-    // every variable, leaving out with option 2 those whose list item is not checked.
-    std::vector<tdspvarPtr> chosenVariables() const;
-
-    RadioGroup* RadioGroup1 = nullptr;
+    // The controls, as the user sees them.
+    RadioGroup* RadioGroup1 = nullptr;    // " Target (tinta) : "
     QRadioButton* RadioButton1 = nullptr; // "Toate variabilele"
     QRadioButton* RadioButton2 = nullptr; // "Selectie din lista"
     QRadioButton* RadioButton3 = nullptr; // the clicked variable
@@ -56,24 +66,29 @@ public:
     QPushButton* Button1 = nullptr; // Ok
     QPushButton* Button2 = nullptr; // Cancel
 
-    // The list is enabled exactly while option 2 is chosen.
-    void targetChanged();
-    // OK: save (after asking for the file) or delete the chosen variables, then close.
-    void carryOut();
-
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The list is enabled exactly while the second option is chosen.
+    void targetChanged();
+    // OK: save (after asking for the file) or delete the chosen variables, then close.
+    void carryOut();
+    // The variables that OK acts on, in workspace order: the current one for `clicked`, else
+    // every variable, leaving out for `listed` those whose list item is not checked.
+    std::vector<tdspvarPtr> chosenVariables() const;
     // Rebuilds the list from the workspace and sets the caption from the mode.
     void prepareForShow();
     // The list grows with the window; the buttons follow its bottom edge.
     void placeControls();
     bool keptByList(std::size_t index, const tdspvar& variable) const;
+    selectionTarget chosenOption() const;
 
-    MainWindow* mainForm_;
-    int mode_ = 0;
+    tworkspace& workspace_;
+    FileDialogs& fileDialogs_;
+    loadCallbacks& fileCallbacks_;
+    selectionMode mode_ = selectionMode::save;
     QString exportCaption_;
     std::function<bool(const std::vector<tdspvarPtr>&)> exporter_;
 };

@@ -4,7 +4,6 @@
 #include "io/csvfile.h"
 #include "ui/filedialogs.h"
 #include "ui/localenumber.h"
-#include "ui/mainwindow.h"
 #include "ui/selectiondialog.h"
 #include "ui/wavoptionsdialog.h"
 
@@ -46,21 +45,23 @@ bool askKeepFirstPart(QWidget* parent, std::int64_t available, std::int64_t kept
     return box.clickedButton() == keep;
 }
 
-GuiImportCallbacks::GuiImportCallbacks(MainWindow& mainForm) : mainForm_(mainForm), gui_(mainForm) {}
-
 int GuiImportCallbacks::askName(const std::string& proposed, bool allowSkip, std::string& typedName)
 {
-    return gui_.askName(proposed, allowSkip, typedName);
+    return file_.askName(proposed, allowSkip, typedName);
 }
 
-void GuiImportCallbacks::showError(const std::string& message) { gui_.showError(message); }
+void GuiImportCallbacks::showError(const std::string& message) { file_.showError(message); }
 
 bool GuiImportCallbacks::keepFirstPart(std::int64_t available, std::int64_t kept, int sampleRate)
 {
-    return askKeepFirstPart(&mainForm_, available, kept, sampleRate);
+    return askKeepFirstPart(&parent_, available, kept, sampleRate);
 }
 
-SignalCommands::SignalCommands(MainWindow& mainForm) : mainForm_(mainForm) {}
+SignalCommands::SignalCommands(const Collaborators& with)
+    : workspace_(with.workspace), fileDialogs_(with.fileDialogs), selection_(with.selection),
+      fileCallbacks_(with.fileCallbacks), mainWindow_(with.mainWindow)
+{
+}
 
 const std::array<SignalCommands::menuItem, 4>& SignalCommands::menuItems()
 {
@@ -80,40 +81,39 @@ const std::array<SignalCommands::menuItem, 4>& SignalCommands::menuItems()
 WavOptionsDialog* SignalCommands::wavOptions()
 {
     if (!wavOptions_)
-        wavOptions_ = new WavOptionsDialog(&mainForm_);
+        wavOptions_ = new WavOptionsDialog(&mainWindow_);
     return wavOptions_;
 }
 
 void SignalCommands::importSound()
 {
-    const QString path = mainForm_.fileDialogs().ask(fileDialogKind::importSound);
+    const QString path = fileDialogs_.ask(fileDialogKind::importSound);
     if (path.isEmpty())
         return;
-    GuiImportCallbacks callbacks(mainForm_);
-    const soundImport result = importSoundFile(localPath(path), mainForm_.workspace(), callbacks);
+    GuiImportCallbacks callbacks(fileCallbacks_, mainWindow_);
+    const soundImport result = importSoundFile(localPath(path), workspace_, callbacks);
     rates_.remember(result.variables, result.sampleRate);
 }
 
 void SignalCommands::importColumns()
 {
-    const QString path = mainForm_.fileDialogs().ask(fileDialogKind::importColumns);
+    const QString path = fileDialogs_.ask(fileDialogKind::importColumns);
     if (path.isEmpty())
         return;
-    GuiImportCallbacks callbacks(mainForm_);
-    importCsvFile(localPath(path), mainForm_.workspace(), callbacks);
+    GuiImportCallbacks callbacks(fileCallbacks_, mainWindow_);
+    importCsvFile(localPath(path), workspace_, callbacks);
 }
 
 void SignalCommands::exportChosen(const QString& caption,
                                   std::function<bool(const std::vector<tdspvarPtr>&)> write)
 {
     // Like File > Save: all variables, or those marked on their strips.
-    SelectionDialog* dialog = mainForm_.form8();
-    dialog->setMode(SelectionDialog::kExportMode);
-    dialog->setExport(caption, std::move(write));
-    dialog->setClickedOption(false, dialog->clickedOptionCaption());
-    dialog->chooseOption(0);
-    dialog->exec();
-    dialog->setExport(QString(), nullptr);
+    selection_.setMode(selectionMode::exportTo);
+    selection_.setExport(caption, std::move(write));
+    selection_.setClickedOption(false, selection_.clickedOptionCaption());
+    selection_.chooseOption(selectionTarget::all);
+    selection_.exec();
+    selection_.setExport(QString(), nullptr);
 }
 
 void SignalCommands::exportColumns()
@@ -130,25 +130,23 @@ void SignalCommands::exportSound()
 
 bool SignalCommands::writeColumns(const std::vector<tdspvarPtr>& variables)
 {
-    const QString path = mainForm_.fileDialogs().ask(fileDialogKind::exportColumns);
+    const QString path = fileDialogs_.ask(fileDialogKind::exportColumns);
     if (path.isEmpty())
         return false;
-    GuiCallbacks callbacks(mainForm_);
-    saveCsvFile(localPath(path), variables, callbacks);
+    saveCsvFile(localPath(path), variables, fileCallbacks_);
     return true;
 }
 
 bool SignalCommands::writeSound(const std::vector<tdspvarPtr>& variables)
 {
-    const QString path = mainForm_.fileDialogs().ask(fileDialogKind::exportSound);
+    const QString path = fileDialogs_.ask(fileDialogKind::exportSound);
     if (path.isEmpty())
         return false;
     int sampleRate = rates_.rateFor(variables);
     wavEncoding encoding = wavEncoding::float32;
     if (!wavOptions()->ask(sampleRate, encoding))
         return false;
-    GuiCallbacks callbacks(mainForm_);
-    if (saveWavFile(localPath(path), variables, sampleRate, encoding, callbacks))
+    if (saveWavFile(localPath(path), variables, sampleRate, encoding, fileCallbacks_))
         rates_.remember(variables, sampleRate);
     return true;
 }

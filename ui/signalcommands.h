@@ -1,14 +1,14 @@
 // SignalCommands: the File menu's commands for signals from and to other programs: importing a
 // sound file (one variable per channel) or a table of text columns (one variable per column),
 // and exporting the variables chosen in the selection dialog as a CSV table or a WAV file. It
-// remembers the sample rate of each imported sound for the export, and owns the WAV options
-// dialog. Every file error reaches the user through the application's error box, a name clash
-// through the name-correction dialog; the main window owns it and outlives it.
+// remembers the sample rate of each imported sound for the export, and makes the WAV options
+// dialog. Every file error reaches the user through the file callbacks (the application's error
+// box, the name-correction dialog for a name clash); the main window owns it and what it uses.
 #pragma once
 
 #include "io/signalimport.h"
 #include "io/soundfile.h"
-#include "ui/guicallbacks.h"
+#include "io/loadcallbacks.h"
 
 #include <QPointer>
 #include <QString>
@@ -17,30 +17,40 @@
 #include <cstdint>
 #include <functional>
 
-class MainWindow;
+class FileDialogs;
 class QWidget;
+class SelectionDialog;
 class WavOptionsDialog;
+class tworkspace;
 
 // The question asked when a file holds more samples than a variable can: true keeps the first
 // `kept`. The seconds are shown when the file has a sample rate.
 bool askKeepFirstPart(QWidget* parent, std::int64_t available, std::int64_t kept, int sampleRate);
 
-// The callbacks of an import: those of the other file commands and the question above.
+// The callbacks of an import: those of the other file commands and the question above, asked
+// over `parent`.
 class GuiImportCallbacks : public importCallbacks {
 public:
-    explicit GuiImportCallbacks(MainWindow& mainForm);
+    GuiImportCallbacks(loadCallbacks& fileCallbacks, QWidget& parent) : file_(fileCallbacks), parent_(parent) {}
     int askName(const std::string& proposed, bool allowSkip, std::string& typedName) override;
     void showError(const std::string& message) override;
     bool keepFirstPart(std::int64_t available, std::int64_t kept, int sampleRate) override;
 
 private:
-    MainWindow& mainForm_;
-    GuiCallbacks gui_;
+    loadCallbacks& file_;
+    QWidget& parent_;
 };
 
 class SignalCommands {
 public:
-    explicit SignalCommands(MainWindow& mainForm);
+    struct Collaborators {
+        tworkspace& workspace;
+        FileDialogs& fileDialogs;
+        SelectionDialog& selection;   // in its export mode
+        loadCallbacks& fileCallbacks; // names and errors
+        QWidget& mainWindow;          // over which its questions and the WAV options come
+    };
+    explicit SignalCommands(const Collaborators& with);
     SignalCommands(const SignalCommands&) = delete;
     SignalCommands& operator=(const SignalCommands&) = delete;
 
@@ -66,7 +76,11 @@ private:
     bool writeColumns(const std::vector<tdspvarPtr>& variables);
     bool writeSound(const std::vector<tdspvarPtr>& variables);
 
-    MainWindow& mainForm_;
+    tworkspace& workspace_;
+    FileDialogs& fileDialogs_;
+    SelectionDialog& selection_;
+    loadCallbacks& fileCallbacks_;
+    QWidget& mainWindow_;
     sampleRateBook rates_;
     QPointer<WavOptionsDialog> wavOptions_;
 };

@@ -2,8 +2,7 @@
 
 #include "core/numformat.h"
 #include "core/numparse.h"
-#include "ui/mainwindow.h"
-#include "ui/generatedialog.h"
+#include "core/workspace.h"
 #include "ui/localenumber.h"
 
 #include <QHeaderView>
@@ -65,7 +64,8 @@ public:
 
 } // namespace
 
-ValueTableDialog::ValueTableDialog(MainWindow* mainForm) : QDialog(mainForm), mainForm_(mainForm)
+ValueTableDialog::ValueTableDialog(tworkspace& workspace, QWidget* parent)
+    : QDialog(parent), workspace_(workspace)
 {
     setObjectName(QStringLiteral("TForm3"));
     setWindowTitle(QStringLiteral("Variable Values"));
@@ -173,7 +173,7 @@ bool ValueTableDialog::writeBack()
     const QHeaderView* header = StringGrid1->horizontalHeader();
     const int rows = std::min({shownRows_, v.sampleCount(), StringGrid1->rowCount()});
     bool changed = false;
-    bool runFinished = false;
+    bool guarded = false;
     // Position 1 holds the real parts, position 2 the imaginary parts of a complex variable.
     // Only a cell whose text differs from what it was filled with is read: rewriting an
     // untouched cell would round its sample to the 15 digits shown.
@@ -185,10 +185,9 @@ bool ValueTableDialog::writeBack()
         const auto value = parseCellNumber(text.toStdString(), separator);
         if (!value || static_cast<std::size_t>(row) >= samples.size())
             return;
-        if (!runFinished) {
-            // A sampling run that outlived its dialog may still be reading this variable.
-            mainForm_->form2()->waitForSamplingRun();
-            runFinished = true;
+        if (!guarded) {
+            workspace_.guardSampleWrite(); // a background run may be reading this variable
+            guarded = true;
         }
         if (*value != samples[row])
             changed = true;
@@ -200,14 +199,14 @@ bool ValueTableDialog::writeBack()
             store(i, 2, v.im);
     }
     if (changed)
-        mainForm_->workspace().samplesChanged(variable_);
+        workspace_.samplesChanged(variable_);
     return changed;
 }
 
 void ValueTableDialog::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous())
-        fillGrid(mainForm_->workspace().currentVariable());
+        fillGrid(workspace_.currentVariable());
     QDialog::showEvent(event);
 }
 

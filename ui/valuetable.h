@@ -1,8 +1,9 @@
-// ValueTableDialog: the value table. It lists the first 128 samples of the workspace's current variable as
-// numbers in StringGrid1 (index, real part, imaginary part), lets the user edit the real parts
-// and, for a complex variable, the imaginary parts, and writes the edited cells back into the
-// variable when the window closes. It assumes the variable does not change while it is shown
-// (the window is modal), and it reads cells by column position, so dragged columns count.
+// ValueTableDialog: the value table "Variable Values". It lists the first 128 samples of the
+// workspace's current variable as numbers in StringGrid1 (index, real part, imaginary part), lets
+// the user edit the real parts and, for a complex variable, the imaginary parts, and writes the
+// edited cells back into the variable, behind the workspace's write guard, when the window closes.
+// It assumes the variable does not change while it is shown (the window is modal), and it reads
+// cells by column position, so dragged columns count.
 #pragma once
 
 #include "core/variable.h"
@@ -11,20 +12,14 @@
 #include <QStringList>
 
 class QTableWidget;
-class MainWindow;
+class tworkspace;
 
 class ValueTableDialog : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kMaxRows = 128;
 
-    explicit ValueTableDialog(MainWindow* mainForm);
-
-    // Refills the header and one row per shown sample from `variable` (none: an empty table).
-    void fillGrid(const tdspvarPtr& variable);
-    // Stores every cell whose text the user changed and that parses; redraws the variable's
-    // thumbnail when a sample changed. Returns whether one did.
-    bool writeBack();
+    ValueTableDialog(tworkspace& workspace, QWidget* parent);
 
     QTableWidget* StringGrid1;
 
@@ -33,10 +28,15 @@ protected:
     void done(int result) override;
 
 private:
+    // Refills the header and one row per shown sample from `variable` (none: an empty table).
+    void fillGrid(const tdspvarPtr& variable);
+    // Stores every cell whose text the user changed and that parses, behind the workspace's write
+    // guard; redraws the variable's thumbnail when a sample changed. Returns whether one did.
+    bool writeBack();
     void applyEditingRule(); // the editing rule, by column position
     QString cellText(int row, int position) const;
 
-    MainWindow* mainForm_;
+    tworkspace& workspace_;
     tdspvarPtr variable_;
     bool complexShown_ = false;
     int shownRows_ = 0;

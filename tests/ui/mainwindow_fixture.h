@@ -1,47 +1,30 @@
-// Shared pieces of the GUI tests: a main window per test, variables filled as a creator fills
-// them, waiting for the thumbnail workers, and acting inside a modal dialog's exec().
+// The ground of the GUI tests that need the whole program: a main window per test, its windows
+// found by type, variables filled as a creator fills them, and waiting for the thumbnail workers.
 #pragma once
+
+#include "uitest.h"
 
 #include "ui/mainwindow.h"
 #include "ui/thumbnailworker.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
+#include <QAction>
+#include <QMenu>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <initializer_list>
 #include <memory>
 
 namespace uitest {
 
-// Runs `action` with the dialog that is modal once the next command has opened it (nullptr when
-// none did), then closes that dialog unless the action already did.
-inline void whenModal(std::function<void(QWidget*)> action)
+// The window of type T (GenerateDialog, ProcessingDialog ...) that `main` made at its start.
+template <class T>
+T& windowOf(const MainWindow& main)
 {
-    QTimer::singleShot(0, [action = std::move(action)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        action(modal);
-        if (modal && modal->isVisible())
-            modal->close();
-    });
-}
-
-// Processes events until `done` holds or the time runs out; returns whether it held.
-inline bool waitUntil(const std::function<bool()>& done, int milliseconds = 10000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > milliseconds)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    return true;
+    T* window = main.findChild<T*>(QString(), Qt::FindDirectChildrenOnly);
+    EXPECT_NE(window, nullptr);
+    return *window;
 }
 
 inline bool waitForThumbnails(int milliseconds = 20000)
@@ -53,14 +36,18 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        form = std::make_unique<MainWindow>();
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        mainWindow = std::make_unique<MainWindow>();
+        mainWindow->show();
+        mainWindow->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
     }
-    void TearDown() override { form.reset(); }
+    void TearDown() override { mainWindow.reset(); }
 
-    tworkspace& workspace() { return form->workspace(); }
+    tworkspace& workspace() { return mainWindow->workspace(); }
+    template <class T>
+    T& window() { return windowOf<T>(*mainWindow); }
+    QMenu* popupMenu() { return child<QMenu>(*mainWindow, "PopupMenu1"); }
+    QMenu* variabilaMenu() { return child<QAction>(*mainWindow, "Variabila1")->menu(); }
 
     // Creates a variable as the creators do: name, samples, description, peak, then the thumbnail.
     tdspvarPtr addVariable(const std::string& name, std::initializer_list<extended> re = {1, 2, 3},
@@ -76,7 +63,7 @@ protected:
         return v;
     }
 
-    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<MainWindow> mainWindow;
 };
 
 } // namespace uitest

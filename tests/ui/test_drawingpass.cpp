@@ -2,10 +2,11 @@
 // surface whose worker can be held at a chosen step: the snapshot taken at the start of a pass,
 // a restart, a stop, a stop that comes with a restart pending (a thumbnail released while a
 // redraw was pending), and withdrawing a surface while its worker waits in a hand-over.
+#include "uitest.h"
+
 #include "ui/drawingpass.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include <gtest/gtest.h>
 
@@ -65,15 +66,6 @@ private:
     std::vector<int> copy_; // the worker's copy
 };
 
-bool serveUntil(const std::function<bool()>& done)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    return done();
-}
-
 } // namespace
 
 TEST(DrawingPass, SnapshotRestartStopAndWithdraw)
@@ -87,14 +79,14 @@ TEST(DrawingPass, SnapshotRestartStopAndWithdraw)
     };
     const auto release = [&] {
         pass.go = true;
-        return serveUntil([&] { return !pass.busy(); });
+        return uitest::waitUntil([&] { return !pass.busy(); });
     };
 
     // Snapshot at start: data changed mid-pass without a request is not seen by that pass.
     pass.input = {1, 2, 3, 4};
     holdAtStep(2);
     pass.request();
-    ASSERT_TRUE(serveUntil([&] { return pass.held.load(); }));
+    ASSERT_TRUE(uitest::waitUntil([&] { return pass.held.load(); }));
     EXPECT_EQ(pass.picture, (std::vector<int>{1, 2}));
     pass.input = {7, 8};
     ASSERT_TRUE(release());
@@ -106,7 +98,7 @@ TEST(DrawingPass, SnapshotRestartStopAndWithdraw)
     pass.input = {1, 2, 3, 4};
     holdAtStep(2);
     pass.request();
-    ASSERT_TRUE(serveUntil([&] { return pass.held.load(); }));
+    ASSERT_TRUE(uitest::waitUntil([&] { return pass.held.load(); }));
     pass.input = {7, 8, 9};
     pass.request();
     ASSERT_TRUE(release());
@@ -119,14 +111,14 @@ TEST(DrawingPass, SnapshotRestartStopAndWithdraw)
     // next request draws in full.
     holdAtStep(1);
     pass.request();
-    ASSERT_TRUE(serveUntil([&] { return pass.held.load(); }));
+    ASSERT_TRUE(uitest::waitUntil([&] { return pass.held.load(); }));
     pass.stop();
     ASSERT_TRUE(release());
     EXPECT_EQ(pass.picture, (std::vector<int>{7}));
     EXPECT_EQ(pass.ended, 3);
     holdAtStep(-1);
     pass.request();
-    ASSERT_TRUE(serveUntil([&] { return !pass.busy(); }));
+    ASSERT_TRUE(uitest::waitUntil([&] { return !pass.busy(); }));
     EXPECT_EQ(pass.picture, (std::vector<int>{7, 8, 9}));
 
     // A stop with a restart pending (a released thumbnail whose redraw was pending): the pass
@@ -134,7 +126,7 @@ TEST(DrawingPass, SnapshotRestartStopAndWithdraw)
     const int passes = pass.passCount();
     holdAtStep(1);
     pass.request();
-    ASSERT_TRUE(serveUntil([&] { return pass.held.load(); }));
+    ASSERT_TRUE(uitest::waitUntil([&] { return pass.held.load(); }));
     pass.request();
     pass.stop();
     ASSERT_TRUE(release());
@@ -146,7 +138,7 @@ TEST(DrawingPass, SnapshotRestartStopAndWithdraw)
     holdAtStep(-1);
     pass.input.assign(100000, 5);
     pass.request();
-    ASSERT_TRUE(serveUntil([&] { return pass.picture.size() >= 3; }));
+    ASSERT_TRUE(uitest::waitUntil([&] { return pass.picture.size() >= 3; }));
     pass.withdraw();
     EXPECT_FALSE(pass.busy());
     const std::size_t painted = pass.picture.size();
@@ -155,6 +147,6 @@ TEST(DrawingPass, SnapshotRestartStopAndWithdraw)
     EXPECT_LT(painted, 100000u);
     pass.input = {6};
     pass.request();
-    ASSERT_TRUE(serveUntil([&] { return !pass.busy(); }));
+    ASSERT_TRUE(uitest::waitUntil([&] { return !pass.busy(); }));
     EXPECT_EQ(pass.picture, (std::vector<int>{6}));
 }

@@ -9,20 +9,20 @@
 #include "core/workspace.h"
 #include "expr/parser.h"
 #include "expr/evaluator.h"
-#include "ui/mainwindow.h"
 #include "ui/generatedialog.h"
 #include "ui/graphwindow.h"
+#include "ui/graphworker.h"
 #include "ui/helpwindow.h"
-#include "ui/valuetable.h"
+#include "ui/inversezwindow.h"
+#include "ui/mainwindow.h"
+#include "ui/previewworker.h"
 #include "ui/processingdialog.h"
 #include "ui/radiogroup.h"
 #include "ui/selectiondialog.h"
 #include "ui/spinedit.h"
-#include "ui/graphworker.h"
 #include "ui/thumbnailworker.h"
-#include "ui/previewworker.h"
+#include "ui/valuetable.h"
 #include "ui/variablestrip.h"
-#include "ui/inversezwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -261,39 +261,32 @@ std::vector<complexValue> expectedSamples(const std::string& expression, int cou
     return values;
 }
 
-class EndToEnd : public ::testing::Test {
+class EndToEndTest : public uitest::MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        main = std::make_unique<MainWindow>();
-        main->show();
-        main->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-    }
     void TearDown() override
     {
         EXPECT_TRUE(uitest::waitForThumbnails(kWaitMs));
-        main.reset();
+        MainWindowTest::TearDown();
     }
 
     // A plain key on the main window, once it has the keyboard again.
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        main->activateWindow();
+        mainWindow->activateWindow();
         // The offscreen platform does not always hand the activation back to the main window
         // when a file dialog closes: the keyboard focus stays on the hidden dialog's name field.
         // A window manager would activate the main window again; the test does it in its place.
         const auto mainHasKeyboard = [&] {
             QWidget* focus = QApplication::focusWidget();
-            return QApplication::activeWindow() == main.get() &&
-                   (!focus || (focus->isVisible() && focus->window() == main.get()));
+            return QApplication::activeWindow() == mainWindow.get() &&
+                   (!focus || (focus->isVisible() && focus->window() == mainWindow.get()));
         };
         if (!QTest::qWaitFor(mainHasKeyboard, 1000)) {
             QApplication::setActiveWindow(nullptr);
-            QApplication::setActiveWindow(main.get());
+            QApplication::setActiveWindow(mainWindow.get());
         }
         ASSERT_TRUE(mainHasKeyboard());
-        QTest::keyClick(main.get(), key, modifiers);
+        QTest::keyClick(mainWindow.get(), key, modifiers);
     }
 
     // Ins, then name, count and formula typed into the generation dialog, then Enter once OK
@@ -312,16 +305,13 @@ protected:
         EXPECT_TRUE(*ran);
     }
 
-    tworkspace& workspace() { return main->workspace(); }
-
     strayModalWatchdog watchdog;
-    std::unique_ptr<MainWindow> main;
     QTemporaryDir folder;
 };
 
 } // namespace
 
-TEST_F(EndToEnd, StudentSession)
+TEST_F(EndToEndTest, StudentSession)
 {
     // Two variables from formulas.
     const std::string formula1 = "sin(x*pi*50+4*sin(x*17))";
@@ -381,12 +371,12 @@ TEST_F(EndToEnd, StudentSession)
     {
         const tdspvarPtr pulse = workspace().findVariable("pulse");
         ASSERT_TRUE(pulse);
-        VariableStrip* strip = main->stripOf(*pulse);
+        VariableStrip* strip = mainWindow->stripOf(*pulse);
         ASSERT_TRUE(strip);
-        main->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(main.get()));
-        QTest::mouseClick(main->windowHandle(), Qt::RightButton, {}, strip->mapTo(main.get(), QPoint(20, 16)));
-        QMenu* popup = main->popupMenu();
+        mainWindow->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
+        QTest::mouseClick(mainWindow->windowHandle(), Qt::RightButton, {}, strip->mapTo(mainWindow.get(), QPoint(20, 16)));
+        QMenu* popup = popupMenu();
         ASSERT_TRUE(QTest::qWaitFor([&] { return popup->isVisible(); }, kWaitMs));
         QAction* procesare = popup->findChild<QAction*>("Procesare1");
         ASSERT_TRUE(procesare);
@@ -454,7 +444,7 @@ TEST_F(EndToEnd, StudentSession)
         press(Qt::Key_Delete);
         EXPECT_TRUE(*ran);
         EXPECT_EQ(workspace().variableCount(), 0);
-        EXPECT_FALSE(main->variabilaMenu()->menuAction()->isEnabled());
+        EXPECT_FALSE(variabilaMenu()->menuAction()->isEnabled());
     }
 
     // F3 loads the file back: the same names, kinds, counts and values to 15 digits.
@@ -553,9 +543,11 @@ TEST_F(EndToEnd, StudentSession)
     // The help (F1): Down in the page list turns to the next page.
     {
         const auto ran = modalActor::when<HelpWindow>([&](HelpWindow& d) {
-            const int page = d.currentPage();
+            const int item = d.ComboBox1->currentIndex();
+            const QImage before = d.PaintBox1->grab().toImage();
             QTest::keyClick(d.ComboBox1, Qt::Key_Down);
-            EXPECT_EQ(d.currentPage(), page + 1);
+            EXPECT_EQ(d.ComboBox1->currentIndex(), item + 1);
+            EXPECT_NE(d.PaintBox1->grab().toImage(), before);
             QTest::keyClick(d.ComboBox1, Qt::Key_Escape);
             EXPECT_FALSE(d.isVisible());
         });

@@ -20,17 +20,17 @@ using uitest::typeAndAccept;
 
 namespace {
 
-QAction* action(MainWindow& form, const char* name)
+QAction* action(MainWindow& mainWindow, const char* name)
 {
-    return form.findChild<QAction*>(QString::fromLatin1(name));
+    return mainWindow.findChild<QAction*>(QString::fromLatin1(name));
 }
 
 // Presses the key on the main window once it has the keyboard again.
-void pressOnMainWindow(MainWindow& form, Qt::Key key)
+void pressOnMainWindow(MainWindow& mainWindow, Qt::Key key)
 {
-    form.activateWindow();
-    ASSERT_TRUE(uitest::waitUntil([&] { return QApplication::activeWindow() == &form; }));
-    QTest::keyClick(&form, key);
+    mainWindow.activateWindow();
+    ASSERT_TRUE(uitest::waitUntil([&] { return QApplication::activeWindow() == &mainWindow; }));
+    QTest::keyClick(&mainWindow, key);
 }
 
 // A PC-DSP file: name field, two unused bytes, kind and count (little-endian), the floats.
@@ -55,7 +55,7 @@ std::string dspFile(const char* name, std::uint16_t kind, std::uint16_t count, s
 
 TEST_F(FilesTest, FileDialogsCarryTheirFiltersAndRules)
 {
-    FileDialogs& dialogs = form->fileDialogs();
+    FileDialogs& dialogs = mainWindow->fileDialogs();
     struct expectation {
         fileDialogKind kind;
         QStringList filters;
@@ -84,7 +84,7 @@ TEST_F(FilesTest, FileDialogsCarryTheirFiltersAndRules)
 
     // Outside the tests the desktop's own dialog is taken where there is one (Qt's default).
     FileDialogs::builtInOnly = false;
-    FileDialogs program(form.get());
+    FileDialogs program(mainWindow.get());
     for (const expectation& e : table)
         EXPECT_FALSE(program.dialog(e.kind)->testOption(QFileDialog::DontUseNativeDialog));
     FileDialogs::builtInOnly = true;
@@ -92,13 +92,13 @@ TEST_F(FilesTest, FileDialogsCarryTheirFiltersAndRules)
 
 TEST_F(FilesTest, SaveDialogRefusesReadOnlyFilesAndAsksBeforeReplacing)
 {
-    form->fileDialogs().replacement = nullptr;
+    mainWindow->fileDialogs().replacement = nullptr;
     const QString locked = path(QStringLiteral("locked.var"));
     const QString old = path(QStringLiteral("old.var"));
     uitest::writeFile(locked, "keep");
     uitest::writeFile(old, "old");
     ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-    QFileDialog* save = form->fileDialogs().dialog(fileDialogKind::saveState);
+    QFileDialog* save = mainWindow->fileDialogs().dialog(fileDialogKind::saveState);
     save->setDirectory(folder.path());
 
     QString refusal;
@@ -119,7 +119,7 @@ TEST_F(FilesTest, SaveDialogRefusesReadOnlyFilesAndAsksBeforeReplacing)
             ASSERT_NE(yes, nullptr);
             yes->click();
         });
-    EXPECT_EQ(form->fileDialogs().ask(fileDialogKind::saveState), old);
+    EXPECT_EQ(mainWindow->fileDialogs().ask(fileDialogKind::saveState), old);
     EXPECT_TRUE(script.finished());
     EXPECT_TRUE(stayedOpen);
     EXPECT_TRUE(refusal.contains(QStringLiteral("locked.var"))) << refusal.toStdString();
@@ -130,14 +130,14 @@ TEST_F(FilesTest, SaveDialogRefusesReadOnlyFilesAndAsksBeforeReplacing)
     // Cancelling gives an empty answer.
     modalScript cancel;
     cancel.then([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
-    EXPECT_EQ(form->fileDialogs().ask(fileDialogKind::saveState), QString());
+    EXPECT_EQ(mainWindow->fileDialogs().ask(fileDialogKind::saveState), QString());
 }
 
 TEST_F(FilesTest, LoadDialogWantsAnExistingFileAndAddsItsExtension)
 {
-    form->fileDialogs().replacement = nullptr;
+    mainWindow->fileDialogs().replacement = nullptr;
     uitest::writeFile(path(QStringLiteral("data.dsp")), "x");
-    form->fileDialogs().dialog(fileDialogKind::loadState)->setDirectory(folder.path());
+    mainWindow->fileDialogs().dialog(fileDialogKind::loadState)->setDirectory(folder.path());
     bool stayedOpen = false;
     modalScript script;
     script
@@ -147,7 +147,7 @@ TEST_F(FilesTest, LoadDialogWantsAnExistingFileAndAddsItsExtension)
             typeAndAccept(modal, QStringLiteral("data"));
         })
         .then([](QWidget*) {}); // the toolkit's "not found" warning
-    EXPECT_EQ(form->fileDialogs().ask(fileDialogKind::loadState), path(QStringLiteral("data.dsp")));
+    EXPECT_EQ(mainWindow->fileDialogs().ask(fileDialogKind::loadState), path(QStringLiteral("data.dsp")));
     EXPECT_TRUE(stayedOpen);
     EXPECT_TRUE(script.finished());
 }
@@ -160,7 +160,7 @@ TEST_F(FilesTest, LoadingTheSameFileTwiceWithIgnoreAll)
     nextPath = path(QStringLiteral("status.var"));
     uitest::writeFile(nextPath, stateText(workspace().variables()));
     // Loading into the same workspace: every name clashes; Ignore All at the first.
-    NameCorrectionDialog* names = form->form4();
+    NameCorrectionDialog* names = &window<NameCorrectionDialog>();
     QString proposed;
     bool extraButtons = false;
     modalScript script;
@@ -170,7 +170,7 @@ TEST_F(FilesTest, LoadingTheSameFileTwiceWithIgnoreAll)
         extraButtons = names->Button3->isVisible() && names->Button4->isVisible();
         names->Button4->click();
     });
-    pressOnMainWindow(*form, Qt::Key_F3);
+    pressOnMainWindow(*mainWindow, Qt::Key_F3);
     EXPECT_EQ(asked, std::vector<fileDialogKind>{fileDialogKind::loadState});
     EXPECT_EQ(script.shown, 1);
     EXPECT_EQ(proposed, QStringLiteral("FIRST"));
@@ -204,12 +204,12 @@ TEST_F(FilesTest, LoadingAsksPerClashAndTakesTheTypedName)
     modalScript script;
     script
         .then([&](QWidget*) {
-            NameCorrectionDialog* names = form->form4();
+            NameCorrectionDialog* names = &window<NameCorrectionDialog>();
             names->Edit1->setText(QStringLiteral("a copy"));
             names->Button1->click();
         })
-        .then([&](QWidget*) { form->form4()->Button3->click(); }); // Skip b
-    action(*form, "Open1")->trigger();
+        .then([&](QWidget*) { window<NameCorrectionDialog>().Button3->click(); }); // Skip b
+    action(*mainWindow, "Open1")->trigger();
     EXPECT_TRUE(script.finished());
     ASSERT_EQ(workspace().variableCount(), 4);
     EXPECT_EQ(workspace().variables()[2]->name, "a copy");
@@ -220,12 +220,12 @@ TEST_F(FilesTest, LoadingAsksPerClashAndTakesTheTypedName)
     // Cancel at a clash stops the load; what came before stays. A cancelled file dialog loads nothing.
     uitest::writeFile(nextPath, "1 1 new\r\n 1\r\n1 1 a\r\n 1\r\n1 1 later\r\n 1\r\n0\r\n");
     modalScript cancel;
-    cancel.then([&](QWidget*) { form->form4()->Button2->click(); });
-    action(*form, "Open1")->trigger();
+    cancel.then([&](QWidget*) { window<NameCorrectionDialog>().Button2->click(); });
+    action(*mainWindow, "Open1")->trigger();
     EXPECT_EQ(workspace().variableCount(), 5);
     EXPECT_EQ(workspace().variables()[4]->name, "NEW");
     nextPath.clear();
-    action(*form, "Open1")->trigger();
+    action(*mainWindow, "Open1")->trigger();
     EXPECT_EQ(workspace().variableCount(), 5);
 }
 
@@ -240,20 +240,20 @@ TEST_F(FilesTest, MalformedFileShowsInvalidNumericInputAndKeepsWhatWasRead)
         error = uitest::messageText(box);
         title = box->windowTitle();
     });
-    action(*form, "Open1")->trigger();
+    action(*mainWindow, "Open1")->trigger();
     EXPECT_TRUE(script.finished());
     EXPECT_EQ(error, QStringLiteral("Invalid numeric input"));
     EXPECT_EQ(title, QStringLiteral("Kelmo"));
     ASSERT_EQ(workspace().variableCount(), 2);
     EXPECT_EQ(workspace().variables()[0]->re, (std::vector<extended>{1, 2}));
     EXPECT_EQ(workspace().variables()[1]->re, (std::vector<extended>{5, 0, 0}));
-    EXPECT_NE(form->stripOf(*workspace().variables()[1]), nullptr);
+    EXPECT_NE(mainWindow->stripOf(*workspace().variables()[1]), nullptr);
 
     // The program goes on: a missing file is reported the same way.
     nextPath = path(QStringLiteral("nowhere.var"));
     modalScript missing;
     missing.then([&](QWidget* box) { error = uitest::messageText(box); });
-    action(*form, "Open1")->trigger();
+    action(*mainWindow, "Open1")->trigger();
     EXPECT_EQ(error, QStringLiteral("File not found"));
     EXPECT_EQ(workspace().variableCount(), 2);
 }
@@ -265,7 +265,7 @@ TEST_F(FilesTest, ImportingARealFile)
     ASSERT_EQ(bytes.size(), 26u);
     uitest::writeFile(nextPath, bytes);
     modalScript none;
-    pressOnMainWindow(*form, Qt::Key_F4);
+    pressOnMainWindow(*mainWindow, Qt::Key_F4);
     EXPECT_EQ(none.shown, 0);
     EXPECT_EQ(asked, std::vector<fileDialogKind>{fileDialogKind::importDsp});
     ASSERT_EQ(workspace().variableCount(), 1);
@@ -274,17 +274,17 @@ TEST_F(FilesTest, ImportingARealFile)
     EXPECT_FALSE(v->isComplex);
     EXPECT_EQ(v->re, (std::vector<extended>{0.1f, -2.5f, 1e-30f}));
     EXPECT_EQ(v->description, "Loaded from : " + QFile::encodeName(nextPath).toStdString());
-    EXPECT_TRUE(form->variabilaMenu()->menuAction()->isEnabled());
+    EXPECT_TRUE(variabilaMenu()->menuAction()->isEnabled());
 
     // The same file again: the name clashes; only OK and Cancel are offered, and Cancel makes nothing.
     bool extraButtons = true;
     modalScript again;
     again.then([&](QWidget*) {
-        NameCorrectionDialog* names = form->form4();
+        NameCorrectionDialog* names = &window<NameCorrectionDialog>();
         extraButtons = names->Button3->isVisible() || names->Button4->isVisible();
         names->Button2->click();
     });
-    action(*form, "Import1")->trigger();
+    action(*mainWindow, "Import1")->trigger();
     EXPECT_EQ(again.shown, 1);
     EXPECT_FALSE(extraButtons);
     EXPECT_EQ(workspace().variableCount(), 1);
@@ -292,7 +292,7 @@ TEST_F(FilesTest, ImportingARealFile)
     // A file one byte longer than its header says is ignored without a word.
     uitest::writeFile(nextPath, bytes + 'x');
     modalScript silent;
-    action(*form, "Import1")->trigger();
+    action(*mainWindow, "Import1")->trigger();
     EXPECT_EQ(silent.shown, 0);
     EXPECT_EQ(workspace().variableCount(), 1);
 }
@@ -301,10 +301,10 @@ TEST_F(FilesTest, CompletionListGoesWithItsDialog)
 {
     // The dialog closes while its list of completions shows (as when Enter reaches the dialog
     // itself): the list must go with it and must not take the next key.
-    form->fileDialogs().replacement = nullptr;
+    mainWindow->fileDialogs().replacement = nullptr;
     for (const char* name : {"alpha.var", "alpine.var", "beta.var"})
         uitest::writeFile(path(QString::fromLatin1(name)), "0\r\n");
-    QFileDialog* load = form->fileDialogs().dialog(fileDialogKind::loadState);
+    QFileDialog* load = mainWindow->fileDialogs().dialog(fileDialogKind::loadState);
     load->setDirectory(folder.path());
     const auto completionShown = [load] {
         for (const QCompleter* completer : load->findChildren<QCompleter*>())
@@ -331,7 +331,7 @@ TEST_F(FilesTest, CompletionListGoesWithItsDialog)
         edit->setText(QStringLiteral("alpha.var"));
         static_cast<QDialog*>(modal)->accept();
     });
-    EXPECT_EQ(form->fileDialogs().ask(fileDialogKind::loadState).toStdString(),
+    EXPECT_EQ(mainWindow->fileDialogs().ask(fileDialogKind::loadState).toStdString(),
               path(QStringLiteral("alpha.var")).toStdString());
     EXPECT_TRUE(shownWhileOpen);
     EXPECT_FALSE(completionShown());
@@ -339,15 +339,15 @@ TEST_F(FilesTest, CompletionListGoesWithItsDialog)
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 
     // The next key reaches the main window: F3 asks for a file again.
-    form->fileDialogs().replacement = [this](fileDialogKind kind) {
+    mainWindow->fileDialogs().replacement = [this](fileDialogKind kind) {
         asked.push_back(kind);
         return QString();
     };
-    pressOnMainWindow(*form, Qt::Key_F3);
+    pressOnMainWindow(*mainWindow, Qt::Key_F3);
     EXPECT_EQ(asked, std::vector<fileDialogKind>{fileDialogKind::loadState});
 
     // The next showing completes again.
-    form->fileDialogs().replacement = nullptr;
+    mainWindow->fileDialogs().replacement = nullptr;
     bool shownAgain = false;
     modalScript again;
     again.then([&](QWidget* modal) {
@@ -361,7 +361,7 @@ TEST_F(FilesTest, CompletionListGoesWithItsDialog)
         shownAgain = QTest::qWaitFor(completionShown, 5000);
         static_cast<QDialog*>(modal)->reject();
     });
-    EXPECT_EQ(form->fileDialogs().ask(fileDialogKind::loadState), QString());
+    EXPECT_EQ(mainWindow->fileDialogs().ask(fileDialogKind::loadState), QString());
     EXPECT_TRUE(shownAgain);
     EXPECT_FALSE(completionShown());
 }

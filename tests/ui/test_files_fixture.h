@@ -136,7 +136,7 @@ protected:
     {
         MainWindowTest::SetUp();
         ASSERT_TRUE(folder.isValid());
-        form->fileDialogs().replacement = [this](fileDialogKind kind) {
+        mainWindow->fileDialogs().replacement = [this](fileDialogKind kind) {
             asked.push_back(kind);
             return nextPath;
         };

@@ -4,16 +4,15 @@
 
 #include "core/workspace.h"
 #include "dsp/samplebuffer.h"
-#include "ui/mainwindow.h"
 #include "ui/generatedialog.h"
 #include "ui/namecorrection.h"
 #include "ui/plotbitmap.h"
-#include "ui/radiogroup.h"
-#include "ui/spinedit.h"
 #include "ui/previewworker.h"
+#include "ui/radiogroup.h"
+#include "ui/samplingworker.h"
+#include "ui/spinedit.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -26,41 +25,33 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace {
 
+// The dialog with collaborators of the test's own, as the main window hands over its own.
 class GenerateDialogTest : public ::testing::Test {
 protected:
-    std::unique_ptr<MainWindow> main = std::make_unique<MainWindow>();
-    GenerateDialog& form = *main->form2();
-    tworkspace& workspace = main->workspace();
+    tworkspace workspace;
+    SamplingWorker sampler{PreviewPlotter::instance().progress()};
+    NameCorrectionDialog nameCorrection{workspace, nullptr};
+    GenerateDialog dialog{{.workspace = workspace, .sampler = sampler, .nameCorrection = nameCorrection},
+                          nullptr};
 
-    void TearDown() override
-    {
-        form.done(2);
-        main.reset();
-    }
+    void TearDown() override { dialog.done(dialogResult::cancel); }
 
-    static bool pumpUntil(const std::function<bool()>& condition, int milliseconds = 30000)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (!condition() && clock.elapsed() < milliseconds)
-            QTest::qWait(1);
-        return condition();
-    }
     // Shows the dialog preset as the main window does and lets the cycle settle.
     void open(const QString& name, const QString& expression)
     {
-        form.preset(name, expression);
-        form.show();
+        dialog.preset(name, expression);
+        dialog.show();
         settle();
     }
     // Waits until no change is pending, no run is busy or unhanded, and the preview is drawn.
     void settle()
     {
-        ASSERT_TRUE(pumpUntil([&] {
-            return !form.changePending() && !form.sampler().busy() && !form.sampler().done() &&
+        ASSERT_TRUE(uitest::waitUntil([&] {
+            return !dialog.changePending() && !sampler.busy() && !sampler.done() &&
                    !PreviewPlotter::instance().busy();
         }));
     }
@@ -74,49 +65,48 @@ protected:
 
 } // namespace
 
-TEST_F(GenerateDialogTest, controlsStartWithTheirTextsAndDefaults)
+TEST_F(GenerateDialogTest, ControlsStartWithTheirTextsAndDefaults)
 {
-    EXPECT_EQ(form.windowTitle(), "Generare Functie");
-    EXPECT_EQ(form.size(), QSize(536, 352));
-    EXPECT_EQ(form.Edit1->text(), "var_00");
-    EXPECT_EQ(form.Edit2->text(), "sin(x*pi*2+0.2)");
-    EXPECT_EQ(form.SpinEdit1->text(), "128");
-    EXPECT_EQ(form.sampleCount(), 128);
-    EXPECT_EQ(form.RadioGroup1->itemIndex(), 0);
-    EXPECT_EQ(form.RadioGroup2->itemIndex(), 1);
-    EXPECT_FALSE(form.RadioGroup2->isEnabled());
-    EXPECT_FALSE(form.Button2->isEnabled());
-    EXPECT_TRUE(form.Button2->isDefault());
-    EXPECT_FALSE(form.Memo1->isEnabled());
-    EXPECT_EQ(form.Edit2->geometry(), QRect(88, 32, 265, 21));
-    EXPECT_EQ(form.SpinEdit1->geometry(), QRect(472, 6, 57, 22));
-    EXPECT_EQ(form.Button2->geometry(), QRect(8, 325, 129, 20));
-    EXPECT_EQ(form.Timer1->interval(), 10);
+    EXPECT_EQ(dialog.windowTitle(), "Generare Functie");
+    EXPECT_EQ(dialog.size(), QSize(536, 352));
+    EXPECT_EQ(dialog.Edit1->text(), "var_00");
+    EXPECT_EQ(dialog.Edit2->text(), "sin(x*pi*2+0.2)");
+    EXPECT_EQ(dialog.SpinEdit1->text(), "128");
+    EXPECT_EQ(dialog.RadioGroup1->itemIndex(), 0);
+    EXPECT_EQ(dialog.RadioGroup2->itemIndex(), 1);
+    EXPECT_FALSE(dialog.RadioGroup2->isEnabled());
+    EXPECT_FALSE(dialog.Button2->isEnabled());
+    EXPECT_TRUE(dialog.Button2->isDefault());
+    EXPECT_FALSE(dialog.Memo1->isEnabled());
+    EXPECT_EQ(dialog.Edit2->geometry(), QRect(88, 32, 265, 21));
+    EXPECT_EQ(dialog.SpinEdit1->geometry(), QRect(472, 6, 57, 22));
+    EXPECT_EQ(dialog.Button2->geometry(), QRect(8, 325, 129, 20));
+    EXPECT_EQ(dialog.Timer1->interval(), 10);
 
     // Tab order: name, count, expression, type, representation, Cancel, OK.
-    form.show();
-    form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    form.Edit1->setFocus();
-    QWidget* expected[] = {form.SpinEdit1->lineEdit(), form.Edit2};
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    dialog.Edit1->setFocus();
+    QWidget* expected[] = {dialog.SpinEdit1->lineEdit(), dialog.Edit2};
     for (QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next);
     }
 }
 
-TEST_F(GenerateDialogTest, okCreatesTheVariableFromTheTypedNameFormulaAndCount)
+TEST_F(GenerateDialogTest, OkCreatesTheVariableFromTheTypedNameFormulaAndCount)
 {
     open("name", "sin(x*pi*2)");
-    typeInto(form.Edit1, "My Var-2");
-    typeInto(form.Edit2, "sin(x*pi*2)*3");
-    typeInto(form.SpinEdit1->lineEdit(), "16");
+    typeInto(dialog.Edit1, "My Var-2");
+    typeInto(dialog.Edit2, "sin(x*pi*2)*3");
+    typeInto(dialog.SpinEdit1->lineEdit(), "16");
     settle();
-    ASSERT_TRUE(form.Button2->isEnabled());
-    QTest::mouseClick(form.Button2, Qt::LeftButton);
-    EXPECT_EQ(form.result(), 1);
-    EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(form.Edit1->text(), "myvar2");
+    ASSERT_TRUE(dialog.Button2->isEnabled());
+    QTest::mouseClick(dialog.Button2, Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), dialogResult::ok);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.Edit1->text(), "myvar2");
 
     const tdspvarPtr v = workspace.findVariable("myvar2");
     ASSERT_TRUE(v);
@@ -132,10 +122,10 @@ TEST_F(GenerateDialogTest, okCreatesTheVariableFromTheTypedNameFormulaAndCount)
     EXPECT_NEAR(static_cast<double>(v->peak), 3, 1e-15);
 }
 
-TEST_F(GenerateDialogTest, singleSampleDrawsOnlyTheGridAndThePeak)
+TEST_F(GenerateDialogTest, SingleSampleDrawsOnlyTheGridAndThePeak)
 {
     open("one", "2+x");
-    typeInto(form.SpinEdit1->lineEdit(), "1");
+    typeInto(dialog.SpinEdit1->lineEdit(), "1");
     settle();
     EXPECT_EQ(PreviewPlotter::instance().samples().count, 1);
     EXPECT_EQ(PreviewPlotter::instance().peak(), 2);
@@ -144,31 +134,31 @@ TEST_F(GenerateDialogTest, singleSampleDrawsOnlyTheGridAndThePeak)
     for (int y = 20; y < kPlotHeight; ++y)
         for (int x = 0; x < kPlotWidth; ++x)
             ASSERT_EQ(pixel(x, y), expected.pixel(x, y)) << x << "," << y;
-    ASSERT_TRUE(form.Button2->isEnabled());
-    form.Button2->click();
+    ASSERT_TRUE(dialog.Button2->isEnabled());
+    dialog.Button2->click();
     ASSERT_TRUE(workspace.findVariable("one"));
     EXPECT_EQ(workspace.findVariable("one")->sampleCount(), 1);
     EXPECT_EQ(workspace.findVariable("one")->re[0], 2);
 }
 
-TEST_F(GenerateDialogTest, switchesToComplexOncePerOpeningAndThenRespectsReal)
+TEST_F(GenerateDialogTest, SwitchesToComplexOncePerOpeningAndThenRespectsReal)
 {
     open("w", "exp(i*x*pi*2)");
-    EXPECT_EQ(form.RadioGroup1->itemIndex(), 1);
-    EXPECT_TRUE(form.RadioGroup2->isEnabled());
-    EXPECT_TRUE(form.Button2->isEnabled());
+    EXPECT_EQ(dialog.RadioGroup1->itemIndex(), 1);
+    EXPECT_TRUE(dialog.RadioGroup2->isEnabled());
+    EXPECT_TRUE(dialog.Button2->isEnabled());
 
-    form.RadioGroup1->button(0)->click();
-    EXPECT_FALSE(form.RadioGroup2->isEnabled());
-    typeInto(form.Edit2, "exp(i*x*pi*4)");
+    dialog.RadioGroup1->button(0)->click();
+    EXPECT_FALSE(dialog.RadioGroup2->isEnabled());
+    typeInto(dialog.Edit2, "exp(i*x*pi*4)");
     settle();
-    EXPECT_EQ(form.RadioGroup1->itemIndex(), 0);
+    EXPECT_EQ(dialog.RadioGroup1->itemIndex(), 0);
 
     // A Real variable from a complex formula keeps the real parts and the complex peak.
-    typeInto(form.Edit2, "i*x");
-    typeInto(form.SpinEdit1->lineEdit(), "8");
+    typeInto(dialog.Edit2, "i*x");
+    typeInto(dialog.SpinEdit1->lineEdit(), "8");
     settle();
-    form.Button2->click();
+    dialog.Button2->click();
     const tdspvarPtr v = workspace.findVariable("w");
     ASSERT_TRUE(v);
     EXPECT_FALSE(v->isComplex);
@@ -179,10 +169,10 @@ TEST_F(GenerateDialogTest, switchesToComplexOncePerOpeningAndThenRespectsReal)
 
     // Opening again allows one more automatic switch.
     open("w2", "exp(i*x*pi*2)");
-    EXPECT_EQ(form.RadioGroup1->itemIndex(), 1);
+    EXPECT_EQ(dialog.RadioGroup1->itemIndex(), 1);
 }
 
-TEST_F(GenerateDialogTest, editingDuringARunWaitsForItAndKeepsOkDisabledUntilTheNextRunEnds)
+TEST_F(GenerateDialogTest, EditingDuringARunWaitsForItAndKeepsOkDisabledUntilTheNextRunEnds)
 {
     // A slow run: three interpolated reads of a long variable per sample.
     const tdspvarPtr a = workspace.createVariable("A");
@@ -190,108 +180,106 @@ TEST_F(GenerateDialogTest, editingDuringARunWaitsForItAndKeepsOkDisabledUntilThe
     for (int i = 0; i < 4096; ++i)
         a->re[i] = std::sin(i * 0.01L);
     open("slow", "x");
-    form.Timer1->stop();
-    typeInto(form.SpinEdit1->lineEdit(), "65536");
-    typeInto(form.Edit2, "a(x)+a(x*2)+a(x*3)");
-    form.tick(); // parses and starts the slow run
-    ASSERT_TRUE(form.sampler().busy()) << "the run ended too quickly for this test";
-    typeInto(form.Edit2, "x*2");
-    EXPECT_TRUE(form.changePending());
-    form.tick();
-    EXPECT_TRUE(form.changePending()); // not parsed while the run is busy
-    EXPECT_FALSE(form.Button2->isEnabled());
+    dialog.Timer1->stop();
+    typeInto(dialog.SpinEdit1->lineEdit(), "65536");
+    typeInto(dialog.Edit2, "a(x)+a(x*2)+a(x*3)");
+    dialog.tick(); // parses and starts the slow run
+    ASSERT_TRUE(sampler.busy()) << "the run ended too quickly for this test";
+    typeInto(dialog.Edit2, "x*2");
+    EXPECT_TRUE(dialog.changePending());
+    dialog.tick();
+    EXPECT_TRUE(dialog.changePending()); // not parsed while the run is busy
+    EXPECT_FALSE(dialog.Button2->isEnabled());
 
-    ASSERT_TRUE(pumpUntil([&] { return !form.sampler().busy(); }));
-    form.tick(); // hands the old run over (OK stays off) and starts the new one
-    EXPECT_FALSE(form.Button2->isEnabled());
-    EXPECT_FALSE(form.changePending());
-    ASSERT_TRUE(pumpUntil([&] { return !form.sampler().busy(); }));
-    EXPECT_FALSE(form.Button2->isEnabled());
-    form.tick();
-    EXPECT_TRUE(form.Button2->isEnabled());
+    ASSERT_TRUE(uitest::waitUntil([&] { return !sampler.busy(); }));
+    dialog.tick(); // hands the old run over (OK stays off) and starts the new one
+    EXPECT_FALSE(dialog.Button2->isEnabled());
+    EXPECT_FALSE(dialog.changePending());
+    ASSERT_TRUE(uitest::waitUntil([&] { return !sampler.busy(); }));
+    EXPECT_FALSE(dialog.Button2->isEnabled());
+    dialog.tick();
+    EXPECT_TRUE(dialog.Button2->isEnabled());
     EXPECT_EQ(PreviewPlotter::instance().samples().values[32768].re, 1); // x*2 at x = 1/2
 }
 
-TEST_F(GenerateDialogTest, enterInTheCountFieldActsAsOkOnlyWithoutAParseError)
+TEST_F(GenerateDialogTest, EnterInTheCountFieldActsAsOkOnlyWithoutAParseError)
 {
     open("bad", "sin(");
-    EXPECT_FALSE(form.Memo1->toPlainText().isEmpty());
-    EXPECT_FALSE(form.Button2->isEnabled());
-    QTest::keyClick(form.SpinEdit1->lineEdit(), Qt::Key_Return);
-    EXPECT_TRUE(form.isVisible());
+    EXPECT_FALSE(dialog.Memo1->toPlainText().isEmpty());
+    EXPECT_FALSE(dialog.Button2->isEnabled());
+    QTest::keyClick(dialog.SpinEdit1->lineEdit(), Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(workspace.findVariable("bad"));
 
-    typeInto(form.Edit2, "sin(x)");
+    typeInto(dialog.Edit2, "sin(x)");
     settle();
-    EXPECT_TRUE(form.Memo1->toPlainText().isEmpty());
-    QTest::keyClick(form.SpinEdit1->lineEdit(), Qt::Key_Return);
-    EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(form.result(), 1);
+    EXPECT_TRUE(dialog.Memo1->toPlainText().isEmpty());
+    QTest::keyClick(dialog.SpinEdit1->lineEdit(), Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), dialogResult::ok);
     EXPECT_TRUE(workspace.findVariable("bad"));
 }
 
-TEST_F(GenerateDialogTest, escapeInTheCountFieldCancels)
+TEST_F(GenerateDialogTest, EscapeInTheCountFieldCancels)
 {
     open("esc", "x");
-    QTest::keyClick(form.SpinEdit1->lineEdit(), Qt::Key_Escape);
-    EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(form.result(), 2);
+    QTest::keyClick(dialog.SpinEdit1->lineEdit(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), dialogResult::cancel);
     EXPECT_EQ(workspace.variableCount(), 0);
 }
 
-TEST_F(GenerateDialogTest, countFieldIsClampedAndFallsBackTo128)
+TEST_F(GenerateDialogTest, CountFieldIsClampedAndFallsBackTo128)
 {
-    form.show();
-    typeInto(form.SpinEdit1->lineEdit(), "70000");
-    EXPECT_EQ(form.sampleCount(), 65536);
-    typeInto(form.SpinEdit1->lineEdit(), "0");
-    EXPECT_EQ(form.sampleCount(), 1);
-    typeInto(form.SpinEdit1->lineEdit(), "-5");
-    EXPECT_EQ(form.sampleCount(), 1);
-    typeInto(form.SpinEdit1->lineEdit(), "1.5");
-    EXPECT_EQ(form.sampleCount(), 128);
-    typeInto(form.SpinEdit1->lineEdit(), "abc123456");
-    EXPECT_EQ(form.SpinEdit1->text(), "12345"); // letters refused, five characters at most
+    open("var_00", "x");
+    for (const auto& [typed, count] : {std::pair{"0", 1}, std::pair{"-5", 1}, std::pair{"1.5", 128},
+                                       std::pair{"70000", 65536}}) {
+        typeInto(dialog.SpinEdit1->lineEdit(), QString::fromLatin1(typed));
+        settle();
+        EXPECT_EQ(sampler.buffer().count, count) << typed;
+    }
+    typeInto(dialog.SpinEdit1->lineEdit(), "abc123456");
+    EXPECT_EQ(dialog.SpinEdit1->text(), "12345"); // letters refused, five characters at most
 
-    typeInto(form.SpinEdit1->lineEdit(), "70000");
+    typeInto(dialog.SpinEdit1->lineEdit(), "70000");
     settle();
     EXPECT_EQ(PreviewPlotter::instance().samples().count, 65536);
-    form.Button2->click();
+    dialog.Button2->click();
     ASSERT_TRUE(workspace.findVariable("var_00"));
     EXPECT_EQ(workspace.findVariable("var_00")->sampleCount(), 65536);
 }
 
-TEST_F(GenerateDialogTest, polarPreviewOfTheComplexConstantOne)
+TEST_F(GenerateDialogTest, PolarPreviewOfTheComplexConstantOne)
 {
     open("c", "1");
-    form.RadioGroup1->button(1)->click();
+    dialog.RadioGroup1->button(1)->click();
     settle();
-    ASSERT_EQ(form.RadioGroup2->itemIndex(), 1);
+    ASSERT_EQ(dialog.RadioGroup2->itemIndex(), 1);
     for (int x = 0; x < kPlotWidth; x += 7) {
         EXPECT_EQ(pixel(x, 2), qRgb(0, 0, 255)) << x;
         EXPECT_EQ(pixel(x, 144), qRgb(255, 0, 0)) << x;
     }
-    form.RadioGroup2->button(0)->click(); // cartesian: real part white at the top
+    dialog.RadioGroup2->button(0)->click(); // cartesian: real part white at the top
     settle();
     EXPECT_EQ(pixel(200, 2), qRgb(255, 255, 255));
 }
 
-TEST_F(GenerateDialogTest, closingDuringALongPreviewEndsIt)
+TEST_F(GenerateDialogTest, ClosingDuringALongPreviewEndsIt)
 {
     open("long", "x");
-    typeInto(form.SpinEdit1->lineEdit(), "65536");
-    typeInto(form.Edit2, "sin(x*pi*200)");
+    typeInto(dialog.SpinEdit1->lineEdit(), "65536");
+    typeInto(dialog.Edit2, "sin(x*pi*200)");
     PreviewPlotter& plotter = PreviewPlotter::instance();
-    ASSERT_TRUE(pumpUntil([&] { return plotter.busy() && plotter.progress() > 0; }));
-    form.Button1->click();
-    EXPECT_EQ(form.result(), 2);
+    ASSERT_TRUE(uitest::waitUntil([&] { return plotter.busy() && plotter.progress() > 0; }));
+    dialog.Button1->click();
+    EXPECT_EQ(dialog.result(), dialogResult::cancel);
     const QImage atClose = plotBitmap().copy();
-    ASSERT_TRUE(pumpUntil([&] { return !plotter.busy(); }, 2000));
+    ASSERT_TRUE(uitest::waitUntil([&] { return !plotter.busy(); }, 2000));
     EXPECT_LT(plotter.progress(), 100);
     EXPECT_EQ(plotBitmap(), atClose);
 }
 
-TEST_F(GenerateDialogTest, refusedNameGoesThroughTheCorrectionDialog)
+TEST_F(GenerateDialogTest, RefusedNameGoesThroughTheCorrectionDialog)
 {
     workspace.createVariable("TAKEN");
     open("Ta-ken", "x");
@@ -305,17 +293,17 @@ TEST_F(GenerateDialogTest, refusedNameGoesThroughTheCorrectionDialog)
         correction->Edit1->setText("fresh one");
         correction->Button1->click();
     });
-    form.Button2->click();
+    dialog.Button2->click();
     EXPECT_EQ(proposed, "taken");
     EXPECT_FALSE(skipOffered);
-    EXPECT_EQ(form.result(), 1);
+    EXPECT_EQ(dialog.result(), dialogResult::ok);
     const tdspvarPtr v = workspace.findVariable("FRESHONE");
     ASSERT_TRUE(v);
     EXPECT_EQ(v->name, "FRESHONE");
     EXPECT_EQ(v->sampleCount(), 128);
 }
 
-TEST_F(GenerateDialogTest, cancellingTheCorrectionDialogCreatesNothingAndStillCloses)
+TEST_F(GenerateDialogTest, CancellingTheCorrectionDialogCreatesNothingAndStillCloses)
 {
     workspace.createVariable("TAKEN");
     open("taken", "x");
@@ -323,13 +311,13 @@ TEST_F(GenerateDialogTest, cancellingTheCorrectionDialogCreatesNothingAndStillCl
         ASSERT_TRUE(qobject_cast<NameCorrectionDialog*>(modal));
         static_cast<NameCorrectionDialog*>(modal)->Button2->click();
     });
-    form.Button2->click();
-    EXPECT_EQ(form.result(), 1);
-    EXPECT_FALSE(form.isVisible());
+    dialog.Button2->click();
+    EXPECT_EQ(dialog.result(), dialogResult::ok);
+    EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(workspace.variableCount(), 1);
 }
 
-TEST_F(GenerateDialogTest, aRunThatOutlivesTheDialogKeepsARemovedVariableAliveUntilItEnds)
+TEST_F(GenerateDialogTest, ARunThatOutlivesTheDialogKeepsARemovedVariableAliveUntilItEnds)
 {
     tdspvarPtr a = workspace.createVariable("A");
     a->resize(4096, false);
@@ -337,28 +325,28 @@ TEST_F(GenerateDialogTest, aRunThatOutlivesTheDialogKeepsARemovedVariableAliveUn
         a->re[i] = std::cos(i * 0.01L);
     const std::weak_ptr<tdspvar> watch = a;
     open("later", "x");
-    form.Timer1->stop();
-    typeInto(form.SpinEdit1->lineEdit(), "65536");
-    typeInto(form.Edit2, "a(x)+a(x*2)+a(x*3)");
-    form.tick();
-    ASSERT_TRUE(form.sampler().busy()) << "the run ended too quickly for this test";
-    form.Button1->click(); // the run cannot be cancelled and goes on in the background
+    dialog.Timer1->stop();
+    typeInto(dialog.SpinEdit1->lineEdit(), "65536");
+    typeInto(dialog.Edit2, "a(x)+a(x*2)+a(x*3)");
+    dialog.tick();
+    ASSERT_TRUE(sampler.busy()) << "the run ended too quickly for this test";
+    dialog.Button1->click(); // the run cannot be cancelled and goes on in the background
     workspace.removeVariable(a);
     a.reset();
     EXPECT_FALSE(watch.expired()); // the run's tree still reads it
 
-    ASSERT_TRUE(pumpUntil([&] { return !form.sampler().busy(); }));
+    ASSERT_TRUE(uitest::waitUntil([&] { return !sampler.busy(); }));
     EXPECT_TRUE(watch.expired()); // the tree went with the end of the run
-    EXPECT_TRUE(form.sampler().done()); // its result waits for the next opening
+    EXPECT_TRUE(sampler.done()); // its result waits for the next opening
 
     open("later", "x");
-    EXPECT_TRUE(form.Button2->isEnabled());
+    EXPECT_TRUE(dialog.Button2->isEnabled());
     EXPECT_EQ(PreviewPlotter::instance().samples().values[100].re, static_cast<extended>(100) / 65536);
 }
 
 class GenerateFromMainWindowTest : public uitest::MainWindowTest {};
 
-TEST_F(GenerateFromMainWindowTest, insertOpensThePresetDialogAndOkCreatesTheVariable)
+TEST_F(GenerateFromMainWindowTest, InsertOpensThePresetDialogAndOkCreatesTheVariable)
 {
     QString name, expression;
     uitest::whenModal([&](QWidget* modal) {
@@ -369,7 +357,7 @@ TEST_F(GenerateFromMainWindowTest, insertOpensThePresetDialogAndOkCreatesTheVari
         ASSERT_TRUE(uitest::waitUntil([&] { return dialog->Button2->isEnabled(); }));
         dialog->Button2->click();
     });
-    QTest::keyClick(form.get(), Qt::Key_Insert);
+    QTest::keyClick(mainWindow.get(), Qt::Key_Insert);
     EXPECT_EQ(name, "name");
     EXPECT_EQ(expression, "sin(x*pi*2)");
     const tdspvarPtr v = workspace().findVariable("NAME");

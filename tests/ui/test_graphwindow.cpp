@@ -1,17 +1,18 @@
 // The graph window: its state at each opening, the toggles and their coupling, the keyboard,
 // the cursor readout, and stopping the plot when it closes.
-#include "ui/mainwindow.h"
+#include "uitest.h"
+
+#include "core/workspace.h"
+#include "ui/bitmapview.h"
 #include "ui/graphwindow.h"
+#include "ui/graphworker.h"
 #include "ui/localenumber.h"
 #include "ui/plotbitmap.h"
-#include "ui/graphworker.h"
-#include "ui/bitmapview.h"
 #include "ui/cursorreadout.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -27,49 +28,45 @@ namespace {
 
 class GraphWindowTest : public ::testing::Test {
 protected:
-    MainWindow main;
-    GraphWindow* form = main.form9();
+    tworkspace workspace;
+    GraphWindow graph{workspace, nullptr};
     tdspvarPtr real;
     tdspvarPtr complex;
 
     void SetUp() override
     {
-        real = main.workspace().createVariable("REAL_A");
+        real = workspace.createVariable("REAL_A");
         real->resize(100, false);
         for (int i = 0; i < 100; ++i)
             real->re[static_cast<std::size_t>(i)] = i % 2 ? -2 : 1;
-        complex = main.workspace().createVariable("Cplx");
+        complex = workspace.createVariable("Cplx");
         complex->resize(64, true);
         for (int i = 0; i < 64; ++i)
             complex->im[static_cast<std::size_t>(i)] = 1;
     }
     void TearDown() override
     {
-        if (form->isVisible())
-            form->close();
+        if (graph.isVisible())
+            graph.close();
         waitIdle();
     }
 
     void open(const tdspvarPtr& current)
     {
-        main.workspace().setCurrentVariable(current);
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+        workspace.setCurrentVariable(current);
+        graph.show();
+        graph.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&graph));
     }
     bool waitIdle()
     {
-        QElapsedTimer timer;
-        timer.start();
-        while (form->plot().busy() && timer.elapsed() < 60000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        return !form->plot().busy();
+        return uitest::waitUntil([this] { return !graph.plot().busy(); });
     }
     void moveMouse(int x)
     {
         QMouseEvent move(QEvent::MouseMove, QPointF(x, 100), QPointF(x, 100), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(form->tBmpLnk1, &move);
+        QApplication::sendEvent(graph.tBmpLnk1, &move);
     }
     QRgb at(int x, int y) const { return plotBitmap().pixel(x, y) | 0xff000000u; }
 };
@@ -79,17 +76,17 @@ protected:
 TEST_F(GraphWindowTest, OpeningOnARealVariable)
 {
     open(real);
-    EXPECT_EQ(form->windowTitle(), "Grafic");
-    EXPECT_EQ(form->size(), QSize(533, 307));
-    EXPECT_EQ(form->tBmpLnk1->geometry(), QRect(137, 12, 384, 289));
-    EXPECT_EQ(form->ComboBox1->count(), 2);
-    EXPECT_EQ(form->ComboBox1->currentText(), "real_a");
-    EXPECT_EQ(form->ComboBox2->currentText(), "real_a");
-    EXPECT_FALSE(form->ComboBox2->isEnabled());
-    EXPECT_FALSE(form->CheckBox1->isChecked());
-    EXPECT_FALSE(form->SpeedButton3->isEnabled());
-    EXPECT_TRUE(form->SpeedButton3->isChecked()); // down since creation
-    EXPECT_EQ(form->modeWord(), 1);
+    EXPECT_EQ(graph.windowTitle(), "Grafic");
+    EXPECT_EQ(graph.size(), QSize(533, 307));
+    EXPECT_EQ(graph.tBmpLnk1->geometry(), QRect(137, 12, 384, 289));
+    EXPECT_EQ(graph.ComboBox1->count(), 2);
+    EXPECT_EQ(graph.ComboBox1->currentText(), "real_a");
+    EXPECT_EQ(graph.ComboBox2->currentText(), "real_a");
+    EXPECT_FALSE(graph.ComboBox2->isEnabled());
+    EXPECT_FALSE(graph.CheckBox1->isChecked());
+    EXPECT_FALSE(graph.SpeedButton3->isEnabled());
+    EXPECT_TRUE(graph.SpeedButton3->isChecked()); // down since creation
+    EXPECT_EQ(graph.modeWord(), 1);
     ASSERT_TRUE(waitIdle());
     // Cartesian: the alternating samples 1 and -2 in white, nothing in blue.
     EXPECT_EQ(at(383, 150), qRgb(0, 128, 0));
@@ -105,9 +102,9 @@ TEST_F(GraphWindowTest, OpeningOnARealVariable)
 TEST_F(GraphWindowTest, OpeningOnAComplexVariable)
 {
     open(complex);
-    EXPECT_EQ(form->ComboBox1->currentText(), "cplx");
-    EXPECT_TRUE(form->SpeedButton3->isEnabled());
-    EXPECT_EQ(form->modeWord(), 2);
+    EXPECT_EQ(graph.ComboBox1->currentText(), "cplx");
+    EXPECT_TRUE(graph.SpeedButton3->isEnabled());
+    EXPECT_EQ(graph.modeWord(), 2);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(at(100, 81), qRgb(255, 0, 0)); // phase pi/2
     EXPECT_EQ(at(100, 0), qRgb(0, 0, 255));  // constant modulus at the top
@@ -116,77 +113,77 @@ TEST_F(GraphWindowTest, OpeningOnAComplexVariable)
 TEST_F(GraphWindowTest, LogYComesWithTheModulusView)
 {
     open(real);
-    QTest::keyClick(form, Qt::Key_Y, Qt::AltModifier);
-    EXPECT_TRUE(form->SpeedButton1->isChecked());
-    EXPECT_TRUE(form->SpeedButton3->isChecked());
-    EXPECT_FALSE(form->SpeedButton3->isEnabled());
-    EXPECT_EQ(form->modeWord(), 5);
+    QTest::keyClick(&graph, Qt::Key_Y, Qt::AltModifier);
+    EXPECT_TRUE(graph.SpeedButton1->isChecked());
+    EXPECT_TRUE(graph.SpeedButton3->isChecked());
+    EXPECT_FALSE(graph.SpeedButton3->isEnabled());
+    EXPECT_EQ(graph.modeWord(), 5);
     // The polar toggle cannot be operated while disabled.
-    QTest::keyClick(form, Qt::Key_P, Qt::AltModifier);
-    EXPECT_TRUE(form->SpeedButton3->isChecked());
-    EXPECT_TRUE(form->SpeedButton1->isChecked());
+    QTest::keyClick(&graph, Qt::Key_P, Qt::AltModifier);
+    EXPECT_TRUE(graph.SpeedButton3->isChecked());
+    EXPECT_TRUE(graph.SpeedButton1->isChecked());
 
     // On a complex variable, releasing the polar toggle releases log Y.
-    form->ComboBox1->setCurrentIndex(1);
-    EXPECT_TRUE(form->SpeedButton3->isEnabled());
-    EXPECT_EQ(form->modeWord(), 6);
-    QTest::keyClick(form, Qt::Key_P, Qt::AltModifier);
-    EXPECT_FALSE(form->SpeedButton3->isChecked());
-    EXPECT_FALSE(form->SpeedButton1->isChecked());
-    EXPECT_EQ(form->modeWord(), 0);
-    QTest::mouseClick(form->SpeedButton1, Qt::LeftButton);
-    EXPECT_TRUE(form->SpeedButton3->isChecked());
-    EXPECT_EQ(form->modeWord(), 6);
-    QTest::keyClick(form, Qt::Key_X, Qt::AltModifier);
-    EXPECT_EQ(form->modeWord(), 14);
-    QTest::mouseClick(form->Label4, Qt::LeftButton);
-    EXPECT_EQ(form->modeWord(), 6);
-    QTest::mouseClick(form->Label3, Qt::LeftButton);
-    EXPECT_FALSE(form->SpeedButton1->isChecked());
-    EXPECT_TRUE(form->SpeedButton3->isChecked());
+    graph.ComboBox1->setCurrentIndex(1);
+    EXPECT_TRUE(graph.SpeedButton3->isEnabled());
+    EXPECT_EQ(graph.modeWord(), 6);
+    QTest::keyClick(&graph, Qt::Key_P, Qt::AltModifier);
+    EXPECT_FALSE(graph.SpeedButton3->isChecked());
+    EXPECT_FALSE(graph.SpeedButton1->isChecked());
+    EXPECT_EQ(graph.modeWord(), 0);
+    QTest::mouseClick(graph.SpeedButton1, Qt::LeftButton);
+    EXPECT_TRUE(graph.SpeedButton3->isChecked());
+    EXPECT_EQ(graph.modeWord(), 6);
+    QTest::keyClick(&graph, Qt::Key_X, Qt::AltModifier);
+    EXPECT_EQ(graph.modeWord(), 14);
+    QTest::mouseClick(graph.Label4, Qt::LeftButton);
+    EXPECT_EQ(graph.modeWord(), 6);
+    QTest::mouseClick(graph.Label3, Qt::LeftButton);
+    EXPECT_FALSE(graph.SpeedButton1->isChecked());
+    EXPECT_TRUE(graph.SpeedButton3->isChecked());
 }
 
 TEST_F(GraphWindowTest, TogglesStayButTheSecondVariableIsClearedAtEachOpening)
 {
     open(real);
-    QTest::mouseClick(form->SpeedButton2, Qt::LeftButton);
-    form->CheckBox1->click();
-    EXPECT_TRUE(form->ComboBox2->isEnabled());
+    QTest::mouseClick(graph.SpeedButton2, Qt::LeftButton);
+    graph.CheckBox1->click();
+    EXPECT_TRUE(graph.ComboBox2->isEnabled());
     // Ticking the box does not re-evaluate the polar toggle; the next selection change does.
-    form->ComboBox2->setCurrentIndex(1);
-    EXPECT_TRUE(form->SpeedButton3->isEnabled());
-    form->close();
+    graph.ComboBox2->setCurrentIndex(1);
+    EXPECT_TRUE(graph.SpeedButton3->isEnabled());
+    graph.close();
 
     open(real);
-    EXPECT_TRUE(form->SpeedButton2->isChecked());
-    EXPECT_FALSE(form->CheckBox1->isChecked());
-    EXPECT_FALSE(form->ComboBox2->isEnabled());
-    EXPECT_EQ(form->ComboBox2->currentIndex(), 0);
-    EXPECT_FALSE(form->SpeedButton3->isEnabled());
-    EXPECT_EQ(form->modeWord(), 9);
-    QTest::mouseClick(form->SpeedButton2, Qt::LeftButton);
-    EXPECT_EQ(form->modeWord(), 1);
+    EXPECT_TRUE(graph.SpeedButton2->isChecked());
+    EXPECT_FALSE(graph.CheckBox1->isChecked());
+    EXPECT_FALSE(graph.ComboBox2->isEnabled());
+    EXPECT_EQ(graph.ComboBox2->currentIndex(), 0);
+    EXPECT_FALSE(graph.SpeedButton3->isEnabled());
+    EXPECT_EQ(graph.modeWord(), 9);
+    QTest::mouseClick(graph.SpeedButton2, Qt::LeftButton);
+    EXPECT_EQ(graph.modeWord(), 1);
 }
 
 TEST_F(GraphWindowTest, CursorReadout)
 {
     open(real);
     moveMouse(383); // 383/384 of 100 samples
-    EXPECT_EQ(form->Memo1->toPlainText(), "Pozitie 1 :99\nValoare : 2\nPanta : -1");
+    EXPECT_EQ(graph.Memo1->toPlainText(), "Pozitie 1 :99\nValoare : 2\nPanta : -1");
     moveMouse(0);
-    EXPECT_EQ(form->Memo1->toPlainText(), "Pozitie 1 :0\nValoare : 1\nPanta : 1");
+    EXPECT_EQ(graph.Memo1->toPlainText(), "Pozitie 1 :0\nValoare : 1\nPanta : 1");
 
-    QTest::mouseClick(form->SpeedButton2, Qt::LeftButton);
-    QTest::mouseClick(form->SpeedButton1, Qt::LeftButton);
+    QTest::mouseClick(graph.SpeedButton2, Qt::LeftButton);
+    QTest::mouseClick(graph.SpeedButton1, Qt::LeftButton);
     moveMouse(0); // trunc(100 / e) = 36: modulus 1, then 2
-    EXPECT_EQ(form->Memo1->toPlainText(),
+    EXPECT_EQ(graph.Memo1->toPlainText(),
               QString("Pozitie 1 :36\nValoare : 1\nPanta : 505,97db/dec")
                   .replace(',', QLatin1Char(localeDecimalSeparator())));
 
-    form->CheckBox1->click();
-    form->ComboBox2->setCurrentIndex(1);
+    graph.CheckBox1->click();
+    graph.ComboBox2->setCurrentIndex(1);
     moveMouse(383);
-    const QStringList lines = form->Memo1->toPlainText().split('\n');
+    const QStringList lines = graph.Memo1->toPlainText().split('\n');
     ASSERT_EQ(lines.size(), 7);
     EXPECT_EQ(lines[0], "Pozitie 1 :99");
     EXPECT_EQ(lines[3], "");
@@ -197,23 +194,23 @@ TEST_F(GraphWindowTest, CursorReadout)
 
 TEST_F(GraphWindowTest, ClosingStopsALongPlot)
 {
-    const tdspvarPtr longVariable = main.workspace().createVariable("LONG");
+    const tdspvarPtr longVariable = workspace.createVariable("LONG");
     const int count = 600000;
     longVariable->resize(count, false);
     for (int i = 0; i < count; ++i)
         longVariable->re[static_cast<std::size_t>(i)] = i % 7;
-    main.workspace().setCurrentVariable(longVariable);
+    workspace.setCurrentVariable(longVariable);
     QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, form, [this] {
-        if (form->plot().segmentsDrawn() > 0)
-            form->close();
+    QObject::connect(&closer, &QTimer::timeout, &graph, [this] {
+        if (graph.plot().segmentsDrawn() > 0)
+            graph.close();
     });
     closer.start(1);
-    const std::int64_t before = form->plot().segmentsDrawn();
-    form->exec();
+    const std::int64_t before = graph.plot().segmentsDrawn();
+    graph.exec();
     closer.stop();
     ASSERT_TRUE(waitIdle());
-    EXPECT_LT(form->plot().segmentsDrawn() - before, count - 1);
+    EXPECT_LT(graph.plot().segmentsDrawn() - before, count - 1);
     EXPECT_EQ(at(383, 100), qRgb(0, 128, 0)); // what was drawn stays
 }
 
@@ -224,7 +221,7 @@ TEST_F(GraphWindowTest, ClosingStopsALongPlot)
 TEST_F(GraphWindowTest, ReadoutIsLegibleAndShowsEveryLineWhole)
 {
     open(real);
-    CursorReadout* readout = form->Memo1;
+    CursorReadout* readout = graph.Memo1;
     EXPECT_TRUE(readout->isEnabled());
     EXPECT_TRUE(readout->isReadOnly());
     EXPECT_EQ(readout->focusPolicy(), Qt::NoFocus);

@@ -1,4 +1,6 @@
 // The plot worker: pixels of drawn plots, restart, abort and the end of a pass.
+#include "uitest.h"
+
 #include "ui/drawsteps.h"
 #include "ui/graphworker.h"
 
@@ -13,6 +15,8 @@
 #include <functional>
 
 namespace {
+
+using uitest::waitUntil;
 
 constexpr QRgb kWhite = qRgb(255, 255, 255);
 constexpr QRgb kGreen = qRgb(0, 128, 0);
@@ -45,15 +49,6 @@ tdspvarPtr rampVariable(int count)
     for (int i = 0; i < count; ++i)
         v->re[static_cast<std::size_t>(i)] = i % 1000;
     return v;
-}
-
-bool waitUntil(const std::function<bool()>& done, int milliseconds = 60000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < milliseconds)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    return done();
 }
 
 class GraphWorkerTest : public ::testing::Test {

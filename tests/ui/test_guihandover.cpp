@@ -1,8 +1,9 @@
+#include "uitest.h"
+
 #include "ui/guihandover.h"
 #include "ui/workerthread.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include <gtest/gtest.h>
 
@@ -37,14 +38,6 @@ private:
     int count_;
 };
 
-void processUntil(const std::function<bool()>& done)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-}
-
 } // namespace
 
 TEST(GuiHandOver, StepsRunOnTheGuiThreadInOrder)
@@ -55,7 +48,7 @@ TEST(GuiHandOver, StepsRunOnTheGuiThreadInOrder)
         workers.push_back(std::make_unique<countingWorker>(500));
     for (auto& w : workers)
         w->start();
-    processUntil([&] {
+    uitest::waitUntil([&] {
         return std::none_of(workers.begin(), workers.end(),
                             [](auto& w) { return w->thread.isRunning(); });
     });
@@ -71,7 +64,7 @@ TEST(GuiHandOver, StopReleasesAWaitingWorkerWithoutRunningItsStep)
     GuiHandOver::instance();
     countingWorker w(1000000);
     w.start();
-    processUntil([&] { return w.handed >= 10; });
+    uitest::waitUntil([&] { return w.handed >= 10; });
     // The GUI thread stops serving and stops the worker: its pending step never runs.
     GuiHandOver::instance().stopAndWait(w.thread, w.stop);
     EXPECT_FALSE(w.thread.isRunning());

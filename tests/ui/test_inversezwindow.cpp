@@ -1,4 +1,6 @@
-#include "ui/mainwindow.h"
+#include "uitest.h"
+
+#include "core/workspace.h"
 #include "ui/inversezwindow.h"
 
 #include <QHeaderView>
@@ -14,53 +16,45 @@
 namespace {
 
 struct InverseZWindowTest : testing::Test {
-    MainWindow mainForm;
-    InverseZWindow* form = mainForm.form10();
+    tworkspace workspace;
+    InverseZWindow window{workspace, nullptr};
 
     tdspvarPtr makeVariable(const char* name, std::vector<extended> re, std::vector<extended> im = {})
     {
-        tdspvarPtr v = mainForm.workspace().createVariable(name);
+        tdspvarPtr v = workspace.createVariable(name);
         v->resize(static_cast<int>(re.size()), !im.empty());
         v->re = std::move(re);
         if (!im.empty())
             v->im = std::move(im);
         return v;
     }
-    QString value(int row) const { return form->StringGrid1->item(row - 1, 1)->text(); }
+    QString value(int row) const { return window.StringGrid1->item(row - 1, 1)->text(); }
     void type(const QString& numerator, const QString& denominator)
     {
-        form->Edit1->setText(numerator);
-        form->Edit2->setText(denominator);
+        window.Edit1->setText(numerator);
+        window.Edit2->setText(denominator);
     }
-    void openAndClose(const std::function<void()>& whileOpen = {})
-    {
-        QTimer::singleShot(0, form, [this, whileOpen] {
-            if (whileOpen)
-                whileOpen();
-            form->close();
-        });
-        form->exec();
-    }
-};
+    void openAndClose(const std::function<void()>& whileOpen = {}) { uitest::openAndClose(window, whileOpen); }
+};;
 
 } // namespace
 
 TEST_F(InverseZWindowTest, CaptionsDefaultsAndTabOrder)
 {
-    EXPECT_EQ(form->Label1->text(),
+    EXPECT_EQ(window.Label1->text(),
               "Introduceti coeficientii polinomului, separati prin virgula (,) incapand cu termenul liber.");
-    EXPECT_EQ(form->Label2->text(), "Num&arator :");
-    EXPECT_EQ(form->Label2->buddy(), form->Edit1);
-    EXPECT_EQ(form->Label3->text(), "&Numitor :");
-    EXPECT_EQ(form->Label3->buddy(), form->Edit2);
+    EXPECT_EQ(window.Label2->text(), "Num&arator :");
+    EXPECT_EQ(window.Label2->buddy(), window.Edit1);
+    EXPECT_EQ(window.Label3->text(), "&Numitor :");
+    EXPECT_EQ(window.Label3->buddy(), window.Edit2);
     // Whatever the program font, the captions stay clear of the fields and inside the window.
-    EXPECT_LE(form->Label1->geometry().right(), 433 - 8);
-    EXPECT_LT(form->Label2->geometry().right(), 64);
-    EXPECT_LT(form->Label3->geometry().right(), 64);
-    EXPECT_EQ(form->Edit1->text(), "1");
-    EXPECT_EQ(form->Edit2->text(), "1");
-    EXPECT_EQ(form->Button1->text(), "<v");
-    QTableWidget* grid = form->StringGrid1;
+    EXPECT_LE(window.Label1->geometry().right(), 433 - 8);
+    EXPECT_LT(window.Label2->geometry().right(), 64);
+    EXPECT_LT(window.Label3->geometry().right(), 64);
+    EXPECT_EQ(window.Edit1->text(), "1");
+    EXPECT_EQ(window.Edit2->text(), "1");
+    EXPECT_EQ(window.Button1->text(), "<v");
+    QTableWidget* grid = window.StringGrid1;
     EXPECT_EQ(grid->rowCount(), 50);
     EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "Nr.");
     EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "Valoare");
@@ -74,11 +68,11 @@ TEST_F(InverseZWindowTest, CaptionsDefaultsAndTabOrder)
         while (!(w->focusPolicy() & Qt::TabFocus));
         return w;
     };
-    EXPECT_EQ(nextTabStop(form->Edit1), form->Edit2);
-    EXPECT_EQ(nextTabStop(form->Edit2), form->Button1);
-    EXPECT_EQ(nextTabStop(form->Button1), form->Button2);
-    EXPECT_EQ(nextTabStop(form->Button2), grid);
-    EXPECT_EQ(nextTabStop(grid), form->Edit1);
+    EXPECT_EQ(nextTabStop(window.Edit1), window.Edit2);
+    EXPECT_EQ(nextTabStop(window.Edit2), window.Button1);
+    EXPECT_EQ(nextTabStop(window.Button1), window.Button2);
+    EXPECT_EQ(nextTabStop(window.Button2), grid);
+    EXPECT_EQ(nextTabStop(grid), window.Edit1);
 }
 
 TEST_F(InverseZWindowTest, CoefficientTextIsTheReversedModuli)
@@ -106,26 +100,26 @@ TEST_F(InverseZWindowTest, PopupListsTheVariablesAndWritesIntoTheButtonsField)
     makeVariable("First", {2});
     makeVariable("Sec_2", {1, -0.5L, 0.25L});
     openAndClose([this] {
-        form->Button2->click();
-        QMenu* menu = form->PopupMenu1;
+        window.Button2->click();
+        QMenu* menu = window.PopupMenu1;
         ASSERT_TRUE(menu->isVisible());
         const auto actions = menu->actions();
         ASSERT_EQ(actions.size(), 2);
         EXPECT_EQ(actions[0]->text(), "First");
         EXPECT_EQ(actions[1]->text(), "Sec_2");
         // The menu's right edge is at the window's left plus the button's left.
-        const QPoint anchor = form->frameGeometry().topLeft() + form->Button2->pos();
+        const QPoint anchor = window.frameGeometry().topLeft() + window.Button2->pos();
         EXPECT_EQ(menu->pos().y(), anchor.y());
         EXPECT_EQ(menu->pos().x() + menu->sizeHint().width(), anchor.x());
         actions[1]->trigger();
         menu->close();
-        EXPECT_EQ(form->Edit2->text(), "0.25 , 0.5 , 1");
-        EXPECT_EQ(form->Edit1->text(), "1");
+        EXPECT_EQ(window.Edit2->text(), "0.25 , 0.5 , 1");
+        EXPECT_EQ(window.Edit1->text(), "1");
 
-        form->Button1->click();
-        form->PopupMenu1->actions()[0]->trigger();
-        form->PopupMenu1->close();
-        EXPECT_EQ(form->Edit1->text(), "2");
+        window.Button1->click();
+        window.PopupMenu1->actions()[0]->trigger();
+        window.PopupMenu1->close();
+        EXPECT_EQ(window.Edit1->text(), "2");
     });
 }
 
@@ -179,11 +173,11 @@ TEST_F(InverseZWindowTest, NumbersAsTyped)
 TEST_F(InverseZWindowTest, NoUsableDenominatorLeavesTheValues)
 {
     type("0, 1", "-0.5, 1");
-    form->Edit2->setText("0, 0");
+    window.Edit2->setText("0, 0");
     EXPECT_EQ(value(2), "0.5");
-    form->Edit2->setText("");
+    window.Edit2->setText("");
     EXPECT_EQ(value(3), "0.25");
-    form->Edit1->setText("7");
+    window.Edit1->setText("7");
     EXPECT_EQ(value(1), "1");
 }
 
@@ -199,8 +193,12 @@ TEST_F(InverseZWindowTest, ValuesUseTheLocaleSeparator)
 TEST_F(InverseZWindowTest, VariableSamplesComeBackUnchangedOverOne)
 {
     makeVariable("A", {1, -0.5L, 0.25L});
-    form->Edit2->setText("1");
-    form->fillFromVariable(1, *mainForm.workspace().variables().front());
+    openAndClose([this] {
+        window.Edit2->setText("1");
+        window.Button1->click(); // "<v" of the numerator, then the variable
+        window.PopupMenu1->actions()[0]->trigger();
+        window.PopupMenu1->close();
+    });
     EXPECT_EQ(value(1), "1");
     EXPECT_EQ(value(2), "0.5");
     EXPECT_EQ(value(3), "0.25");

@@ -7,16 +7,18 @@
 #include "ui/generatedialog.h"
 #include "ui/graphwindow.h"
 #include "ui/helpwindow.h"
-#include "ui/valuetable.h"
+#include "ui/inversezwindow.h"
 #include "ui/processingdialog.h"
 #include "ui/selectiondialog.h"
+#include "ui/valuetable.h"
 #include "ui/variablestrip.h"
-#include "ui/inversezwindow.h"
 
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
@@ -30,24 +32,41 @@ using uitest::whenModal;
 
 namespace {
 
-QAction* item(MainWindow& form, const char* name)
+QAction* item(MainWindow& mainWindow, const char* name)
 {
-    QAction* a = form.findChild<QAction*>(QString::fromLatin1(name));
+    QAction* a = mainWindow.findChild<QAction*>(QString::fromLatin1(name));
     EXPECT_NE(a, nullptr) << name;
     return a;
 }
 
-// The dialog a key opens on the main window, or nullptr when the key does nothing.
-QWidget* dialogOpenedByKey(MainWindow& form, QKeyCombination key)
+// A dialog as it came up: the window, its caption, and the items of its operand list (the
+// processing dialog's ComboBox2), joined by bars.
+struct openedDialog {
+    QWidget* window = nullptr;
+    QString caption;
+    QString operands;
+};
+
+openedDialog seenNow(QWidget* modal)
+{
+    openedDialog seen{modal, modal ? modal->windowTitle() : QString(), {}};
+    if (auto* processing = qobject_cast<ProcessingDialog*>(modal))
+        for (int i = 0; i < processing->ComboBox2->count(); ++i)
+            seen.operands += (i ? QStringLiteral("|") : QString()) + processing->ComboBox2->itemText(i);
+    return seen;
+}
+
+// The dialog a key opens on the main window (no window when the key does nothing).
+openedDialog dialogOpenedByKey(MainWindow& mainWindow, QKeyCombination key)
 {
     // Closing a dialog does not give the keyboard back on the offscreen platform.
-    form.activateWindow();
+    mainWindow.activateWindow();
     EXPECT_TRUE(uitest::waitUntil([&] {
-        return QApplication::activeWindow() == &form && QGuiApplication::focusWindow() == form.windowHandle();
+        return QApplication::activeWindow() == &mainWindow && QGuiApplication::focusWindow() == mainWindow.windowHandle();
     }));
-    QWidget* seen = nullptr;
-    whenModal([&](QWidget* modal) { seen = modal; });
-    QTest::keyClick(&form, key.key(), key.keyboardModifiers());
+    openedDialog seen;
+    whenModal([&](QWidget* modal) { seen = seenNow(modal); });
+    QTest::keyClick(&mainWindow, key.key(), key.keyboardModifiers());
     QCoreApplication::processEvents();
     return seen;
 }
@@ -58,28 +77,28 @@ TEST_F(MainWindowTest, VariabilaMenuFollowsTheWorkspace)
 {
     const auto enabledItems = [&] {
         int n = 0;
-        for (QAction* a : form->variabilaMenu()->actions())
+        for (QAction* a : variabilaMenu()->actions())
             n += a->isEnabled();
         return n;
     };
-    EXPECT_FALSE(form->variabilaMenu()->menuAction()->isEnabled());
+    EXPECT_FALSE(variabilaMenu()->menuAction()->isEnabled());
     EXPECT_EQ(enabledItems(), 0);
     // Its shortcuts are inert while the workspace is empty.
     for (QKeyCombination key : {QKeyCombination(Qt::Key_Return), QKeyCombination(Qt::Key_Enter),
                                 QKeyCombination(Qt::Key_L), QKeyCombination(Qt::Key_Delete),
                                 QKeyCombination(Qt::Key_F), QKeyCombination(Qt::Key_R),
                                 QKeyCombination(Qt::Key_V), QKeyCombination(Qt::Key_E)})
-        EXPECT_EQ(dialogOpenedByKey(*form, key), nullptr) << key.key();
+        EXPECT_EQ(dialogOpenedByKey(*mainWindow, key).window, nullptr) << key.key();
     EXPECT_EQ(workspace().currentVariable().get(), nullptr);
 
     const tdspvarPtr a = addVariable("A");
-    EXPECT_TRUE(form->variabilaMenu()->menuAction()->isEnabled());
+    EXPECT_TRUE(variabilaMenu()->menuAction()->isEnabled());
     EXPECT_EQ(enabledItems(), 7);
     workspace().removeVariable(a);
-    EXPECT_FALSE(form->variabilaMenu()->menuAction()->isEnabled());
+    EXPECT_FALSE(variabilaMenu()->menuAction()->isEnabled());
     EXPECT_EQ(enabledItems(), 0);
     addVariable("B");
-    EXPECT_TRUE(form->variabilaMenu()->menuAction()->isEnabled());
+    EXPECT_TRUE(variabilaMenu()->menuAction()->isEnabled());
 }
 
 TEST_F(MainWindowTest, ShortcutsReachTheirDialogs)
@@ -89,131 +108,131 @@ TEST_F(MainWindowTest, ShortcutsReachTheirDialogs)
     struct expectation {
         QKeyCombination key;
         QWidget* dialog;
-        int processingType; // 0: not a processing command
-        bool firstVariable; // a Variabila command: runs on the oldest variable
+        const char* caption;  // the processing dialog's tells the processing type
+        const char* operands; // the processing dialog's operand list
+        bool firstVariable;   // a Variabila command: runs on the oldest variable
     };
+    const char* const windows = "Dirichlet|Bartlett|Hamming|Hanning|Blackman";
     const expectation table[] = {
-        {QKeyCombination(Qt::Key_Return), form->form9(), 0, true},
-        {QKeyCombination(Qt::Key_Enter), form->form9(), 0, true},
-        {QKeyCombination(Qt::Key_L), form->form3(), 0, true},
-        {QKeyCombination(Qt::Key_F), form->form5(), 7, true},
-        {QKeyCombination(Qt::Key_R), form->form5(), 4, true},
-        {QKeyCombination(Qt::Key_V), form->form5(), 8, true},
-        {QKeyCombination(Qt::Key_E), form->form5(), 1, true},
-        {QKeyCombination(Qt::Key_Insert), form->form2(), 0, false},
-        {QKeyCombination(Qt::CTRL | Qt::Key_Z), form->form10(), 0, false},
-        {QKeyCombination(Qt::Key_F1), form->form7(), 0, false},
-        {QKeyCombination(Qt::Key_F2), form->form8(), 0, false},
+        {QKeyCombination(Qt::Key_Return), &window<GraphWindow>(), "Grafic", "", true},
+        {QKeyCombination(Qt::Key_Enter), &window<GraphWindow>(), "Grafic", "", true},
+        {QKeyCombination(Qt::Key_L), &window<ValueTableDialog>(), "Variable Values", "", true},
+        {QKeyCombination(Qt::Key_F), &window<ProcessingDialog>(), "Transformata Fourier", "Directa|Inversa", true},
+        {QKeyCombination(Qt::Key_R), &window<ProcessingDialog>(), "Corelatie", "old|new", true},
+        {QKeyCombination(Qt::Key_V), &window<ProcessingDialog>(), "Convolutie", "old|new", true},
+        {QKeyCombination(Qt::Key_E), &window<ProcessingDialog>(), "Ferestruire", windows, true},
+        {QKeyCombination(Qt::Key_Insert), &window<GenerateDialog>(), "Generare Functie", "", false},
+        {QKeyCombination(Qt::CTRL | Qt::Key_Z), &window<InverseZWindow>(), "Transformata z inversa", "", false},
+        {QKeyCombination(Qt::Key_F1), &window<HelpWindow>(), "Ajutor pentru programul Kelmo", "", false},
+        {QKeyCombination(Qt::Key_F2), &window<SelectionDialog>(), "Salveaza starea curenta", "", false},
     };
     for (const expectation& e : table) {
         workspace().setCurrentVariable(newer);
-        QWidget* opened = dialogOpenedByKey(*form, e.key);
-        EXPECT_EQ(opened, e.dialog) << e.key.key();
-        if (e.processingType) {
-            EXPECT_EQ(form->form5()->processingType(), e.processingType) << e.key.key();
-        }
+        const openedDialog opened = dialogOpenedByKey(*mainWindow, e.key);
+        EXPECT_EQ(opened.window, e.dialog) << e.key.key();
+        EXPECT_EQ(opened.caption, QString::fromLatin1(e.caption)) << e.key.key();
+        EXPECT_EQ(opened.operands, QString::fromLatin1(e.operands)) << e.key.key();
         EXPECT_EQ(workspace().currentVariable()->name, e.firstVariable ? "OLD" : "NEW") << e.key.key();
     }
-    EXPECT_EQ(form->form8()->mode(), 0); // F2 is Save all
 }
 
 TEST_F(MainWindowTest, DeleteKeyOpensDeleteWithChoiceForTheOlderVariable)
 {
     addVariable("Older");
     addVariable("NEWER");
-    SelectionDialog* dialog = form->form8();
-    int modeSeen = -1;
-    QString captionSeen;
-    int optionSeen = -1;
+    SelectionDialog* dialog = &window<SelectionDialog>();
+    QString windowCaption;
+    QString optionCaption;
+    bool optionChosen = false;
     whenModal([&](QWidget* modal) {
         EXPECT_EQ(modal, dialog);
-        modeSeen = dialog->mode();
-        captionSeen = dialog->clickedOptionCaption();
-        optionSeen = dialog->chosenOption();
+        windowCaption = dialog->windowTitle();
+        optionCaption = dialog->RadioButton3->text();
+        optionChosen = dialog->RadioButton3->isChecked();
     });
-    QTest::keyClick(form.get(), Qt::Key_Delete);
-    EXPECT_EQ(modeSeen, 1);
+    QTest::keyClick(mainWindow.get(), Qt::Key_Delete);
+    EXPECT_EQ(windowCaption, QStringLiteral("Sterge variabile"));
     EXPECT_EQ(workspace().currentVariable()->name, "Older");
-    EXPECT_EQ(captionSeen, QStringLiteral("Variabila pe care s-a dat click (Older)"));
-    EXPECT_EQ(optionSeen, 2);
-    EXPECT_EQ(dialog->clickedOptionCaption(), QStringLiteral("Numai variabila pe care s-a dat click"));
+    EXPECT_EQ(optionCaption, QStringLiteral("Variabila pe care s-a dat click (Older)"));
+    EXPECT_TRUE(optionChosen);
+    EXPECT_EQ(dialog->RadioButton3->text(), QStringLiteral("Numai variabila pe care s-a dat click"));
 }
 
 TEST_F(MainWindowTest, PopupActsOnTheStripItWasOpenedOn)
 {
     addVariable("A");
     const tdspvarPtr b = addVariable("B");
-    VariableStrip* strip = form->stripOf(*b);
+    VariableStrip* strip = mainWindow->stripOf(*b);
     QContextMenuEvent open(QContextMenuEvent::Mouse, QPoint(5, 5), strip->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(strip, &open);
     EXPECT_EQ(workspace().currentVariable().get(), b.get());
-    EXPECT_TRUE(form->popupMenu()->isVisible());
-    EXPECT_EQ(form->popupMenu()->defaultAction(), item(*form, "Vizualizeaza2"));
-    form->popupMenu()->close();
+    EXPECT_TRUE(popupMenu()->isVisible());
+    EXPECT_EQ(popupMenu()->defaultAction(), item(*mainWindow, "Vizualizeaza2"));
+    popupMenu()->close();
 
-    QWidget* seen = nullptr;
-    whenModal([&](QWidget* modal) { seen = modal; });
-    item(*form, "Fourier2")->trigger();
-    EXPECT_EQ(seen, form->form5());
-    EXPECT_EQ(form->form5()->processingType(), 7);
+    openedDialog seen;
+    whenModal([&](QWidget* modal) { seen = seenNow(modal); });
+    item(*mainWindow, "Fourier2")->trigger();
+    EXPECT_EQ(seen.window, &window<ProcessingDialog>());
+    EXPECT_EQ(seen.caption, QStringLiteral("Transformata Fourier"));
     EXPECT_EQ(workspace().currentVariable().get(), b.get());
 
     // Save with choice: save mode, and the option caption is put back afterwards.
-    whenModal([&](QWidget* modal) { seen = modal; });
-    item(*form, "Salveaza1")->trigger();
-    EXPECT_EQ(seen, form->form8());
-    EXPECT_EQ(form->form8()->mode(), 0);
-    EXPECT_EQ(form->form8()->clickedOptionCaption(), QStringLiteral("Numai variabila pe care s-a dat click"));
+    whenModal([&](QWidget* modal) { seen = seenNow(modal); });
+    item(*mainWindow, "Salveaza1")->trigger();
+    EXPECT_EQ(seen.window, &window<SelectionDialog>());
+    EXPECT_EQ(seen.caption, QStringLiteral("Salveaza starea curenta"));
+    EXPECT_EQ(window<SelectionDialog>().RadioButton3->text(), QStringLiteral("Numai variabila pe care s-a dat click"));
 }
 
 TEST_F(MainWindowTest, StatusBarShowsTheLongPartOfTheHint)
 {
-    QMenu* popup = form->popupMenu();
-    popup->popup(form->mapToGlobal(QPoint(50, 50)));
+    QMenu* popup = popupMenu();
+    popup->popup(mainWindow->mapToGlobal(QPoint(50, 50)));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
     const auto hover = [&](const char* name) {
-        QTest::mouseMove(popup, popup->actionGeometry(item(*form, name)).center());
+        QTest::mouseMove(popup, popup->actionGeometry(item(*mainWindow, name)).center());
         QCoreApplication::processEvents();
-        return form->statusBar()->currentMessage();
+        return mainWindow->statusBar()->currentMessage();
     };
     EXPECT_EQ(hover("Listeaza2"), QStringLiteral("Afiseaza continutul variabilei sub forma de tabel"));
     EXPECT_EQ(hover("Sterge2"), QStringLiteral("Sterge o variabila sau mai multe variabile selectate"));
     // Closing the pop-up, by Escape or by running an item's command, takes its hint away.
     QTest::keyClick(popup, Qt::Key_Escape);
-    EXPECT_EQ(form->statusBar()->currentMessage(), QString());
+    EXPECT_EQ(mainWindow->statusBar()->currentMessage(), QString());
     addVariable("V");
-    popup->popup(form->mapToGlobal(QPoint(50, 50)));
+    popup->popup(mainWindow->mapToGlobal(QPoint(50, 50)));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
     EXPECT_EQ(hover("Listeaza2"), QStringLiteral("Afiseaza continutul variabilei sub forma de tabel"));
     QString duringCommand = QStringLiteral("not run");
-    whenModal([&](QWidget*) { duringCommand = form->statusBar()->currentMessage(); });
+    whenModal([&](QWidget*) { duringCommand = mainWindow->statusBar()->currentMessage(); });
     QTest::keyClick(popup, Qt::Key_Return);
     EXPECT_EQ(duringCommand, QString());
-    EXPECT_EQ(form->statusBar()->currentMessage(), QString());
+    EXPECT_EQ(mainWindow->statusBar()->currentMessage(), QString());
 
-    form->showHint(QStringLiteral("short|long part|more"));
-    EXPECT_EQ(form->statusBar()->currentMessage(), QStringLiteral("long part|more"));
+    mainWindow->showHint(QStringLiteral("short|long part|more"));
+    EXPECT_EQ(mainWindow->statusBar()->currentMessage(), QStringLiteral("long part|more"));
     // An item without a hint clears the bar.
-    QMenu* variabila = form->variabilaMenu();
+    QMenu* variabila = variabilaMenu();
     addVariable("A");
-    form->menuBar()->setActiveAction(variabila->menuAction());
+    mainWindow->menuBar()->setActiveAction(variabila->menuAction());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(variabila));
-    QTest::mouseMove(variabila, variabila->actionGeometry(item(*form, "Listeaza1")).center());
+    QTest::mouseMove(variabila, variabila->actionGeometry(item(*mainWindow, "Listeaza1")).center());
     QCoreApplication::processEvents();
-    EXPECT_EQ(form->statusBar()->currentMessage(), QString());
+    EXPECT_EQ(mainWindow->statusBar()->currentMessage(), QString());
     variabila->close();
 }
 
 TEST_F(MainWindowTest, ClientAreaHoldsTheScrollBoxOverTheStatusBar)
 {
-    EXPECT_EQ(form->width(), 534);
-    EXPECT_EQ(form->height() - form->menuBar()->height(), 337);
-    EXPECT_EQ(form->scrollBox()->size(), QSize(533, 318));
-    EXPECT_EQ(form->statusBar()->height(), 19);
-    EXPECT_EQ(form->minimumSize(), QSize(320, 100));
-    form->resize(700, 500);
+    EXPECT_EQ(mainWindow->width(), 534);
+    EXPECT_EQ(mainWindow->height() - mainWindow->menuBar()->height(), 337);
+    EXPECT_EQ(uitest::child<QScrollArea>(*mainWindow, "ScrollBox1")->size(), QSize(533, 318));
+    EXPECT_EQ(mainWindow->statusBar()->height(), 19);
+    EXPECT_EQ(mainWindow->minimumSize(), QSize(320, 100));
+    mainWindow->resize(700, 500);
     QCoreApplication::processEvents();
-    EXPECT_EQ(form->scrollBox()->size(), QSize(699, 500 - form->menuBar()->height() - 19));
+    EXPECT_EQ(uitest::child<QScrollArea>(*mainWindow, "ScrollBox1")->size(), QSize(699, 500 - mainWindow->menuBar()->height() - 19));
 }
 
 TEST_F(MainWindowTest, StripsStackWithoutGapsAndFollowTheWidth)
@@ -221,35 +240,35 @@ TEST_F(MainWindowTest, StripsStackWithoutGapsAndFollowTheWidth)
     const tdspvarPtr a = addVariable("A");
     const tdspvarPtr b = addVariable("B");
     const tdspvarPtr c = addVariable("C");
-    const auto top = [&](const tdspvarPtr& v) { return form->stripOf(*v)->geometry().top(); };
+    const auto top = [&](const tdspvarPtr& v) { return mainWindow->stripOf(*v)->geometry().top(); };
     EXPECT_EQ(top(a), 1);
     EXPECT_EQ(top(b), 34);
     EXPECT_EQ(top(c), 67);
     workspace().removeVariable(b);
-    EXPECT_EQ(form->stripOf(*b), nullptr);
+    EXPECT_EQ(mainWindow->stripOf(*b), nullptr);
     EXPECT_EQ(top(a), 1);
     EXPECT_EQ(top(c), 34);
     const tdspvarPtr d = addVariable("D");
     EXPECT_EQ(top(d), 67);
 
-    VariableStrip* strip = form->stripOf(*a);
-    const int columnWidth = form->scrollBox()->viewport()->width();
+    VariableStrip* strip = mainWindow->stripOf(*a);
+    const int columnWidth = uitest::child<QScrollArea>(*mainWindow, "ScrollBox1")->viewport()->width();
     EXPECT_EQ(strip->x(), 1);
     EXPECT_EQ(strip->width(), columnWidth - 2);
     EXPECT_EQ(strip->height(), 32);
-    form->resize(form->width() + 100, form->height());
+    mainWindow->resize(mainWindow->width() + 100, mainWindow->height());
     QCoreApplication::processEvents();
-    EXPECT_EQ(form->scrollBox()->viewport()->width(), columnWidth + 100);
+    EXPECT_EQ(uitest::child<QScrollArea>(*mainWindow, "ScrollBox1")->viewport()->width(), columnWidth + 100);
     EXPECT_EQ(strip->width(), columnWidth + 98);
 }
 
 TEST_F(MainWindowTest, ClicksToggleSelectionAndRepaint)
 {
     const tdspvarPtr v = addVariable("SEL");
-    VariableStrip* strip = form->stripOf(*v);
+    VariableStrip* strip = mainWindow->stripOf(*v);
     // Through the window, as the window system delivers them: the toolkit makes the double click.
-    QWindow* window = form->windowHandle();
-    const QPoint inside = strip->mapTo(form.get(), QPoint(20, 20));
+    QWindow* window = mainWindow->windowHandle();
+    const QPoint inside = strip->mapTo(mainWindow.get(), QPoint(20, 20));
     const QPoint fillPixel(strip->width() - 140, 28);
     QTest::mouseClick(window, Qt::LeftButton, {}, inside);
     EXPECT_TRUE(v->selected);
@@ -263,10 +282,10 @@ TEST_F(MainWindowTest, ClicksToggleSelectionAndRepaint)
     // The right button opens the pop-up and does not select.
     QTest::mouseClick(window, Qt::RightButton, {}, inside);
     EXPECT_TRUE(v->selected);
-    form->popupMenu()->close();
+    popupMenu()->close();
     // A press that ends outside the strip is no click.
     QTest::mousePress(window, Qt::LeftButton, {}, inside);
-    QTest::mouseRelease(window, Qt::LeftButton, {}, strip->mapTo(form.get(), QPoint(20, 40)));
+    QTest::mouseRelease(window, Qt::LeftButton, {}, strip->mapTo(mainWindow.get(), QPoint(20, 40)));
     EXPECT_TRUE(v->selected);
 }
 
@@ -274,31 +293,66 @@ TEST_F(MainWindowTest, StripPaintsFrameAndThumbnailInPlace)
 {
     const tdspvarPtr v = addVariable("LOOK", {0, 0, 0});
     ASSERT_TRUE(uitest::waitForThumbnails());
-    VariableStrip* strip = form->stripOf(*v);
+    VariableStrip* strip = mainWindow->stripOf(*v);
     const QImage shot = strip->grab().toImage();
     const int w = strip->width();
     EXPECT_EQ(shot.pixel(0, 0), qRgb(0, 0, 0));
     EXPECT_EQ(shot.pixel(w - 1, 31), qRgb(0, 0, 0));
     EXPECT_EQ(shot.pixel(w - 130, 2), qRgb(0, 128, 0));   // the grid's corner
     EXPECT_EQ(shot.pixel(w - 130 + 4, 2 + 4), qRgb(0, 0, 0)); // inside the first grid cell
-    EXPECT_EQ(shot.pixel(w - 131, 2), form->palette().color(QPalette::Button).rgb());
+    EXPECT_EQ(shot.pixel(w - 131, 2), mainWindow->palette().color(QPalette::Button).rgb());
     EXPECT_EQ(shot.pixel(w - 2, 2), shot.pixel(w - 131, 2)); // two pixels of fill and frame after it
 }
 
 TEST_F(MainWindowTest, ExitClosesWithoutAsking)
 {
     addVariable("UNSAVED");
-    item(*form, "Exit1")->trigger();
+    item(*mainWindow, "Exit1")->trigger();
     QCoreApplication::processEvents();
-    EXPECT_FALSE(form->isVisible());
+    EXPECT_FALSE(mainWindow->isVisible());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(MainWindowTest, EveryWindowAndControlCarriesItsName)
+{
+    struct named {
+        const char* window;
+        std::vector<const char*> controls;
+    };
+    const named windows[] = {
+        {"TForm2", {"Label1", "Edit1", "Label2", "Edit2", "Label3", "SpinEdit1", "Gauge1", "Memo1",
+                    "RadioGroup1", "RadioGroup2", "Button1", "Button2", "tBmpLnk1", "Timer1"}},
+        {"TForm3", {"StringGrid1"}},
+        {"TForm4", {"Label1", "Edit1", "Button1", "Button2", "Button3", "Button4"}},
+        {"TForm5", {"Label1", "ComboBox1", "Label2", "ComboBox2", "Label3", "SpinEdit1", "RadioGroup1",
+                    "Edit1", "tBmpLnk1", "Button1", "Button2"}},
+        {"TForm6", {}},
+        {"TForm7", {"ComboBox1", "PaintBox1"}},
+        {"TForm8", {"RadioGroup1", "RadioButton1", "RadioButton2", "RadioButton3", "CheckListBox1",
+                    "Button1", "Button2"}},
+        {"TForm9", {"Label1", "ComboBox1", "CheckBox1", "ComboBox2", "Memo1", "Label2", "SpeedButton3",
+                    "Label3", "SpeedButton1", "Label4", "SpeedButton2", "tBmpLnk1"}},
+        {"TForm10", {"Label1", "Label2", "Label3", "Edit1", "Edit2", "Bevel1", "Button1", "Button2",
+                     "StringGrid1", "PopupMenu1"}},
+    };
+    EXPECT_EQ(mainWindow->objectName(), QStringLiteral("TForm1"));
+    for (const char* control : {"ScrollBox1", "StatusBar1", "PopupMenu1", "Variabila1", "Save1"})
+        EXPECT_NE(mainWindow->findChild<QObject*>(QString::fromLatin1(control)), nullptr) << control;
+    for (const named& w : windows) {
+        const auto* window =
+            mainWindow->findChild<QDialog*>(QString::fromLatin1(w.window), Qt::FindDirectChildrenOnly);
+        ASSERT_NE(window, nullptr) << w.window;
+        for (const char* control : w.controls)
+            EXPECT_NE(window->findChild<QObject*>(QString::fromLatin1(control)), nullptr)
+                << w.window << " " << control;
+    }
 }
 
 TEST_F(MainWindowTest, AboutBoxLeavesItsCaptionRoomInTheTitleBar)
 {
     // A window manager writes the caption in a bold font, often larger than the program's, beside
     // the window's icon and three buttons; the About box is wide enough for all of it.
-    AboutDialog* about = form->form6();
+    AboutDialog* about = &window<AboutDialog>();
     QFont titleFont = QApplication::font();
     titleFont.setBold(true);
     titleFont.setPixelSize(QFontInfo(QApplication::font()).pixelSize() * 6 / 5);
@@ -315,7 +369,7 @@ TEST_F(MainWindowTest, AnExceptionThatEscapesAHandlerEndsInTheErrorBox)
     const tdspvarPtr a = addVariable("A");
     QStringList boxes;
     const auto fail = [&](std::function<void()> thrower) {
-        QTimer::singleShot(0, form.get(), std::move(thrower));
+        QTimer::singleShot(0, mainWindow.get(), std::move(thrower));
         whenModal([&](QWidget* modal) { // acts inside the box that the thrower brings up
             auto* message = qobject_cast<QMessageBox*>(modal);
             boxes << (message ? message->windowTitle() + QStringLiteral(": ") + message->text()
@@ -335,6 +389,6 @@ TEST_F(MainWindowTest, AnExceptionThatEscapesAHandlerEndsInTheErrorBox)
     // The next command still runs.
     QWidget* opened = nullptr;
     whenModal([&](QWidget* modal) { opened = modal; });
-    item(*form, "Save1")->trigger();
-    EXPECT_EQ(opened, form->form8());
+    item(*mainWindow, "Save1")->trigger();
+    EXPECT_EQ(opened, &window<SelectionDialog>());
 }

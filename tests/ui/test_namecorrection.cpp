@@ -1,19 +1,31 @@
 // The name-correction dialog: when OK can be pressed, which buttons show, and the result codes.
-#include "mainwindow_fixture.h"
+#include "uitest.h"
 
+#include "core/workspace.h"
 #include "ui/namecorrection.h"
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
-using uitest::MainWindowTest;
 using uitest::whenModal;
 
-TEST_F(MainWindowTest, NameCorrectionOkOnlyForNamesTheWorkspaceAccepts)
+namespace {
+
+// The dialog on a workspace of the test's own.
+class NameCorrectionDialogTest : public ::testing::Test {
+protected:
+    tworkspace workspace;
+    NameCorrectionDialog names{workspace, nullptr};
+    NameCorrectionDialog* dialog = &names;
+};
+
+} // namespace
+
+TEST_F(NameCorrectionDialogTest, OkOnlyForNamesTheWorkspaceAccepts)
 {
-    addVariable("TAKEN");
-    addVariable("AB");
-    NameCorrectionDialog* dialog = form->form4();
+    workspace.createVariable("TAKEN");
+    workspace.createVariable("AB");
     std::vector<std::pair<QString, bool>> seen;
     whenModal([&](QWidget* modal) {
         ASSERT_EQ(modal, dialog);
@@ -27,7 +39,7 @@ TEST_F(MainWindowTest, NameCorrectionOkOnlyForNamesTheWorkspaceAccepts)
         }
         QTest::keyClick(dialog->Edit1, Qt::Key_Return); // the default button
     });
-    EXPECT_EQ(dialog->ask(QStringLiteral("TAKEN"), false), NameCorrectionDialog::kOk);
+    EXPECT_EQ(dialog->ask(QStringLiteral("TAKEN"), false), dialogResult::ok);
     EXPECT_EQ(dialog->name(), QStringLiteral("noise2"));
     const std::vector<std::pair<QString, bool>> expected = {
         {"TAKEN", false}, {"taken", false}, {"Taken", false}, {"phase", false},
@@ -36,10 +48,9 @@ TEST_F(MainWindowTest, NameCorrectionOkOnlyForNamesTheWorkspaceAccepts)
     EXPECT_EQ(seen, expected);
 }
 
-TEST_F(MainWindowTest, NameCorrectionButtonsAndResults)
+TEST_F(NameCorrectionDialogTest, ButtonsAndResults)
 {
-    addVariable("X1");
-    NameCorrectionDialog* dialog = form->form4();
+    workspace.createVariable("X1");
     const auto answer = [&](bool allowSkip, const std::function<void()>& press, bool* extraShown) {
         whenModal([&, press, extraShown](QWidget*) {
             *extraShown = dialog->Button3->isVisible() && dialog->Button3->isEnabled() &&

@@ -24,7 +24,7 @@ const QString kClickedDefault = QStringLiteral("Numai variabila pe care s-a dat 
 // What the selection dialog shows when it comes up.
 struct shownState {
     QString caption;
-    int option = -1;
+    int option = -1; // the radio button chosen, 0 .. 2
     bool clickedEnabled = false;
     QString clickedCaption;
     bool listEnabled = false;
@@ -36,7 +36,10 @@ shownState stateOf(SelectionDialog* d)
 {
     shownState s;
     s.caption = d->windowTitle();
-    s.option = d->chosenOption();
+    const QRadioButton* options[] = {d->RadioButton1, d->RadioButton2, d->RadioButton3};
+    for (int k = 0; k < 3; ++k)
+        if (options[k]->isChecked())
+            s.option = k;
     s.clickedEnabled = d->RadioButton3->isEnabled();
     s.clickedCaption = d->RadioButton3->text();
     s.listEnabled = d->CheckListBox1->isEnabled();
@@ -50,18 +53,18 @@ shownState stateOf(SelectionDialog* d)
 
 class SelectionDialogTest : public FilesTest {
 protected:
-    SelectionDialog* dialog() { return form->form8(); }
+    SelectionDialog* dialog() { return &window<SelectionDialog>(); }
 
     // Opens the pop-up on the variable's strip, as the secondary button does, and picks `item`.
     void popupCommand(const tdspvarPtr& v, const char* item)
     {
-        VariableStrip* strip = form->stripOf(*v);
+        VariableStrip* strip = mainWindow->stripOf(*v);
         QContextMenuEvent open(QContextMenuEvent::Mouse, QPoint(5, 5), strip->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(strip, &open);
-        form->popupMenu()->close();
-        form->findChild<QAction*>(QString::fromLatin1(item))->trigger();
+        popupMenu()->close();
+        mainWindow->findChild<QAction*>(QString::fromLatin1(item))->trigger();
     }
-    void saveAll() { form->findChild<QAction*>(QStringLiteral("Save1"))->trigger(); }
+    void saveAll() { mainWindow->findChild<QAction*>(QStringLiteral("Save1"))->trigger(); }
 
     // Runs `command`, records the dialog as it comes up, lets `act` work in it, and presses OK.
     shownState runAndOk(const std::function<void()>& command,
@@ -201,9 +204,9 @@ TEST_F(SelectionDialogTest, PopupDeleteRemovesOnlyTheClickedVariable)
     ASSERT_EQ(workspace().variableCount(), 2);
     EXPECT_EQ(workspace().variables()[0], a);
     EXPECT_EQ(workspace().variables()[1], c);
-    EXPECT_EQ(form->stripOf(*b), nullptr);
-    EXPECT_EQ(form->stripOf(*c)->geometry().top(), 34);
-    EXPECT_EQ(dialog()->clickedOptionCaption(), kClickedDefault);
+    EXPECT_EQ(mainWindow->stripOf(*b), nullptr);
+    EXPECT_EQ(mainWindow->stripOf(*c)->geometry().top(), 34);
+    EXPECT_EQ(dialog()->RadioButton3->text(), kClickedDefault);
 
     // File > Save afterwards: the third option is back to its own caption and disabled.
     nextPath.clear(); // the save dialog is cancelled: nothing is written
@@ -231,9 +234,9 @@ TEST_F(SelectionDialogTest, DeleteAllEmptiesTheWorkspace)
     runAndOk([&] { popupCommand(vars[2], "Sterge2"); },
              [](SelectionDialog* d) { QTest::mouseClick(d->RadioButton1, Qt::LeftButton, {}, QPoint(6, 9)); });
     EXPECT_EQ(workspace().variableCount(), 0);
-    EXPECT_FALSE(form->variabilaMenu()->menuAction()->isEnabled());
+    EXPECT_FALSE(variabilaMenu()->menuAction()->isEnabled());
     for (const tdspvarPtr& v : vars)
-        EXPECT_EQ(form->stripOf(*v), nullptr);
+        EXPECT_EQ(mainWindow->stripOf(*v), nullptr);
 }
 
 TEST_F(SelectionDialogTest, DeleteFromTheList)
@@ -253,14 +256,14 @@ TEST_F(SelectionDialogTest, DeleteFromTheList)
     // Neighbours and the last one: the walk does not miss a variable that moves up.
     runAndOk([&] { popupCommand(vars[0], "Sterge2"); },
              [&](SelectionDialog* d) {
-                 d->chooseOption(1);
+                 d->chooseOption(selectionTarget::listed);
                  for (int i : {1, 2, 4})
                      d->CheckListBox1->item(i)->setCheckState(Qt::Checked);
              });
     ASSERT_EQ(workspace().variableCount(), 2);
     EXPECT_EQ(workspace().variables()[0], vars[0]);
     EXPECT_EQ(workspace().variables()[1], vars[3]);
-    EXPECT_EQ(form->stripOf(*vars[3])->geometry().top(), 34);
+    EXPECT_EQ(mainWindow->stripOf(*vars[3])->geometry().top(), 34);
 }
 
 TEST_F(SelectionDialogTest, NamesEqualInLowerCaseKeepTheirOwnItems)
@@ -327,8 +330,8 @@ TEST_F(SelectionDialogTest, FailedSaveShowsTheErrorAndGoesOn)
 TEST_F(SelectionDialogTest, SavingThroughTheRealFileDialog)
 {
     const tdspvarPtr a = addVariable("A");
-    form->fileDialogs().replacement = nullptr;
-    form->fileDialogs().dialog(fileDialogKind::saveState)->setDirectory(folder.path());
+    mainWindow->fileDialogs().replacement = nullptr;
+    mainWindow->fileDialogs().dialog(fileDialogKind::saveState)->setDirectory(folder.path());
     QWidget* fileDialogParent = nullptr;
     modalScript script;
     script.then([&](QWidget*) { dialog()->Button1->click(); })

@@ -24,9 +24,9 @@ using uitest::modalScript;
 
 namespace {
 
-QAction* action(MainWindow& form, const char* name)
+QAction* action(MainWindow& mainWindow, const char* name)
 {
-    return form.findChild<QAction*>(QString::fromLatin1(name));
+    return mainWindow.findChild<QAction*>(QString::fromLatin1(name));
 }
 
 struct silentCallbacks : loadCallbacks {
@@ -62,7 +62,7 @@ void pressButton(QWidget* box, const QString& caption)
 
 TEST_F(FilesTest, SignalItemsFollowTheFileMenuWithTheirHintsAndDialogs)
 {
-    QMenu* file = form->menuBar()->actions().value(0)->menu();
+    QMenu* file = mainWindow->menuBar()->actions().value(0)->menu();
     ASSERT_NE(file, nullptr);
     QStringList names;
     for (QAction* a : file->actions())
@@ -70,7 +70,7 @@ TEST_F(FilesTest, SignalItemsFollowTheFileMenuWithTheirHintsAndDialogs)
     EXPECT_EQ(names, QStringList({"Save1", "Open1", "Import1", "-", "Exit1", "-", "ImportSound1",
                                   "ImportColumns1", "ExportColumns1", "ExportSound1"}));
     for (const SignalCommands::menuItem& item : SignalCommands::menuItems()) {
-        QAction* a = action(*form, item.objectName);
+        QAction* a = action(*mainWindow, item.objectName);
         EXPECT_EQ(a->text(), QString::fromLatin1(item.caption));
         EXPECT_EQ(a->statusTip(), QString::fromLatin1(item.hint));
         EXPECT_FALSE(a->statusTip().isEmpty());
@@ -92,7 +92,7 @@ TEST_F(FilesTest, SignalItemsFollowTheFileMenuWithTheirHintsAndDialogs)
         {fileDialogKind::savePicture, "PNG pictures (*.png)", "png", true, "grafic.png"},
     };
     for (const expectation& e : table) {
-        QFileDialog* d = form->fileDialogs().dialog(e.kind);
+        QFileDialog* d = mainWindow->fileDialogs().dialog(e.kind);
         EXPECT_EQ(d->nameFilters().value(0), e.firstFilter);
         EXPECT_EQ(d->nameFilters().value(1), QStringLiteral("All files (*)"));
         EXPECT_EQ(d->defaultSuffix(), e.suffix);
@@ -112,13 +112,13 @@ TEST_F(FilesTest, SoundImportedAndExportedThroughTheMenus)
                             {samples({0.5L, -0.25L, 0.125L}), samples({1, 0, -1})}, 44100,
                             wavEncoding::float32, quiet));
     modalScript none;
-    action(*form, "ImportSound1")->trigger();
+    action(*mainWindow, "ImportSound1")->trigger();
     EXPECT_EQ(none.shown, 0);
     ASSERT_EQ(workspace().variableCount(), 2);
     EXPECT_EQ(workspace().variables()[0]->name, "VOICE_L");
     EXPECT_EQ(workspace().variables()[1]->description,
               "Loaded from : " + QFile::encodeName(nextPath).toStdString() + " (44100 Hz, channel 2 of 2)");
-    EXPECT_NE(form->stripOf(*workspace().variables()[1]), nullptr);
+    EXPECT_NE(mainWindow->stripOf(*workspace().variables()[1]), nullptr);
 
     // Export: the selection dialog in its export mode, the file, then the options with the
     // imported rate proposed; 16-bit integers scaled to the peak.
@@ -130,16 +130,17 @@ TEST_F(FilesTest, SoundImportedAndExportedThroughTheMenus)
     script
         .then([&](QWidget* dialog) {
             caption = dialog->windowTitle();
-            form->form8()->Button1->click();
+            window<SelectionDialog>().Button1->click();
         })
-        .then([&](QWidget*) {
-            WavOptionsDialog* options = form->signalCommands().wavOptions();
+        .then([&](QWidget* dialog) {
+            auto* options = qobject_cast<WavOptionsDialog*>(dialog);
+            ASSERT_NE(options, nullptr);
             proposedRate = options->RateEdit->text();
             options->FormatGroup->setItemIndex(1);
             options->RateEdit->setText(QStringLiteral("11025"));
             options->OkButton->click();
         });
-    action(*form, "ExportSound1")->trigger();
+    action(*mainWindow, "ExportSound1")->trigger();
     EXPECT_TRUE(script.finished());
     EXPECT_EQ(caption, QStringLiteral("Exporta variabile (WAV)"));
     EXPECT_EQ(proposedRate, QStringLiteral("44100"));
@@ -154,13 +155,13 @@ TEST_F(FilesTest, SoundImportedAndExportedThroughTheMenus)
     // Cancelling the options writes nothing, and File > Save still saves with its own caption.
     QFile::remove(nextPath);
     modalScript cancel;
-    cancel.then([&](QWidget*) { form->form8()->Button1->click(); })
-        .then([&](QWidget*) { form->signalCommands().wavOptions()->CancelButton->click(); });
-    action(*form, "ExportSound1")->trigger();
+    cancel.then([&](QWidget*) { window<SelectionDialog>().Button1->click(); })
+        .then([&](QWidget* dialog) { qobject_cast<WavOptionsDialog*>(dialog)->CancelButton->click(); });
+    action(*mainWindow, "ExportSound1")->trigger();
     EXPECT_FALSE(QFile::exists(nextPath));
     modalScript save;
     save.then([&](QWidget* dialog) { caption = dialog->windowTitle(); });
-    action(*form, "Save1")->trigger();
+    action(*mainWindow, "Save1")->trigger();
     EXPECT_EQ(caption, QStringLiteral("Salveaza starea curenta"));
 }
 
@@ -171,12 +172,12 @@ TEST_F(FilesTest, ColumnsRefusedWithTheirCellAndLongFilesAsked)
     QString message;
     modalScript error;
     error.then([&](QWidget* box) { message = uitest::messageText(box); });
-    action(*form, "ImportColumns1")->trigger();
+    action(*mainWindow, "ImportColumns1")->trigger();
     EXPECT_EQ(message, QStringLiteral("Invalid numeric input in row 3, column 2 : \"x\""));
     EXPECT_EQ(workspace().variableCount(), 0);
 
     uitest::writeFile(nextPath, "a;b\r\n1,5;2\r\n3;4\r\n");
-    action(*form, "ImportColumns1")->trigger();
+    action(*mainWindow, "ImportColumns1")->trigger();
     ASSERT_EQ(workspace().variableCount(), 2);
     EXPECT_EQ(workspace().variables()[0]->re, (std::vector<extended>{1.5L, 3}));
 
@@ -184,10 +185,10 @@ TEST_F(FilesTest, ColumnsRefusedWithTheirCellAndLongFilesAsked)
     nextPath = path(QStringLiteral("out.csv"));
     modalScript exportAll;
     exportAll.then([&](QWidget*) {
-        EXPECT_FALSE(form->form8()->RadioButton3->isEnabled());
-        form->form8()->Button1->click();
+        EXPECT_FALSE(window<SelectionDialog>().RadioButton3->isEnabled());
+        window<SelectionDialog>().Button1->click();
     });
-    action(*form, "ExportColumns1")->trigger();
+    action(*mainWindow, "ExportColumns1")->trigger();
     EXPECT_EQ(uitest::readFile(nextPath), "a,b\r\n1.5,2\r\n3,4\r\n");
 
     // A sound longer than a variable: the question names both counts and durations.
@@ -202,7 +203,7 @@ TEST_F(FilesTest, ColumnsRefusedWithTheirCellAndLongFilesAsked)
             message = uitest::messageText(box);
             pressButton(box, keep ? QStringLiteral("Incarca inceputul") : QStringLiteral("Cancel"));
         });
-        action(*form, "ImportSound1")->trigger();
+        action(*mainWindow, "ImportSound1")->trigger();
         EXPECT_EQ(workspace().variableCount(), keep ? 3 : 2);
     }
     EXPECT_EQ(message, QStringLiteral("Fisierul are 1052986 de esantioane (23.877 s), mai multe decat "
@@ -217,7 +218,7 @@ TEST_F(FilesTest, GraphCopiedAndSavedAsPicture)
     ASSERT_TRUE(uitest::waitForThumbnails());
     workspace().setCurrentVariable(workspace().variables()[0]);
     nextPath = path(QStringLiteral("plot.png"));
-    GraphWindow* graph = form->form9();
+    GraphWindow* graph = &window<GraphWindow>();
     graph->show();
     graph->activateWindow(); // the keys act while the window has the keyboard
     ASSERT_TRUE(uitest::waitUntil([&] { return QApplication::activeWindow() == graph; }));

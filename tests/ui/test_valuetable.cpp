@@ -1,7 +1,7 @@
-#include "ui/mainwindow.h"
-#include "ui/thumbnailworker.h"
+#include "uitest.h"
+
+#include "core/workspace.h"
 #include "ui/valuetable.h"
-#include "ui/variablestrip.h"
 
 #include <QHeaderView>
 #include <QLineEdit>
@@ -17,22 +17,29 @@
 
 namespace {
 
-// A main window with one variable made current, as the list command finds it.
+// The table on a workspace of the test's own, with one variable made current as the list
+// command finds it.
 struct ValueTableTest : testing::Test {
-    MainWindow mainForm;
-    ValueTableDialog* form = mainForm.form3();
-    QTableWidget* grid = form->StringGrid1;
-    // Thumbnail redraws asked for the current variable since it was made.
-    int redraws()
-    {
-        const tdspvarPtr v = mainForm.workspace().currentVariable();
-        const VariableStrip* strip = v ? mainForm.stripOf(*v) : nullptr;
-        return strip && strip->thumbnailWorker() ? strip->thumbnailWorker()->redrawCount() : 0;
-    }
+    tworkspace workspace;
+    ValueTableDialog table{workspace, nullptr};
+    QTableWidget* grid = table.StringGrid1;
+
+    // Counts what the workspace is told about changed samples (the thumbnail redraws it asks for).
+    struct changeCounter : workspaceListener {
+        int changes = 0;
+        void variableCreated(const tdspvarPtr&, int) override {}
+        void variableRemoved(const tdspvarPtr&, int) override {}
+        void selectionToggled(const tdspvarPtr&) override {}
+        void samplesChanged(const tdspvarPtr&) override { ++changes; }
+        void emptinessChanged(bool) override {}
+    } counter;
+    void SetUp() override { workspace.setListener(&counter); }
+    void TearDown() override { workspace.setListener(nullptr); }
+    int redraws() const { return counter.changes; }
 
     tdspvarPtr makeVariable(const char* name, int count, bool complex)
     {
-        tdspvarPtr v = mainForm.workspace().createVariable(name);
+        tdspvarPtr v = workspace.createVariable(name);
         v->resize(count, complex);
         for (int i = 0; i < count; ++i) {
             v->re[i] = (i + 1) / 3.0L; // needs more than 15 digits
@@ -40,7 +47,7 @@ struct ValueTableTest : testing::Test {
                 v->im[i] = -(i + 1) / 7.0L;
         }
         v->computeDisplayPeak();
-        mainForm.workspace().setCurrentVariable(v);
+        workspace.setCurrentVariable(v);
         return v;
     }
 
@@ -62,16 +69,8 @@ struct ValueTableTest : testing::Test {
         return grid->item(row, grid->horizontalHeader()->logicalIndex(position))->flags() & Qt::ItemIsEditable;
     }
     // Shows the table modally and runs `whileOpen` inside it before closing it.
-    void openAndClose(const std::function<void()>& whileOpen = {})
-    {
-        QTimer::singleShot(0, form, [this, whileOpen] {
-            if (whileOpen)
-                whileOpen();
-            form->close();
-        });
-        form->exec();
-    }
-};
+    void openAndClose(const std::function<void()>& whileOpen = {}) { uitest::openAndClose(table, whileOpen); }
+};;
 
 bool sameBits(const std::vector<extended>& a, const std::vector<extended>& b)
 {
@@ -86,8 +85,8 @@ TEST_F(ValueTableTest, ShowsAtMost128SamplesWithHeaders)
     makeVariable("LongOne", 300, true);
     openAndClose([this] {
         EXPECT_EQ(grid->rowCount() + 1, 129); // the header row and samples 0 ... 127
-        EXPECT_EQ(form->minimumWidth(), form->maximumWidth()); // only the height can change
-        EXPECT_LT(form->minimumHeight(), form->maximumHeight());
+        EXPECT_EQ(table.minimumWidth(), table.maximumWidth()); // only the height can change
+        EXPECT_LT(table.minimumHeight(), table.maximumHeight());
         EXPECT_EQ(headerText(0), "Index");
         EXPECT_EQ(headerText(1), "LongOne.real"); // the name as stored
         EXPECT_EQ(headerText(2), "LongOne.imaginar");

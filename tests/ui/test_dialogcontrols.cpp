@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(SpinEditTest, readsOnlyASignAndDigitsAsAnInteger)
+TEST(SpinEdit, ReadsOnlyASignAndDigitsAsAnInteger)
 {
     EXPECT_EQ(SpinEdit::readInteger("128"), 128);
     EXPECT_EQ(SpinEdit::readInteger("+7"), 7);
@@ -21,7 +21,7 @@ TEST(SpinEditTest, readsOnlyASignAndDigitsAsAnInteger)
     EXPECT_EQ(SpinEdit::readInteger("9999999999999"), std::nullopt);
 }
 
-TEST(SpinEditTest, typingIsFreeWithinTheLimitAndArrowsStepWithinTheRange)
+TEST(SpinEdit, TypingIsFreeWithinTheLimitAndArrowsStepWithinTheRange)
 {
     SpinEdit spin;
     spin.setRange(1, 65536);
@@ -42,7 +42,7 @@ TEST(SpinEditTest, typingIsFreeWithinTheLimitAndArrowsStepWithinTheRange)
     EXPECT_EQ(spin.text(), "1");
 }
 
-TEST(SpinEditTest, leavingTheFieldPullsANumberIntoTheRange)
+TEST(SpinEdit, LeavingTheFieldPullsANumberIntoTheRange)
 {
     QWidget window;
     auto* spin = new SpinEdit(&window);
@@ -60,7 +60,7 @@ TEST(SpinEditTest, leavingTheFieldPullsANumberIntoTheRange)
     }
 }
 
-TEST(RadioGroupTest, reportsChangesOfTheChoiceOnly)
+TEST(RadioGroup, ReportsChangesOfTheChoiceOnly)
 {
     RadioGroup group("Tip : ", {"&Real", "&Complex"});
     group.setItemIndex(0);

@@ -1,4 +1,4 @@
-#include "ui/helppages.h"
+#include "help/helppages.h"
 
 #include <initializer_list>
 

@@ -1,11 +1,12 @@
 // The preview plotter and the bitmap view: what ends up in the plot bitmap for each preview
 // mode, the peak it hands back, and how restart, stop and shutdown end a pass.
+#include "uitest.h"
+
 #include "dsp/samplebuffer.h"
 #include "ui/plotbitmap.h"
 #include "ui/previewworker.h"
 #include "ui/bitmapview.h"
 
-#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -37,7 +38,7 @@ protected:
     }
 };
 
-class PreviewTest : public ::testing::Test {
+class PreviewPlotterTest : public ::testing::Test {
 protected:
     PreviewPlotter& plotter = PreviewPlotter::instance();
     countingView view;
@@ -62,14 +63,7 @@ protected:
             values[static_cast<std::size_t>(i)] = {static_cast<extended>(i % 97) - 48, 0};
         fill(values, false);
     }
-    bool waitIdle(int milliseconds = 20000)
-    {
-        QElapsedTimer clock;
-        clock.start();
-        while (plotter.busy() && clock.elapsed() < milliseconds)
-            QTest::qWait(1);
-        return !plotter.busy();
-    }
+    bool waitIdle() { return uitest::waitUntil([this] { return !plotter.busy(); }); }
     void draw(previewMode mode)
     {
         plotter.setPreviewMode(mode);
@@ -97,7 +91,7 @@ protected:
 
 } // namespace
 
-TEST(PreviewGrid, linesEverySixteenPixelsWithBrightZeroLineAndLeftEdge)
+TEST(PreviewGrid, LinesEverySixteenPixelsWithBrightZeroLineAndLeftEdge)
 {
     QImage image(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
     image.fill(Qt::red);
@@ -114,7 +108,7 @@ TEST(PreviewGrid, linesEverySixteenPixelsWithBrightZeroLineAndLeftEdge)
     EXPECT_EQ(image.pixel(5, 143), kBlack);
 }
 
-TEST_F(PreviewTest, singleSampleDrawsGridAndPeakOnlyAndStillRepaints)
+TEST_F(PreviewPlotterTest, SingleSampleDrawsGridAndPeakOnlyAndStillRepaints)
 {
     view.show();
     QTest::qWait(20);
@@ -137,7 +131,7 @@ TEST_F(PreviewTest, singleSampleDrawsGridAndPeakOnlyAndStillRepaints)
     EXPECT_GT(whiteInText, 10);
 }
 
-TEST_F(PreviewTest, realModeDrawsWhiteCurveScaledToThePeak)
+TEST_F(PreviewPlotterTest, RealModeDrawsWhiteCurveScaledToThePeak)
 {
     const int n = 40;
     std::vector<complexValue> values;
@@ -152,7 +146,7 @@ TEST_F(PreviewTest, realModeDrawsWhiteCurveScaledToThePeak)
     EXPECT_EQ(countColour(kYellow), 0);
 }
 
-TEST_F(PreviewTest, cartesianModeDrawsImaginaryPartInLightYellowUnderTheRealPart)
+TEST_F(PreviewPlotterTest, CartesianModeDrawsImaginaryPartInLightYellowUnderTheRealPart)
 {
     const int n = 33;
     std::vector<complexValue> values;
@@ -166,7 +160,7 @@ TEST_F(PreviewTest, cartesianModeDrawsImaginaryPartInLightYellowUnderTheRealPart
     EXPECT_EQ(pixel(100, 144), kWhite);              // the real part lies on the zero line
 }
 
-TEST_F(PreviewTest, polarConstantOneHasModulusAtTwoAndPhaseOnTheZeroLine)
+TEST_F(PreviewPlotterTest, PolarConstantOneHasModulusAtTwoAndPhaseOnTheZeroLine)
 {
     fill(std::vector<complexValue>(16, {1, 0}), true);
     draw(previewMode::polar);
@@ -177,7 +171,7 @@ TEST_F(PreviewTest, polarConstantOneHasModulusAtTwoAndPhaseOnTheZeroLine)
     EXPECT_GT(countColour(kRed, QRect(36, 16, 40, 16)), 5); // "+2pi"
 }
 
-TEST_F(PreviewTest, polarPhaseIsFortyPixelsPerRadian)
+TEST_F(PreviewPlotterTest, PolarPhaseIsFortyPixelsPerRadian)
 {
     const int n = 5;
     // Phases 0, pi/2, pi, -pi/2, 0; moduli 2.
@@ -189,7 +183,7 @@ TEST_F(PreviewTest, polarPhaseIsFortyPixelsPerRadian)
     EXPECT_EQ(pixel(xOf(3, n), static_cast<int>(std::nearbyint(144 + 40 * kPi / 2))), kRed);
 }
 
-TEST_F(PreviewTest, allZeroSignalLiesOnTheZeroLineWithTheFloorPeak)
+TEST_F(PreviewPlotterTest, AllZeroSignalLiesOnTheZeroLineWithTheFloorPeak)
 {
     fill(std::vector<complexValue>(10, {0, 0}), false);
     draw(previewMode::real);
@@ -197,7 +191,7 @@ TEST_F(PreviewTest, allZeroSignalLiesOnTheZeroLineWithTheFloorPeak)
     EXPECT_EQ(pixel(200, 144), kWhite);
 }
 
-TEST_F(PreviewTest, nonFiniteSamplesAreSkippedAndThePassEnds)
+TEST_F(PreviewPlotterTest, NonFiniteSamplesAreSkippedAndThePassEnds)
 {
     const extended inf = std::numeric_limits<extended>::infinity();
     const extended nan = std::numeric_limits<extended>::quiet_NaN();
@@ -211,7 +205,7 @@ TEST_F(PreviewTest, nonFiniteSamplesAreSkippedAndThePassEnds)
     EXPECT_EQ(pixel(xOf(3, 5), yOf(1, 2)), kBlue); // the segment between two finite samples
 }
 
-TEST_F(PreviewTest, restartDrawsTheNewestBuffer)
+TEST_F(PreviewPlotterTest, RestartDrawsTheNewestBuffer)
 {
     fillRamp(65536);
     plotter.setPreviewMode(previewMode::real);
@@ -226,7 +220,7 @@ TEST_F(PreviewTest, restartDrawsTheNewestBuffer)
     EXPECT_EQ(countColour(kWhite, QRect(0, 20, kPlotWidth, kPlotHeight - 20)), 0);
 }
 
-TEST_F(PreviewTest, peakAlwaysBelongsToTheLatestStart)
+TEST_F(PreviewPlotterTest, PeakAlwaysBelongsToTheLatestStart)
 {
     fillRamp(65536); // peak 48
     plotter.setPreviewMode(previewMode::real);
@@ -243,15 +237,12 @@ TEST_F(PreviewTest, peakAlwaysBelongsToTheLatestStart)
     EXPECT_EQ(plotter.peak(), 5);
 }
 
-TEST_F(PreviewTest, stopEndsThePassAndPaintsNothingMore)
+TEST_F(PreviewPlotterTest, StopEndsThePassAndPaintsNothingMore)
 {
     fillRamp(65536);
     plotter.setPreviewMode(previewMode::real);
     plotter.start(&view, samples);
-    QElapsedTimer clock;
-    clock.start();
-    while (plotter.progress() < 10 && clock.elapsed() < 20000)
-        QTest::qWait(0);
+    uitest::waitUntil([this] { return plotter.progress() >= 10; }, 20000);
     plotter.stop();
     const QImage before = plotBitmap().copy();
     ASSERT_TRUE(waitIdle());
@@ -266,7 +257,7 @@ TEST_F(PreviewTest, stopEndsThePassAndPaintsNothingMore)
     EXPECT_EQ(countColour(QColor(Qt::magenta).rgb()), kPlotWidth * kPlotHeight);
 }
 
-TEST_F(PreviewTest, shutdownDuringAPassReturnsAndThePlotterStartsAgain)
+TEST_F(PreviewPlotterTest, ShutdownDuringAPassReturnsAndThePlotterStartsAgain)
 {
     fillRamp(65536);
     plotter.setPreviewMode(previewMode::cartesian);
@@ -280,7 +271,7 @@ TEST_F(PreviewTest, shutdownDuringAPassReturnsAndThePlotterStartsAgain)
     EXPECT_EQ(plotter.peak(), 1);
 }
 
-TEST_F(PreviewTest, aFreshStartWithdrawsAnEarlierStop)
+TEST_F(PreviewPlotterTest, AFreshStartWithdrawsAnEarlierStop)
 {
     fillRamp(65536);
     plotter.setPreviewMode(previewMode::real);
@@ -291,7 +282,7 @@ TEST_F(PreviewTest, aFreshStartWithdrawsAnEarlierStop)
     EXPECT_EQ(plotter.progress(), 100);
 }
 
-TEST(BitmapViewTest, paintsTheBitmapAtItsOriginAndReportsClicksAndMoves)
+TEST(BitmapView, PaintsTheBitmapAtItsOriginAndReportsClicksAndMoves)
 {
     QImage image(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
     drawEmptyPreviewGrid(image);

@@ -47,9 +47,9 @@ protected:
     {
         EXPECT_TRUE(uitest::waitForThumbnails());
         EXPECT_FALSE(worker(v)->busy());
-        return form->stripOf(*v)->thumbnail();
+        return mainWindow->stripOf(*v)->thumbnail();
     }
-    ThumbnailWorker* worker(const tdspvarPtr& v) { return form->stripOf(*v)->thumbnailWorker(); }
+    ThumbnailWorker* worker(const tdspvarPtr& v) { return mainWindow->stripOf(*v)->thumbnailWorker(); }
     void changed(const tdspvarPtr& v)
     {
         v->computeDisplayPeak();
@@ -144,7 +144,7 @@ TEST_F(ThumbnailTest, RedrawDuringAPassStartsOverWithTheNewSamples)
     workspace().samplesChanged(v);
     ASSERT_TRUE(uitest::waitUntil([&] {
         QCoreApplication::processEvents(); // one hand-over at a time
-        return !rowsOf(form->stripOf(*v)->thumbnail(), 0, kWhite).empty();
+        return !rowsOf(mainWindow->stripOf(*v)->thumbnail(), 0, kWhite).empty();
     }));
     ASSERT_TRUE(worker(v)->busy());
     v->re.assign(65536, -1);
@@ -186,16 +186,16 @@ void countWarnings(QtMsgType type, const QMessageLogContext&, const QString&)
 
 TEST(ThumbnailExit, ClosingWhile64ThumbnailsDrawEndsAtOnce)
 {
-    auto form = std::make_unique<MainWindow>();
-    form->show();
+    auto mainWindow = std::make_unique<MainWindow>();
+    mainWindow->show();
     std::vector<std::weak_ptr<tdspvar>> watch;
     for (int k = 0; k < 64; ++k) {
-        const tdspvarPtr v = form->workspace().createVariable(std::string("V").append(std::to_string(k)));
+        const tdspvarPtr v = mainWindow->workspace().createVariable(std::string("V").append(std::to_string(k)));
         v->re.resize(65536);
         for (std::size_t i = 0; i < v->re.size(); ++i)
             v->re[i] = std::sin(static_cast<extended>(i) * (k + 1) / 1000);
         v->computeDisplayPeak();
-        form->workspace().samplesChanged(v);
+        mainWindow->workspace().samplesChanged(v);
         watch.push_back(v);
     }
     QTest::qWait(50); // let them get going
@@ -204,8 +204,8 @@ TEST(ThumbnailExit, ClosingWhile64ThumbnailsDrawEndsAtOnce)
     const QtMessageHandler previous = qInstallMessageHandler(countWarnings);
     QElapsedTimer timer;
     timer.start();
-    form->close();
-    form.reset();
+    mainWindow->close();
+    mainWindow.reset();
     const qint64 elapsed = timer.elapsed();
     QCoreApplication::processEvents();
     qInstallMessageHandler(previous);

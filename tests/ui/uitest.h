@@ -1,0 +1,64 @@
+// What every GUI test shares: waiting while the event loop runs, acting inside a modal dialog's
+// exec(), opening and closing a dialog around a few actions, and finding a control by the name
+// the program gives it.
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace uitest {
+
+// Processes events (deferred deletions included) until `done` holds or the time runs out;
+// returns whether it held.
+inline bool waitUntil(const std::function<bool()>& done, int milliseconds = 60000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > milliseconds)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return true;
+}
+
+// Runs `action` with the dialog that is modal once the next command has opened it (nullptr when
+// none did), then closes that dialog unless the action already did.
+inline void whenModal(std::function<void(QWidget*)> action)
+{
+    QTimer::singleShot(0, [action = std::move(action)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        action(modal);
+        if (modal && modal->isVisible())
+            modal->close();
+    });
+}
+
+// Shows `dialog` modally, runs `whileOpen` inside it and closes it.
+inline void openAndClose(QDialog& dialog, const std::function<void()>& whileOpen = {})
+{
+    QTimer::singleShot(0, &dialog, [&dialog, whileOpen] {
+        if (whileOpen)
+            whileOpen();
+        dialog.close();
+    });
+    dialog.exec();
+}
+
+// The child of `parent` that carries `name` (Edit1, ComboBox2, TForm5 ...), of type T.
+template <class T>
+T* child(const QObject& parent, const char* name)
+{
+    T* found = parent.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+} // namespace uitest
