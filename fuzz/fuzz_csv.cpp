@@ -3,6 +3,7 @@
 // keeps the kind/array invariant, and written out as columns it reads back to the same values,
 // bit for bit.
 #include "io/csvfile.h"
+#include "scriptedanswers.h"
 
 #include <cmath>
 #include <cstddef>
@@ -12,28 +13,8 @@
 
 namespace {
 
-struct scriptCallbacks : importCallbacks {
-    std::string_view script;
-    std::size_t next = 0;
+struct scriptCallbacks : scriptedAnswers<importCallbacks> {
     bool keep = false;
-    int askName(const std::string& proposed, bool allowSkip, std::string& typedName) override
-    {
-        if (next >= script.size())
-            return answerCancel;
-        const auto c = static_cast<unsigned char>(script[next++]);
-        switch (c % 4) {
-        case 0:
-            typedName = proposed + "_" + std::to_string(next) + std::string(c / 64, ' ');
-            return answerOk;
-        case 1:
-            return answerCancel;
-        case 2:
-            return allowSkip ? answerSkip : answerCancel;
-        default:
-            return allowSkip ? answerIgnoreAll : answerCancel;
-        }
-    }
-    void showError(const std::string&) override {}
     bool keepFirstPart(std::int64_t, std::int64_t, int) override { return keep; }
 };
 

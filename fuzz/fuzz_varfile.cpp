@@ -4,6 +4,7 @@
 // loads must save as text that loads back to the same text.
 #include "io/statefile.h"
 #include "memoryfile.h"
+#include "scriptedanswers.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -11,28 +12,7 @@
 
 namespace {
 
-struct scriptCallbacks : loadCallbacks {
-    std::string_view script;
-    std::size_t next = 0;
-    int askName(const std::string& proposed, bool allowSkip, std::string& typedName) override
-    {
-        if (next >= script.size())
-            return answerCancel;
-        const auto c = static_cast<unsigned char>(script[next++]);
-        switch (c % 4) {
-        case 0:
-            typedName = proposed + "_" + std::to_string(next) + std::string(c / 64, ' ');
-            return answerOk;
-        case 1:
-            return answerCancel;
-        case 2:
-            return allowSkip ? answerSkip : answerCancel;
-        default:
-            return allowSkip ? answerIgnoreAll : answerCancel;
-        }
-    }
-    void showError(const std::string&) override {}
-};
+using scriptCallbacks = scriptedAnswers<loadCallbacks>;
 
 struct ignoreAllCallbacks : loadCallbacks {
     int askName(const std::string&, bool, std::string&) override { return answerIgnoreAll; }

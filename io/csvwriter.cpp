@@ -147,27 +147,15 @@ void writeCsvText(const std::vector<tdspvarPtr>& variables,
 
 std::string csvText(const std::vector<tdspvarPtr>& variables)
 {
-    std::string text;
-    writeCsvText(variables, [&](std::string_view piece) {
-        text.append(piece);
-        return true;
-    });
-    return text;
+    return collectText([&](const textSink& sink) { writeCsvText(variables, sink); });
 }
 
 bool saveCsvFile(const std::string& path, const std::vector<tdspvarPtr>& variables,
                  loadCallbacks& callbacks)
 {
-    atomicFileWriter file(path);
-    bool written = file.open();
-    if (written) {
-        writeCsvText(variables, [&](std::string_view piece) {
-            written = file.write(piece.data(), piece.size());
-            return written;
-        });
-        written = written && file.commit();
-    }
-    if (!written)
-        callbacks.showError(file.errorMessage());
-    return written;
+    std::string message;
+    if (saveText(path, [&](const textSink& sink) { writeCsvText(variables, sink); }, message))
+        return true;
+    callbacks.showError(message);
+    return false;
 }

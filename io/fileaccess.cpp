@@ -391,3 +391,29 @@ bool atomicFileWriter::commit()
     unlistSave(slot_);
     return true;
 }
+
+bool saveText(const std::string& path, const textWriter& writeText, std::string& message)
+{
+    atomicFileWriter file(path);
+    bool written = file.open();
+    if (written) {
+        writeText([&](std::string_view piece) {
+            written = file.write(piece.data(), piece.size());
+            return written;
+        });
+        written = written && file.commit();
+    }
+    if (!written)
+        message = file.errorMessage();
+    return written;
+}
+
+std::string collectText(const textWriter& writeText)
+{
+    std::string text;
+    writeText([&](std::string_view piece) {
+        text.append(piece);
+        return true;
+    });
+    return text;
+}

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -99,6 +100,16 @@ private:
     int slot_ = -1; // the entry in the list of unfinished saves, -1 when not listed
     std::string message_;
 };
+
+// A text writer hands its text to a sink in pieces and stops when the sink returns false.
+using textSink = std::function<bool(std::string_view)>;
+using textWriter = std::function<void(const textSink&)>;
+
+// Writes the text of `writeText` through an atomicFileWriter; false with `message` set when the
+// file could not be written (the old one is then as it was).
+bool saveText(const std::string& path, const textWriter& writeText, std::string& message);
+// The whole text of `writeText` in memory.
+std::string collectText(const textWriter& writeText);
 
 // Deletes the temporary file of every unfinished save and gives every target written in place its
 // old bytes back. Async-signal-safe: made for a signal handler that ends the process right after.

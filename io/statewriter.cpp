@@ -108,27 +108,15 @@ void writeStateText(const std::vector<tdspvarPtr>& variables,
 
 std::string stateText(const std::vector<tdspvarPtr>& variables)
 {
-    std::string text;
-    writeStateText(variables, [&](std::string_view piece) {
-        text.append(piece);
-        return true;
-    });
-    return text;
+    return collectText([&](const textSink& sink) { writeStateText(variables, sink); });
 }
 
 bool saveStateFile(const std::string& path, const std::vector<tdspvarPtr>& variables,
                    loadCallbacks& callbacks)
 {
-    atomicFileWriter file(path);
-    bool written = file.open();
-    if (written) {
-        writeStateText(variables, [&](std::string_view piece) {
-            written = file.write(piece.data(), piece.size());
-            return written;
-        });
-        written = written && file.commit();
-    }
-    if (!written)
-        callbacks.showError(file.errorMessage());
-    return written;
+    std::string message;
+    if (saveText(path, [&](const textSink& sink) { writeStateText(variables, sink); }, message))
+        return true;
+    callbacks.showError(message);
+    return false;
 }
