@@ -137,8 +137,9 @@ TEST(DrawingPass, SnapshotRestartStopAndWithdraw)
     EXPECT_EQ(pass.passCount(), passes + 1);
     EXPECT_EQ(pass.picture, (std::vector<int>{7}));
 
-    // Withdraw while the worker waits in a hand-over the GUI thread does not serve: it returns
-    // at once, the step is never painted, and the surface is idle and can draw again.
+    // Withdraw in the middle of a long pass, its worker ahead of the painting (or waiting for
+    // it): it returns at once, what was posted and not yet painted never is, and the surface is
+    // idle and can draw again.
     holdAtStep(-1);
     pass.input.assign(100000, 5);
     pass.request();
