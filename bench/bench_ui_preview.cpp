@@ -1,8 +1,9 @@
 // The generation dialog's whole cycle for 65536 samples, from an expression change to the end of
 // the preview pass (timer tick, parse, sampling worker, hand-over, preview plotter with its
-// batched hand-overs to the GUI thread), against its two parts done directly: parsing plus
-// sampling on one thread, and drawing the same grid and lines with QPainter into an image (each
-// curve in one drawLines call). Interleaved rounds; medians and spreads are printed.
+// batches posted to the GUI thread), against its two parts done directly: parsing plus sampling
+// on one thread, and drawing the same grid and lines with QPainter into an image (each sample's
+// pixels computed once, each curve in one drawLines call). Interleaved rounds; medians and
+// spreads are printed.
 // Runs on Qt's offscreen platform unless another one is chosen.
 #include "interleaved.h"
 
@@ -100,21 +101,26 @@ void drawDirectly(const sampleBuffer& buffer, bool complex, QImage& image)
     }
     const extended yscale = 142.5L / peak;
     const extended xstep = 384.0L / (buffer.count - 1);
-    auto modulus = [](const complexValue& z) { return std::sqrt(z.re * z.re + z.im * z.im); };
+    // Each sample's pixels are computed once: the end of one line is the start of the next.
+    struct point {
+        int x, first, second;
+    };
+    const auto pointAt = [&](int i) -> point {
+        const complexValue& z = buffer.values[i];
+        if (complex)
+            return {pixel(i * xstep), pixel(144 - yscale * std::sqrt(z.re * z.re + z.im * z.im)),
+                    pixel(144 - 40 * std::atan2(z.im, z.re))};
+        return {pixel(i * xstep), pixel(144 - yscale * z.re), 0};
+    };
     std::vector<QLine> first;
     std::vector<QLine> second;
+    point a = pointAt(0);
     for (int i = 1; i < buffer.count; ++i) {
-        const complexValue& a = buffer.values[i - 1];
-        const complexValue& b = buffer.values[i];
-        const int x1 = pixel((i - 1) * xstep);
-        const int x2 = pixel(i * xstep);
-        if (complex) {
-            first.emplace_back(x1, pixel(144 - yscale * modulus(a)), x2, pixel(144 - yscale * modulus(b)));
-            second.emplace_back(x1, pixel(144 - 40 * std::atan2(a.im, a.re)), x2,
-                                pixel(144 - 40 * std::atan2(b.im, b.re)));
-        } else {
-            first.emplace_back(x1, pixel(144 - yscale * a.re), x2, pixel(144 - yscale * b.re));
-        }
+        const point b = pointAt(i);
+        first.emplace_back(a.x, a.first, b.x, b.first);
+        if (complex)
+            second.emplace_back(a.x, a.second, b.x, b.second);
+        a = b;
     }
     QPainter painter(&image);
     painter.setPen(complex ? QColor(0, 0, 255) : QColor(255, 255, 255));

@@ -2,10 +2,12 @@
 // against the bare computation it runs: the Fourier transform of 65535 samples (the resampling
 // path) and of 65536 samples, and the convolution of two 32768-sample variables. The difference
 // is what the handler adds: the default texts, the look-ups, the preview's stop and start (a new
-// plotter worker each time, as after an idle preview). Between timed calls of either kind the
+// plotter worker each time, as after an idle preview). After every timed call of either kind the
 // preview of the result is drawn to its end and its worker thread joined, untimed, so both start
-// from the same state and no drawing competes with the measurement. Ratios are printed for the
-// elapsed time and for the GUI thread's CPU time (the machine may be shared).
+// from the same state and no drawing competes with the measurement. Interleaved rounds; medians
+// and spreads of the elapsed time and of the process's CPU time (the machine may be shared).
+#include "interleaved.h"
+
 #include "dsp/operations.h"
 #include "ui/mainwindow.h"
 #include "ui/processingdialog.h"
@@ -13,8 +15,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-
-#include <benchmark/benchmark.h>
 
 #include <cmath>
 #include <cstdio>
@@ -73,54 +73,23 @@ ProcessingDialog* openOn(const setup& s)
     return dialog;
 }
 
-void changeHandler(benchmark::State& state, const std::string& key)
-{
-    ProcessingDialog* dialog = openOn(setups().at(key));
-    for (auto _ : state) {
-        dialog->choicesChanged();
-        state.PauseTiming();
-        finishPreview();
-        state.ResumeTiming();
-    }
-    dialog->done(dialogResult::cancel);
-    finishPreview();
-}
-
-void bareComputation(benchmark::State& state, const std::string& key)
-{
-    const setup& s = setups().at(key);
-    processingRequest request;
-    request.type = s.type;
-    request.source = s.source.get();
-    request.operand = s.operand.get();
-    const auto samples = std::make_shared<sampleBuffer>();
-    for (auto _ : state) {
-        runProcessing(request, *samples);
-        benchmark::DoNotOptimize(samples->values.data());
-        state.PauseTiming();
-        PreviewPlotter::instance().start(nullptr, samples);
-        finishPreview();
-        state.ResumeTiming();
-    }
-}
-
 const char* const kCases[] = {"fourier65535", "fourier65536", "convolution2x32768"};
 
-// Keeps each run's real time per iteration so that the ratios can be printed at the end.
-class recordingReporter : public benchmark::ConsoleReporter {
-public:
-    std::map<std::string, double> times;
-    std::map<std::string, double> cpuTimes;
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration) {
-                times[run.benchmark_name()] = run.GetAdjustedRealTime();
-                cpuTimes[run.benchmark_name()] = run.GetAdjustedCPUTime();
-            }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
+// The dialog's change handler on the case (the dialog open on it), and the computation it runs.
+void addCase(interleaved::rounds& r, ProcessingDialog* dialog, const setup& s)
+{
+    r.add("handler", [dialog] { dialog->choicesChanged(); }, finishPreview);
+    auto request = std::make_shared<processingRequest>();
+    request->type = s.type;
+    request->source = s.source.get();
+    request->operand = s.operand.get();
+    const auto samples = std::make_shared<sampleBuffer>();
+    r.add("bare computation", [request, samples] { runProcessing(*request, *samples); },
+          [samples] {
+              PreviewPlotter::instance().start(nullptr, samples);
+              finishPreview();
+          });
+}
 
 } // namespace
 
@@ -140,28 +109,18 @@ int main(int argc, char** argv)
     setups()["fourier65536"] = {processingType::fourier, even, nullptr};
     setups()["convolution2x32768"] = {processingType::convolution, c1, c2};
 
+    const int rounds = interleaved::roundsFrom(argc, argv, 7);
     for (const char* key : kCases) {
-        benchmark::RegisterBenchmark((std::string("handler/") + key).c_str(), changeHandler, std::string(key))
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
-        benchmark::RegisterBenchmark((std::string("bare/") + key).c_str(), bareComputation, std::string(key))
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
+        ProcessingDialog* dialog = openOn(setups().at(key));
+        interleaved::rounds r;
+        addCase(r, dialog, setups().at(key));
+        r.run(rounds);
+        std::printf("%s\n", key);
+        r.printTimes();
+        r.printRatio("change handler / bare computation (aim: below 1.10)", "handler", {"bare computation"});
+        dialog->done(dialogResult::cancel);
+        finishPreview();
     }
-    benchmark::Initialize(&argc, argv);
-    recordingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-
-    const auto ratio = [](std::map<std::string, double>& times, const char* key) {
-        const double handler = times[std::string("handler/") + key + "/real_time"];
-        const double bare = times[std::string("bare/") + key + "/real_time"];
-        return bare > 0 ? handler / bare : 0.0;
-    };
-    std::printf("change handler / bare computation (aim: below 1.10)\n");
-    for (const char* key : kCases)
-        std::printf("  %-20s elapsed %.3f  GUI-thread CPU %.3f\n", key, ratio(reporter.times, key),
-                    ratio(reporter.cpuTimes, key));
-    benchmark::Shutdown();
     PreviewPlotter::instance().shutdown();
     window.reset();
     return 0;

@@ -32,16 +32,21 @@ inline int roundsFrom(int argc, char** argv, int fallback)
 
 class rounds {
 public:
-    void add(std::string name, std::function<void()> run)
+    // `settle`, when given, runs untimed after each run of the contender, so that every run
+    // starts from the same state (a preview drawn to its end, for instance).
+    void add(std::string name, std::function<void()> run, std::function<void()> settle = {})
     {
-        contenders_.push_back({std::move(name), std::move(run), {}, {}});
+        contenders_.push_back({std::move(name), std::move(run), std::move(settle), {}, {}});
     }
 
     // One untimed warm-up of each contender, then `count` rounds.
     void run(int count)
     {
-        for (contender& c : contenders_)
+        for (contender& c : contenders_) {
             c.run();
+            if (c.settle)
+                c.settle();
+        }
         for (int r = 0; r < count; ++r)
             for (std::size_t k = 0; k < contenders_.size(); ++k) {
                 contender& c = contenders_[r % 2 ? contenders_.size() - 1 - k : k];
@@ -50,6 +55,8 @@ public:
                 c.run();
                 c.seconds.push_back(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
                 c.cpuSeconds.push_back(processSeconds() - cpu);
+                if (c.settle)
+                    c.settle();
             }
     }
 
@@ -80,6 +87,7 @@ private:
     struct contender {
         std::string name;
         std::function<void()> run;
+        std::function<void()> settle;
         std::vector<double> seconds;
         std::vector<double> cpuSeconds;
     };

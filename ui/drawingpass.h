@@ -1,21 +1,30 @@
 // DrawingPass: the drawing protocol of every plot the program shows (thumbnails, previews, the
 // graph), written once. A pass computes the lines and texts of one picture on a worker thread
-// and has the GUI thread paint them, a batch at a time, through GuiHandOver; the worker never
-// paints. Each pass begins with a hand-over in which the surface copies what it will draw (so the
-// GUI thread may change the data as soon as that hand-over has run) and clears its picture; a
-// pass that ends hands what it collected over first, so the picture holds exactly what the pass
-// drew. The GUI thread asks for a pass with request(): an idle surface is queued for its drawing
-// thread, a busy one starts over at its next check point with a fresh copy. stop() ends the
-// running pass at its next check point. What follows a pass is decided on the GUI thread, so a
-// request can never slip between the end of a pass and the test for a restart. A subclass only
-// computes its own points: it implements beginPass(), computePass() and paint().
+// and has the GUI thread paint them, a batch at a time; the worker never paints. Each pass
+// begins with a hand-over in which the surface copies what it will draw (so the GUI thread may
+// change the data as soon as that hand-over has run) and clears its picture; a pass that ends
+// has everything it collected painted first, so the picture holds exactly what the pass drew.
+// The batches between the beginning and the end are posted: the worker goes on computing while
+// the GUI thread paints them in order, and waits only while a few of its batches are still
+// unpainted. So neither thread waits for the other at every repaint point, and the GUI thread
+// paints what has piled up in one go, its views repainting once for it. The GUI thread asks for
+// a pass with request(): an idle surface is queued for its drawing thread, a busy one starts
+// over at its next check point with a fresh copy. stop() ends the running pass at its next check
+// point. What follows a pass is decided on the GUI thread, so a request can never slip between
+// the end of a pass and the test for a restart. A subclass only computes its own points: it
+// implements beginPass(), computePass() and paint().
 //
 // DrawingThreads: long-lived threads below normal priority that wait on a condition for
 // surfaces to draw, one surface at a time each (one thread per plot, one shared by all the
-// thumbnails). They start with the first request and end in shutdown().
+// thumbnails), and the queue of batches their surfaces have posted for the GUI thread. They
+// start with the first request and end in shutdown().
 #pragma once
 
 #include "ui/drawsteps.h"
+#include "ui/threadplumbing.h"
+
+#include <QPointer>
+#include <QSocketNotifier>
 
 #include <atomic>
 #include <condition_variable>
@@ -49,12 +58,15 @@ public:
     void withdraw();
 
 protected:
-    // ---- GUI thread, inside hand-overs while the worker waits ----
-    // The first step of every pass: copy what the pass draws, clear the picture.
+    // ---- GUI thread ----
+    // In a hand-over while the worker waits, the first step of every pass: copy what the pass
+    // draws, clear the picture.
     virtual void beginPass() = 0;
-    // Paints a batch; `repaint` asks for the picture's view to be repainted.
-    virtual void paint(const std::vector<drawStep>& steps, bool repaint) = 0;
-    // A pass has ended and none follows (it completed or was stopped).
+    // Paints a batch; its `repaint` asks for the picture's view to be repainted. A posted batch
+    // is painted while the worker goes on, so this reads the batch and what the worker leaves
+    // alone during a pass, nothing the worker changes.
+    virtual void paint(const drawBatch& batch) = 0;
+    // In a hand-over: a pass has ended and none follows (it completed or was stopped).
     virtual void passEnded() {}
 
     // ---- worker thread ----
@@ -65,10 +77,14 @@ protected:
     void line(QRgb colour, int x1, int y1, int x2, int y2, bool dashed = false);
     void text(QRgb colour, int x, int y, QString value, int rightLimit = 0);
     // Asks for a repaint once the batch is painted.
-    void markRepaint() { repaint_ = true; }
-    // Hands the batch over now; false when the surface is being withdrawn.
+    void markRepaint() { batch_.repaint = true; }
+    // Counts a curve segment in the batch, for a surface that reports them.
+    void countSegment() { ++batch_.segments; }
+    // Posts the batch for painting and goes on; waits while kPostedLimit batches of this surface
+    // are unpainted. False when the surface is being withdrawn.
     bool handOver();
-    // Runs `action` on the GUI thread and waits; false (not run) when being withdrawn.
+    // Runs `action` on the GUI thread, after every batch posted before, and waits; false (not
+    // run) when being withdrawn.
     bool onGuiThread(const std::function<void()>& action);
 
     // Either thread: the running pass has been asked to stop.
@@ -87,14 +103,20 @@ private:
     std::atomic<bool> restart_{false};
     std::atomic<bool> stop_{false};
     std::atomic<bool> withdrawn_{false}; // hand-overs are refused
-    // The worker fills these while the GUI thread is free of them; the GUI thread reads them in
-    // a hand-over while the worker waits.
-    std::vector<drawStep> batch_;
-    bool repaint_ = false;
+    // The worker fills this and posts it; at the end of a pass the GUI thread paints what is
+    // left of it in a hand-over while the worker waits.
+    drawBatch batch_;
+    int posted_ = 0; // batches posted and not yet painted; guarded by the threads' mutex
 };
 
 class DrawingThreads {
 public:
+    // Unpainted batches a surface may have posted before its worker waits, and how far the GUI
+    // thread brings them down before it lets the worker go on: the worker then computes several
+    // batches at a time while the GUI thread paints.
+    static constexpr int kPostedLimit = 16;
+    static constexpr int kPostedResume = kPostedLimit / 2;
+
     explicit DrawingThreads(int count = 1);
     ~DrawingThreads();
     DrawingThreads(const DrawingThreads&) = delete;
@@ -105,16 +127,34 @@ public:
 
 private:
     friend class DrawingPass;
+    struct postedBatch {
+        DrawingPass* pass;
+        drawBatch batch;
+    };
+
     void enqueue(DrawingPass* pass); // starts the threads on first use
-    void letGo(DrawingPass* pass);   // out of the queue; waits while a thread draws it
+    void letGo(DrawingPass* pass);   // out of the queues; waits while a thread draws it
     void serve();                    // a thread's body
+    // Worker: queues the batch for the GUI thread; false when the pass is being withdrawn.
+    bool post(DrawingPass& pass, drawBatch&& batch);
+    // GUI thread: paints the batches posted so far, in order (woken by the signal).
+    void paintPosted();
+    // GUI thread: paints the batches `pass` posted so far, in order.
+    void paintPostedOf(DrawingPass& pass);
+    // Under the mutex: one batch of `pass` is painted or dropped.
+    void batchDone(DrawingPass& pass);
 
     const int count_;
     std::mutex mutex_;
     std::condition_variable work_;
     std::condition_variable released_;
+    std::condition_variable room_; // a worker waits here for its batches to be painted
     std::deque<DrawingPass*> queue_;
     std::vector<DrawingPass*> drawing_;
+    std::deque<postedBatch> posted_;
     bool quit_ = false;
     std::vector<std::unique_ptr<WorkerThread>> threads_;
+    // Wakes the GUI thread for posted batches; the notifier is made there with the threads.
+    threadPlumbing::wakeUpSignal wakeUp_;
+    QPointer<QSocketNotifier> notifier_;
 };

@@ -6,6 +6,7 @@
 #include <QRgb>
 #include <QString>
 
+#include <cstdint>
 #include <vector>
 
 class QFont;
@@ -20,6 +21,13 @@ struct drawStep {
     // Text only: when not 0, the text moves left as far as needed for its ink to end before
     // this x.
     int rightLimit = 0;
+};
+
+// What a pass hands over at a time: its steps up to a repaint point.
+struct drawBatch {
+    std::vector<drawStep> steps;
+    bool repaint = false;      // repaint the picture's view once the batch is painted
+    std::int64_t segments = 0; // curve segments the batch completes, where the pass counts them
 };
 
 // How one kind of picture paints its steps.

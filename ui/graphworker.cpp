@@ -70,17 +70,15 @@ void GraphWorker::beginPass()
     copySamples(input_.firstSamples, input_.first.get());
     copySamples(input_.secondSamples, input_.second.get());
     input_.decimalSeparator = localeDecimalSeparator();
-    batchSegments_ = 0;
     request_.bitmap_->fill(drawingColours::background);
 }
 
-void GraphWorker::paint(const std::vector<drawStep>& steps, bool repaint)
+void GraphWorker::paint(const drawBatch& batch)
 {
-    request_.segmentsDrawn_ += batchSegments_;
-    batchSegments_ = 0;
+    request_.segmentsDrawn_ += batch.segments;
     QWidget* view = request_.view_;
-    paintSteps(*request_.bitmap_, steps, kStyle, view ? view->font() : QApplication::font());
-    if (repaint && view)
+    paintSteps(*request_.bitmap_, batch.steps, kStyle, view ? view->font() : QApplication::font());
+    if (batch.repaint && view)
         view->update();
 }
 
@@ -135,7 +133,7 @@ void GraphWorker::computePass()
         const curvePoint to = pointAt(first, t2);
         drawSegment(1, x1, x2, from[0], to);
         from[0] = to;
-        ++batchSegments_;
+        countSegment();
         if (w == n1 - 2 || w % kRepaintEvery == 0) {
             markRepaint();
             if (w != n1 - 2 && !handOver()) // the last batch goes with the end of the pass

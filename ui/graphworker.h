@@ -37,7 +37,7 @@ public:
 protected:
     void beginPass() override;
     void computePass() override;
-    void paint(const std::vector<drawStep>& steps, bool repaint) override;
+    void paint(const drawBatch& batch) override;
     void passEnded() override;
 
 private:
@@ -59,7 +59,6 @@ private:
     plotPassInput input_;
     plotScale scale_;
     plotFlags flags_;
-    std::int64_t batchSegments_ = 0; // first-variable segments in the batch being collected
 };
 
 class PlotRequest {

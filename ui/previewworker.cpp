@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -105,30 +106,41 @@ void PreviewWorker::computePass()
 
     const extended yscale = kYScaleSpan / peak_;
     const extended xstep = static_cast<extended>(kPlotWidth) / (n - 1);
-    const auto x = [&](int i) { return *roundedPixel(i * xstep); };
     const auto scaled = [&](extended v) { return roundedPixel(kZeroLine - yscale * v); };
-    const auto phaseOf = [](const complexValue& z) {
-        return roundedPixel(kZeroLine - kPixelsPerRadian * std::atan2(z.im, z.re));
+    // Each sample's pixels are computed once: the end of one segment is the start of the next.
+    // The first curve is the modulus or the imaginary parts, the second the phase or the real
+    // parts.
+    struct point {
+        int x;
+        std::optional<int> first;
+        std::optional<int> second;
+    };
+    const auto pointAt = [&](int i) -> point {
+        const complexValue& z = samples_[static_cast<std::size_t>(i)];
+        const int x = *roundedPixel(i * xstep);
+        if (mode_ == previewMode::polar)
+            return {x, scaled(modulusOf(z)),
+                    roundedPixel(kZeroLine - kPixelsPerRadian * std::atan2(z.im, z.re))};
+        return {x, mode_ == previewMode::cartesian ? scaled(z.im) : std::nullopt, scaled(z.re)};
     };
     // A segment with an end that is not a number is left out.
-    const auto segment = [&](QRgb colour, int i, std::optional<int> from, std::optional<int> to) {
-        if (from && to)
-            line(colour, x(i - 1), *from, x(i), *to);
+    const auto segment = [&](QRgb colour, const point& a, const point& b, std::optional<int> point::*y) {
+        if (a.*y && b.*y)
+            line(colour, a.x, *(a.*y), b.x, *(b.*y));
     };
+    const QRgb firstColour = mode_ == previewMode::polar ? modulus : imaginary;
+    const QRgb secondColour = mode_ == previewMode::polar ? phase : real;
+    point from = pointAt(0);
     for (int i = 1; i < n; ++i) {
-        plotter_.progress_ = static_cast<int>(static_cast<std::int64_t>(i) * 100 / (n - 1));
+        // Only the gauge reads it, so no ordering is needed.
+        plotter_.progress_.store(static_cast<int>(static_cast<std::int64_t>(i) * 100 / (n - 1)),
+                                 std::memory_order_relaxed);
         if (interrupted())
             return;
-        const complexValue& a = samples_[static_cast<std::size_t>(i - 1)];
-        const complexValue& b = samples_[static_cast<std::size_t>(i)];
-        if (mode_ == previewMode::polar) {
-            segment(modulus, i, scaled(modulusOf(a)), scaled(modulusOf(b)));
-            segment(phase, i, phaseOf(a), phaseOf(b));
-        } else {
-            if (mode_ == previewMode::cartesian)
-                segment(imaginary, i, scaled(a.im), scaled(b.im));
-            segment(real, i, scaled(a.re), scaled(b.re));
-        }
+        const point to = pointAt(i);
+        segment(firstColour, from, to, &point::first); // none in the real mode
+        segment(secondColour, from, to, &point::second);
+        from = to;
         if (i % kRepaintEvery == 0 || i == n - 1) {
             markRepaint();
             if (i < n - 1 && !handOver())
@@ -139,18 +151,18 @@ void PreviewWorker::computePass()
         text(phase, kTurnTextX, kTurnTextY, QStringLiteral("+2pi"));
 }
 
-void PreviewWorker::paint(const std::vector<drawStep>& steps, bool repaint)
+void PreviewWorker::paint(const drawBatch& batch)
 {
     if (request_ == plotter_.requests_) {
         plotter_.peak_ = peak_;
         plotter_.peakCurrent_ = true;
     }
     // A stopped preview paints nothing more: the bitmap may be shown by another window now.
-    if (stopRequested() || steps.empty())
+    if (stopRequested() || batch.steps.empty())
         return;
     BitmapView* display = plotter_.display_.data();
-    paintSteps(plotBitmap(), steps, kStyle, display ? display->font() : QApplication::font());
-    if (repaint && display)
+    paintSteps(plotBitmap(), batch.steps, kStyle, display ? display->font() : QApplication::font());
+    if (batch.repaint && display)
         display->update();
 }
 

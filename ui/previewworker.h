@@ -43,7 +43,7 @@ public:
 protected:
     void beginPass() override;
     void computePass() override;
-    void paint(const std::vector<drawStep>& steps, bool repaint) override;
+    void paint(const drawBatch& batch) override;
     void passEnded() override;
 
 private:
@@ -53,7 +53,7 @@ private:
     previewMode mode_ = previewMode::real;
     std::uint64_t request_ = 0; // the start() this pass answers
     char decimalSeparator_ = '.';
-    extended peak_ = 0; // the peak this pass found, read by the GUI thread during hand-overs
+    extended peak_ = 0; // the peak this pass found before its first batch; read as they are painted
 };
 
 class PreviewPlotter : public QObject {

@@ -157,10 +157,10 @@ void ThumbnailWorker::computePass()
     }
 }
 
-void ThumbnailWorker::paint(const std::vector<drawStep>& steps, bool repaint)
+void ThumbnailWorker::paint(const drawBatch& batch)
 {
-    paintSteps(image_, steps, kStyle, QApplication::font());
-    if (repaint && view_)
+    paintSteps(image_, batch.steps, kStyle, QApplication::font());
+    if (batch.repaint && view_)
         view_->update();
 }
 

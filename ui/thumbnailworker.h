@@ -51,7 +51,7 @@ public:
 protected:
     void beginPass() override;
     void computePass() override;
-    void paint(const std::vector<drawStep>& steps, bool repaint) override;
+    void paint(const drawBatch& batch) override;
     void passEnded() override;
 
 private:

@@ -1,7 +1,8 @@
 // The drawing-pass protocol shared by the thumbnail, preview and graph workers, on a scripted
 // surface whose worker can be held at a chosen step: the snapshot taken at the start of a pass,
 // a restart, a stop, a stop that comes with a restart pending (a thumbnail released while a
-// redraw was pending), and withdrawing a surface while its worker waits in a hand-over.
+// redraw was pending), withdrawing a surface while its worker waits for its batches to be
+// painted, and how far a worker may run ahead of the GUI thread.
 #include "uitest.h"
 
 #include "ui/drawingpass.h"
@@ -32,10 +33,12 @@ public:
     std::atomic<int> holdAt{-1};                // the worker waits before this step ...
     std::atomic<bool> held{false};
     std::atomic<bool> go{false};                // ... until this is set
+    std::atomic<int> handedOver{0};             // steps handed over in the latest pass
 
 protected:
     void beginPass() override
     {
+        handedOver = 0;
         copy_ = input;
         snapshots.push_back(input);
         picture.clear();
@@ -53,11 +56,12 @@ protected:
             line(static_cast<QRgb>(copy_[i]), 0, 0, 0, 0);
             if (!handOver())
                 return;
+            ++handedOver;
         }
     }
-    void paint(const std::vector<drawStep>& steps, bool) override
+    void paint(const drawBatch& batch) override
     {
-        for (const drawStep& s : steps)
+        for (const drawStep& s : batch.steps)
             picture.push_back(static_cast<int>(s.colour));
     }
     void passEnded() override { ++ended; }
@@ -86,7 +90,7 @@ TEST(DrawingPass, SnapshotRestartStopAndWithdraw)
     pass.input = {1, 2, 3, 4};
     holdAtStep(2);
     pass.request();
-    ASSERT_TRUE(uitest::waitUntil([&] { return pass.held.load(); }));
+    ASSERT_TRUE(uitest::waitUntil([&] { return pass.held && pass.picture.size() == 2; }));
     EXPECT_EQ(pass.picture, (std::vector<int>{1, 2}));
     pass.input = {7, 8};
     ASSERT_TRUE(release());
@@ -133,8 +137,9 @@ TEST(DrawingPass, SnapshotRestartStopAndWithdraw)
     EXPECT_EQ(pass.passCount(), passes + 1);
     EXPECT_EQ(pass.picture, (std::vector<int>{7}));
 
-    // Withdraw while the worker waits in a hand-over the GUI thread does not serve: it returns
-    // at once, the step is never painted, and the surface is idle and can draw again.
+    // Withdraw in the middle of a long pass, its worker ahead of the painting (or waiting for
+    // it): it returns at once, what was posted and not yet painted never is, and the surface is
+    // idle and can draw again.
     holdAtStep(-1);
     pass.input.assign(100000, 5);
     pass.request();
@@ -149,4 +154,41 @@ TEST(DrawingPass, SnapshotRestartStopAndWithdraw)
     pass.request();
     ASSERT_TRUE(uitest::waitUntil([&] { return !pass.busy(); }));
     EXPECT_EQ(pass.picture, (std::vector<int>{6}));
+}
+
+// Batches are posted: the worker runs ahead of a GUI thread that does not paint, by a bounded
+// number of batches, and everything it handed over is painted in order, also when it is stopped
+// meanwhile.
+TEST(DrawingPass, WorkerRunsAheadByABoundedNumberOfBatches)
+{
+    DrawingThreads thread;
+    scriptedPass pass(thread);
+    for (int i = 0; i < 100; ++i)
+        pass.input.push_back(i + 1);
+    // The pass begins; its worker waits before its first step, then runs on while the GUI
+    // thread serves nothing.
+    const auto runAheadUnserved = [&] {
+        pass.held = false;
+        pass.go = false;
+        pass.holdAt = 0;
+        pass.request();
+        if (!uitest::waitUntil([&] { return pass.held.load(); }))
+            return -1;
+        pass.go = true;
+        for (int k = 0; k < 2000 && pass.handedOver < DrawingThreads::kPostedLimit; ++k)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        return pass.handedOver.load();
+    };
+
+    EXPECT_EQ(runAheadUnserved(), DrawingThreads::kPostedLimit);
+    EXPECT_TRUE(pass.picture.empty());
+    ASSERT_TRUE(uitest::waitUntil([&] { return !pass.busy(); }));
+    EXPECT_EQ(pass.picture, pass.input);
+
+    ASSERT_EQ(runAheadUnserved(), DrawingThreads::kPostedLimit);
+    pass.stop();
+    ASSERT_TRUE(uitest::waitUntil([&] { return !pass.busy(); }));
+    EXPECT_LT(pass.handedOver, 100);
+    EXPECT_EQ(pass.picture, std::vector<int>(pass.input.begin(), pass.input.begin() + pass.handedOver));
 }

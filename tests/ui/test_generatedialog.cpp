@@ -270,7 +270,7 @@ TEST_F(GenerateDialogTest, ClosingDuringALongPreviewEndsIt)
     typeInto(dialog.SpinEdit1->lineEdit(), "65536");
     typeInto(dialog.Edit2, "sin(x*pi*200)");
     PreviewPlotter& plotter = PreviewPlotter::instance();
-    ASSERT_TRUE(uitest::waitUntil([&] { return plotter.busy() && plotter.progress() > 0; }));
+    ASSERT_TRUE(uitest::stepUntil([&] { return plotter.busy() && plotter.progress() > 0; }));
     dialog.Button1->click();
     EXPECT_EQ(dialog.result(), dialogResult::cancel);
     const QImage atClose = plotBitmap().copy();

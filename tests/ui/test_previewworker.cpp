@@ -242,7 +242,7 @@ TEST_F(PreviewPlotterTest, StopEndsThePassAndPaintsNothingMore)
     fillRamp(65536);
     plotter.setPreviewMode(previewMode::real);
     plotter.start(&view, samples);
-    uitest::waitUntil([this] { return plotter.progress() >= 10; }, 20000);
+    ASSERT_TRUE(uitest::stepUntil([this] { return plotter.progress() >= 10; }));
     plotter.stop();
     const QImage before = plotBitmap().copy();
     ASSERT_TRUE(waitIdle());

@@ -142,10 +142,8 @@ TEST_F(ThumbnailTest, RedrawDuringAPassStartsOverWithTheNewSamples)
     // A restart that comes mid-pass also starts from the first segment.
     v->re.assign(65536, 0);
     workspace().samplesChanged(v);
-    ASSERT_TRUE(uitest::waitUntil([&] {
-        QCoreApplication::processEvents(); // one hand-over at a time
-        return !rowsOf(mainWindow->stripOf(*v)->thumbnail(), 0, kWhite).empty();
-    }));
+    ASSERT_TRUE(uitest::stepUntil(
+        [&] { return !rowsOf(mainWindow->stripOf(*v)->thumbnail(), 0, kWhite).empty(); }));
     ASSERT_TRUE(worker(v)->busy());
     v->re.assign(65536, -1);
     workspace().samplesChanged(v);

@@ -29,6 +29,21 @@ inline bool waitUntil(const std::function<bool()>& done, int milliseconds = 6000
     return true;
 }
 
+// Processes the pending events one round at a time, never waiting, until `done` holds; returns
+// whether it held. A drawing worker then runs only a few batches ahead of what the GUI thread
+// has painted when `done` is first seen, so a test can act in the middle of a pass.
+inline bool stepUntil(const std::function<bool()>& done, int milliseconds = 60000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.elapsed() > milliseconds)
+            return false;
+        QCoreApplication::processEvents();
+    }
+    return true;
+}
+
 // Runs `action` with the dialog that is modal once the next command has opened it (nullptr when
 // none did), then closes that dialog unless the action already did.
 inline void whenModal(std::function<void(QWidget*)> action)
