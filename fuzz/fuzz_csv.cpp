@@ -53,16 +53,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size == 0)
         return 0;
-    const std::string_view input(reinterpret_cast<const char*>(data) + 1, size - 1);
-    const std::size_t scriptLength = std::min<std::size_t>(data[0] % 8, input.size());
     scriptCallbacks cb;
-    cb.script = input.substr(0, scriptLength);
+    const std::string_view file = cb.takeScript(data, size);
     cb.keep = data[0] & 8;
 
     tworkspace w;
     w.createVariable("A");
     const std::vector<tdspvarPtr> loaded =
-        importCsvText(input.substr(scriptLength), "F", "BASE", w, cb);
+        importCsvText(file, "F", "BASE", w, cb);
     checkInvariants(w);
     check(static_cast<std::size_t>(w.variableCount()) == loaded.size() + 1);
     if (loaded.empty())

@@ -48,14 +48,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size == 0)
         return 0;
-    const std::string_view input(reinterpret_cast<const char*>(data) + 1, size - 1);
-    const std::size_t scriptLength = std::min<std::size_t>(data[0] % 8, input.size());
     scriptCallbacks cb;
-    cb.script = input.substr(0, scriptLength);
+    const std::string_view bytes = cb.takeScript(data, size);
 
     static memoryFile file;
-    const std::size_t fileStart = 1 + scriptLength;
-    if (!file.assign(data + fileStart, size - fileStart))
+    if (!file.assign(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()))
         return 0;
     tworkspace w;
     w.createVariable("A");

@@ -121,13 +121,13 @@ TEST(CsvFile, ExportReadsBackBitIdentical)
     }
     auto real = std::make_shared<tdspvar>("Wave");
     real->re = values;
-    auto complex = std::make_shared<tdspvar>("SPEC");
+    auto complex = std::make_shared<tdspvar>("TONE");
     complex->resize(3, true);
     complex->re = {1.5L, lim.min(), -3};
     complex->im = {-lim.denorm_min(), 2.0L / 3, 0};
 
     const std::string text = csvText({real, complex});
-    EXPECT_EQ(text.substr(0, text.find('\n') + 1), "wave,spec.real,spec.imaginar\r\n");
+    EXPECT_EQ(text.substr(0, text.find('\n') + 1), "wave,tone.real,tone.imaginar\r\n");
     EXPECT_NE(text.find("\r\n0,1.5,-3.64519953188247460253e-4951\r\n"), std::string::npos);
 
     tworkspace w;
@@ -136,7 +136,7 @@ TEST(CsvFile, ExportReadsBackBitIdentical)
     ASSERT_TRUE(cb.script.errors.empty()) << cb.script.errors.front();
     ASSERT_EQ(back.size(), 2u);
     EXPECT_EQ(back[0]->name, "WAVE");
-    EXPECT_EQ(back[1]->name, "SPEC");
+    EXPECT_EQ(back[1]->name, "TONE");
     ASSERT_EQ(back[0]->re.size(), values.size());
     for (std::size_t i = 0; i < values.size(); ++i)
         ASSERT_TRUE(sameBits(back[0]->re[i], values[i])) << i << ": " << formatCsvNumber(values[i]);
