@@ -235,7 +235,7 @@ TEST(CsvFile, FailedExportKeepsTheOldFile)
     EXPECT_TRUE(saveCsvFile(path, {v}, cb));
     EXPECT_EQ(readBytes(path), "x\r\n1\r\n2\r\n");
     EXPECT_FALSE(saveCsvFile(folder.file("missing/out.csv"), {v}, cb));
-    EXPECT_EQ(cb.errors, std::vector<std::string>{"File not found"});
+    EXPECT_EQ(cb.errors, std::vector<std::string>{"Path not found"});
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 1);
 }
 

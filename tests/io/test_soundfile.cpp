@@ -182,6 +182,7 @@ TEST(SoundFile, BadFilesGiveMessagesAndCreateNothing)
         std::string messageStart;
     };
     const badCase cases[] = {{folder.file("none.wav"), "File not found"},
+                             {folder.file("none/a.wav"), "Path not found"},
                              {folder.path.string(), "File access denied"},
                              {folder.file("text.wav"), "Cannot read the sound file : "},
                              {folder.file("cut.wav"), "Cannot read the sound file : "},
