@@ -74,11 +74,15 @@ bool commaToPoint(std::string_view text, std::string& out)
 }
 
 // Whether a cell that is no number still looks like one, in some notation the reader does not
-// take: a sign, digits with points, commas, blanks or apostrophes between them, an exponent.
+// take: a sign (the typographic minus too), digits with points, commas, blanks or apostrophes
+// between them, an exponent, a percent sign.
 bool looksNumeric(std::string_view s)
 {
+    constexpr std::string_view kMinusSign = "\xE2\x88\x92"; // U+2212
     std::size_t p = 0;
-    if (p < s.size() && (s[p] == '-' || s[p] == '+'))
+    if (s.substr(0, kMinusSign.size()) == kMinusSign)
+        p += kMinusSign.size();
+    else if (p < s.size() && (s[p] == '-' || s[p] == '+'))
         ++p;
     int digits = 0;
     for (; p < s.size() && (isDigit(s[p]) || s[p] == '.' || s[p] == ',' || s[p] == ' ' || s[p] == '\''); ++p)
@@ -95,6 +99,8 @@ bool looksNumeric(std::string_view s)
         if (p == start)
             return false;
     }
+    if (p < s.size() && s[p] == '%')
+        ++p;
     return p == s.size();
 }
 

@@ -39,7 +39,8 @@ void walkTable(std::string_view text, const csvFormat& format, OnHeader onHeader
     csvRow row, title, comment, second;
     bool titled = false;
     bool commented = false;
-    while (rows.next(row)) {
+    bool found = false;
+    while (!found && rows.next(row)) {
         if (row.kind == csvRow::role::comment) {
             comment = row;
             commented = true;
@@ -48,10 +49,10 @@ void walkTable(std::string_view text, const csvFormat& format, OnHeader onHeader
             titled = true;
             commented = false;
         } else {
-            break;
+            found = true;
         }
     }
-    if (row.kind != csvRow::role::data)
+    if (!found)
         return;
     bool haveSecond = false;
     while (!haveSecond && rows.next(second))

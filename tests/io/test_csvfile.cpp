@@ -87,6 +87,8 @@ TEST(CsvFile, ReadsSeparatorsHeadersPairsAndRefusesBadCells)
          "Invalid numeric input in row 3, column 1 : \"1.00,5\""},
         {"a column of numbers in a form not taken is no column of labels", "t\tv\n1\t1'000\n2\t2'000\n",
          {}, "Invalid numeric input in row 2, column 2 : \"1'000\""},
+        {"percentages", "p;q\n12%;x\n", {}, "Invalid numeric input in row 2, column 1 : \"12%\""},
+        {"a typographic minus", "m\n\xE2\x88\x92" "5\n", {}, "Invalid numeric input in row 2, column 1 : \"\xE2\x88\x92" "5\""},
         {"comma decimals are not taken with the comma separator",
          "a,b\n1,5\n2,5x\n", {}, "Invalid numeric input in row 3, column 2 : \"5x\""},
         {"the first bad cell counts by its line in the file, blank lines included",
@@ -276,6 +278,7 @@ TEST(CsvFile, GuessSaysWhenAnotherReadingFitsAsWell)
     EXPECT_EQ(preview.rows[1].line, 2);
     EXPECT_EQ(preview.rows[1].cells[1].text, "25");
     EXPECT_EQ(preview.rows[1].cells[1].value, 25);
+    EXPECT_TRUE(previewCsvText("name\n \r\n", twoColumns, 2).rows.empty());
     tworkspace w;
     scriptedImportCallbacks cb;
     const columnImport in = import(w, text, cb, csvChoices{twoColumns, {false}});
