@@ -1,7 +1,8 @@
 // Arbitrary bytes as text columns. The first byte says how many of the following bytes script the
-// name-correction answers (and whether a long file is kept); the rest is the file. Whatever loads
-// keeps the kind/array invariant, and written out as columns it reads back to the same values,
-// bit for bit.
+// name-correction answers, whether a long file is kept, and whether the reading is the guessed one
+// or one chosen by the next byte (separator, decimal mark, header, a column left out); the rest is
+// the file. The guess, the preview and the import agree on the layout; whatever loads keeps the
+// kind/array invariant, and written out as columns it reads back to the same values, bit for bit.
 #include "io/csvfile.h"
 #include "scriptedanswers.h"
 
@@ -54,13 +55,32 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0)
         return 0;
     scriptCallbacks cb;
-    const std::string_view file = cb.takeScript(data, size);
+    std::string_view file = cb.takeScript(data, size);
     cb.keep = data[0] & 8;
+    std::optional<csvChoices> choices;
+    if ((data[0] & 16) && !file.empty()) {
+        const auto pick = static_cast<unsigned char>(file[0]);
+        file.remove_prefix(1);
+        csvChoices chosen;
+        chosen.format.separator = static_cast<csvSeparator>(pick % 5);
+        chosen.format.decimal = (pick & 8) ? decimalMark::comma : decimalMark::point;
+        chosen.format.header = pick & 16;
+        chosen.takeColumns.assign(pick >> 5, true);
+        if (!chosen.takeColumns.empty())
+            chosen.takeColumns.back() = false;
+        choices = chosen;
+    }
+    const csvDetection guess = detectCsvFormat(file);
+    check(guess.certain == guess.alternatives.empty());
+    const csvFormat format = choices ? choices->format : guess.format;
+    const csvPreview preview = previewCsvText(file, format, 8);
+    check(preview.rows.size() <= 8);
+    for (const csvRow& row : preview.rows)
+        check(row.kind == csvRow::role::data && row.cells.size() <= preview.columnCount);
 
     tworkspace w;
     w.createVariable("A");
-    const std::vector<tdspvarPtr> loaded =
-        importCsvText(file, "F", "BASE", w, cb);
+    const std::vector<tdspvarPtr> loaded = importCsvText(file, "F", "BASE", w, cb, choices).variables;
     checkInvariants(w);
     check(static_cast<std::size_t>(w.variableCount()) == loaded.size() + 1);
     if (loaded.empty())
@@ -70,13 +90,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // names are left out of the round trip.
     bool header = false;
     for (const auto& v : loaded)
-        header = header || v->isComplex || !parseCsvNumber(asciiLower(v->name), false);
+        header = header || v->isComplex || !parseCsvNumber(asciiLower(v->name), decimalMark::point);
     if (!header)
         return 0;
 
     tworkspace again;
     freshNames fresh;
-    const std::vector<tdspvarPtr> back = importCsvText(csvText(loaded), "G", "BASE", again, fresh);
+    const std::vector<tdspvarPtr> back = importCsvText(csvText(loaded), "G", "BASE", again, fresh).variables;
     check(back.size() == loaded.size());
     for (std::size_t k = 0; k < back.size(); ++k) {
         check(back[k]->isComplex == loaded[k]->isComplex);

@@ -1,8 +1,8 @@
 #include "io/csvfile.h"
 
 #include "io/fileaccess.h"
+#include "io/importnames.h"
 #include "io/statefile.h"
-#include "io/statenumber.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -13,163 +13,105 @@ namespace {
 
 constexpr std::size_t kShownCellLength = 40; // of a bad cell, in the message
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\f' || c == '\v'; }
-
-char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
-}
-
 bool endsWithIgnoringCase(std::string_view text, std::string_view suffix)
 {
     return text.size() >= suffix.size() &&
            equalsIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
-// Walks the text line by line; a line ends at LF, CR LF or a lone CR.
-class lineReader {
-public:
-    explicit lineReader(std::string_view text) : text_(text)
-    {
-        if (text_.substr(0, 3) == "\xEF\xBB\xBF") // a UTF-8 byte-order mark
-            text_.remove_prefix(3);
-    }
-    bool next(std::string_view& line)
-    {
-        if (pos_ >= text_.size())
-            return false;
-        std::size_t end = pos_;
-        while (end < text_.size() && text_[end] != '\n' && text_[end] != '\r')
-            ++end;
-        line = text_.substr(pos_, end - pos_);
-        pos_ = end;
-        if (pos_ < text_.size() && text_[pos_++] == '\r' && pos_ < text_.size() && text_[pos_] == '\n')
-            ++pos_;
-        ++number_;
-        return true;
-    }
-    std::int64_t number() const { return number_; }
-
-private:
-    std::string_view text_;
-    std::size_t pos_ = 0;
-    std::int64_t number_ = 0;
-};
-
-// A line of blanks and separators only holds no cell worth reading.
-bool isBlankLine(std::string_view line, char separator)
+std::vector<std::string> cellTexts(const std::vector<csvCell>& cells)
 {
-    return std::all_of(line.begin(), line.end(),
-                       [&](char c) { return isBlank(c) || (separator != 0 && c == separator); });
+    std::vector<std::string> texts;
+    for (const csvCell& c : cells)
+        texts.push_back(c.text);
+    return texts;
 }
 
-// The separator of the file, from its first line; what stands between quotes does not count.
-char detectSeparator(std::string_view line)
+// Walks the rows of a text under `format`: `onHeader` gets the cells that name the columns (only
+// when the format has a header, and only if there is a data row), then `onData` every data row
+// until it returns false. Titles and comments are passed over. The header is the first data row
+// when it holds labels above numbers, else the last title, else a comment that names the
+// columns, else the first row whatever it holds.
+template <typename OnHeader, typename OnData>
+void walkTable(std::string_view text, const csvFormat& format, OnHeader onHeader, OnData onData)
 {
-    bool seen[3] = {false, false, false};
-    bool quoted = false;
-    for (const char c : line) {
-        if (c == '"')
-            quoted = !quoted;
-        else if (!quoted)
-            for (int k = 0; k < 3; ++k)
-                seen[k] = seen[k] || c == "\t;,"[k];
-    }
-    for (int k = 0; k < 3; ++k)
-        if (seen[k])
-            return "\t;,"[k];
-    return 0;
-}
-
-struct cell {
-    std::string text;
-    bool wellFormed = true; // false for a quote that is not closed or is followed by more text
-};
-
-// Splits a line into cells without blanks around them and with quotes resolved.
-void splitCells(std::string_view line, char separator, std::vector<cell>& cells)
-{
-    cells.clear();
-    const auto blank = [&](char c) { return isBlank(c) && c != separator; };
-    std::size_t p = 0;
-    for (;;) {
-        cell c;
-        while (p < line.size() && blank(line[p]))
-            ++p;
-        if (p < line.size() && line[p] == '"') {
-            ++p;
-            bool closed = false;
-            while (p < line.size()) {
-                if (line[p] == '"') {
-                    if (p + 1 < line.size() && line[p + 1] == '"') {
-                        c.text += '"';
-                        p += 2;
-                        continue;
-                    }
-                    ++p;
-                    closed = true;
-                    break;
-                }
-                c.text += line[p++];
-            }
-            while (p < line.size() && blank(line[p]))
-                ++p;
-            c.wellFormed = closed && (p == line.size() || line[p] == separator);
-            while (p < line.size() && line[p] != separator) // what follows a bad quote
-                c.text += line[p++];
+    csvRowReader rows(text, format.separator, format.decimal);
+    csvRow row, title, comment, second;
+    bool titled = false;
+    bool commented = false;
+    bool found = false;
+    while (!found && rows.next(row)) {
+        if (row.kind == csvRow::role::comment) {
+            comment = row;
+            commented = true;
+        } else if (row.kind == csvRow::role::title) {
+            title = row;
+            titled = true;
+            commented = false;
         } else {
-            const std::size_t start = p;
-            while (p < line.size() && (separator == 0 || line[p] != separator))
-                ++p;
-            std::size_t end = p;
-            while (end > start && blank(line[end - 1]))
-                --end;
-            c.text.assign(line.substr(start, end - start));
+            found = true;
         }
-        cells.push_back(std::move(c));
-        if (p >= line.size())
-            return;
-        ++p; // the separator
     }
-}
-
-bool isNumberCell(const cell& c, bool decimalComma)
-{
-    return c.wellFormed && !c.text.empty() && parseCsvNumber(c.text, decimalComma).has_value();
+    if (!found)
+        return;
+    bool haveSecond = false;
+    while (!haveSecond && rows.next(second))
+        haveSecond = second.kind == csvRow::role::data;
+    if (format.header) {
+        const bool firstNames = (haveSecond && labelsAboveNumbers(row, second)) ||
+                                (!titled && !(commented && commentNamesColumns(comment, row)));
+        onHeader(firstNames ? row.cells : titled ? title.cells : comment.cells);
+        if (!firstNames && !onData(row))
+            return;
+    } else if (!onData(row)) {
+        return;
+    }
+    if (!haveSecond || !onData(second))
+        return;
+    while (rows.next(row))
+        if (row.kind == csvRow::role::data && !onData(row))
+            return;
 }
 
 // What the reader learns about one column of the file.
 struct columnState {
     std::string header;
+    bool taken = true;
     std::vector<extended> values;
     std::int64_t numbers = 0;
-    std::int64_t emptyRow = 0;  // the first empty cell since the last number, 0 for none
-    std::int64_t gapRow = 0;    // an empty cell above a number, 0 for none
-    std::int64_t badRow = 0;    // the first cell that is not a number, 0 for none
+    std::int64_t texts = 0;
+    std::int64_t emptyRow = 0;     // the first empty cell since the last number, 0 for none
+    std::int64_t gapRow = 0;       // an empty cell above a number, 0 for none
+    std::int64_t badRow = 0;       // the first cell that is not a number, 0 for none
     std::string badText;
+    std::int64_t malformedRow = 0; // the first cell that looks like a number but is none
+    std::string malformedText;
 };
 
-// The first problem of the numeric columns, by row and then by column; empty when there is none.
+std::string invalidCellMessage(std::int64_t row, std::size_t column, const std::string& text)
+{
+    std::string shown = text.substr(0, kShownCellLength);
+    if (shown.size() < text.size())
+        shown += "...";
+    return std::string(kInvalidNumericInput) + " in row " + std::to_string(row) + ", column " +
+           std::to_string(column + 1) + " : \"" + shown + "\"";
+}
+
+// The first problem of the columns taken, by row and then by column; empty when there is none.
+// A column of numbers may hold no label and no gap; a column without numbers is a column of
+// labels only if none of its cells looks like a number in a form the reader does not take.
 std::string firstProblem(const std::vector<columnState>& columns)
 {
     std::int64_t bestRow = std::numeric_limits<std::int64_t>::max();
     std::string message;
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const columnState& col = columns[c];
-        if (col.numbers == 0)
-            continue;
-        if (col.badRow != 0 && col.badRow < bestRow) {
-            bestRow = col.badRow;
-            std::string shown = col.badText.substr(0, kShownCellLength);
-            if (shown.size() < col.badText.size())
-                shown += "...";
-            message = std::string(kInvalidNumericInput) + " in row " + std::to_string(col.badRow) +
-                      ", column " + std::to_string(c + 1) + " : \"" + shown + "\"";
+        const std::int64_t bad = col.numbers > 0 ? col.badRow : col.malformedRow;
+        if (bad != 0 && bad < bestRow) {
+            bestRow = bad;
+            message = invalidCellMessage(bad, c, col.numbers > 0 ? col.badText : col.malformedText);
         }
-        if (col.gapRow != 0 && col.gapRow < bestRow) {
+        if (col.numbers > 0 && col.gapRow != 0 && col.gapRow < bestRow) {
             bestRow = col.gapRow;
             message = "Missing value in row " + std::to_string(col.gapRow) + ", column " +
                       std::to_string(c + 1);
@@ -178,10 +120,37 @@ std::string firstProblem(const std::vector<columnState>& columns)
     return message;
 }
 
+void readCell(columnState& col, const csvCell& cell, std::int64_t row)
+{
+    if (cell.kind == cellKind::empty) {
+        if (col.emptyRow == 0)
+            col.emptyRow = row;
+        return;
+    }
+    if (cell.kind != cellKind::number) {
+        if (col.badRow == 0) {
+            col.badRow = row;
+            col.badText = cell.text;
+        }
+        if (cell.kind == cellKind::malformed && col.malformedRow == 0) {
+            col.malformedRow = row;
+            col.malformedText = cell.text;
+        }
+        col.texts += cell.kind == cellKind::text ? 1 : 0;
+        return;
+    }
+    if (col.emptyRow != 0 && col.gapRow == 0)
+        col.gapRow = col.emptyRow;
+    col.emptyRow = 0;
+    ++col.numbers;
+    if (col.badRow == 0 && col.gapRow == 0)
+        col.values.push_back(cell.value);
+}
+
 std::string columnName(const columnState& col, std::size_t index, const std::string& baseName,
                        bool single)
 {
-    if (!normaliseName(col.header).empty())
+    if (!importedName(col.header).empty())
         return col.header;
     return single ? baseName : baseName + "_" + std::to_string(index + 1);
 }
@@ -191,14 +160,16 @@ std::size_t imaginaryPartner(const std::vector<columnState>& columns, std::size_
                              const std::vector<bool>& used)
 {
     const std::string& h = columns[realColumn].header;
+    const std::size_t realLength = std::string_view(kCsvRealSuffix).size();
+    const std::size_t imaginaryLength = std::string_view(kCsvImaginarySuffix).size();
     if (!endsWithIgnoringCase(h, kCsvRealSuffix))
         return columns.size();
-    const std::string_view prefix = std::string_view(h).substr(0, h.size() - std::string_view(kCsvRealSuffix).size());
+    const std::string_view prefix = std::string_view(h).substr(0, h.size() - realLength);
     for (std::size_t c = 0; c < columns.size(); ++c) {
         const std::string& other = columns[c].header;
         if (!used[c] && c != realColumn && columns[c].numbers > 0 &&
             endsWithIgnoringCase(other, kCsvImaginarySuffix) &&
-            equalsIgnoringCase(std::string_view(other).substr(0, other.size() - std::string_view(kCsvImaginarySuffix).size()), prefix))
+            equalsIgnoringCase(std::string_view(other).substr(0, other.size() - imaginaryLength), prefix))
             return c;
     }
     return columns.size();
@@ -231,7 +202,7 @@ std::vector<pendingVariable> makeVariables(std::vector<columnState>& columns, bo
             columnState& imaginary = columns[partner[c]];
             const std::string& h = columns[c].header;
             v.name = h.substr(0, h.size() - std::string_view(kCsvRealSuffix).size());
-            if (normaliseName(v.name).empty())
+            if (importedName(v.name).empty())
                 v.name = baseName + "_" + std::to_string(c + 1);
             v.isComplex = true;
             v.re = std::move(columns[c].values);
@@ -251,151 +222,117 @@ std::vector<pendingVariable> makeVariables(std::vector<columnState>& columns, bo
     return out;
 }
 
-} // namespace
-
-std::optional<extended> parseCsvNumber(std::string_view cell, bool decimalComma)
+std::string leftOutNote(const std::vector<int>& columns)
 {
-    std::string_view t = cell;
-    const bool negative = !t.empty() && t[0] == '-';
-    std::string_view unsignedPart = t;
-    if (!t.empty() && (t[0] == '-' || t[0] == '+'))
-        unsignedPart.remove_prefix(1);
-    if (equalsIgnoringCase(unsignedPart, "nan"))
-        return std::numeric_limits<extended>::quiet_NaN();
-    if (equalsIgnoringCase(unsignedPart, "inf") || equalsIgnoringCase(unsignedPart, "infinity"))
-        return negative ? -std::numeric_limits<extended>::infinity()
-                        : std::numeric_limits<extended>::infinity();
-
-    std::string withPoint;
-    if (decimalComma) {
-        const std::size_t comma = t.find(',');
-        if (comma != std::string_view::npos) {
-            if (t.find('.') != std::string_view::npos || t.find(',', comma + 1) != std::string_view::npos)
-                return std::nullopt;
-            withPoint.assign(t);
-            withPoint[comma] = '.';
-            t = withPoint;
-        }
-    }
-    // The state file's reader takes any plain decimal form, correctly rounded; "+1" and "1."
-    // and ".5" included, but nothing after the number.
-    extended value = 0;
-    if (t.empty() || t == "Nan" || t == "+Inf" || t == "-Inf" || !parseStateReal(t, value))
-        return std::nullopt;
-    return value;
+    if (columns.empty())
+        return {};
+    std::string list;
+    for (const int c : columns)
+        list += (list.empty() ? "" : ", ") + std::to_string(c);
+    return columns.size() == 1 ? "Column " + list + " holds only text and was left out"
+                               : "Columns " + list + " hold only text and were left out";
 }
 
+} // namespace
+
 csvContents parseCsvText(std::string_view text, const std::string& shownPath,
-                         const std::string& baseName, std::int64_t rowLimit)
+                         const std::string& baseName, std::int64_t rowLimit,
+                         const csvChoices& choices)
 {
     csvContents result;
-    lineReader lines(text);
-    std::string_view line;
-    char separator = 0;
-    bool found = false;
-    while (!found && lines.next(line)) {
-        separator = detectSeparator(line);
-        found = !isBlankLine(line, separator);
-    }
-    if (!found) {
-        result.error = "No column of numbers in the file";
-        return result;
-    }
-    // A comma is a decimal mark where it cannot separate cells: beside semicolons, or in a
-    // file of one column.
-    const bool decimalComma = separator == ';' || separator == 0;
-
     std::vector<columnState> columns;
-    std::vector<cell> cells;
-    splitCells(line, separator, cells);
-    const bool header = std::any_of(cells.begin(), cells.end(), [&](const cell& c) {
-        return !(c.wellFormed && c.text.empty()) && !isNumberCell(c, decimalComma);
-    });
-    std::int64_t firstDataRow = 0;
-    if (header) {
-        for (const cell& c : cells)
-            columns.push_back(columnState{c.text, {}, 0, 0, 0, 0, {}});
-    }
-
-    bool lineIsData = !header;
-    for (;;) {
-        if (lineIsData && !isBlankLine(line, separator)) {
-            const std::int64_t row = lines.number();
-            ++result.rows;
-            if (result.rows <= rowLimit) {
-                if (firstDataRow == 0)
-                    firstDataRow = row;
-                splitCells(line, separator, cells);
-                while (columns.size() < cells.size()) {
-                    columns.emplace_back();
-                    // A column that starts below the first data row has empty cells above.
-                    if (row != firstDataRow)
-                        columns.back().emptyRow = firstDataRow;
-                }
-                for (std::size_t c = 0; c < columns.size(); ++c) {
-                    columnState& col = columns[c];
-                    if (c >= cells.size() || (cells[c].wellFormed && cells[c].text.empty())) {
-                        if (col.emptyRow == 0)
-                            col.emptyRow = row;
-                        continue;
-                    }
-                    const std::optional<extended> value =
-                        cells[c].wellFormed ? parseCsvNumber(cells[c].text, decimalComma) : std::nullopt;
-                    if (!value) {
-                        if (col.badRow == 0) {
-                            col.badRow = row;
-                            col.badText = cells[c].text;
-                        }
-                        continue;
-                    }
-                    if (col.emptyRow != 0 && col.gapRow == 0)
-                        col.gapRow = col.emptyRow;
-                    col.emptyRow = 0;
-                    ++col.numbers;
-                    if (col.badRow == 0 && col.gapRow == 0)
-                        col.values.push_back(*value);
-                }
-            }
+    const auto addColumns = [&](std::size_t count) {
+        while (columns.size() < count) {
+            const std::size_t c = columns.size();
+            columns.emplace_back();
+            columns.back().taken = c >= choices.takeColumns.size() || choices.takeColumns[c];
         }
-        lineIsData = true;
-        if (!lines.next(line))
-            break;
-    }
+    };
+    std::int64_t firstDataRow = 0;
+    walkTable(
+        text, choices.format,
+        [&](const std::vector<csvCell>& cells) {
+            addColumns(cells.size());
+            for (std::size_t c = 0; c < cells.size(); ++c)
+                columns[c].header = cells[c].text;
+        },
+        [&](const csvRow& row) {
+            if (++result.rows > rowLimit)
+                return true; // only counted
+            if (firstDataRow == 0)
+                firstDataRow = row.line;
+            const std::size_t known = columns.size();
+            addColumns(row.cells.size());
+            // A column that starts below the first data row has empty cells above.
+            for (std::size_t c = known; c < columns.size() && row.line != firstDataRow; ++c)
+                columns[c].emptyRow = firstDataRow;
+            for (std::size_t c = 0; c < columns.size(); ++c)
+                if (columns[c].taken)
+                    readCell(columns[c], c < row.cells.size() ? row.cells[c] : csvCell{}, row.line);
+            return true;
+        });
 
     result.error = firstProblem(columns);
     if (!result.error.empty())
         return result;
-    result.variables = makeVariables(columns, header, shownPath, baseName);
+    for (std::size_t c = 0; c < columns.size(); ++c)
+        if (columns[c].taken && columns[c].numbers == 0 && columns[c].texts > 0)
+            result.leftOutColumns.push_back(static_cast<int>(c + 1));
+    result.variables = makeVariables(columns, choices.format.header, shownPath, baseName);
     if (result.variables.empty())
         result.error = "No column of numbers in the file";
     return result;
 }
 
-std::vector<tdspvarPtr> importCsvText(std::string_view text, const std::string& shownPath,
-                                      const std::string& baseName, tworkspace& workspace,
-                                      importCallbacks& callbacks)
+csvPreview previewCsvText(std::string_view text, const csvFormat& format, std::size_t rowCount)
 {
+    csvPreview preview;
+    walkTable(
+        text, format,
+        [&](const std::vector<csvCell>& cells) {
+            preview.header = cellTexts(cells);
+            preview.columnCount = std::max(preview.columnCount, cells.size());
+        },
+        [&](const csvRow& row) {
+            if (preview.rows.size() >= rowCount)
+                return false;
+            preview.rows.push_back(row);
+            preview.columnCount = std::max(preview.columnCount, row.cells.size());
+            return true;
+        });
+    return preview;
+}
+
+columnImport importCsvText(std::string_view text, const std::string& shownPath,
+                           const std::string& baseName, tworkspace& workspace,
+                           importCallbacks& callbacks, const std::optional<csvChoices>& choices)
+{
+    columnImport result;
     csvContents contents;
     try {
-        contents = parseCsvText(text, shownPath, baseName, kMaxVariableSamples);
+        const csvChoices reading = choices ? *choices : csvChoices{detectCsvFormat(text).format, {}};
+        contents = parseCsvText(text, shownPath, baseName, kMaxVariableSamples, reading);
     } catch (const std::bad_alloc&) {
         callbacks.showError(ioErrorMessage(ENOMEM, false));
-        return {};
+        return result;
     }
     if (!contents.error.empty()) {
         callbacks.showError(contents.error);
-        return {};
+        return result;
     }
     if (contents.rows > kMaxVariableSamples &&
         !callbacks.keepFirstPart(contents.rows, kMaxVariableSamples, 0))
-        return {};
+        return result;
     if (!settleNames(contents.variables, workspace, callbacks))
-        return {};
-    return addVariables(contents.variables, workspace);
+        return result;
+    result.variables = addVariables(contents.variables, workspace);
+    result.leftOutColumns = std::move(contents.leftOutColumns);
+    result.note = leftOutNote(result.leftOutColumns);
+    return result;
 }
 
-std::vector<tdspvarPtr> importCsvFile(const std::string& path, tworkspace& workspace,
-                                      importCallbacks& callbacks)
+columnImport importCsvFile(const std::string& path, tworkspace& workspace, importCallbacks& callbacks,
+                           const std::optional<csvChoices>& choices)
 {
     fileContents text;
     std::string message;
@@ -403,5 +340,5 @@ std::vector<tdspvarPtr> importCsvFile(const std::string& path, tworkspace& works
         callbacks.showError(message);
         return {};
     }
-    return importCsvText(text.view(), fullPath(path), baseNameOf(path), workspace, callbacks);
+    return importCsvText(text.view(), fullPath(path), baseNameOf(path), workspace, callbacks, choices);
 }

@@ -50,6 +50,13 @@ std::string ioErrorMessage(int errorCode, bool writing)
     return text;
 }
 
+int missingPathError(const std::string& path)
+{
+    std::error_code ec;
+    const fs::path parent = fs::path(path).parent_path();
+    return parent.empty() || fs::is_directory(parent, ec) ? ENOENT : ENOTDIR;
+}
+
 std::string fullPath(const std::string& path)
 {
     std::error_code ec;
@@ -162,6 +169,8 @@ bool inputFile::fail(int errorCode)
 {
     failed_ = true;
     message_ = ioErrorMessage(errorCode, false);
+    if (fd_ >= 0) // the file was open: say which one could not be read
+        message_ += "\nReading the file " + path_ + " failed.";
     return false;
 }
 
@@ -169,9 +178,12 @@ bool inputFile::open(const std::string& path)
 {
     // Without blocking, so that a pipe or a device cannot hold the program up; then only a
     // regular file is kept.
+    path_ = path;
     fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd_ < 0)
-        return fail(errno ? errno : ENOENT);
+    if (fd_ < 0) {
+        const int error = errno ? errno : ENOENT;
+        return fail(error == ENOENT ? missingPathError(path) : error);
+    }
     struct stat st {};
     const int statError = ::fstat(fd_, &st) != 0 ? errno : S_ISREG(st.st_mode) ? 0 : EACCES;
     if (statError != 0) {
@@ -259,6 +271,13 @@ bool atomicFileWriter::fail(int errorCode)
     return false;
 }
 
+bool atomicFileWriter::failWriting(int errorCode)
+{
+    fail(errorCode);
+    message_ += "\nWriting to the file " + target_.string() + " failed.";
+    return false;
+}
+
 bool atomicFileWriter::refuse(int errorCode, const std::string& what)
 {
     fail(errorCode);
@@ -317,6 +336,8 @@ bool atomicFileWriter::open()
             continue;
         if ((error == EACCES || error == EPERM) && targetExists)
             return openInPlace(); // the folder takes no new file, the file itself may be written
+        if (error == ENOENT)
+            return fail(ENOTDIR); // the folder is missing, not the file
         return refuse(error, "Creating a file in the folder " + folder.string() + " was refused.");
     }
     return fail(EEXIST);
@@ -358,7 +379,7 @@ bool atomicFileWriter::write(const char* data, std::size_t size)
     if (fd_ < 0)
         return false;
     if (!writeAll(fd_, data, size))
-        return fail(errno);
+        return failWriting(errno);
     return true;
 }
 
@@ -369,10 +390,10 @@ bool atomicFileWriter::commit()
     if (inPlace_) {
         const off_t end = ::lseek(fd_, 0, SEEK_CUR);
         if (end < 0 || ::ftruncate(fd_, end) != 0)
-            return fail(errno);
+            return failWriting(errno);
     }
     if (::fsync(fd_) != 0 && errno != EINVAL && errno != EROFS)
-        return fail(errno);
+        return failWriting(errno);
     if (inPlace_) {
         // The new bytes are on the disk: nothing to put back any more.
         inPlace_ = false;
@@ -384,9 +405,9 @@ bool atomicFileWriter::commit()
     const int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0)
-        return fail(errno);
+        return failWriting(errno);
     if (::rename(temporary_.c_str(), target_.c_str()) != 0)
-        return fail(errno);
+        return failWriting(errno);
     temporary_.clear();
     unlistSave(slot_);
     return true;

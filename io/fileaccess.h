@@ -1,7 +1,9 @@
 // File access shared by the state-file and PC-DSP code: reading a whole file or a part of it,
 // writing a file so that a failure never damages the previous version, and the short English
 // texts the program shows for system errors ("File not found", "File access denied", "Disk
-// full", ...). Standard library and POSIX only; messages go back to the caller, never to a window.
+// full", ...). A missing folder is "Path not found", not "File not found"; a failure while a file
+// is read or written adds a line that names the file ("Disk full\nWriting to the file /a/b.var
+// failed."). Standard library and POSIX only; messages go back to the caller, never to a window.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +16,10 @@
 // The error-box text for a system error code (errno); `writing` picks the wording of the
 // generic read or write failure.
 std::string ioErrorMessage(int errorCode, bool writing);
+
+// The error of a path that names nothing: ENOENT when its folder exists (the file is missing),
+// ENOTDIR when the folder does not.
+int missingPathError(const std::string& path);
 
 // `path` made absolute against the current folder; unchanged if that fails.
 std::string fullPath(const std::string& path);
@@ -42,6 +48,7 @@ private:
     int fd_ = -1;
     std::uint64_t size_ = 0;
     bool failed_ = false;
+    std::string path_; // for the message of a failed read
     std::string message_;
 };
 
@@ -87,6 +94,7 @@ public:
 
 private:
     bool fail(int errorCode);
+    bool failWriting(int errorCode); // fail() with a line naming the target
     bool refuse(int errorCode, const std::string& what);
     bool openInPlace();
     void discard();

@@ -1,11 +1,13 @@
 #include "io/signalimport.h"
 
+#include "io/importnames.h"
+
 #include <algorithm>
 #include <filesystem>
 
 std::string baseNameOf(const std::string& path)
 {
-    std::string name = normaliseName(std::filesystem::path(path).stem().string());
+    std::string name = normaliseName(foldAccents(std::filesystem::path(path).stem().string()));
     return name.empty() ? std::string("SIGNAL") : name;
 }
 
@@ -29,7 +31,7 @@ bool settleNames(std::vector<pendingVariable>& pending, const tworkspace& worksp
     bool ignoreAll = false;
     std::size_t kept = 0;
     for (std::size_t i = 0; i < pending.size(); ++i) {
-        std::string name = normaliseName(pending[i].name);
+        std::string name = importedName(pending[i].name);
         bool skip = false;
         while (!workspace.nameIsValid(name) || takenBy(pending, kept, name)) {
             if (ignoreAll) {

@@ -23,7 +23,7 @@ public:
 
 // One variable that an import will create once every name is settled.
 struct pendingVariable {
-    std::string name; // proposed; normalised by settleNames
+    std::string name; // proposed; made a valid name by settleNames (importedName)
     std::string description;
     bool isComplex = false;
     std::vector<extended> re;
@@ -32,12 +32,14 @@ struct pendingVariable {
     extended peak = -1;
 };
 
-// The name a file's base name gives, "voice" for "/home/student/voice.wav", normalised; "signal"
-// when nothing of it is left after normalising.
+// The name a file's base name gives, "VOICE" for "/home/student/voice.wav": accents folded and
+// normalised; "SIGNAL" when nothing of it is left. Readers add their suffixes to it, and
+// settleNames makes the whole a valid name.
 std::string baseNameOf(const std::string& path);
 
-// Normalises each proposed name and checks it against the workspace and against the names
-// settled before it in the same file. A refused name goes to loadCallbacks::askName, with Skip
+// Makes each proposed name a name formulas can use (importedName: accents folded, normalised, a
+// letter in front of a leading digit or a function name) and checks it against the workspace and
+// against the names settled before it in the same file. A refused name goes to loadCallbacks::askName, with Skip
 // and Ignore All offered when there is more than one variable; a typed name is taken as typed and
 // checked again. Skipped variables are removed from `pending`. False when the user cancelled.
 bool settleNames(std::vector<pendingVariable>& pending, const tworkspace& workspace,

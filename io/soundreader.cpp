@@ -3,6 +3,7 @@
 #include "io/fileaccess.h"
 #include "io/samplewidening.h"
 #include "io/soundmemory.h"
+#include "io/soundprobe.h"
 
 #include <sndfile.h>
 
@@ -14,11 +15,14 @@
 namespace {
 
 constexpr sf_count_t kBlockFrames = 4096;
+constexpr std::size_t kHeadBytes = 65536; // read for the frame count a header announces
 
 struct closeSound {
     void operator()(SNDFILE* f) const { sf_close(f); }
 };
 using soundHandle = std::unique_ptr<SNDFILE, closeSound>;
+
+constexpr const char* kEmptySoundFile = "Cannot read the sound file : the file is empty";
 
 std::string libraryMessage(SNDFILE* f)
 {
@@ -90,9 +94,23 @@ bool readChannels(SNDFILE* f, const SF_INFO& info, sf_count_t frames, std::vecto
     }
 }
 
-soundImport importOpened(SNDFILE* f, const SF_INFO& info, const std::string& shownPath,
-                         const std::string& baseName, tworkspace& workspace,
-                         importCallbacks& callbacks)
+// The message for a file that held fewer frames than it announced (or than the library could
+// read before an error); empty when it held them all.
+std::string shortfallMessage(SNDFILE* f, std::int64_t expected, std::int64_t read)
+{
+    const bool failed = sf_error(f) != SF_ERR_NO_ERROR;
+    if (read >= expected && !failed)
+        return {};
+    std::string message = "The sound file is incomplete : " + std::to_string(std::max(expected, read)) +
+                          " samples expected, " + std::to_string(read) + " read";
+    if (failed)
+        message += "\n" + std::string(sf_strerror(f));
+    return message;
+}
+
+soundImport importOpened(SNDFILE* f, const SF_INFO& info, std::string_view head,
+                         const std::string& shownPath, const std::string& baseName,
+                         tworkspace& workspace, importCallbacks& callbacks)
 {
     if (info.channels < 1 || info.channels > kMaxSoundChannels) {
         callbacks.showError("Cannot read the sound file : " + std::to_string(info.channels) +
@@ -103,19 +121,24 @@ soundImport importOpened(SNDFILE* f, const SF_INFO& info, const std::string& sho
         callbacks.showError("Cannot read the sound file : invalid sample rate");
         return {};
     }
-    // A length the library does not know (SF_COUNT_MAX) is read up to the largest variable.
+    // A length the library does not know (SF_COUNT_MAX) is read up to the largest variable. A
+    // file cut short announces more frames in its header than the library counts.
     sf_count_t frames = std::clamp<sf_count_t>(info.frames, 0, SF_COUNT_MAX);
-    if (frames == SF_COUNT_MAX)
+    const bool lengthKnown = frames != SF_COUNT_MAX;
+    std::int64_t expected = lengthKnown ? std::max<std::int64_t>(frames, announcedFrames(head)) : 0;
+    if (!lengthKnown)
         frames = kMaxVariableSamples;
     if (frames > kMaxVariableSamples) {
         if (!callbacks.keepFirstPart(frames, kMaxVariableSamples, info.samplerate))
             return {};
         frames = kMaxVariableSamples;
+        expected = std::min<std::int64_t>(expected, frames);
     }
 
     std::vector<channelData> channels;
     try {
-        if (!readChannels(f, info, frames, channels)) {
+        // A read error ends the reading; what came before it is kept and the message says so.
+        if (!readChannels(f, info, frames, channels) && channels[0].samples.empty()) {
             callbacks.showError(libraryMessage(f));
             return {};
         }
@@ -137,9 +160,16 @@ soundImport importOpened(SNDFILE* f, const SF_INFO& info, const std::string& sho
         v.re = std::move(channels[c].samples);
         v.peak = channels[c].peak.value();
     }
+    const auto read = static_cast<std::int64_t>(pending[0].re.size());
     if (!settleNames(pending, workspace, callbacks))
         return {};
-    return {addVariables(pending, workspace), info.samplerate};
+    soundImport result{addVariables(pending, workspace), info.samplerate, std::max(expected, read), read};
+    // As after any file error, what the file held stays; the message says what is missing.
+    if (const std::string shortfall = shortfallMessage(f, expected, read); !shortfall.empty())
+        callbacks.showError(shortfall);
+    else if (read == 0)
+        callbacks.showError("The sound file holds no samples");
+    return result;
 }
 
 } // namespace
@@ -147,12 +177,21 @@ soundImport importOpened(SNDFILE* f, const SF_INFO& info, const std::string& sho
 soundImport importSoundFile(const std::string& path, tworkspace& workspace,
                             importCallbacks& callbacks)
 {
+    std::string head;
     {
         // The program's own words for a missing or unreadable file, and no folder or pipe
         // handed to the library.
         inputFile probe;
-        if (!probe.open(path)) {
+        if (probe.open(path)) {
+            head.resize(static_cast<std::size_t>(std::min<std::uint64_t>(probe.size(), kHeadBytes)));
+            head.resize(probe.read(head.data(), head.size()));
+        }
+        if (probe.failed()) {
             callbacks.showError(probe.errorMessage());
+            return {};
+        }
+        if (probe.size() == 0) {
+            callbacks.showError(kEmptySoundFile);
             return {};
         }
     }
@@ -162,13 +201,17 @@ soundImport importSoundFile(const std::string& path, tworkspace& workspace,
         callbacks.showError(libraryMessage(nullptr));
         return {};
     }
-    return importOpened(f.get(), info, fullPath(path), baseNameOf(path), workspace, callbacks);
+    return importOpened(f.get(), info, head, fullPath(path), baseNameOf(path), workspace, callbacks);
 }
 
 soundImport importSoundData(std::string_view bytes, const std::string& shownPath,
                             const std::string& baseName, tworkspace& workspace,
                             importCallbacks& callbacks)
 {
+    if (bytes.empty()) {
+        callbacks.showError(kEmptySoundFile);
+        return {};
+    }
     soundMemory memory{std::string(bytes), 0};
     SF_INFO info{};
     const soundHandle f(sf_open_virtual(soundMemory::io(), SFM_READ, &info, &memory));
@@ -176,7 +219,8 @@ soundImport importSoundData(std::string_view bytes, const std::string& shownPath
         callbacks.showError(libraryMessage(nullptr));
         return {};
     }
-    return importOpened(f.get(), info, shownPath, baseName, workspace, callbacks);
+    return importOpened(f.get(), info, bytes.substr(0, kHeadBytes), shownPath, baseName, workspace,
+                        callbacks);
 }
 
 void sampleRateBook::remember(const std::vector<tdspvarPtr>& variables, int sampleRate)

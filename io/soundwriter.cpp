@@ -14,7 +14,6 @@
 namespace {
 
 constexpr std::size_t kBlockFrames = 4096;
-constexpr extended kPcm16FullScale = 32767;
 
 std::string libraryMessage(SNDFILE* f)
 {
@@ -32,13 +31,37 @@ extended realPeak(const std::vector<tdspvarPtr>& variables)
     return peak;
 }
 
-std::int16_t pcm16(extended x, extended scale)
-{
-    if (std::isnan(x))
-        return 0;
-    const extended s = std::clamp(x * scale, -kPcm16FullScale, kPcm16FullScale);
-    return static_cast<std::int16_t>(std::lrint(s));
-}
+// Integer samples of `bits` bits: the value x is stored as round(x * scale), clipped to what the
+// width holds. As stored, full scale is 2^(bits-1), so that x = n / 2^(bits-1), as the reader
+// gives it, comes back as n; scaled to the peak, the peak becomes 2^(bits-1) - 1.
+class integerSamples {
+public:
+    integerSamples(int bits, sampleScaling scaling, extended peak)
+        : high_(std::ldexp(extended{1}, bits - 1) - 1),
+          low_(scaling == sampleScaling::asStored ? -high_ - 1 : -high_)
+    {
+        if (scaling == sampleScaling::asStored)
+            scale_ = high_ + 1;
+        else
+            scale_ = peak > 0 ? high_ / peak : 0;
+    }
+    long operator()(extended x)
+    {
+        const extended s = std::rint(x * scale_);
+        if (!(s >= low_ && s <= high_)) { // NaN included
+            ++clipped_;
+            return std::isnan(s) ? 0 : static_cast<long>(s < low_ ? low_ : high_);
+        }
+        return static_cast<long>(s);
+    }
+    std::int64_t clipped() const { return clipped_; }
+
+private:
+    extended high_;
+    extended low_;
+    extended scale_ = 0;
+    std::int64_t clipped_ = 0;
+};
 
 // Interleaves the real parts frame by frame, in blocks, and hands each block to the library.
 template <typename Sample, typename Convert, typename Write>
@@ -62,11 +85,60 @@ bool writeFrames(const std::vector<tdspvarPtr>& variables, std::size_t frames, C
     return true;
 }
 
+int libraryFormat(soundEncoding encoding)
+{
+    switch (encoding) {
+    case soundEncoding::float32: return SF_FORMAT_WAV | SF_FORMAT_FLOAT;
+    case soundEncoding::pcm16: return SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    case soundEncoding::pcm24: return SF_FORMAT_WAV | SF_FORMAT_PCM_24;
+    case soundEncoding::flac16: return SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
+    case soundEncoding::flac24: return SF_FORMAT_FLAC | SF_FORMAT_PCM_24;
+    }
+    return SF_FORMAT_WAV | SF_FORMAT_FLOAT;
+}
+
+int integerBits(soundEncoding encoding)
+{
+    switch (encoding) {
+    case soundEncoding::pcm16:
+    case soundEncoding::flac16: return 16;
+    case soundEncoding::pcm24:
+    case soundEncoding::flac24: return 24;
+    case soundEncoding::float32: break;
+    }
+    return 0;
+}
+
+// Writes every frame into the open file; the clipped count goes to `clipped`.
+bool writeSamples(SNDFILE* f, const std::vector<tdspvarPtr>& variables, std::size_t frames,
+                  const soundExportOptions& options, std::int64_t& clipped)
+{
+    const int bits = integerBits(options.encoding);
+    if (bits == 0)
+        return writeFrames<float>(
+            variables, frames, [](extended x) { return static_cast<float>(x); },
+            [&](const float* p, sf_count_t n) { return sf_writef_float(f, p, n); });
+    integerSamples convert(bits, options.scaling, realPeak(variables));
+    bool written = false;
+    if (bits == 16) {
+        written = writeFrames<short>(
+            variables, frames, [&](extended x) { return static_cast<short>(convert(x)); },
+            [&](const short* p, sf_count_t n) { return sf_writef_short(f, p, n); });
+    } else { // the library takes 24 bits left-justified in an int
+        written = writeFrames<int>(
+            variables, frames, [&](extended x) { return static_cast<int>(convert(x) * 256); },
+            [&](const int* p, sf_count_t n) { return sf_writef_int(f, p, n); });
+    }
+    clipped = convert.clipped();
+    return written;
+}
+
 } // namespace
 
-bool encodeWav(const std::vector<tdspvarPtr>& variables, int sampleRate, wavEncoding encoding,
-               std::string& bytes, std::string& message)
+bool encodeSound(const std::vector<tdspvarPtr>& variables, const soundExportOptions& options,
+                 std::string& bytes, std::string& message, std::int64_t& clippedSamples)
 {
+    clippedSamples = 0;
     if (variables.empty()) {
         message = "Cannot write the sound file : no variable chosen";
         return false;
@@ -76,7 +148,7 @@ bool encodeWav(const std::vector<tdspvarPtr>& variables, int sampleRate, wavEnco
                   " channels (at most " + std::to_string(kMaxSoundChannels) + ")";
         return false;
     }
-    if (sampleRate < 1 || sampleRate > kMaxSampleRate) {
+    if (options.sampleRate < 1 || options.sampleRate > kMaxSampleRate) {
         message = "Cannot write the sound file : invalid sample rate";
         return false;
     }
@@ -85,9 +157,9 @@ bool encodeWav(const std::vector<tdspvarPtr>& variables, int sampleRate, wavEnco
         frames = std::max(frames, v->re.size());
 
     SF_INFO info{};
-    info.samplerate = sampleRate;
+    info.samplerate = options.sampleRate;
     info.channels = static_cast<int>(variables.size());
-    info.format = SF_FORMAT_WAV | (encoding == wavEncoding::pcm16 ? SF_FORMAT_PCM_16 : SF_FORMAT_FLOAT);
+    info.format = libraryFormat(options.encoding);
     soundMemory memory;
     SNDFILE* f = sf_open_virtual(soundMemory::io(), SFM_WRITE, &info, &memory);
     if (!f) {
@@ -96,17 +168,7 @@ bool encodeWav(const std::vector<tdspvarPtr>& variables, int sampleRate, wavEnco
     }
     bool written = false;
     try {
-        if (encoding == wavEncoding::pcm16) {
-            const extended peak = realPeak(variables);
-            const extended scale = peak > 0 ? kPcm16FullScale / peak : 0;
-            written = writeFrames<short>(
-                variables, frames, [&](extended x) { return pcm16(x, scale); },
-                [&](const short* p, sf_count_t n) { return sf_writef_short(f, p, n); });
-        } else {
-            written = writeFrames<float>(
-                variables, frames, [](extended x) { return static_cast<float>(x); },
-                [&](const float* p, sf_count_t n) { return sf_writef_float(f, p, n); });
-        }
+        written = writeSamples(f, variables, frames, options, clippedSamples);
     } catch (const std::bad_alloc&) {
         sf_close(f);
         message = ioErrorMessage(ENOMEM, true);
@@ -124,19 +186,34 @@ bool encodeWav(const std::vector<tdspvarPtr>& variables, int sampleRate, wavEnco
     return written;
 }
 
-bool saveWavFile(const std::string& path, const std::vector<tdspvarPtr>& variables,
-                 int sampleRate, wavEncoding encoding, loadCallbacks& callbacks)
+soundExportResult saveSoundFile(const std::string& path, const std::vector<tdspvarPtr>& variables,
+                                const soundExportOptions& options, loadCallbacks& callbacks)
 {
+    soundExportResult result;
     std::string bytes;
     std::string message;
-    if (!encodeWav(variables, sampleRate, encoding, bytes, message)) {
+    if (!encodeSound(variables, options, bytes, message, result.clippedSamples)) {
         callbacks.showError(message);
-        return false;
+        return result;
     }
     atomicFileWriter file(path);
     if (!file.open() || !file.write(bytes.data(), bytes.size()) || !file.commit()) {
         callbacks.showError(file.errorMessage());
-        return false;
+        return result;
     }
-    return true;
+    result.written = true;
+    return result;
+}
+
+bool encodeWav(const std::vector<tdspvarPtr>& variables, int sampleRate, wavEncoding encoding,
+               std::string& bytes, std::string& message)
+{
+    std::int64_t clipped = 0;
+    return encodeSound(variables, {sampleRate, encoding, sampleScaling::toPeak}, bytes, message, clipped);
+}
+
+bool saveWavFile(const std::string& path, const std::vector<tdspvarPtr>& variables,
+                 int sampleRate, wavEncoding encoding, loadCallbacks& callbacks)
+{
+    return saveSoundFile(path, variables, {sampleRate, encoding, sampleScaling::toPeak}, callbacks).written;
 }

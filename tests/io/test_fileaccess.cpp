@@ -129,7 +129,7 @@ TEST(FileAccess, SavingInAFolderThatTakesNoNewFile)
         {"in place", true, 3, RLIM_INFINITY, "saved in place", ""},
         {"new file", false, 3, RLIM_INFINITY,
          "File access denied\nCreating a file in the folder @ was refused.", "(none)"},
-        {"disk full", true, 100000, 200000, "Disk full", kOld},
+        {"disk full", true, 100000, 200000, "Disk full\nWriting to the file @/status.var failed.", kOld},
     };
     for (const example& e : examples) {
         temporaryFolder dir;

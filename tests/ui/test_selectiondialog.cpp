@@ -323,7 +323,7 @@ TEST_F(SelectionDialogTest, FailedSaveShowsTheErrorAndGoesOn)
         .then([&](QWidget* box) { error = uitest::messageText(box); });
     saveAll();
     EXPECT_TRUE(again.finished());
-    EXPECT_EQ(error, QStringLiteral("File not found"));
+    EXPECT_EQ(error, QStringLiteral("Path not found"));
     EXPECT_EQ(workspace().variableCount(), 1);
 }
 
