@@ -118,6 +118,29 @@ alignas(16) constexpr double kSignedOne[2] = {1.0, -1.0};
     "add %[xStride], %[x]\n\t"                                                                     \
     "add %[yStride], %[y]\n\t"
 
+// One neighbour of two streams that also stores its weight at [w] (the 80-bit store pops, so the
+// weight is duplicated first: eight values on the stack at that moment).
+#define KELMO_TWO_STREAM_KEPT_TAP(SIGNED_ONE)                                                      \
+    "fld %%st(0)\n\t"                                                                              \
+    "faddl (%[one])\n\t"                                                                           \
+    "fmul %%st(2), %%st\n\t"                                                                       \
+    "fdivrl " SIGNED_ONE "\n\t"  /* w q d first second weight step */                             \
+    "fld %%st(0)\n\t"                                                                              \
+    "fstpt (%[w])\n\t"                                                                             \
+    "add $16, %[w]\n\t"                                                                            \
+    "fadd %%st, %%st(5)\n\t"     /* weight += w                    */                             \
+    "fldt (%[x])\n\t"                                                                              \
+    "fmul %%st(1), %%st\n\t"                                                                       \
+    "faddp %%st, %%st(4)\n\t"    /* first += w x                   */                             \
+    "fldt (%[y])\n\t"                                                                              \
+    "fmulp %%st, %%st(1)\n\t"                                                                      \
+    "faddp %%st, %%st(4)\n\t"    /* second += w y                  */                             \
+    "fmul %%st(5), %%st\n\t"     /* q *= step                      */                             \
+    "fld1\n\t"                                                                                     \
+    "faddp %%st, %%st(2)\n\t"    /* d += 1                         */                             \
+    "add %[xStride], %[x]\n\t"                                                                     \
+    "add %[yStride], %[y]\n\t"
+
 // Neighbour pairs (+, -) while two are left, then a last + if one is.
 #define KELMO_TAP_LOOP(TAP)                                                                        \
     "sub $2, %[count]\n\t"                                                                         \
@@ -132,9 +155,9 @@ alignas(16) constexpr double kSignedOne[2] = {1.0, -1.0};
 
 // Adds `count` neighbours to `s`: neighbour j lies at distance s.d + j, weighs
 // (-1)^j / ((s.d + j) (1 + s.q e^(0.01 pi j))) and reads x[j * xStep] into `first` and, when y is
-// not null, y[j * yStep] into `second`.
+// not null, y[j * yStep] into `second`. With `weights` (and y), weight j is stored there too.
 void addNeighbours(const extended* x, std::ptrdiff_t xStep, const extended* y, std::ptrdiff_t yStep,
-                   int count, weightedSums& s)
+                   int count, weightedSums& s, extended* weights = nullptr)
 {
     long remaining = count;
     const std::ptrdiff_t xStride = xStep * static_cast<std::ptrdiff_t>(sizeof(extended));
@@ -151,6 +174,23 @@ void addNeighbours(const extended* x, std::ptrdiff_t xStep, const extended* y, s
                      "fstp %%st(0)\n\t"
                      : [x] "+r"(x), [count] "+r"(remaining)
                      : [s] "r"(&s), [one] "r"(kSignedOne), [xStride] "r"(xStride)
+                     : KELMO_X87_CLOBBERS, "memory", "cc");
+        return;
+    }
+    if (weights != nullptr) {
+        asm volatile("fldt 80(%[s])\n\t"
+                     "fldt 64(%[s])\n\t"
+                     "fldt 48(%[s])\n\t"
+                     "fldt 32(%[s])\n\t"
+                     "fldt 16(%[s])\n\t"
+                     "fldt (%[s])\n\t" KELMO_TAP_LOOP(KELMO_TWO_STREAM_KEPT_TAP) "fstpt (%[s])\n\t"
+                     "fstpt 16(%[s])\n\t"
+                     "fstpt 32(%[s])\n\t"
+                     "fstpt 48(%[s])\n\t"
+                     "fstpt 64(%[s])\n\t"
+                     "fstp %%st(0)\n\t"
+                     : [x] "+r"(x), [y] "+r"(y), [count] "+r"(remaining), [w] "+r"(weights)
+                     : [s] "r"(&s), [one] "r"(kSignedOne), [xStride] "r"(xStride), [yStride] "r"(yStride)
                      : KELMO_X87_CLOBBERS, "memory", "cc");
         return;
     }
@@ -172,6 +212,7 @@ void addNeighbours(const extended* x, std::ptrdiff_t xStep, const extended* y, s
 
 #undef KELMO_X87_CLOBBERS
 #undef KELMO_TAP_LOOP
+#undef KELMO_TWO_STREAM_KEPT_TAP
 #undef KELMO_TWO_STREAM_TAP
 #undef KELMO_ONE_STREAM_TAP
 
@@ -212,9 +253,10 @@ private:
 // distances f + j, the right ones from `right` upwards at 1 - f + j; the second stream (if any)
 // at the same offsets from `left2` and `right2`. f must keep both nearest distances off the flat
 // top.
+// With `weights`, the left side's weights go to weights[0 .. order), the right side's after them.
 weightedSums bothSides(const extended* left, const extended* right, const extended* left2,
                        std::ptrdiff_t left2Step, const extended* right2, std::ptrdiff_t right2Step,
-                       extended f, int order)
+                       extended f, int order, extended* weights = nullptr)
 {
     const taperExponential& exp = taperExp();
     weightedSums s;
@@ -222,10 +264,10 @@ weightedSums bothSides(const extended* left, const extended* right, const extend
     s.d = f;
     s.q = exp(f);
     const extended rightQ = exp.step / s.q;
-    addNeighbours(left, -1, left2, left2Step, order, s);
+    addNeighbours(left, -1, left2, left2Step, order, s, weights);
     s.d = 1 - f;
     s.q = rightQ;
-    addNeighbours(right, 1, right2, right2Step, order, s);
+    addNeighbours(right, 1, right2, right2Step, order, s, weights != nullptr ? weights + order : nullptr);
     return s;
 }
 
@@ -284,6 +326,31 @@ mirroredReads readMirrored(const std::vector<extended>& samples, std::int64_t iA
     const weightedSums s = bothSides(a, a + 1, b + 1, 1, b, -1, f, order);
     const extended weight = s.weight + kWeightSeed;
     return {s.first / weight, s.second / weight};
+}
+
+mirroredComplexReads readMirrored(const std::vector<extended>& re, const std::vector<extended>& im,
+                                   std::int64_t iA, std::int64_t iB, extended f, int order)
+{
+    const sampleWindow aRe(&re, iA, order), bRe(&re, iB, order);
+    const sampleWindow aIm(&im, iA, order), bIm(&im, iB, order);
+    const extended* a = aRe.centre();
+    const extended* b = bRe.centre();
+    std::array<extended, 2 * kMaxSteppedOrder> w;
+    const weightedSums s = bothSides(a, a + 1, b + 1, 1, b, -1, f, order, w.data());
+    const extended weight = s.weight + kWeightSeed;
+    // The imaginary parts under the same weights, summed in the same order as the real ones.
+    const extended* ai = aIm.centre();
+    const extended* bi = bIm.centre();
+    extended first = 0, second = 0;
+    for (int j = 0; j < order; ++j) {
+        first += w[static_cast<std::size_t>(j)] * ai[-j];
+        second += w[static_cast<std::size_t>(j)] * bi[1 + j];
+    }
+    for (int j = 0; j < order; ++j) {
+        first += w[static_cast<std::size_t>(order + j)] * ai[1 + j];
+        second += w[static_cast<std::size_t>(order + j)] * bi[-j];
+    }
+    return {{s.first / weight, s.second / weight}, {first / weight, second / weight}};
 }
 
 } // namespace taperedsinc

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <bit>
+#include <thread>
 
 using namespace dsptest;
 
@@ -261,4 +262,37 @@ TEST(FourierTransform, EmptyVariableGivesAnEmptyResult)
     const sampleBuffer out = transform(tdspvar("E"), fourierDirection::direct);
     EXPECT_EQ(out.count, 0);
     EXPECT_TRUE(out.isComplex);
+}
+
+TEST(FourierTransform, SameBitsAsTheTransformHasAlwaysGiven)
+{
+    // Checksums of results computed once, before plans were kept between calls and the
+    // resampling ran on two threads: every length, kind and direction must keep its bits. Two
+    // threads run the table at once, so one of them works on a plan of its own while the other
+    // holds the kept one, and each runs it twice.
+    struct expected {
+        int n;
+        bool complex;
+        fourierDirection direction;
+        std::uint64_t bits;
+    };
+    const auto direct = fourierDirection::direct, inverse = fourierDirection::inverse;
+    const std::vector<expected> table = {
+        {2, true, direct, 0xb1fae4ba0d7965a7ull},       {64, false, inverse, 0x6ce3d040ad819bc5ull},
+        {1000, true, inverse, 0x1b3e94d825980969ull},   {1024, false, direct, 0x4bafa7a377ebaf4eull},
+        {65536, true, direct, 0xdd171e4d0fb2c747ull},   {65535, false, direct, 0x658e660f93e4af41ull},
+        {65535, true, inverse, 0x729abcd7d8c2bb70ull},
+    };
+    const auto runTable = [&table](std::vector<std::uint64_t>& got) {
+        for (int pass = 0; pass < 2; ++pass)
+            for (const expected& e : table)
+                got.push_back(bitsChecksum(transform(*fixedVariable(e.n, e.complex), e.direction)));
+    };
+    std::vector<std::uint64_t> first, second;
+    std::thread other(runTable, std::ref(second));
+    runTable(first);
+    other.join();
+    for (const auto* got : {&first, &second})
+        for (std::size_t k = 0; k < got->size(); ++k)
+            EXPECT_EQ((*got)[k], table[k % table.size()].bits) << "length " << table[k % table.size()].n;
 }
