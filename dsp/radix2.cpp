@@ -13,6 +13,7 @@
 //   - take the twiddles of each stage from a table filled once by the recurrence r = r*w,
 //   - run two stages per sweep (four elements, four butterflies, one load and one store each),
 //   - go depth-first through blocks, so the early stages run on data that sits in the cache,
+//   - keep the work area in a split layout of exact double pairs (radix2.h), cheaper to store,
 //   - and, for lengths above one row, work in a padded copy: two spare elements after every 64
 //     (and again every 4096, 2^18, 2^24), so that the four streams of a sweep never sit a multiple
 //     of 4096 bytes apart, which would make the processor stall loads behind unrelated stores.
@@ -102,6 +103,9 @@ void buildTwiddles(size_t a, twiddleTables& tw)
         });
 }
 
+using radix2Layout::get;
+using radix2Layout::put;
+
 inline void butterfly(complexValue& u, complexValue& v, const complexValue& r)
 {
     const complexValue t = v * r;
@@ -110,53 +114,58 @@ inline void butterfly(complexValue& u, complexValue& v, const complexValue& r)
 }
 
 // Stages d and 2d on the four elements at q0[p], q1[p], q2[p], q3[p] (q_k = block + k*d),
-// for p in [0, count); t points at the triples of twiddles for p = 0.
-inline void radix4Run(complexValue* q0, complexValue* q1, complexValue* q2, complexValue* q3,
-                      size_t count, const complexValue* t)
+// for p in [0, count); t points at the triples of twiddles for p = 0. Cell is the layout of the
+// work area (radix2.h).
+template <typename Cell>
+inline void radix4Run(Cell* q0, Cell* q1, Cell* q2, Cell* q3, size_t count, const complexValue* t)
 {
     for (size_t p = 0; p < count; ++p, t += 3) {
         // This order of loads, butterflies and stores lets the compiler keep the most values on
         // the x87 register stack (measured); the results do not depend on it.
-        complexValue u0 = q0[p], u1 = q1[p];
+        complexValue u0 = get(q0[p]), u1 = get(q1[p]);
         butterfly(u0, u1, t[0]);
-        complexValue u2 = q2[p], u3 = q3[p];
+        complexValue u2 = get(q2[p]), u3 = get(q3[p]);
         butterfly(u2, u3, t[0]);
         butterfly(u0, u2, t[1]);
-        q0[p] = u0;
-        q2[p] = u2;
+        put(q0[p], u0);
+        put(q2[p], u2);
         butterfly(u1, u3, t[2]);
-        q1[p] = u1;
-        q3[p] = u3;
+        put(q1[p], u1);
+        put(q3[p], u3);
     }
 }
 
 // All stages of a contiguous block of n <= kRow elements (already in bit-reversed order).
-void contiguousStages(complexValue* x, size_t n, const twiddleTables& tw)
+template <typename Cell> void contiguousStages(Cell* x, size_t n, const twiddleTables& tw)
 {
     size_t d = 1;
     for (; 4 * d <= n; d *= 4)
         for (size_t g = 0; g < n; g += 4 * d)
             radix4Run(x + g, x + g + d, x + g + 2 * d, x + g + 3 * d, d, triples(tw, d));
     if (d < n) // one stage left: d = n/2
-        for (size_t p = 0; p < d; ++p)
-            butterfly(x[p], x[p + d], tw.single[d + p]);
+        for (size_t p = 0; p < d; ++p) {
+            complexValue u = get(x[p]), v = get(x[p + d]);
+            butterfly(u, v, tw.single[d + p]);
+            put(x[p], u);
+            put(x[p + d], v);
+        }
 }
 
 // Stages d and 2d (d >= 32) over the padded elements [begin, begin + 4d): runs of up to one row.
-void paddedSweep(complexValue* buf, size_t begin, size_t d, const twiddleTables& tw)
+template <typename Cell> void paddedSweep(Cell* buf, size_t begin, size_t d, const twiddleTables& tw)
 {
     const size_t run = d < kRow ? d : kRow;
     const complexValue* t = triples(tw, d);
     for (size_t p = 0; p < d; p += run)
         radix4Run(buf + paddedIndex(begin + p), buf + paddedIndex(begin + d + p),
-                  buf + paddedIndex(begin + 2 * d + p), buf + paddedIndex(begin + 3 * d + p), run,
-                  t + 3 * p);
+                             buf + paddedIndex(begin + 2 * d + p), buf + paddedIndex(begin + 3 * d + p),
+                             run, t + 3 * p);
 }
 
 // All stages of the padded block [begin, begin + n), depth first: the four quarters, then the
 // sweep over the two top stages. n is 32 or 64 times a power of four; blocks of up to one row are
 // contiguous.
-void paddedBlock(complexValue* buf, size_t begin, size_t n, const twiddleTables& tw)
+template <typename Cell> void paddedBlock(Cell* buf, size_t begin, size_t n, const twiddleTables& tw)
 {
     if (n <= kRow) {
         contiguousStages(buf + paddedIndex(begin), n, tw);
@@ -168,7 +177,52 @@ void paddedBlock(complexValue* buf, size_t begin, size_t n, const twiddleTables&
     paddedSweep(buf, begin, quarter, tw);
 }
 
+template <typename Cell> void allStages(Cell* buf, size_t a, const twiddleTables& tw)
+{
+    if (a < 2)
+        return;
+    if (a <= kRow)
+        contiguousStages(buf, a, tw);
+    else
+        paddedBlock(buf, 0, a, tw);
+}
+
 } // namespace
+
+namespace radix2Layout {
+
+// The x87 status word's overflow, underflow and invalid-operation flags, and all six exception
+// flags.
+constexpr std::uint16_t kInexactSplitFlags = 0x08 | 0x10 | 0x01;
+constexpr std::uint16_t kExceptionFlags = 0x3f;
+
+splitExactness::splitExactness()
+{
+    asm volatile("fnstsw %0\n\tfnclex" : "=m"(saved_)::"memory");
+}
+
+splitExactness::~splitExactness()
+{
+    // Raised flags are sticky: the caller's come back on top of whatever the run raised.
+    if ((saved_ & kExceptionFlags) == 0)
+        return;
+    std::uint8_t environment[28];
+    asm volatile("fnstenv %0" : "=m"(environment)::"memory");
+    std::uint16_t status;
+    std::memcpy(&status, environment + 4, sizeof status);
+    status |= saved_ & kExceptionFlags;
+    std::memcpy(environment + 4, &status, sizeof status);
+    asm volatile("fldenv %0" ::"m"(environment) : "memory");
+}
+
+bool splitExactness::exact() const
+{
+    std::uint16_t status;
+    asm volatile("fnstsw %0" : "=m"(status)::"memory");
+    return (status & kInexactSplitFlags) == 0;
+}
+
+} // namespace radix2Layout
 
 complexBuffer::complexBuffer(size_t count, bool zeroed)
     : data_(static_cast<complexValue*>(::operator new[](count * sizeof(complexValue),
@@ -191,6 +245,7 @@ radix2Plan::radix2Plan(size_t length) : length_(length)
     if (length_ > 1)
         buildTwiddles(length_, twiddles_);
     padded_ = complexBuffer(paddedIndex(length_ - 1) + 1);
+
 }
 
 size_t radix2Plan::bytes() const
@@ -200,14 +255,14 @@ size_t radix2Plan::bytes() const
     return values * sizeof(complexValue);
 }
 
-void radix2Plan::butterflies()
+void radix2Plan::splitButterflies()
 {
-    if (length_ < 2)
-        return;
-    if (length_ <= kRow)
-        contiguousStages(padded_.data(), length_, twiddles_);
-    else
-        paddedBlock(padded_.data(), 0, length_, twiddles_);
+    allStages(reinterpret_cast<radix2Layout::splitCell*>(padded_.data()), length_, twiddles_);
+}
+
+void radix2Plan::fullButterflies()
+{
+    allStages(padded_.data(), length_, twiddles_);
 }
 
 void radix2Plan::transform(std::span<complexValue> x)

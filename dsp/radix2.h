@@ -10,6 +10,8 @@
 
 #include <bit>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <span>
 
@@ -46,6 +48,71 @@ inline constexpr std::size_t paddedIndex(std::size_t i)
 {
     return i + 2 * ((i >> 6) + (i >> 12) + (i >> 18) + (i >> 24));
 }
+
+// The work area holds every part p of a value as two doubles, hi = p rounded to double and
+// gap = hi - p (exact in 80 bits): storing an 80-bit value costs a few times more than storing two
+// doubles, and the stores are what the butterflies wait for. hi - gap gives p back exactly,
+// signed zeros included, unless one of the two stores to double overflowed, underflowed with a
+// loss of bits, or met an infinity (inf - inf is invalid): the floating-point unit records each
+// of those in its status flags. A run clears those flags, checks them at the end, and redoes the
+// whole transform in the 80-bit layout if any is set, so the results are always the bits of the
+// 80-bit arithmetic. A NaN, which could lose payload bits without a flag, is refused on the way
+// in; inside the butterflies one only arises from an infinity, which is flagged.
+struct splitCell {
+    double reHi, reGap, imHi, imGap;
+};
+static_assert(sizeof(splitCell) == sizeof(complexValue), "both layouts share the work area");
+
+inline complexValue get(const complexValue& c) { return c; }
+inline complexValue get(const splitCell& c)
+{
+    return {static_cast<extended>(c.reHi) - c.reGap, static_cast<extended>(c.imHi) - c.imGap};
+}
+
+inline void splitPart(extended p, double& hi, double& gap)
+{
+    asm("fstl %0\n\t"
+        "fsubrl %0\n\t"
+        "fstpl %1"
+        : "=m"(hi), "=m"(gap)
+        : "t"(p)
+        : "st");
+}
+
+inline void put(complexValue& c, const complexValue& v) { c = v; }
+inline void put(splitCell& c, const complexValue& v)
+{
+    splitPart(v.re, c.reHi, c.reGap);
+    splitPart(v.im, c.imHi, c.imGap);
+}
+
+// The copy in: true when a value is refused (a NaN, for the split layout).
+inline bool putChecked(complexValue& c, const complexValue& v)
+{
+    c = v;
+    return false;
+}
+inline bool putChecked(splitCell& c, const complexValue& v)
+{
+    put(c, v);
+    return v.re != v.re || v.im != v.im;
+}
+
+// The status flags a split store raises when it is not exact, saved and cleared for a run and
+// the caller's put back afterwards.
+class splitExactness {
+public:
+    splitExactness();
+    ~splitExactness();
+    splitExactness(const splitExactness&) = delete;
+    splitExactness& operator=(const splitExactness&) = delete;
+    // True when no store since construction raised one of the flags.
+    bool exact() const;
+
+private:
+    std::uint16_t saved_ = 0;
+};
+
 } // namespace radix2Layout
 
 class radix2Plan {
@@ -65,9 +132,11 @@ public:
     // on the same values as the stage-by-stage order would, so the results are the same bits.
     void transform(std::span<complexValue> x);
 
-    // The same transform of the sequence load(0), ..., load(a-1): load(i) is called once for
-    // every i in increasing order, then store(k, X[k]) once for every k in increasing order.
-    // Nothing happens for a length that is not a power of two.
+    // The same transform of the sequence load(0), ..., load(a-1): load(i) is called for every i
+    // in increasing order, then store(k, X[k]) once for every k in increasing order. Where a
+    // value falls outside the range the fast layout holds exactly, load(i) is called once more
+    // for every i and must give the same value. Nothing happens for a length that is not a power
+    // of two.
     template <typename Load, typename Store> void run(Load&& load, Store&& store);
 
     // The twiddles r_p = w^p of the stage with half size d, w = cos(pi/d) - j sin(pi/d), in the
@@ -79,26 +148,27 @@ public:
 
 private:
     bool runnable() const { return length_ >= 1 && std::has_single_bit(length_); }
-    // Every stage of butterflies on the bit-reversed sequence in the padded work area.
-    void butterflies();
+    // Every stage of butterflies on the bit-reversed sequence in the padded work area, in the
+    // split layout or in the 80-bit one.
+    void splitButterflies();
+    void fullButterflies();
+    // The bit-reversed copy in; true when a value was refused.
+    template <typename Cell, typename Load> bool gather(Load& load, Cell* buf);
+    template <typename Cell, typename Store> void scatter(Store& store, const Cell* buf);
 
     std::size_t length_ = 0;
     twiddleTables twiddles_;
     complexBuffer padded_;
 };
 
-template <typename Load, typename Store> void radix2Plan::run(Load&& load, Store&& store)
+// Bit-reversed copy in: j runs through bitreverse(i).
+template <typename Cell, typename Load> bool radix2Plan::gather(Load& load, Cell* buf)
 {
-    using radix2Layout::kRow;
-    using radix2Layout::paddedIndex;
-    if (!runnable())
-        return;
     const std::size_t a = length_;
-    complexValue* buf = padded_.data();
-    // Bit-reversed copy: j runs through bitreverse(i).
+    bool refused = false;
     std::size_t j = 0;
     for (std::size_t i = 0; i < a; ++i) {
-        buf[paddedIndex(j)] = load(i);
+        refused |= radix2Layout::putChecked(buf[radix2Layout::paddedIndex(j)], load(i));
         std::size_t k = a / 2;
         while (k > 0 && j >= k) {
             j -= k;
@@ -106,13 +176,43 @@ template <typename Load, typename Store> void radix2Plan::run(Load&& load, Store
         }
         j += k;
     }
-    butterflies();
+    return refused;
+}
+
+template <typename Cell, typename Store> void radix2Plan::scatter(Store& store, const Cell* buf)
+{
+    using radix2Layout::kRow;
+    const std::size_t a = length_;
     const std::size_t rowLength = a < kRow ? a : kRow;
     for (std::size_t row = 0; row < a; row += rowLength) {
-        const complexValue* from = buf + paddedIndex(row);
+        const Cell* from = buf + radix2Layout::paddedIndex(row);
         for (std::size_t q = 0; q < rowLength; ++q)
-            store(row + q, from[q]);
+            store(row + q, radix2Layout::get(from[q]));
     }
+}
+
+template <typename Load, typename Store> void radix2Plan::run(Load&& load, Store&& store)
+{
+    if (!runnable())
+        return;
+    // The work area is raw storage, used in one layout or the other for a whole run.
+    auto* split = reinterpret_cast<radix2Layout::splitCell*>(padded_.data());
+    bool exact = false;
+    {
+        const radix2Layout::splitExactness flags;
+        exact = !gather(load, split);
+        if (exact) {
+            splitButterflies();
+            exact = flags.exact();
+        }
+    }
+    if (exact) {
+        scatter(store, split);
+        return;
+    }
+    gather(load, padded_.data());
+    fullButterflies();
+    scatter(store, padded_.data());
 }
 
 // The transform of x through a plan made for it: for a single sequence.
