@@ -100,11 +100,13 @@ alignas(16) constexpr double kSignedOne[2] = {1.0, -1.0};
     "add %[xStride], %[x]\n\t"
 
 // One neighbour of two streams. Stack on entry and exit: q, d, first, second, weight, step.
-#define KELMO_TWO_STREAM_TAP(SIGNED_ONE)                                                           \
+// KEEP runs with the weight on top, before it is used.
+#define KELMO_TWO_STREAM_TAP_KEEPING(SIGNED_ONE, KEEP)                                             \
     "fld %%st(0)\n\t"                                                                              \
     "faddl (%[one])\n\t"                                                                           \
     "fmul %%st(2), %%st\n\t"                                                                       \
     "fdivrl " SIGNED_ONE "\n\t"  /* w q d first second weight step */                             \
+    KEEP                                                                                           \
     "fadd %%st, %%st(5)\n\t"     /* weight += w                    */                             \
     "fldt (%[x])\n\t"                                                                              \
     "fmul %%st(1), %%st\n\t"                                                                       \
@@ -118,28 +120,12 @@ alignas(16) constexpr double kSignedOne[2] = {1.0, -1.0};
     "add %[xStride], %[x]\n\t"                                                                     \
     "add %[yStride], %[y]\n\t"
 
-// One neighbour of two streams that also stores its weight at [w] (the 80-bit store pops, so the
-// weight is duplicated first: eight values on the stack at that moment).
+#define KELMO_TWO_STREAM_TAP(SIGNED_ONE) KELMO_TWO_STREAM_TAP_KEEPING(SIGNED_ONE, "")
+
+// The same, storing the weight at [w] on the way (the 80-bit store pops, so the weight is
+// duplicated first: eight values on the stack at that moment).
 #define KELMO_TWO_STREAM_KEPT_TAP(SIGNED_ONE)                                                      \
-    "fld %%st(0)\n\t"                                                                              \
-    "faddl (%[one])\n\t"                                                                           \
-    "fmul %%st(2), %%st\n\t"                                                                       \
-    "fdivrl " SIGNED_ONE "\n\t"  /* w q d first second weight step */                             \
-    "fld %%st(0)\n\t"                                                                              \
-    "fstpt (%[w])\n\t"                                                                             \
-    "add $16, %[w]\n\t"                                                                            \
-    "fadd %%st, %%st(5)\n\t"     /* weight += w                    */                             \
-    "fldt (%[x])\n\t"                                                                              \
-    "fmul %%st(1), %%st\n\t"                                                                       \
-    "faddp %%st, %%st(4)\n\t"    /* first += w x                   */                             \
-    "fldt (%[y])\n\t"                                                                              \
-    "fmulp %%st, %%st(1)\n\t"                                                                      \
-    "faddp %%st, %%st(4)\n\t"    /* second += w y                  */                             \
-    "fmul %%st(5), %%st\n\t"     /* q *= step                      */                             \
-    "fld1\n\t"                                                                                     \
-    "faddp %%st, %%st(2)\n\t"    /* d += 1                         */                             \
-    "add %[xStride], %[x]\n\t"                                                                     \
-    "add %[yStride], %[y]\n\t"
+    KELMO_TWO_STREAM_TAP_KEEPING(SIGNED_ONE, "fld %%st(0)\n\tfstpt (%[w])\n\tadd $16, %[w]\n\t")
 
 // Neighbour pairs (+, -) while two are left, then a last + if one is.
 #define KELMO_TAP_LOOP(TAP)                                                                        \
@@ -214,6 +200,7 @@ void addNeighbours(const extended* x, std::ptrdiff_t xStep, const extended* y, s
 #undef KELMO_TAP_LOOP
 #undef KELMO_TWO_STREAM_KEPT_TAP
 #undef KELMO_TWO_STREAM_TAP
+#undef KELMO_TWO_STREAM_TAP_KEEPING
 #undef KELMO_ONE_STREAM_TAP
 
 // The 2n samples around grid point i, from index i - n + 1 on, wrapping around the period; a
