@@ -224,13 +224,11 @@ bool splitExactness::exact() const
 
 } // namespace radix2Layout
 
-complexBuffer::complexBuffer(size_t count, bool zeroed)
+complexBuffer::complexBuffer(size_t count)
     : data_(static_cast<complexValue*>(::operator new[](count * sizeof(complexValue),
                                                          std::align_val_t{alignof(complexValue)}))),
       size_(count)
 {
-    if (zeroed)
-        std::memset(static_cast<void*>(data_.get()), 0, count * sizeof(complexValue));
 }
 
 void complexBuffer::release::operator()(complexValue* p) const

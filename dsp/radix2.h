@@ -17,12 +17,11 @@
 
 // Storage for `count` complex values, allocated as raw memory: std::vector would build every
 // element with an 80-bit store (and reload) per part, which for the transform lengths here costs
-// as much as a stage of butterflies. New storage holds no defined values until written, unless
-// it is asked for zeroed, which clears it as bytes.
+// as much as a stage of butterflies. New storage holds no defined values until written.
 class complexBuffer {
 public:
     complexBuffer() = default;
-    explicit complexBuffer(std::size_t count, bool zeroed = false);
+    explicit complexBuffer(std::size_t count);
 
     std::size_t size() const { return size_; }
     complexValue* data() { return data_.get(); }
