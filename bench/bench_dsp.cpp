@@ -1,13 +1,17 @@
 // Speed of the signal-processing core, each line against a competent reference in the same run:
-//   - the radix-2 transform at 2^16 and 2^20 points against FFTW's long-double transform with a
-//     FFTW_MEASURE plan (the wisdom is kept in the build folder, so planning is paid once);
+//   - the Fourier transform of a variable of 2^10, 2^16 and 2^20 samples, called as the program
+//     calls it (fourierTransform, with whatever plan handling it does inside), against FFTW's
+//     long-double transform with a FFTW_MEASURE plan made once (the wisdom is kept in the build
+//     folder, so planning is paid once), reading the variable and writing the scaled bins into a
+//     sample buffer as a program built on FFTW would;
 //   - the Fourier transform of a 65535-sample variable (resampling to 65536, transform, folding)
-//     against the 65536-sample one, next to the floor of that path: one bare 100-tap
-//     multiply-add pass over 65536 outputs with precomputed weights plus the 65536 transform;
+//     against the 65536-sample one, in elapsed time since the resampling runs on two threads,
+//     next to the floor of that path: one bare 100-tap multiply-add pass over 65536 outputs with
+//     precomputed weights, on one thread, plus the 65536 transform;
 //   - convolution and correlation of two 32768-sample variables against the same operation built
 //     on FFTW long double (real-input transforms for real operands, complex ones otherwise).
 // Every line is the median and the spread of per-round ratios over interleaved rounds of thread
-// CPU time (bench/rounds.h).
+// CPU time (elapsed time where said; bench/rounds.h).
 #include "dsp/fourier.h"
 #include "dsp/operations.h"
 #include "rounds.h"
@@ -62,7 +66,8 @@ struct fftwWisdom {
     ~fftwWisdom() { fftwl_export_wisdom_to_filename(KELMO_FFTW_WISDOM); }
 };
 
-// One in-place long-double FFTW transform with a MEASURE plan.
+// The transform of a variable of power-of-two length on FFTW: the samples into FFTW's array, one
+// in-place long-double transform with a MEASURE plan, the bins scaled into a sample buffer.
 struct fftwTransform {
     explicit fftwTransform(std::size_t n)
         : size(n), data(fftwl_alloc_complex(n)),
@@ -77,13 +82,17 @@ struct fftwTransform {
     fftwTransform(const fftwTransform&) = delete;
     fftwTransform& operator=(const fftwTransform&) = delete;
 
-    void run(const std::vector<complexValue>& input)
+    void run(const tdspvar& v, sampleBuffer& out)
     {
         for (std::size_t i = 0; i < size; ++i) {
-            data[i][0] = input[i].re;
-            data[i][1] = input[i].im;
+            data[i][0] = v.re[i];
+            data[i][1] = v.im[i];
         }
         fftwl_execute(plan);
+        out.setCount(static_cast<int>(size));
+        const extended scale = 1 / static_cast<extended>(size) * static_cast<extended>(size);
+        for (std::size_t k = 0; k < size; ++k)
+            out.values[k] = {data[k][0] * scale, data[k][1] * scale};
     }
 
     std::size_t size;
@@ -91,28 +100,23 @@ struct fftwTransform {
     fftwl_plan plan;
 };
 
-// Ours, timed the same way: a plan made once, then copy the input in and transform in place.
-void radix2Run(radix2Plan& plan, const std::vector<complexValue>& input, std::vector<complexValue>& work)
-{
-    std::copy(input.begin(), input.end(), work.begin());
-    plan.transform(work);
-}
-
 void transformLine(int lg)
 {
     const std::size_t n = std::size_t{1} << lg;
-    const auto input = randomSignal(n, 1);
-    std::vector<complexValue> ours(n);
-    radix2Plan plan(n);
+    const tdspvarPtr v = randomVariable(static_cast<int>(n), true, 1);
+    sampleBuffer ours, theirs;
     fftwTransform fftw(n);
-    const int calls = lg <= 16 ? 5 : 1;
-    const auto s = interleaved({[&] { radix2Run(plan, input, ours); }, [&] { fftw.run(input); }}, calls);
+    const int calls = lg <= 10 ? 200 : lg <= 16 ? 5 : 1;
+    const auto s = interleaved({[&] { fourierTransform(*v, fourierDirection::direct, ours); },
+                                [&] { fftw.run(*v, theirs); }},
+                               calls);
     extended worst = 0, peak = 0;
     for (std::size_t i = 0; i < n; ++i) {
-        worst = std::max(worst, std::hypot(ours[i].re - fftw.data[i][0], ours[i].im - fftw.data[i][1]));
-        peak = std::max(peak, std::hypot(ours[i].re, ours[i].im));
+        worst = std::max(worst, std::hypot(ours.values[i].re - theirs.values[i].re,
+                                           ours.values[i].im - theirs.values[i].im));
+        peak = std::max(peak, std::hypot(ours.values[i].re, ours.values[i].im));
     }
-    std::printf("radix-2 transform 2^%d: ours %s, FFTW long double (MEASURE) %s\n"
+    std::printf("Fourier transform of 2^%d samples: fourierTransform %s, on FFTW long double (MEASURE) %s\n"
                 "    ours / FFTW = %s; largest difference %.2Le of the peak\n",
                 lg, millisecondsText(s[0]).c_str(), millisecondsText(s[1]).c_str(),
                 ratioText(ratios(s[0], s[1])).c_str(), worst / peak);
@@ -176,13 +180,14 @@ void anyLengthLine(bool complex)
     sampleBuffer out;
     const auto s = interleaved({[&] { fourierTransform(*odd, fourierDirection::direct, out); },
                                 [&] { fourierTransform(*even, fourierDirection::direct, out); },
-                                [&] { complex ? floor.runComplex() : floor.runReal(); }});
+                                [&] { complex ? floor.runComplex() : floor.runReal(); }},
+                               1, benchrounds::kRounds, CLOCK_MONOTONIC);
     std::vector<double> floorRatio, oursOverFloor;
     for (std::size_t r = 0; r < s[0].size(); ++r) {
         floorRatio.push_back((s[2][r] + s[1][r]) / s[1][r]);
         oursOverFloor.push_back(s[0][r] / (s[2][r] + s[1][r]));
     }
-    std::printf("Fourier transform, %s variable: 65535 samples %s, 65536 samples %s\n"
+    std::printf("Fourier transform, %s variable, elapsed: 65535 samples %s, 65536 samples %s\n"
                 "    65535 / 65536 = %s; floor (100-tap multiply-add + the 65536 path) / 65536 = "
                 "%s; ours / floor = %s\n",
                 complex ? "complex" : "real", millisecondsText(s[0]).c_str(),
@@ -309,6 +314,7 @@ int main()
     const fftwWisdom wisdom;
     std::printf("median (smallest-largest) over %d interleaved rounds, thread CPU time\n",
                 benchrounds::kRounds);
+    transformLine(10);
     transformLine(16);
     transformLine(20);
     anyLengthLine(false);

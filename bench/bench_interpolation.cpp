@@ -2,8 +2,9 @@
 // one at a time and as the resampling onto that grid (which the Fourier transform of a
 // 65535-sample variable runs), against their floor: the same 100-tap multiply-add per read with
 // the weights already computed, so what remains above 1x is the cost of the weights.
-// Each line is the median and the spread of per-round ratios over interleaved rounds of thread
-// CPU time (bench/rounds.h), then the largest difference from the defining formula (one sine and
+// Each line is the median and the spread of per-round ratios over interleaved rounds of the
+// process's CPU time (bench/rounds.h; the resampling onto the grid runs on two threads, and both
+// count), then the largest difference from the defining formula (one sine and
 // one exponential per neighbour) over every sixteenth read, relative to the samples' peak.
 #include "core/variable.h"
 #include "rounds.h"
@@ -112,7 +113,8 @@ void line(bool complex)
              v.resampleOnto(kOrder, grid);
              benchmark::DoNotOptimize(grid.data());
          },
-         [&] { floor.run(); }});
+         [&] { floor.run(); }},
+        1, benchrounds::kRounds, CLOCK_PROCESS_CPUTIME_ID);
     extended largest = 0;
     v.resampleOnto(kOrder, grid);
     for (int j = 0; j < kReads; j += 16) {
@@ -135,7 +137,7 @@ void line(bool complex)
 
 int main()
 {
-    std::printf("median (smallest-largest) over %d interleaved rounds, thread CPU time\n",
+    std::printf("median (smallest-largest) over %d interleaved rounds, process CPU time\n",
                 benchrounds::kRounds);
     line(false);
     line(true);

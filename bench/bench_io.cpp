@@ -1,10 +1,14 @@
 // State files of 16 complex variables of 65536 samples (51 MB): our writer and reader against a
-// plain C implementation of the same format (one snprintf per line, strtold per number), and our
-// whole-file read against one plain fread of the same file. Interleaved rounds (bench/rounds.h);
-// each comparison prints the median ratio and its spread over the rounds.
+// plain C implementation of the same format (one snprintf per line, strtold per number); loading
+// from the file (read in chunks) against the way it was loaded before (the whole file read into
+// memory, then parsed) and against its floor (the cheapest read of the file, 256 KiB chunks into
+// one buffer, plus the parse of the text already in memory); and the heap that a load holds at
+// its peak, counted by this program's operator new. Interleaved rounds (bench/rounds.h); each
+// comparison prints the median ratio and its spread over the rounds.
 #include "io/fileaccess.h"
 #include "io/statefile.h"
 #include "io/statenumber.h"
+#include "io/statescanner.h"
 #include "rounds.h"
 
 #include <benchmark/benchmark.h>
@@ -21,6 +25,38 @@
 #include <random>
 #include <string>
 #include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+// Every heap allocation of the program, counted: the bytes live now and the most at any time.
+namespace heap {
+std::size_t live = 0;
+std::size_t peak = 0;
+} // namespace heap
+
+void* operator new(std::size_t size)
+{
+    auto* block = static_cast<std::size_t*>(std::malloc(size + 16));
+    if (!block)
+        throw std::bad_alloc();
+    *block = size;
+    heap::live += size;
+    heap::peak = std::max(heap::peak, heap::live);
+    return block + 2;
+}
+void operator delete(void* p) noexcept
+{
+    if (!p)
+        return;
+    auto* block = static_cast<std::size_t*>(p) - 2;
+    heap::live -= *block;
+    std::free(block);
+}
+void* operator new[](std::size_t size) { return operator new(size); }
+void operator delete[](void* p) noexcept { operator delete(p); }
+void operator delete(void* p, std::size_t) noexcept { operator delete(p); }
+void operator delete[](void* p, std::size_t) noexcept { operator delete(p); }
 
 namespace {
 
@@ -158,20 +194,43 @@ void plainLoad(std::string_view text, tworkspace& w)
     }
 }
 
-// One plain fread of a whole file into a fresh buffer, as a C program reads it.
-std::size_t plainRead(const std::string& path)
+// The floor of reading a file: read() into one reused buffer of the chunk size, every byte
+// looked at once (summed), as the cheapest reader does.
+std::size_t plainChunkedRead(const std::string& path)
 {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         return 0;
-    std::fseek(f, 0, SEEK_END);
-    const long size = std::ftell(f);
-    std::rewind(f);
-    std::unique_ptr<char[]> data(new char[static_cast<std::size_t>(size)]);
-    const std::size_t got = std::fread(data.get(), 1, static_cast<std::size_t>(size), f);
-    std::fclose(f);
-    benchmark::DoNotOptimize(data.get());
-    return got;
+    static std::vector<char> chunk(kStateChunkBytes);
+    std::size_t total = 0;
+    unsigned sum = 0;
+    for (ssize_t got; (got = ::read(fd, chunk.data(), chunk.size())) > 0;) {
+        total += static_cast<std::size_t>(got);
+        for (ssize_t k = 0; k < got; ++k)
+            sum += static_cast<unsigned char>(chunk[static_cast<std::size_t>(k)]);
+    }
+    ::close(fd);
+    benchmark::DoNotOptimize(sum);
+    return total;
+}
+
+// Loading as it was done before: the whole file read into memory, then parsed.
+int wholeFileLoad(const std::string& path, tworkspace& w, loadCallbacks& cb)
+{
+    fileContents text;
+    std::string message;
+    if (!readWholeFile(path, text, message))
+        return 0;
+    return loadStateText(text.view(), fullPath(path), w, cb);
+}
+
+// The most heap the call held beyond what was live before it.
+std::size_t peakHeapOf(const std::function<void()>& call)
+{
+    const std::size_t before = heap::live;
+    heap::peak = before;
+    call();
+    return heap::peak - before;
 }
 
 // One line of the summary: our time and the reference's, and the ratio, each as the median over
@@ -223,14 +282,39 @@ int main()
 
     const std::string path = (std::filesystem::temp_directory_path() / "kelmo-bench-io.var").string();
     saveStateFile(path, variables(), cb);
-    report("read whole file", "one plain fread",
+    report("load (file)", "whole file read, then parsed",
            [&] {
-               fileContents contents;
-               std::string message;
-               readWholeFile(path, contents, message);
-               benchmark::DoNotOptimize(contents.view().data());
+               tworkspace w;
+               loadStateFile(path, w, cb);
            },
-           [&] { benchmark::DoNotOptimize(plainRead(path)); });
+           [&] {
+               tworkspace w;
+               wholeFileLoad(path, w, cb);
+           });
+    report("load (file)", "parse in memory + floor read",
+           [&] {
+               tworkspace w;
+               loadStateFile(path, w, cb);
+           },
+           [&] {
+               benchmark::DoNotOptimize(plainChunkedRead(path));
+               tworkspace w;
+               loadStateText(text, "P", w, cb);
+           });
+    const double samplesMegabytes = kVariables * kSamples * 2.0 * sizeof(extended) / 1e6;
+    std::size_t chunked = 0, whole = 0;
+    {
+        tworkspace w;
+        chunked = peakHeapOf([&] { loadStateFile(path, w, cb); });
+    }
+    {
+        tworkspace w;
+        whole = peakHeapOf([&] { wholeFileLoad(path, w, cb); });
+    }
+    std::printf("peak heap of a load: %.1f MB in chunks, %.1f MB whole (the samples are %.1f MB, "
+                "one chunk %.2f MB)\n",
+                static_cast<double>(chunked) / 1e6, static_cast<double>(whole) / 1e6, samplesMegabytes,
+                static_cast<double>(kStateChunkBytes) / 1e6);
 
     // Through files, with the flush to the disk and the rename: our own figures only, in
     // seconds of the wall clock, since the disk's time is no CPU time.

@@ -15,12 +15,14 @@ namespace benchrounds {
 
 inline constexpr int kRounds = 7;
 
-inline double threadSeconds()
+inline double clockSeconds(clockid_t clock)
 {
     timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    clock_gettime(clock, &t);
     return static_cast<double>(t.tv_sec) + 1e-9 * static_cast<double>(t.tv_nsec);
 }
+
+inline double threadSeconds() { return clockSeconds(CLOCK_THREAD_CPUTIME_ID); }
 
 struct spread {
     double median = 0, low = 0, high = 0;
@@ -35,19 +37,21 @@ inline spread summarise(std::vector<double> v)
 }
 
 // seconds[c][r]: contender c in round r, each timed over `calls` calls and divided by them.
-// One untimed call of each comes first, so that first-touch costs stay out of the rounds.
+// One untimed call of each comes first, so that first-touch costs stay out of the rounds. The
+// thread's CPU clock by default; CLOCK_MONOTONIC for work that runs on more than one thread.
 inline std::vector<std::vector<double>> interleaved(const std::vector<std::function<void()>>& contenders,
-                                                    int calls = 1, int rounds = kRounds)
+                                                    int calls = 1, int rounds = kRounds,
+                                                    clockid_t clock = CLOCK_THREAD_CPUTIME_ID)
 {
     std::vector<std::vector<double>> seconds(contenders.size());
     for (const auto& c : contenders)
         c();
     for (int r = 0; r < rounds; ++r)
         for (std::size_t c = 0; c < contenders.size(); ++c) {
-            const double t0 = threadSeconds();
+            const double t0 = clockSeconds(clock);
             for (int k = 0; k < calls; ++k)
                 contenders[c]();
-            seconds[c].push_back((threadSeconds() - t0) / calls);
+            seconds[c].push_back((clockSeconds(clock) - t0) / calls);
         }
     return seconds;
 }

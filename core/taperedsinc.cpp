@@ -118,6 +118,36 @@ alignas(16) constexpr double kSignedOne[2] = {1.0, -1.0};
     "add %[xStride], %[x]\n\t"                                                                     \
     "add %[yStride], %[y]\n\t"
 
+// One neighbour on each side of a read, weights only, each stored at [l] and [r] as the exact
+// pair hi = w rounded to double, gap = hi - w (w lies between 1/310 and 500, where both stores
+// are exact). Stack on entry and exit: qLeft, dLeft, qRight, dRight, step: the two sides' chains
+// of products and sums run side by side instead of one after the other.
+#define KELMO_WEIGHT_TAPS(SIGNED_ONE)                                                              \
+    "fld %%st(0)\n\t"                                                                              \
+    "faddl (%[one])\n\t"                                                                           \
+    "fmul %%st(2), %%st\n\t"                                                                       \
+    "fdivrl " SIGNED_ONE "\n\t"  /* wL qL dL qR dR step             */                            \
+    "fstl (%[l])\n\t"                                                                              \
+    "fsubrl (%[l])\n\t"                                                                            \
+    "fstpl 8(%[l])\n\t"                                                                            \
+    "fld %%st(2)\n\t"                                                                              \
+    "faddl (%[one])\n\t"                                                                           \
+    "fmul %%st(4), %%st\n\t"                                                                       \
+    "fdivrl " SIGNED_ONE "\n\t"  /* wR qL dL qR dR step             */                            \
+    "fstl (%[r])\n\t"                                                                              \
+    "fsubrl (%[r])\n\t"                                                                            \
+    "fstpl 8(%[r])\n\t"                                                                            \
+    "fmul %%st(4), %%st\n\t"     /* qL *= step                      */                            \
+    "fld1\n\t"                                                                                     \
+    "faddp %%st, %%st(2)\n\t"    /* dL += 1                         */                            \
+    "fxch %%st(2)\n\t"                                                                             \
+    "fmul %%st(4), %%st\n\t"     /* qR *= step                      */                            \
+    "fxch %%st(2)\n\t"                                                                             \
+    "fld1\n\t"                                                                                     \
+    "faddp %%st, %%st(4)\n\t"    /* dR += 1                         */                            \
+    "add $16, %[l]\n\t"                                                                            \
+    "add $16, %[r]\n\t"
+
 // Neighbour pairs (+, -) while two are left, then a last + if one is.
 #define KELMO_TAP_LOOP(TAP)                                                                        \
     "sub $2, %[count]\n\t"                                                                         \
@@ -170,8 +200,30 @@ void addNeighbours(const extended* x, std::ptrdiff_t xStep, const extended* y, s
                  : KELMO_X87_CLOBBERS, "memory", "cc");
 }
 
+// The weights of `count` neighbours on each side, as addNeighbours computes them from the same
+// starting q and d: neighbour j of a side at left[2j], left[2j + 1] (hi, gap), likewise right.
+void sideWeights(extended qLeft, extended dLeft, extended qRight, extended dRight, extended step,
+                 int count, double* left, double* right)
+{
+    long remaining = count;
+    asm volatile("fldt %[step]\n\t"
+                 "fldt %[dRight]\n\t"
+                 "fldt %[qRight]\n\t"
+                 "fldt %[dLeft]\n\t"
+                 "fldt %[qLeft]\n\t" KELMO_TAP_LOOP(KELMO_WEIGHT_TAPS) "fstp %%st(0)\n\t"
+                 "fstp %%st(0)\n\t"
+                 "fstp %%st(0)\n\t"
+                 "fstp %%st(0)\n\t"
+                 "fstp %%st(0)\n\t"
+                 : [l] "+r"(left), [r] "+r"(right), [count] "+r"(remaining)
+                 : [one] "r"(kSignedOne), [qLeft] "m"(qLeft), [dLeft] "m"(dLeft), [qRight] "m"(qRight),
+                   [dRight] "m"(dRight), [step] "m"(step)
+                 : KELMO_X87_CLOBBERS, "memory", "cc");
+}
+
 #undef KELMO_X87_CLOBBERS
 #undef KELMO_TAP_LOOP
+#undef KELMO_WEIGHT_TAPS
 #undef KELMO_TWO_STREAM_TAP
 #undef KELMO_ONE_STREAM_TAP
 
@@ -229,6 +281,41 @@ weightedSums bothSides(const extended* left, const extended* right, const extend
     return s;
 }
 
+// The weights of both sides of a read at fraction f (kFlatLimit <= f <= 1 - kFlatLimit), the
+// same values bothSides computes, for sums taken in a second pass.
+class mirroredWeights {
+public:
+    mirroredWeights(extended f, int order) : order_(order)
+    {
+        const taperExponential& exp = taperExp();
+        const extended q = exp(f);
+        sideWeights(q, f, exp.step / q, 1 - f, exp.step, order, left_.data(), right_.data());
+    }
+    // Neighbour j of the left side (distance f + j) or of the right one (1 - f + j).
+    extended left(int j) const { return at(left_, j); }
+    extended right(int j) const { return at(right_, j); }
+    int order() const { return order_; }
+
+private:
+    using pairs = std::array<double, 2 * kMaxSteppedOrder>;
+    static extended at(const pairs& p, int j)
+    {
+        return static_cast<extended>(p[static_cast<std::size_t>(2 * j)]) - p[static_cast<std::size_t>(2 * j + 1)];
+    }
+    int order_;
+    pairs left_, right_;
+};
+
+// Sums of w x over the neighbours, in bothSides' order (left side, then right side), for streams
+// that start at `atLeft` (read downwards or upwards by leftStep) and `atRight`.
+struct streamSum {
+    const extended* atLeft;
+    std::ptrdiff_t leftStep;
+    const extended* atRight;
+    std::ptrdiff_t rightStep;
+    extended sum = 0;
+};
+
 } // namespace
 
 complexValue read(const std::vector<extended>& re, const std::vector<extended>* im, std::int64_t i,
@@ -273,6 +360,26 @@ complexValue read(const std::vector<extended>& re, const std::vector<extended>* 
     return {(r[flat] + c * s.first) / weight, ((m != nullptr ? m[flat] : 0) + c * s.second) / weight};
 }
 
+// Every stream summed under the weights, and their sum: the neighbours in one loop per side, each
+// stream's sum taking its terms in the same order as ever.
+template <std::size_t N> extended sumStreams(const mirroredWeights& w, std::array<streamSum, N>& streams)
+{
+    extended weight = 0;
+    for (int j = 0; j < w.order(); ++j) {
+        const extended v = w.left(j);
+        weight += v;
+        for (streamSum& s : streams)
+            s.sum += v * s.atLeft[j * s.leftStep];
+    }
+    for (int j = 0; j < w.order(); ++j) {
+        const extended v = w.right(j);
+        weight += v;
+        for (streamSum& s : streams)
+            s.sum += v * s.atRight[j * s.rightStep];
+    }
+    return weight + kWeightSeed;
+}
+
 mirroredReads readMirrored(const std::vector<extended>& samples, std::int64_t iA, std::int64_t iB,
                            extended f, int order)
 {
@@ -281,9 +388,23 @@ mirroredReads readMirrored(const std::vector<extended>& samples, std::int64_t iA
     const extended* a = aWindow.centre();
     const extended* b = bWindow.centre();
     // A's left side and B's right side lie at distances f + j, A's right and B's left at 1 - f + j.
-    const weightedSums s = bothSides(a, a + 1, b + 1, 1, b, -1, f, order);
-    const extended weight = s.weight + kWeightSeed;
-    return {s.first / weight, s.second / weight};
+    std::array<streamSum, 2> s{{{a, -1, a + 1, 1}, {b + 1, 1, b, -1}}};
+    const extended weight = sumStreams(mirroredWeights(f, order), s);
+    return {s[0].sum / weight, s[1].sum / weight};
+}
+
+mirroredComplexReads readMirrored(const std::vector<extended>& re, const std::vector<extended>& im,
+                                  std::int64_t iA, std::int64_t iB, extended f, int order)
+{
+    const sampleWindow aRe(&re, iA, order), bRe(&re, iB, order);
+    const sampleWindow aIm(&im, iA, order), bIm(&im, iB, order);
+    const extended* a = aRe.centre();
+    const extended* b = bRe.centre();
+    const extended* ai = aIm.centre();
+    const extended* bi = bIm.centre();
+    std::array<streamSum, 4> s{{{a, -1, a + 1, 1}, {b + 1, 1, b, -1}, {ai, -1, ai + 1, 1}, {bi + 1, 1, bi, -1}}};
+    const extended weight = sumStreams(mirroredWeights(f, order), s);
+    return {{s[0].sum / weight, s[1].sum / weight}, {s[2].sum / weight, s[3].sum / weight}};
 }
 
 } // namespace taperedsinc

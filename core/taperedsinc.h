@@ -32,4 +32,13 @@ struct mirroredReads {
 mirroredReads readMirrored(const std::vector<extended>& samples, std::int64_t iA, std::int64_t iB,
                            extended f, int order);
 
+// The same two reads of both parts of a complex signal (re and im of one size): the weights are
+// computed once for the four sums, and each part gets the same bits as a readMirrored of it.
+struct mirroredComplexReads {
+    mirroredReads re;
+    mirroredReads im;
+};
+mirroredComplexReads readMirrored(const std::vector<extended>& re, const std::vector<extended>& im,
+                                  std::int64_t iA, std::int64_t iB, extended f, int order);
+
 } // namespace taperedsinc

@@ -1,6 +1,7 @@
 #include "core/variable.h"
 
 #include "core/taperedsinc.h"
+#include "core/twoparts.h"
 
 #include <cmath>
 
@@ -173,35 +174,41 @@ void tdspvar::resampleOnto(int order, std::span<complexValue> out) const
     const std::size_t m = out.size();
     const auto count = static_cast<std::int64_t>(re.size());
     const bool complex = isComplex && im.size() == re.size();
-    for (std::size_t k = 0; k < m && 2 * k <= m; ++k) {
-        const extended x = static_cast<extended>(k) / static_cast<extended>(m);
-        const gridPosition at = locate(x);
-        // The mirrored read k' = M - k lies at 1 - x: grid point count - 1 - i, fraction 1 - f,
-        // provided the positions came out exactly so (always for a power-of-two M).
-        const std::size_t mirror = m - k;
-        const bool shared = k > 0 && mirror != k && at.valid && order > 0 &&
-                            order <= taperedsinc::kMaxSteppedOrder && at.f >= taperedsinc::kFlatLimit &&
-                            at.f <= 1 - taperedsinc::kFlatLimit;
-        const gridPosition other = shared ? locate(static_cast<extended>(mirror) / static_cast<extended>(m))
-                                          : gridPosition{};
-        if (!shared || other.i != count - 1 - at.i || other.f != 1 - at.f || other.p < kExactPositionLimit) {
-            out[k] = readAt(order, at, true, true);
-            if (k > 0 && mirror != k && mirror < m)
-                out[mirror] = interpolatedValue(order, static_cast<extended>(mirror) / static_cast<extended>(m));
-            continue;
+    // Read k and its mirror M - k, for k = first .. last - 1 (k <= M / 2).
+    const auto readPairs = [&](std::size_t first, std::size_t last) {
+        for (std::size_t k = first; k < last; ++k) {
+            const extended x = static_cast<extended>(k) / static_cast<extended>(m);
+            const gridPosition at = locate(x);
+            // The mirrored read k' = M - k lies at 1 - x: grid point count - 1 - i, fraction 1 - f,
+            // provided the positions came out exactly so (always for a power-of-two M).
+            const std::size_t mirror = m - k;
+            const bool shared = k > 0 && mirror != k && at.valid && order > 0 &&
+                                order <= taperedsinc::kMaxSteppedOrder &&
+                                at.f >= taperedsinc::kFlatLimit && at.f <= 1 - taperedsinc::kFlatLimit;
+            const gridPosition other =
+                shared ? locate(static_cast<extended>(mirror) / static_cast<extended>(m)) : gridPosition{};
+            if (!shared || other.i != count - 1 - at.i || other.f != 1 - at.f ||
+                other.p < kExactPositionLimit) {
+                out[k] = readAt(order, at, true, true);
+                if (k > 0 && mirror != k && mirror < m)
+                    out[mirror] = interpolatedValue(order, static_cast<extended>(mirror) / static_cast<extended>(m));
+                continue;
+            }
+            if (complex) {
+                const taperedsinc::mirroredComplexReads r =
+                    taperedsinc::readMirrored(re, im, at.i, other.i, at.f, order);
+                out[k] = {r.re.a, r.im.a};
+                out[mirror] = {r.re.b, r.im.b};
+            } else {
+                const taperedsinc::mirroredReads r = taperedsinc::readMirrored(re, at.i, other.i, at.f, order);
+                out[k] = {r.a, 0};
+                out[mirror] = {r.b, 0};
+            }
         }
-        const taperedsinc::mirroredReads r = taperedsinc::readMirrored(re, at.i, other.i, at.f, order);
-        out[k].re = r.a;
-        out[mirror].re = r.b;
-        if (complex) {
-            const taperedsinc::mirroredReads i = taperedsinc::readMirrored(im, at.i, other.i, at.f, order);
-            out[k].im = i.a;
-            out[mirror].im = i.b;
-        } else {
-            out[k].im = 0;
-            out[mirror].im = 0;
-        }
-    }
+    };
+    // The pairs are independent and write their own two outputs: long passes use both cores.
+    constexpr std::size_t kPairsWorthAThread = 2048;
+    runInTwoParts(m / 2 + (m > 0 ? 1 : 0), kPairsWorthAThread, readPairs);
 }
 
 void tdspvar::computeDisplayPeak()

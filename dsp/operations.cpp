@@ -1,5 +1,6 @@
 #include "dsp/operations.h"
 
+#include "dsp/spectralproduct.h"
 #include "expr/windows.h"
 
 #include <algorithm>
@@ -15,19 +16,6 @@ constexpr int kMaxResampledLength = 65536;
 complexValue sampleAt(const tdspvar& v, std::int64_t i)
 {
     return {v.realSample(i), v.isComplex ? v.imagSample(i) : 0};
-}
-
-// The common core of correlation and convolution: both operands transformed (one plan for the
-// three transforms), A = A * B elementwise, and A transformed forward once more. The buffers and
-// the plan belong to the operation, so nothing stays allocated after it.
-void transformProductBack(complexBuffer& a, complexBuffer& b)
-{
-    radix2Plan plan(a.size());
-    plan.transform(a.span());
-    plan.transform(b.span());
-    for (size_t k = 0; k < a.size(); ++k)
-        a[k] = a[k] * b[k];
-    plan.transform(a.span());
 }
 
 void elementwise(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out, bool multiply)
@@ -73,21 +61,9 @@ void correlate(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out)
     const std::int64_t n1 = x1.sampleCount();
     const std::int64_t n2 = x2.sampleCount();
     const auto b = static_cast<size_t>(nextPowerOfTwo(n1 + n2));
-    complexBuffer a(b, true);
-    complexBuffer r(b, true);
-    for (std::int64_t j = 0; j < n1; ++j)
-        a[static_cast<size_t>(j)] = sampleAt(x1, j);
-    // x2 reversed about index 0, so that the second forward transform yields the correlation.
-    r[0] = sampleAt(x2, 0);
-    for (std::int64_t i = 1; i < n2; ++i)
-        r[b - static_cast<size_t>(i)] = sampleAt(x2, i);
-    transformProductBack(a, r);
-
     out.setCount(static_cast<int>(n1));
     out.isComplex = x1.isComplex || x2.isComplex;
-    const auto length = static_cast<extended>(b);
-    for (size_t l = 0; l < static_cast<size_t>(n1); ++l)
-        out.values[l] = {a[l].re / length / length * 2, a[l].im / length / length * 2};
+    spectralProduct(spectralOperation::correlation, x1, x2, b, static_cast<size_t>(n1), out);
 }
 
 void autocorrelate(const tdspvar& x1, sampleBuffer& out)
@@ -115,23 +91,10 @@ void convolve(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out)
         return;
     }
     const auto a = static_cast<size_t>(nextPowerOfTwo(n1 + n2));
-    complexBuffer p(a, true);
-    complexBuffer q(a, true);
-    // Both operands reversed about index 0; the second forward transform reverses once more.
-    p[0] = sampleAt(x1, 0);
-    for (std::int64_t k = 1; k < n1; ++k)
-        p[a - static_cast<size_t>(k)] = sampleAt(x1, k);
-    q[0] = sampleAt(x2, 0);
-    for (std::int64_t k = 1; k < n2; ++k)
-        q[a - static_cast<size_t>(k)] = sampleAt(x2, k);
-    transformProductBack(p, q);
-
     const std::int64_t count = n1 + n2;
     out.setCount(static_cast<int>(count));
     out.isComplex = x1.isComplex || x2.isComplex;
-    const auto length = static_cast<extended>(a);
-    for (size_t n = 0; n < static_cast<size_t>(count); ++n)
-        out.values[n] = {p[n].re / length, p[n].im / length};
+    spectralProduct(spectralOperation::convolution, x1, x2, a, static_cast<size_t>(count), out);
 }
 
 std::int64_t resultCount(const processingRequest& request)

@@ -13,8 +13,8 @@
 //   6 product          N1           complex when x1 or x2 is
 //   7 Fourier          N1           always complex
 //   8 convolution      N1 + N2      complex when x1 or x2 is
-// The spectral ones (2, 4, 7, 8) allocate their work buffers for the call and release them
-// before they return, so no memory stays behind them.
+// The spectral ones (2, 4, 7, 8) run on the plans and work buffers kept for their transform
+// length (dsp/keptplans.h); two real operands share their transforms (dsp/spectralproduct.h).
 // No result exceeds kMaxVariableSamples: a convolution whose N1 + N2 would is refused and leaves
 // the buffer empty.
 #pragma once

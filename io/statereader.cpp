@@ -1,51 +1,12 @@
 #include "io/fileaccess.h"
 #include "io/statefile.h"
 #include "io/statenumber.h"
+#include "io/statescanner.h"
 
 #include <cerrno>
 #include <new>
 
 namespace {
-
-constexpr char kEndOfFileMark = 26;
-
-// Walks the text of a state file by tokens and lines.
-class stateScanner {
-public:
-    explicit stateScanner(std::string_view text) : p_(text.data()), end_(p_ + text.size()) {}
-
-    bool atEnd() const { return p_ == end_; }
-
-    void skipWhite()
-    {
-        while (p_ != end_ && static_cast<unsigned char>(*p_) <= 32)
-            ++p_;
-    }
-    // The next run of bytes above code 32; empty at the end of the text.
-    std::string_view token()
-    {
-        skipWhite();
-        const char* start = p_;
-        while (p_ != end_ && static_cast<unsigned char>(*p_) > 32)
-            ++p_;
-        return {start, static_cast<std::size_t>(p_ - start)};
-    }
-    // The rest of the current line; the line end (CR, CR LF or LF) is consumed.
-    std::string_view restOfLine()
-    {
-        const char* start = p_;
-        while (p_ != end_ && *p_ != '\r' && *p_ != '\n')
-            ++p_;
-        const std::string_view line(start, static_cast<std::size_t>(p_ - start));
-        if (p_ != end_ && *p_++ == '\r' && p_ != end_ && *p_ == '\n')
-            ++p_;
-        return line;
-    }
-
-private:
-    const char* p_;
-    const char* end_;
-};
 
 enum class readResult { ok, endOfFile, invalid };
 
@@ -70,7 +31,7 @@ readResult readSamples(stateScanner& in, tdspvar& v)
             r = readReal(in, v.im[j]);
         if (r != readResult::ok)
             return r;
-        in.restOfLine(); // text after the last number of a sample line is ignored
+        in.skipLine(); // text after the last number of a sample line is ignored
     }
     return readResult::ok;
 }
@@ -82,12 +43,10 @@ std::string invalidSampleCountMessage(int ordinal)
     return "Invalid sample count in variable #" + std::to_string(ordinal);
 }
 
-int loadStateText(std::string_view text, const std::string& shownPath, tworkspace& workspace,
-                  loadCallbacks& callbacks)
+namespace {
+
+int loadState(stateScanner& in, const std::string& shownPath, tworkspace& workspace, loadCallbacks& callbacks)
 {
-    if (const std::size_t mark = text.find(kEndOfFileMark); mark != std::string_view::npos)
-        text = text.substr(0, mark);
-    stateScanner in(text);
     int ordinal = 0;
     int created = 0;
     bool ignoreAll = false;
@@ -134,7 +93,7 @@ int loadStateText(std::string_view text, const std::string& shownPath, tworkspac
                 ignoreAll = true;
             if (answer == loadCallbacks::answerSkip || answer == loadCallbacks::answerIgnoreAll) {
                 for (std::int32_t j = 0; j < count && !in.atEnd(); ++j)
-                    in.restOfLine();
+                    in.skipLine();
                 continue;
             }
             if (answer != loadCallbacks::answerOk)
@@ -165,18 +124,36 @@ int loadStateText(std::string_view text, const std::string& shownPath, tworkspac
             break;
         }
     }
+    // A read that failed ended the text where it failed; that is what went wrong.
+    if (!in.readError().empty())
+        error = in.readError();
     if (!error.empty())
         callbacks.showError(error);
     return created;
 }
 
+} // namespace
+
+int loadStateText(std::string_view text, const std::string& shownPath, tworkspace& workspace,
+                  loadCallbacks& callbacks)
+{
+    stateScanner in(text);
+    return loadState(in, shownPath, workspace, callbacks);
+}
+
+int loadStateStream(inputFile& file, const std::string& shownPath, tworkspace& workspace,
+                    loadCallbacks& callbacks, std::size_t chunkBytes)
+{
+    stateScanner in(file, chunkBytes);
+    return loadState(in, shownPath, workspace, callbacks);
+}
+
 int loadStateFile(const std::string& path, tworkspace& workspace, loadCallbacks& callbacks)
 {
-    fileContents text;
-    std::string message;
-    if (!readWholeFile(path, text, message)) {
-        callbacks.showError(message);
+    inputFile file;
+    if (!file.open(path)) {
+        callbacks.showError(file.errorMessage());
         return 0;
     }
-    return loadStateText(text.view(), fullPath(path), workspace, callbacks);
+    return loadStateStream(file, fullPath(path), workspace, callbacks, kStateChunkBytes);
 }

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <complex>
 #include <cstdint>
+#include <cstring>
 #include <random>
 #include <vector>
 
@@ -75,6 +76,40 @@ inline extended distance(complexValue a, complexValue b)
 inline std::vector<complexValue> bufferValues(const sampleBuffer& b)
 {
     return {b.values.begin(), b.values.begin() + b.count};
+}
+
+// A variable of n samples from a fixed 64-bit generator (the same on every machine and library),
+// values in [-1, 1) with 52 random bits; the seed follows n and the kind.
+inline tdspvarPtr fixedVariable(int n, bool complex)
+{
+    std::uint64_t state = 77 + static_cast<std::uint64_t>(n) + (complex ? 1 : 0);
+    const auto next = [&state] {
+        state = state * 6364136223846793005ull + 1442695040888963407ull;
+        return static_cast<extended>(static_cast<std::int64_t>(state >> 11) - (std::int64_t{1} << 52)) /
+               (std::int64_t{1} << 52);
+    };
+    auto v = std::make_shared<tdspvar>("T");
+    v->resize(n, complex);
+    for (std::size_t i = 0; i < static_cast<std::size_t>(n); ++i) {
+        v->re[i] = next();
+        if (complex)
+            v->im[i] = next();
+    }
+    return v;
+}
+
+// FNV-1a over the ten significant bytes of both parts of every sample: equal for equal bits.
+inline std::uint64_t bitsChecksum(const sampleBuffer& b)
+{
+    std::uint64_t h = 1469598103934665603ull;
+    for (std::size_t k = 0; k < static_cast<std::size_t>(b.count); ++k)
+        for (const extended* part : {&b.values[k].re, &b.values[k].im}) {
+            unsigned char bytes[sizeof(extended)] = {};
+            std::memcpy(bytes, part, 10);
+            for (int i = 0; i < 10; ++i)
+                h = (h ^ bytes[i]) * 1099511628211ull;
+        }
+    return h;
 }
 
 } // namespace dsptest

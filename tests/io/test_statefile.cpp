@@ -1,4 +1,5 @@
 #include "io/statefile.h"
+#include "io/statescanner.h"
 #include "scriptedcallbacks.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,7 @@
 #include <cmath>
 #include <csignal>
 #include <limits>
+#include <sstream>
 
 namespace {
 
@@ -316,4 +318,51 @@ TEST(StateFile, FailedSaveLeavesTheOldFileAlone)
         EXPECT_EQ(cb.errors, strings{"File access denied"});
         EXPECT_EQ(readBytes(path), kExample);
     }
+}
+
+TEST(StateFile, ChunkedReadingGivesWhatTheWholeTextGives)
+{
+    // A file is read in chunks; tiny chunks cut every token, line end (CR | LF), name and closing
+    // mark somewhere. Each text must load the same variables, answers and messages either way.
+    const std::vector<std::string> texts = {
+        kExample,
+        "2 3 my var!\n0.25\t-3 tail\r1E-3\x01 +4.\r\n\x0b .5\n\n-7 junk\r\n-1 1 neg\r\n 2\r\n1\t0\tempty\r\n0 9 x\r\n",
+        "7 1 Z\r\n1 2\r\n\x1a" "1 1 Q\r\n 1\r\n",
+        "1 2 A\r\n 1\r\n 2\r\n1 1 A\r\n 3\r\n1 1 B\r\n 4\r\n",
+        "2 5 TR\r\n 1 2\r\n 3 4\r\n",
+        "1 2 X\r\n 1.5\r\n" + std::string(300, '7') + "\r\n",
+        "1 1 " + std::string(200, 'n') + "\r\n 1\r\n1 1 V\r\n 1e99999\r\n",
+        "1 -4 NEG\r\n",
+        "1",
+    };
+    temporaryFolder dir;
+    const std::string path = dir.file("chunks.var");
+    const auto loaded = [](tworkspace& w, scriptedCallbacks& cb, int created) {
+        std::ostringstream out;
+        out << created << ":";
+        for (const auto& v : w.variables()) {
+            out << v->name << "|" << v->isComplex << "|";
+            for (const extended x : v->re)
+                out << static_cast<double>(x) << ",";
+            for (const extended x : v->im)
+                out << static_cast<double>(x) << ",";
+        }
+        for (const auto& e : cb.errors)
+            out << "!" << e;
+        for (const auto& a : cb.asked)
+            out << "?" << a;
+        return out.str();
+    };
+    for (const std::string& text : texts)
+        for (const std::size_t chunk : {1u, 2u, 3u, 7u, 64u}) {
+            std::ofstream(path, std::ios::binary) << text;
+            tworkspace whole, chunked;
+            scriptedCallbacks a, b;
+            a.replies = b.replies = {{loadCallbacks::answerSkip, ""}, {loadCallbacks::answerOk, "C"}};
+            const std::string want = loaded(whole, a, loadStateText(text, "P", whole, a));
+            inputFile file;
+            ASSERT_TRUE(file.open(path));
+            EXPECT_EQ(loaded(chunked, b, loadStateStream(file, "P", chunked, b, chunk)), want)
+                << "chunks of " << chunk << " in " << text;
+        }
 }
