@@ -28,15 +28,15 @@ constexpr int kPolar = 2;
 tdspvarPtr testSignal()
 {
     static const tdspvarPtr v = [] {
-        auto s = std::make_shared<tdspvar>();
-        s->resize(kSamples, true);
+        signalSamples s;
+        s.resize(kSamples, true);
         for (int i = 0; i < kSamples; ++i) {
             const extended x = static_cast<extended>(i) / kSamples;
             const extended a = 2 * kPi * 37 * x;
-            s->re[static_cast<std::size_t>(i)] = std::cos(a) * (1.5L - x) + 0.1L * std::sin(a * 11);
-            s->im[static_cast<std::size_t>(i)] = std::sin(a) * (1.5L - x);
+            s.re[static_cast<std::size_t>(i)] = std::cos(a) * (1.5L - x) + 0.1L * std::sin(a * 11);
+            s.im[static_cast<std::size_t>(i)] = std::sin(a) * (1.5L - x);
         }
-        return s;
+        return std::make_shared<tdspvar>("SPIRAL", std::move(s));
     }();
     return v;
 }

@@ -12,6 +12,7 @@
 #include "ui/mainwindow.h"
 #include "ui/processingdialog.h"
 #include "ui/previewworker.h"
+#include "ui/thumbnailworker.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -28,14 +29,12 @@ MainWindow* mainWindow = nullptr;
 
 tdspvarPtr makeVariable(const std::string& name, int count, int harmonic)
 {
-    tdspvarPtr v = mainWindow->workspace().createVariable(name);
-    v->resize(count, false);
+    signalSamples samples;
     for (int i = 0; i < count; ++i) {
         const extended x = static_cast<extended>(i) / count;
-        v->re[static_cast<std::size_t>(i)] = std::sin(2 * kPi * harmonic * x) + 0.25L * std::cos(2 * kPi * 7 * x);
+        samples.re.push_back(std::sin(2 * kPi * harmonic * x) + 0.25L * std::cos(2 * kPi * 7 * x));
     }
-    v->computeDisplayPeak();
-    return v;
+    return mainWindow->workspace().add(name, std::move(samples));
 }
 
 struct setup {
@@ -64,8 +63,8 @@ ProcessingDialog* openOn(const setup& s)
     auto* dialog = mainWindow->findChild<ProcessingDialog*>(QString(), Qt::FindDirectChildrenOnly);
     if (dialog->isVisible())
         dialog->done(dialogResult::cancel);
-    mainWindow->workspace().setCurrentVariable(s.source);
     dialog->setProcessingType(s.type);
+    dialog->setCurrentVariable(s.source);
     dialog->show();
     if (s.operand)
         dialog->ComboBox2->setCurrentIndex(mainWindow->workspace().indexOf(*s.operand));
@@ -108,6 +107,8 @@ int main(int argc, char** argv)
     setups()["fourier65535"] = {processingType::fourier, odd, nullptr};
     setups()["fourier65536"] = {processingType::fourier, even, nullptr};
     setups()["convolution2x32768"] = {processingType::convolution, c1, c2};
+    while (ThumbnailWorker::runningCount() > 0) // the strips' thumbnails are drawn before the rounds
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 
     const int rounds = interleaved::roundsFrom(argc, argv, 7);
     for (const char* key : kCases) {

@@ -273,9 +273,9 @@ void fourierTransform(const tdspvar& source, fourierDirection direction, sampleB
     const extended conjugate = inverse ? -1 : 1;
     if (a == static_cast<size_t>(n)) {
         // A real variable has no imaginary parts; they read as 0.
-        const bool complex = source.im.size() == a;
+        const bool complex = source.imag().size() == a;
         for (size_t i = 0; i < a; ++i)
-            w[i] = {source.re[i], conjugate * (complex ? source.im[i] : 0)};
+            w[i] = {source.real()[i], conjugate * (complex ? source.imag()[i] : 0)};
     } else {
         source.resampleOnto(kResamplingOrder, w);
         if (inverse)

@@ -39,7 +39,7 @@ void check(bool condition)
 void checkInvariants(const tworkspace& w)
 {
     for (const auto& v : w.variables())
-        check(v->isComplex ? v->im.size() == v->re.size() : v->im.empty());
+        check(v->isComplex() ? v->imag().size() == v->real().size() : v->imag().empty());
 }
 
 bool sameValue(extended a, extended b)
@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cb.keep = data[0] & 8;
 
     tworkspace w;
-    w.createVariable("A");
+    w.add("A", {});
     const std::vector<tdspvarPtr> loaded =
         importCsvText(file, "F", "BASE", w, cb);
     checkInvariants(w);
@@ -70,7 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // names are left out of the round trip.
     bool header = false;
     for (const auto& v : loaded)
-        header = header || v->isComplex || !parseCsvNumber(asciiLower(v->name), false);
+        header = header || v->isComplex() || !parseCsvNumber(asciiLower(v->name()), false);
     if (!header)
         return 0;
 
@@ -79,12 +79,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<tdspvarPtr> back = importCsvText(csvText(loaded), "G", "BASE", again, fresh);
     check(back.size() == loaded.size());
     for (std::size_t k = 0; k < back.size(); ++k) {
-        check(back[k]->isComplex == loaded[k]->isComplex);
-        check(back[k]->re.size() == loaded[k]->re.size());
-        for (std::size_t i = 0; i < back[k]->re.size(); ++i) {
-            check(sameValue(back[k]->re[i], loaded[k]->re[i]));
-            if (back[k]->isComplex)
-                check(sameValue(back[k]->im[i], loaded[k]->im[i]));
+        check(back[k]->isComplex() == loaded[k]->isComplex());
+        check(back[k]->real().size() == loaded[k]->real().size());
+        for (std::size_t i = 0; i < back[k]->real().size(); ++i) {
+            check(sameValue(back[k]->real()[i], loaded[k]->real()[i]));
+            if (back[k]->isComplex())
+                check(sameValue(back[k]->imag()[i], loaded[k]->imag()[i]));
         }
     }
     return 0;

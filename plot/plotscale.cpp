@@ -36,7 +36,7 @@ plotFlags plotPassFlags(int modeWord, const tdspvar* first, const tdspvar* secon
 {
     plotFlags f;
     f.second = second != nullptr;
-    f.complexData = (first && first->isComplex) || (second && second->isComplex);
+    f.complexData = (first && first->isComplex()) || (second && second->isComplex());
     f.logY = (modeWord & plotMode::logY) != 0;
     f.logX = modeWord >= plotMode::logX;
     f.modulusView = (modeWord & plotMode::polar) != 0 || f.logY;

@@ -143,7 +143,7 @@ int main(int argc, char** argv)
     generation.done(dialogResult::cancel);
 
     GraphWindow& graph = windowOf<GraphWindow>(main);
-    main.workspace().setCurrentVariable(main.workspace().findVariable("spiral"));
+    graph.setCurrentVariable(main.workspace().findVariable("spiral"));
     graph.show();
     if (!graph.SpeedButton3->isChecked())
         graph.SpeedButton3->click();
@@ -160,7 +160,7 @@ int main(int argc, char** argv)
 
     // The processing dialog previewing the spectrum of the first variable into a new variable.
     ProcessingDialog& processing = windowOf<ProcessingDialog>(main);
-    main.workspace().setCurrentVariable(main.workspace().findVariable("signal"));
+    processing.setCurrentVariable(main.workspace().findVariable("signal"));
     processing.setProcessingType(processingType::fourier);
     processing.show();
     processing.RadioGroup1->button(1)->click();

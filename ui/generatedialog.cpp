@@ -267,15 +267,7 @@ void GenerateDialog::acceptVariable()
 
 void GenerateDialog::createVariable()
 {
-    std::string name = normaliseName(Edit1->text().toStdString());
-    Edit1->setText(QString::fromStdString(asciiLower(name)));
-    if (!workspace_.nameIsValid(name)) {
-        if (nameCorrection_.ask(QString::fromStdString(asciiLower(name)), false) != dialogResult::ok)
-            return; // cancelled: nothing is created
-        name = normaliseName(nameCorrection_.name().toStdString());
-    }
-    const tdspvarPtr variable = workspace_.createVariable(name);
-    variable->description = Edit2->text().toStdString();
-    fillVariableFromBuffer(*variable, sampler_.buffer(), RadioGroup1->itemIndex() == kComplexItem);
-    workspace_.samplesChanged(variable);
+    addNamedVariable(*Edit1, nameCorrection_, workspace_,
+                     samplesFromBuffer(sampler_.buffer(), RadioGroup1->itemIndex() == kComplexItem),
+                     {.description = Edit2->text().toStdString()});
 }

@@ -208,8 +208,8 @@ void GraphWindow::prepareForShow()
     ComboBox1->clear();
     ComboBox1->addItems(items);
     int current = 0;
-    if (const tdspvarPtr variable = workspace_.currentVariable()) {
-        const int found = items.indexOf(QString::fromStdString(asciiLower(variable->name)));
+    if (current_) {
+        const int found = items.indexOf(QString::fromStdString(asciiLower(current_->name())));
         if (found >= 0)
             current = found;
     }
@@ -232,7 +232,7 @@ void GraphWindow::variablesChanged()
 {
     const tdspvarPtr first = selectedVariable(ComboBox1);
     const tdspvarPtr second = CheckBox1->isChecked() ? selectedVariable(ComboBox2) : nullptr;
-    SpeedButton3->setEnabled((first && first->isComplex) || (second && second->isComplex));
+    SpeedButton3->setEnabled((first && first->isComplex()) || (second && second->isComplex()));
     requestPlot();
 }
 

@@ -1,8 +1,8 @@
 // GraphWindow: the graph window "Grafic". It plots one variable, or two overlaid, in the
 // cartesian or the modulus-and-phase view with optional logarithmic axes, and reads off sample
 // values and slopes under the mouse. It only issues plot requests; the plot worker draws into the
-// shared plot bitmap, which tBmpLnk1 shows. The main window sets the workspace's current variable
-// and then calls exec(); each showing refills the lists from the workspace, which it only reads.
+// shared plot bitmap, which tBmpLnk1 shows. The main window sets the current variable and then
+// calls exec(); each showing refills the lists from the workspace, which it only reads.
 #pragma once
 
 #include <QDialog>
@@ -29,6 +29,8 @@ public:
     // 4 log Y.
     int modeWord() const;
     PlotRequest& plot() { return *plot_; }
+    // The variable the first list starts on at the next showing (none: the first one).
+    void setCurrentVariable(std::shared_ptr<tdspvar> variable) { current_ = std::move(variable); }
 
     QLabel* Label1;
     QComboBox* ComboBox1;
@@ -65,5 +67,6 @@ private:
     void requestPlot();
 
     const tworkspace& workspace_;
+    std::shared_ptr<tdspvar> current_;
     std::unique_ptr<PlotRequest> plot_;
 };

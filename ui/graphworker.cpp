@@ -22,13 +22,7 @@ constexpr bool kDashed = true;
 
 void copySamples(tdspvar& to, const tdspvar* from)
 {
-    if (!from) {
-        to.resize(0, false);
-        return;
-    }
-    to.isComplex = from->isComplex;
-    to.re = from->re;
-    to.im = from->im;
+    to = from ? *from : tdspvar();
 }
 
 } // namespace

@@ -146,7 +146,7 @@ void InverseZWindow::offerVariables(field target, QPushButton* button)
 {
     PopupMenu1->clear();
     for (const tdspvarPtr& variable : workspace_.variables()) {
-        QString caption = QString::fromStdString(variable->name);
+        QString caption = QString::fromStdString(variable->name());
         caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
         std::weak_ptr<tdspvar> chosen = variable;
         connect(PopupMenu1->addAction(caption), &QAction::triggered, this, [this, target, chosen] {

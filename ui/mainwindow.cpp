@@ -18,6 +18,7 @@
 #include "ui/samplingworker.h"
 #include "ui/selectiondialog.h"
 #include "ui/signalcommands.h"
+#include "ui/striplist.h"
 #include "ui/thumbnailworker.h"
 #include "ui/valuetable.h"
 #include "ui/variablestrip.h"
@@ -40,7 +41,6 @@
 namespace {
 
 constexpr int kProgramFontPixels = 11;
-constexpr int kStripMargin = 1; // left edge of a strip, and the room left on its right
 
 } // namespace
 
@@ -75,11 +75,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     white.setColor(QPalette::Window, Qt::white);
     ScrollBox1->viewport()->setPalette(white);
     ScrollBox1->viewport()->setAutoFillBackground(true);
-    stripColumn_ = new QWidget;
-    stripColumn_->setPalette(white);
-    stripColumn_->setAutoFillBackground(true);
-    stripColumn_->installEventFilter(this);
-    ScrollBox1->setWidget(stripColumn_);
+    strips_ = new StripList;
+    connect(strips_, &StripList::popupRequested, this, [this](const QPoint& at) { PopupMenu1->popup(at); });
+    ScrollBox1->setWidget(strips_);
     layout->addWidget(ScrollBox1);
     setCentralWidget(client);
 
@@ -119,8 +117,8 @@ void MainWindow::createWindows()
     about_ = std::make_unique<AboutDialog>(this);
     help_ = std::make_unique<HelpWindow>(this);
     selection_ = std::make_unique<SelectionDialog>(
-        SelectionDialog::Collaborators{.workspace = workspace_, .fileDialogs = *fileDialogs_,
-                                       .fileCallbacks = *fileCallbacks_},
+        SelectionDialog::Collaborators{.workspace = workspace_, .strips = *strips_,
+                                       .fileDialogs = *fileDialogs_, .fileCallbacks = *fileCallbacks_},
         this);
     graph_ = std::make_unique<GraphWindow>(workspace_, this);
     addPlotPictureCommands(*graph_, *fileDialogs_, *fileCallbacks_);
@@ -160,13 +158,6 @@ bool MainWindow::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == stripColumn_ && event->type() == QEvent::Resize)
-        layoutStrips();
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     ThumbnailWorker::stopAll();
@@ -176,59 +167,24 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 // ---- the workspace column ----
 
-VariableStrip* MainWindow::stripOf(const tdspvar& variable) const
-{
-    for (VariableStrip* strip : strips_)
-        if (strip->variable().get() == &variable)
-            return strip;
-    return nullptr;
-}
-
-void MainWindow::layoutStrips()
-{
-    const int width = stripColumn_->width() - 2 * kStripMargin;
-    for (std::size_t k = 0; k < strips_.size(); ++k)
-        strips_[k]->setGeometry(kStripMargin, tworkspace::stripTop(static_cast<int>(k)), width,
-                                VariableStrip::kHeight);
-}
-
 void MainWindow::variableCreated(const tdspvarPtr& variable, int index)
 {
-    auto* strip = new VariableStrip(variable, stripColumn_);
-    strip->setGeometry(kStripMargin, tworkspace::stripTop(index), stripColumn_->width() - 2 * kStripMargin,
-                       VariableStrip::kHeight);
-    strips_.insert(strips_.begin() + index, strip);
-    connect(strip, &VariableStrip::clicked, this,
-            [this](VariableStrip* s) { workspace_.toggleSelection(s->variable()); });
-    connect(strip, &VariableStrip::popupRequested, this, &MainWindow::stripPopup);
-    stripColumn_->setMinimumHeight(tworkspace::stripTop(workspace_.variableCount()));
-    strip->show();
+    strips_->insert(variable, index);
 }
 
 void MainWindow::variableRemoved(const tdspvarPtr& variable, int index)
 {
-    VariableStrip* strip = index >= 0 && index < static_cast<int>(strips_.size()) &&
-                                  strips_[static_cast<std::size_t>(index)]->variable() == variable
-                              ? strips_[static_cast<std::size_t>(index)]
-                              : stripOf(*variable);
-    if (!strip)
-        return;
-    strips_.erase(std::find(strips_.begin(), strips_.end(), strip));
-    strip->detach();
-    layoutStrips(); // the strips below move up and close the gap
-    stripColumn_->setMinimumHeight(tworkspace::stripTop(workspace_.variableCount()));
+    strips_->remove(variable, index);
 }
 
 void MainWindow::samplesChanged(const tdspvarPtr& variable)
 {
-    if (VariableStrip* strip = stripOf(*variable))
-        strip->redrawThumbnail();
+    strips_->samplesChanged(variable);
 }
 
-void MainWindow::selectionToggled(const tdspvarPtr& variable)
+void MainWindow::detailsChanged(const tdspvarPtr& variable)
 {
-    if (VariableStrip* strip = stripOf(*variable))
-        strip->update();
+    strips_->detailsChanged(variable);
 }
 
 void MainWindow::emptinessChanged(bool empty)
@@ -239,20 +195,14 @@ void MainWindow::emptinessChanged(bool empty)
         action->setEnabled(!empty);
 }
 
-void MainWindow::stripPopup(VariableStrip* strip, const QPoint& globalPosition)
-{
-    if (!strip->variable())
-        return;
-    workspace_.setCurrentVariable(strip->variable());
-    PopupMenu1->popup(globalPosition);
-}
-
 // ---- command dispatch ----
 
 void MainWindow::firstVariableThen(const std::function<void()>& command)
 {
-    if (workspace_.makeFirstVariableCurrent())
-        command();
+    if (workspace_.variableCount() == 0)
+        return;
+    strips_->setCurrent(workspace_.variables().front());
+    command();
 }
 
 void MainWindow::saveAll()
@@ -307,31 +257,36 @@ void MainWindow::showAbout()
 
 void MainWindow::showGraph()
 {
+    graph_->setCurrentVariable(strips_->current());
     graph_->exec();
 }
 
 void MainWindow::showValues()
 {
+    valueTable_->setVariable(strips_->current());
     valueTable_->exec();
 }
 
 void MainWindow::showProcessing(processingType type)
 {
     processing_->setProcessingType(type);
+    processing_->setCurrentVariable(strips_->current());
     processing_->exec();
 }
 
 void MainWindow::selectionWithChoice(selectionMode mode)
 {
-    const tdspvarPtr current = workspace_.currentVariable();
+    const tdspvarPtr current = strips_->current();
     if (!current)
         return;
     selection_->setMode(mode);
     const QString remembered = selection_->clickedOptionCaption();
     selection_->setClickedOption(true, QStringLiteral("Variabila pe care s-a dat click (") +
-                                           QString::fromStdString(current->name) + QLatin1Char(')'));
+                                           QString::fromStdString(current->name()) + QLatin1Char(')'));
+    selection_->setClickedVariable(current);
     selection_->chooseOption(selectionTarget::clicked);
     selection_->exec();
+    selection_->setClickedVariable(nullptr);
     selection_->setClickedOption(true, remembered);
 }
 

@@ -30,8 +30,8 @@ class NameCorrectionDialog;
 class ProcessingDialog;
 class SamplingWorker;
 class SelectionDialog;
+class StripList;
 class ValueTableDialog;
-class VariableStrip;
 enum class processingType;
 enum class selectionMode;
 class SignalCommands;
@@ -52,9 +52,6 @@ public:
     tworkspace& workspace() { return workspace_; }
     // The import, load and save file dialogs, with their replaceable asking function.
     FileDialogs& fileDialogs() { return *fileDialogs_; }
-
-    // The strip that shows a variable of the workspace, or nullptr.
-    VariableStrip* stripOf(const tdspvar& variable) const;
 
     // The status-bar hint handler: shows the long part of a hint (after the first bar), or
     // clears the bar for an empty one.
@@ -78,15 +75,14 @@ public:
 
 protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     // workspaceListener
     void variableCreated(const tdspvarPtr& variable, int index) override;
     void variableRemoved(const tdspvarPtr& variable, int index) override;
-    void selectionToggled(const tdspvarPtr& variable) override;
     void samplesChanged(const tdspvarPtr& variable) override;
+    void detailsChanged(const tdspvarPtr& variable) override;
     void emptinessChanged(bool empty) override;
 
     void createWindows();
@@ -100,8 +96,6 @@ private:
     // pop-up command X runs on it; with none nothing happens.
     void firstVariableThen(const std::function<void()>& command);
     void selectionWithChoice(selectionMode mode);
-    void layoutStrips();
-    void stripPopup(VariableStrip* strip, const QPoint& globalPosition);
 
     // Shared with the windows, so declared before them: they end after the windows.
     tworkspace workspace_;
@@ -111,8 +105,7 @@ private:
     std::unique_ptr<GuiCallbacks> fileCallbacks_;
 
     QScrollArea* ScrollBox1 = nullptr;
-    QWidget* stripColumn_ = nullptr;
-    std::vector<VariableStrip*> strips_; // in workspace order
+    StripList* strips_ = nullptr;
     QMenu* Variabila1 = nullptr;
     QMenu* PopupMenu1 = nullptr;
 

@@ -84,3 +84,17 @@ void NameCorrectionDialog::showEvent(QShowEvent* event)
     Edit1->setFocus();
     QDialog::showEvent(event);
 }
+
+tdspvarPtr addNamedVariable(QLineEdit& nameField, NameCorrectionDialog& nameCorrection,
+                            tworkspace& workspace, signalSamples samples, variableInfo info)
+{
+    std::string name = normaliseName(nameField.text().toStdString());
+    const QString shown = QString::fromStdString(asciiLower(name));
+    nameField.setText(shown);
+    if (!workspace.nameIsValid(name)) {
+        if (nameCorrection.ask(shown, false) != dialogResult::ok)
+            return nullptr;
+        name = normaliseName(nameCorrection.name().toStdString());
+    }
+    return workspace.add(std::move(name), std::move(samples), std::move(info));
+}

@@ -5,6 +5,7 @@
 // It assumes the workspace does not change while it is open, which modality guarantees.
 #pragma once
 
+#include "core/variable.h"
 #include "ui/dialogresult.h"
 
 #include <QDialog>
@@ -47,3 +48,10 @@ private:
     const tworkspace& workspace_;
     bool allowSkip_ = false; // Skip and Ignore All are shown and enabled on showing
 };
+
+// The last step of every dialog that creates a variable: the name typed in `nameField` is
+// normalised and shown there in lower case; when the workspace refuses it, the name-correction
+// dialog asks for another, and Cancel there creates nothing. Then the variable is added with its
+// samples and info. Returns it, or nullptr when the user cancelled.
+tdspvarPtr addNamedVariable(QLineEdit& nameField, NameCorrectionDialog& nameCorrection,
+                            tworkspace& workspace, signalSamples samples, variableInfo info);

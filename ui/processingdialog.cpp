@@ -31,6 +31,7 @@ constexpr int kListHeight = 21;
 constexpr int kEditHeight = 21;
 constexpr int kLengthFieldCharacters = 5;
 constexpr int kNewVariable = 1; // the destination group's "&Variabila noua"
+constexpr int kInverseItem = 1; // the Fourier transform's "Inversa"
 // The resampling length's range.
 constexpr int kMinLength = 1;
 constexpr int kMaxLength = 65536;
@@ -153,8 +154,7 @@ void ProcessingDialog::prepareForShow()
     workspace_.variableNameList(list);
     for (const std::string& name : list)
         names.append(QString::fromStdString(name));
-    const tdspvarPtr current = workspace_.currentVariable();
-    const int currentIndex = current ? workspace_.indexOf(*current) : -1;
+    const int currentIndex = current_ ? workspace_.indexOf(*current_) : -1;
 
     const QSignalBlocker blockSource(ComboBox1);
     const QSignalBlocker blockOperand(ComboBox2);
@@ -259,12 +259,14 @@ void ProcessingDialog::recompute()
     // A running pass abandons its drawing before the buffer changes under the next one.
     PreviewPlotter::instance().stop();
     sampleBuffer& buffer = *result_;
-    buffer.isComplex = source && source->isComplex;
+    buffer.isComplex = source && source->isComplex();
     processingRequest request;
     request.type = type;
     request.source = source.get();
     request.operand = type == processingType::autocorrelation ? source.get() : operand.get();
-    request.choice = std::max(0, ComboBox2->currentIndex());
+    request.windowIndex = std::max(0, ComboBox2->currentIndex());
+    request.direction = ComboBox2->currentIndex() == kInverseItem ? fourierDirection::inverse
+                                                                  : fourierDirection::direct;
     request.length = resampleLength_;
     refusal_.clear();
     try {
@@ -314,41 +316,13 @@ void ProcessingDialog::commit()
     const tdspvarPtr source = listedVariable(ComboBox1);
     if (!source || buffer.count < 1)
         return; // an empty workspace: nothing to write, and no variable without samples
-
-    tdspvarPtr target;
-    if (RadioGroup1->itemIndex() == kNewVariable) {
-        std::string name = normaliseName(Edit1->text().toStdString());
-        const QString shown = QString::fromStdString(asciiLower(name));
-        Edit1->setText(shown);
-        if (!workspace_.nameIsValid(name)) {
-            if (nameCorrection_.ask(shown, false) != dialogResult::ok)
-                return; // cancelled: nothing is created
-            name = normaliseName(nameCorrection_.name().toStdString());
-        }
-        target = workspace_.createVariable(name);
-        target->description = description_.toStdString();
-    } else {
-        target = source; // overwritten in place, its description kept
-        workspace_.guardSampleWrite(); // a background run may be reading it
-    }
-    // Room for the result first: when memory runs out the target is as it was, and a new
-    // variable does not stay behind empty.
-    try {
-        const auto count = static_cast<std::size_t>(buffer.count);
-        target->re.reserve(count);
-        if (buffer.isComplex)
-            target->im.reserve(count);
-    } catch (...) {
-        if (target != source)
-            workspace_.removeVariable(target);
-        throw;
-    }
-
-    // The thumbnail worker copies the samples at the start of each pass on this thread, so the
-    // arrays may change size under a running pass; samplesChanged() makes it start over.
-    fillVariableFromBuffer(*target, buffer, buffer.isComplex);
-    target->peak = PreviewPlotter::instance().peak(); // the preview's peak of this very buffer
-    workspace_.samplesChanged(target);
+    // The samples are made first: when memory runs out no variable has changed.
+    signalSamples samples = samplesFromBuffer(buffer, buffer.isComplex);
+    if (RadioGroup1->itemIndex() == kNewVariable)
+        addNamedVariable(*Edit1, nameCorrection_, workspace_, std::move(samples),
+                         {.description = description_.toStdString()});
+    else
+        workspace_.replaceSamples(source, std::move(samples)); // its description kept
 }
 
 void ProcessingDialog::done(int result)

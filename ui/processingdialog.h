@@ -1,10 +1,10 @@
 // ProcessingDialog: the processing dialog "Procesare", through which every processing command of
 // the main window runs: windowing, autocorrelation, resampling, correlation, sum, product, the
 // Fourier transform and convolution. Every change of its lists or of the length field recomputes
-// the result into the program's sample buffer on the GUI thread and restarts the preview plotter
-// on it; "Ok" writes the buffer into the source variable (behind the workspace's write guard) or
-// into a new one, whose refused name goes through the name-correction dialog. The main window sets
-// the processing type and the current variable before showing it modally; the workspace stays
+// the result into its sample buffer on the GUI thread and restarts the preview plotter on it;
+// "Ok" has the workspace replace the source variable's samples with the result, or add a new
+// variable, whose refused name goes through the name-correction dialog. The main window sets the
+// processing type and the current variable before showing it modally; the workspace stays
 // unchanged while it is open.
 #pragma once
 
@@ -36,8 +36,10 @@ public:
     };
     ProcessingDialog(const Collaborators& with, QWidget* parent);
 
-    // Stored before the dialog is shown with exec().
+    // Stored before the dialog is shown with exec(): the type, and the variable the source list
+    // starts on (none: the first one).
     void setProcessingType(processingType type) { processingType_ = type; }
+    void setCurrentVariable(tdspvarPtr variable) { current_ = std::move(variable); }
 
     // The change handling shared by both lists and the length field: rebuilds the default name
     // and the description, reads the length, recomputes into the sample buffer and restarts the
@@ -82,6 +84,7 @@ private:
     NameCorrectionDialog& nameCorrection_;
     const QStringList& windowNames_;
     processingType processingType_ = processingType::windowing;
+    tdspvarPtr current_;
     bool open_ = false;       // between showing and closing: changes recompute
     bool nameFollow_ = false; // the default name is written into the name field
     QString defaultName_;

@@ -5,6 +5,7 @@
 #include "ui/filedialogs.h"
 #include "ui/objectnames.h"
 #include "ui/radiogroup.h"
+#include "ui/striplist.h"
 
 #include <QFile>
 #include <QListWidget>
@@ -34,7 +35,7 @@ const char* const kDeleteCaption = "Sterge variabile";
 } // namespace
 
 SelectionDialog::SelectionDialog(const Collaborators& with, QWidget* parent)
-    : QDialog(parent), workspace_(with.workspace), fileDialogs_(with.fileDialogs),
+    : QDialog(parent), workspace_(with.workspace), strips_(with.strips), fileDialogs_(with.fileDialogs),
       fileCallbacks_(with.fileCallbacks)
 {
     setObjectName(QStringLiteral("TForm8"));
@@ -126,10 +127,11 @@ void SelectionDialog::prepareForShow()
 {
     CheckListBox1->clear();
     for (const tdspvarPtr& v : workspace_.variables()) {
-        auto* item = new QListWidgetItem(QString::fromStdString(asciiLower(v->name)), CheckListBox1);
+        auto* item = new QListWidgetItem(QString::fromStdString(asciiLower(v->name())), CheckListBox1);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        item->setCheckState(v->selected ? Qt::Checked : Qt::Unchecked);
-        if (v->selected)
+        const bool marked = strips_.isSelected(*v);
+        item->setCheckState(marked ? Qt::Checked : Qt::Unchecked);
+        if (marked)
             chooseOption(selectionTarget::listed);
     }
     setWindowTitle(mode_ == selectionMode::exportTo
@@ -146,7 +148,7 @@ void SelectionDialog::setExport(const QString& caption,
 
 bool SelectionDialog::keptByList(std::size_t index, const tdspvar& variable) const
 {
-    const QString name = QString::fromStdString(asciiLower(variable.name));
+    const QString name = QString::fromStdString(asciiLower(variable.name()));
     // Item k stands for variable k; two names that differ only in case or in characters that
     // normalising drops still keep their own items this way.
     if (index < static_cast<std::size_t>(CheckListBox1->count())) {
@@ -169,9 +171,8 @@ std::vector<tdspvarPtr> SelectionDialog::chosenVariables() const
     std::vector<tdspvarPtr> chosen;
     const selectionTarget option = chosenOption();
     if (option == selectionTarget::clicked) {
-        const tdspvarPtr current = workspace_.currentVariable();
-        if (current && workspace_.indexOf(*current) >= 0)
-            chosen.push_back(current);
+        if (clicked_ && workspace_.indexOf(*clicked_) >= 0)
+            chosen.push_back(clicked_);
         return chosen;
     }
     const std::vector<tdspvarPtr>& all = workspace_.variables();

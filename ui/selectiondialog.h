@@ -19,6 +19,7 @@ class QPushButton;
 class QRadioButton;
 class FileDialogs;
 class RadioGroup;
+class StripList;
 class loadCallbacks;
 class tworkspace;
 
@@ -39,6 +40,7 @@ public:
 
     struct Collaborators {
         tworkspace& workspace;
+        const StripList& strips; // which variables are marked on their strips
         FileDialogs& fileDialogs;
         loadCallbacks& fileCallbacks; // the state file writer's error box
     };
@@ -56,6 +58,8 @@ public:
     QString clickedOptionCaption() const;
     void setClickedOption(bool enabled, const QString& caption);
     void chooseOption(selectionTarget target);
+    // The variable the third option stands for.
+    void setClickedVariable(tdspvarPtr variable) { clicked_ = std::move(variable); }
 
     // The controls, as the user sees them.
     RadioGroup* RadioGroup1 = nullptr;    // " Target (tinta) : "
@@ -75,7 +79,7 @@ private:
     void targetChanged();
     // OK: save (after asking for the file) or delete the chosen variables, then close.
     void carryOut();
-    // The variables that OK acts on, in workspace order: the current one for `clicked`, else
+    // The variables that OK acts on, in workspace order: the clicked one for `clicked`, else
     // every variable, leaving out for `listed` those whose list item is not checked.
     std::vector<tdspvarPtr> chosenVariables() const;
     // Rebuilds the list from the workspace and sets the caption from the mode.
@@ -86,6 +90,8 @@ private:
     selectionTarget chosenOption() const;
 
     tworkspace& workspace_;
+    const StripList& strips_;
+    tdspvarPtr clicked_;
     FileDialogs& fileDialogs_;
     loadCallbacks& fileCallbacks_;
     selectionMode mode_ = selectionMode::save;

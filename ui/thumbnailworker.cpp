@@ -107,14 +107,14 @@ int ThumbnailWorker::runningCount()
 void ThumbnailWorker::beginPass()
 {
     const tdspvar& v = *variable_;
-    re_ = v.re;
-    complex_ = v.isComplex;
+    re_ = v.real();
+    complex_ = v.isComplex();
     im_.clear();
     if (complex_) {
-        im_ = v.im;
+        im_ = v.imag();
         im_.resize(re_.size());
     }
-    peak_ = v.peak;
+    peak_ = v.peak();
     clearPicture(image_);
     if (view_)
         view_->update();

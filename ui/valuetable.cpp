@@ -107,10 +107,10 @@ ValueTableDialog::ValueTableDialog(tworkspace& workspace, QWidget* parent)
 void ValueTableDialog::fillGrid(const tdspvarPtr& variable)
 {
     variable_ = variable;
-    complexShown_ = variable && variable->isComplex;
+    complexShown_ = variable && variable->isComplex();
     shownRows_ = variable ? std::min(variable->sampleCount(), kMaxRows) : 0;
     const char separator = localeDecimalSeparator();
-    const QString name = variable ? QString::fromStdString(variable->name) : QString();
+    const QString name = variable ? QString::fromStdString(variable->name()) : QString();
 
     StringGrid1->clearContents();
     StringGrid1->setRowCount(shownRows_);
@@ -129,9 +129,9 @@ void ValueTableDialog::fillGrid(const tdspvarPtr& variable)
             if (position == 0)
                 text = QString::number(i);
             else if (position == 1)
-                text = QString::fromStdString(formatGeneral(variable->re[i], 15, separator));
+                text = QString::fromStdString(formatGeneral(variable->real()[static_cast<std::size_t>(i)], 15, separator));
             else if (complexShown_)
-                text = QString::fromStdString(formatGeneral(variable->im[i], 15, separator));
+                text = QString::fromStdString(formatGeneral(variable->imag()[static_cast<std::size_t>(i)], 15, separator));
             texts.append(text);
             StringGrid1->setItem(i, column, new QTableWidgetItem(text));
         }
@@ -168,45 +168,47 @@ bool ValueTableDialog::writeBack()
 {
     if (!variable_)
         return false;
-    tdspvar& v = *variable_;
+    const tdspvar& v = *variable_;
     const char separator = localeDecimalSeparator();
     const QHeaderView* header = StringGrid1->horizontalHeader();
     const int rows = std::min({shownRows_, v.sampleCount(), StringGrid1->rowCount()});
-    bool changed = false;
-    bool guarded = false;
+    struct edit {
+        std::size_t index;
+        bool imaginary;
+        extended value;
+    };
+    std::vector<edit> edits;
     // Position 1 holds the real parts, position 2 the imaginary parts of a complex variable.
     // Only a cell whose text differs from what it was filled with is read: rewriting an
     // untouched cell would round its sample to the 15 digits shown.
-    auto store = [&](int row, int position, std::vector<extended>& samples) {
+    const auto read = [&](int row, int position, const std::vector<extended>& samples) {
         const int column = header->logicalIndex(position);
         const QString text = cellText(row, position);
         if (row < filledText_[column].size() && text == filledText_[column][row])
             return;
         const auto value = parseCellNumber(text.toStdString(), separator);
-        if (!value || static_cast<std::size_t>(row) >= samples.size())
-            return;
-        if (!guarded) {
-            workspace_.guardSampleWrite(); // a background run may be reading this variable
-            guarded = true;
-        }
-        if (*value != samples[row])
-            changed = true;
-        samples[row] = *value;
+        const auto index = static_cast<std::size_t>(row);
+        if (value && index < samples.size() && *value != samples[index])
+            edits.push_back({index, position == 2, *value});
     };
     for (int i = 0; i < rows; ++i) {
-        store(i, 1, v.re);
-        if (v.isComplex && complexShown_)
-            store(i, 2, v.im);
+        read(i, 1, v.real());
+        if (v.isComplex() && complexShown_)
+            read(i, 2, v.imag());
     }
-    if (changed)
-        workspace_.samplesChanged(variable_);
-    return changed;
+    if (edits.empty())
+        return false;
+    signalSamples samples = v.samples(); // with its display peak, which edits leave as it is
+    for (const edit& e : edits)
+        (e.imaginary ? samples.im : samples.re)[e.index] = e.value;
+    workspace_.replaceSamples(variable_, std::move(samples));
+    return true;
 }
 
 void ValueTableDialog::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous())
-        fillGrid(workspace_.currentVariable());
+        fillGrid(next_);
     QDialog::showEvent(event);
 }
 

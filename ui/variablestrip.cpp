@@ -44,6 +44,12 @@ void VariableStrip::redrawThumbnail()
         thumbnail_->redraw();
 }
 
+void VariableStrip::toggleSelection()
+{
+    selected_ = !selected_;
+    update();
+}
+
 void VariableStrip::detach()
 {
     if (thumbnail_) {
@@ -58,8 +64,8 @@ void VariableStrip::detach()
 void VariableStrip::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QColor fill = variable_ && variable_->selected ? QColor::fromRgb(drawingColours::selectedStrip)
-                                                         : palette().color(QPalette::Button);
+    const QColor fill = variable_ && selected_ ? QColor::fromRgb(drawingColours::selectedStrip)
+                                               : palette().color(QPalette::Button);
     painter.setPen(Qt::black);
     painter.setBrush(fill);
     painter.drawRect(0, 0, width() - 1, height() - 1);
@@ -70,8 +76,8 @@ void VariableStrip::paintEvent(QPaintEvent*)
         const QRect nameBox(kTextX, kNameY, width() - kTextX, lineHeight);
         const QRect descriptionBox(kTextX, kDescriptionY, width() - kTextX, lineHeight);
         const auto flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
-        painter.drawText(nameBox, flags, QString::fromStdString(asciiLower(variable_->name)));
-        painter.drawText(descriptionBox, flags, QString::fromStdString(variable_->description));
+        painter.drawText(nameBox, flags, QString::fromStdString(asciiLower(variable_->name())));
+        painter.drawText(descriptionBox, flags, QString::fromStdString(variable_->description()));
     }
     painter.drawImage(width() - kThumbnailRightMargin, kThumbnailTop, thumbnail());
 }
@@ -88,7 +94,7 @@ void VariableStrip::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && pressed_) {
         pressed_ = false;
         if (rect().contains(event->position().toPoint()))
-            emit clicked(this);
+            toggleSelection();
     }
     QWidget::mouseReleaseEvent(event);
 }

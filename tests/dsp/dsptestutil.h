@@ -15,20 +15,12 @@ namespace dsptest {
 
 inline tdspvarPtr realVariable(std::vector<extended> re)
 {
-    auto v = std::make_shared<tdspvar>("V");
-    v->re = std::move(re);
-    v->computeDisplayPeak();
-    return v;
+    return std::make_shared<tdspvar>("V", signalSamples::real(std::move(re)));
 }
 
 inline tdspvarPtr complexVariable(std::vector<extended> re, std::vector<extended> im)
 {
-    auto v = std::make_shared<tdspvar>("V");
-    v->re = std::move(re);
-    v->im = std::move(im);
-    v->isComplex = true;
-    v->computeDisplayPeak();
-    return v;
+    return std::make_shared<tdspvar>("V", signalSamples::complex(std::move(re), std::move(im)));
 }
 
 inline std::vector<complexValue> randomSignal(std::size_t n, unsigned seed)

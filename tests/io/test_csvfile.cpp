@@ -75,7 +75,7 @@ TEST(CsvFile, ReadsSeparatorsHeadersPairsAndRefusesBadCells)
     for (const csvCase& c : cases) {
         SCOPED_TRACE(c.what);
         tworkspace w;
-        w.createVariable("OLD");
+        w.add("OLD", {});
         scriptedImportCallbacks cb;
         const auto created = import(w, c.text, cb);
         if (!c.error.empty()) {
@@ -89,18 +89,18 @@ TEST(CsvFile, ReadsSeparatorsHeadersPairsAndRefusesBadCells)
         for (std::size_t k = 0; k < created.size(); ++k) {
             const tdspvar& v = *created[k];
             const expectedVariable& e = c.variables[k];
-            EXPECT_EQ(v.name, e.name);
-            EXPECT_EQ(v.isComplex, !e.im.empty());
+            EXPECT_EQ(v.name(), e.name);
+            EXPECT_EQ(v.isComplex(), !e.im.empty());
             if (!e.description.empty()) {
-                EXPECT_EQ(v.description, e.description);
+                EXPECT_EQ(v.description(), e.description);
             }
-            ASSERT_EQ(v.re.size(), e.re.size());
-            ASSERT_EQ(v.im.size(), e.im.size());
+            ASSERT_EQ(v.real().size(), e.re.size());
+            ASSERT_EQ(v.imag().size(), e.im.size());
             for (std::size_t i = 0; i < e.re.size(); ++i)
-                EXPECT_TRUE(sameBits(v.re[i], e.re[i]) || (std::isnan(v.re[i]) && std::isnan(e.re[i])))
-                    << e.name << "[" << i << "] = " << static_cast<double>(v.re[i]);
+                EXPECT_TRUE(sameBits(v.real()[i], e.re[i]) || (std::isnan(v.real()[i]) && std::isnan(e.re[i])))
+                    << e.name << "[" << i << "] = " << static_cast<double>(v.real()[i]);
             for (std::size_t i = 0; i < e.im.size(); ++i)
-                EXPECT_TRUE(sameBits(v.im[i], e.im[i])) << e.name << ".im[" << i << "]";
+                EXPECT_TRUE(sameBits(v.imag()[i], e.im[i])) << e.name << ".im[" << i << "]";
         }
     }
 }
@@ -119,12 +119,9 @@ TEST(CsvFile, ExportReadsBackBitIdentical)
         std::memcpy(reinterpret_cast<char*>(&x) + 8, &signAndExponent, 2);
         values.push_back(x);
     }
-    auto real = std::make_shared<tdspvar>("Wave");
-    real->re = values;
-    auto complex = std::make_shared<tdspvar>("TONE");
-    complex->resize(3, true);
-    complex->re = {1.5L, lim.min(), -3};
-    complex->im = {-lim.denorm_min(), 2.0L / 3, 0};
+    auto real = std::make_shared<tdspvar>("Wave", signalSamples::real(values));
+    auto complex = std::make_shared<tdspvar>(
+        "TONE", signalSamples::complex({1.5L, lim.min(), -3}, {-lim.denorm_min(), 2.0L / 3, 0}));
 
     const std::string text = csvText({real, complex});
     EXPECT_EQ(text.substr(0, text.find('\n') + 1), "wave,tone.real,tone.imaginar\r\n");
@@ -135,15 +132,15 @@ TEST(CsvFile, ExportReadsBackBitIdentical)
     const auto back = import(w, text, cb);
     ASSERT_TRUE(cb.script.errors.empty()) << cb.script.errors.front();
     ASSERT_EQ(back.size(), 2u);
-    EXPECT_EQ(back[0]->name, "WAVE");
-    EXPECT_EQ(back[1]->name, "TONE");
-    ASSERT_EQ(back[0]->re.size(), values.size());
+    EXPECT_EQ(back[0]->name(), "WAVE");
+    EXPECT_EQ(back[1]->name(), "TONE");
+    ASSERT_EQ(back[0]->real().size(), values.size());
     for (std::size_t i = 0; i < values.size(); ++i)
-        ASSERT_TRUE(sameBits(back[0]->re[i], values[i])) << i << ": " << formatCsvNumber(values[i]);
+        ASSERT_TRUE(sameBits(back[0]->real()[i], values[i])) << i << ": " << formatCsvNumber(values[i]);
     // The shorter complex column ends early and comes back with its own length.
-    ASSERT_EQ(back[1]->re.size(), 3u);
+    ASSERT_EQ(back[1]->real().size(), 3u);
     for (std::size_t i = 0; i < 3; ++i)
-        EXPECT_TRUE(sameBits(back[1]->re[i], complex->re[i]) && sameBits(back[1]->im[i], complex->im[i]));
+        EXPECT_TRUE(sameBits(back[1]->real()[i], complex->real()[i]) && sameBits(back[1]->imag()[i], complex->imag()[i]));
 
     // Short plain forms where a value allows them.
     EXPECT_EQ(formatCsvNumber(-0.25L), "-0.25");
@@ -179,7 +176,7 @@ TEST(CsvFile, LongFileAsksAndNameClashesSettleBeforeAnythingIsCreated)
     // Clashes with the workspace and within the file: Skip offered for several variables, a typed
     // name checked again, and Cancel at the last question leaves the workspace as it was.
     tworkspace w;
-    w.createVariable("A");
+    w.add("A", {});
     scriptedImportCallbacks cb;
     cb.script.replies = {{loadCallbacks::answerOk, "b"}, {loadCallbacks::answerOk, "c"},
                          {loadCallbacks::answerCancel, ""}};
@@ -192,9 +189,9 @@ TEST(CsvFile, LongFileAsksAndNameClashesSettleBeforeAnythingIsCreated)
     cb.script.replies = {{loadCallbacks::answerSkip, ""}, {loadCallbacks::answerOk, "n2"}};
     const auto created = import(w, "a,b,noise\n1,2,3\n", cb);
     ASSERT_EQ(created.size(), 2u);
-    EXPECT_EQ(created[0]->name, "B");
-    EXPECT_EQ(created[1]->name, "n2"); // a typed name is taken as typed, like the state file's
-    EXPECT_EQ(created[1]->re, std::vector<extended>{3});
+    EXPECT_EQ(created[0]->name(), "B");
+    EXPECT_EQ(created[1]->name(), "n2"); // a typed name is taken as typed, like the state file's
+    EXPECT_EQ(created[1]->real(), std::vector<extended>{3});
 }
 
 TEST(CsvFile, FailedExportKeepsTheOldFile)
@@ -202,8 +199,7 @@ TEST(CsvFile, FailedExportKeepsTheOldFile)
     temporaryFolder folder;
     const std::string path = folder.file("out.csv");
     writeBytes(path, "old");
-    auto v = std::make_shared<tdspvar>("X");
-    v->re = {1, 2};
+    auto v = std::make_shared<tdspvar>("X", signalSamples::real({1, 2}));
     scriptedCallbacks cb;
     EXPECT_TRUE(saveCsvFile(path, {v}, cb));
     EXPECT_EQ(readBytes(path), "x\r\n1\r\n2\r\n");

@@ -13,10 +13,7 @@ namespace {
 // A real variable with the given samples.
 tdspvarPtr realVariable(std::initializer_list<extended> samples)
 {
-    auto v = std::make_shared<tdspvar>();
-    v->resize(static_cast<int>(samples.size()), false);
-    std::copy(samples.begin(), samples.end(), v->re.begin());
-    return v;
+    return std::make_shared<tdspvar>("V", signalSamples::real(samples));
 }
 
 plotScale scaleFor(const tdspvarPtr& v, int mode)
@@ -44,8 +41,7 @@ TEST(PlotMode, WordForTheOpeningCases)
 TEST(PlotMode, FlagsOfAPass)
 {
     const tdspvarPtr real = realVariable({1, 2});
-    tdspvar complex;
-    complex.resize(2, true);
+    const tdspvar complex("C", signalSamples::complex({0, 0}, {0, 0}));
     EXPECT_FALSE(plotPassFlags(1, real.get(), nullptr).modulusView);
     EXPECT_FALSE(plotPassFlags(1, real.get(), nullptr).complexData);
     const plotFlags logY = plotPassFlags(5, real.get(), nullptr);
@@ -61,10 +57,7 @@ TEST(PlotMode, FlagsOfAPass)
 
 TEST(PlotRange, ContributionsPerView)
 {
-    tdspvar complex;
-    complex.resize(2, true);
-    complex.re = {3, -1};
-    complex.im = {4, 5};
+    const tdspvar complex("C", signalSamples::complex({3, -1}, {4, 5}));
     const tdspvarPtr realPtr = realVariable({0.5L, 2});
     const tdspvar& real = *realPtr;
 
@@ -224,10 +217,7 @@ TEST(Readout, LinesForOneAndTwoVariables)
     EXPECT_EQ(lines[0], "Pozitie 1 :4");
     EXPECT_EQ(lines[1], "Valoare : 5");
 
-    tdspvar second;
-    second.resize(8, true);
-    second.re[4] = 3;
-    second.im[4] = 4;
+    const tdspvar second("S", signalSamples::complex({0, 0, 0, 0, 3, 0, 0, 0}, {0, 0, 0, 0, 4, 0, 0, 0}));
     lines = readoutLines(first, &second, 192, false, false, '.');
     ASSERT_EQ(lines.size(), 7u);
     EXPECT_EQ(lines[0], "Pozitie 1 :2");
@@ -245,15 +235,15 @@ TEST(PlotScale, ConstantUpToRoundingInfiniteAndTinySignals)
 {
     const int n = 64;
     const auto sampled = [n](bool complex, auto f) {
-        auto v = std::make_shared<tdspvar>();
-        v->resize(n, complex);
+        signalSamples samples;
+        samples.resize(n, complex);
         for (int i = 0; i < n; ++i) {
             const complexValue z = f(static_cast<extended>(i) / n);
-            v->re[static_cast<std::size_t>(i)] = z.re;
+            samples.re[static_cast<std::size_t>(i)] = z.re;
             if (complex)
-                v->im[static_cast<std::size_t>(i)] = z.im;
+                samples.im[static_cast<std::size_t>(i)] = z.im;
         }
-        return v;
+        return std::make_shared<tdspvar>("V", std::move(samples));
     };
     // exp(i*x*pi*2): moduli 1 and 1 - 5e-20.
     const tdspvarPtr spiral = sampled(true, [](extended x) {

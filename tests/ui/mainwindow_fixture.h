@@ -5,7 +5,9 @@
 #include "uitest.h"
 
 #include "ui/mainwindow.h"
+#include "ui/striplist.h"
 #include "ui/thumbnailworker.h"
+#include "ui/variablestrip.h"
 
 #include <QAction>
 #include <QMenu>
@@ -48,19 +50,16 @@ protected:
     T& window() { return windowOf<T>(*mainWindow); }
     QMenu* popupMenu() { return child<QMenu>(*mainWindow, "PopupMenu1"); }
     QMenu* variabilaMenu() { return child<QAction>(*mainWindow, "Variabila1")->menu(); }
+    // The column of strips, with the marks and the current variable.
+    StripList& strips() { return *mainWindow->findChild<StripList*>(); }
+    VariableStrip* stripOf(const tdspvarPtr& v) { return strips().stripOf(*v); }
 
-    // Creates a variable as the creators do: name, samples, description, peak, then the thumbnail.
+    // Adds a variable as the creators do, with its samples and a description.
     tdspvarPtr addVariable(const std::string& name, std::initializer_list<extended> re = {1, 2, 3},
                            std::initializer_list<extended> im = {})
     {
-        tdspvarPtr v = workspace().createVariable(name);
-        v->isComplex = im.size() > 0;
-        v->re.assign(re);
-        v->im.assign(im);
-        v->description = "made by a test";
-        v->computeDisplayPeak();
-        workspace().samplesChanged(v);
-        return v;
+        signalSamples samples = im.size() > 0 ? signalSamples::complex(re, im) : signalSamples::real(re);
+        return workspace().add(name, std::move(samples), {.description = "made by a test"});
     }
 
     std::unique_ptr<MainWindow> mainWindow;

@@ -240,7 +240,7 @@ struct snapshot {
 
 [[maybe_unused]] snapshot take(const tdspvar& v)
 {
-    return {v.name, v.isComplex, v.re, v.im};
+    return {v.name(), v.isComplex(), v.real(), v.imag()};
 }
 
 // The state file keeps 15 significant digits: two values agree when they read the same there.
@@ -327,12 +327,12 @@ TEST_F(EndToEndTest, StudentSession)
     for (const generated& g : {generated{"SIGNAL", formula1, 256}, generated{"PULSE", formula2, 32}}) {
         const tdspvarPtr v = workspace().findVariable(g.name);
         ASSERT_TRUE(v) << g.name;
-        EXPECT_EQ(v->description, g.formula);
-        EXPECT_FALSE(v->isComplex);
+        EXPECT_EQ(v->description(), g.formula);
+        EXPECT_FALSE(v->isComplex());
         ASSERT_EQ(v->sampleCount(), g.count);
         const std::vector<complexValue> expected = expectedSamples(g.formula, g.count, workspace());
         for (int i = 0; i < g.count; ++i)
-            ASSERT_EQ(v->re[i], expected[i].re) << g.name << " sample " << i;
+            ASSERT_EQ(v->real()[i], expected[i].re) << g.name << " sample " << i;
     }
 
     // F: the Fourier transform of the first variable into a new variable.
@@ -351,19 +351,19 @@ TEST_F(EndToEndTest, StudentSession)
         EXPECT_TRUE(*ran);
         const tdspvarPtr spectrum = workspace().findVariable("signal_fourier");
         ASSERT_TRUE(spectrum);
-        EXPECT_TRUE(spectrum->isComplex);
+        EXPECT_TRUE(spectrum->isComplex());
         EXPECT_EQ(spectrum->sampleCount(), 256);
-        EXPECT_EQ(spectrum->description, "Transformata Fourier a variabilei signal");
+        EXPECT_EQ(spectrum->description(), "Transformata Fourier a variabilei signal");
         // 256 is a power of two, so the spectrum is the plain DFT of the signal.
         const tdspvar& signal = *workspace().findVariable("signal");
         for (int k = 0; k < 256; k += 17) {
             complexValue expected;
             for (int n = 0; n < 256; ++n) {
                 const extended angle = -2 * kPi * k * n / 256;
-                expected = expected + complexValue{signal.re[n], 0} * complexValue{std::cos(angle), std::sin(angle)};
+                expected = expected + complexValue{signal.real()[static_cast<std::size_t>(n)], 0} * complexValue{std::cos(angle), std::sin(angle)};
             }
-            EXPECT_NEAR(static_cast<double>(spectrum->re[k]), static_cast<double>(expected.re), 1e-12) << k;
-            EXPECT_NEAR(static_cast<double>(spectrum->im[k]), static_cast<double>(expected.im), 1e-12) << k;
+            EXPECT_NEAR(static_cast<double>(spectrum->real()[k]), static_cast<double>(expected.re), 1e-12) << k;
+            EXPECT_NEAR(static_cast<double>(spectrum->imag()[k]), static_cast<double>(expected.im), 1e-12) << k;
         }
     }
 
@@ -371,7 +371,7 @@ TEST_F(EndToEndTest, StudentSession)
     {
         const tdspvarPtr pulse = workspace().findVariable("pulse");
         ASSERT_TRUE(pulse);
-        VariableStrip* strip = mainWindow->stripOf(*pulse);
+        VariableStrip* strip = stripOf(pulse);
         ASSERT_TRUE(strip);
         mainWindow->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
@@ -398,15 +398,15 @@ TEST_F(EndToEndTest, StudentSession)
         EXPECT_TRUE(*ran);
         const tdspvarPtr convolution = workspace().findVariable("pulse_cv_signal");
         ASSERT_TRUE(convolution);
-        EXPECT_FALSE(convolution->isComplex);
+        EXPECT_FALSE(convolution->isComplex());
         ASSERT_EQ(convolution->sampleCount(), 32 + 256);
         // The linear convolution of the source with the operand, and one more sample that is 0.
         const tdspvar& signal = *workspace().findVariable("signal");
         for (int n = 0; n < 32 + 256; ++n) {
             extended expected = 0;
             for (int k = std::max(0, n - 255); k <= std::min(31, n); ++k)
-                expected += pulse->re[k] * signal.re[n - k];
-            EXPECT_NEAR(static_cast<double>(convolution->re[n]), static_cast<double>(expected), 1e-12) << n;
+                expected += pulse->real()[static_cast<std::size_t>(k)] * signal.real()[static_cast<std::size_t>(n - k)];
+            EXPECT_NEAR(static_cast<double>(convolution->real()[n]), static_cast<double>(expected), 1e-12) << n;
         }
     }
 
@@ -456,16 +456,16 @@ TEST_F(EndToEndTest, StudentSession)
         for (std::size_t k = 0; k < before.size(); ++k) {
             const tdspvar& v = *workspace().variables()[k];
             const snapshot& b = before[k];
-            EXPECT_EQ(v.name, b.name);
-            EXPECT_EQ(v.isComplex, b.isComplex) << b.name;
-            ASSERT_EQ(v.re.size(), b.re.size()) << b.name;
-            ASSERT_EQ(v.im.size(), b.im.size()) << b.name;
-            EXPECT_EQ(v.description, "Variable #" + std::to_string(k + 1) + " in file " +
+            EXPECT_EQ(v.name(), b.name);
+            EXPECT_EQ(v.isComplex(), b.isComplex) << b.name;
+            ASSERT_EQ(v.real().size(), b.re.size()) << b.name;
+            ASSERT_EQ(v.imag().size(), b.im.size()) << b.name;
+            EXPECT_EQ(v.description(), "Variable #" + std::to_string(k + 1) + " in file " +
                                          QFile::encodeName(file).toStdString());
             for (std::size_t i = 0; i < b.re.size(); ++i) {
-                ASSERT_EQ(fifteenDigits(v.re[i]), fifteenDigits(b.re[i])) << b.name << " sample " << i;
+                ASSERT_EQ(fifteenDigits(v.real()[i]), fifteenDigits(b.re[i])) << b.name << " sample " << i;
                 if (b.isComplex) {
-                    ASSERT_EQ(fifteenDigits(v.im[i]), fifteenDigits(b.im[i])) << b.name << " sample " << i;
+                    ASSERT_EQ(fifteenDigits(v.imag()[i]), fifteenDigits(b.im[i])) << b.name << " sample " << i;
                 }
             }
         }
@@ -503,8 +503,8 @@ TEST_F(EndToEndTest, StudentSession)
         const auto ran = modalActor::when<ValueTableDialog>([&](ValueTableDialog& d) {
             QTableWidget* grid = d.StringGrid1;
             EXPECT_EQ(grid->rowCount(), std::min(first->sampleCount(), 128));
-            EXPECT_EQ(grid->horizontalHeaderItem(1)->text().toStdString(), first->name + ".real");
-            EXPECT_EQ(grid->item(5, 1)->text().toStdString(), formatGeneral(first->re[5], 15));
+            EXPECT_EQ(grid->horizontalHeaderItem(1)->text().toStdString(), first->name() + ".real");
+            EXPECT_EQ(grid->item(5, 1)->text().toStdString(), formatGeneral(first->real()[5], 15));
             const QModelIndex cell = grid->model()->index(0, 1);
             click(grid->viewport(), grid->visualRect(cell).center());
             QLineEdit* editor = nullptr;
@@ -518,11 +518,11 @@ TEST_F(EndToEndTest, StudentSession)
             QTest::keyClick(grid, Qt::Key_Escape);
             EXPECT_FALSE(d.isVisible());
         });
-        const extended second = first->re[1];
+        const extended second = first->real()[1];
         press(Qt::Key_L);
         EXPECT_TRUE(*ran);
-        EXPECT_EQ(first->re[0], 1000);
-        EXPECT_EQ(fifteenDigits(first->re[1]), fifteenDigits(second));
+        EXPECT_EQ(first->real()[0], 1000);
+        EXPECT_EQ(fifteenDigits(first->real()[1]), fifteenDigits(second));
     }
 
     // The inverse Z window (Ctrl+Z): z / (z - 0.5) expands into 1, 0.5, 0.25, ...

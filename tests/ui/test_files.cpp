@@ -187,11 +187,11 @@ TEST_F(FilesTest, LoadingTheSameFileTwiceWithIgnoreAll)
     action(other, "Open1")->trigger();
     ASSERT_EQ(other.workspace().variableCount(), 3);
     const tdspvarPtr second = other.workspace().variables()[1];
-    EXPECT_EQ(second->name, "SECOND");
-    EXPECT_TRUE(second->isComplex);
-    EXPECT_EQ(second->im, std::vector<extended>{1});
-    EXPECT_EQ(second->description, "Variable #2 in file " + QFile::encodeName(nextPath).toStdString());
-    EXPECT_EQ(other.workspace().variables()[0]->re, (std::vector<extended>{1, -0.5}));
+    EXPECT_EQ(second->name(), "SECOND");
+    EXPECT_TRUE(second->isComplex());
+    EXPECT_EQ(second->imag(), std::vector<extended>{1});
+    EXPECT_EQ(second->description(), "Variable #2 in file " + QFile::encodeName(nextPath).toStdString());
+    EXPECT_EQ(other.workspace().variables()[0]->real(), (std::vector<extended>{1, -0.5}));
     EXPECT_TRUE(uitest::waitForThumbnails());
 }
 
@@ -212,9 +212,9 @@ TEST_F(FilesTest, LoadingAsksPerClashAndTakesTheTypedName)
     action(*mainWindow, "Open1")->trigger();
     EXPECT_TRUE(script.finished());
     ASSERT_EQ(workspace().variableCount(), 4);
-    EXPECT_EQ(workspace().variables()[2]->name, "a copy");
-    EXPECT_EQ(workspace().variables()[3]->name, "C");
-    EXPECT_EQ(workspace().variables()[3]->description,
+    EXPECT_EQ(workspace().variables()[2]->name(), "a copy");
+    EXPECT_EQ(workspace().variables()[3]->name(), "C");
+    EXPECT_EQ(workspace().variables()[3]->description(),
               "Variable #3 in file " + QFile::encodeName(nextPath).toStdString());
 
     // Cancel at a clash stops the load; what came before stays. A cancelled file dialog loads nothing.
@@ -223,7 +223,7 @@ TEST_F(FilesTest, LoadingAsksPerClashAndTakesTheTypedName)
     cancel.then([&](QWidget*) { window<NameCorrectionDialog>().Button2->click(); });
     action(*mainWindow, "Open1")->trigger();
     EXPECT_EQ(workspace().variableCount(), 5);
-    EXPECT_EQ(workspace().variables()[4]->name, "NEW");
+    EXPECT_EQ(workspace().variables()[4]->name(), "NEW");
     nextPath.clear();
     action(*mainWindow, "Open1")->trigger();
     EXPECT_EQ(workspace().variableCount(), 5);
@@ -245,9 +245,9 @@ TEST_F(FilesTest, MalformedFileShowsInvalidNumericInputAndKeepsWhatWasRead)
     EXPECT_EQ(error, QStringLiteral("Invalid numeric input"));
     EXPECT_EQ(title, QStringLiteral("Kelmo"));
     ASSERT_EQ(workspace().variableCount(), 2);
-    EXPECT_EQ(workspace().variables()[0]->re, (std::vector<extended>{1, 2}));
-    EXPECT_EQ(workspace().variables()[1]->re, (std::vector<extended>{5, 0, 0}));
-    EXPECT_NE(mainWindow->stripOf(*workspace().variables()[1]), nullptr);
+    EXPECT_EQ(workspace().variables()[0]->real(), (std::vector<extended>{1, 2}));
+    EXPECT_EQ(workspace().variables()[1]->real(), (std::vector<extended>{5, 0, 0}));
+    EXPECT_NE(stripOf(workspace().variables()[1]), nullptr);
 
     // The program goes on: a missing file is reported the same way.
     nextPath = path(QStringLiteral("nowhere.var"));
@@ -270,10 +270,10 @@ TEST_F(FilesTest, ImportingARealFile)
     EXPECT_EQ(asked, std::vector<fileDialogKind>{fileDialogKind::importDsp});
     ASSERT_EQ(workspace().variableCount(), 1);
     const tdspvarPtr v = workspace().variables()[0];
-    EXPECT_EQ(v->name, "abc");
-    EXPECT_FALSE(v->isComplex);
-    EXPECT_EQ(v->re, (std::vector<extended>{0.1f, -2.5f, 1e-30f}));
-    EXPECT_EQ(v->description, "Loaded from : " + QFile::encodeName(nextPath).toStdString());
+    EXPECT_EQ(v->name(), "abc");
+    EXPECT_FALSE(v->isComplex());
+    EXPECT_EQ(v->real(), (std::vector<extended>{0.1f, -2.5f, 1e-30f}));
+    EXPECT_EQ(v->description(), "Loaded from : " + QFile::encodeName(nextPath).toStdString());
     EXPECT_TRUE(variabilaMenu()->menuAction()->isEnabled());
 
     // The same file again: the name clashes; only OK and Cancel are offered, and Cancel makes nothing.

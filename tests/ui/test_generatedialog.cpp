@@ -110,16 +110,16 @@ TEST_F(GenerateDialogTest, OkCreatesTheVariableFromTheTypedNameFormulaAndCount)
 
     const tdspvarPtr v = workspace.findVariable("myvar2");
     ASSERT_TRUE(v);
-    EXPECT_EQ(v->name, "MYVAR2");
-    EXPECT_EQ(v->description, "sin(x*pi*2)*3");
-    EXPECT_FALSE(v->isComplex);
+    EXPECT_EQ(v->name(), "MYVAR2");
+    EXPECT_EQ(v->description(), "sin(x*pi*2)*3");
+    EXPECT_FALSE(v->isComplex());
     ASSERT_EQ(v->sampleCount(), 16);
-    EXPECT_TRUE(v->im.empty());
+    EXPECT_TRUE(v->imag().empty());
     for (int i = 0; i < 16; ++i) {
         const extended expected = 3 * std::sin(static_cast<extended>(i) / 16 * kPi * 2);
-        EXPECT_NEAR(static_cast<double>(v->re[i] - expected), 0, 1e-17) << i;
+        EXPECT_NEAR(static_cast<double>(v->real()[i] - expected), 0, 1e-17) << i;
     }
-    EXPECT_NEAR(static_cast<double>(v->peak), 3, 1e-15);
+    EXPECT_NEAR(static_cast<double>(v->peak()), 3, 1e-15);
 }
 
 TEST_F(GenerateDialogTest, SingleSampleDrawsOnlyTheGridAndThePeak)
@@ -138,7 +138,7 @@ TEST_F(GenerateDialogTest, SingleSampleDrawsOnlyTheGridAndThePeak)
     dialog.Button2->click();
     ASSERT_TRUE(workspace.findVariable("one"));
     EXPECT_EQ(workspace.findVariable("one")->sampleCount(), 1);
-    EXPECT_EQ(workspace.findVariable("one")->re[0], 2);
+    EXPECT_EQ(workspace.findVariable("one")->real()[0], 2);
 }
 
 TEST_F(GenerateDialogTest, SwitchesToComplexOncePerOpeningAndThenRespectsReal)
@@ -161,11 +161,11 @@ TEST_F(GenerateDialogTest, SwitchesToComplexOncePerOpeningAndThenRespectsReal)
     dialog.Button2->click();
     const tdspvarPtr v = workspace.findVariable("w");
     ASSERT_TRUE(v);
-    EXPECT_FALSE(v->isComplex);
-    EXPECT_TRUE(v->im.empty());
-    for (extended sample : v->re)
+    EXPECT_FALSE(v->isComplex());
+    EXPECT_TRUE(v->imag().empty());
+    for (extended sample : v->real())
         EXPECT_EQ(sample, 0);
-    EXPECT_NEAR(static_cast<double>(v->peak), 7.0 / 8, 1e-15);
+    EXPECT_NEAR(static_cast<double>(v->peak()), 7.0 / 8, 1e-15);
 
     // Opening again allows one more automatic switch.
     open("w2", "exp(i*x*pi*2)");
@@ -175,10 +175,7 @@ TEST_F(GenerateDialogTest, SwitchesToComplexOncePerOpeningAndThenRespectsReal)
 TEST_F(GenerateDialogTest, EditingDuringARunWaitsForItAndKeepsOkDisabledUntilTheNextRunEnds)
 {
     // A slow run: three interpolated reads of a long variable per sample.
-    const tdspvarPtr a = workspace.createVariable("A");
-    a->resize(4096, false);
-    for (int i = 0; i < 4096; ++i)
-        a->re[i] = std::sin(i * 0.01L);
+    const tdspvarPtr a = workspace.add("A", uitest::realSamples(4096, [](int i) -> extended { return std::sin(i * 0.01L); }));
     open("slow", "x");
     dialog.Timer1->stop();
     typeInto(dialog.SpinEdit1->lineEdit(), "65536");
@@ -281,7 +278,7 @@ TEST_F(GenerateDialogTest, ClosingDuringALongPreviewEndsIt)
 
 TEST_F(GenerateDialogTest, RefusedNameGoesThroughTheCorrectionDialog)
 {
-    workspace.createVariable("TAKEN");
+    workspace.add("TAKEN", {});
     open("Ta-ken", "x");
     QString proposed;
     bool skipOffered = true;
@@ -299,13 +296,13 @@ TEST_F(GenerateDialogTest, RefusedNameGoesThroughTheCorrectionDialog)
     EXPECT_EQ(dialog.result(), dialogResult::ok);
     const tdspvarPtr v = workspace.findVariable("FRESHONE");
     ASSERT_TRUE(v);
-    EXPECT_EQ(v->name, "FRESHONE");
+    EXPECT_EQ(v->name(), "FRESHONE");
     EXPECT_EQ(v->sampleCount(), 128);
 }
 
 TEST_F(GenerateDialogTest, CancellingTheCorrectionDialogCreatesNothingAndStillCloses)
 {
-    workspace.createVariable("TAKEN");
+    workspace.add("TAKEN", {});
     open("taken", "x");
     uitest::whenModal([](QWidget* modal) {
         ASSERT_TRUE(qobject_cast<NameCorrectionDialog*>(modal));
@@ -319,10 +316,7 @@ TEST_F(GenerateDialogTest, CancellingTheCorrectionDialogCreatesNothingAndStillCl
 
 TEST_F(GenerateDialogTest, ARunThatOutlivesTheDialogKeepsARemovedVariableAliveUntilItEnds)
 {
-    tdspvarPtr a = workspace.createVariable("A");
-    a->resize(4096, false);
-    for (int i = 0; i < 4096; ++i)
-        a->re[i] = std::cos(i * 0.01L);
+    tdspvarPtr a = workspace.add("A", uitest::realSamples(4096, [](int i) -> extended { return std::cos(i * 0.01L); }));
     const std::weak_ptr<tdspvar> watch = a;
     open("later", "x");
     dialog.Timer1->stop();
@@ -362,9 +356,9 @@ TEST_F(GenerateFromMainWindowTest, InsertOpensThePresetDialogAndOkCreatesTheVari
     EXPECT_EQ(expression, "sin(x*pi*2)");
     const tdspvarPtr v = workspace().findVariable("NAME");
     ASSERT_TRUE(v);
-    EXPECT_EQ(v->description, "sin(x*pi*2)");
+    EXPECT_EQ(v->description(), "sin(x*pi*2)");
     ASSERT_EQ(v->sampleCount(), 128);
-    EXPECT_EQ(v->re[0], 0);
-    EXPECT_NEAR(static_cast<double>(v->re[32]), 1, 1e-18);
+    EXPECT_EQ(v->real()[0], 0);
+    EXPECT_NEAR(static_cast<double>(v->real()[32]), 1, 1e-18);
     EXPECT_TRUE(uitest::waitForThumbnails());
 }

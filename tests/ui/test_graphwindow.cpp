@@ -35,14 +35,9 @@ protected:
 
     void SetUp() override
     {
-        real = workspace.createVariable("REAL_A");
-        real->resize(100, false);
-        for (int i = 0; i < 100; ++i)
-            real->re[static_cast<std::size_t>(i)] = i % 2 ? -2 : 1;
-        complex = workspace.createVariable("Cplx");
-        complex->resize(64, true);
-        for (int i = 0; i < 64; ++i)
-            complex->im[static_cast<std::size_t>(i)] = 1;
+        real = workspace.add("REAL_A", uitest::realSamples(100, [](int i) -> extended { return i % 2 ? -2 : 1; }));
+        complex = workspace.add("Cplx", signalSamples::complex(std::vector<extended>(64, 0),
+                                                                std::vector<extended>(64, 1)));
     }
     void TearDown() override
     {
@@ -53,7 +48,7 @@ protected:
 
     void open(const tdspvarPtr& current)
     {
-        workspace.setCurrentVariable(current);
+        graph.setCurrentVariable(current);
         graph.show();
         graph.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&graph));
@@ -194,12 +189,10 @@ TEST_F(GraphWindowTest, CursorReadout)
 
 TEST_F(GraphWindowTest, ClosingStopsALongPlot)
 {
-    const tdspvarPtr longVariable = workspace.createVariable("LONG");
     const int count = 600000;
-    longVariable->resize(count, false);
-    for (int i = 0; i < count; ++i)
-        longVariable->re[static_cast<std::size_t>(i)] = i % 7;
-    workspace.setCurrentVariable(longVariable);
+    const tdspvarPtr longVariable =
+        workspace.add("LONG", uitest::realSamples(count, [](int i) -> extended { return i % 7; }));
+    graph.setCurrentVariable(longVariable);
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, &graph, [this] {
         if (graph.plot().segmentsDrawn() > 0)

@@ -1,6 +1,7 @@
 // The plot worker: pixels of drawn plots, restart, abort and the end of a pass.
 #include "uitest.h"
 
+#include "core/workspace.h"
 #include "ui/drawsteps.h"
 #include "ui/graphworker.h"
 
@@ -24,31 +25,28 @@ constexpr QRgb kBlack = qRgb(0, 0, 0);
 
 tdspvarPtr realVariable(std::initializer_list<extended> samples)
 {
-    auto v = std::make_shared<tdspvar>();
-    v->resize(static_cast<int>(samples.size()), false);
-    std::copy(samples.begin(), samples.end(), v->re.begin());
-    return v;
+    return std::make_shared<tdspvar>("R", signalSamples::real(samples));
 }
 
 tdspvarPtr complexVariable(std::initializer_list<complexValue> samples)
 {
-    auto v = std::make_shared<tdspvar>();
-    v->resize(static_cast<int>(samples.size()), true);
-    int i = 0;
+    signalSamples s;
     for (const complexValue& z : samples) {
-        v->re[static_cast<std::size_t>(i)] = z.re;
-        v->im[static_cast<std::size_t>(i++)] = z.im;
+        s.re.push_back(z.re);
+        s.im.push_back(z.im);
     }
-    return v;
+    s.isComplex = true;
+    return std::make_shared<tdspvar>("C", std::move(s));
+}
+
+signalSamples rampSamples(int count)
+{
+    return uitest::realSamples(count, [](int i) -> extended { return i % 1000; });
 }
 
 tdspvarPtr rampVariable(int count)
 {
-    auto v = std::make_shared<tdspvar>();
-    v->resize(count, false);
-    for (int i = 0; i < count; ++i)
-        v->re[static_cast<std::size_t>(i)] = i % 1000;
-    return v;
+    return std::make_shared<tdspvar>("RAMP", rampSamples(count));
 }
 
 class GraphWorkerTest : public ::testing::Test {
@@ -158,12 +156,13 @@ TEST_F(GraphWorkerTest, EmptyFirstVariableEndsThePass)
 TEST_F(GraphWorkerTest, NewRequestRestartsALongPass)
 {
     const int longCount = 400000;
-    const tdspvarPtr longVariable = rampVariable(longCount);
+    tworkspace workspace;
+    const tdspvarPtr longVariable = workspace.add("LONG", rampSamples(longCount));
     const tdspvarPtr shortVariable = realVariable({2, 2, 0, 0});
     plot.request(longVariable, nullptr, 1);
     ASSERT_TRUE(waitUntil([this] { return plot.segmentsDrawn() > 0; }));
     // The variable may change under a running pass: the worker draws from its own copy.
-    longVariable->resize(1, false);
+    workspace.replaceSamples(longVariable, signalSamples::real({0}));
     plot.request(shortVariable, nullptr, 1);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(plot.passCount(), 2);

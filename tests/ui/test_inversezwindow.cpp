@@ -21,12 +21,8 @@ struct InverseZWindowTest : testing::Test {
 
     tdspvarPtr makeVariable(const char* name, std::vector<extended> re, std::vector<extended> im = {})
     {
-        tdspvarPtr v = workspace.createVariable(name);
-        v->resize(static_cast<int>(re.size()), !im.empty());
-        v->re = std::move(re);
-        if (!im.empty())
-            v->im = std::move(im);
-        return v;
+        return workspace.add(name, im.empty() ? signalSamples::real(std::move(re))
+                                              : signalSamples::complex(std::move(re), std::move(im)));
     }
     QString value(int row) const { return window.StringGrid1->item(row - 1, 1)->text(); }
     void type(const QString& numerator, const QString& denominator)

@@ -89,7 +89,7 @@ TEST_F(MainWindowTest, VariabilaMenuFollowsTheWorkspace)
                                 QKeyCombination(Qt::Key_F), QKeyCombination(Qt::Key_R),
                                 QKeyCombination(Qt::Key_V), QKeyCombination(Qt::Key_E)})
         EXPECT_EQ(dialogOpenedByKey(*mainWindow, key).window, nullptr) << key.key();
-    EXPECT_EQ(workspace().currentVariable().get(), nullptr);
+    EXPECT_EQ(strips().current().get(), nullptr);
 
     const tdspvarPtr a = addVariable("A");
     EXPECT_TRUE(variabilaMenu()->menuAction()->isEnabled());
@@ -127,12 +127,12 @@ TEST_F(MainWindowTest, ShortcutsReachTheirDialogs)
         {QKeyCombination(Qt::Key_F2), &window<SelectionDialog>(), "Salveaza starea curenta", "", false},
     };
     for (const expectation& e : table) {
-        workspace().setCurrentVariable(newer);
+        strips().setCurrent(newer);
         const openedDialog opened = dialogOpenedByKey(*mainWindow, e.key);
         EXPECT_EQ(opened.window, e.dialog) << e.key.key();
         EXPECT_EQ(opened.caption, QString::fromLatin1(e.caption)) << e.key.key();
         EXPECT_EQ(opened.operands, QString::fromLatin1(e.operands)) << e.key.key();
-        EXPECT_EQ(workspace().currentVariable()->name, e.firstVariable ? "OLD" : "NEW") << e.key.key();
+        EXPECT_EQ(strips().current()->name(), e.firstVariable ? "OLD" : "NEW") << e.key.key();
     }
 }
 
@@ -152,7 +152,7 @@ TEST_F(MainWindowTest, DeleteKeyOpensDeleteWithChoiceForTheOlderVariable)
     });
     QTest::keyClick(mainWindow.get(), Qt::Key_Delete);
     EXPECT_EQ(windowCaption, QStringLiteral("Sterge variabile"));
-    EXPECT_EQ(workspace().currentVariable()->name, "Older");
+    EXPECT_EQ(strips().current()->name(), "Older");
     EXPECT_EQ(optionCaption, QStringLiteral("Variabila pe care s-a dat click (Older)"));
     EXPECT_TRUE(optionChosen);
     EXPECT_EQ(dialog->RadioButton3->text(), QStringLiteral("Numai variabila pe care s-a dat click"));
@@ -162,10 +162,10 @@ TEST_F(MainWindowTest, PopupActsOnTheStripItWasOpenedOn)
 {
     addVariable("A");
     const tdspvarPtr b = addVariable("B");
-    VariableStrip* strip = mainWindow->stripOf(*b);
+    VariableStrip* strip = stripOf(b);
     QContextMenuEvent open(QContextMenuEvent::Mouse, QPoint(5, 5), strip->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(strip, &open);
-    EXPECT_EQ(workspace().currentVariable().get(), b.get());
+    EXPECT_EQ(strips().current().get(), b.get());
     EXPECT_TRUE(popupMenu()->isVisible());
     EXPECT_EQ(popupMenu()->defaultAction(), item(*mainWindow, "Vizualizeaza2"));
     popupMenu()->close();
@@ -175,7 +175,7 @@ TEST_F(MainWindowTest, PopupActsOnTheStripItWasOpenedOn)
     item(*mainWindow, "Fourier2")->trigger();
     EXPECT_EQ(seen.window, &window<ProcessingDialog>());
     EXPECT_EQ(seen.caption, QStringLiteral("Transformata Fourier"));
-    EXPECT_EQ(workspace().currentVariable().get(), b.get());
+    EXPECT_EQ(strips().current().get(), b.get());
 
     // Save with choice: save mode, and the option caption is put back afterwards.
     whenModal([&](QWidget* modal) { seen = seenNow(modal); });
@@ -240,18 +240,18 @@ TEST_F(MainWindowTest, StripsStackWithoutGapsAndFollowTheWidth)
     const tdspvarPtr a = addVariable("A");
     const tdspvarPtr b = addVariable("B");
     const tdspvarPtr c = addVariable("C");
-    const auto top = [&](const tdspvarPtr& v) { return mainWindow->stripOf(*v)->geometry().top(); };
+    const auto top = [&](const tdspvarPtr& v) { return stripOf(v)->geometry().top(); };
     EXPECT_EQ(top(a), 1);
     EXPECT_EQ(top(b), 34);
     EXPECT_EQ(top(c), 67);
     workspace().removeVariable(b);
-    EXPECT_EQ(mainWindow->stripOf(*b), nullptr);
+    EXPECT_EQ(stripOf(b), nullptr);
     EXPECT_EQ(top(a), 1);
     EXPECT_EQ(top(c), 34);
     const tdspvarPtr d = addVariable("D");
     EXPECT_EQ(top(d), 67);
 
-    VariableStrip* strip = mainWindow->stripOf(*a);
+    VariableStrip* strip = stripOf(a);
     const int columnWidth = uitest::child<QScrollArea>(*mainWindow, "ScrollBox1")->viewport()->width();
     EXPECT_EQ(strip->x(), 1);
     EXPECT_EQ(strip->width(), columnWidth - 2);
@@ -265,35 +265,35 @@ TEST_F(MainWindowTest, StripsStackWithoutGapsAndFollowTheWidth)
 TEST_F(MainWindowTest, ClicksToggleSelectionAndRepaint)
 {
     const tdspvarPtr v = addVariable("SEL");
-    VariableStrip* strip = mainWindow->stripOf(*v);
+    VariableStrip* strip = stripOf(v);
     // Through the window, as the window system delivers them: the toolkit makes the double click.
     QWindow* window = mainWindow->windowHandle();
     const QPoint inside = strip->mapTo(mainWindow.get(), QPoint(20, 20));
     const QPoint fillPixel(strip->width() - 140, 28);
     QTest::mouseClick(window, Qt::LeftButton, {}, inside);
-    EXPECT_TRUE(v->selected);
+    EXPECT_TRUE(stripOf(v)->isSelected());
     EXPECT_EQ(strip->grab().toImage().pixel(fillPixel), qRgb(0, 128, 128));
     QTest::mouseClick(window, Qt::LeftButton, {}, inside);
-    EXPECT_FALSE(v->selected);
+    EXPECT_FALSE(stripOf(v)->isSelected());
     EXPECT_NE(strip->grab().toImage().pixel(fillPixel), qRgb(0, 128, 128));
     // A double click toggles once: its second click is not a click.
     QTest::mouseDClick(window, Qt::LeftButton, {}, inside);
-    EXPECT_TRUE(v->selected);
+    EXPECT_TRUE(stripOf(v)->isSelected());
     // The right button opens the pop-up and does not select.
     QTest::mouseClick(window, Qt::RightButton, {}, inside);
-    EXPECT_TRUE(v->selected);
+    EXPECT_TRUE(stripOf(v)->isSelected());
     popupMenu()->close();
     // A press that ends outside the strip is no click.
     QTest::mousePress(window, Qt::LeftButton, {}, inside);
     QTest::mouseRelease(window, Qt::LeftButton, {}, strip->mapTo(mainWindow.get(), QPoint(20, 40)));
-    EXPECT_TRUE(v->selected);
+    EXPECT_TRUE(stripOf(v)->isSelected());
 }
 
 TEST_F(MainWindowTest, StripPaintsFrameAndThumbnailInPlace)
 {
     const tdspvarPtr v = addVariable("LOOK", {0, 0, 0});
     ASSERT_TRUE(uitest::waitForThumbnails());
-    VariableStrip* strip = mainWindow->stripOf(*v);
+    VariableStrip* strip = stripOf(v);
     const QImage shot = strip->grab().toImage();
     const int w = strip->width();
     EXPECT_EQ(shot.pixel(0, 0), qRgb(0, 0, 0));

@@ -24,8 +24,8 @@ protected:
 
 TEST_F(NameCorrectionDialogTest, OkOnlyForNamesTheWorkspaceAccepts)
 {
-    workspace.createVariable("TAKEN");
-    workspace.createVariable("AB");
+    workspace.add("TAKEN", {});
+    workspace.add("AB", {});
     std::vector<std::pair<QString, bool>> seen;
     whenModal([&](QWidget* modal) {
         ASSERT_EQ(modal, dialog);
@@ -50,7 +50,7 @@ TEST_F(NameCorrectionDialogTest, OkOnlyForNamesTheWorkspaceAccepts)
 
 TEST_F(NameCorrectionDialogTest, ButtonsAndResults)
 {
-    workspace.createVariable("X1");
+    workspace.add("X1", {});
     const auto answer = [&](bool allowSkip, const std::function<void()>& press, bool* extraShown) {
         whenModal([&, press, extraShown](QWidget*) {
             *extraShown = dialog->Button3->isVisible() && dialog->Button3->isEnabled() &&

@@ -40,10 +40,7 @@ std::string slowFormula()
 
 void fillLongVariable(tworkspace& workspace)
 {
-    const tdspvarPtr v = workspace.createVariable("V");
-    v->resize(65536, false);
-    for (int k = 0; k < 65536; ++k)
-        v->re[static_cast<std::size_t>(k)] = std::sin(k * 0.001L);
+    const tdspvarPtr v = workspace.add("V", uitest::realSamples(65536, [](int k) -> extended { return std::sin(k * 0.001L); }));
 }
 
 // Starts the slow run and lets it get well into its work.

@@ -58,7 +58,7 @@ protected:
     // Opens the pop-up on the variable's strip, as the secondary button does, and picks `item`.
     void popupCommand(const tdspvarPtr& v, const char* item)
     {
-        VariableStrip* strip = mainWindow->stripOf(*v);
+        VariableStrip* strip = stripOf(v);
         QContextMenuEvent open(QContextMenuEvent::Mouse, QPoint(5, 5), strip->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(strip, &open);
         popupMenu()->close();
@@ -146,8 +146,8 @@ TEST_F(SelectionDialogTest, SaveAllWithNothingSelectedWritesEveryVariableInOrder
 TEST_F(SelectionDialogTest, TwoOfFiveSelectedComeUpCheckedInEveryCommand)
 {
     const auto vars = five();
-    workspace().toggleSelection(vars[3]);
-    workspace().toggleSelection(vars[1]);
+    stripOf(vars[3])->toggleSelection();
+    stripOf(vars[1])->toggleSelection();
     const std::pair<const char*, std::function<void()>> commands[] = {
         {"save all", [&] { saveAll(); }},
         {"pop-up save", [&] { popupCommand(vars[0], "Salveaza1"); }},
@@ -176,14 +176,14 @@ TEST_F(SelectionDialogTest, TwoOfFiveSelectedComeUpCheckedInEveryCommand)
 TEST_F(SelectionDialogTest, UncheckingLeavesTheStripsMark)
 {
     const auto vars = five();
-    workspace().toggleSelection(vars[1]);
-    workspace().toggleSelection(vars[3]);
+    stripOf(vars[1])->toggleSelection();
+    stripOf(vars[3])->toggleSelection();
     nextPath = path(QStringLiteral("one.var"));
     runAndOk([&] { saveAll(); },
              [](SelectionDialog* d) { d->CheckListBox1->item(1)->setCheckState(Qt::Unchecked); });
     EXPECT_EQ(uitest::readFile(nextPath), stateText({vars[3]}));
-    EXPECT_TRUE(vars[1]->selected);
-    EXPECT_TRUE(vars[3]->selected);
+    EXPECT_TRUE(stripOf(vars[1])->isSelected());
+    EXPECT_TRUE(stripOf(vars[3])->isSelected());
     // The next showing starts again from the marks.
     const shownState again = runAndOk([&] { saveAll(); });
     EXPECT_EQ(again.checked, QStringList({"v_two", "v_four"}));
@@ -204,8 +204,8 @@ TEST_F(SelectionDialogTest, PopupDeleteRemovesOnlyTheClickedVariable)
     ASSERT_EQ(workspace().variableCount(), 2);
     EXPECT_EQ(workspace().variables()[0], a);
     EXPECT_EQ(workspace().variables()[1], c);
-    EXPECT_EQ(mainWindow->stripOf(*b), nullptr);
-    EXPECT_EQ(mainWindow->stripOf(*c)->geometry().top(), 34);
+    EXPECT_EQ(stripOf(b), nullptr);
+    EXPECT_EQ(stripOf(c)->geometry().top(), 34);
     EXPECT_EQ(dialog()->RadioButton3->text(), kClickedDefault);
 
     // File > Save afterwards: the third option is back to its own caption and disabled.
@@ -236,7 +236,7 @@ TEST_F(SelectionDialogTest, DeleteAllEmptiesTheWorkspace)
     EXPECT_EQ(workspace().variableCount(), 0);
     EXPECT_FALSE(variabilaMenu()->menuAction()->isEnabled());
     for (const tdspvarPtr& v : vars)
-        EXPECT_EQ(mainWindow->stripOf(*v), nullptr);
+        EXPECT_EQ(stripOf(v), nullptr);
 }
 
 TEST_F(SelectionDialogTest, DeleteFromTheList)
@@ -263,7 +263,7 @@ TEST_F(SelectionDialogTest, DeleteFromTheList)
     ASSERT_EQ(workspace().variableCount(), 2);
     EXPECT_EQ(workspace().variables()[0], vars[0]);
     EXPECT_EQ(workspace().variables()[1], vars[3]);
-    EXPECT_EQ(mainWindow->stripOf(*vars[3])->geometry().top(), 34);
+    EXPECT_EQ(stripOf(vars[3])->geometry().top(), 34);
 }
 
 TEST_F(SelectionDialogTest, NamesEqualInLowerCaseKeepTheirOwnItems)
@@ -271,7 +271,7 @@ TEST_F(SelectionDialogTest, NamesEqualInLowerCaseKeepTheirOwnItems)
     // Names taken as typed in the name-correction dialog may differ only in case and blanks.
     const tdspvarPtr first = addVariable("a b");
     const tdspvarPtr second = addVariable("A B");
-    workspace().toggleSelection(second);
+    stripOf(second)->toggleSelection();
     nextPath = path(QStringLiteral("second.var"));
     runAndOk([&] { saveAll(); });
     EXPECT_EQ(uitest::readFile(nextPath), stateText({second}));

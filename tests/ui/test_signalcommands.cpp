@@ -42,9 +42,7 @@ struct keepAll : importCallbacks {
 
 tdspvarPtr samples(std::vector<extended> re)
 {
-    auto v = std::make_shared<tdspvar>("S");
-    v->re = std::move(re);
-    return v;
+    return std::make_shared<tdspvar>("S", signalSamples::real(std::move(re)));
 }
 
 // Presses the button of a message box whose text starts with `caption`.
@@ -115,14 +113,14 @@ TEST_F(FilesTest, SoundImportedAndExportedThroughTheMenus)
     action(*mainWindow, "ImportSound1")->trigger();
     EXPECT_EQ(none.shown, 0);
     ASSERT_EQ(workspace().variableCount(), 2);
-    EXPECT_EQ(workspace().variables()[0]->name, "VOICE_L");
-    EXPECT_EQ(workspace().variables()[1]->description,
+    EXPECT_EQ(workspace().variables()[0]->name(), "VOICE_L");
+    EXPECT_EQ(workspace().variables()[1]->description(),
               "Loaded from : " + QFile::encodeName(nextPath).toStdString() + " (44100 Hz, channel 2 of 2)");
-    EXPECT_NE(mainWindow->stripOf(*workspace().variables()[1]), nullptr);
+    EXPECT_NE(stripOf(workspace().variables()[1]), nullptr);
 
     // Export: the selection dialog in its export mode, the file, then the options with the
     // imported rate proposed; 16-bit integers scaled to the peak.
-    workspace().toggleSelection(workspace().variables()[0]);
+    stripOf(workspace().variables()[0])->toggleSelection();
     nextPath = path(QStringLiteral("out.wav"));
     QString caption;
     QString proposedRate;
@@ -150,7 +148,7 @@ TEST_F(FilesTest, SoundImportedAndExportedThroughTheMenus)
     const soundImport in = importSoundFile(QFile::encodeName(nextPath).toStdString(), back, keep);
     EXPECT_EQ(in.sampleRate, 11025);
     ASSERT_EQ(in.variables.size(), 1u); // only the marked strip
-    EXPECT_EQ(in.variables[0]->re, (std::vector<extended>{32767.0L / 32768, -16384.0L / 32768, 8192.0L / 32768}));
+    EXPECT_EQ(in.variables[0]->real(), (std::vector<extended>{32767.0L / 32768, -16384.0L / 32768, 8192.0L / 32768}));
 
     // Cancelling the options writes nothing, and File > Save still saves with its own caption.
     QFile::remove(nextPath);
@@ -179,7 +177,7 @@ TEST_F(FilesTest, ColumnsRefusedWithTheirCellAndLongFilesAsked)
     uitest::writeFile(nextPath, "a;b\r\n1,5;2\r\n3;4\r\n");
     action(*mainWindow, "ImportColumns1")->trigger();
     ASSERT_EQ(workspace().variableCount(), 2);
-    EXPECT_EQ(workspace().variables()[0]->re, (std::vector<extended>{1.5L, 3}));
+    EXPECT_EQ(workspace().variables()[0]->real(), (std::vector<extended>{1.5L, 3}));
 
     // Export of the clicked-on strip's variable alone is not offered; all variables go.
     nextPath = path(QStringLiteral("out.csv"));
@@ -216,7 +214,7 @@ TEST_F(FilesTest, GraphCopiedAndSavedAsPicture)
 {
     addVariable("WAVE", {0, 1, 0, -1, 0, 0.5L});
     ASSERT_TRUE(uitest::waitForThumbnails());
-    workspace().setCurrentVariable(workspace().variables()[0]);
+    strips().setCurrent(workspace().variables()[0]);
     nextPath = path(QStringLiteral("plot.png"));
     GraphWindow* graph = &window<GraphWindow>();
     graph->show();

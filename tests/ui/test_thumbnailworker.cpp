@@ -47,13 +47,12 @@ protected:
     {
         EXPECT_TRUE(uitest::waitForThumbnails());
         EXPECT_FALSE(worker(v)->busy());
-        return mainWindow->stripOf(*v)->thumbnail();
+        return stripOf(v)->thumbnail();
     }
-    ThumbnailWorker* worker(const tdspvarPtr& v) { return mainWindow->stripOf(*v)->thumbnailWorker(); }
-    void changed(const tdspvarPtr& v)
+    ThumbnailWorker* worker(const tdspvarPtr& v) { return stripOf(v)->thumbnailWorker(); }
+    void change(const tdspvarPtr& v, int count, extended value)
     {
-        v->computeDisplayPeak();
-        workspace().samplesChanged(v);
+        workspace().replaceSamples(v, signalSamples::real(std::vector<extended>(static_cast<std::size_t>(count), value)));
     }
 };
 
@@ -127,26 +126,21 @@ TEST_F(ThumbnailTest, NonFiniteSamplesNeitherStopNorHangTheWorker)
 
 TEST_F(ThumbnailTest, RedrawDuringAPassStartsOverWithTheNewSamples)
 {
-    const tdspvarPtr v = workspace().createVariable("EDITED");
-    v->re.assign(65536, 0);
-    changed(v);
+    const tdspvarPtr v = workspace().add("EDITED", signalSamples::real(std::vector<extended>(65536, 0)));
     ASSERT_TRUE(worker(v)->busy());
     // The worker waits for its first hand-over: the edit comes before it has drawn anything.
-    v->re.assign(1000, 1);
-    changed(v);
+    change(v, 1000, 1);
     EXPECT_EQ(worker(v)->redrawCount(), 2);
     const QImage& image = drawn(v);
     EXPECT_EQ(rowsOf(image, 40, kWhite), std::vector<int>{1});
     EXPECT_EQ(count(image, kWhite), 128); // nothing of the old middle line is left
 
     // A restart that comes mid-pass also starts from the first segment.
-    v->re.assign(65536, 0);
-    workspace().samplesChanged(v);
+    change(v, 65536, 0);
     ASSERT_TRUE(uitest::stepUntil(
-        [&] { return !rowsOf(mainWindow->stripOf(*v)->thumbnail(), 0, kWhite).empty(); }));
+        [&] { return !rowsOf(stripOf(v)->thumbnail(), 0, kWhite).empty(); }));
     ASSERT_TRUE(worker(v)->busy());
-    v->re.assign(65536, -1);
-    workspace().samplesChanged(v);
+    change(v, 65536, -1);
     const QImage& again = drawn(v);
     EXPECT_EQ(count(again, kWhite), 128);
     EXPECT_EQ(rowsOf(again, 100, kWhite), std::vector<int>{27});
@@ -156,10 +150,8 @@ TEST_F(ThumbnailTest, ReleasedVariableGoesOnlyAfterThePass)
 {
     std::weak_ptr<tdspvar> watch;
     {
-        const tdspvarPtr v = workspace().createVariable("GONE");
-        v->re.assign(65536, 0.5);
-        changed(v);
-        workspace().samplesChanged(v); // a redraw pending: it must not start another pass
+        const tdspvarPtr v = workspace().add("GONE", signalSamples::real(std::vector<extended>(65536, 0.5)));
+        change(v, 65536, 0.5); // a redraw pending: it must not start another pass
         watch = v;
         workspace().removeVariable(v);
         EXPECT_EQ(ThumbnailWorker::runningCount(), 1); // still drawing
@@ -188,12 +180,9 @@ TEST(ThumbnailExit, ClosingWhile64ThumbnailsDrawEndsAtOnce)
     mainWindow->show();
     std::vector<std::weak_ptr<tdspvar>> watch;
     for (int k = 0; k < 64; ++k) {
-        const tdspvarPtr v = mainWindow->workspace().createVariable(std::string("V").append(std::to_string(k)));
-        v->re.resize(65536);
-        for (std::size_t i = 0; i < v->re.size(); ++i)
-            v->re[i] = std::sin(static_cast<extended>(i) * (k + 1) / 1000);
-        v->computeDisplayPeak();
-        mainWindow->workspace().samplesChanged(v);
+        const tdspvarPtr v = mainWindow->workspace().add(
+            std::string("V").append(std::to_string(k)),
+            uitest::realSamples(65536, [k](int i) -> extended { return std::sin(static_cast<extended>(i) * (k + 1) / 1000); }));
         watch.push_back(v);
     }
     QTest::qWait(50); // let them get going

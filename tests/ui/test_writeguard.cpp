@@ -44,11 +44,7 @@ constexpr qint64 kWriterMs = 10000;
 
 tdspvarPtr copyOf(const tdspvar& v)
 {
-    auto copy = std::make_shared<tdspvar>(v.name);
-    copy->isComplex = v.isComplex;
-    copy->re = v.re;
-    copy->im = v.im;
-    return copy;
+    return std::make_shared<tdspvar>(v);
 }
 
 class WriteGuardTest : public MainWindowTest {
@@ -106,9 +102,9 @@ TEST_F(WriteGuardTest, AWriterEndsTheBackgroundRunThenWritesEverySample)
              mainWindow->showValues();
          },
          [](const tdspvar& before, const tdspvar& after) {
-             std::vector<extended> expected = before.re;
+             std::vector<extended> expected = before.real();
              expected[5] = 2.5L;
-             EXPECT_EQ(after.re, expected);
+             EXPECT_EQ(after.real(), expected);
          }},
         {"resampling in place",
          [this] {
@@ -123,24 +119,21 @@ TEST_F(WriteGuardTest, AWriterEndsTheBackgroundRunThenWritesEverySample)
          },
          [](const tdspvar& before, const tdspvar& after) {
              sampleBuffer expected;
-             runProcessing({processingType::resampling, &before, nullptr, 0, 1000}, expected);
+             runProcessing({.type = processingType::resampling, .source = &before, .length = 1000}, expected);
              ASSERT_EQ(after.sampleCount(), 1000);
              for (std::size_t i = 0; i < 1000; ++i)
-                 ASSERT_EQ(after.re[i], expected.values[i].re) << i;
+                 ASSERT_EQ(after.real()[i], expected.values[i].re) << i;
          }},
     };
     for (const writer& w : writers) {
         SCOPED_TRACE(w.what);
         for (const tdspvarPtr& v : std::vector<tdspvarPtr>(workspace().variables()))
             workspace().removeVariable(v);
-        const tdspvarPtr a = workspace().createVariable("A");
-        a->resize(4096, false);
-        for (int i = 0; i < 4096; ++i)
-            a->re[static_cast<std::size_t>(i)] = std::sin(i * 0.01L);
+        const tdspvarPtr a = workspace().add("A", uitest::realSamples(4096, [](int i) -> extended { return std::sin(i * 0.01L); }));
         const tdspvarPtr before = copyOf(*a);
 
         leaveARunGoing();
-        workspace().setCurrentVariable(a);
+        strips().setCurrent(a);
         QElapsedTimer clock;
         clock.start();
         w.command();
@@ -158,6 +151,6 @@ TEST_F(WriteGuardTest, AWriterEndsTheBackgroundRunThenWritesEverySample)
         ASSERT_TRUE(made);
         ASSERT_EQ(made->sampleCount(), 65536);
         for (std::size_t i = 0; i < 65536; ++i)
-            ASSERT_EQ(made->re[i], expected.values[i].re) << i;
+            ASSERT_EQ(made->real()[i], expected.values[i].re) << i;
     }
 }

@@ -1,7 +1,9 @@
 // What every GUI test shares: waiting while the event loop runs, acting inside a modal dialog's
-// exec(), opening and closing a dialog around a few actions, and finding a control by the name
-// the program gives it.
+// exec(), opening and closing a dialog around a few actions, finding a control by the name the
+// program gives it, and samples made from a formula.
 #pragma once
+
+#include "core/variable.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -42,6 +44,15 @@ inline bool stepUntil(const std::function<bool()>& done, int milliseconds = 6000
         QCoreApplication::processEvents();
     }
     return true;
+}
+
+// `count` real samples, sample i being f(i).
+inline signalSamples realSamples(int count, const std::function<extended(int)>& f)
+{
+    signalSamples samples;
+    for (int i = 0; i < count; ++i)
+        samples.re.push_back(f(i));
+    return samples;
 }
 
 // Runs `action` with the dialog that is modal once the next command has opened it (nullptr when
