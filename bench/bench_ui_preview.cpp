@@ -23,6 +23,7 @@
 #include <QLine>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 
 #include <cmath>
 #include <cstdio>
@@ -59,19 +60,22 @@ public:
     }
 
 private:
+    // OK comes on once the change's run has been handed to the preview.
     void settle()
     {
-        PreviewPlotter& plotter = PreviewPlotter::instance();
-        while (dialog_.changePending() || sampler_.busy() || sampler_.done() || plotter.busy())
+        while (!dialog_.Button2->isEnabled() || plotter_.busy())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 
     bool complex_;
     int k_ = 1;
     tworkspace workspace_;
-    SamplingWorker sampler_{PreviewPlotter::instance().progress()};
+    SamplingWorker sampler_;
+    QImage bitmap_ = makePlotBitmap();
+    PreviewPlotter plotter_{bitmap_};
     NameCorrectionDialog nameCorrection_{workspace_, nullptr};
-    GenerateDialog dialog_{{.workspace = workspace_, .sampler = sampler_, .nameCorrection = nameCorrection_},
+    GenerateDialog dialog_{{.workspace = workspace_, .sampler = sampler_, .nameCorrection = nameCorrection_,
+                            .preview = plotter_},
                            nullptr};
 };
 

@@ -12,7 +12,7 @@
 #include "ui/mainwindow.h"
 #include "ui/processingdialog.h"
 #include "ui/previewworker.h"
-#include "ui/thumbnailworker.h"
+#include "ui/striplist.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -49,12 +49,17 @@ std::map<std::string, setup>& setups()
     return s;
 }
 
+PreviewPlotter& preview()
+{
+    return *mainWindow->findChild<PreviewPlotter*>();
+}
+
 // Lets the running preview draw to its end and joins its worker thread.
 void finishPreview()
 {
-    while (PreviewPlotter::instance().busy())
+    while (preview().busy())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    PreviewPlotter::instance().shutdown();
+    preview().shutdown();
 }
 
 // Opens the dialog on the case (it computes once on opening) and leaves its preview to finish.
@@ -85,7 +90,7 @@ void addCase(interleaved::rounds& r, ProcessingDialog* dialog, const setup& s)
     const auto samples = std::make_shared<sampleBuffer>();
     r.add("bare computation", [request, samples] { runProcessing(*request, *samples); },
           [samples] {
-              PreviewPlotter::instance().start(nullptr, samples);
+              preview().start(nullptr, samples);
               finishPreview();
           });
 }
@@ -107,7 +112,7 @@ int main(int argc, char** argv)
     setups()["fourier65535"] = {processingType::fourier, odd, nullptr};
     setups()["fourier65536"] = {processingType::fourier, even, nullptr};
     setups()["convolution2x32768"] = {processingType::convolution, c1, c2};
-    while (ThumbnailWorker::runningCount() > 0) // the strips' thumbnails are drawn before the rounds
+    while (mainWindow->findChild<StripList*>()->thumbnailsDrawing() > 0) // drawn before the rounds
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 
     const int rounds = interleaved::roundsFrom(argc, argv, 7);
@@ -122,7 +127,7 @@ int main(int argc, char** argv)
         dialog->done(dialogResult::cancel);
         finishPreview();
     }
-    PreviewPlotter::instance().shutdown();
+    preview().shutdown();
     window.reset();
     return 0;
 }

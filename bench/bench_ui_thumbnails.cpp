@@ -28,7 +28,7 @@ constexpr int kVariables = 64;
 constexpr int kSamples = 65536;
 // The threads that draw thumbnails in the program: the thumbnail drawing threads, and the GUI
 // thread, which paints.
-constexpr int kProgramThreads = ThumbnailWorker::kThreads + 1;
+constexpr int kProgramThreads = ThumbnailPool::kThreads + 1;
 
 struct bench {
     std::unique_ptr<MainWindow> mainWindow;
@@ -63,7 +63,7 @@ void redrawAll()
 
 bool drawing()
 {
-    return ThumbnailWorker::runningCount() > 0;
+    return fixture().mainWindow->findChild<StripList*>()->thumbnailsDrawing() > 0;
 }
 
 void drawAllThumbnails()

@@ -11,7 +11,7 @@
 #include "ui/processingdialog.h"
 #include "ui/radiogroup.h"
 #include "ui/spinedit.h"
-#include "ui/thumbnailworker.h"
+#include "ui/striplist.h"
 #include "ui/bitmapview.h"
 
 #include <QApplication>
@@ -71,12 +71,13 @@ private:
 };
 
 // The generation dialog shown with a formula, its preview drawn and OK enabled.
-bool showGeneration(GenerateDialog& dialog, const QString& name, const QString& formula, int count)
+bool showGeneration(GenerateDialog& dialog, const PreviewPlotter& preview, const QString& name,
+                    const QString& formula, int count)
 {
     dialog.preset(name, formula);
     dialog.SpinEdit1->setText(QString::number(count));
     dialog.show();
-    return waitUntil([&] { return dialog.Button2->isEnabled() && !PreviewPlotter::instance().busy(); });
+    return waitUntil([&] { return dialog.Button2->isEnabled() && !preview.busy(); });
 }
 
 // The main window's window of type T.
@@ -126,18 +127,20 @@ int main(int argc, char** argv)
         {"noisy", "sin(x*pi*4)+nnoise*0.2", 512},
     };
     GenerateDialog& generation = windowOf<GenerateDialog>(main);
+    const PreviewPlotter& preview = *main.findChild<PreviewPlotter*>();
     for (const recipe& r : recipes) {
-        if (!showGeneration(generation, QString::fromLatin1(r.name), QString::fromLatin1(r.formula), r.count))
+        if (!showGeneration(generation, preview, QString::fromLatin1(r.name), QString::fromLatin1(r.formula), r.count))
             shots.fail("the generation dialog did not finish its preview");
         generation.Button2->click();
     }
-    if (!waitUntil([] { return ThumbnailWorker::runningCount() == 0; }))
+    const StripList& strips = *main.findChild<StripList*>();
+    if (!waitUntil([&] { return strips.thumbnailsDrawing() == 0; }))
         shots.fail("the thumbnails did not finish");
     shots.take(main, "main-window.png");
 
     // A real chirp: the dialog keeps Complex from the spiral, so switch back as a user would.
     generation.RadioGroup1->button(0)->click();
-    if (!showGeneration(generation, QStringLiteral("chirp"), QStringLiteral("sin(x*x*pi*60)*bartlett(x)"), 512))
+    if (!showGeneration(generation, preview, QStringLiteral("chirp"), QStringLiteral("sin(x*x*pi*60)*bartlett(x)"), 512))
         shots.fail("the generation dialog did not finish its preview");
     shots.take(generation, "generation-dialog.png");
     generation.done(dialogResult::cancel);
@@ -164,7 +167,7 @@ int main(int argc, char** argv)
     processing.setProcessingType(processingType::fourier);
     processing.show();
     processing.RadioGroup1->button(1)->click();
-    if (!waitUntil([] { return !PreviewPlotter::instance().busy(); }))
+    if (!waitUntil([&] { return !preview.busy(); }))
         shots.fail("the processing preview did not finish");
     shots.take(processing, "processing-dialog.png");
     processing.done(dialogResult::cancel);

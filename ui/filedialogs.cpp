@@ -94,7 +94,7 @@ void FileDialog::showEvent(QShowEvent* event)
     QFileDialog::showEvent(event);
 }
 
-FileDialogs::FileDialogs(QWidget* parent) : parent_(parent) {}
+FileDialogs::FileDialogs(QWidget* parent, bool builtInOnly) : parent_(parent), builtInOnly_(builtInOnly) {}
 
 FileDialog* FileDialogs::dialog(fileDialogKind kind)
 {
@@ -108,7 +108,7 @@ FileDialog* FileDialogs::dialog(fileDialogKind kind)
                                  QStringLiteral("ColumnsImportDialog"), QStringLiteral("ColumnsExportDialog"),
                                  QStringLiteral("SoundExportDialog"),
                                  QStringLiteral("PictureSaveDialog")}[static_cast<qsizetype>(index)]);
-    if (builtInOnly)
+    if (builtInOnly_)
         d->setOption(QFileDialog::DontUseNativeDialog);
     d->setOption(QFileDialog::HideNameFilterDetails);
     d->setNameFilters(nameFiltersFrom(QString::fromLatin1(setup.filter)));

@@ -1,9 +1,10 @@
 // FileDialogs: the main window's file dialogs, import (*.dsp), load (*.var) and save (*.var),
 // and those of sound files, text columns and pictures. Each is Qt's file dialog, made on first use
 // and kept for the whole run, so it remembers its folder and last file name like every other
-// dialog of the program. Where the desktop offers its own file dialog, Qt shows that one;
-// elsewhere, and in the tests, Qt's built-in widget dialog. A replaceable asking function stands
-// in front of them, so tests can answer without a modal file dialog.
+// dialog of the program. Where the desktop offers its own file dialog, Qt shows that one unless
+// the owner asks for Qt's built-in widget dialog everywhere (the tests drive its widgets). A
+// replaceable asking function stands in front of them, so tests can answer without a modal file
+// dialog.
 #pragma once
 
 #include <QFileDialog>
@@ -63,7 +64,8 @@ private:
 
 class FileDialogs {
 public:
-    explicit FileDialogs(QWidget* parent);
+    // With `builtInOnly` every dialog is Qt's built-in one, even where the desktop has its own.
+    explicit FileDialogs(QWidget* parent, bool builtInOnly = false);
     FileDialogs(const FileDialogs&) = delete;
     FileDialogs& operator=(const FileDialogs&) = delete;
 
@@ -78,11 +80,8 @@ public:
     // The real dialog of `kind`, configured on first use.
     FileDialog* dialog(fileDialogKind kind);
 
-    // Dialogs made while this is set are Qt's built-in ones even where the desktop offers its own
-    // (the tests drive their widgets).
-    static inline bool builtInOnly = false;
-
 private:
     QWidget* parent_;
+    const bool builtInOnly_;
     std::array<QPointer<FileDialog>, kFileDialogKinds> dialogs_{};
 };

@@ -4,9 +4,9 @@
 #include "dsp/sampling.h"
 #include "expr/parser.h"
 #include "expr/mathnode.h"
+#include "ui/application.h"
 #include "ui/namecorrection.h"
 #include "ui/objectnames.h"
-#include "ui/plotbitmap.h"
 #include "ui/radiogroup.h"
 #include "ui/samplingworker.h"
 #include "ui/spinedit.h"
@@ -52,7 +52,7 @@ QLabel* makeLabel(const QString& text, int x, int y, int room, QWidget* buddy, Q
 
 GenerateDialog::GenerateDialog(const Collaborators& with, QWidget* parent)
     : QDialog(parent), workspace_(with.workspace), sampler_(with.sampler),
-      nameCorrection_(with.nameCorrection)
+      nameCorrection_(with.nameCorrection), plotter_(with.preview)
 {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Generare Functie"));
@@ -115,7 +115,7 @@ GenerateDialog::GenerateDialog(const Collaborators& with, QWidget* parent)
 
     tBmpLnk1 = new BitmapView(this);
     tBmpLnk1->move(144, 56);
-    tBmpLnk1->setBitmap(&plotBitmap());
+    tBmpLnk1->setBitmap(&plotter_.bitmap());
 
     setTabOrder(Edit1, SpinEdit1);
     setTabOrder(SpinEdit1, Edit2);
@@ -142,11 +142,12 @@ GenerateDialog::GenerateDialog(const Collaborators& with, QWidget* parent)
                     {Button2, "Button2"}, {tBmpLnk1, "tBmpLnk1"}, {Timer1, "Timer1"}});
 }
 
-// A run still going belongs to the sampling worker's owner, which ends it.
+// A run still going belongs to the sampling worker's owner, which ends it; the preview is the
+// plotter's owner's.
 GenerateDialog::~GenerateDialog()
 {
     Timer1->stop();
-    PreviewPlotter::instance().shutdown();
+    plotter_.stop();
 }
 
 void GenerateDialog::preset(const QString& name, const QString& expression)
@@ -157,7 +158,7 @@ void GenerateDialog::preset(const QString& name, const QString& expression)
 
 void GenerateDialog::done(int result)
 {
-    PreviewPlotter::instance().stop();
+    plotter_.stop();
     QDialog::done(result);
 }
 
@@ -213,7 +214,7 @@ void GenerateDialog::complexViewChanged()
 
 void GenerateDialog::tick()
 {
-    Gauge1->setValue(std::clamp(PreviewPlotter::instance().progress().load(), 0, 100));
+    Gauge1->setValue(std::clamp(gaugeShowsPreview_ ? plotter_.progress() : sampler_.progress(), 0, 100));
     if (sampler_.done() && !sampler_.busy())
         handRunToPreview();
     if (changePending_ && !sampler_.busy())
@@ -229,15 +230,16 @@ void GenerateDialog::handRunToPreview()
     std::copy_n(run.values.begin(), run.count, shown.values.begin());
     shown.isComplex = run.isComplex;
 
-    PreviewPlotter& plotter = PreviewPlotter::instance();
     const bool complex = RadioGroup1->itemIndex() == kComplexItem;
-    plotter.setPreviewMode(!complex                                      ? previewMode::real
-                           : RadioGroup2->itemIndex() == kCartesianItem ? previewMode::cartesian
-                                                                        : previewMode::polar);
-    plotter.start(tBmpLnk1, preview_);
+    plotter_.setPreviewMode(!complex                                      ? previewMode::real
+                            : RadioGroup2->itemIndex() == kCartesianItem ? previewMode::cartesian
+                                                                         : previewMode::polar);
     if (parseMessage_.empty() && !changePending_)
         Button2->setEnabled(true);
     sampler_.clearDone();
+    gaugeShowsPreview_ = true;
+    // Without a thread the error box says so; the run's result is there for OK all the same.
+    runGuarded([this] { plotter_.start(tBmpLnk1, preview_); });
 }
 
 void GenerateDialog::parseAndSample()
@@ -254,7 +256,9 @@ void GenerateDialog::parseAndSample()
     parseMessage_ = parsed.message;
     Memo1->setPlainText(QString::fromStdString(parseMessage_));
     Button2->setEnabled(false);
-    sampler_.start(std::move(parsed.root), sampleCount_);
+    gaugeShowsPreview_ = false;
+    // Without a thread the error box says so; the next change tries again.
+    runGuarded([&] { sampler_.start(std::move(parsed.root), sampleCount_); });
 }
 
 void GenerateDialog::acceptVariable()

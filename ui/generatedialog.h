@@ -2,8 +2,9 @@
 // sample count and the type; every change is parsed and sampled on the sampling worker and
 // previewed by the preview plotter, all driven by a 10 ms timer; OK turns the last finished run
 // into a new workspace variable, whose refused name goes through the name-correction dialog. The
-// sampling worker belongs to the main window, so a run may go on after the dialog has closed; its
-// result then waits for the next opening.
+// sampling worker and the plotter belong to the main window, so a run may go on after the dialog
+// has closed; its result then waits for the next opening. A run or a preview whose thread cannot
+// be started is reported in the error box, and the dialog goes on without it.
 #pragma once
 
 #include "dsp/samplebuffer.h"
@@ -22,6 +23,7 @@ class QPushButton;
 class QTimer;
 class BitmapView;
 class NameCorrectionDialog;
+class PreviewPlotter;
 class RadioGroup;
 class SamplingWorker;
 class SpinEdit;
@@ -34,6 +36,7 @@ public:
         tworkspace& workspace;
         SamplingWorker& sampler;
         NameCorrectionDialog& nameCorrection;
+        PreviewPlotter& preview; // draws into the plot bitmap that the dialog shows
     };
     GenerateDialog(const Collaborators& with, QWidget* parent);
     ~GenerateDialog() override;
@@ -48,8 +51,6 @@ public:
 
     // One tick of the 10 ms cycle: gauge, hand-over of a finished run, parse and a new run.
     void tick();
-    // A change waits to be parsed and sampled.
-    bool changePending() const { return changePending_; }
 
     // The controls, as the user sees them.
     QLabel* Label1;          // "&Nume variabila :"
@@ -86,9 +87,11 @@ private:
     tworkspace& workspace_;
     SamplingWorker& sampler_;
     NameCorrectionDialog& nameCorrection_;
+    PreviewPlotter& plotter_;
     std::shared_ptr<sampleBuffer> preview_ = std::make_shared<sampleBuffer>(); // what the preview draws
     int sampleCount_ = 128;
     bool changePending_ = false;
+    bool gaugeShowsPreview_ = false; // the gauge follows the preview's drawing, else the run
     bool autoComplex_ = false;
     std::string parseMessage_;
 };

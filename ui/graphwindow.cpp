@@ -1,8 +1,8 @@
 #include "ui/graphwindow.h"
 
 #include "core/workspace.h"
+#include "ui/application.h"
 #include "ui/localenumber.h"
-#include "ui/plotbitmap.h"
 #include "plot/plotscale.h"
 #include "ui/graphworker.h"
 #include "ui/bitmapview.h"
@@ -121,8 +121,8 @@ QStringList toQStringList(const std::vector<std::string>& names)
 
 } // namespace
 
-GraphWindow::GraphWindow(const tworkspace& workspace, QWidget* parent)
-    : QDialog(parent), workspace_(workspace)
+GraphWindow::GraphWindow(const Collaborators& with, QWidget* parent)
+    : QDialog(parent), workspace_(with.workspace), plotBitmap_(with.plotBitmap)
 {
     setObjectName(QStringLiteral("TForm9"));
     setWindowTitle(QStringLiteral("Grafic"));
@@ -160,8 +160,8 @@ GraphWindow::GraphWindow(const tworkspace& workspace, QWidget* parent)
 
     tBmpLnk1 = new BitmapView(this);
     tBmpLnk1->move(137, 12);
-    tBmpLnk1->setBitmap(&plotBitmap());
-    plot_ = std::make_unique<PlotRequest>(&plotBitmap(), tBmpLnk1);
+    tBmpLnk1->setBitmap(&plotBitmap_);
+    plot_ = std::make_unique<PlotRequest>(&plotBitmap_, tBmpLnk1, with.startThread);
 
     connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { variablesChanged(); });
     connect(ComboBox2, &QComboBox::currentIndexChanged, this, [this] { variablesChanged(); });
@@ -291,7 +291,7 @@ void GraphWindow::requestPlot()
 {
     const tdspvarPtr first = selectedVariable(ComboBox1);
     const tdspvarPtr second = CheckBox1->isChecked() ? selectedVariable(ComboBox2) : nullptr;
-    plot_->request(first, second, modeWord());
+    runGuarded([&] { plot_->request(first, second, modeWord()); }); // no thread: the error box
 }
 
 void GraphWindow::showReadout(QPoint position)

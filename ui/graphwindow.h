@@ -5,6 +5,8 @@
 // calls exec(); each showing refills the lists from the workspace, which it only reads.
 #pragma once
 
+#include "ui/workerthread.h"
+
 #include <QDialog>
 
 #include <memory>
@@ -12,6 +14,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QImage;
 class QToolButton;
 class BitmapView;
 class CursorReadout;
@@ -22,13 +25,19 @@ class tworkspace;
 class GraphWindow : public QDialog {
     Q_OBJECT
 public:
-    GraphWindow(const tworkspace& workspace, QWidget* parent);
+    struct Collaborators {
+        const tworkspace& workspace;
+        QImage& plotBitmap;        // what the plot is drawn into, shared with the previews
+        threadStarter startThread; // makes the plot's drawing thread (empty: pthread_create)
+    };
+    GraphWindow(const Collaborators& with, QWidget* parent);
     ~GraphWindow() override;
 
     // The mode word of the current toggle states: 8 log X, 1 no complex data or else 2 polar,
     // 4 log Y.
     int modeWord() const;
     PlotRequest& plot() { return *plot_; }
+    const QImage& plotBitmap() const { return plotBitmap_; }
     // The variable the first list starts on at the next showing (none: the first one).
     void setCurrentVariable(std::shared_ptr<tdspvar> variable) { current_ = std::move(variable); }
 
@@ -67,6 +76,7 @@ private:
     void requestPlot();
 
     const tworkspace& workspace_;
+    QImage& plotBitmap_;
     std::shared_ptr<tdspvar> current_;
     std::unique_ptr<PlotRequest> plot_;
 };

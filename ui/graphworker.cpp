@@ -29,7 +29,10 @@ void copySamples(tdspvar& to, const tdspvar* from)
 
 // ---- the request, GUI side ----
 
-PlotRequest::PlotRequest(QImage* bitmap, QWidget* view) : bitmap_(bitmap), view_(view) {}
+PlotRequest::PlotRequest(QImage* bitmap, QWidget* view, threadStarter starter)
+    : bitmap_(bitmap), view_(view), thread_(1, std::move(starter))
+{
+}
 
 PlotRequest::~PlotRequest()
 {
@@ -69,7 +72,6 @@ void GraphWorker::beginPass()
 
 void GraphWorker::paint(const drawBatch& batch)
 {
-    request_.segmentsDrawn_ += batch.segments;
     QWidget* view = request_.view_;
     paintSteps(*request_.bitmap_, batch.steps, kStyle, view ? view->font() : QApplication::font());
     if (batch.repaint && view)
@@ -127,7 +129,6 @@ void GraphWorker::computePass()
         const curvePoint to = pointAt(first, t2);
         drawSegment(1, x1, x2, from[0], to);
         from[0] = to;
-        countSegment();
         if (w == n1 - 2 || w % kRepaintEvery == 0) {
             markRepaint();
             if (w != n1 - 2 && !handOver()) // the last batch goes with the end of the pass

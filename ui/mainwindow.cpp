@@ -51,14 +51,16 @@ void applyProgramFont()
     QApplication::setFont(font);
 }
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+MainWindow::MainWindow(const mainWindowSetup& setup, QWidget* parent)
+    : QMainWindow(parent), setup_(setup), plotBitmap_(makePlotBitmap()),
+      thumbnails_(std::make_unique<ThumbnailPool>(setup.startThread)),
+      preview_(std::make_unique<PreviewPlotter>(plotBitmap_, setup.startThread, this))
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Kelmo"));
     windowNames_ = {QStringLiteral("Dirichlet"), QStringLiteral("Bartlett"), QStringLiteral("Hamming"),
                     QStringLiteral("Hanning"), QStringLiteral("Blackman")};
-    plotBitmap();
-    drawEmptyPreviewGrid(plotBitmap());
+    drawEmptyPreviewGrid(plotBitmap_);
 
     // The white scroll box above the status bar; it leaves one pixel of the client area free on
     // its right, as the window's layout has it.
@@ -75,7 +77,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     white.setColor(QPalette::Window, Qt::white);
     ScrollBox1->viewport()->setPalette(white);
     ScrollBox1->viewport()->setAutoFillBackground(true);
-    strips_ = new StripList;
+    strips_ = new StripList(*thumbnails_);
     connect(strips_, &StripList::popupRequested, this, [this](const QPoint& at) { PopupMenu1->popup(at); });
     ScrollBox1->setWidget(strips_);
     layout->addWidget(ScrollBox1);
@@ -99,20 +101,20 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 // name-correction dialog comes first because every creator of a variable is handed it.
 void MainWindow::createWindows()
 {
-    sampler_ = std::make_unique<SamplingWorker>(PreviewPlotter::instance().progress());
+    sampler_ = std::make_unique<SamplingWorker>(setup_.startThread);
     workspace_.setBackgroundReader(sampler_.get());
-    fileDialogs_ = std::make_unique<FileDialogs>(this);
+    fileDialogs_ = std::make_unique<FileDialogs>(this, setup_.builtInFileDialogs);
     nameCorrection_ = std::make_unique<NameCorrectionDialog>(workspace_, this);
     fileCallbacks_ = std::make_unique<GuiCallbacks>(*nameCorrection_, *this);
 
     generate_ = std::make_unique<GenerateDialog>(
         GenerateDialog::Collaborators{.workspace = workspace_, .sampler = *sampler_,
-                                      .nameCorrection = *nameCorrection_},
+                                      .nameCorrection = *nameCorrection_, .preview = *preview_},
         this);
     valueTable_ = std::make_unique<ValueTableDialog>(workspace_, this);
     processing_ = std::make_unique<ProcessingDialog>(
         ProcessingDialog::Collaborators{.workspace = workspace_, .nameCorrection = *nameCorrection_,
-                                        .windowNames = windowNames_},
+                                        .windowNames = windowNames_, .preview = *preview_},
         this);
     about_ = std::make_unique<AboutDialog>(this);
     help_ = std::make_unique<HelpWindow>(this);
@@ -120,7 +122,10 @@ void MainWindow::createWindows()
         SelectionDialog::Collaborators{.workspace = workspace_, .strips = *strips_,
                                        .fileDialogs = *fileDialogs_, .fileCallbacks = *fileCallbacks_},
         this);
-    graph_ = std::make_unique<GraphWindow>(workspace_, this);
+    graph_ = std::make_unique<GraphWindow>(
+        GraphWindow::Collaborators{.workspace = workspace_, .plotBitmap = plotBitmap_,
+                                   .startThread = setup_.startThread},
+        this);
     addPlotPictureCommands(*graph_, *fileDialogs_, *fileCallbacks_);
     inverseZ_ = std::make_unique<InverseZWindow>(workspace_, this);
 
@@ -130,13 +135,15 @@ void MainWindow::createWindows()
                                       .mainWindow = *this});
 }
 
-// The windows go first (the members holding them are declared last), while the workspace and
-// the sampling worker they refer to still exist; the worker's end waits for a run still going.
+// The windows go first (the members holding them are declared last), while the workspace, the
+// plotter and the sampling worker they refer to still exist; the worker's end waits for a run
+// still going. The strips go here, while the thumbnails' threads they drew with still exist.
 MainWindow::~MainWindow()
 {
-    ThumbnailWorker::stopAll();
+    thumbnails_->shutdown();
     workspace_.setListener(nullptr);
     workspace_.setBackgroundReader(nullptr);
+    delete takeCentralWidget();
 }
 
 void MainWindow::showHint(const QString& hint)
@@ -160,7 +167,7 @@ bool MainWindow::event(QEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    ThumbnailWorker::stopAll();
+    thumbnails_->shutdown();
     sampler_->stop(); // a long run must not keep the program alive
     event->accept();
 }

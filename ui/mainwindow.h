@@ -1,15 +1,18 @@
 // MainWindow: the main window "Kelmo", the program's home. It owns the workspace and what the
-// windows share (the window name list, the sampling worker, the file dialogs and the file
-// callbacks), and creates the nine other windows at start, handing each exactly what it uses, and
-// the File menu's commands for sound files and text columns. It
-// mirrors the workspace as a column of strips (one VariableStrip per variable), carries the main
-// menu, the strips' pop-up menu and the status bar, and dispatches each menu command to the window
-// that carries it out. Every dialog is modal, so the workspace changes only through the dialog that
-// is open. The menus are built in mainmenus.cpp.
+// windows share (the plot bitmap with the preview plotter that draws into it, the thumbnails'
+// drawing threads, the window name list, the sampling worker, the file dialogs and the file
+// callbacks), and creates the nine other windows at start, handing each exactly what it uses,
+// and the File menu's commands for sound files and text columns. Every worker thread of the
+// program is made by the thread starter it is given. It mirrors the workspace as a column of
+// strips (StripList), carries the main menu, the strips' pop-up menu and the status bar, and
+// dispatches each menu command to the window that carries it out. Every dialog is modal, so the
+// workspace changes only through the dialog that is open. The menus are built in mainmenus.cpp.
 #pragma once
 
 #include "core/workspace.h"
+#include "ui/workerthread.h"
 
+#include <QImage>
 #include <QMainWindow>
 
 #include <functional>
@@ -27,10 +30,12 @@ class GuiCallbacks;
 class HelpWindow;
 class InverseZWindow;
 class NameCorrectionDialog;
+class PreviewPlotter;
 class ProcessingDialog;
 class SamplingWorker;
 class SelectionDialog;
 class StripList;
+class ThumbnailPool;
 class ValueTableDialog;
 enum class processingType;
 enum class selectionMode;
@@ -39,6 +44,12 @@ class SignalCommands;
 // The program's one font, set on the application before any window is made.
 void applyProgramFont();
 
+// What the program, or a test, chooses when it makes the main window.
+struct mainWindowSetup {
+    threadStarter startThread;       // makes every worker thread (empty: pthread_create)
+    bool builtInFileDialogs = false; // Qt's own file dialogs even where the desktop has its own
+};
+
 class MainWindow : public QMainWindow, private workspaceListener {
     Q_OBJECT
 public:
@@ -46,7 +57,7 @@ public:
     static constexpr int kClientHeight = 337;
     static constexpr int kStatusBarHeight = 19;
 
-    explicit MainWindow(QWidget* parent = nullptr);
+    explicit MainWindow(const mainWindowSetup& setup = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     tworkspace& workspace() { return workspace_; }
@@ -98,7 +109,11 @@ private:
     void selectionWithChoice(selectionMode mode);
 
     // Shared with the windows, so declared before them: they end after the windows.
+    const mainWindowSetup setup_;
     tworkspace workspace_;
+    QImage plotBitmap_;
+    std::unique_ptr<ThumbnailPool> thumbnails_;
+    std::unique_ptr<PreviewPlotter> preview_; // a child, so that it can be found, yet it ends here
     QStringList windowNames_;
     std::unique_ptr<SamplingWorker> sampler_;
     std::unique_ptr<FileDialogs> fileDialogs_;

@@ -5,7 +5,6 @@
 #include "ui/application.h"
 #include "ui/namecorrection.h"
 #include "ui/objectnames.h"
-#include "ui/plotbitmap.h"
 #include "ui/radiogroup.h"
 #include "ui/spinedit.h"
 #include "ui/previewworker.h"
@@ -68,7 +67,7 @@ QString captionOf(processingType type)
 
 ProcessingDialog::ProcessingDialog(const Collaborators& with, QWidget* parent)
     : QDialog(parent), workspace_(with.workspace), nameCorrection_(with.nameCorrection),
-      windowNames_(with.windowNames)
+      windowNames_(with.windowNames), plotter_(with.preview)
 {
     setObjectName(QStringLiteral("TForm5"));
     setWindowTitle(QStringLiteral("Procesare"));
@@ -109,7 +108,7 @@ ProcessingDialog::ProcessingDialog(const Collaborators& with, QWidget* parent)
 
     tBmpLnk1 = new BitmapView(this);
     tBmpLnk1->move(136, 76);
-    tBmpLnk1->setBitmap(&plotBitmap());
+    tBmpLnk1->setBitmap(&plotter_.bitmap());
     tBmpLnk1->setFocusPolicy(Qt::TabFocus); // a stop of its own between the length and the destination
 
     Button1 = new QPushButton(QStringLiteral("Ok"), this);
@@ -257,7 +256,7 @@ void ProcessingDialog::recompute()
     const tdspvarPtr source = listedVariable(ComboBox1);
     const tdspvarPtr operand = takesVariableOperand(type) ? listedVariable(ComboBox2) : nullptr;
     // A running pass abandons its drawing before the buffer changes under the next one.
-    PreviewPlotter::instance().stop();
+    plotter_.stop();
     sampleBuffer& buffer = *result_;
     buffer.isComplex = source && source->isComplex();
     processingRequest request;
@@ -283,9 +282,10 @@ void ProcessingDialog::recompute()
 
 void ProcessingDialog::startPreview()
 {
-    PreviewPlotter& plotter = PreviewPlotter::instance();
-    plotter.setPreviewMode(result_->isComplex ? previewMode::cartesian : previewMode::real);
-    plotter.start(tBmpLnk1, result_); // clears the stop; a busy plotter starts over on the new buffer
+    plotter_.setPreviewMode(result_->isComplex ? previewMode::cartesian : previewMode::real);
+    // Clears the stop; a busy plotter starts over on the new buffer. Without a thread the error
+    // box says so, and Ok still writes the result.
+    runGuarded([this] { plotter_.start(tBmpLnk1, result_); });
 }
 
 void ProcessingDialog::targetChanged()
@@ -328,6 +328,6 @@ void ProcessingDialog::commit()
 void ProcessingDialog::done(int result)
 {
     open_ = false;
-    PreviewPlotter::instance().stop();
+    plotter_.stop();
     QDialog::done(result);
 }

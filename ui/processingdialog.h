@@ -22,6 +22,7 @@ class QLineEdit;
 class QPushButton;
 class BitmapView;
 class NameCorrectionDialog;
+class PreviewPlotter;
 class RadioGroup;
 class SpinEdit;
 class tworkspace;
@@ -33,6 +34,7 @@ public:
         tworkspace& workspace;
         NameCorrectionDialog& nameCorrection;
         const QStringList& windowNames; // the window functions, in the order that selects them
+        PreviewPlotter& preview;        // draws into the plot bitmap that the dialog shows
     };
     ProcessingDialog(const Collaborators& with, QWidget* parent);
 
@@ -83,6 +85,7 @@ private:
     tworkspace& workspace_;
     NameCorrectionDialog& nameCorrection_;
     const QStringList& windowNames_;
+    PreviewPlotter& plotter_;
     processingType processingType_ = processingType::windowing;
     tdspvarPtr current_;
     bool open_ = false;       // between showing and closing: changes recompute

@@ -1,6 +1,11 @@
 #include "ui/striplist.h"
 
+#include "ui/application.h"
+#include "ui/thumbnailworker.h"
 #include "ui/variablestrip.h"
+#include "ui/workerthread.h"
+
+#include <QTimer>
 
 #include <algorithm>
 
@@ -10,7 +15,7 @@ constexpr int kStripMargin = 1; // left edge of a strip, and the room left on it
 
 } // namespace
 
-StripList::StripList(QWidget* parent) : QWidget(parent)
+StripList::StripList(ThumbnailPool& thumbnails, QWidget* parent) : QWidget(parent), thumbnails_(thumbnails)
 {
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);
@@ -20,7 +25,7 @@ StripList::StripList(QWidget* parent) : QWidget(parent)
 
 void StripList::insert(const tdspvarPtr& variable, int index)
 {
-    auto* strip = new VariableStrip(variable, this);
+    auto* strip = new VariableStrip(variable, thumbnails_, this);
     strips_.insert(strips_.begin() + std::clamp(index, 0, static_cast<int>(strips_.size())), strip);
     connect(strip, &VariableStrip::popupRequested, this, [this](VariableStrip* s, const QPoint& at) {
         if (!s->variable())
@@ -31,7 +36,7 @@ void StripList::insert(const tdspvarPtr& variable, int index)
     place();
     setMinimumHeight(stripTop(static_cast<int>(strips_.size())));
     strip->show();
-    strip->redrawThumbnail();
+    redraw(strip);
 }
 
 void StripList::remove(const tdspvarPtr& variable, int index)
@@ -50,7 +55,23 @@ void StripList::remove(const tdspvarPtr& variable, int index)
 void StripList::samplesChanged(const tdspvarPtr& variable)
 {
     if (VariableStrip* strip = stripOf(*variable))
+        redraw(strip);
+}
+
+void StripList::redraw(VariableStrip* strip)
+{
+    try {
         strip->redrawThumbnail();
+    } catch (const threadStartError& error) {
+        // Said once for a whole load of variables, after it: the variables are all there.
+        if (failureShown_)
+            return;
+        failureShown_ = true;
+        QTimer::singleShot(0, this, [this, error] {
+            showCommandError(&error);
+            failureShown_ = false;
+        });
+    }
 }
 
 void StripList::detailsChanged(const tdspvarPtr& variable)
@@ -65,6 +86,11 @@ VariableStrip* StripList::stripOf(const tdspvar& variable) const
         if (strip->variable().get() == &variable)
             return strip;
     return nullptr;
+}
+
+int StripList::thumbnailsDrawing() const
+{
+    return thumbnails_.runningCount();
 }
 
 bool StripList::isSelected(const tdspvar& variable) const

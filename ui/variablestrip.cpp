@@ -18,8 +18,8 @@ constexpr int kThumbnailTop = 2;
 
 } // namespace
 
-VariableStrip::VariableStrip(tdspvarPtr variable, QWidget* parent)
-    : QWidget(parent), variable_(std::move(variable)), thumbnail_(new ThumbnailWorker(variable_))
+VariableStrip::VariableStrip(tdspvarPtr variable, ThumbnailPool& thumbnails, QWidget* parent)
+    : QWidget(parent), variable_(std::move(variable)), thumbnail_(new ThumbnailWorker(variable_, thumbnails))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedHeight(kHeight);
@@ -34,8 +34,7 @@ VariableStrip::~VariableStrip()
 
 const QImage& VariableStrip::thumbnail() const
 {
-    static const QImage none;
-    return thumbnail_ ? thumbnail_->image() : none;
+    return thumbnail_ ? thumbnail_->image() : detached_;
 }
 
 void VariableStrip::redrawThumbnail()

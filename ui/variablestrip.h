@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QWidget>
 
+class ThumbnailPool;
 class ThumbnailWorker;
 
 class VariableStrip : public QWidget {
@@ -18,15 +19,18 @@ class VariableStrip : public QWidget {
 public:
     static constexpr int kHeight = 32;
 
-    VariableStrip(tdspvarPtr variable, QWidget* parent);
+    // The thumbnail is drawn by the threads of `thumbnails`, which outlives the strip.
+    VariableStrip(tdspvarPtr variable, ThumbnailPool& thumbnails, QWidget* parent);
     ~VariableStrip() override;
 
     const tdspvarPtr& variable() const { return variable_; }
+    // The thumbnail's picture; an empty image once detached.
     const QImage& thumbnail() const;
     // The thumbnail's drawing; none once detached.
     ThumbnailWorker* thumbnailWorker() const { return thumbnail_; }
 
-    // The variable's samples changed: its thumbnail is drawn again.
+    // The variable's samples changed: its thumbnail is drawn again. Throws threadStartError when
+    // no drawing thread can be started.
     void redrawThumbnail();
     // The mark a plain click toggles; the strip is painted again.
     bool isSelected() const { return selected_; }
@@ -49,6 +53,7 @@ protected:
 private:
     tdspvarPtr variable_;
     ThumbnailWorker* thumbnail_; // released by the strip, never deleted by it
+    QImage detached_;            // what thumbnail() gives without a worker
     bool pressed_ = false; // a plain left press is waiting for its release (which is a click)
     bool selected_ = false;
 };

@@ -5,6 +5,7 @@
 #include "uitest.h"
 
 #include "ui/mainwindow.h"
+#include "ui/previewworker.h"
 #include "ui/striplist.h"
 #include "ui/thumbnailworker.h"
 #include "ui/variablestrip.h"
@@ -29,16 +30,30 @@ T& windowOf(const MainWindow& main)
     return *window;
 }
 
-inline bool waitForThumbnails(int milliseconds = 20000)
+// The main window's column of strips, with the marks, the current variable and the thumbnails.
+inline StripList& stripsOf(const MainWindow& main)
 {
-    return waitUntil([] { return ThumbnailWorker::runningCount() == 0; }, milliseconds);
+    return *main.findChild<StripList*>();
+}
+
+inline bool waitForThumbnails(const MainWindow& main, int milliseconds = 20000)
+{
+    return waitUntil([&] { return stripsOf(main).thumbnailsDrawing() == 0; }, milliseconds);
+}
+
+// The program's main window as the tests make it: with Qt's own file dialogs, whose widgets the
+// tests drive.
+inline std::unique_ptr<MainWindow> testMainWindow(threadStarter startThread = {})
+{
+    return std::make_unique<MainWindow>(mainWindowSetup{.startThread = std::move(startThread),
+                                                        .builtInFileDialogs = true});
 }
 
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        mainWindow = std::make_unique<MainWindow>();
+        mainWindow = testMainWindow(startThread);
         mainWindow->show();
         mainWindow->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
@@ -51,7 +66,10 @@ protected:
     QMenu* popupMenu() { return child<QMenu>(*mainWindow, "PopupMenu1"); }
     QMenu* variabilaMenu() { return child<QAction>(*mainWindow, "Variabila1")->menu(); }
     // The column of strips, with the marks and the current variable.
-    StripList& strips() { return *mainWindow->findChild<StripList*>(); }
+    StripList& strips() { return stripsOf(*mainWindow); }
+    // The preview plotter of the generation and processing dialogs.
+    PreviewPlotter& preview() { return *mainWindow->findChild<PreviewPlotter*>(); }
+    bool waitForThumbnails(int milliseconds = 20000) { return uitest::waitForThumbnails(*mainWindow, milliseconds); }
     VariableStrip* stripOf(const tdspvarPtr& v) { return strips().stripOf(*v); }
 
     // Adds a variable as the creators do, with its samples and a description.
@@ -62,6 +80,7 @@ protected:
         return workspace().add(name, std::move(samples), {.description = "made by a test"});
     }
 
+    threadStarter startThread; // how the main window makes its threads (empty: as the program does)
     std::unique_ptr<MainWindow> mainWindow;
 };
 

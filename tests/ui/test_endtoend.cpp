@@ -265,7 +265,7 @@ class EndToEndTest : public uitest::MainWindowTest {
 protected:
     void TearDown() override
     {
-        EXPECT_TRUE(uitest::waitForThumbnails(kWaitMs));
+        EXPECT_TRUE(waitForThumbnails(kWaitMs));
         MainWindowTest::TearDown();
     }
 

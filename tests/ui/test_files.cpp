@@ -82,12 +82,10 @@ TEST_F(FilesTest, FileDialogsCarryTheirFiltersAndRules)
               QStringLiteral("status.var"));
     EXPECT_EQ(nameFiltersFrom(QStringLiteral("Two|*.a;*.b|Odd")), QStringList({"Two (*.a *.b)"}));
 
-    // Outside the tests the desktop's own dialog is taken where there is one (Qt's default).
-    FileDialogs::builtInOnly = false;
+    // The program takes the desktop's own dialog where there is one (Qt's default).
     FileDialogs program(mainWindow.get());
     for (const expectation& e : table)
         EXPECT_FALSE(program.dialog(e.kind)->testOption(QFileDialog::DontUseNativeDialog));
-    FileDialogs::builtInOnly = true;
 }
 
 TEST_F(FilesTest, SaveDialogRefusesReadOnlyFilesAndAsksBeforeReplacing)
@@ -192,7 +190,7 @@ TEST_F(FilesTest, LoadingTheSameFileTwiceWithIgnoreAll)
     EXPECT_EQ(second->imag(), std::vector<extended>{1});
     EXPECT_EQ(second->description(), "Variable #2 in file " + QFile::encodeName(nextPath).toStdString());
     EXPECT_EQ(other.workspace().variables()[0]->real(), (std::vector<extended>{1, -0.5}));
-    EXPECT_TRUE(uitest::waitForThumbnails());
+    EXPECT_TRUE(waitForThumbnails());
 }
 
 TEST_F(FilesTest, LoadingAsksPerClashAndTakesTheTypedName)

@@ -33,9 +33,12 @@ namespace {
 class GenerateDialogTest : public ::testing::Test {
 protected:
     tworkspace workspace;
-    SamplingWorker sampler{PreviewPlotter::instance().progress()};
+    SamplingWorker sampler;
+    QImage bitmap = makePlotBitmap();
+    PreviewPlotter plotter{bitmap};
     NameCorrectionDialog nameCorrection{workspace, nullptr};
-    GenerateDialog dialog{{.workspace = workspace, .sampler = sampler, .nameCorrection = nameCorrection},
+    GenerateDialog dialog{{.workspace = workspace, .sampler = sampler, .nameCorrection = nameCorrection,
+                           .preview = plotter},
                           nullptr};
 
     void TearDown() override { dialog.done(dialogResult::cancel); }
@@ -47,12 +50,13 @@ protected:
         dialog.show();
         settle();
     }
-    // Waits until no change is pending, no run is busy or unhanded, and the preview is drawn.
+    // Waits until no change is pending, no run is busy or unhanded, and the preview is drawn: a
+    // tick would have started a run for a pending change.
     void settle()
     {
         ASSERT_TRUE(uitest::waitUntil([&] {
-            return !dialog.changePending() && !sampler.busy() && !sampler.done() &&
-                   !PreviewPlotter::instance().busy();
+            dialog.tick();
+            return !sampler.busy() && !sampler.done() && !plotter.busy();
         }));
     }
     void typeInto(QLineEdit* edit, const QString& text)
@@ -60,7 +64,7 @@ protected:
         edit->selectAll();
         QTest::keyClicks(edit, text);
     }
-    static QRgb pixel(int x, int y) { return plotBitmap().pixel(x, y); }
+    QRgb pixel(int x, int y) const { return bitmap.pixel(x, y); }
 };
 
 } // namespace
@@ -127,8 +131,7 @@ TEST_F(GenerateDialogTest, SingleSampleDrawsOnlyTheGridAndThePeak)
     open("one", "2+x");
     typeInto(dialog.SpinEdit1->lineEdit(), "1");
     settle();
-    EXPECT_EQ(PreviewPlotter::instance().samples().count, 1);
-    EXPECT_EQ(PreviewPlotter::instance().peak(), 2);
+    EXPECT_EQ(plotter.samples().count, 1);
     QImage expected(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
     drawEmptyPreviewGrid(expected);
     for (int y = 20; y < kPlotHeight; ++y)
@@ -183,20 +186,19 @@ TEST_F(GenerateDialogTest, EditingDuringARunWaitsForItAndKeepsOkDisabledUntilThe
     dialog.tick(); // parses and starts the slow run
     ASSERT_TRUE(sampler.busy()) << "the run ended too quickly for this test";
     typeInto(dialog.Edit2, "x*2");
-    EXPECT_TRUE(dialog.changePending());
     dialog.tick();
-    EXPECT_TRUE(dialog.changePending()); // not parsed while the run is busy
+    EXPECT_TRUE(sampler.busy()); // still the slow run: the change waits for it
     EXPECT_FALSE(dialog.Button2->isEnabled());
 
     ASSERT_TRUE(uitest::waitUntil([&] { return !sampler.busy(); }));
     dialog.tick(); // hands the old run over (OK stays off) and starts the new one
     EXPECT_FALSE(dialog.Button2->isEnabled());
-    EXPECT_FALSE(dialog.changePending());
+    EXPECT_TRUE(sampler.busy() || sampler.done());
     ASSERT_TRUE(uitest::waitUntil([&] { return !sampler.busy(); }));
     EXPECT_FALSE(dialog.Button2->isEnabled());
     dialog.tick();
     EXPECT_TRUE(dialog.Button2->isEnabled());
-    EXPECT_EQ(PreviewPlotter::instance().samples().values[32768].re, 1); // x*2 at x = 1/2
+    EXPECT_EQ(plotter.samples().values[32768].re, 1); // x*2 at x = 1/2
 }
 
 TEST_F(GenerateDialogTest, EnterInTheCountFieldActsAsOkOnlyWithoutAParseError)
@@ -240,7 +242,7 @@ TEST_F(GenerateDialogTest, CountFieldIsClampedAndFallsBackTo128)
 
     typeInto(dialog.SpinEdit1->lineEdit(), "70000");
     settle();
-    EXPECT_EQ(PreviewPlotter::instance().samples().count, 65536);
+    EXPECT_EQ(plotter.samples().count, 65536);
     dialog.Button2->click();
     ASSERT_TRUE(workspace.findVariable("var_00"));
     EXPECT_EQ(workspace.findVariable("var_00")->sampleCount(), 65536);
@@ -266,14 +268,13 @@ TEST_F(GenerateDialogTest, ClosingDuringALongPreviewEndsIt)
     open("long", "x");
     typeInto(dialog.SpinEdit1->lineEdit(), "65536");
     typeInto(dialog.Edit2, "sin(x*pi*200)");
-    PreviewPlotter& plotter = PreviewPlotter::instance();
     ASSERT_TRUE(uitest::stepUntil([&] { return plotter.busy() && plotter.progress() > 0; }));
     dialog.Button1->click();
     EXPECT_EQ(dialog.result(), dialogResult::cancel);
-    const QImage atClose = plotBitmap().copy();
+    const QImage atClose = bitmap.copy();
     ASSERT_TRUE(uitest::waitUntil([&] { return !plotter.busy(); }, 2000));
     EXPECT_LT(plotter.progress(), 100);
-    EXPECT_EQ(plotBitmap(), atClose);
+    EXPECT_EQ(bitmap, atClose);
 }
 
 TEST_F(GenerateDialogTest, RefusedNameGoesThroughTheCorrectionDialog)
@@ -335,7 +336,7 @@ TEST_F(GenerateDialogTest, ARunThatOutlivesTheDialogKeepsARemovedVariableAliveUn
 
     open("later", "x");
     EXPECT_TRUE(dialog.Button2->isEnabled());
-    EXPECT_EQ(PreviewPlotter::instance().samples().values[100].re, static_cast<extended>(100) / 65536);
+    EXPECT_EQ(plotter.samples().values[100].re, static_cast<extended>(100) / 65536);
 }
 
 class GenerateFromMainWindowTest : public uitest::MainWindowTest {};
@@ -360,5 +361,5 @@ TEST_F(GenerateFromMainWindowTest, InsertOpensThePresetDialogAndOkCreatesTheVari
     ASSERT_EQ(v->sampleCount(), 128);
     EXPECT_EQ(v->real()[0], 0);
     EXPECT_NEAR(static_cast<double>(v->real()[32]), 1, 1e-18);
-    EXPECT_TRUE(uitest::waitForThumbnails());
+    EXPECT_TRUE(waitForThumbnails());
 }

@@ -292,7 +292,7 @@ TEST_F(MainWindowTest, ClicksToggleSelectionAndRepaint)
 TEST_F(MainWindowTest, StripPaintsFrameAndThumbnailInPlace)
 {
     const tdspvarPtr v = addVariable("LOOK", {0, 0, 0});
-    ASSERT_TRUE(uitest::waitForThumbnails());
+    ASSERT_TRUE(waitForThumbnails());
     VariableStrip* strip = stripOf(v);
     const QImage shot = strip->grab().toImage();
     const int w = strip->width();

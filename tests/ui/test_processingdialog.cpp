@@ -57,8 +57,8 @@ class ProcessingDialogTest : public MainWindowTest {
 protected:
     void TearDown() override
     {
-        PreviewPlotter::instance().shutdown();
-        ASSERT_TRUE(uitest::waitForThumbnails());
+        preview().shutdown();
+        ASSERT_TRUE(waitForThumbnails());
         MainWindowTest::TearDown();
     }
 
@@ -87,9 +87,19 @@ protected:
         QTest::keyClicks(edit, text);
     }
 
-    static void waitForPreview()
+    void waitForPreview()
     {
-        ASSERT_TRUE(waitUntil([] { return !PreviewPlotter::instance().busy(); }));
+        ASSERT_TRUE(waitUntil([this] { return !preview().busy(); }));
+    }
+    // Whether the preview's picture holds a pixel of `colour`.
+    bool previewShows(QRgb colour)
+    {
+        const QImage& image = preview().bitmap();
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) == colour)
+                    return true;
+        return false;
     }
 };
 
@@ -115,7 +125,7 @@ TEST_F(ProcessingDialogTest, FourierOpensOnTheCurrentVariableAndOverwritesItInPl
         // The inverse direction keeps the name and recomputes.
         d->ComboBox2->setCurrentIndex(1);
         EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_fourier"));
-        EXPECT_EQ(PreviewPlotter::instance().samples().count, 5);
+        EXPECT_EQ(preview().samples().count, 5);
         d->ComboBox2->setCurrentIndex(0);
         d->Button1->click();
     });
@@ -159,13 +169,13 @@ TEST_F(ProcessingDialogTest, OperandListAndDefaultNamePerType)
         d->ComboBox2->setCurrentIndex(3);
         EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_Hanning"));
         const std::vector<complexValue> hanning = expected(processingType::windowing, *a, nullptr, 3);
-        const sampleBuffer& b = PreviewPlotter::instance().samples();
+        const sampleBuffer& b = preview().samples();
         EXPECT_EQ(std::vector<complexValue>(b.values.begin(), b.values.begin() + b.count), hanning);
     });
     open(processingType::convolution, a, [&](ProcessingDialog* d) {
         d->ComboBox2->setCurrentIndex(1);
         EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_cv_bq"));
-        EXPECT_EQ(PreviewPlotter::instance().samples().count, 6); // N1 + N2
+        EXPECT_EQ(preview().samples().count, 6); // N1 + N2
     });
 }
 
@@ -211,13 +221,13 @@ TEST_F(ProcessingDialogTest, ResamplingLengthFromTheField)
     open(processingType::resampling, a, [&](ProcessingDialog* d) {
         setLength(d, QStringLiteral("300"));
         EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_resample300"));
-        EXPECT_EQ(PreviewPlotter::instance().samples().count, 300);
+        EXPECT_EQ(preview().samples().count, 300);
         d->ComboBox1->setCurrentIndex(1);
         EXPECT_EQ(d->Edit1->text(), QStringLiteral("b_resample300"));
-        EXPECT_EQ(PreviewPlotter::instance().samples().count, 300);
+        EXPECT_EQ(preview().samples().count, 300);
         for (const char* text : {"0", "70000", "", "-5", "+"}) {
             setLength(d, QString::fromLatin1(text));
-            EXPECT_EQ(PreviewPlotter::instance().samples().count, 128) << text;
+            EXPECT_EQ(preview().samples().count, 128) << text;
         }
         // Only digits, signs and the point can be typed, at most five of them.
         setLength(d, QStringLiteral("1a2b3456"));
@@ -227,14 +237,14 @@ TEST_F(ProcessingDialogTest, ResamplingLengthFromTheField)
         QTest::keyClick(d->SpinEdit1->lineEdit(), Qt::Key_Up);
         EXPECT_EQ(d->SpinEdit1->text(), QStringLiteral("65536"));
         QTest::keyClick(d->SpinEdit1->lineEdit(), Qt::Key_Down);
-        EXPECT_EQ(PreviewPlotter::instance().samples().count, 65535);
+        EXPECT_EQ(preview().samples().count, 65535);
         // Leaving the field pulls a number into the range, a change like any other.
         for (const auto& [typed, bound] : {std::pair{"0", "1"}, std::pair{"70000", "65536"}}) {
             d->SpinEdit1->setFocus();
             setLength(d, QString::fromLatin1(typed));
             d->ComboBox1->setFocus();
             EXPECT_EQ(d->SpinEdit1->text(), QString::fromLatin1(bound));
-            EXPECT_EQ(PreviewPlotter::instance().samples().count, d->SpinEdit1->text().toInt());
+            EXPECT_EQ(preview().samples().count, d->SpinEdit1->text().toInt());
         }
         setLength(d, QStringLiteral("4"));
         d->Button1->click();
@@ -298,10 +308,13 @@ TEST_F(ProcessingDialogTest, RealSourceWithComplexOperandGivesAComplexVariable)
     const tdspvarPtr j = addVariable("J", {0, 0}, {1, 1});
     open(processingType::sum, a, [&](ProcessingDialog* d) {
         d->RadioGroup1->setItemIndex(1);
+        const QRgb lightYellow = qRgb(255, 255, 127); // imaginary parts
         d->ComboBox2->setCurrentIndex(1);
-        EXPECT_EQ(PreviewPlotter::instance().currentMode(), previewMode::cartesian);
+        waitForPreview();
+        EXPECT_TRUE(previewShows(lightYellow));
         d->ComboBox2->setCurrentIndex(0);
-        EXPECT_EQ(PreviewPlotter::instance().currentMode(), previewMode::real);
+        waitForPreview();
+        EXPECT_FALSE(previewShows(lightYellow));
         d->ComboBox2->setCurrentIndex(1);
         d->Button1->click();
     });
@@ -347,7 +360,7 @@ TEST_F(ProcessingDialogTest, RefusedNameGoesThroughTheNameCorrection)
     EXPECT_TRUE(made->isComplex());
 }
 
-TEST_F(ProcessingDialogTest, PeakOfTheCommittedVariableIsThePreviewsPeak)
+TEST_F(ProcessingDialogTest, CommittedPeakIsTheLargestModulusOfTheResult)
 {
     const tdspvarPtr a = addVariable("A", {3, 0, 0, 0});
     addVariable("J", {0, 0, 0}, {-4, 0, 0});
@@ -356,7 +369,6 @@ TEST_F(ProcessingDialogTest, PeakOfTheCommittedVariableIsThePreviewsPeak)
         d->RadioGroup1->setItemIndex(0);
         d->ComboBox2->setCurrentIndex(1);
         waitForPreview();
-        EXPECT_EQ(PreviewPlotter::instance().peak(), 12);
         d->Button1->click();
     });
     EXPECT_EQ(a->peak(), 12);
@@ -389,33 +401,25 @@ TEST_F(ProcessingDialogTest, OverwritingWhileTheThumbnailDrawsIsSafe)
         });
     }
     EXPECT_EQ(big->sampleCount(), 7);
-    ASSERT_TRUE(uitest::waitForThumbnails());
+    ASSERT_TRUE(waitForThumbnails());
 }
 
 TEST_F(ProcessingDialogTest, PreviewDrawsTheResult)
 {
     const tdspvarPtr a = addVariable("A", {1, 0, 0, 0, 0, 0, 0, 0});
     const QRgb lightYellow = qRgb(255, 255, 127);
-    const auto hasColour = [](QRgb colour) {
-        const QImage& image = plotBitmap();
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                if (image.pixel(x, y) == colour)
-                    return true;
-        return false;
-    };
     bool complexShown = false;
     bool realShown = true;
     open(processingType::fourier, a, [&](ProcessingDialog* d) {
         // The direct transform of a unit pulse is 1 everywhere: a flat white line at the top.
         waitForPreview();
-        complexShown = hasColour(lightYellow);
-        EXPECT_EQ(plotBitmap().pixel(200, 2), qRgb(255, 255, 255));
+        complexShown = previewShows(lightYellow);
+        EXPECT_EQ(preview().bitmap().pixel(200, 2), qRgb(255, 255, 255));
         d->close();
     });
     open(processingType::windowing, a, [&](ProcessingDialog*) {
         waitForPreview();
-        realShown = hasColour(lightYellow);
+        realShown = previewShows(lightYellow);
     });
     EXPECT_TRUE(complexShown);
     EXPECT_FALSE(realShown);
@@ -461,15 +465,15 @@ TEST_F(ProcessingDialogTest, AResultBeyondTheLargestVariableIsRefused)
     const QString expected = QStringLiteral("Result too large: 2097152 samples, more than the 1048576 a variable holds");
     EXPECT_EQ(box.toStdString(), expected.toStdString());
     EXPECT_EQ(result, dialogResult::ok);
-    EXPECT_EQ(PreviewPlotter::instance().samples().count, 0);
+    EXPECT_EQ(preview().samples().count, 0);
     EXPECT_EQ(workspace().variableCount(), 2);
     EXPECT_EQ(a->sampleCount(), kMaxVariableSamples);
 
     // With short operands the same dialog computes again.
     const int fine = open(processingType::convolution, workspace().variables()[1], [&](ProcessingDialog* d) {
-        EXPECT_EQ(PreviewPlotter::instance().samples().count, 0); // B with the first operand, A
+        EXPECT_EQ(preview().samples().count, 0); // B with the first operand, A
         d->ComboBox2->setCurrentIndex(1);
-        EXPECT_EQ(PreviewPlotter::instance().samples().count, 6);
+        EXPECT_EQ(preview().samples().count, 6);
         d->RadioGroup1->setItemIndex(0);
         QTest::mouseClick(d->Button1, Qt::LeftButton);
     });

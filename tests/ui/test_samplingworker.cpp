@@ -12,6 +12,7 @@
 #include "ui/spinedit.h"
 
 #include <QLineEdit>
+#include <QProgressBar>
 
 #include <chrono>
 #include <cmath>
@@ -64,8 +65,7 @@ TEST(SamplingWorkerStop, ALongRunEndsPromptlyAndTheNextRunIsWhole)
 {
     tworkspace workspace;
     fillLongVariable(workspace);
-    std::atomic<int> progress{0};
-    SamplingWorker worker(progress);
+    SamplingWorker worker;
 
     // cancel() returns at once; the run notices soon after.
     startSlowRun(worker, workspace);
@@ -78,17 +78,17 @@ TEST(SamplingWorkerStop, ALongRunEndsPromptlyAndTheNextRunIsWhole)
     EXPECT_LT(timed([&] { worker.stop(); }), kPrompt);
     EXPECT_FALSE(worker.busy());
     EXPECT_FALSE(worker.done());
-    EXPECT_LT(progress.load(), 100);
+    EXPECT_LT(worker.progress(), 100);
 
     worker.start(parseExpression("x*2", workspace).root, 8);
-    worker.wait();
+    EXPECT_TRUE(uitest::waitUntil([&] { return !worker.busy(); }));
     EXPECT_TRUE(worker.done());
-    EXPECT_EQ(progress.load(), 100);
+    EXPECT_EQ(worker.progress(), 100);
     ASSERT_EQ(worker.buffer().count, 8);
     EXPECT_EQ(worker.buffer().values[3].re, 0.75L);
 
     // A worker that goes away takes its run with it.
-    auto doomed = std::make_unique<SamplingWorker>(progress);
+    auto doomed = std::make_unique<SamplingWorker>();
     startSlowRun(*doomed, workspace);
     EXPECT_LT(timed([&] { doomed.reset(); }), kPrompt);
 }
@@ -102,12 +102,11 @@ TEST_F(SamplingOnExitTest, ClosingTheMainWindowEndsARunLeftBehindByTheDialog)
     GenerateDialog& dialog = window<GenerateDialog>();
     dialog.preset("slow", QString::fromStdString(slowFormula()));
     dialog.SpinEdit1->lineEdit()->setText("65536");
-    // The run reports through the gauge's counter and sets it to 100 only when it has finished.
-    PreviewPlotter::instance().progress() = 0;
     dialog.tick(); // parses and starts the run
-    dialog.done(dialogResult::cancel);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    ASSERT_LT(PreviewPlotter::instance().progress().load(), 100);
+    dialog.tick(); // the gauge shows the run's progress, 100 only once it has finished
+    ASSERT_LT(dialog.Gauge1->value(), 100);
+    dialog.done(dialogResult::cancel);
 
     EXPECT_LT(timed([&] { mainWindow->close(); }), std::chrono::seconds(1));
     EXPECT_LT(timed([&] { mainWindow.reset(); }), std::chrono::seconds(1));

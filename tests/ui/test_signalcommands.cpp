@@ -213,17 +213,17 @@ TEST_F(FilesTest, ColumnsRefusedWithTheirCellAndLongFilesAsked)
 TEST_F(FilesTest, GraphCopiedAndSavedAsPicture)
 {
     addVariable("WAVE", {0, 1, 0, -1, 0, 0.5L});
-    ASSERT_TRUE(uitest::waitForThumbnails());
-    strips().setCurrent(workspace().variables()[0]);
+    ASSERT_TRUE(waitForThumbnails());
     nextPath = path(QStringLiteral("plot.png"));
     GraphWindow* graph = &window<GraphWindow>();
+    graph->setCurrentVariable(workspace().variables()[0]);
     graph->show();
     graph->activateWindow(); // the keys act while the window has the keyboard
     ASSERT_TRUE(uitest::waitUntil([&] { return QApplication::activeWindow() == graph; }));
     QTest::keyClick(graph, Qt::Key_C, Qt::ControlModifier);
     const QImage copied = QApplication::clipboard()->image();
     QTest::keyClick(graph, Qt::Key_S, Qt::ControlModifier);
-    const QImage shown = plotBitmap().copy();
+    const QImage shown = graph->plotBitmap().copy();
     graph->close();
     ASSERT_FALSE(shown.isNull());
     EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32), shown);

@@ -51,8 +51,8 @@ class WriteGuardTest : public MainWindowTest {
 protected:
     void TearDown() override
     {
-        PreviewPlotter::instance().shutdown();
-        ASSERT_TRUE(uitest::waitForThumbnails());
+        preview().shutdown();
+        ASSERT_TRUE(waitForThumbnails());
         MainWindowTest::TearDown();
     }
 
