@@ -46,7 +46,7 @@ public:
     explicit cycle(bool complex) : complex_(complex)
     {
         dialog_.preset(QStringLiteral("b"), QString::fromStdString(expression(complex, 0)));
-        dialog_.SpinEdit1->setText(QString::number(kCount));
+        dialog_.findChild<SpinEdit*>(QStringLiteral("SpinEdit1"))->setText(QString::number(kCount));
         dialog_.show();
         settle();
     }
@@ -55,7 +55,7 @@ public:
     // One change of the expression, up to the end of its preview pass.
     void change()
     {
-        dialog_.Edit2->setText(QString::fromStdString(expression(complex_, k_++)));
+        expression_->setText(QString::fromStdString(expression(complex_, k_++)));
         settle();
     }
 
@@ -63,7 +63,7 @@ private:
     // OK comes on once the change's run has been handed to the preview.
     void settle()
     {
-        while (!dialog_.Button2->isEnabled() || plotter_.busy())
+        while (!ok_->isEnabled() || plotter_.busy())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 
@@ -77,6 +77,9 @@ private:
     GenerateDialog dialog_{{.workspace = workspace_, .sampler = sampler_, .nameCorrection = nameCorrection_,
                             .preview = plotter_},
                            nullptr};
+    // The expression field and OK, found by the names the program's texts give them.
+    QLineEdit* expression_ = dialog_.findChild<QLineEdit*>(QStringLiteral("Edit2"));
+    QPushButton* ok_ = dialog_.findChild<QPushButton*>(QStringLiteral("Button2"));
 };
 
 // Parsing and sampling on the calling thread.

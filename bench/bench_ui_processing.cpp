@@ -72,7 +72,8 @@ ProcessingDialog* openOn(const setup& s)
     dialog->setCurrentVariable(s.source);
     dialog->show();
     if (s.operand)
-        dialog->ComboBox2->setCurrentIndex(mainWindow->workspace().indexOf(*s.operand));
+        dialog->findChild<QComboBox*>(QStringLiteral("ComboBox2"))
+            ->setCurrentIndex(mainWindow->workspace().indexOf(*s.operand));
     finishPreview();
     return dialog;
 }

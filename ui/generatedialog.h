@@ -52,22 +52,6 @@ public:
     // One tick of the 10 ms cycle: gauge, hand-over of a finished run, parse and a new run.
     void tick();
 
-    // The controls, as the user sees them.
-    QLabel* Label1;          // "&Nume variabila :"
-    QLineEdit* Edit1;        // name
-    QLabel* Label2;          // "&Functie : "
-    QLineEdit* Edit2;        // expression
-    QLabel* Label3;          // "Numar de &sample-uri :"
-    SpinEdit* SpinEdit1;    // sample count
-    QProgressBar* Gauge1;
-    QPlainTextEdit* Memo1;   // parse message
-    RadioGroup* RadioGroup1; // "&Real", "&Complex"
-    RadioGroup* RadioGroup2; // "Carte&zian", "&Polar"
-    QPushButton* Button1;    // Cancel
-    QPushButton* Button2;    // OK
-    BitmapView* tBmpLnk1;       // preview
-    QTimer* Timer1;
-
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -83,6 +67,22 @@ private:
     void handRunToPreview();
     void parseAndSample();
     void createVariable();
+
+    // The controls, by role; each carries the name the program's texts give it as its objectName.
+    QLabel* nameLabel_;                // Label1, "&Nume variabila :"
+    QLineEdit* nameEdit_;              // Edit1
+    QLabel* expressionLabel_;          // Label2, "&Functie : "
+    QLineEdit* expressionEdit_;        // Edit2
+    QLabel* countLabel_;               // Label3, "Numar de &sample-uri :"
+    SpinEdit* countEdit_;              // SpinEdit1
+    QProgressBar* gauge_;              // Gauge1
+    QPlainTextEdit* messageArea_;      // Memo1, the parse message
+    RadioGroup* typeGroup_;            // RadioGroup1, "&Real", "&Complex"
+    RadioGroup* representationGroup_;  // RadioGroup2, "Carte&zian", "&Polar"
+    QPushButton* cancelButton_;        // Button1
+    QPushButton* okButton_;            // Button2
+    BitmapView* previewView_;          // tBmpLnk1
+    QTimer* timer_;                    // Timer1
 
     tworkspace& workspace_;
     SamplingWorker& sampler_;

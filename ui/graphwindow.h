@@ -41,20 +41,13 @@ public:
     // The variable the first list starts on at the next showing (none: the first one).
     void setCurrentVariable(std::shared_ptr<tdspvar> variable) { current_ = std::move(variable); }
 
-    QLabel* Label1;
-    QComboBox* ComboBox1;
-    QCheckBox* CheckBox1;
-    QComboBox* ComboBox2;
-    CursorReadout* Memo1;
-    QLabel* Label2;
-    QToolButton* SpeedButton3;
-    QLabel* Label3;
-    QToolButton* SpeedButton1;
-    QLabel* Label4;
-    QToolButton* SpeedButton2;
-    BitmapView* tBmpLnk1;
+    void done(int result) override;
 
-    // The window's event handlers, named after their controls.
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // The window's event handlers.
     void prepareForShow();
     void variablesChanged();
     void secondVariableToggled();
@@ -65,15 +58,22 @@ public:
     void toggleLogY();
     void toggleLogX();
     void showReadout(QPoint position);
-
-    void done(int result) override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
     std::shared_ptr<tdspvar> selectedVariable(const QComboBox* box) const;
     void requestPlot();
+
+    // The controls, by role; each carries the name the program's texts give it as its objectName.
+    QLabel* firstLabel_;        // Label1, "Variabila 1"
+    QComboBox* firstList_;      // ComboBox1
+    QCheckBox* secondBox_;      // CheckBox1, "Variabila 2"
+    QComboBox* secondList_;     // ComboBox2
+    CursorReadout* readout_;    // Memo1
+    QLabel* polarLabel_;        // Label2, "Cartezian / &Polar"
+    QToolButton* polarButton_;  // SpeedButton3
+    QLabel* logYLabel_;         // Label3, "Axa &Y logaritmica"
+    QToolButton* logYButton_;   // SpeedButton1
+    QLabel* logXLabel_;         // Label4, "Axa &X logaritmica"
+    QToolButton* logXButton_;   // SpeedButton2
+    BitmapView* plotView_;      // tBmpLnk1
 
     const tworkspace& workspace_;
     QImage& plotBitmap_;

@@ -67,20 +67,20 @@ MainWindow::MainWindow(const mainWindowSetup& setup, QWidget* parent)
     auto* client = new QWidget(this);
     auto* layout = new QHBoxLayout(client);
     layout->setContentsMargins(0, 0, 1, 0);
-    ScrollBox1 = new QScrollArea(client);
-    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    ScrollBox1->verticalScrollBar()->setTracking(true);
-    ScrollBox1->setWidgetResizable(true);
-    QPalette white = ScrollBox1->palette();
+    scrollBox_ = new QScrollArea(client);
+    scrollBox_->setObjectName(QStringLiteral("ScrollBox1"));
+    scrollBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrollBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scrollBox_->verticalScrollBar()->setTracking(true);
+    scrollBox_->setWidgetResizable(true);
+    QPalette white = scrollBox_->palette();
     white.setColor(QPalette::Window, Qt::white);
-    ScrollBox1->viewport()->setPalette(white);
-    ScrollBox1->viewport()->setAutoFillBackground(true);
+    scrollBox_->viewport()->setPalette(white);
+    scrollBox_->viewport()->setAutoFillBackground(true);
     strips_ = new StripList(*thumbnails_);
-    connect(strips_, &StripList::popupRequested, this, [this](const QPoint& at) { PopupMenu1->popup(at); });
-    ScrollBox1->setWidget(strips_);
-    layout->addWidget(ScrollBox1);
+    connect(strips_, &StripList::popupRequested, this, [this](const QPoint& at) { popupMenu_->popup(at); });
+    scrollBox_->setWidget(strips_);
+    layout->addWidget(scrollBox_);
     setCentralWidget(client);
 
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
@@ -197,8 +197,8 @@ void MainWindow::detailsChanged(const tdspvarPtr& variable)
 void MainWindow::emptinessChanged(bool empty)
 {
     // The Variabila menu and, with it, its plain-key shortcuts.
-    Variabila1->menuAction()->setEnabled(!empty);
-    for (QAction* action : Variabila1->actions())
+    variableMenu_->menuAction()->setEnabled(!empty);
+    for (QAction* action : variableMenu_->actions())
         action->setEnabled(!empty);
 }
 

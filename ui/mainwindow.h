@@ -119,10 +119,10 @@ private:
     std::unique_ptr<FileDialogs> fileDialogs_;
     std::unique_ptr<GuiCallbacks> fileCallbacks_;
 
-    QScrollArea* ScrollBox1 = nullptr;
+    QScrollArea* scrollBox_ = nullptr; // ScrollBox1
     StripList* strips_ = nullptr;
-    QMenu* Variabila1 = nullptr;
-    QMenu* PopupMenu1 = nullptr;
+    QMenu* variableMenu_ = nullptr;    // Variabila1
+    QMenu* popupMenu_ = nullptr;       // PopupMenu1
 
     // The other nine windows, children of this one, alive until the program ends.
     std::unique_ptr<NameCorrectionDialog> nameCorrection_;

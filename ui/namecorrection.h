@@ -26,14 +26,6 @@ public:
     dialogResult::code ask(const QString& proposed, bool allowSkipping);
     QString name() const;
 
-    // The controls, as the user sees them.
-    QLabel* Label1 = nullptr;       // "Nume nou :"
-    QLineEdit* Edit1 = nullptr;     // the name
-    QPushButton* Button1 = nullptr; // OK
-    QPushButton* Button2 = nullptr; // Cancel
-    QPushButton* Button3 = nullptr; // Skip
-    QPushButton* Button4 = nullptr; // Ignore All
-
 public slots:
     void reject() override; // Escape and the close box give cancel
 
@@ -44,6 +36,14 @@ private:
     // OK is enabled exactly while the field is not empty and the workspace accepts the name.
     void nameChanged();
     void offerSkipping(bool offered);
+
+    // The controls, by role; each carries the name the program's texts give it as its objectName.
+    QLabel* nameLabel_ = nullptr;            // Label1, "Nume nou :"
+    QLineEdit* nameEdit_ = nullptr;          // Edit1
+    QPushButton* okButton_ = nullptr;        // Button1
+    QPushButton* cancelButton_ = nullptr;    // Button2
+    QPushButton* skipButton_ = nullptr;      // Button3
+    QPushButton* ignoreAllButton_ = nullptr; // Button4
 
     const tworkspace& workspace_;
     bool allowSkip_ = false; // Skip and Ignore All are shown and enabled on showing

@@ -82,60 +82,60 @@ ProcessingDialog::ProcessingDialog(const Collaborators& with, QWidget* parent)
         l->adjustSize();
         return l;
     };
-    Label1 = label(QStringLiteral("Sursa :"), 8, 8);
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->setGeometry(8, 24, 121, kListHeight);
-    Label1->setBuddy(ComboBox1);
-    Label2 = label(QStringLiteral("Operand : "), 8, 56);
-    ComboBox2 = new QComboBox(this);
-    ComboBox2->setGeometry(8, 72, 121, kListHeight);
-    Label3 = label(QStringLiteral("Esantioane rezultat"), 8, 96);
-    SpinEdit1 = new SpinEdit(this);
-    SpinEdit1->setGeometry(8, 112, 121, 22);
-    SpinEdit1->setRange(kMinLength, kMaxLength);
-    SpinEdit1->setMaxLength(kLengthFieldCharacters);
-    SpinEdit1->setValue(kDefaultLength);
+    sourceLabel_ = label(QStringLiteral("Sursa :"), 8, 8);
+    sourceList_ = new QComboBox(this);
+    sourceList_->setGeometry(8, 24, 121, kListHeight);
+    sourceLabel_->setBuddy(sourceList_);
+    operandLabel_ = label(QStringLiteral("Operand : "), 8, 56);
+    operandList_ = new QComboBox(this);
+    operandList_->setGeometry(8, 72, 121, kListHeight);
+    lengthLabel_ = label(QStringLiteral("Esantioane rezultat"), 8, 96);
+    lengthEdit_ = new SpinEdit(this);
+    lengthEdit_->setGeometry(8, 112, 121, 22);
+    lengthEdit_->setRange(kMinLength, kMaxLength);
+    lengthEdit_->setMaxLength(kLengthFieldCharacters);
+    lengthEdit_->setValue(kDefaultLength);
 
-    RadioGroup1 = new RadioGroup(QStringLiteral(" Destinatie : "),
-                                  {QStringLiteral("&Aceeasi variabila"), QStringLiteral("&Variabila noua")},
-                                  this);
-    RadioGroup1->setGeometry(136, 8, 385, 57);
-    RadioGroup1->setItemIndex(0);
+    destinationGroup_ = new RadioGroup(QStringLiteral(" Destinatie : "),
+                                       {QStringLiteral("&Aceeasi variabila"), QStringLiteral("&Variabila noua")},
+                                       this);
+    destinationGroup_->setGeometry(136, 8, 385, 57);
+    destinationGroup_->setItemIndex(0);
     // The name field sits inside the destination frame, right of its second item.
-    Edit1 = new QLineEdit(QStringLiteral("nume variabila"), this);
-    Edit1->setGeometry(266, 39, 249, kEditHeight);
-    Edit1->setEnabled(false);
+    nameEdit_ = new QLineEdit(QStringLiteral("nume variabila"), this);
+    nameEdit_->setGeometry(266, 39, 249, kEditHeight);
+    nameEdit_->setEnabled(false);
 
-    tBmpLnk1 = new BitmapView(this);
-    tBmpLnk1->move(136, 76);
-    tBmpLnk1->setBitmap(&plotter_.bitmap());
-    tBmpLnk1->setFocusPolicy(Qt::TabFocus); // a stop of its own between the length and the destination
+    previewView_ = new BitmapView(this);
+    previewView_->move(136, 76);
+    previewView_->setBitmap(&plotter_.bitmap());
+    previewView_->setFocusPolicy(Qt::TabFocus); // a stop of its own between the length and the destination
 
-    Button1 = new QPushButton(QStringLiteral("Ok"), this);
-    Button1->setGeometry(8, 321, 121, 20);
-    Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
-    Button2->setGeometry(8, 345, 121, 20);
+    okButton_ = new QPushButton(QStringLiteral("Ok"), this);
+    okButton_->setGeometry(8, 321, 121, 20);
+    okButton_->setDefault(true);
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_->setGeometry(8, 345, 121, 20);
 
-    setTabOrder(ComboBox1, ComboBox2);
-    setTabOrder(ComboBox2, SpinEdit1);
-    setTabOrder(SpinEdit1, tBmpLnk1);
-    setTabOrder(tBmpLnk1, RadioGroup1);
-    setTabOrder(RadioGroup1, Edit1);
-    setTabOrder(Edit1, Button1);
-    setTabOrder(Button1, Button2);
+    setTabOrder(sourceList_, operandList_);
+    setTabOrder(operandList_, lengthEdit_);
+    setTabOrder(lengthEdit_, previewView_);
+    setTabOrder(previewView_, destinationGroup_);
+    setTabOrder(destinationGroup_, nameEdit_);
+    setTabOrder(nameEdit_, okButton_);
+    setTabOrder(okButton_, cancelButton_);
 
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { choicesChanged(); });
-    connect(ComboBox2, &QComboBox::currentIndexChanged, this, [this] { choicesChanged(); });
-    connect(SpinEdit1, &SpinEdit::textChanged, this, [this] { choicesChanged(); });
-    connect(RadioGroup1, &RadioGroup::itemChanged, this, [this] { targetChanged(); });
-    connect(Edit1, &QLineEdit::textEdited, this, [this] { nameEdited(); });
-    connect(Button1, &QPushButton::clicked, this, [this] { acceptResult(); });
-    connect(Button2, &QPushButton::clicked, this, [this] { done(dialogResult::cancel); });
-    setObjectNames({{Label1, "Label1"}, {ComboBox1, "ComboBox1"}, {Label2, "Label2"},
-                    {ComboBox2, "ComboBox2"}, {Label3, "Label3"}, {SpinEdit1, "SpinEdit1"},
-                    {RadioGroup1, "RadioGroup1"}, {Edit1, "Edit1"}, {tBmpLnk1, "tBmpLnk1"},
-                    {Button1, "Button1"}, {Button2, "Button2"}});
+    connect(sourceList_, &QComboBox::currentIndexChanged, this, [this] { choicesChanged(); });
+    connect(operandList_, &QComboBox::currentIndexChanged, this, [this] { choicesChanged(); });
+    connect(lengthEdit_, &SpinEdit::textChanged, this, [this] { choicesChanged(); });
+    connect(destinationGroup_, &RadioGroup::itemChanged, this, [this] { targetChanged(); });
+    connect(nameEdit_, &QLineEdit::textEdited, this, [this] { nameEdited(); });
+    connect(okButton_, &QPushButton::clicked, this, [this] { acceptResult(); });
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { done(dialogResult::cancel); });
+    setObjectNames({{sourceLabel_, "Label1"}, {sourceList_, "ComboBox1"}, {operandLabel_, "Label2"},
+                    {operandList_, "ComboBox2"}, {lengthLabel_, "Label3"}, {lengthEdit_, "SpinEdit1"},
+                    {destinationGroup_, "RadioGroup1"}, {nameEdit_, "Edit1"}, {previewView_, "tBmpLnk1"},
+                    {okButton_, "Button1"}, {cancelButton_, "Button2"}});
 }
 
 void ProcessingDialog::showEvent(QShowEvent* event)
@@ -155,28 +155,28 @@ void ProcessingDialog::prepareForShow()
         names.append(QString::fromStdString(name));
     const int currentIndex = current_ ? workspace_.indexOf(*current_) : -1;
 
-    const QSignalBlocker blockSource(ComboBox1);
-    const QSignalBlocker blockOperand(ComboBox2);
-    ComboBox1->clear();
-    ComboBox1->addItems(names);
-    ComboBox1->setCurrentIndex(currentIndex >= 0 ? currentIndex : 0);
+    const QSignalBlocker blockSource(sourceList_);
+    const QSignalBlocker blockOperand(operandList_);
+    sourceList_->clear();
+    sourceList_->addItems(names);
+    sourceList_->setCurrentIndex(currentIndex >= 0 ? currentIndex : 0);
 
     setWindowTitle(captionOf(type));
-    ComboBox2->clear();
+    operandList_->clear();
     switch (type) {
-    case processingType::windowing: ComboBox2->addItems(windowNames_); break;
-    case processingType::autocorrelation: ComboBox2->addItem(QStringLiteral("Autocorelatie")); break;
-    case processingType::resampling: ComboBox2->addItem(QStringLiteral("Resample")); break;
+    case processingType::windowing: operandList_->addItems(windowNames_); break;
+    case processingType::autocorrelation: operandList_->addItem(QStringLiteral("Autocorelatie")); break;
+    case processingType::resampling: operandList_->addItem(QStringLiteral("Resample")); break;
     case processingType::fourier:
-        ComboBox2->addItems({QStringLiteral("Directa"), QStringLiteral("Inversa")});
+        operandList_->addItems({QStringLiteral("Directa"), QStringLiteral("Inversa")});
         break;
     default:
         if (takesVariableOperand(type))
-            ComboBox2->addItems(names);
+            operandList_->addItems(names);
         break;
     }
-    ComboBox2->setCurrentIndex(0);
-    SpinEdit1->setEnabled(type == processingType::resampling);
+    operandList_->setCurrentIndex(0);
+    lengthEdit_->setEnabled(type == processingType::resampling);
 
     open_ = true;
     nameFollow_ = true;
@@ -188,15 +188,15 @@ void ProcessingDialog::choicesChanged()
     if (!open_)
         return; // a length pulled into its range as the dialog closes; the next opening recomputes
     rebuildTexts();
-    resampleLength_ = lengthFromText(SpinEdit1->text(), kDefaultLength);
+    resampleLength_ = lengthFromText(lengthEdit_->text(), kDefaultLength);
     recompute();
     startPreview();
 }
 
 void ProcessingDialog::rebuildTexts()
 {
-    const QString s = ComboBox1->currentText();
-    const QString o = ComboBox2->currentText();
+    const QString s = sourceList_->currentText();
+    const QString o = operandList_->currentText();
     switch (processingType_) {
     case processingType::windowing:
         defaultName_ = s + QStringLiteral("_") + o;
@@ -207,7 +207,7 @@ void ProcessingDialog::rebuildTexts()
         description_ = QStringLiteral("Autocorelatia variabilei ") + s;
         break;
     case processingType::resampling:
-        defaultName_ = s + QStringLiteral("_resample") + SpinEdit1->text();
+        defaultName_ = s + QStringLiteral("_resample") + lengthEdit_->text();
         description_ = QStringLiteral("Variabilea ") + s + QStringLiteral(" cu numar schimbat de sampleuri");
         break;
     case processingType::correlation:
@@ -236,7 +236,7 @@ void ProcessingDialog::rebuildTexts()
         break;
     }
     if (nameFollow_)
-        Edit1->setText(defaultName_);
+        nameEdit_->setText(defaultName_);
 }
 
 tdspvarPtr ProcessingDialog::listedVariable(const QComboBox* list) const
@@ -253,8 +253,8 @@ tdspvarPtr ProcessingDialog::listedVariable(const QComboBox* list) const
 void ProcessingDialog::recompute()
 {
     const processingType type = processingType_;
-    const tdspvarPtr source = listedVariable(ComboBox1);
-    const tdspvarPtr operand = takesVariableOperand(type) ? listedVariable(ComboBox2) : nullptr;
+    const tdspvarPtr source = listedVariable(sourceList_);
+    const tdspvarPtr operand = takesVariableOperand(type) ? listedVariable(operandList_) : nullptr;
     // A running pass abandons its drawing before the buffer changes under the next one.
     plotter_.stop();
     sampleBuffer& buffer = *result_;
@@ -263,8 +263,8 @@ void ProcessingDialog::recompute()
     request.type = type;
     request.source = source.get();
     request.operand = type == processingType::autocorrelation ? source.get() : operand.get();
-    request.windowIndex = std::max(0, ComboBox2->currentIndex());
-    request.direction = ComboBox2->currentIndex() == kInverseItem ? fourierDirection::inverse
+    request.windowIndex = std::max(0, operandList_->currentIndex());
+    request.direction = operandList_->currentIndex() == kInverseItem ? fourierDirection::inverse
                                                                   : fourierDirection::direct;
     request.length = resampleLength_;
     refusal_.clear();
@@ -285,15 +285,15 @@ void ProcessingDialog::startPreview()
     plotter_.setPreviewMode(result_->isComplex ? previewMode::cartesian : previewMode::real);
     // Clears the stop; a busy plotter starts over on the new buffer. Without a thread the error
     // box says so, and Ok still writes the result.
-    runGuarded([this] { plotter_.start(tBmpLnk1, result_); });
+    runGuarded([this] { plotter_.start(previewView_, result_); });
 }
 
 void ProcessingDialog::targetChanged()
 {
-    const bool newVariable = RadioGroup1->itemIndex() == kNewVariable;
-    Edit1->setEnabled(newVariable);
+    const bool newVariable = destinationGroup_->itemIndex() == kNewVariable;
+    nameEdit_->setEnabled(newVariable);
     if (newVariable)
-        Edit1->setFocus();
+        nameEdit_->setFocus();
 }
 
 void ProcessingDialog::nameEdited()
@@ -313,13 +313,13 @@ void ProcessingDialog::acceptResult()
 void ProcessingDialog::commit()
 {
     const sampleBuffer& buffer = *result_;
-    const tdspvarPtr source = listedVariable(ComboBox1);
+    const tdspvarPtr source = listedVariable(sourceList_);
     if (!source || buffer.count < 1)
         return; // an empty workspace: nothing to write, and no variable without samples
     // The samples are made first: when memory runs out no variable has changed.
     signalSamples samples = samplesFromBuffer(buffer, buffer.isComplex);
-    if (RadioGroup1->itemIndex() == kNewVariable)
-        addNamedVariable(*Edit1, nameCorrection_, workspace_, std::move(samples),
+    if (destinationGroup_->itemIndex() == kNewVariable)
+        addNamedVariable(*nameEdit_, nameCorrection_, workspace_, std::move(samples),
                          {.description = description_.toStdString()});
     else
         workspace_.replaceSamples(source, std::move(samples)); // its description kept

@@ -52,19 +52,6 @@ public:
     void done(int result) override;
     void reject() override { done(dialogResult::cancel); }
 
-    // The controls, as the user sees them.
-    QLabel* Label1 = nullptr;          // "Sursa :"
-    QComboBox* ComboBox1 = nullptr;    // source
-    QLabel* Label2 = nullptr;          // "Operand : "
-    QComboBox* ComboBox2 = nullptr;    // operand, window or direction
-    QLabel* Label3 = nullptr;          // "Esantioane rezultat"
-    SpinEdit* SpinEdit1 = nullptr;    // resampling length
-    RadioGroup* RadioGroup1 = nullptr; // " Destinatie : "
-    QLineEdit* Edit1 = nullptr;        // name of a new variable
-    BitmapView* tBmpLnk1 = nullptr;       // preview
-    QPushButton* Button1 = nullptr;    // "Ok"
-    QPushButton* Button2 = nullptr;    // "Cancel"
-
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -81,6 +68,19 @@ private:
     // The workspace variable a list's current item names, or nullptr.
     tdspvarPtr listedVariable(const QComboBox* list) const;
     void commit();
+
+    // The controls, by role; each carries the name the program's texts give it as its objectName.
+    QLabel* sourceLabel_ = nullptr;          // Label1, "Sursa :"
+    QComboBox* sourceList_ = nullptr;        // ComboBox1
+    QLabel* operandLabel_ = nullptr;         // Label2, "Operand : "
+    QComboBox* operandList_ = nullptr;       // ComboBox2: operand, window or direction
+    QLabel* lengthLabel_ = nullptr;          // Label3, "Esantioane rezultat"
+    SpinEdit* lengthEdit_ = nullptr;         // SpinEdit1, the resampling length
+    RadioGroup* destinationGroup_ = nullptr; // RadioGroup1, " Destinatie : "
+    QLineEdit* nameEdit_ = nullptr;          // Edit1, the name of a new variable
+    BitmapView* previewView_ = nullptr;      // tBmpLnk1
+    QPushButton* okButton_ = nullptr;        // Button1, "Ok"
+    QPushButton* cancelButton_ = nullptr;    // Button2, "Cancel"
 
     tworkspace& workspace_;
     NameCorrectionDialog& nameCorrection_;

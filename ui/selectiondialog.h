@@ -61,15 +61,6 @@ public:
     // The variable the third option stands for.
     void setClickedVariable(tdspvarPtr variable) { clicked_ = std::move(variable); }
 
-    // The controls, as the user sees them.
-    RadioGroup* RadioGroup1 = nullptr;    // " Target (tinta) : "
-    QRadioButton* RadioButton1 = nullptr; // "Toate variabilele"
-    QRadioButton* RadioButton2 = nullptr; // "Selectie din lista"
-    QRadioButton* RadioButton3 = nullptr; // the clicked variable
-    QListWidget* CheckListBox1 = nullptr;
-    QPushButton* Button1 = nullptr; // Ok
-    QPushButton* Button2 = nullptr; // Cancel
-
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -88,6 +79,15 @@ private:
     void placeControls();
     bool keptByList(std::size_t index, const tdspvar& variable) const;
     selectionTarget chosenOption() const;
+
+    // The controls, by role; each carries the name the program's texts give it as its objectName.
+    RadioGroup* targetGroup_ = nullptr;     // RadioGroup1, " Target (tinta) : "
+    QRadioButton* allButton_ = nullptr;     // RadioButton1, "Toate variabilele"
+    QRadioButton* listedButton_ = nullptr;  // RadioButton2, "Selectie din lista"
+    QRadioButton* clickedButton_ = nullptr; // RadioButton3, the clicked variable
+    QListWidget* list_ = nullptr;           // CheckListBox1
+    QPushButton* okButton_ = nullptr;       // Button1, "Ok"
+    QPushButton* cancelButton_ = nullptr;   // Button2, "Cancel"
 
     tworkspace& workspace_;
     const StripList& strips_;

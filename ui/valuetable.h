@@ -24,8 +24,6 @@ public:
     // The variable the next showing lists (none: an empty table).
     void setVariable(tdspvarPtr variable) { next_ = std::move(variable); }
 
-    QTableWidget* StringGrid1;
-
 protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
@@ -38,6 +36,8 @@ private:
     bool writeBack();
     void applyEditingRule(); // the editing rule, by column position
     QString cellText(int row, int position) const;
+
+    QTableWidget* grid_; // StringGrid1
 
     tworkspace& workspace_;
     tdspvarPtr next_;

@@ -2,7 +2,7 @@
 // found by type, variables filled as a creator fills them, and waiting for the thumbnail workers.
 #pragma once
 
-#include "uitest.h"
+#include "controls.h"
 
 #include "ui/mainwindow.h"
 #include "ui/previewworker.h"
@@ -69,7 +69,10 @@ protected:
     StripList& strips() { return stripsOf(*mainWindow); }
     // The preview plotter of the generation and processing dialogs.
     PreviewPlotter& preview() { return *mainWindow->findChild<PreviewPlotter*>(); }
-    bool waitForThumbnails(int milliseconds = 20000) { return uitest::waitForThumbnails(*mainWindow, milliseconds); }
+    bool waitForThumbnails(int milliseconds = 20000)
+    {
+        return uitest::waitForThumbnails(*mainWindow, milliseconds);
+    }
     VariableStrip* stripOf(const tdspvarPtr& v) { return strips().stripOf(*v); }
 
     // Adds a variable as the creators do, with its samples and a description.

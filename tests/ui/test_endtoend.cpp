@@ -51,6 +51,8 @@
 #include <string>
 #include <vector>
 
+using namespace uitest::controls;
+
 namespace {
 
 constexpr int kWaitMs = 20000; // generous: the workers share two cores with other test programs
@@ -294,11 +296,11 @@ protected:
     void generateByKeys(const QString& name, int count, const QString& formula)
     {
         const auto ran = modalActor::when<GenerateDialog>([&](GenerateDialog& d) {
-            retype(d.Edit1, name);
-            retype(d.SpinEdit1->lineEdit(), QString::number(count));
-            retype(d.Edit2, formula);
-            ASSERT_TRUE(QTest::qWaitFor([&] { return d.Button2->isEnabled(); }, kWaitMs));
-            QTest::keyClick(d.Edit2, Qt::Key_Return);
+            retype(Edit1(d), name);
+            retype(SpinEdit1(d)->lineEdit(), QString::number(count));
+            retype(Edit2(d), formula);
+            ASSERT_TRUE(QTest::qWaitFor([&] { return Button2(d)->isEnabled(); }, kWaitMs));
+            QTest::keyClick(Edit2(d), Qt::Key_Return);
             EXPECT_FALSE(d.isVisible());
         });
         press(Qt::Key_Insert);
@@ -339,12 +341,12 @@ TEST_F(EndToEndTest, StudentSession)
     {
         const auto ran = modalActor::when<ProcessingDialog>([&](ProcessingDialog& d) {
             EXPECT_EQ(d.windowTitle(), "Transformata Fourier");
-            EXPECT_EQ(d.ComboBox1->currentText(), "signal");
-            EXPECT_EQ(d.ComboBox2->currentText(), "Directa");
-            clickRadio(d.RadioGroup1->button(1));
-            ASSERT_TRUE(d.Edit1->isEnabled());
-            EXPECT_EQ(d.Edit1->text(), "signal_fourier");
-            QTest::keyClick(d.Edit1, Qt::Key_Return);
+            EXPECT_EQ(ComboBox1(d)->currentText(), "signal");
+            EXPECT_EQ(ComboBox2(d)->currentText(), "Directa");
+            clickRadio(RadioGroup1(d)->button(1));
+            ASSERT_TRUE(Edit1(d)->isEnabled());
+            EXPECT_EQ(Edit1(d)->text(), "signal_fourier");
+            QTest::keyClick(Edit1(d), Qt::Key_Return);
             EXPECT_FALSE(d.isVisible());
         });
         press(Qt::Key_F);
@@ -387,11 +389,11 @@ TEST_F(EndToEndTest, StudentSession)
         ASSERT_TRUE(convolutie);
         const auto ran = modalActor::when<ProcessingDialog>([&](ProcessingDialog& d) {
             EXPECT_EQ(d.windowTitle(), "Convolutie");
-            EXPECT_EQ(d.ComboBox1->currentText(), "pulse");
-            EXPECT_EQ(d.ComboBox2->currentText(), "signal");
-            EXPECT_EQ(d.RadioGroup1->itemIndex(), 1); // the destination stays as last chosen
-            EXPECT_EQ(d.Edit1->text(), "pulse_cv_signal");
-            click(d.Button1);
+            EXPECT_EQ(ComboBox1(d)->currentText(), "pulse");
+            EXPECT_EQ(ComboBox2(d)->currentText(), "signal");
+            EXPECT_EQ(RadioGroup1(d)->itemIndex(), 1); // the destination stays as last chosen
+            EXPECT_EQ(Edit1(d)->text(), "pulse_cv_signal");
+            click(Button1(d));
             EXPECT_FALSE(d.isVisible());
         });
         QTest::mouseClick(submenu, Qt::LeftButton, {}, submenu->actionGeometry(convolutie).center());
@@ -420,8 +422,8 @@ TEST_F(EndToEndTest, StudentSession)
         const auto saved = modalActor::when<QFileDialog>([&](QFileDialog& d) { typeFileName(d, file); });
         const auto ran = modalActor::when<SelectionDialog>([&](SelectionDialog& d) {
             EXPECT_EQ(d.windowTitle(), "Salveaza starea curenta");
-            EXPECT_TRUE(d.RadioButton1->isChecked());
-            click(d.Button1);
+            EXPECT_TRUE(RadioButton1(d)->isChecked());
+            click(Button1(d));
             EXPECT_FALSE(d.isVisible());
         });
         press(Qt::Key_F2);
@@ -434,11 +436,11 @@ TEST_F(EndToEndTest, StudentSession)
     {
         const auto ran = modalActor::when<SelectionDialog>([&](SelectionDialog& d) {
             EXPECT_EQ(d.windowTitle(), "Sterge variabile");
-            EXPECT_TRUE(d.RadioButton3->isChecked());
-            EXPECT_EQ(d.RadioButton3->text(), "Variabila pe care s-a dat click (SIGNAL)");
-            clickRadio(d.RadioButton1);
-            EXPECT_TRUE(d.RadioButton1->isChecked());
-            click(d.Button1);
+            EXPECT_TRUE(RadioButton3(d)->isChecked());
+            EXPECT_EQ(RadioButton3(d)->text(), "Variabila pe care s-a dat click (SIGNAL)");
+            clickRadio(RadioButton1(d));
+            EXPECT_TRUE(RadioButton1(d)->isChecked());
+            click(Button1(d));
             EXPECT_FALSE(d.isVisible());
         });
         press(Qt::Key_Delete);
@@ -476,12 +478,12 @@ TEST_F(EndToEndTest, StudentSession)
     {
         const auto ran = modalActor::when<GraphWindow>([&](GraphWindow& d) {
             const auto drawn = [&] { return QTest::qWaitFor([&] { return !d.plot().busy(); }, kWaitMs); };
-            EXPECT_EQ(d.ComboBox1->currentText(), "signal");
+            EXPECT_EQ(ComboBox1(d)->currentText(), "signal");
             ASSERT_TRUE(drawn());
             EXPECT_EQ(d.modeWord(), 1);
-            QTest::keyClick(d.ComboBox1, Qt::Key_Down);
-            QTest::keyClick(d.ComboBox1, Qt::Key_Down);
-            EXPECT_EQ(d.ComboBox1->currentText(), "signal_fourier");
+            QTest::keyClick(ComboBox1(d), Qt::Key_Down);
+            QTest::keyClick(ComboBox1(d), Qt::Key_Down);
+            EXPECT_EQ(ComboBox1(d)->currentText(), "signal_fourier");
             ASSERT_TRUE(drawn());
             EXPECT_EQ(d.modeWord(), 2);
             QTest::keyClick(&d, Qt::Key_P, Qt::AltModifier);
@@ -501,7 +503,7 @@ TEST_F(EndToEndTest, StudentSession)
     {
         const tdspvarPtr first = workspace().variables().front();
         const auto ran = modalActor::when<ValueTableDialog>([&](ValueTableDialog& d) {
-            QTableWidget* grid = d.StringGrid1;
+            QTableWidget* grid = StringGrid1(d);
             EXPECT_EQ(grid->rowCount(), std::min(first->sampleCount(), 128));
             EXPECT_EQ(grid->horizontalHeaderItem(1)->text().toStdString(), first->name() + ".real");
             EXPECT_EQ(grid->item(5, 1)->text().toStdString(), formatGeneral(first->real()[5], 15));
@@ -528,12 +530,12 @@ TEST_F(EndToEndTest, StudentSession)
     // The inverse Z window (Ctrl+Z): z / (z - 0.5) expands into 1, 0.5, 0.25, ...
     {
         const auto ran = modalActor::when<InverseZWindow>([&](InverseZWindow& d) {
-            retype(d.Edit1, "0, 1");
-            retype(d.Edit2, "-0.5, 1");
+            retype(Edit1(d), "0, 1");
+            retype(Edit2(d), "-0.5, 1");
             const char* expected[] = {"1", "0.5", "0.25", "0.125", "0.0625"};
             for (int row = 0; row < 5; ++row)
-                EXPECT_EQ(d.StringGrid1->item(row, 1)->text(), expected[row]) << row;
-            QTest::keyClick(d.Edit2, Qt::Key_Escape);
+                EXPECT_EQ(StringGrid1(d)->item(row, 1)->text(), expected[row]) << row;
+            QTest::keyClick(Edit2(d), Qt::Key_Escape);
             EXPECT_FALSE(d.isVisible());
         });
         press(Qt::Key_Z, Qt::ControlModifier);
@@ -543,12 +545,12 @@ TEST_F(EndToEndTest, StudentSession)
     // The help (F1): Down in the page list turns to the next page.
     {
         const auto ran = modalActor::when<HelpWindow>([&](HelpWindow& d) {
-            const int item = d.ComboBox1->currentIndex();
-            const QImage before = d.PaintBox1->grab().toImage();
-            QTest::keyClick(d.ComboBox1, Qt::Key_Down);
-            EXPECT_EQ(d.ComboBox1->currentIndex(), item + 1);
-            EXPECT_NE(d.PaintBox1->grab().toImage(), before);
-            QTest::keyClick(d.ComboBox1, Qt::Key_Escape);
+            const int item = ComboBox1(d)->currentIndex();
+            const QImage before = PaintBox1(d)->grab().toImage();
+            QTest::keyClick(ComboBox1(d), Qt::Key_Down);
+            EXPECT_EQ(ComboBox1(d)->currentIndex(), item + 1);
+            EXPECT_NE(PaintBox1(d)->grab().toImage(), before);
+            QTest::keyClick(ComboBox1(d), Qt::Key_Escape);
             EXPECT_FALSE(d.isVisible());
         });
         press(Qt::Key_F1);

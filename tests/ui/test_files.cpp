@@ -14,6 +14,8 @@
 
 #include <cstring>
 
+using namespace uitest::controls;
+
 using uitest::FilesTest;
 using uitest::modalScript;
 using uitest::typeAndAccept;
@@ -164,9 +166,9 @@ TEST_F(FilesTest, LoadingTheSameFileTwiceWithIgnoreAll)
     modalScript script;
     script.then([&](QWidget* modal) {
         ASSERT_EQ(modal, names);
-        proposed = names->Edit1->text();
-        extraButtons = names->Button3->isVisible() && names->Button4->isVisible();
-        names->Button4->click();
+        proposed = Edit1(*names)->text();
+        extraButtons = Button3(*names)->isVisible() && Button4(*names)->isVisible();
+        Button4(*names)->click();
     });
     pressOnMainWindow(*mainWindow, Qt::Key_F3);
     EXPECT_EQ(asked, std::vector<fileDialogKind>{fileDialogKind::loadState});
@@ -175,9 +177,9 @@ TEST_F(FilesTest, LoadingTheSameFileTwiceWithIgnoreAll)
     EXPECT_TRUE(extraButtons);
     EXPECT_EQ(workspace().variableCount(), 3);
     // Skip and Ignore All are not left behind for the next caller.
-    EXPECT_TRUE(names->Button3->isHidden());
-    EXPECT_TRUE(names->Button4->isHidden());
-    EXPECT_FALSE(names->Button3->isEnabled());
+    EXPECT_TRUE(Button3(*names)->isHidden());
+    EXPECT_TRUE(Button4(*names)->isHidden());
+    EXPECT_FALSE(Button3(*names)->isEnabled());
 
     // Into another window's empty workspace the file gives back names, kinds and samples.
     MainWindow other;
@@ -203,10 +205,10 @@ TEST_F(FilesTest, LoadingAsksPerClashAndTakesTheTypedName)
     script
         .then([&](QWidget*) {
             NameCorrectionDialog* names = &window<NameCorrectionDialog>();
-            names->Edit1->setText(QStringLiteral("a copy"));
-            names->Button1->click();
+            Edit1(*names)->setText(QStringLiteral("a copy"));
+            Button1(*names)->click();
         })
-        .then([&](QWidget*) { window<NameCorrectionDialog>().Button3->click(); }); // Skip b
+        .then([&](QWidget*) { Button3(window<NameCorrectionDialog>())->click(); }); // Skip b
     action(*mainWindow, "Open1")->trigger();
     EXPECT_TRUE(script.finished());
     ASSERT_EQ(workspace().variableCount(), 4);
@@ -218,7 +220,7 @@ TEST_F(FilesTest, LoadingAsksPerClashAndTakesTheTypedName)
     // Cancel at a clash stops the load; what came before stays. A cancelled file dialog loads nothing.
     uitest::writeFile(nextPath, "1 1 new\r\n 1\r\n1 1 a\r\n 1\r\n1 1 later\r\n 1\r\n0\r\n");
     modalScript cancel;
-    cancel.then([&](QWidget*) { window<NameCorrectionDialog>().Button2->click(); });
+    cancel.then([&](QWidget*) { Button2(window<NameCorrectionDialog>())->click(); });
     action(*mainWindow, "Open1")->trigger();
     EXPECT_EQ(workspace().variableCount(), 5);
     EXPECT_EQ(workspace().variables()[4]->name(), "NEW");
@@ -279,8 +281,8 @@ TEST_F(FilesTest, ImportingARealFile)
     modalScript again;
     again.then([&](QWidget*) {
         NameCorrectionDialog* names = &window<NameCorrectionDialog>();
-        extraButtons = names->Button3->isVisible() || names->Button4->isVisible();
-        names->Button2->click();
+        extraButtons = Button3(*names)->isVisible() || Button4(*names)->isVisible();
+        Button2(*names)->click();
     });
     action(*mainWindow, "Import1")->trigger();
     EXPECT_EQ(again.shown, 1);

@@ -1,6 +1,6 @@
 // The graph window: its state at each opening, the toggles and their coupling, the keyboard,
 // the cursor readout, and stopping the plot when it closes.
-#include "uitest.h"
+#include "controls.h"
 
 #include "core/workspace.h"
 #include "ui/bitmapview.h"
@@ -24,6 +24,8 @@
 
 #include <cmath>
 
+using namespace uitest::controls;
+
 namespace {
 
 class GraphWindowTest : public ::testing::Test {
@@ -36,7 +38,8 @@ protected:
 
     void SetUp() override
     {
-        real = workspace.add("REAL_A", uitest::realSamples(100, [](int i) -> extended { return i % 2 ? -2 : 1; }));
+        real =
+            workspace.add("REAL_A", uitest::realSamples(100, [](int i) -> extended { return i % 2 ? -2 : 1; }));
         complex = workspace.add("Cplx", signalSamples::complex(std::vector<extended>(64, 0),
                                                                 std::vector<extended>(64, 1)));
     }
@@ -62,7 +65,7 @@ protected:
     {
         QMouseEvent move(QEvent::MouseMove, QPointF(x, 100), QPointF(x, 100), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(graph.tBmpLnk1, &move);
+        QApplication::sendEvent(tBmpLnk1(graph), &move);
     }
     QRgb at(int x, int y) const { return bitmap.pixel(x, y) | 0xff000000u; }
     bool columnHas(int x, QRgb colour) const
@@ -81,14 +84,14 @@ TEST_F(GraphWindowTest, OpeningOnARealVariable)
     open(real);
     EXPECT_EQ(graph.windowTitle(), "Grafic");
     EXPECT_EQ(graph.size(), QSize(533, 307));
-    EXPECT_EQ(graph.tBmpLnk1->geometry(), QRect(137, 12, 384, 289));
-    EXPECT_EQ(graph.ComboBox1->count(), 2);
-    EXPECT_EQ(graph.ComboBox1->currentText(), "real_a");
-    EXPECT_EQ(graph.ComboBox2->currentText(), "real_a");
-    EXPECT_FALSE(graph.ComboBox2->isEnabled());
-    EXPECT_FALSE(graph.CheckBox1->isChecked());
-    EXPECT_FALSE(graph.SpeedButton3->isEnabled());
-    EXPECT_TRUE(graph.SpeedButton3->isChecked()); // down since creation
+    EXPECT_EQ(tBmpLnk1(graph)->geometry(), QRect(137, 12, 384, 289));
+    EXPECT_EQ(ComboBox1(graph)->count(), 2);
+    EXPECT_EQ(ComboBox1(graph)->currentText(), "real_a");
+    EXPECT_EQ(ComboBox2(graph)->currentText(), "real_a");
+    EXPECT_FALSE(ComboBox2(graph)->isEnabled());
+    EXPECT_FALSE(CheckBox1(graph)->isChecked());
+    EXPECT_FALSE(SpeedButton3(graph)->isEnabled());
+    EXPECT_TRUE(SpeedButton3(graph)->isChecked()); // down since creation
     EXPECT_EQ(graph.modeWord(), 1);
     ASSERT_TRUE(waitIdle());
     // Cartesian: the alternating samples 1 and -2 in white, nothing in blue.
@@ -105,8 +108,8 @@ TEST_F(GraphWindowTest, OpeningOnARealVariable)
 TEST_F(GraphWindowTest, OpeningOnAComplexVariable)
 {
     open(complex);
-    EXPECT_EQ(graph.ComboBox1->currentText(), "cplx");
-    EXPECT_TRUE(graph.SpeedButton3->isEnabled());
+    EXPECT_EQ(ComboBox1(graph)->currentText(), "cplx");
+    EXPECT_TRUE(SpeedButton3(graph)->isEnabled());
     EXPECT_EQ(graph.modeWord(), 2);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(at(100, 81), qRgb(255, 0, 0)); // phase pi/2
@@ -117,54 +120,54 @@ TEST_F(GraphWindowTest, LogYComesWithTheModulusView)
 {
     open(real);
     QTest::keyClick(&graph, Qt::Key_Y, Qt::AltModifier);
-    EXPECT_TRUE(graph.SpeedButton1->isChecked());
-    EXPECT_TRUE(graph.SpeedButton3->isChecked());
-    EXPECT_FALSE(graph.SpeedButton3->isEnabled());
+    EXPECT_TRUE(SpeedButton1(graph)->isChecked());
+    EXPECT_TRUE(SpeedButton3(graph)->isChecked());
+    EXPECT_FALSE(SpeedButton3(graph)->isEnabled());
     EXPECT_EQ(graph.modeWord(), 5);
     // The polar toggle cannot be operated while disabled.
     QTest::keyClick(&graph, Qt::Key_P, Qt::AltModifier);
-    EXPECT_TRUE(graph.SpeedButton3->isChecked());
-    EXPECT_TRUE(graph.SpeedButton1->isChecked());
+    EXPECT_TRUE(SpeedButton3(graph)->isChecked());
+    EXPECT_TRUE(SpeedButton1(graph)->isChecked());
 
     // On a complex variable, releasing the polar toggle releases log Y.
-    graph.ComboBox1->setCurrentIndex(1);
-    EXPECT_TRUE(graph.SpeedButton3->isEnabled());
+    ComboBox1(graph)->setCurrentIndex(1);
+    EXPECT_TRUE(SpeedButton3(graph)->isEnabled());
     EXPECT_EQ(graph.modeWord(), 6);
     QTest::keyClick(&graph, Qt::Key_P, Qt::AltModifier);
-    EXPECT_FALSE(graph.SpeedButton3->isChecked());
-    EXPECT_FALSE(graph.SpeedButton1->isChecked());
+    EXPECT_FALSE(SpeedButton3(graph)->isChecked());
+    EXPECT_FALSE(SpeedButton1(graph)->isChecked());
     EXPECT_EQ(graph.modeWord(), 0);
-    QTest::mouseClick(graph.SpeedButton1, Qt::LeftButton);
-    EXPECT_TRUE(graph.SpeedButton3->isChecked());
+    QTest::mouseClick(SpeedButton1(graph), Qt::LeftButton);
+    EXPECT_TRUE(SpeedButton3(graph)->isChecked());
     EXPECT_EQ(graph.modeWord(), 6);
     QTest::keyClick(&graph, Qt::Key_X, Qt::AltModifier);
     EXPECT_EQ(graph.modeWord(), 14);
-    QTest::mouseClick(graph.Label4, Qt::LeftButton);
+    QTest::mouseClick(Label4(graph), Qt::LeftButton);
     EXPECT_EQ(graph.modeWord(), 6);
-    QTest::mouseClick(graph.Label3, Qt::LeftButton);
-    EXPECT_FALSE(graph.SpeedButton1->isChecked());
-    EXPECT_TRUE(graph.SpeedButton3->isChecked());
+    QTest::mouseClick(Label3(graph), Qt::LeftButton);
+    EXPECT_FALSE(SpeedButton1(graph)->isChecked());
+    EXPECT_TRUE(SpeedButton3(graph)->isChecked());
 }
 
 TEST_F(GraphWindowTest, TogglesStayButTheSecondVariableIsClearedAtEachOpening)
 {
     open(real);
-    QTest::mouseClick(graph.SpeedButton2, Qt::LeftButton);
-    graph.CheckBox1->click();
-    EXPECT_TRUE(graph.ComboBox2->isEnabled());
+    QTest::mouseClick(SpeedButton2(graph), Qt::LeftButton);
+    CheckBox1(graph)->click();
+    EXPECT_TRUE(ComboBox2(graph)->isEnabled());
     // Ticking the box does not re-evaluate the polar toggle; the next selection change does.
-    graph.ComboBox2->setCurrentIndex(1);
-    EXPECT_TRUE(graph.SpeedButton3->isEnabled());
+    ComboBox2(graph)->setCurrentIndex(1);
+    EXPECT_TRUE(SpeedButton3(graph)->isEnabled());
     graph.close();
 
     open(real);
-    EXPECT_TRUE(graph.SpeedButton2->isChecked());
-    EXPECT_FALSE(graph.CheckBox1->isChecked());
-    EXPECT_FALSE(graph.ComboBox2->isEnabled());
-    EXPECT_EQ(graph.ComboBox2->currentIndex(), 0);
-    EXPECT_FALSE(graph.SpeedButton3->isEnabled());
+    EXPECT_TRUE(SpeedButton2(graph)->isChecked());
+    EXPECT_FALSE(CheckBox1(graph)->isChecked());
+    EXPECT_FALSE(ComboBox2(graph)->isEnabled());
+    EXPECT_EQ(ComboBox2(graph)->currentIndex(), 0);
+    EXPECT_FALSE(SpeedButton3(graph)->isEnabled());
     EXPECT_EQ(graph.modeWord(), 9);
-    QTest::mouseClick(graph.SpeedButton2, Qt::LeftButton);
+    QTest::mouseClick(SpeedButton2(graph), Qt::LeftButton);
     EXPECT_EQ(graph.modeWord(), 1);
 }
 
@@ -172,21 +175,21 @@ TEST_F(GraphWindowTest, CursorReadout)
 {
     open(real);
     moveMouse(383); // 383/384 of 100 samples
-    EXPECT_EQ(graph.Memo1->toPlainText(), "Pozitie 1 :99\nValoare : 2\nPanta : -1");
+    EXPECT_EQ(Memo1(graph)->toPlainText(), "Pozitie 1 :99\nValoare : 2\nPanta : -1");
     moveMouse(0);
-    EXPECT_EQ(graph.Memo1->toPlainText(), "Pozitie 1 :0\nValoare : 1\nPanta : 1");
+    EXPECT_EQ(Memo1(graph)->toPlainText(), "Pozitie 1 :0\nValoare : 1\nPanta : 1");
 
-    QTest::mouseClick(graph.SpeedButton2, Qt::LeftButton);
-    QTest::mouseClick(graph.SpeedButton1, Qt::LeftButton);
+    QTest::mouseClick(SpeedButton2(graph), Qt::LeftButton);
+    QTest::mouseClick(SpeedButton1(graph), Qt::LeftButton);
     moveMouse(0); // trunc(100 / e) = 36: modulus 1, then 2
-    EXPECT_EQ(graph.Memo1->toPlainText(),
+    EXPECT_EQ(Memo1(graph)->toPlainText(),
               QString("Pozitie 1 :36\nValoare : 1\nPanta : 505,97db/dec")
                   .replace(',', QLatin1Char(localeDecimalSeparator())));
 
-    graph.CheckBox1->click();
-    graph.ComboBox2->setCurrentIndex(1);
+    CheckBox1(graph)->click();
+    ComboBox2(graph)->setCurrentIndex(1);
     moveMouse(383);
-    const QStringList lines = graph.Memo1->toPlainText().split('\n');
+    const QStringList lines = Memo1(graph)->toPlainText().split('\n');
     ASSERT_EQ(lines.size(), 7);
     EXPECT_EQ(lines[0], "Pozitie 1 :99");
     EXPECT_EQ(lines[3], "");
@@ -223,7 +226,7 @@ TEST_F(GraphWindowTest, ClosingStopsALongPlot)
 TEST_F(GraphWindowTest, ReadoutIsLegibleAndShowsEveryLineWhole)
 {
     open(real);
-    CursorReadout* readout = graph.Memo1;
+    auto* readout = uitest::child<CursorReadout>(graph, "Memo1");
     EXPECT_TRUE(readout->isEnabled());
     EXPECT_TRUE(readout->isReadOnly());
     EXPECT_EQ(readout->focusPolicy(), Qt::NoFocus);

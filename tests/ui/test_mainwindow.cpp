@@ -27,6 +27,8 @@
 #include <new>
 #include <stdexcept>
 
+using namespace uitest::controls;
+
 using uitest::MainWindowTest;
 using uitest::whenModal;
 
@@ -51,8 +53,8 @@ openedDialog seenNow(QWidget* modal)
 {
     openedDialog seen{modal, modal ? modal->windowTitle() : QString(), {}};
     if (auto* processing = qobject_cast<ProcessingDialog*>(modal))
-        for (int i = 0; i < processing->ComboBox2->count(); ++i)
-            seen.operands += (i ? QStringLiteral("|") : QString()) + processing->ComboBox2->itemText(i);
+        for (int i = 0; i < ComboBox2(*processing)->count(); ++i)
+            seen.operands += (i ? QStringLiteral("|") : QString()) + ComboBox2(*processing)->itemText(i);
     return seen;
 }
 
@@ -147,15 +149,15 @@ TEST_F(MainWindowTest, DeleteKeyOpensDeleteWithChoiceForTheOlderVariable)
     whenModal([&](QWidget* modal) {
         EXPECT_EQ(modal, dialog);
         windowCaption = dialog->windowTitle();
-        optionCaption = dialog->RadioButton3->text();
-        optionChosen = dialog->RadioButton3->isChecked();
+        optionCaption = RadioButton3(*dialog)->text();
+        optionChosen = RadioButton3(*dialog)->isChecked();
     });
     QTest::keyClick(mainWindow.get(), Qt::Key_Delete);
     EXPECT_EQ(windowCaption, QStringLiteral("Sterge variabile"));
     EXPECT_EQ(strips().current()->name(), "Older");
     EXPECT_EQ(optionCaption, QStringLiteral("Variabila pe care s-a dat click (Older)"));
     EXPECT_TRUE(optionChosen);
-    EXPECT_EQ(dialog->RadioButton3->text(), QStringLiteral("Numai variabila pe care s-a dat click"));
+    EXPECT_EQ(RadioButton3(*dialog)->text(), QStringLiteral("Numai variabila pe care s-a dat click"));
 }
 
 TEST_F(MainWindowTest, PopupActsOnTheStripItWasOpenedOn)
@@ -182,7 +184,7 @@ TEST_F(MainWindowTest, PopupActsOnTheStripItWasOpenedOn)
     item(*mainWindow, "Salveaza1")->trigger();
     EXPECT_EQ(seen.window, &window<SelectionDialog>());
     EXPECT_EQ(seen.caption, QStringLiteral("Salveaza starea curenta"));
-    EXPECT_EQ(window<SelectionDialog>().RadioButton3->text(), QStringLiteral("Numai variabila pe care s-a dat click"));
+    EXPECT_EQ(RadioButton3(window<SelectionDialog>())->text(), QStringLiteral("Numai variabila pe care s-a dat click"));
 }
 
 TEST_F(MainWindowTest, StatusBarShowsTheLongPartOfTheHint)

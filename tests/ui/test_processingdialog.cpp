@@ -19,6 +19,8 @@
 
 #include <cmath>
 
+using namespace uitest::controls;
+
 using uitest::MainWindowTest;
 using uitest::waitUntil;
 using uitest::whenModal;
@@ -81,7 +83,7 @@ protected:
 
     static void setLength(ProcessingDialog* d, const QString& text)
     {
-        QLineEdit* edit = d->SpinEdit1->lineEdit();
+        QLineEdit* edit = SpinEdit1(*d)->lineEdit();
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Backspace);
         QTest::keyClicks(edit, text);
@@ -114,20 +116,20 @@ TEST_F(ProcessingDialogTest, FourierOpensOnTheCurrentVariableAndOverwritesItInPl
 
     const int result = open(processingType::fourier, a, [&](ProcessingDialog* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("Transformata Fourier"));
-        EXPECT_EQ(itemsOf(d->ComboBox1), (QStringList{"b", "a"}));
-        EXPECT_EQ(d->ComboBox1->currentText(), QStringLiteral("a"));
-        EXPECT_EQ(itemsOf(d->ComboBox2), (QStringList{"Directa", "Inversa"}));
-        EXPECT_EQ(d->ComboBox2->currentIndex(), 0);
-        EXPECT_FALSE(d->SpinEdit1->isEnabled());
-        EXPECT_EQ(d->RadioGroup1->itemIndex(), 0);
-        EXPECT_FALSE(d->Edit1->isEnabled());
-        EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_fourier"));
+        EXPECT_EQ(itemsOf(ComboBox1(*d)), (QStringList{"b", "a"}));
+        EXPECT_EQ(ComboBox1(*d)->currentText(), QStringLiteral("a"));
+        EXPECT_EQ(itemsOf(ComboBox2(*d)), (QStringList{"Directa", "Inversa"}));
+        EXPECT_EQ(ComboBox2(*d)->currentIndex(), 0);
+        EXPECT_FALSE(SpinEdit1(*d)->isEnabled());
+        EXPECT_EQ(RadioGroup1(*d)->itemIndex(), 0);
+        EXPECT_FALSE(Edit1(*d)->isEnabled());
+        EXPECT_EQ(Edit1(*d)->text(), QStringLiteral("a_fourier"));
         // The inverse direction keeps the name and recomputes.
-        d->ComboBox2->setCurrentIndex(1);
-        EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_fourier"));
+        ComboBox2(*d)->setCurrentIndex(1);
+        EXPECT_EQ(Edit1(*d)->text(), QStringLiteral("a_fourier"));
         EXPECT_EQ(preview().samples().count, 5);
-        d->ComboBox2->setCurrentIndex(0);
-        d->Button1->click();
+        ComboBox2(*d)->setCurrentIndex(0);
+        Button1(*d)->click();
     });
     EXPECT_EQ(result, dialogResult::ok);
     EXPECT_EQ(workspace().variableCount(), 2);
@@ -158,23 +160,23 @@ TEST_F(ProcessingDialogTest, OperandListAndDefaultNamePerType)
     for (const row& r : rows) {
         const int type = static_cast<int>(r.type);
         open(r.type, a, [&](ProcessingDialog* d) {
-            EXPECT_EQ(itemsOf(d->ComboBox2), r.operands) << type;
-            EXPECT_EQ(d->ComboBox2->currentIndex(), 0) << type;
-            EXPECT_EQ(d->SpinEdit1->isEnabled(), r.type == resampling) << type;
-            EXPECT_EQ(d->Edit1->text(), QString::fromLatin1(r.name)) << type;
+            EXPECT_EQ(itemsOf(ComboBox2(*d)), r.operands) << type;
+            EXPECT_EQ(ComboBox2(*d)->currentIndex(), 0) << type;
+            EXPECT_EQ(SpinEdit1(*d)->isEnabled(), r.type == resampling) << type;
+            EXPECT_EQ(Edit1(*d)->text(), QString::fromLatin1(r.name)) << type;
         });
     }
     // A later choice in the operand list renames; the window list selects the window.
     open(processingType::windowing, a, [&](ProcessingDialog* d) {
-        d->ComboBox2->setCurrentIndex(3);
-        EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_Hanning"));
+        ComboBox2(*d)->setCurrentIndex(3);
+        EXPECT_EQ(Edit1(*d)->text(), QStringLiteral("a_Hanning"));
         const std::vector<complexValue> hanning = expected(processingType::windowing, *a, nullptr, 3);
         const sampleBuffer& b = preview().samples();
         EXPECT_EQ(std::vector<complexValue>(b.values.begin(), b.values.begin() + b.count), hanning);
     });
     open(processingType::convolution, a, [&](ProcessingDialog* d) {
-        d->ComboBox2->setCurrentIndex(1);
-        EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_cv_bq"));
+        ComboBox2(*d)->setCurrentIndex(1);
+        EXPECT_EQ(Edit1(*d)->text(), QStringLiteral("a_cv_bq"));
         EXPECT_EQ(preview().samples().count, 6); // N1 + N2
     });
 }
@@ -203,10 +205,10 @@ TEST_F(ProcessingDialogTest, NewVariableCarriesTheDescriptionOfItsOperation)
     for (const row& r : rows) {
         const QString name = QStringLiteral("made%1").arg(++made);
         open(r.type, a, [&](ProcessingDialog* d) {
-            d->ComboBox2->setCurrentIndex(r.operand);
-            d->RadioGroup1->button(1)->click();
-            d->Edit1->setText(name);
-            d->Button1->click();
+            ComboBox2(*d)->setCurrentIndex(r.operand);
+            RadioGroup1(*d)->button(1)->click();
+            Edit1(*d)->setText(name);
+            Button1(*d)->click();
         });
         const tdspvarPtr v = workspace().findVariable(name.toStdString());
         ASSERT_TRUE(v) << r.description;
@@ -220,10 +222,10 @@ TEST_F(ProcessingDialogTest, ResamplingLengthFromTheField)
     const tdspvarPtr b = addVariable("B", {4, 5, 6});
     open(processingType::resampling, a, [&](ProcessingDialog* d) {
         setLength(d, QStringLiteral("300"));
-        EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_resample300"));
+        EXPECT_EQ(Edit1(*d)->text(), QStringLiteral("a_resample300"));
         EXPECT_EQ(preview().samples().count, 300);
-        d->ComboBox1->setCurrentIndex(1);
-        EXPECT_EQ(d->Edit1->text(), QStringLiteral("b_resample300"));
+        ComboBox1(*d)->setCurrentIndex(1);
+        EXPECT_EQ(Edit1(*d)->text(), QStringLiteral("b_resample300"));
         EXPECT_EQ(preview().samples().count, 300);
         for (const char* text : {"0", "70000", "", "-5", "+"}) {
             setLength(d, QString::fromLatin1(text));
@@ -231,29 +233,29 @@ TEST_F(ProcessingDialogTest, ResamplingLengthFromTheField)
         }
         // Only digits, signs and the point can be typed, at most five of them.
         setLength(d, QStringLiteral("1a2b3456"));
-        EXPECT_EQ(d->SpinEdit1->text(), QStringLiteral("12345"));
+        EXPECT_EQ(SpinEdit1(*d)->text(), QStringLiteral("12345"));
         // Arrows step by one within the range.
         setLength(d, QStringLiteral("65536"));
-        QTest::keyClick(d->SpinEdit1->lineEdit(), Qt::Key_Up);
-        EXPECT_EQ(d->SpinEdit1->text(), QStringLiteral("65536"));
-        QTest::keyClick(d->SpinEdit1->lineEdit(), Qt::Key_Down);
+        QTest::keyClick(SpinEdit1(*d)->lineEdit(), Qt::Key_Up);
+        EXPECT_EQ(SpinEdit1(*d)->text(), QStringLiteral("65536"));
+        QTest::keyClick(SpinEdit1(*d)->lineEdit(), Qt::Key_Down);
         EXPECT_EQ(preview().samples().count, 65535);
         // Leaving the field pulls a number into the range, a change like any other.
         for (const auto& [typed, bound] : {std::pair{"0", "1"}, std::pair{"70000", "65536"}}) {
-            d->SpinEdit1->setFocus();
+            SpinEdit1(*d)->setFocus();
             setLength(d, QString::fromLatin1(typed));
-            d->ComboBox1->setFocus();
-            EXPECT_EQ(d->SpinEdit1->text(), QString::fromLatin1(bound));
-            EXPECT_EQ(preview().samples().count, d->SpinEdit1->text().toInt());
+            ComboBox1(*d)->setFocus();
+            EXPECT_EQ(SpinEdit1(*d)->text(), QString::fromLatin1(bound));
+            EXPECT_EQ(preview().samples().count, SpinEdit1(*d)->text().toInt());
         }
         setLength(d, QStringLiteral("4"));
-        d->Button1->click();
+        Button1(*d)->click();
     });
     EXPECT_EQ(samplesOf(*b), expected(processingType::resampling, *b, nullptr, 0, 4));
     EXPECT_EQ(b->sampleCount(), 4);
     EXPECT_FALSE(b->isComplex());
     // The length stays for the next opening.
-    open(processingType::resampling, a, [&](ProcessingDialog* d) { EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_resample4")); });
+    open(processingType::resampling, a, [&](ProcessingDialog* d) { EXPECT_EQ(Edit1(*d)->text(), QStringLiteral("a_resample4")); });
 }
 
 TEST_F(ProcessingDialogTest, EnterInTheLengthFieldIsOkAndEscapeIsCancel)
@@ -261,12 +263,12 @@ TEST_F(ProcessingDialogTest, EnterInTheLengthFieldIsOkAndEscapeIsCancel)
     const tdspvarPtr a = addVariable("A", {1, 2, 3, 4});
     EXPECT_EQ(open(processingType::resampling, a, [&](ProcessingDialog* d) {
         setLength(d, QStringLiteral("2"));
-        QTest::keyClick(d->SpinEdit1->lineEdit(), Qt::Key_Escape);
+        QTest::keyClick(SpinEdit1(*d)->lineEdit(), Qt::Key_Escape);
     }), dialogResult::cancel);
     EXPECT_EQ(a->sampleCount(), 4);
     EXPECT_EQ(open(processingType::resampling, a, [&](ProcessingDialog* d) {
         setLength(d, QStringLiteral("2"));
-        QTest::keyClick(d->SpinEdit1->lineEdit(), Qt::Key_Return);
+        QTest::keyClick(SpinEdit1(*d)->lineEdit(), Qt::Key_Return);
     }), dialogResult::ok);
     EXPECT_EQ(a->sampleCount(), 2);
 }
@@ -276,17 +278,17 @@ TEST_F(ProcessingDialogTest, NewVariableNameFollowsUntilTyped)
     const tdspvarPtr a = addVariable("A");
     addVariable("B");
     const int result = open(processingType::sum, a, [&](ProcessingDialog* d) {
-        d->RadioGroup1->button(1)->click();
-        EXPECT_TRUE(d->Edit1->isEnabled());
-        EXPECT_TRUE(d->Edit1->hasFocus());
-        d->ComboBox2->setCurrentIndex(1);
-        EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_plus_b"));
-        d->Edit1->selectAll();
-        QTest::keyClicks(d->Edit1, QStringLiteral("My Var-2"));
-        d->ComboBox2->setCurrentIndex(0);
-        EXPECT_EQ(d->Edit1->text(), QStringLiteral("My Var-2"));
-        d->Button1->click();
-        EXPECT_EQ(d->Edit1->text(), QStringLiteral("myvar2"));
+        RadioGroup1(*d)->button(1)->click();
+        EXPECT_TRUE(Edit1(*d)->isEnabled());
+        EXPECT_TRUE(Edit1(*d)->hasFocus());
+        ComboBox2(*d)->setCurrentIndex(1);
+        EXPECT_EQ(Edit1(*d)->text(), QStringLiteral("a_plus_b"));
+        Edit1(*d)->selectAll();
+        QTest::keyClicks(Edit1(*d), QStringLiteral("My Var-2"));
+        ComboBox2(*d)->setCurrentIndex(0);
+        EXPECT_EQ(Edit1(*d)->text(), QStringLiteral("My Var-2"));
+        Button1(*d)->click();
+        EXPECT_EQ(Edit1(*d)->text(), QStringLiteral("myvar2"));
     });
     EXPECT_EQ(result, dialogResult::ok);
     const tdspvarPtr made = workspace().findVariable("MYVAR2");
@@ -297,8 +299,8 @@ TEST_F(ProcessingDialogTest, NewVariableNameFollowsUntilTyped)
     EXPECT_EQ(a->description(), "made by a test");
     // The next opening follows the default name again, in the destination left chosen.
     open(processingType::sum, a, [&](ProcessingDialog* d) {
-        EXPECT_EQ(d->RadioGroup1->itemIndex(), 1);
-        EXPECT_EQ(d->Edit1->text(), QStringLiteral("a_plus_a"));
+        EXPECT_EQ(RadioGroup1(*d)->itemIndex(), 1);
+        EXPECT_EQ(Edit1(*d)->text(), QStringLiteral("a_plus_a"));
     });
 }
 
@@ -307,16 +309,16 @@ TEST_F(ProcessingDialogTest, RealSourceWithComplexOperandGivesAComplexVariable)
     const tdspvarPtr a = addVariable("A", {1, 2});
     const tdspvarPtr j = addVariable("J", {0, 0}, {1, 1});
     open(processingType::sum, a, [&](ProcessingDialog* d) {
-        d->RadioGroup1->setItemIndex(1);
+        RadioGroup1(*d)->setItemIndex(1);
         const QRgb lightYellow = qRgb(255, 255, 127); // imaginary parts
-        d->ComboBox2->setCurrentIndex(1);
+        ComboBox2(*d)->setCurrentIndex(1);
         waitForPreview();
         EXPECT_TRUE(previewShows(lightYellow));
-        d->ComboBox2->setCurrentIndex(0);
+        ComboBox2(*d)->setCurrentIndex(0);
         waitForPreview();
         EXPECT_FALSE(previewShows(lightYellow));
-        d->ComboBox2->setCurrentIndex(1);
-        d->Button1->click();
+        ComboBox2(*d)->setCurrentIndex(1);
+        Button1(*d)->click();
     });
     const tdspvarPtr made = workspace().findVariable("A_PLUS_J");
     ASSERT_TRUE(made);
@@ -333,13 +335,13 @@ TEST_F(ProcessingDialogTest, RefusedNameGoesThroughTheNameCorrection)
     // Cancelled: nothing is created and the processing dialog still closes with Ok.
     QString proposed;
     int result = open(processingType::fourier, a, [&](ProcessingDialog* d) {
-        d->RadioGroup1->setItemIndex(1);
+        RadioGroup1(*d)->setItemIndex(1);
         whenModal([&](QWidget* modal) {
             ASSERT_EQ(modal, correction);
-            proposed = correction->Edit1->text();
-            correction->Button2->click();
+            proposed = Edit1(*correction)->text();
+            Button2(*correction)->click();
         });
-        d->Button1->click();
+        Button1(*d)->click();
     });
     EXPECT_EQ(result, dialogResult::ok);
     EXPECT_EQ(proposed, QStringLiteral("a_fourier"));
@@ -348,10 +350,10 @@ TEST_F(ProcessingDialogTest, RefusedNameGoesThroughTheNameCorrection)
     // Accepted: the typed name is normalised.
     result = open(processingType::fourier, a, [&](ProcessingDialog* d) {
         whenModal([&](QWidget*) {
-            correction->Edit1->setText(QStringLiteral("spectrum of a"));
-            correction->Button1->click();
+            Edit1(*correction)->setText(QStringLiteral("spectrum of a"));
+            Button1(*correction)->click();
         });
-        d->Button1->click();
+        Button1(*d)->click();
     });
     EXPECT_EQ(result, dialogResult::ok);
     const tdspvarPtr made = workspace().findVariable("SPECTRUMOFA");
@@ -366,18 +368,18 @@ TEST_F(ProcessingDialogTest, CommittedPeakIsTheLargestModulusOfTheResult)
     addVariable("J", {0, 0, 0}, {-4, 0, 0});
     // Through an idle plotter: a * j = [-12j, 0, 0, 0].
     open(processingType::product, a, [&](ProcessingDialog* d) {
-        d->RadioGroup1->setItemIndex(0);
-        d->ComboBox2->setCurrentIndex(1);
+        RadioGroup1(*d)->setItemIndex(0);
+        ComboBox2(*d)->setCurrentIndex(1);
         waitForPreview();
-        d->Button1->click();
+        Button1(*d)->click();
     });
     EXPECT_EQ(a->peak(), 12);
     ASSERT_TRUE(a->isComplex());
     EXPECT_EQ(a->imag()[0], -12);
     // Committed at once, before the plotter's pass has got to the new buffer (-12j * -4j = -48).
     open(processingType::product, a, [&](ProcessingDialog* d) {
-        d->ComboBox2->setCurrentIndex(1);
-        d->Button1->click();
+        ComboBox2(*d)->setCurrentIndex(1);
+        Button1(*d)->click();
     });
     EXPECT_EQ(a->peak(), 48);
     EXPECT_EQ(a->real()[0], -48);
@@ -395,9 +397,9 @@ TEST_F(ProcessingDialogTest, OverwritingWhileTheThumbnailDrawsIsSafe)
     for (int round = 0; round < 3; ++round) {
         workspace().replaceSamples(big, big->samples()); // the thumbnail is drawn again
         open(processingType::resampling, big, [&](ProcessingDialog* d) {
-            d->RadioGroup1->setItemIndex(0);
+            RadioGroup1(*d)->setItemIndex(0);
             setLength(d, round == 1 ? QStringLiteral("65536") : QStringLiteral("7"));
-            d->Button1->click();
+            Button1(*d)->click();
         });
     }
     EXPECT_EQ(big->sampleCount(), 7);
@@ -431,16 +433,16 @@ TEST_F(ProcessingDialogTest, TabOrder)
     std::vector<QWidget*> visited;
     std::vector<QWidget*> expectedOrder;
     open(processingType::resampling, a, [&](ProcessingDialog* d) {
-        d->RadioGroup1->setItemIndex(1);
-        d->ComboBox1->setFocus();
+        RadioGroup1(*d)->setItemIndex(1);
+        ComboBox1(*d)->setFocus();
         for (int i = 0; i < 8; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget* focus = QApplication::focusWidget();
             // The destination group is one stop, whichever of its items takes the focus.
-            visited.push_back(focus && focus->parentWidget() == d->RadioGroup1 ? d->RadioGroup1 : focus);
+            visited.push_back(focus && focus->parentWidget() == RadioGroup1(*d) ? RadioGroup1(*d) : focus);
         }
-        expectedOrder = {d->ComboBox2, d->SpinEdit1->lineEdit(), d->tBmpLnk1, d->RadioGroup1,
-                         d->Edit1, d->Button1, d->Button2, d->ComboBox1};
+        expectedOrder = {ComboBox2(*d), SpinEdit1(*d)->lineEdit(), tBmpLnk1(*d), RadioGroup1(*d),
+                         Edit1(*d), Button1(*d), Button2(*d), ComboBox1(*d)};
     });
     EXPECT_EQ(visited, expectedOrder);
 }
@@ -455,12 +457,12 @@ TEST_F(ProcessingDialogTest, AResultBeyondTheLargestVariableIsRefused)
     addVariable("B");
     QString box;
     const int result = open(processingType::convolution, a, [&](ProcessingDialog* d) {
-        d->RadioGroup1->setItemIndex(1);
+        RadioGroup1(*d)->setItemIndex(1);
         whenModal([&](QWidget* modal) {
             auto* message = qobject_cast<QMessageBox*>(modal);
             box = message ? message->text() : QStringLiteral("no message box");
         });
-        QTest::mouseClick(d->Button1, Qt::LeftButton);
+        QTest::mouseClick(Button1(*d), Qt::LeftButton);
     });
     const QString expected = QStringLiteral("Result too large: 2097152 samples, more than the 1048576 a variable holds");
     EXPECT_EQ(box.toStdString(), expected.toStdString());
@@ -472,10 +474,10 @@ TEST_F(ProcessingDialogTest, AResultBeyondTheLargestVariableIsRefused)
     // With short operands the same dialog computes again.
     const int fine = open(processingType::convolution, workspace().variables()[1], [&](ProcessingDialog* d) {
         EXPECT_EQ(preview().samples().count, 0); // B with the first operand, A
-        d->ComboBox2->setCurrentIndex(1);
+        ComboBox2(*d)->setCurrentIndex(1);
         EXPECT_EQ(preview().samples().count, 6);
-        d->RadioGroup1->setItemIndex(0);
-        QTest::mouseClick(d->Button1, Qt::LeftButton);
+        RadioGroup1(*d)->setItemIndex(0);
+        QTest::mouseClick(Button1(*d), Qt::LeftButton);
     });
     EXPECT_EQ(fine, dialogResult::ok);
     EXPECT_EQ(workspace().variables()[1]->sampleCount(), 6);

@@ -19,6 +19,8 @@
 #include <string>
 #include <thread>
 
+using namespace uitest::controls;
+
 namespace {
 
 using clock_type = std::chrono::steady_clock;
@@ -41,7 +43,8 @@ std::string slowFormula()
 
 void fillLongVariable(tworkspace& workspace)
 {
-    const tdspvarPtr v = workspace.add("V", uitest::realSamples(65536, [](int k) -> extended { return std::sin(k * 0.001L); }));
+    const tdspvarPtr v =
+        workspace.add("V", uitest::realSamples(65536, [](int k) -> extended { return std::sin(k * 0.001L); }));
 }
 
 // Starts the slow run and lets it get well into its work.
@@ -101,11 +104,11 @@ TEST_F(SamplingOnExitTest, ClosingTheMainWindowEndsARunLeftBehindByTheDialog)
     fillLongVariable(workspace());
     GenerateDialog& dialog = window<GenerateDialog>();
     dialog.preset("slow", QString::fromStdString(slowFormula()));
-    dialog.SpinEdit1->lineEdit()->setText("65536");
+    SpinEdit1(dialog)->lineEdit()->setText("65536");
     dialog.tick(); // parses and starts the run
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     dialog.tick(); // the gauge shows the run's progress, 100 only once it has finished
-    ASSERT_LT(dialog.Gauge1->value(), 100);
+    ASSERT_LT(Gauge1(dialog)->value(), 100);
     dialog.done(dialogResult::cancel);
 
     EXPECT_LT(timed([&] { mainWindow->close(); }), std::chrono::seconds(1));

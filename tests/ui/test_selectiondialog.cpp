@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+using namespace uitest::controls;
+
 using uitest::FilesTest;
 using uitest::modalScript;
 
@@ -36,17 +38,17 @@ shownState stateOf(SelectionDialog* d)
 {
     shownState s;
     s.caption = d->windowTitle();
-    const QRadioButton* options[] = {d->RadioButton1, d->RadioButton2, d->RadioButton3};
+    const QRadioButton* options[] = {RadioButton1(*d), RadioButton2(*d), RadioButton3(*d)};
     for (int k = 0; k < 3; ++k)
         if (options[k]->isChecked())
             s.option = k;
-    s.clickedEnabled = d->RadioButton3->isEnabled();
-    s.clickedCaption = d->RadioButton3->text();
-    s.listEnabled = d->CheckListBox1->isEnabled();
-    for (int i = 0; i < d->CheckListBox1->count(); ++i) {
-        s.items << d->CheckListBox1->item(i)->text();
-        if (d->CheckListBox1->item(i)->checkState() == Qt::Checked)
-            s.checked << d->CheckListBox1->item(i)->text();
+    s.clickedEnabled = RadioButton3(*d)->isEnabled();
+    s.clickedCaption = RadioButton3(*d)->text();
+    s.listEnabled = CheckListBox1(*d)->isEnabled();
+    for (int i = 0; i < CheckListBox1(*d)->count(); ++i) {
+        s.items << CheckListBox1(*d)->item(i)->text();
+        if (CheckListBox1(*d)->item(i)->checkState() == Qt::Checked)
+            s.checked << CheckListBox1(*d)->item(i)->text();
     }
     return s;
 }
@@ -103,12 +105,12 @@ protected:
 TEST_F(SelectionDialogTest, CaptionsAndResizing)
 {
     SelectionDialog* d = dialog();
-    EXPECT_EQ(d->RadioGroup1->title(), QStringLiteral(" Target (tinta) : "));
-    EXPECT_EQ(d->RadioButton1->text(), QStringLiteral("Toate variabilele"));
-    EXPECT_EQ(d->RadioButton2->text(), QStringLiteral("Selectie din lista"));
-    EXPECT_EQ(d->RadioButton3->text(), kClickedDefault);
-    EXPECT_EQ(d->Button1->text(), QStringLiteral("Ok"));
-    EXPECT_EQ(d->Button2->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(RadioGroup1(*d)->title(), QStringLiteral(" Target (tinta) : "));
+    EXPECT_EQ(RadioButton1(*d)->text(), QStringLiteral("Toate variabilele"));
+    EXPECT_EQ(RadioButton2(*d)->text(), QStringLiteral("Selectie din lista"));
+    EXPECT_EQ(RadioButton3(*d)->text(), kClickedDefault);
+    EXPECT_EQ(Button1(*d)->text(), QStringLiteral("Ok"));
+    EXPECT_EQ(Button2(*d)->text(), QStringLiteral("Cancel"));
     EXPECT_EQ(d->minimumHeight(), 173);
     // Taller: the list grows, the buttons keep to the bottom edge; the width stays.
     modalScript script;
@@ -116,12 +118,12 @@ TEST_F(SelectionDialogTest, CaptionsAndResizing)
         d->resize(400, 416);
         QCoreApplication::processEvents();
         EXPECT_EQ(d->width(), 281);
-        EXPECT_EQ(d->CheckListBox1->geometry(), QRect(8, 88, 265, 293));
-        EXPECT_EQ(d->Button1->geometry(), QRect(8, 388, 129, 20));
-        EXPECT_EQ(d->Button2->geometry(), QRect(144, 388, 129, 20));
+        EXPECT_EQ(CheckListBox1(*d)->geometry(), QRect(8, 88, 265, 293));
+        EXPECT_EQ(Button1(*d)->geometry(), QRect(8, 388, 129, 20));
+        EXPECT_EQ(Button2(*d)->geometry(), QRect(144, 388, 129, 20));
         d->resize(281, 316);
         QCoreApplication::processEvents();
-        EXPECT_EQ(d->Button2->geometry(), QRect(144, 288, 129, 20));
+        EXPECT_EQ(Button2(*d)->geometry(), QRect(144, 288, 129, 20));
     });
     saveAll();
     EXPECT_TRUE(script.finished());
@@ -158,7 +160,7 @@ TEST_F(SelectionDialogTest, TwoOfFiveSelectedComeUpCheckedInEveryCommand)
         modalScript script;
         script.then([&](QWidget*) {
             seen = stateOf(dialog());
-            dialog()->Button2->click(); // Cancel does nothing
+            Button2(*dialog())->click(); // Cancel does nothing
         });
         command();
         EXPECT_EQ(seen.option, 1) << what;
@@ -180,7 +182,7 @@ TEST_F(SelectionDialogTest, UncheckingLeavesTheStripsMark)
     stripOf(vars[3])->toggleSelection();
     nextPath = path(QStringLiteral("one.var"));
     runAndOk([&] { saveAll(); },
-             [](SelectionDialog* d) { d->CheckListBox1->item(1)->setCheckState(Qt::Unchecked); });
+             [](SelectionDialog* d) { CheckListBox1(*d)->item(1)->setCheckState(Qt::Unchecked); });
     EXPECT_EQ(uitest::readFile(nextPath), stateText({vars[3]}));
     EXPECT_TRUE(stripOf(vars[1])->isSelected());
     EXPECT_TRUE(stripOf(vars[3])->isSelected());
@@ -206,7 +208,7 @@ TEST_F(SelectionDialogTest, PopupDeleteRemovesOnlyTheClickedVariable)
     EXPECT_EQ(workspace().variables()[1], c);
     EXPECT_EQ(stripOf(b), nullptr);
     EXPECT_EQ(stripOf(c)->geometry().top(), 34);
-    EXPECT_EQ(dialog()->RadioButton3->text(), kClickedDefault);
+    EXPECT_EQ(RadioButton3(*dialog())->text(), kClickedDefault);
 
     // File > Save afterwards: the third option is back to its own caption and disabled.
     nextPath.clear(); // the save dialog is cancelled: nothing is written
@@ -232,7 +234,7 @@ TEST_F(SelectionDialogTest, DeleteAllEmptiesTheWorkspace)
 {
     const auto vars = five();
     runAndOk([&] { popupCommand(vars[2], "Sterge2"); },
-             [](SelectionDialog* d) { QTest::mouseClick(d->RadioButton1, Qt::LeftButton, {}, QPoint(6, 9)); });
+             [](SelectionDialog* d) { QTest::mouseClick(RadioButton1(*d), Qt::LeftButton, {}, QPoint(6, 9)); });
     EXPECT_EQ(workspace().variableCount(), 0);
     EXPECT_FALSE(variabilaMenu()->menuAction()->isEnabled());
     for (const tdspvarPtr& v : vars)
@@ -246,9 +248,9 @@ TEST_F(SelectionDialogTest, DeleteFromTheList)
     bool listEnabled = false;
     runAndOk([&] { popupCommand(vars[0], "Sterge2"); },
              [&](SelectionDialog* d) {
-                 EXPECT_FALSE(d->CheckListBox1->isEnabled());
-                 QTest::mouseClick(d->RadioButton2, Qt::LeftButton, {}, QPoint(6, 9));
-                 listEnabled = d->CheckListBox1->isEnabled();
+                 EXPECT_FALSE(CheckListBox1(*d)->isEnabled());
+                 QTest::mouseClick(RadioButton2(*d), Qt::LeftButton, {}, QPoint(6, 9));
+                 listEnabled = CheckListBox1(*d)->isEnabled();
              });
     EXPECT_TRUE(listEnabled);
     EXPECT_EQ(workspace().variableCount(), 5);
@@ -258,7 +260,7 @@ TEST_F(SelectionDialogTest, DeleteFromTheList)
              [&](SelectionDialog* d) {
                  d->chooseOption(selectionTarget::listed);
                  for (int i : {1, 2, 4})
-                     d->CheckListBox1->item(i)->setCheckState(Qt::Checked);
+                     CheckListBox1(*d)->item(i)->setCheckState(Qt::Checked);
              });
     ASSERT_EQ(workspace().variableCount(), 2);
     EXPECT_EQ(workspace().variables()[0], vars[0]);
@@ -334,7 +336,7 @@ TEST_F(SelectionDialogTest, SavingThroughTheRealFileDialog)
     mainWindow->fileDialogs().dialog(fileDialogKind::saveState)->setDirectory(folder.path());
     QWidget* fileDialogParent = nullptr;
     modalScript script;
-    script.then([&](QWidget*) { dialog()->Button1->click(); })
+    script.then([&](QWidget*) { Button1(*dialog())->click(); })
         .then([&](QWidget* files) {
             fileDialogParent = files->parentWidget();
             uitest::typeAndAccept(files, QStringLiteral("mine")); // the default extension is added

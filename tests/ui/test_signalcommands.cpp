@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+using namespace uitest::controls;
+
 using uitest::FilesTest;
 using uitest::modalScript;
 
@@ -128,15 +130,15 @@ TEST_F(FilesTest, SoundImportedAndExportedThroughTheMenus)
     script
         .then([&](QWidget* dialog) {
             caption = dialog->windowTitle();
-            window<SelectionDialog>().Button1->click();
+            Button1(window<SelectionDialog>())->click();
         })
         .then([&](QWidget* dialog) {
             auto* options = qobject_cast<WavOptionsDialog*>(dialog);
             ASSERT_NE(options, nullptr);
-            proposedRate = options->RateEdit->text();
-            options->FormatGroup->setItemIndex(1);
-            options->RateEdit->setText(QStringLiteral("11025"));
-            options->OkButton->click();
+            proposedRate = RateEdit(*options)->text();
+            FormatGroup(*options)->setItemIndex(1);
+            RateEdit(*options)->setText(QStringLiteral("11025"));
+            OkButton(*options)->click();
         });
     action(*mainWindow, "ExportSound1")->trigger();
     EXPECT_TRUE(script.finished());
@@ -153,8 +155,8 @@ TEST_F(FilesTest, SoundImportedAndExportedThroughTheMenus)
     // Cancelling the options writes nothing, and File > Save still saves with its own caption.
     QFile::remove(nextPath);
     modalScript cancel;
-    cancel.then([&](QWidget*) { window<SelectionDialog>().Button1->click(); })
-        .then([&](QWidget* dialog) { qobject_cast<WavOptionsDialog*>(dialog)->CancelButton->click(); });
+    cancel.then([&](QWidget*) { Button1(window<SelectionDialog>())->click(); })
+        .then([&](QWidget* dialog) { CancelButton(*dialog)->click(); });
     action(*mainWindow, "ExportSound1")->trigger();
     EXPECT_FALSE(QFile::exists(nextPath));
     modalScript save;
@@ -183,8 +185,8 @@ TEST_F(FilesTest, ColumnsRefusedWithTheirCellAndLongFilesAsked)
     nextPath = path(QStringLiteral("out.csv"));
     modalScript exportAll;
     exportAll.then([&](QWidget*) {
-        EXPECT_FALSE(window<SelectionDialog>().RadioButton3->isEnabled());
-        window<SelectionDialog>().Button1->click();
+        EXPECT_FALSE(RadioButton3(window<SelectionDialog>())->isEnabled());
+        Button1(window<SelectionDialog>())->click();
     });
     action(*mainWindow, "ExportColumns1")->trigger();
     EXPECT_EQ(uitest::readFile(nextPath), "a,b\r\n1.5,2\r\n3,4\r\n");

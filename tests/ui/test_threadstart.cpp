@@ -40,7 +40,8 @@ class ThreadStartTest : public uitest::MainWindowTest {
 protected:
     ThreadStartTest()
     {
-        startThread = [this](pthread_t* thread, const pthread_attr_t* attributes, void* (*entry)(void*), void* argument) {
+        startThread = [this](pthread_t* thread, const pthread_attr_t* attributes, void* (*entry)(void*),
+                             void* argument) {
             return refuse ? EAGAIN : pthread_create(thread, attributes, entry, argument);
         };
     }
@@ -78,7 +79,7 @@ TEST_F(ThreadStartTest, EveryPlaceReportsItAndTheProgramGoesOn)
              generation.show();
          },
          [&] {
-             EXPECT_FALSE(uitest::child<QPushButton>(generation, "Button2")->isEnabled());
+             EXPECT_FALSE(uitest::controls::Button2(generation)->isEnabled());
              generation.close();
          }},
         {"preview",
@@ -114,7 +115,7 @@ TEST_F(ThreadStartTest, EveryPlaceReportsItAndTheProgramGoesOn)
     refuse = false;
     uitest::whenModal([&](QWidget* modal) {
         ASSERT_EQ(modal, &generation);
-        auto* ok = uitest::child<QPushButton>(generation, "Button2");
+        auto* ok = uitest::controls::Button2(generation);
         ASSERT_TRUE(waitUntil([&] { return ok->isEnabled(); }));
         ok->click();
     });

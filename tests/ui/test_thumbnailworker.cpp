@@ -52,7 +52,8 @@ protected:
     ThumbnailWorker* worker(const tdspvarPtr& v) { return stripOf(v)->thumbnailWorker(); }
     void change(const tdspvarPtr& v, int count, extended value)
     {
-        workspace().replaceSamples(v, signalSamples::real(std::vector<extended>(static_cast<std::size_t>(count), value)));
+        const std::vector<extended> samples(static_cast<std::size_t>(count), value);
+        workspace().replaceSamples(v, signalSamples::real(samples));
     }
 };
 
@@ -179,7 +180,7 @@ TEST_F(ThumbnailTest, ClosingWhile64ThumbnailsDrawEndsAtOnce)
     for (int k = 0; k < 64; ++k) {
         const tdspvarPtr v = mainWindow->workspace().add(
             std::string("V").append(std::to_string(k)),
-            uitest::realSamples(65536, [k](int i) -> extended { return std::sin(static_cast<extended>(i) * (k + 1) / 1000); }));
+            uitest::realSamples(65536, [k](int i) -> extended { return std::sin(extended(i) * (k + 1) / 1000); }));
         watch.push_back(v);
     }
     QTest::qWait(50); // let them get going

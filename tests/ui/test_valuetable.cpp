@@ -1,4 +1,4 @@
-#include "uitest.h"
+#include "controls.h"
 
 #include "core/workspace.h"
 #include "ui/valuetable.h"
@@ -15,6 +15,8 @@
 #include <cstring>
 #include <limits>
 
+using namespace uitest::controls;
+
 namespace {
 
 // The table on a workspace of the test's own, with one variable made current as the list
@@ -22,7 +24,7 @@ namespace {
 struct ValueTableTest : testing::Test {
     tworkspace workspace;
     ValueTableDialog table{workspace, nullptr};
-    QTableWidget* grid = table.StringGrid1;
+    QTableWidget* grid = StringGrid1(table);
 
     // Counts what the workspace is told about changed samples (the thumbnail redraws it asks for).
     struct changeCounter : workspaceListener {

@@ -23,6 +23,8 @@
 #include <cmath>
 #include <functional>
 
+using namespace uitest::controls;
+
 namespace {
 
 using uitest::MainWindowTest;
@@ -63,12 +65,12 @@ protected:
         GenerateDialog& generation = window<GenerateDialog>();
         generation.preset(QStringLiteral("later"), QStringLiteral("x"));
         generation.show();
-        ASSERT_TRUE(uitest::waitUntil([&] { return generation.Button2->isEnabled(); }));
-        generation.Timer1->stop();
-        generation.SpinEdit1->setText(QStringLiteral("65536"));
-        generation.Edit2->setText(slowFormula());
+        ASSERT_TRUE(uitest::waitUntil([&] { return Button2(generation)->isEnabled(); }));
+        Timer1(generation)->stop();
+        SpinEdit1(generation)->setText(QStringLiteral("65536"));
+        Edit2(generation)->setText(slowFormula());
         generation.tick(); // parses and starts the run
-        generation.Button1->click();
+        Button1(generation)->click();
     }
 
     // What the next formula gives on the workspace as it is now, computed here.
@@ -97,7 +99,7 @@ TEST_F(WriteGuardTest, AWriterEndsTheBackgroundRunThenWritesEverySample)
              uitest::whenModal([](QWidget* modal) {
                  auto* table = qobject_cast<ValueTableDialog*>(modal);
                  ASSERT_TRUE(table);
-                 table->StringGrid1->item(5, 1)->setText(QStringLiteral("2.5"));
+                 StringGrid1(*table)->item(5, 1)->setText(QStringLiteral("2.5"));
              });
              mainWindow->showValues();
          },
@@ -111,9 +113,9 @@ TEST_F(WriteGuardTest, AWriterEndsTheBackgroundRunThenWritesEverySample)
              uitest::whenModal([](QWidget* modal) {
                  auto* processing = qobject_cast<ProcessingDialog*>(modal);
                  ASSERT_TRUE(processing);
-                 processing->RadioGroup1->setItemIndex(0); // the same variable
-                 processing->SpinEdit1->setText(QStringLiteral("1000"));
-                 processing->Button1->click();
+                 RadioGroup1(*processing)->setItemIndex(0); // the same variable
+                 SpinEdit1(*processing)->setText(QStringLiteral("1000"));
+                 Button1(*processing)->click();
              });
              mainWindow->showProcessing(processingType::resampling);
          },
@@ -129,7 +131,8 @@ TEST_F(WriteGuardTest, AWriterEndsTheBackgroundRunThenWritesEverySample)
         SCOPED_TRACE(w.what);
         for (const tdspvarPtr& v : std::vector<tdspvarPtr>(workspace().variables()))
             workspace().removeVariable(v);
-        const tdspvarPtr a = workspace().add("A", uitest::realSamples(4096, [](int i) -> extended { return std::sin(i * 0.01L); }));
+        const tdspvarPtr a =
+            workspace().add("A", uitest::realSamples(4096, [](int i) -> extended { return std::sin(i * 0.01L); }));
         const tdspvarPtr before = copyOf(*a);
 
         leaveARunGoing();
@@ -143,10 +146,10 @@ TEST_F(WriteGuardTest, AWriterEndsTheBackgroundRunThenWritesEverySample)
         // The next opening's OK makes its formula on the new samples, computed whole.
         const sampleBuffer expected = expectedRun();
         GenerateDialog& generation = window<GenerateDialog>();
-        generation.Edit2->setText(kNextFormula);
+        Edit2(generation)->setText(kNextFormula);
         generation.show();
-        ASSERT_TRUE(uitest::waitUntil([&] { return generation.Button2->isEnabled(); }));
-        generation.Button2->click();
+        ASSERT_TRUE(uitest::waitUntil([&] { return Button2(generation)->isEnabled(); }));
+        Button2(generation)->click();
         const tdspvarPtr made = workspace().findVariable("LATER");
         ASSERT_TRUE(made);
         ASSERT_EQ(made->sampleCount(), 65536);
