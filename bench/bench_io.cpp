@@ -28,7 +28,7 @@ constexpr int kVariables = 16;
 constexpr int kSamples = 65536;
 
 struct silentCallbacks : loadCallbacks {
-    int askName(const std::string&, bool, std::string&) override { return answerSkip; }
+    dialogAnswer askName(const std::string&, bool, std::string&) override { return dialogAnswer::skip; }
     void showError(const std::string&) override {}
 };
 

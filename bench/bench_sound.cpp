@@ -29,7 +29,7 @@ constexpr int kFrames = 65536;
 constexpr int kRepeats = 40; // imports per contender and round
 
 struct silentCallbacks : importCallbacks {
-    int askName(const std::string&, bool, std::string&) override { return answerCancel; }
+    dialogAnswer askName(const std::string&, bool, std::string&) override { return dialogAnswer::cancel; }
     void showError(const std::string& message) override { std::fprintf(stderr, "%s\n", message.c_str()); }
     bool keepFirstPart(std::int64_t, std::int64_t, int) override { return true; }
 };

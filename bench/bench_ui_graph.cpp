@@ -22,8 +22,8 @@
 namespace {
 
 constexpr int kSamples = 65536;
-constexpr int kCartesian = 0;
-constexpr int kPolar = 2;
+constexpr plotMode kCartesian{};
+constexpr plotMode kPolar{.polar = true};
 
 tdspvarPtr testSignal()
 {
@@ -42,7 +42,7 @@ tdspvarPtr testSignal()
 }
 
 // One full pass of the program's plot worker, waited for on the GUI thread.
-void workerPass(PlotRequest& plot, int mode)
+void workerPass(PlotRequest& plot, plotMode mode)
 {
     plot.request(testSignal(), nullptr, mode);
     while (plot.busy())
@@ -56,7 +56,7 @@ struct directLine {
 };
 
 // The plot's grid, edge and curve lines, each curve point computed once.
-std::vector<directLine> computeLines(const tdspvar& v, int mode)
+std::vector<directLine> computeLines(const tdspvar& v, plotMode mode)
 {
     using namespace plotGeometry;
     const plotFlags flags = plotPassFlags(mode, &v, nullptr);
@@ -138,7 +138,7 @@ int main(int argc, char** argv)
                                               computeLines(*testSignal(), kPolar)};
 
     interleaved::rounds r;
-    const std::pair<const char*, int> views[] = {{"cartesian", kCartesian}, {"polar", kPolar}};
+    const std::pair<const char*, plotMode> views[] = {{"cartesian", kCartesian}, {"polar", kPolar}};
     for (const auto& [view, mode] : views) {
         const std::string name(view);
         r.add("worker pass " + name, [&plot, mode = mode] { workerPass(plot, mode); });

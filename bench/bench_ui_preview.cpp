@@ -50,7 +50,7 @@ public:
         dialog_.show();
         settle();
     }
-    ~cycle() { dialog_.done(dialogResult::cancel); }
+    ~cycle() { dialog_.done(resultCode(dialogAnswer::cancel)); }
 
     // One change of the expression, up to the end of its preview pass.
     void change()

@@ -67,7 +67,7 @@ ProcessingDialog* openOn(const setup& s)
 {
     auto* dialog = mainWindow->findChild<ProcessingDialog*>(QString(), Qt::FindDirectChildrenOnly);
     if (dialog->isVisible())
-        dialog->done(dialogResult::cancel);
+        dialog->done(resultCode(dialogAnswer::cancel));
     dialog->setProcessingType(s.type);
     dialog->setCurrentVariable(s.source);
     dialog->show();
@@ -125,7 +125,7 @@ int main(int argc, char** argv)
         std::printf("%s\n", key);
         r.printTimes();
         r.printRatio("change handler / bare computation (aim: below 1.10)", "handler", {"bare computation"});
-        dialog->done(dialogResult::cancel);
+        dialog->done(resultCode(dialogAnswer::cancel));
         finishPreview();
     }
     preview().shutdown();

@@ -21,10 +21,10 @@ struct scriptCallbacks : scriptedAnswers<importCallbacks> {
 // Answers every clash with a fresh name, so a second reading keeps every column.
 struct freshNames : importCallbacks {
     int serial = 0;
-    int askName(const std::string&, bool, std::string& typedName) override
+    dialogAnswer askName(const std::string&, bool, std::string& typedName) override
     {
         typedName = "FUZZ_" + std::to_string(++serial);
-        return answerOk;
+        return dialogAnswer::ok;
     }
     void showError(const std::string&) override {}
     bool keepFirstPart(std::int64_t, std::int64_t, int) override { return true; }

@@ -14,10 +14,10 @@ namespace {
 
 struct oneAnswer : loadCallbacks {
     unsigned char answer = 0;
-    int askName(const std::string& proposed, bool, std::string& typedName) override
+    dialogAnswer askName(const std::string& proposed, bool, std::string& typedName) override
     {
         typedName = proposed + "_" + std::to_string(answer);
-        return answer % 2 ? answerCancel : answerOk;
+        return answer % 2 ? dialogAnswer::cancel : dialogAnswer::ok;
     }
     void showError(const std::string&) override { __builtin_trap(); } // the file always opens
 };

@@ -15,7 +15,7 @@ namespace {
 using scriptCallbacks = scriptedAnswers<loadCallbacks>;
 
 struct ignoreAllCallbacks : loadCallbacks {
-    int askName(const std::string&, bool, std::string&) override { return answerIgnoreAll; }
+    dialogAnswer askName(const std::string&, bool, std::string&) override { return dialogAnswer::ignoreAll; }
     void showError(const std::string&) override {}
 };
 

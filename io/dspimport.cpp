@@ -58,7 +58,7 @@ tdspvarPtr makeVariable(const dspHeader& header, std::string_view samples,
     std::string name = normaliseName(header.name);
     if (!workspace.nameIsValid(name)) {
         std::string typed;
-        if (callbacks.askName(name, false, typed) != loadCallbacks::answerOk)
+        if (callbacks.askName(name, false, typed) != dialogAnswer::ok)
             return nullptr;
         name = typed;
     }

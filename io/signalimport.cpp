@@ -37,15 +37,15 @@ bool settleNames(std::vector<pendingVariable>& pending, const tworkspace& worksp
                 break;
             }
             std::string typed;
-            const int answer = callbacks.askName(name, allowSkip, typed);
-            if (allowSkip && answer == loadCallbacks::answerIgnoreAll)
+            const dialogAnswer answer = callbacks.askName(name, allowSkip, typed);
+            if (allowSkip && answer == dialogAnswer::ignoreAll)
                 ignoreAll = true;
             if (allowSkip &&
-                (answer == loadCallbacks::answerSkip || answer == loadCallbacks::answerIgnoreAll)) {
+                (answer == dialogAnswer::skip || answer == dialogAnswer::ignoreAll)) {
                 skip = true;
                 break;
             }
-            if (answer != loadCallbacks::answerOk)
+            if (answer != dialogAnswer::ok)
                 return false;
             name = typed;
         }

@@ -123,21 +123,21 @@ int loadStateText(std::string_view text, const std::string& shownPath, tworkspac
         }
 
         if (!workspace.nameIsValid(name)) {
-            int answer = loadCallbacks::answerIgnoreAll;
+            dialogAnswer answer = dialogAnswer::ignoreAll;
             if (!ignoreAll) {
                 std::string typed;
                 answer = callbacks.askName(name, true, typed);
-                if (answer == loadCallbacks::answerOk)
+                if (answer == dialogAnswer::ok)
                     name = typed;
             }
-            if (answer == loadCallbacks::answerIgnoreAll)
+            if (answer == dialogAnswer::ignoreAll)
                 ignoreAll = true;
-            if (answer == loadCallbacks::answerSkip || answer == loadCallbacks::answerIgnoreAll) {
+            if (answer == dialogAnswer::skip || answer == dialogAnswer::ignoreAll) {
                 for (std::int32_t j = 0; j < count && !in.atEnd(); ++j)
                     in.restOfLine();
                 continue;
             }
-            if (answer != loadCallbacks::answerOk)
+            if (answer != dialogAnswer::ok)
                 break; // Cancel: what is loaded stays, and nothing is said
         }
 

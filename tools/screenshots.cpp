@@ -151,7 +151,7 @@ int main(int argc, char** argv)
     if (!showGeneration(generation, preview, QStringLiteral("chirp"), QStringLiteral("sin(x*x*pi*60)*bartlett(x)"), 512))
         shots.fail("the generation dialog did not finish its preview");
     shots.take(generation, "generation-dialog.png");
-    generation.done(dialogResult::cancel);
+    generation.done(resultCode(dialogAnswer::cancel));
 
     GraphWindow& graph = windowOf<GraphWindow>(main);
     graph.setCurrentVariable(main.workspace().findVariable("spiral"));
@@ -179,7 +179,7 @@ int main(int argc, char** argv)
     if (!waitUntil([&] { return !preview.busy(); }))
         shots.fail("the processing preview did not finish");
     shots.take(processing, "processing-dialog.png");
-    processing.done(dialogResult::cancel);
+    processing.done(resultCode(dialogAnswer::cancel));
 
     main.close();
     return shots.failed() ? 1 : 0;

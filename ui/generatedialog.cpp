@@ -133,7 +133,7 @@ GenerateDialog::GenerateDialog(const Collaborators& with, QWidget* parent)
     connect(countEdit_, &SpinEdit::textChanged, this, &GenerateDialog::sampleCountChanged);
     connect(typeGroup_, &RadioGroup::itemChanged, this, &GenerateDialog::variableKindChanged);
     connect(representationGroup_, &RadioGroup::itemChanged, this, &GenerateDialog::complexViewChanged);
-    connect(cancelButton_, &QPushButton::clicked, this, [this] { done(dialogResult::cancel); });
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { done(resultCode(dialogAnswer::cancel)); });
     connect(okButton_, &QPushButton::clicked, this, &GenerateDialog::acceptVariable);
     connect(timer_, &QTimer::timeout, this, &GenerateDialog::tick);
     setObjectNames({{nameLabel_, "Label1"}, {nameEdit_, "Edit1"}, {expressionLabel_, "Label2"},
@@ -267,7 +267,7 @@ void GenerateDialog::acceptVariable()
     if (sampler_.busy())
         return; // cannot happen: OK is disabled from the start of a run to its hand-over
     createVariable();
-    done(dialogResult::ok);
+    done(resultCode(dialogAnswer::ok));
 }
 
 void GenerateDialog::createVariable()

@@ -47,7 +47,7 @@ public:
 
     // Closes with ok or cancel (also Escape and the close box); any closing stops the preview.
     void done(int result) override;
-    void reject() override { done(dialogResult::cancel); }
+    void reject() override { done(resultCode(dialogAnswer::cancel)); }
 
     // One tick of the 10 ms cycle: gauge, hand-over of a finished run, parse and a new run.
     void tick();

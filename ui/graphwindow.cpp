@@ -281,17 +281,17 @@ void GraphWindow::toggleLogX()
     logXToggled();
 }
 
-int GraphWindow::modeWord() const
+plotMode GraphWindow::mode() const
 {
-    return plotModeWord(logXButton_->isChecked(), polarButton_->isEnabled(),
-                        polarButton_->isChecked(), logYButton_->isChecked());
+    return plotModeOf(logXButton_->isChecked(), polarButton_->isEnabled(), polarButton_->isChecked(),
+                      logYButton_->isChecked());
 }
 
 void GraphWindow::requestPlot()
 {
     const tdspvarPtr first = selectedVariable(firstList_);
     const tdspvarPtr second = secondBox_->isChecked() ? selectedVariable(secondList_) : nullptr;
-    runGuarded([&] { plot_->request(first, second, modeWord()); }); // no thread: the error box
+    runGuarded([&] { plot_->request(first, second, mode()); }); // no thread: the error box
 }
 
 void GraphWindow::showReadout(QPoint position)

@@ -5,6 +5,7 @@
 // calls exec(); each showing refills the lists from the workspace, which it only reads.
 #pragma once
 
+#include "plot/plotscale.h"
 #include "ui/workerthread.h"
 
 #include <QDialog>
@@ -33,9 +34,8 @@ public:
     GraphWindow(const Collaborators& with, QWidget* parent);
     ~GraphWindow() override;
 
-    // The mode word of the current toggle states: 8 log X, 1 no complex data or else 2 polar,
-    // 4 log Y.
-    int modeWord() const;
+    // What the toggles ask of the plot now.
+    plotMode mode() const;
     PlotRequest& plot() { return *plot_; }
     const QImage& plotBitmap() const { return plotBitmap_; }
     // The variable the first list starts on at the next showing (none: the first one).

@@ -39,7 +39,7 @@ PlotRequest::~PlotRequest()
     worker_.withdraw();
 }
 
-void PlotRequest::request(tdspvarPtr first, tdspvarPtr second, int mode)
+void PlotRequest::request(tdspvarPtr first, tdspvarPtr second, plotMode mode)
 {
     requestedFirst_ = std::move(first);
     requestedSecond_ = std::move(second);

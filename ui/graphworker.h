@@ -19,12 +19,12 @@ class QImage;
 class QWidget;
 class PlotRequest;
 
-// What one pass draws: the requested variables and mode word as they were at the start of the
-// pass, and copies of their samples.
+// What one pass draws: the requested variables and mode as they were at the start of the pass,
+// and copies of their samples.
 struct plotPassInput {
     tdspvarPtr first;
     tdspvarPtr second;
-    int mode = 0;
+    plotMode mode;
     tdspvar firstSamples;
     tdspvar secondSamples;
     char decimalSeparator = '.';
@@ -72,10 +72,10 @@ public:
     PlotRequest(const PlotRequest&) = delete;
     PlotRequest& operator=(const PlotRequest&) = delete;
 
-    // Asks for a plot of `first` (and `second`, which may be null) in the given mode word
-    // (plotMode bits). A pending abort is withdrawn. Throws threadStartError when the drawing
+    // Asks for a plot of `first` (and `second`, which may be null) in the given mode. A pending
+    // abort is withdrawn. Throws threadStartError when the drawing
     // thread cannot be started; the bitmap then stays as it is.
-    void request(tdspvarPtr first, tdspvarPtr second, int mode);
+    void request(tdspvarPtr first, tdspvarPtr second, plotMode mode);
     // Makes a running pass stop at its next check point; what it drew stays in the bitmap.
     void abort() { worker_.stop(); }
     bool busy() const { return worker_.busy(); }
@@ -86,7 +86,7 @@ private:
     QWidget* view_;
     tdspvarPtr requestedFirst_;
     tdspvarPtr requestedSecond_;
-    int requestedMode_ = 0;
+    plotMode requestedMode_;
     DrawingThreads thread_;
     GraphWorker worker_{*this, thread_};
 };

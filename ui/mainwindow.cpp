@@ -103,7 +103,7 @@ void MainWindow::createWindows()
 {
     sampler_ = std::make_unique<SamplingWorker>(setup_.startThread);
     workspace_.setBackgroundReader(sampler_.get());
-    fileDialogs_ = std::make_unique<FileDialogs>(this, setup_.builtInFileDialogs);
+    fileDialogs_ = new FileDialogs(this, setup_.builtInFileDialogs, setup_.answerFile);
     nameCorrection_ = std::make_unique<NameCorrectionDialog>(workspace_, this);
     fileCallbacks_ = std::make_unique<GuiCallbacks>(*nameCorrection_, *this);
 

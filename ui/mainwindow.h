@@ -10,6 +10,7 @@
 #pragma once
 
 #include "core/workspace.h"
+#include "ui/filedialogs.h"
 #include "ui/workerthread.h"
 
 #include <QImage>
@@ -23,7 +24,6 @@ class QAction;
 class QMenu;
 class QScrollArea;
 class AboutDialog;
-class FileDialogs;
 class GenerateDialog;
 class GraphWindow;
 class GuiCallbacks;
@@ -48,6 +48,7 @@ void applyProgramFont();
 struct mainWindowSetup {
     threadStarter startThread;       // makes every worker thread (empty: pthread_create)
     bool builtInFileDialogs = false; // Qt's own file dialogs even where the desktop has its own
+    fileAnswer answerFile;           // answers file questions before the dialogs do (empty: never)
 };
 
 class MainWindow : public QMainWindow, private workspaceListener {
@@ -61,8 +62,6 @@ public:
     ~MainWindow() override;
 
     tworkspace& workspace() { return workspace_; }
-    // The import, load and save file dialogs, with their replaceable asking function.
-    FileDialogs& fileDialogs() { return *fileDialogs_; }
 
     // The status-bar hint handler: shows the long part of a hint (after the first bar), or
     // clears the bar for an empty one.
@@ -116,7 +115,7 @@ private:
     std::unique_ptr<PreviewPlotter> preview_; // a child, so that it can be found, yet it ends here
     QStringList windowNames_;
     std::unique_ptr<SamplingWorker> sampler_;
-    std::unique_ptr<FileDialogs> fileDialogs_;
+    FileDialogs* fileDialogs_ = nullptr; // a child
     std::unique_ptr<GuiCallbacks> fileCallbacks_;
 
     QScrollArea* scrollBox_ = nullptr; // ScrollBox1

@@ -22,18 +22,18 @@ NameCorrectionDialog::NameCorrectionDialog(const tworkspace& workspace, QWidget*
     nameLabel_->setBuddy(nameEdit_);
     connect(nameEdit_, &QLineEdit::textChanged, this, [this] { nameChanged(); });
 
-    const auto button = [this](const QString& caption, int left, dialogResult::code result) {
+    const auto button = [this](const QString& caption, int left, dialogAnswer answer) {
         auto* b = new QPushButton(caption, this);
         b->setGeometry(left, 32, 75, 20);
-        connect(b, &QPushButton::clicked, this, [this, result] { done(result); });
+        connect(b, &QPushButton::clicked, this, [this, answer] { done(resultCode(answer)); });
         return b;
     };
-    okButton_ = button(QStringLiteral("&OK"), 8, dialogResult::ok);
+    okButton_ = button(QStringLiteral("&OK"), 8, dialogAnswer::ok);
     okButton_->setDefault(true);
     okButton_->setEnabled(false);
-    cancelButton_ = button(QStringLiteral("&Cancel"), 88, dialogResult::cancel);
-    skipButton_ = button(QStringLiteral("&Skip"), 168, dialogResult::skip);
-    ignoreAllButton_ = button(QStringLiteral("Ignore &All"), 248, dialogResult::ignoreAll);
+    cancelButton_ = button(QStringLiteral("&Cancel"), 88, dialogAnswer::cancel);
+    skipButton_ = button(QStringLiteral("&Skip"), 168, dialogAnswer::skip);
+    ignoreAllButton_ = button(QStringLiteral("Ignore &All"), 248, dialogAnswer::ignoreAll);
     offerSkipping(false);
     setTabOrder(nameEdit_, okButton_);
     setTabOrder(okButton_, cancelButton_);
@@ -43,7 +43,7 @@ NameCorrectionDialog::NameCorrectionDialog(const tworkspace& workspace, QWidget*
                     {cancelButton_, "Button2"}, {skipButton_, "Button3"}, {ignoreAllButton_, "Button4"}});
 }
 
-dialogResult::code NameCorrectionDialog::ask(const QString& proposed, bool allowSkipping)
+dialogAnswer NameCorrectionDialog::ask(const QString& proposed, bool allowSkipping)
 {
     nameEdit_->setText(proposed);
     nameChanged(); // also when the text was already there: the workspace may have changed
@@ -51,7 +51,7 @@ dialogResult::code NameCorrectionDialog::ask(const QString& proposed, bool allow
     const int result = exec();
     allowSkip_ = false;
     offerSkipping(false);
-    return static_cast<dialogResult::code>(result);
+    return answerOf(result);
 }
 
 QString NameCorrectionDialog::name() const
@@ -75,7 +75,7 @@ void NameCorrectionDialog::offerSkipping(bool offered)
 
 void NameCorrectionDialog::reject()
 {
-    done(dialogResult::cancel);
+    done(resultCode(dialogAnswer::cancel));
 }
 
 void NameCorrectionDialog::showEvent(QShowEvent* event)
@@ -92,7 +92,7 @@ tdspvarPtr addNamedVariable(QLineEdit& nameField, NameCorrectionDialog& nameCorr
     const QString shown = QString::fromStdString(asciiLower(name));
     nameField.setText(shown);
     if (!workspace.nameIsValid(name)) {
-        if (nameCorrection.ask(shown, false) != dialogResult::ok)
+        if (nameCorrection.ask(shown, false) != dialogAnswer::ok)
             return nullptr;
         name = normaliseName(nameCorrection.name().toStdString());
     }

@@ -23,7 +23,7 @@ public:
     // Shows the dialog with `proposed` in the name field; Skip and Ignore All are shown only with
     // allowSkipping, and hidden again once it has been answered. Returns ok, cancel, skip or
     // ignoreAll; name() is the typed text.
-    dialogResult::code ask(const QString& proposed, bool allowSkipping);
+    dialogAnswer ask(const QString& proposed, bool allowSkipping);
     QString name() const;
 
 public slots:

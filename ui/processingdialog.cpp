@@ -131,7 +131,7 @@ ProcessingDialog::ProcessingDialog(const Collaborators& with, QWidget* parent)
     connect(destinationGroup_, &RadioGroup::itemChanged, this, [this] { targetChanged(); });
     connect(nameEdit_, &QLineEdit::textEdited, this, [this] { nameEdited(); });
     connect(okButton_, &QPushButton::clicked, this, [this] { acceptResult(); });
-    connect(cancelButton_, &QPushButton::clicked, this, [this] { done(dialogResult::cancel); });
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { done(resultCode(dialogAnswer::cancel)); });
     setObjectNames({{sourceLabel_, "Label1"}, {sourceList_, "ComboBox1"}, {operandLabel_, "Label2"},
                     {operandList_, "ComboBox2"}, {lengthLabel_, "Label3"}, {lengthEdit_, "SpinEdit1"},
                     {destinationGroup_, "RadioGroup1"}, {nameEdit_, "Edit1"}, {previewView_, "tBmpLnk1"},
@@ -307,7 +307,7 @@ void ProcessingDialog::acceptResult()
         QMessageBox::critical(this, parentWidget() ? parentWidget()->windowTitle() : windowTitle(), refusal_);
     else
         runGuarded([this] { commit(); }); // running out of memory changes no variable
-    done(dialogResult::ok);
+    done(resultCode(dialogAnswer::ok));
 }
 
 void ProcessingDialog::commit()

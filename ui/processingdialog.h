@@ -50,7 +50,7 @@ public:
 
     // Closes with ok or cancel (also Escape and the close box); any closing stops the preview.
     void done(int result) override;
-    void reject() override { done(dialogResult::cancel); }
+    void reject() override { done(resultCode(dialogAnswer::cancel)); }
 
 protected:
     void showEvent(QShowEvent* event) override;

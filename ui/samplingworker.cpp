@@ -12,7 +12,7 @@ SamplingWorker::~SamplingWorker()
 
 void SamplingWorker::stop()
 {
-    cancel();
+    stop_ = true; // the run looks at it between instructions over a block of points
     thread_.join();
 }
 

@@ -4,10 +4,10 @@
 // the dialog has closed simply leaves `done` set. The tree holds the variables it reads through
 // shared pointers, so removing one meanwhile frees nothing the run still reads.
 //
-// A run can be cancelled: it looks at its stop flag between instructions over a block of points,
-// so cancel() takes effect within a fraction of a second however long the formula is (stop()
-// also waits for that). A cancelled run leaves `done` clear and its incomplete buffer is nobody's
-// result; it never writes anything but that buffer. The main window owns the worker for the whole
+// A run can be stopped: it looks at its stop flag between instructions over a block of points,
+// so stop() returns within a fraction of a second however long the formula is. A stopped run
+// leaves `done` clear and its incomplete buffer is nobody's result; it never writes anything but
+// that buffer. The main window owns the worker for the whole
 // program and registers it as the workspace's background reader: whoever is about to change
 // samples that a run may read goes through the workspace's write guard, which stops the run
 // rather than waiting it out.
@@ -38,10 +38,8 @@ public:
     // threadStartError when no thread can be had; the tree is dropped and nothing runs.
     void start(std::unique_ptr<mathNode> root, int count);
 
-    // Asks a running run to end and returns at once; the run notices within a fraction of a
-    // second, after which busy() is false and done() stays false. Harmless when idle.
-    void cancel() { stop_ = true; }
-    // cancel(), then waits until the run's thread has ended (a few milliseconds).
+    // Makes a running run end within a fraction of a second and waits until its thread has
+    // ended; busy() is then false and done() stays false. Harmless when idle.
     void stop();
 
     bool busy() const { return busy_; }

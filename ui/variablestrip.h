@@ -26,8 +26,6 @@ public:
     const tdspvarPtr& variable() const { return variable_; }
     // The thumbnail's picture; an empty image once detached.
     const QImage& thumbnail() const;
-    // The thumbnail's drawing; none once detached.
-    ThumbnailWorker* thumbnailWorker() const { return thumbnail_; }
 
     // The variable's samples changed: its thumbnail is drawn again. Throws threadStartError when
     // no drawing thread can be started.

@@ -178,15 +178,15 @@ TEST(CsvFile, LongFileAsksAndNameClashesSettleBeforeAnythingIsCreated)
     tworkspace w;
     w.add("A", {});
     scriptedImportCallbacks cb;
-    cb.script.replies = {{loadCallbacks::answerOk, "b"}, {loadCallbacks::answerOk, "c"},
-                         {loadCallbacks::answerCancel, ""}};
+    cb.script.replies = {{dialogAnswer::ok, "b"}, {dialogAnswer::ok, "c"},
+                         {dialogAnswer::cancel, ""}};
     EXPECT_TRUE(import(w, "a,b,noise\n1,2,3\n", cb).empty());
     EXPECT_EQ(cb.script.asked, (std::vector<std::string>{"A", "B", "NOISE"}));
     EXPECT_EQ(cb.script.skipOffered, (std::vector<bool>{true, true, true}));
     EXPECT_EQ(w.variableCount(), 1);
 
     cb.script = {};
-    cb.script.replies = {{loadCallbacks::answerSkip, ""}, {loadCallbacks::answerOk, "n2"}};
+    cb.script.replies = {{dialogAnswer::skip, ""}, {dialogAnswer::ok, "n2"}};
     const auto created = import(w, "a,b,noise\n1,2,3\n", cb);
     ASSERT_EQ(created.size(), 2u);
     EXPECT_EQ(created[0]->name(), "B");

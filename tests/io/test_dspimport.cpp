@@ -113,7 +113,7 @@ TEST(DspImport, NamesAndClashes)
     // A clash asks without Skip and Ignore All; OK takes the typed name in lower case.
     EXPECT_EQ(import(w, dspFile("Abc", 1, 1, {4}), cb)->name(), "abc");
     EXPECT_TRUE(cb.asked.empty());
-    cb.replies = {{loadCallbacks::answerOk, "My Name"}};
+    cb.replies = {{dialogAnswer::ok, "My Name"}};
     const auto typed = import(w, dspFile("ABC", 1, 1, {4}), cb);
     ASSERT_TRUE(typed);
     EXPECT_EQ(typed->name(), "my name");
@@ -121,7 +121,7 @@ TEST(DspImport, NamesAndClashes)
     EXPECT_EQ(cb.skipOffered, std::vector<bool>{false});
 
     cb = {};
-    cb.replies = {{loadCallbacks::answerCancel, ""}};
+    cb.replies = {{dialogAnswer::cancel, ""}};
     const int before = w.variableCount();
     EXPECT_FALSE(import(w, dspFile("sin", 1, 1, {4}), cb));
     EXPECT_EQ(w.variableCount(), before);

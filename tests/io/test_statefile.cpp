@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <grp.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <csignal>
@@ -135,7 +138,7 @@ TEST(StateFile, NameClashes)
     scriptedCallbacks cb;
     const std::string twoBlocks = stateText({makeVariable("A", {1, 2}), makeVariable("B", {3}, {4})});
     load(w, twoBlocks, cb);
-    cb.replies = {{loadCallbacks::answerIgnoreAll, ""}};
+    cb.replies = {{dialogAnswer::ignoreAll, ""}};
     EXPECT_EQ(load(w, twoBlocks, cb), 0);
     EXPECT_EQ(cb.asked, strings{"A"});
     EXPECT_EQ(cb.skipOffered, std::vector<bool>{true});
@@ -147,9 +150,9 @@ TEST(StateFile, NameClashes)
                                         makeVariable("SIN", {8}), makeVariable("B", {9}),
                                         makeVariable("LAST", {10})});
     cb = {};
-    cb.replies = {{loadCallbacks::answerSkip, ""},
-                  {loadCallbacks::answerOk, "my sine"},
-                  {loadCallbacks::answerCancel, ""}};
+    cb.replies = {{dialogAnswer::skip, ""},
+                  {dialogAnswer::ok, "my sine"},
+                  {dialogAnswer::cancel, ""}};
     EXPECT_EQ(load(w, four, cb), 2);
     EXPECT_EQ(cb.asked, (strings{"A", "SIN", "B"}));
     EXPECT_EQ(names(w), (strings{"A", "B", "NEW", "my sine"}));
@@ -243,7 +246,7 @@ TEST(StateFile, SampleCountsUpToTheLargestVariable)
     EXPECT_EQ(w.variables()[0]->peak(), 5);
     // A skipped block that the file cuts short just ends the load.
     cb = {};
-    cb.replies = {{loadCallbacks::answerSkip, ""}};
+    cb.replies = {{dialogAnswer::skip, ""}};
     EXPECT_EQ(load(w, "1 1000 TR\r\n 1\r\n", cb), 0);
     EXPECT_TRUE(cb.errors.empty());
 }
@@ -308,12 +311,26 @@ TEST(StateFile, FailedSaveLeavesTheOldFileAlone)
     EXPECT_EQ(readBytes(path), kExample);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}), 1); // no leftovers
 
-    // A read-only file is refused as it would be when written in place.
-    if (::geteuid() != 0) {
-        cb = {};
-        std::filesystem::permissions(path, std::filesystem::perms::owner_read);
-        EXPECT_FALSE(saveStateFile(path, {}, cb));
-        EXPECT_EQ(cb.errors, strings{"File access denied"});
-        EXPECT_EQ(readBytes(path), kExample);
+    // A read-only file is refused as it would be when written in place. Root may write any file,
+    // so the save runs in a child process that, under root, takes the rights of an ordinary user
+    // who owns the folder and the file.
+    constexpr uid_t kNobody = 65534;
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    const bool root = ::geteuid() == 0;
+    ASSERT_TRUE(!root || (::chown(dir.path.c_str(), kNobody, kNobody) == 0 &&
+                          ::chown(path.c_str(), kNobody, kNobody) == 0));
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (root && (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+            ::_exit(2);
+        scriptedCallbacks answers;
+        const bool refused = !saveStateFile(path, {}, answers) &&
+                             answers.errors == strings{"File access denied\nWriting to the file " + path +
+                                                       " was refused."};
+        ::_exit(refused ? 0 : 1);
     }
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(readBytes(path), kExample);
 }

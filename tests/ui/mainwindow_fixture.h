@@ -41,22 +41,15 @@ inline bool waitForThumbnails(const MainWindow& main, int milliseconds = 20000)
     return waitUntil([&] { return stripsOf(main).thumbnailsDrawing() == 0; }, milliseconds);
 }
 
-// The program's main window as the tests make it: with Qt's own file dialogs, whose widgets the
-// tests drive.
-inline std::unique_ptr<MainWindow> testMainWindow(threadStarter startThread = {})
-{
-    return std::make_unique<MainWindow>(mainWindowSetup{.startThread = std::move(startThread),
-                                                        .builtInFileDialogs = true});
-}
 
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        mainWindow = testMainWindow(startThread);
+        mainWindow = std::make_unique<MainWindow>(setup);
         mainWindow->show();
         mainWindow->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
+        ASSERT_TRUE(uitest::windowActive(mainWindow.get()));
     }
     void TearDown() override { mainWindow.reset(); }
 
@@ -69,6 +62,8 @@ protected:
     StripList& strips() { return stripsOf(*mainWindow); }
     // The preview plotter of the generation and processing dialogs.
     PreviewPlotter& preview() { return *mainWindow->findChild<PreviewPlotter*>(); }
+    // The file dialogs, made on first use.
+    FileDialogs& fileDialogs() { return *mainWindow->findChild<FileDialogs*>(); }
     bool waitForThumbnails(int milliseconds = 20000)
     {
         return uitest::waitForThumbnails(*mainWindow, milliseconds);
@@ -83,7 +78,9 @@ protected:
         return workspace().add(name, std::move(samples), {.description = "made by a test"});
     }
 
-    threadStarter startThread; // how the main window makes its threads (empty: as the program does)
+    // How the main window is made: with Qt's own file dialogs, whose widgets the tests drive;
+    // a fixture may choose how it makes its threads and answer file questions itself.
+    mainWindowSetup setup{.startThread = {}, .builtInFileDialogs = true, .answerFile = {}};
     std::unique_ptr<MainWindow> mainWindow;
 };
 

@@ -11,6 +11,7 @@
 #include "expr/evaluator.h"
 #include "ui/generatedialog.h"
 #include "ui/graphwindow.h"
+#include "../plot/plotmodes.h"
 #include "ui/graphworker.h"
 #include "ui/helpwindow.h"
 #include "ui/inversezwindow.h"
@@ -217,12 +218,12 @@ void typeFileName(QFileDialog& dialog, const QString& path)
     for (const QChar c : path)
         QTest::keyClick(window, c.toLatin1());
     EXPECT_EQ(edit->text(), path);
-    const bool settled = QTest::qWaitFor([&] { return folderRead; }, kWaitMs);
+    const bool settled = uitest::waitUntil([&] { return folderRead; }, kWaitMs);
     EXPECT_TRUE(settled) << "the dialog did not read " << folder.toStdString();
     QObject::disconnect(watch);
     for (int attempt = 0; attempt < 3 && dialog.isVisible(); ++attempt) {
         QTest::keyClick(window, Qt::Key_Return);
-        if (QTest::qWaitFor([&] { return !dialog.isVisible(); }, 1000))
+        if (uitest::waitUntil([&] { return !dialog.isVisible(); }, 1000))
             break;
     }
     EXPECT_FALSE(dialog.isVisible()) << path.toStdString();
@@ -283,7 +284,7 @@ protected:
             return QApplication::activeWindow() == mainWindow.get() &&
                    (!focus || (focus->isVisible() && focus->window() == mainWindow.get()));
         };
-        if (!QTest::qWaitFor(mainHasKeyboard, 1000)) {
+        if (!uitest::waitUntil(mainHasKeyboard, 1000)) {
             QApplication::setActiveWindow(nullptr);
             QApplication::setActiveWindow(mainWindow.get());
         }
@@ -299,7 +300,7 @@ protected:
             retype(Edit1(d), name);
             retype(SpinEdit1(d)->lineEdit(), QString::number(count));
             retype(Edit2(d), formula);
-            ASSERT_TRUE(QTest::qWaitFor([&] { return Button2(d)->isEnabled(); }, kWaitMs));
+            ASSERT_TRUE(uitest::waitUntil([&] { return Button2(d)->isEnabled(); }, kWaitMs));
             QTest::keyClick(Edit2(d), Qt::Key_Return);
             EXPECT_FALSE(d.isVisible());
         });
@@ -376,15 +377,15 @@ TEST_F(EndToEndTest, StudentSession)
         VariableStrip* strip = stripOf(pulse);
         ASSERT_TRUE(strip);
         mainWindow->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
+        ASSERT_TRUE(uitest::windowActive(mainWindow.get()));
         QTest::mouseClick(mainWindow->windowHandle(), Qt::RightButton, {}, strip->mapTo(mainWindow.get(), QPoint(20, 16)));
         QMenu* popup = popupMenu();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return popup->isVisible(); }, kWaitMs));
+        ASSERT_TRUE(uitest::waitUntil([&] { return popup->isVisible(); }, kWaitMs));
         QAction* procesare = popup->findChild<QAction*>("Procesare1");
         ASSERT_TRUE(procesare);
         QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(procesare).center());
         QMenu* submenu = procesare->menu();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return submenu->isVisible(); }, kWaitMs));
+        ASSERT_TRUE(uitest::waitUntil([&] { return submenu->isVisible(); }, kWaitMs));
         QAction* convolutie = submenu->findChild<QAction*>("Convolutie2");
         ASSERT_TRUE(convolutie);
         const auto ran = modalActor::when<ProcessingDialog>([&](ProcessingDialog& d) {
@@ -477,20 +478,20 @@ TEST_F(EndToEndTest, StudentSession)
     // shown as modulus and phase, and Alt+P turns that into the cartesian view and back.
     {
         const auto ran = modalActor::when<GraphWindow>([&](GraphWindow& d) {
-            const auto drawn = [&] { return QTest::qWaitFor([&] { return !d.plot().busy(); }, kWaitMs); };
+            const auto drawn = [&] { return uitest::waitUntil([&] { return !d.plot().busy(); }, kWaitMs); };
             EXPECT_EQ(ComboBox1(d)->currentText(), "signal");
             ASSERT_TRUE(drawn());
-            EXPECT_EQ(d.modeWord(), 1);
+            EXPECT_EQ(d.mode(), kReal);
             QTest::keyClick(ComboBox1(d), Qt::Key_Down);
             QTest::keyClick(ComboBox1(d), Qt::Key_Down);
             EXPECT_EQ(ComboBox1(d)->currentText(), "signal_fourier");
             ASSERT_TRUE(drawn());
-            EXPECT_EQ(d.modeWord(), 2);
+            EXPECT_EQ(d.mode(), kPolar);
             QTest::keyClick(&d, Qt::Key_P, Qt::AltModifier);
-            EXPECT_EQ(d.modeWord(), 0);
+            EXPECT_EQ(d.mode(), kCartesian);
             ASSERT_TRUE(drawn());
             QTest::keyClick(&d, Qt::Key_P, Qt::AltModifier);
-            EXPECT_EQ(d.modeWord(), 2);
+            EXPECT_EQ(d.mode(), kPolar);
             QTest::keyClick(&d, Qt::Key_Escape);
             EXPECT_FALSE(d.isVisible());
         });
@@ -510,13 +511,13 @@ TEST_F(EndToEndTest, StudentSession)
             const QModelIndex cell = grid->model()->index(0, 1);
             click(grid->viewport(), grid->visualRect(cell).center());
             QLineEdit* editor = nullptr;
-            ASSERT_TRUE(QTest::qWaitFor(
+            ASSERT_TRUE(uitest::waitUntil(
                 [&] { return (editor = qobject_cast<QLineEdit*>(grid->indexWidget(cell))) != nullptr; },
                 kWaitMs));
             retype(editor, "1e3");
             QTest::keyClick(editor, Qt::Key_Return);
             // The grid takes the text and closes the editor once the key has been handled.
-            ASSERT_TRUE(QTest::qWaitFor([&] { return !grid->indexWidget(cell); }, kWaitMs));
+            ASSERT_TRUE(uitest::waitUntil([&] { return !grid->indexWidget(cell); }, kWaitMs));
             QTest::keyClick(grid, Qt::Key_Escape);
             EXPECT_FALSE(d.isVisible());
         });

@@ -57,7 +57,7 @@ std::string dspFile(const char* name, std::uint16_t kind, std::uint16_t count, s
 
 TEST_F(FilesTest, FileDialogsCarryTheirFiltersAndRules)
 {
-    FileDialogs& dialogs = mainWindow->fileDialogs();
+    FileDialogs& dialogs = fileDialogs();
     struct expectation {
         fileDialogKind kind;
         QStringList filters;
@@ -92,13 +92,13 @@ TEST_F(FilesTest, FileDialogsCarryTheirFiltersAndRules)
 
 TEST_F(FilesTest, SaveDialogRefusesReadOnlyFilesAndAsksBeforeReplacing)
 {
-    mainWindow->fileDialogs().replacement = nullptr;
+    realDialogs = true;
     const QString locked = path(QStringLiteral("locked.var"));
     const QString old = path(QStringLiteral("old.var"));
     uitest::writeFile(locked, "keep");
     uitest::writeFile(old, "old");
     ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-    QFileDialog* save = mainWindow->fileDialogs().dialog(fileDialogKind::saveState);
+    QFileDialog* save = fileDialogs().dialog(fileDialogKind::saveState);
     save->setDirectory(folder.path());
 
     QString refusal;
@@ -119,7 +119,7 @@ TEST_F(FilesTest, SaveDialogRefusesReadOnlyFilesAndAsksBeforeReplacing)
             ASSERT_NE(yes, nullptr);
             yes->click();
         });
-    EXPECT_EQ(mainWindow->fileDialogs().ask(fileDialogKind::saveState), old);
+    EXPECT_EQ(fileDialogs().ask(fileDialogKind::saveState), old);
     EXPECT_TRUE(script.finished());
     EXPECT_TRUE(stayedOpen);
     EXPECT_TRUE(refusal.contains(QStringLiteral("locked.var"))) << refusal.toStdString();
@@ -130,14 +130,14 @@ TEST_F(FilesTest, SaveDialogRefusesReadOnlyFilesAndAsksBeforeReplacing)
     // Cancelling gives an empty answer.
     modalScript cancel;
     cancel.then([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
-    EXPECT_EQ(mainWindow->fileDialogs().ask(fileDialogKind::saveState), QString());
+    EXPECT_EQ(fileDialogs().ask(fileDialogKind::saveState), QString());
 }
 
 TEST_F(FilesTest, LoadDialogWantsAnExistingFileAndAddsItsExtension)
 {
-    mainWindow->fileDialogs().replacement = nullptr;
+    realDialogs = true;
     uitest::writeFile(path(QStringLiteral("data.dsp")), "x");
-    mainWindow->fileDialogs().dialog(fileDialogKind::loadState)->setDirectory(folder.path());
+    fileDialogs().dialog(fileDialogKind::loadState)->setDirectory(folder.path());
     bool stayedOpen = false;
     modalScript script;
     script
@@ -147,7 +147,7 @@ TEST_F(FilesTest, LoadDialogWantsAnExistingFileAndAddsItsExtension)
             typeAndAccept(modal, QStringLiteral("data"));
         })
         .then([](QWidget*) {}); // the toolkit's "not found" warning
-    EXPECT_EQ(mainWindow->fileDialogs().ask(fileDialogKind::loadState), path(QStringLiteral("data.dsp")));
+    EXPECT_EQ(fileDialogs().ask(fileDialogKind::loadState), path(QStringLiteral("data.dsp")));
     EXPECT_TRUE(stayedOpen);
     EXPECT_TRUE(script.finished());
 }
@@ -182,8 +182,8 @@ TEST_F(FilesTest, LoadingTheSameFileTwiceWithIgnoreAll)
     EXPECT_FALSE(Button3(*names)->isEnabled());
 
     // Into another window's empty workspace the file gives back names, kinds and samples.
-    MainWindow other;
-    other.fileDialogs().replacement = [&](fileDialogKind) { return nextPath; };
+    MainWindow other(mainWindowSetup{.startThread = {}, .builtInFileDialogs = true,
+                                     .answerFile = [&](fileDialogKind) { return std::optional(nextPath); }});
     action(other, "Open1")->trigger();
     ASSERT_EQ(other.workspace().variableCount(), 3);
     const tdspvarPtr second = other.workspace().variables()[1];
@@ -301,10 +301,10 @@ TEST_F(FilesTest, CompletionListGoesWithItsDialog)
 {
     // The dialog closes while its list of completions shows (as when Enter reaches the dialog
     // itself): the list must go with it and must not take the next key.
-    mainWindow->fileDialogs().replacement = nullptr;
+    realDialogs = true;
     for (const char* name : {"alpha.var", "alpine.var", "beta.var"})
         uitest::writeFile(path(QString::fromLatin1(name)), "0\r\n");
-    QFileDialog* load = mainWindow->fileDialogs().dialog(fileDialogKind::loadState);
+    QFileDialog* load = fileDialogs().dialog(fileDialogKind::loadState);
     load->setDirectory(folder.path());
     const auto completionShown = [load] {
         for (const QCompleter* completer : load->findChildren<QCompleter*>())
@@ -318,50 +318,48 @@ TEST_F(FilesTest, CompletionListGoesWithItsDialog)
         auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         ASSERT_NE(edit, nullptr);
         modal->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(modal));
+        ASSERT_TRUE(uitest::windowActive(modal));
         // The completions come from the folder, which the dialog reads in the background: a
         // name typed before the folder has been read completes nothing.
         auto* model = modal->findChild<QFileSystemModel*>();
         ASSERT_NE(model, nullptr);
-        ASSERT_TRUE(QTest::qWaitFor(
+        ASSERT_TRUE(uitest::waitUntil(
             [&] { return model->rowCount(model->index(folder.path())) >= 3; }, 10000));
         edit->setFocus();
         QTest::keyClicks(edit, QStringLiteral("alp"));
-        shownWhileOpen = QTest::qWaitFor(completionShown, 5000);
+        shownWhileOpen = uitest::waitUntil(completionShown, 5000);
         edit->setText(QStringLiteral("alpha.var"));
         static_cast<QDialog*>(modal)->accept();
     });
-    EXPECT_EQ(mainWindow->fileDialogs().ask(fileDialogKind::loadState).toStdString(),
+    EXPECT_EQ(fileDialogs().ask(fileDialogKind::loadState).toStdString(),
               path(QStringLiteral("alpha.var")).toStdString());
     EXPECT_TRUE(shownWhileOpen);
     EXPECT_FALSE(completionShown());
-    EXPECT_FALSE(QTest::qWaitFor(completionShown, 500)); // nor comes back once the folder is read
+    EXPECT_FALSE(uitest::waitUntil(completionShown, 500)); // nor comes back once the folder is read
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 
     // The next key reaches the main window: F3 asks for a file again.
-    mainWindow->fileDialogs().replacement = [this](fileDialogKind kind) {
-        asked.push_back(kind);
-        return QString();
-    };
+    realDialogs = false;
+    nextPath.clear();
     pressOnMainWindow(*mainWindow, Qt::Key_F3);
     EXPECT_EQ(asked, std::vector<fileDialogKind>{fileDialogKind::loadState});
 
     // The next showing completes again.
-    mainWindow->fileDialogs().replacement = nullptr;
+    realDialogs = true;
     bool shownAgain = false;
     modalScript again;
     again.then([&](QWidget* modal) {
         auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         ASSERT_NE(edit, nullptr);
         modal->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(modal));
+        ASSERT_TRUE(uitest::windowActive(modal));
         edit->setFocus();
         edit->clear();
         QTest::keyClicks(edit, QStringLiteral("alp"));
-        shownAgain = QTest::qWaitFor(completionShown, 5000);
+        shownAgain = uitest::waitUntil(completionShown, 5000);
         static_cast<QDialog*>(modal)->reject();
     });
-    EXPECT_EQ(mainWindow->fileDialogs().ask(fileDialogKind::loadState), QString());
+    EXPECT_EQ(fileDialogs().ask(fileDialogKind::loadState), QString());
     EXPECT_TRUE(shownAgain);
     EXPECT_FALSE(completionShown());
 }

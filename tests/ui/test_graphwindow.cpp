@@ -5,6 +5,7 @@
 #include "core/workspace.h"
 #include "ui/bitmapview.h"
 #include "ui/graphwindow.h"
+#include "../plot/plotmodes.h"
 #include "ui/graphworker.h"
 #include "ui/localenumber.h"
 #include "ui/plotbitmap.h"
@@ -55,7 +56,7 @@ protected:
         graph.setCurrentVariable(current);
         graph.show();
         graph.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&graph));
+        ASSERT_TRUE(uitest::windowActive(&graph));
     }
     bool waitIdle()
     {
@@ -92,7 +93,7 @@ TEST_F(GraphWindowTest, OpeningOnARealVariable)
     EXPECT_FALSE(CheckBox1(graph)->isChecked());
     EXPECT_FALSE(SpeedButton3(graph)->isEnabled());
     EXPECT_TRUE(SpeedButton3(graph)->isChecked()); // down since creation
-    EXPECT_EQ(graph.modeWord(), 1);
+    EXPECT_EQ(graph.mode(), kReal);
     ASSERT_TRUE(waitIdle());
     // Cartesian: the alternating samples 1 and -2 in white, nothing in blue.
     EXPECT_EQ(at(383, 150), qRgb(0, 128, 0));
@@ -110,7 +111,7 @@ TEST_F(GraphWindowTest, OpeningOnAComplexVariable)
     open(complex);
     EXPECT_EQ(ComboBox1(graph)->currentText(), "cplx");
     EXPECT_TRUE(SpeedButton3(graph)->isEnabled());
-    EXPECT_EQ(graph.modeWord(), 2);
+    EXPECT_EQ(graph.mode(), kPolar);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(at(100, 81), qRgb(255, 0, 0)); // phase pi/2
     EXPECT_EQ(at(100, 0), qRgb(0, 0, 255));  // constant modulus at the top
@@ -123,7 +124,11 @@ TEST_F(GraphWindowTest, LogYComesWithTheModulusView)
     EXPECT_TRUE(SpeedButton1(graph)->isChecked());
     EXPECT_TRUE(SpeedButton3(graph)->isChecked());
     EXPECT_FALSE(SpeedButton3(graph)->isEnabled());
-    EXPECT_EQ(graph.modeWord(), 5);
+    EXPECT_EQ(graph.mode(), kRealLogY);
+    ASSERT_TRUE(waitIdle()); // a real variable, yet its modulus in blue and its phase in red
+    EXPECT_TRUE(columnHas(100, qRgb(0, 0, 255)));
+    EXPECT_TRUE(columnHas(100, qRgb(255, 0, 0)));
+    EXPECT_FALSE(columnHas(100, qRgb(255, 255, 255)));
     // The polar toggle cannot be operated while disabled.
     QTest::keyClick(&graph, Qt::Key_P, Qt::AltModifier);
     EXPECT_TRUE(SpeedButton3(graph)->isChecked());
@@ -132,18 +137,18 @@ TEST_F(GraphWindowTest, LogYComesWithTheModulusView)
     // On a complex variable, releasing the polar toggle releases log Y.
     ComboBox1(graph)->setCurrentIndex(1);
     EXPECT_TRUE(SpeedButton3(graph)->isEnabled());
-    EXPECT_EQ(graph.modeWord(), 6);
+    EXPECT_EQ(graph.mode(), kPolarLogY);
     QTest::keyClick(&graph, Qt::Key_P, Qt::AltModifier);
     EXPECT_FALSE(SpeedButton3(graph)->isChecked());
     EXPECT_FALSE(SpeedButton1(graph)->isChecked());
-    EXPECT_EQ(graph.modeWord(), 0);
+    EXPECT_EQ(graph.mode(), kCartesian);
     QTest::mouseClick(SpeedButton1(graph), Qt::LeftButton);
     EXPECT_TRUE(SpeedButton3(graph)->isChecked());
-    EXPECT_EQ(graph.modeWord(), 6);
+    EXPECT_EQ(graph.mode(), kPolarLogY);
     QTest::keyClick(&graph, Qt::Key_X, Qt::AltModifier);
-    EXPECT_EQ(graph.modeWord(), 14);
+    EXPECT_EQ(graph.mode(), kPolarLogYLogX);
     QTest::mouseClick(Label4(graph), Qt::LeftButton);
-    EXPECT_EQ(graph.modeWord(), 6);
+    EXPECT_EQ(graph.mode(), kPolarLogY);
     QTest::mouseClick(Label3(graph), Qt::LeftButton);
     EXPECT_FALSE(SpeedButton1(graph)->isChecked());
     EXPECT_TRUE(SpeedButton3(graph)->isChecked());
@@ -166,9 +171,9 @@ TEST_F(GraphWindowTest, TogglesStayButTheSecondVariableIsClearedAtEachOpening)
     EXPECT_FALSE(ComboBox2(graph)->isEnabled());
     EXPECT_EQ(ComboBox2(graph)->currentIndex(), 0);
     EXPECT_FALSE(SpeedButton3(graph)->isEnabled());
-    EXPECT_EQ(graph.modeWord(), 9);
+    EXPECT_EQ(graph.mode(), kRealLogX);
     QTest::mouseClick(SpeedButton2(graph), Qt::LeftButton);
-    EXPECT_EQ(graph.modeWord(), 1);
+    EXPECT_EQ(graph.mode(), kReal);
 }
 
 TEST_F(GraphWindowTest, CursorReadout)

@@ -69,10 +69,20 @@ TEST_F(HelpWindowTest, PageAreaPixels)
     EXPECT_EQ(rgb(page1, w - 3, 100), 0u);
     EXPECT_EQ(rgb(page1, w - 2, h - 2), 0xFFFFFFu);
     EXPECT_EQ(rgb(page1, 2, 2), 0xFFFFFFu);
-    // Picture 1 at (200, 32).
-    const QImage picture = HelpWindowTest::picture(1).convertToFormat(QImage::Format_RGB32);
-    for (QPoint p : {QPoint(0, 0), QPoint(313, 226), QPoint(157, 100)})
-        EXPECT_EQ(rgb(page1, 200 + p.x(), 32 + p.y()), rgb(picture, p.x(), p.y()));
+    // The first two pages end with their pictures, drawn whole over any text: picture 1 at
+    // (200, 32), picture 2 at (252, 20).
+    const auto pictureWhole = [&](const QImage& page, int number, QPoint at) {
+        const QImage picture = HelpWindowTest::picture(number).convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (rgb(page, at.x() + x, at.y() + y) != rgb(picture, x, y))
+                    return false;
+        return true;
+    };
+    EXPECT_TRUE(pictureWhole(page1, 1, QPoint(200, 32)));
+    emit ComboBox1(help)->activated(1);
+    EXPECT_TRUE(pictureWhole(PaintBox1(help)->grab().toImage(), 2, QPoint(252, 20)));
+    emit ComboBox1(help)->activated(0);
     // The first line's ink lies below y = 3 and right of x = 3; the empty second line has none.
     auto inkIn = [&](const QImage& image, QRect r) {
         for (int y = r.top(); y <= r.bottom(); ++y)

@@ -41,7 +41,7 @@ TEST_F(NameCorrectionDialogTest, OkOnlyForNamesTheWorkspaceAccepts)
         }
         QTest::keyClick(Edit1(*dialog), Qt::Key_Return); // the default button
     });
-    EXPECT_EQ(dialog->ask(QStringLiteral("TAKEN"), false), dialogResult::ok);
+    EXPECT_EQ(dialog->ask(QStringLiteral("TAKEN"), false), dialogAnswer::ok);
     EXPECT_EQ(dialog->name(), QStringLiteral("noise2"));
     const std::vector<std::pair<QString, bool>> expected = {
         {"TAKEN", false}, {"taken", false}, {"Taken", false}, {"phase", false},
@@ -63,23 +63,21 @@ TEST_F(NameCorrectionDialogTest, ButtonsAndResults)
         return dialog->ask(QStringLiteral("x1"), allowSkip);
     };
     bool shown = true;
-    EXPECT_EQ(answer(false, [&] { QTest::keyClick(dialog, Qt::Key_Escape); }, &shown), 2);
+    EXPECT_EQ(resultCode(answer(false, [&] { QTest::keyClick(dialog, Qt::Key_Escape); }, &shown)), 2);
     EXPECT_FALSE(shown);
-    EXPECT_EQ(answer(true, [&] { Button3(*dialog)->click(); }, &shown), 5);
+    EXPECT_EQ(resultCode(answer(true, [&] { Button3(*dialog)->click(); }, &shown)), 5);
     EXPECT_TRUE(shown);
-    EXPECT_EQ(answer(true, [&] { Button4(*dialog)->click(); }, &shown), 9);
+    EXPECT_EQ(resultCode(answer(true, [&] { Button4(*dialog)->click(); }, &shown)), 9);
     EXPECT_TRUE(shown);
-    EXPECT_EQ(answer(true, [&] { dialog->close(); }, &shown), 2); // the close box
+    EXPECT_EQ(resultCode(answer(true, [&] { dialog->close(); }, &shown)), 2); // the close box
     // Skip and Ignore All are gone again for the next caller.
-    EXPECT_EQ(answer(false, [&] { Button2(*dialog)->click(); }, &shown), 2);
+    EXPECT_EQ(resultCode(answer(false, [&] { Button2(*dialog)->click(); }, &shown)), 2);
     EXPECT_FALSE(shown);
     // Enter with OK disabled does nothing; the dialog stays open until Cancel.
-    EXPECT_EQ(answer(false,
-                     [&] {
-                         QTest::keyClick(Edit1(*dialog), Qt::Key_Return);
-                         EXPECT_TRUE(dialog->isVisible());
-                         Button2(*dialog)->click();
-                     },
-                     &shown),
-              2);
+    const auto enterThenCancel = [&] {
+        QTest::keyClick(Edit1(*dialog), Qt::Key_Return);
+        EXPECT_TRUE(dialog->isVisible());
+        Button2(*dialog)->click();
+    };
+    EXPECT_EQ(resultCode(answer(false, enterThenCancel, &shown)), 2);
 }

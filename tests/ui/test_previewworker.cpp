@@ -92,7 +92,7 @@ protected:
 
 } // namespace
 
-TEST(PreviewGrid, LinesEverySixteenPixelsWithBrightZeroLineAndLeftEdge)
+TEST_F(PreviewPlotterTest, GridHasLinesEverySixteenPixelsWithBrightZeroLineAndLeftEdge)
 {
     QImage image(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
     image.fill(Qt::red);
@@ -260,7 +260,7 @@ TEST_F(PreviewPlotterTest, AFreshStartWithdrawsAnEarlierStop)
     EXPECT_EQ(plotter.progress(), 100);
 }
 
-TEST(BitmapView, PaintsTheBitmapAtItsOriginAndReportsClicksAndMoves)
+TEST_F(PreviewPlotterTest, BitmapViewPaintsTheBitmapAtItsOriginAndReportsClicksAndMoves)
 {
     QImage image(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
     drawEmptyPreviewGrid(image);
@@ -269,7 +269,7 @@ TEST(BitmapView, PaintsTheBitmapAtItsOriginAndReportsClicksAndMoves)
     EXPECT_EQ(view.size(), QSize(384, 289));
     view.setBitmap(&image);
     view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    ASSERT_TRUE(uitest::windowExposed(&view));
     const QImage shown = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shown.pixel(10, 20), qRgb(1, 2, 3));
     EXPECT_EQ(shown.pixel(0, 144), kBright);

@@ -131,7 +131,7 @@ TEST_F(ProcessingDialogTest, FourierOpensOnTheCurrentVariableAndOverwritesItInPl
         ComboBox2(*d)->setCurrentIndex(0);
         Button1(*d)->click();
     });
-    EXPECT_EQ(result, dialogResult::ok);
+    EXPECT_EQ(result, resultCode(dialogAnswer::ok));
     EXPECT_EQ(workspace().variableCount(), 2);
     EXPECT_TRUE(a->isComplex());
     EXPECT_EQ(samplesOf(*a), transform);
@@ -264,12 +264,12 @@ TEST_F(ProcessingDialogTest, EnterInTheLengthFieldIsOkAndEscapeIsCancel)
     EXPECT_EQ(open(processingType::resampling, a, [&](ProcessingDialog* d) {
         setLength(d, QStringLiteral("2"));
         QTest::keyClick(SpinEdit1(*d)->lineEdit(), Qt::Key_Escape);
-    }), dialogResult::cancel);
+    }), resultCode(dialogAnswer::cancel));
     EXPECT_EQ(a->sampleCount(), 4);
     EXPECT_EQ(open(processingType::resampling, a, [&](ProcessingDialog* d) {
         setLength(d, QStringLiteral("2"));
         QTest::keyClick(SpinEdit1(*d)->lineEdit(), Qt::Key_Return);
-    }), dialogResult::ok);
+    }), resultCode(dialogAnswer::ok));
     EXPECT_EQ(a->sampleCount(), 2);
 }
 
@@ -290,7 +290,7 @@ TEST_F(ProcessingDialogTest, NewVariableNameFollowsUntilTyped)
         Button1(*d)->click();
         EXPECT_EQ(Edit1(*d)->text(), QStringLiteral("myvar2"));
     });
-    EXPECT_EQ(result, dialogResult::ok);
+    EXPECT_EQ(result, resultCode(dialogAnswer::ok));
     const tdspvarPtr made = workspace().findVariable("MYVAR2");
     ASSERT_TRUE(made);
     EXPECT_EQ(made->name(), "MYVAR2");
@@ -343,7 +343,7 @@ TEST_F(ProcessingDialogTest, RefusedNameGoesThroughTheNameCorrection)
         });
         Button1(*d)->click();
     });
-    EXPECT_EQ(result, dialogResult::ok);
+    EXPECT_EQ(result, resultCode(dialogAnswer::ok));
     EXPECT_EQ(proposed, QStringLiteral("a_fourier"));
     EXPECT_EQ(workspace().variableCount(), 2);
     EXPECT_FALSE(a->isComplex());
@@ -355,7 +355,7 @@ TEST_F(ProcessingDialogTest, RefusedNameGoesThroughTheNameCorrection)
         });
         Button1(*d)->click();
     });
-    EXPECT_EQ(result, dialogResult::ok);
+    EXPECT_EQ(result, resultCode(dialogAnswer::ok));
     const tdspvarPtr made = workspace().findVariable("SPECTRUMOFA");
     ASSERT_TRUE(made);
     EXPECT_EQ(made->description(), "Transformata Fourier a variabilei a");
@@ -466,7 +466,7 @@ TEST_F(ProcessingDialogTest, AResultBeyondTheLargestVariableIsRefused)
     });
     const QString expected = QStringLiteral("Result too large: 2097152 samples, more than the 1048576 a variable holds");
     EXPECT_EQ(box.toStdString(), expected.toStdString());
-    EXPECT_EQ(result, dialogResult::ok);
+    EXPECT_EQ(result, resultCode(dialogAnswer::ok));
     EXPECT_EQ(preview().samples().count, 0);
     EXPECT_EQ(workspace().variableCount(), 2);
     EXPECT_EQ(a->sampleCount(), kMaxVariableSamples);
@@ -479,6 +479,6 @@ TEST_F(ProcessingDialogTest, AResultBeyondTheLargestVariableIsRefused)
         RadioGroup1(*d)->setItemIndex(0);
         QTest::mouseClick(Button1(*d), Qt::LeftButton);
     });
-    EXPECT_EQ(fine, dialogResult::ok);
+    EXPECT_EQ(fine, resultCode(dialogAnswer::ok));
     EXPECT_EQ(workspace().variables()[1]->sampleCount(), 6);
 }

@@ -1,7 +1,7 @@
 // The sampling worker's stop: a formula that would take over a minute (3000 interpolated reads of a
-// 65536-sample variable per point) ends within a fraction of a second when cancelled, stopped,
-// destroyed with its worker, or when the program's main window closes; a cancelled run is nobody's
-// result, and the next run is whole again.
+// 65536-sample variable per point) ends within a fraction of a second when stopped, destroyed with
+// its worker, or when the program's main window closes; a stopped run is nobody's result, and the
+// next run is whole again.
 #include "mainwindow_fixture.h"
 
 #include "core/workspace.h"
@@ -62,21 +62,17 @@ template <typename F> clock_type::duration timed(F&& f)
     return clock_type::now() - started;
 }
 
+class SamplingWorkerTest : public uitest::MainWindowTest {};
+
 } // namespace
 
-TEST(SamplingWorkerStop, ALongRunEndsPromptlyAndTheNextRunIsWhole)
+TEST_F(SamplingWorkerTest, ALongRunEndsPromptlyAndTheNextRunIsWhole)
 {
     tworkspace workspace;
     fillLongVariable(workspace);
     SamplingWorker worker;
 
-    // cancel() returns at once; the run notices soon after.
-    startSlowRun(worker, workspace);
-    EXPECT_LT(timed([&] { worker.cancel(); }), kPrompt);
-    EXPECT_TRUE(uitest::waitUntil([&] { return !worker.busy(); }, kPrompt.count()));
-    EXPECT_FALSE(worker.done());
-
-    // stop() waits for the thread as well.
+    // stop() returns once the run has noticed and its thread has ended.
     startSlowRun(worker, workspace);
     EXPECT_LT(timed([&] { worker.stop(); }), kPrompt);
     EXPECT_FALSE(worker.busy());
@@ -96,10 +92,9 @@ TEST(SamplingWorkerStop, ALongRunEndsPromptlyAndTheNextRunIsWhole)
     EXPECT_LT(timed([&] { doomed.reset(); }), kPrompt);
 }
 
-class SamplingOnExitTest : public uitest::MainWindowTest {};
 
 // Escape leaves the run going in the background, as ever; closing the program ends it.
-TEST_F(SamplingOnExitTest, ClosingTheMainWindowEndsARunLeftBehindByTheDialog)
+TEST_F(SamplingWorkerTest, ClosingTheMainWindowEndsARunLeftBehindByTheDialog)
 {
     fillLongVariable(workspace());
     GenerateDialog& dialog = window<GenerateDialog>();
@@ -109,7 +104,7 @@ TEST_F(SamplingOnExitTest, ClosingTheMainWindowEndsARunLeftBehindByTheDialog)
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     dialog.tick(); // the gauge shows the run's progress, 100 only once it has finished
     ASSERT_LT(Gauge1(dialog)->value(), 100);
-    dialog.done(dialogResult::cancel);
+    dialog.done(resultCode(dialogAnswer::cancel));
 
     EXPECT_LT(timed([&] { mainWindow->close(); }), std::chrono::seconds(1));
     EXPECT_LT(timed([&] { mainWindow.reset(); }), std::chrono::seconds(1));

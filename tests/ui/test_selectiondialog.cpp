@@ -332,8 +332,8 @@ TEST_F(SelectionDialogTest, FailedSaveShowsTheErrorAndGoesOn)
 TEST_F(SelectionDialogTest, SavingThroughTheRealFileDialog)
 {
     const tdspvarPtr a = addVariable("A");
-    mainWindow->fileDialogs().replacement = nullptr;
-    mainWindow->fileDialogs().dialog(fileDialogKind::saveState)->setDirectory(folder.path());
+    realDialogs = true;
+    fileDialogs().dialog(fileDialogKind::saveState)->setDirectory(folder.path());
     QWidget* fileDialogParent = nullptr;
     modalScript script;
     script.then([&](QWidget*) { Button1(*dialog())->click(); })

@@ -21,10 +21,11 @@
 
 using namespace uitest::controls;
 
-using uitest::FilesTest;
 using uitest::modalScript;
 
 namespace {
+
+class SignalCommandsTest : public uitest::FilesTest {};
 
 QAction* action(MainWindow& mainWindow, const char* name)
 {
@@ -32,12 +33,12 @@ QAction* action(MainWindow& mainWindow, const char* name)
 }
 
 struct silentCallbacks : loadCallbacks {
-    int askName(const std::string&, bool, std::string&) override { return answerCancel; }
+    dialogAnswer askName(const std::string&, bool, std::string&) override { return dialogAnswer::cancel; }
     void showError(const std::string&) override {}
 };
 
 struct keepAll : importCallbacks {
-    int askName(const std::string&, bool, std::string&) override { return answerCancel; }
+    dialogAnswer askName(const std::string&, bool, std::string&) override { return dialogAnswer::cancel; }
     void showError(const std::string&) override {}
     bool keepFirstPart(std::int64_t, std::int64_t, int) override { return true; }
 };
@@ -60,7 +61,7 @@ void pressButton(QWidget* box, const QString& caption)
 
 } // namespace
 
-TEST_F(FilesTest, SignalItemsFollowTheFileMenuWithTheirHintsAndDialogs)
+TEST_F(SignalCommandsTest, SignalItemsFollowTheFileMenuWithTheirHintsAndDialogs)
 {
     QMenu* file = mainWindow->menuBar()->actions().value(0)->menu();
     ASSERT_NE(file, nullptr);
@@ -92,7 +93,7 @@ TEST_F(FilesTest, SignalItemsFollowTheFileMenuWithTheirHintsAndDialogs)
         {fileDialogKind::savePicture, "PNG pictures (*.png)", "png", true, "grafic.png"},
     };
     for (const expectation& e : table) {
-        QFileDialog* d = mainWindow->fileDialogs().dialog(e.kind);
+        QFileDialog* d = fileDialogs().dialog(e.kind);
         EXPECT_EQ(d->nameFilters().value(0), e.firstFilter);
         EXPECT_EQ(d->nameFilters().value(1), QStringLiteral("All files (*)"));
         EXPECT_EQ(d->defaultSuffix(), e.suffix);
@@ -104,7 +105,7 @@ TEST_F(FilesTest, SignalItemsFollowTheFileMenuWithTheirHintsAndDialogs)
     }
 }
 
-TEST_F(FilesTest, SoundImportedAndExportedThroughTheMenus)
+TEST_F(SignalCommandsTest, SoundImportedAndExportedThroughTheMenus)
 {
     nextPath = path(QStringLiteral("voice.wav"));
     silentCallbacks quiet;
@@ -165,7 +166,7 @@ TEST_F(FilesTest, SoundImportedAndExportedThroughTheMenus)
     EXPECT_EQ(caption, QStringLiteral("Salveaza starea curenta"));
 }
 
-TEST_F(FilesTest, ColumnsRefusedWithTheirCellAndLongFilesAsked)
+TEST_F(SignalCommandsTest, ColumnsRefusedWithTheirCellAndLongFilesAsked)
 {
     nextPath = path(QStringLiteral("bad.csv"));
     uitest::writeFile(nextPath, "a;b\r\n1,5;2\r\n3;x\r\n");
@@ -212,7 +213,7 @@ TEST_F(FilesTest, ColumnsRefusedWithTheirCellAndLongFilesAsked)
     EXPECT_EQ(workspace().variables()[2]->sampleCount(), kMaxVariableSamples);
 }
 
-TEST_F(FilesTest, GraphCopiedAndSavedAsPicture)
+TEST_F(SignalCommandsTest, GraphCopiedAndSavedAsPicture)
 {
     addVariable("WAVE", {0, 1, 0, -1, 0, 0.5L});
     ASSERT_TRUE(waitForThumbnails());

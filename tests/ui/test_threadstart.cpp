@@ -40,8 +40,8 @@ class ThreadStartTest : public uitest::MainWindowTest {
 protected:
     ThreadStartTest()
     {
-        startThread = [this](pthread_t* thread, const pthread_attr_t* attributes, void* (*entry)(void*),
-                             void* argument) {
+        setup.startThread = [this](pthread_t* thread, const pthread_attr_t* attributes,
+                                   void* (*entry)(void*), void* argument) {
             return refuse ? EAGAIN : pthread_create(thread, attributes, entry, argument);
         };
     }

@@ -9,6 +9,8 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QTimer>
+#include <QWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -29,6 +31,16 @@ inline bool waitUntil(const std::function<bool()>& done, int milliseconds = 6000
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     return true;
+}
+
+// Waits until `window` has the keyboard, or is shown on the screen.
+inline bool windowActive(const QWidget* window)
+{
+    return waitUntil([window] { return window->isActiveWindow(); }, 5000);
+}
+inline bool windowExposed(const QWidget* window)
+{
+    return waitUntil([window] { return window->windowHandle() && window->windowHandle()->isExposed(); }, 5000);
 }
 
 // Processes the pending events one round at a time, never waiting, until `done` holds; returns
