@@ -48,16 +48,15 @@ std::vector<complexValue> randomSignal(std::size_t n, unsigned seed)
 
 tdspvarPtr randomVariable(int n, bool complex, unsigned seed)
 {
-    auto v = std::make_shared<tdspvar>("BENCH");
-    v->resize(n, complex);
+    signalSamples samples;
+    samples.resize(n, complex);
     const auto x = randomSignal(static_cast<std::size_t>(n), seed);
     for (std::size_t i = 0; i < x.size(); ++i) {
-        v->re[i] = x[i].re;
+        samples.re[i] = x[i].re;
         if (complex)
-            v->im[i] = x[i].im;
+            samples.im[i] = x[i].im;
     }
-    v->computeDisplayPeak();
-    return v;
+    return std::make_shared<tdspvar>("BENCH", std::move(samples));
 }
 
 // FFTW's wisdom lives in the build folder: the first run measures, later runs only read it.
@@ -129,10 +128,10 @@ constexpr int kTaps = 100;
 struct multiplyAddFloor {
     explicit multiplyAddFloor(const tdspvar& v)
     {
-        const std::size_t n = v.re.size();
+        const std::size_t n = v.real().size();
         for (std::size_t k = 0; k < n + kTaps; ++k) {
-            re.push_back(v.re[k % n]);
-            im.push_back(v.isComplex ? v.im[k % n] : 0);
+            re.push_back(v.real()[k % n]);
+            im.push_back(v.isComplex() ? v.imag()[k % n] : 0);
         }
         for (int k = 0; k < kTaps; ++k)
             weights[static_cast<std::size_t>(k)] = tdspvar::kernel(k - kTaps / 2 + 0.37L);
@@ -234,24 +233,24 @@ public:
     void run(const tdspvar& x1, const tdspvar& x2, bool correlation, std::size_t count, extended scale,
              std::vector<complexValue>& out)
     {
-        const std::size_t n1 = x1.re.size(), n2 = x2.re.size();
+        const std::size_t n1 = x1.real().size(), n2 = x2.real().size();
         if (real) {
             std::fill(rp, rp + a, 0.0L);
             std::fill(rq, rq + a, 0.0L);
             for (std::size_t j = 0; j < n1; ++j)
-                rp[correlation && j ? a - j : j] = x1.re[j];
-            std::copy(x2.re.begin(), x2.re.end(), rq);
+                rp[correlation && j ? a - j : j] = x1.real()[j];
+            std::copy(x2.real().begin(), x2.real().end(), rq);
         } else {
             std::fill(&p[0][0], &p[0][0] + 2 * a, 0.0L);
             std::fill(&q[0][0], &q[0][0] + 2 * a, 0.0L);
             for (std::size_t j = 0; j < n1; ++j) {
                 const std::size_t k = correlation && j ? a - j : j;
-                p[k][0] = x1.re[j];
-                p[k][1] = x1.im[j];
+                p[k][0] = x1.real()[j];
+                p[k][1] = x1.imag()[j];
             }
             for (std::size_t j = 0; j < n2; ++j) {
-                q[j][0] = x2.re[j];
-                q[j][1] = x2.im[j];
+                q[j][0] = x2.real()[j];
+                q[j][1] = x2.imag()[j];
             }
         }
         fftwl_execute(forwardP);

@@ -27,10 +27,10 @@ const tworkspace& workspace()
 {
     static const tworkspace w = [] {
         tworkspace ws;
-        auto v = ws.createVariable("V");
-        v->resize(1000, false);
+        signalSamples samples;
         for (int k = 0; k < 1000; ++k)
-            v->re[static_cast<std::size_t>(k)] = std::sin(k * 0.037L) + 0.1L * (k % 5);
+            samples.re.push_back(std::sin(k * 0.037L) + 0.1L * (k % 5));
+        ws.add("V", std::move(samples));
         return ws;
     }();
     return w;
@@ -104,7 +104,7 @@ struct plainKernelVariable {
         const extended p = x * n;
         const auto i = static_cast<std::int64_t>(p);
         if (p - i < 1e-5L)
-            return {v.re[static_cast<std::size_t>(i)], 0};
+            return {v.real()[static_cast<std::size_t>(i)], 0};
         extended sum = 0, weight = 1e-100L;
         for (std::int64_t k = i - 19; k <= i + 20; ++k) {
             const extended w = tdspvar::kernel(p - k);

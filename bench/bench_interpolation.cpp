@@ -25,16 +25,15 @@ constexpr int kTaps = 2 * kOrder;
 
 tdspvarPtr randomVariable(bool complex)
 {
-    auto v = std::make_shared<tdspvar>("BENCH");
     std::mt19937 rng(1);
     std::uniform_real_distribution<double> d(-1, 1);
-    v->resize(kSamples, complex);
-    for (auto& s : v->re)
+    signalSamples samples;
+    samples.resize(kSamples, complex);
+    for (auto& s : samples.re)
         s = d(rng);
-    for (auto& s : v->im)
+    for (auto& s : samples.im)
         s = d(rng);
-    v->computeDisplayPeak();
-    return v;
+    return std::make_shared<tdspvar>("BENCH", std::move(samples));
 }
 
 extended position(int j) { return static_cast<extended>(j) / kReads; }
@@ -60,11 +59,11 @@ extended definingRead(const std::vector<extended>& samples, extended x)
 // per tap (both parts in the same loop for a complex variable), and the division by the weights'
 // sum; the samples are copied once with 100 more after the end, so no read wraps.
 struct multiplyAddFloor {
-    explicit multiplyAddFloor(const tdspvar& v) : complex(v.isComplex)
+    explicit multiplyAddFloor(const tdspvar& v) : complex(v.isComplex())
     {
         for (int k = 0; k < kSamples + kTaps; ++k) {
-            re.push_back(v.re[static_cast<std::size_t>(k % kSamples)]);
-            im.push_back(complex ? v.im[static_cast<std::size_t>(k % kSamples)] : 0);
+            re.push_back(v.real()[static_cast<std::size_t>(k % kSamples)]);
+            im.push_back(complex ? v.imag()[static_cast<std::size_t>(k % kSamples)] : 0);
         }
         for (int k = 0; k < kTaps; ++k) {
             weights[static_cast<std::size_t>(k)] = tdspvar::kernel(k - kOrder + 0.37L);
@@ -119,9 +118,9 @@ void line(bool complex)
     v.resampleOnto(kOrder, grid);
     for (int j = 0; j < kReads; j += 16) {
         for (const complexValue got : {v.interpolatedValue(kOrder, position(j)), grid[static_cast<std::size_t>(j)]}) {
-        largest = std::max(largest, std::fabs(got.re - definingRead(v.re, position(j))));
+        largest = std::max(largest, std::fabs(got.re - definingRead(v.real(), position(j))));
         if (complex)
-            largest = std::max(largest, std::fabs(got.im - definingRead(v.im, position(j))));
+            largest = std::max(largest, std::fabs(got.im - definingRead(v.imag(), position(j))));
         }
     }
     std::printf("order-%d reads, %d of a %s variable: one by one %s, onto the grid %s, floor %s\n"
@@ -130,7 +129,7 @@ void line(bool complex)
                 kOrder, kReads, complex ? "complex" : "real", benchrounds::millisecondsText(s[0]).c_str(),
                 benchrounds::millisecondsText(s[1]).c_str(), benchrounds::millisecondsText(s[2]).c_str(),
                 benchrounds::ratioText(benchrounds::ratios(s[0], s[2])).c_str(),
-                benchrounds::ratioText(benchrounds::ratios(s[1], s[2])).c_str(), largest / v.peak);
+                benchrounds::ratioText(benchrounds::ratios(s[1], s[2])).c_str(), largest / v.peak());
 }
 
 } // namespace

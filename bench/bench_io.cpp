@@ -64,7 +64,7 @@ constexpr int kVariables = 16;
 constexpr int kSamples = 65536;
 
 struct silentCallbacks : loadCallbacks {
-    int askName(const std::string&, bool, std::string&) override { return answerSkip; }
+    dialogAnswer askName(const std::string&, bool, std::string&) override { return dialogAnswer::skip; }
     void showError(const std::string&) override {}
 };
 
@@ -76,14 +76,14 @@ const std::vector<tdspvarPtr>& variables()
         std::mt19937 rng(3);
         std::uniform_real_distribution<double> noise(-1, 1);
         for (int k = 0; k < kVariables; ++k) {
-            auto v = std::make_shared<tdspvar>("VAR_" + std::to_string(k));
-            v->resize(kSamples, true);
+            signalSamples samples;
+            samples.resize(kSamples, true);
             for (int i = 0; i < kSamples; ++i) {
                 const extended x = static_cast<extended>(i) / kSamples;
-                v->re[static_cast<std::size_t>(i)] = std::sin(2 * kPi * (k + 1) * x) * (k + 1);
-                v->im[static_cast<std::size_t>(i)] = i % 16 == 0 ? 0 : noise(rng) * 1000;
+                samples.re[static_cast<std::size_t>(i)] = std::sin(2 * kPi * (k + 1) * x) * (k + 1);
+                samples.im[static_cast<std::size_t>(i)] = i % 16 == 0 ? 0 : noise(rng) * 1000;
             }
-            out.push_back(v);
+            out.push_back(std::make_shared<tdspvar>("VAR_" + std::to_string(k), std::move(samples)));
         }
         return out;
     }();
@@ -125,17 +125,17 @@ std::string plainNumber(extended x)
 
 void appendPlainLine(std::string& out, const tdspvar& v, std::size_t i)
 {
-    const extended re = v.re[i];
-    const extended im = v.isComplex ? v.im[i] : 0;
+    const extended re = v.real()[i];
+    const extended im = v.isComplex() ? v.imag()[i] : 0;
     if (!std::isfinite(re) || !std::isfinite(im)) {
         out += plainNumber(re);
-        if (v.isComplex)
+        if (v.isComplex())
             out += ' ' + plainNumber(im);
         out += "\r\n";
         return;
     }
     char line[128];
-    const int n = v.isComplex ? std::snprintf(line, sizeof line, "% .14LE % .14LE\r\n", re, im)
+    const int n = v.isComplex() ? std::snprintf(line, sizeof line, "% .14LE % .14LE\r\n", re, im)
                               : std::snprintf(line, sizeof line, "% .14LE\r\n", re);
     char* afterFirst = std::strchr(line, 'E') + 2; // the first exponent's digits
     while (*afterFirst >= '0' && *afterFirst <= '9')
@@ -143,7 +143,7 @@ void appendPlainLine(std::string& out, const tdspvar& v, std::size_t i)
     char* end = widenExponent(afterFirst, line + n);
     if (re == 0)
         line[0] = ' '; // also for -0
-    if (v.isComplex) {
+    if (v.isComplex()) {
         end = widenExponent(end - 2, end);
         if (im == 0)
             line[kStateNumberWidth + 1] = ' ';
@@ -157,9 +157,9 @@ std::string plainSave(const std::vector<tdspvarPtr>& vars)
     for (const auto& v : vars) {
         char header[128];
         out += std::string(header, static_cast<std::size_t>(std::snprintf(
-                                       header, sizeof header, "%d %d %s\r\n", v->isComplex ? 2 : 1,
-                                       v->sampleCount(), v->name.c_str())));
-        for (std::size_t i = 0; i < v->re.size(); ++i)
+                                       header, sizeof header, "%d %d %s\r\n", v->isComplex() ? 2 : 1,
+                                       v->sampleCount(), v->name().c_str())));
+        for (std::size_t i = 0; i < v->real().size(); ++i)
             appendPlainLine(out, *v, i);
     }
     out += "0\r\n";
@@ -179,18 +179,17 @@ void plainLoad(std::string_view text, tworkspace& w)
         const char* lineEnd = std::strchr(end, '\r');
         const std::string name = normaliseName(std::string(static_cast<const char*>(end), lineEnd ? lineEnd : end));
         p = lineEnd ? lineEnd + 2 : end;
-        const auto v = w.createVariable(name);
-        v->description = "Variable #" + std::to_string(ordinal) + " in file P";
-        v->resize(static_cast<int>(count), kind > 1);
+        signalSamples samples;
+        samples.resize(static_cast<int>(count), kind > 1);
         for (long i = 0; i < count; ++i) {
-            v->re[static_cast<std::size_t>(i)] = std::strtold(p, &end);
+            samples.re[static_cast<std::size_t>(i)] = std::strtold(p, &end);
             p = end;
             if (kind > 1) {
-                v->im[static_cast<std::size_t>(i)] = std::strtold(p, &end);
+                samples.im[static_cast<std::size_t>(i)] = std::strtold(p, &end);
                 p = end;
             }
         }
-        v->computeDisplayPeak();
+        w.add(name, std::move(samples), {.description = "Variable #" + std::to_string(ordinal) + " in file P"});
     }
 }
 
@@ -263,8 +262,8 @@ int main()
     plainLoad(text, plain);
     bool same = plainSave(variables()) == text;
     for (std::size_t k = 0; k < kVariables; ++k)
-        same = same && ours.variables()[k]->re == plain.variables()[k]->re &&
-               ours.variables()[k]->im == plain.variables()[k]->im;
+        same = same && ours.variables()[k]->real() == plain.variables()[k]->real() &&
+               ours.variables()[k]->imag() == plain.variables()[k]->imag();
     std::printf("same bytes and values as the plain C implementation: %s\n", same ? "yes" : "NO");
 
     report("save (text)", "one snprintf per line",

@@ -29,7 +29,7 @@ constexpr int kFrames = 65536;
 constexpr int kRepeats = 40; // imports per contender and round
 
 struct silentCallbacks : importCallbacks {
-    int askName(const std::string&, bool, std::string&) override { return answerCancel; }
+    dialogAnswer askName(const std::string&, bool, std::string&) override { return dialogAnswer::cancel; }
     void showError(const std::string& message) override { std::fprintf(stderr, "%s\n", message.c_str()); }
     bool keepFirstPart(std::int64_t, std::int64_t, int) override { return true; }
 };
@@ -38,11 +38,10 @@ std::string makeFile(const std::filesystem::path& folder, wavEncoding encoding, 
 {
     std::vector<tdspvarPtr> channels;
     for (int c = 0; c < 2; ++c) {
-        auto v = std::make_shared<tdspvar>("C");
-        v->re.resize(kFrames);
+        signalSamples samples;
         for (int i = 0; i < kFrames; ++i)
-            v->re[static_cast<std::size_t>(i)] = 0.8L * std::sin(0.01L * i * (c + 1)) + 0.1L * std::sin(1.3L * i);
-        channels.push_back(v);
+            samples.re.push_back(0.8L * std::sin(0.01L * i * (c + 1)) + 0.1L * std::sin(1.3L * i));
+        channels.push_back(std::make_shared<tdspvar>("C", std::move(samples)));
     }
     const std::string path = (folder / name).string();
     silentCallbacks cb;

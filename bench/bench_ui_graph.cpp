@@ -22,27 +22,27 @@
 namespace {
 
 constexpr int kSamples = 65536;
-constexpr int kCartesian = 0;
-constexpr int kPolar = 2;
+constexpr plotMode kCartesian{};
+constexpr plotMode kPolar{.polar = true};
 
 tdspvarPtr testSignal()
 {
     static const tdspvarPtr v = [] {
-        auto s = std::make_shared<tdspvar>();
-        s->resize(kSamples, true);
+        signalSamples s;
+        s.resize(kSamples, true);
         for (int i = 0; i < kSamples; ++i) {
             const extended x = static_cast<extended>(i) / kSamples;
             const extended a = 2 * kPi * 37 * x;
-            s->re[static_cast<std::size_t>(i)] = std::cos(a) * (1.5L - x) + 0.1L * std::sin(a * 11);
-            s->im[static_cast<std::size_t>(i)] = std::sin(a) * (1.5L - x);
+            s.re[static_cast<std::size_t>(i)] = std::cos(a) * (1.5L - x) + 0.1L * std::sin(a * 11);
+            s.im[static_cast<std::size_t>(i)] = std::sin(a) * (1.5L - x);
         }
-        return s;
+        return std::make_shared<tdspvar>("SPIRAL", std::move(s));
     }();
     return v;
 }
 
 // One full pass of the program's plot worker, waited for on the GUI thread.
-void workerPass(PlotRequest& plot, int mode)
+void workerPass(PlotRequest& plot, plotMode mode)
 {
     plot.request(testSignal(), nullptr, mode);
     while (plot.busy())
@@ -56,7 +56,7 @@ struct directLine {
 };
 
 // The plot's grid, edge and curve lines, each curve point computed once.
-std::vector<directLine> computeLines(const tdspvar& v, int mode)
+std::vector<directLine> computeLines(const tdspvar& v, plotMode mode)
 {
     using namespace plotGeometry;
     const plotFlags flags = plotPassFlags(mode, &v, nullptr);
@@ -138,7 +138,7 @@ int main(int argc, char** argv)
                                               computeLines(*testSignal(), kPolar)};
 
     interleaved::rounds r;
-    const std::pair<const char*, int> views[] = {{"cartesian", kCartesian}, {"polar", kPolar}};
+    const std::pair<const char*, plotMode> views[] = {{"cartesian", kCartesian}, {"polar", kPolar}};
     for (const auto& [view, mode] : views) {
         const std::string name(view);
         r.add("worker pass " + name, [&plot, mode = mode] { workerPass(plot, mode); });

@@ -23,6 +23,7 @@
 #include <QLine>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPushButton>
 
 #include <cmath>
 #include <cstdio>
@@ -45,34 +46,40 @@ public:
     explicit cycle(bool complex) : complex_(complex)
     {
         dialog_.preset(QStringLiteral("b"), QString::fromStdString(expression(complex, 0)));
-        dialog_.SpinEdit1->setText(QString::number(kCount));
+        dialog_.findChild<SpinEdit*>(QStringLiteral("SpinEdit1"))->setText(QString::number(kCount));
         dialog_.show();
         settle();
     }
-    ~cycle() { dialog_.done(dialogResult::cancel); }
+    ~cycle() { dialog_.done(resultCode(dialogAnswer::cancel)); }
 
     // One change of the expression, up to the end of its preview pass.
     void change()
     {
-        dialog_.Edit2->setText(QString::fromStdString(expression(complex_, k_++)));
+        expression_->setText(QString::fromStdString(expression(complex_, k_++)));
         settle();
     }
 
 private:
+    // OK comes on once the change's run has been handed to the preview.
     void settle()
     {
-        PreviewPlotter& plotter = PreviewPlotter::instance();
-        while (dialog_.changePending() || sampler_.busy() || sampler_.done() || plotter.busy())
+        while (!ok_->isEnabled() || plotter_.busy())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     }
 
     bool complex_;
     int k_ = 1;
     tworkspace workspace_;
-    SamplingWorker sampler_{PreviewPlotter::instance().progress()};
+    SamplingWorker sampler_;
+    QImage bitmap_ = makePlotBitmap();
+    PreviewPlotter plotter_{bitmap_};
     NameCorrectionDialog nameCorrection_{workspace_, nullptr};
-    GenerateDialog dialog_{{.workspace = workspace_, .sampler = sampler_, .nameCorrection = nameCorrection_},
+    GenerateDialog dialog_{{.workspace = workspace_, .sampler = sampler_, .nameCorrection = nameCorrection_,
+                            .preview = plotter_},
                            nullptr};
+    // The expression field and OK, found by the names the program's texts give them.
+    QLineEdit* expression_ = dialog_.findChild<QLineEdit*>(QStringLiteral("Edit2"));
+    QPushButton* ok_ = dialog_.findChild<QPushButton*>(QStringLiteral("Button2"));
 };
 
 // Parsing and sampling on the calling thread.

@@ -12,6 +12,7 @@
 #include "ui/mainwindow.h"
 #include "ui/processingdialog.h"
 #include "ui/previewworker.h"
+#include "ui/striplist.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -28,14 +29,12 @@ MainWindow* mainWindow = nullptr;
 
 tdspvarPtr makeVariable(const std::string& name, int count, int harmonic)
 {
-    tdspvarPtr v = mainWindow->workspace().createVariable(name);
-    v->resize(count, false);
+    signalSamples samples;
     for (int i = 0; i < count; ++i) {
         const extended x = static_cast<extended>(i) / count;
-        v->re[static_cast<std::size_t>(i)] = std::sin(2 * kPi * harmonic * x) + 0.25L * std::cos(2 * kPi * 7 * x);
+        samples.re.push_back(std::sin(2 * kPi * harmonic * x) + 0.25L * std::cos(2 * kPi * 7 * x));
     }
-    v->computeDisplayPeak();
-    return v;
+    return mainWindow->workspace().add(name, std::move(samples));
 }
 
 struct setup {
@@ -50,12 +49,17 @@ std::map<std::string, setup>& setups()
     return s;
 }
 
+PreviewPlotter& preview()
+{
+    return *mainWindow->findChild<PreviewPlotter*>();
+}
+
 // Lets the running preview draw to its end and joins its worker thread.
 void finishPreview()
 {
-    while (PreviewPlotter::instance().busy())
+    while (preview().busy())
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    PreviewPlotter::instance().shutdown();
+    preview().shutdown();
 }
 
 // Opens the dialog on the case (it computes once on opening) and leaves its preview to finish.
@@ -63,12 +67,13 @@ ProcessingDialog* openOn(const setup& s)
 {
     auto* dialog = mainWindow->findChild<ProcessingDialog*>(QString(), Qt::FindDirectChildrenOnly);
     if (dialog->isVisible())
-        dialog->done(dialogResult::cancel);
-    mainWindow->workspace().setCurrentVariable(s.source);
+        dialog->done(resultCode(dialogAnswer::cancel));
     dialog->setProcessingType(s.type);
+    dialog->setCurrentVariable(s.source);
     dialog->show();
     if (s.operand)
-        dialog->ComboBox2->setCurrentIndex(mainWindow->workspace().indexOf(*s.operand));
+        dialog->findChild<QComboBox*>(QStringLiteral("ComboBox2"))
+            ->setCurrentIndex(mainWindow->workspace().indexOf(*s.operand));
     finishPreview();
     return dialog;
 }
@@ -86,7 +91,7 @@ void addCase(interleaved::rounds& r, ProcessingDialog* dialog, const setup& s)
     const auto samples = std::make_shared<sampleBuffer>();
     r.add("bare computation", [request, samples] { runProcessing(*request, *samples); },
           [samples] {
-              PreviewPlotter::instance().start(nullptr, samples);
+              preview().start(nullptr, samples);
               finishPreview();
           });
 }
@@ -108,6 +113,8 @@ int main(int argc, char** argv)
     setups()["fourier65535"] = {processingType::fourier, odd, nullptr};
     setups()["fourier65536"] = {processingType::fourier, even, nullptr};
     setups()["convolution2x32768"] = {processingType::convolution, c1, c2};
+    while (mainWindow->findChild<StripList*>()->thumbnailsDrawing() > 0) // drawn before the rounds
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 
     const int rounds = interleaved::roundsFrom(argc, argv, 7);
     for (const char* key : kCases) {
@@ -118,10 +125,10 @@ int main(int argc, char** argv)
         std::printf("%s\n", key);
         r.printTimes();
         r.printRatio("change handler / bare computation (aim: below 1.10)", "handler", {"bare computation"});
-        dialog->done(dialogResult::cancel);
+        dialog->done(resultCode(dialogAnswer::cancel));
         finishPreview();
     }
-    PreviewPlotter::instance().shutdown();
+    preview().shutdown();
     window.reset();
     return 0;
 }

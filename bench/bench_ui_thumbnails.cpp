@@ -7,6 +7,7 @@
 #include "interleaved.h"
 
 #include "ui/mainwindow.h"
+#include "ui/striplist.h"
 #include "ui/thumbnailworker.h"
 
 #include <QApplication>
@@ -27,7 +28,7 @@ constexpr int kVariables = 64;
 constexpr int kSamples = 65536;
 // The threads that draw thumbnails in the program: the thumbnail drawing threads, and the GUI
 // thread, which paints.
-constexpr int kProgramThreads = ThumbnailWorker::kThreads + 1;
+constexpr int kProgramThreads = ThumbnailPool::kThreads + 1;
 
 struct bench {
     std::unique_ptr<MainWindow> mainWindow;
@@ -43,12 +44,10 @@ bench& fixture()
         for (int k = 0; k < kVariables; ++k) {
             std::string name = std::to_string(k);
             name.insert(0, 1, 'V');
-            tdspvarPtr v = made.mainWindow->workspace().createVariable(name);
-            v->re.resize(kSamples);
+            signalSamples samples;
             for (int i = 0; i < kSamples; ++i)
-                v->re[static_cast<std::size_t>(i)] = std::sin(static_cast<extended>(i) * (k + 1) * 0.001L);
-            v->computeDisplayPeak();
-            made.variables.push_back(v);
+                samples.re.push_back(std::sin(static_cast<extended>(i) * (k + 1) * 0.001L));
+            made.variables.push_back(made.mainWindow->workspace().add(name, std::move(samples)));
         }
         return made;
     }();
@@ -57,13 +56,14 @@ bench& fixture()
 
 void redrawAll()
 {
+    StripList& strips = *fixture().mainWindow->findChild<StripList*>();
     for (const tdspvarPtr& v : fixture().variables)
-        fixture().mainWindow->workspace().samplesChanged(v);
+        strips.samplesChanged(v);
 }
 
 bool drawing()
 {
-    return ThumbnailWorker::runningCount() > 0;
+    return fixture().mainWindow->findChild<StripList*>()->thumbnailsDrawing() > 0;
 }
 
 void drawAllThumbnails()
@@ -84,14 +84,14 @@ void paintThumbnail(const tdspvar& v, QImage& image, std::vector<QLine>& lines)
 {
     ThumbnailWorker::clearPicture(image);
     const int n = v.sampleCount();
-    const extended scale = 13 / (v.peak + 1e-100L);
+    const extended scale = 13 / (v.peak() + 1e-100L);
     const extended dx = 128.0L / (n - 1);
     lines.clear();
     int x0 = 0;
-    int y0 = pixel(14 - scale * v.re[0]);
+    int y0 = pixel(14 - scale * v.real()[0]);
     for (int i = 1; i < n; ++i) {
         const int x = pixel(i * dx);
-        const int y = pixel(14 - scale * v.re[static_cast<std::size_t>(i)]);
+        const int y = pixel(14 - scale * v.real()[static_cast<std::size_t>(i)]);
         lines.emplace_back(x0, y0, x, y);
         x0 = x;
         y0 = y;
@@ -154,6 +154,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     applyProgramFont();
     fixture(); // the samples are made before any timing
+    while (drawing()) // and the thumbnails that come with them are drawn
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 
     const unsigned cores = std::max(1u, std::thread::hardware_concurrency());
     interleaved::rounds r;

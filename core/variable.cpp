@@ -35,14 +35,64 @@ extended directSinc(const std::vector<extended>& samples, int order, extended p,
 
 } // namespace
 
-tdspvar::tdspvar(std::string name) : name(std::move(name)) {}
+signalSamples signalSamples::real(std::vector<extended> re)
+{
+    signalSamples s;
+    s.re = std::move(re);
+    return s;
+}
 
-void tdspvar::resize(int count, bool complex)
+signalSamples signalSamples::complex(std::vector<extended> re, std::vector<extended> im)
+{
+    signalSamples s;
+    im.resize(re.size());
+    s.re = std::move(re);
+    s.im = std::move(im);
+    s.isComplex = true;
+    return s;
+}
+
+void signalSamples::resize(int count, bool complex)
 {
     const std::size_t n = count > 0 ? static_cast<std::size_t>(count) : 0;
     isComplex = complex;
     re.resize(n);
     im.resize(complex ? n : 0);
+}
+
+extended displayPeak(const signalSamples& samples)
+{
+    extended best = kDisplayPeakFloor;
+    const std::size_t n = samples.re.size();
+    const bool complex = samples.isComplex;
+    for (std::size_t i = 0; i < n; ++i) {
+        const extended re = samples.re[i];
+        const extended m = complex && i < samples.im.size() ? std::sqrt(re * re + samples.im[i] * samples.im[i])
+                                                            : std::fabs(re);
+        if (m > best)
+            best = m;
+    }
+    return best;
+}
+
+tdspvar::tdspvar(std::string name, signalSamples samples, variableInfo info)
+    : name_(std::move(name)), info_(std::move(info))
+{
+    store(std::move(samples));
+}
+
+void tdspvar::store(signalSamples samples)
+{
+    samples.im.resize(samples.isComplex ? samples.re.size() : 0);
+    peak_ = samples.peak ? *samples.peak : displayPeak(samples);
+    complex_ = samples.isComplex;
+    re = std::move(samples.re);
+    im = std::move(samples.im);
+}
+
+signalSamples tdspvar::samples() const
+{
+    return {re, im, complex_, peak_};
 }
 
 extended tdspvar::realSample(std::int64_t index) const
@@ -101,7 +151,7 @@ tdspvar::gridPosition tdspvar::locate(extended x) const
 
 complexValue tdspvar::readAt(int order, const gridPosition& at, bool real, bool imag) const
 {
-    imag = imag && isComplex && im.size() == re.size();
+    imag = imag && complex_ && im.size() == re.size();
     if (!at.valid)
         return {};
     const auto i = static_cast<std::size_t>(at.i);
@@ -173,7 +223,7 @@ void tdspvar::resampleOnto(int order, std::span<complexValue> out) const
 {
     const std::size_t m = out.size();
     const auto count = static_cast<std::int64_t>(re.size());
-    const bool complex = isComplex && im.size() == re.size();
+    const bool complex = complex_ && im.size() == re.size();
     // Read k and its mirror M - k, for k = first .. last - 1 (k <= M / 2).
     const auto readPairs = [&](std::size_t first, std::size_t last) {
         for (std::size_t k = first; k < last; ++k) {
@@ -209,17 +259,4 @@ void tdspvar::resampleOnto(int order, std::span<complexValue> out) const
     // The pairs are independent and write their own two outputs: long passes use both cores.
     constexpr std::size_t kPairsWorthAThread = 2048;
     runInTwoParts(m / 2 + (m > 0 ? 1 : 0), kPairsWorthAThread, readPairs);
-}
-
-void tdspvar::computeDisplayPeak()
-{
-    extended best = 1e-10L;
-    const std::size_t n = re.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const extended m = isComplex && i < im.size() ? std::sqrt(re[i] * re[i] + im[i] * im[i])
-                                                      : std::fabs(re[i]);
-        if (m > best)
-            best = m;
-    }
-    peak = best;
 }

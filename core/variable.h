@@ -1,18 +1,22 @@
 // tdspvar: the signal variable, a named period of N real or complex samples.
 // This is the data side that every part shares: the samples, periodic index access, linear and
 // tapered-sinc interpolation and the display peak. It knows nothing of drawing: the strip that
-// shows the variable and its thumbnail live in ui/, and a creator that has filled or changed the
-// samples tells the workspace (tworkspace::samplesChanged), which tells whoever shows them.
+// shows the variable and its thumbnail live in ui/.
+//
+// A variable is read by everyone and changed by nobody but the workspace (tworkspace), which
+// replaces its samples, name or details as a whole and announces each change, so whoever shows
+// the variable learns of it. What dsp/ and io/ produce for a variable is a signalSamples value.
 //
 // The workspace owns each variable through a shared_ptr; anything that may outlive a dialog (a
 // drawing worker, a background sampling run) keeps its own shared_ptr, so a removed variable is
-// freed only when its last reader lets go. Only the GUI thread writes samples and names.
+// freed only when its last reader lets go. Only the GUI thread changes variables.
 #pragma once
 
 #include "core/extended.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -23,21 +27,52 @@
 // make the program allocate beyond it.
 inline constexpr int kMaxVariableSamples = 1 << 20;
 
-class tdspvar : public std::enable_shared_from_this<tdspvar> {
-public:
-    explicit tdspvar(std::string name = {});
-
-    bool selected = false;
-    std::string name;        // as stored; compared without regard to case
-    std::string description; // one line shown under the name
+// The samples of a variable as a value: what a sampling run, an operation or a file reader makes,
+// and what the workspace stores.
+struct signalSamples {
+    std::vector<extended> re;
+    std::vector<extended> im; // re.size() entries when complex, none otherwise
     bool isComplex = false;
-    std::vector<extended> re; // exactly sampleCount() entries
-    std::vector<extended> im; // sampleCount() entries when complex, none otherwise
-    extended peak = 0;        // display peak: largest modulus, at least 1e-10 once computed
+    // The display peak when the maker fixes it (the generation dialog takes it over the complex
+    // samples also for a real variable); when empty it is computed from the samples on storing.
+    std::optional<extended> peak;
 
-    int sampleCount() const { return static_cast<int>(re.size()); }
-    // Sets the count and the kind; a real variable keeps no imaginary parts. New samples are 0.
+    // A real signal, and a complex one whose imaginary parts are made to match the count.
+    static signalSamples real(std::vector<extended> re);
+    static signalSamples complex(std::vector<extended> re, std::vector<extended> im);
+
+    int count() const { return static_cast<int>(re.size()); }
+    // Sets the count and the kind; a real one keeps no imaginary parts. New samples are 0.
     void resize(int count, bool complex);
+};
+
+// What a variable carries besides its name and samples.
+struct variableInfo {
+    std::string description; // one line shown under the name
+    double sampleRate = 0;   // in Hz; 0 when the samples have none
+};
+
+// The display peak of `samples`: the largest modulus, at least kDisplayPeakFloor.
+inline constexpr extended kDisplayPeakFloor = 1e-10L;
+extended displayPeak(const signalSamples& samples);
+
+class tdspvar {
+public:
+    // The samples' display peak is theirs when set, else computed; imaginary parts are made to
+    // match the count of a complex variable and dropped from a real one.
+    explicit tdspvar(std::string name = {}, signalSamples samples = {}, variableInfo info = {});
+
+    const std::string& name() const { return name_; } // as stored; compared without regard to case
+    const variableInfo& info() const { return info_; }
+    const std::string& description() const { return info_.description; }
+    double sampleRate() const { return info_.sampleRate; }
+    bool isComplex() const { return complex_; }
+    const std::vector<extended>& real() const { return re; }
+    const std::vector<extended>& imag() const { return im; } // empty for a real variable
+    extended peak() const { return peak_; } // display peak: largest modulus, at least 1e-10
+    int sampleCount() const { return static_cast<int>(re.size()); }
+    // A copy of the samples with their display peak, as replaceSamples() takes them back.
+    signalSamples samples() const;
 
     // Periodic index access: -1 reads sample N-1, N reads sample 0; an empty variable reads 0.
     extended realSample(std::int64_t index) const;
@@ -62,9 +97,11 @@ public:
     // The tapered-sinc weight: 1 for |t| < 0.001, else (2 sin(u)/u) / (e^(0.01u) + 1), u = pi|t|.
     static extended kernel(extended t);
 
-    void computeDisplayPeak();
-
 private:
+    friend class tworkspace; // the one writer
+
+    void store(signalSamples samples);
+
     // Where a position falls on the sample grid: p = x * N, i = trunc(p), f = p - i.
     struct gridPosition {
         std::int64_t i = 0;
@@ -76,6 +113,13 @@ private:
     // The parts asked for at one position: the exact sample where its shortcut applies, otherwise
     // linear (order 0) or tapered sinc, the sinc weights computed once for both parts.
     complexValue readAt(int order, const gridPosition& at, bool real, bool imag) const;
+
+    std::string name_;
+    variableInfo info_;
+    bool complex_ = false;
+    std::vector<extended> re; // exactly sampleCount() entries
+    std::vector<extended> im; // sampleCount() entries when complex, none otherwise
+    extended peak_ = kDisplayPeakFloor;
 };
 
 using tdspvarPtr = std::shared_ptr<tdspvar>;

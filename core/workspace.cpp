@@ -50,7 +50,7 @@ tdspvarPtr tworkspace::findVariable(std::string_view name) const
 {
     const std::string query = asciiUpper(name);
     for (auto it = variables_.rbegin(); it != variables_.rend(); ++it)
-        if (asciiUpper((*it)->name) == query)
+        if (asciiUpper((*it)->name()) == query)
             return *it;
     return nullptr;
 }
@@ -67,9 +67,9 @@ bool tworkspace::nameIsValid(std::string_view text) const
     return !findVariable(n) && !isReservedName(n);
 }
 
-tdspvarPtr tworkspace::createVariable(std::string name)
+tdspvarPtr tworkspace::add(std::string name, signalSamples samples, variableInfo info)
 {
-    auto variable = std::make_shared<tdspvar>(std::move(name));
+    auto variable = std::make_shared<tdspvar>(std::move(name), std::move(samples), std::move(info));
     variables_.push_back(variable);
     if (listener_) {
         if (variables_.size() == 1)
@@ -77,6 +77,34 @@ tdspvarPtr tworkspace::createVariable(std::string name)
         listener_->variableCreated(variable, variableCount() - 1);
     }
     return variable;
+}
+
+void tworkspace::replaceSamples(const tdspvarPtr& variable, signalSamples samples)
+{
+    if (!variable || indexOf(*variable) < 0)
+        return;
+    guardSampleWrite();
+    variable->store(std::move(samples));
+    if (listener_)
+        listener_->samplesChanged(variable);
+}
+
+void tworkspace::rename(const tdspvarPtr& variable, std::string name)
+{
+    if (!variable || indexOf(*variable) < 0)
+        return;
+    variable->name_ = std::move(name);
+    if (listener_)
+        listener_->detailsChanged(variable);
+}
+
+void tworkspace::setInfo(const tdspvarPtr& variable, variableInfo info)
+{
+    if (!variable || indexOf(*variable) < 0)
+        return;
+    variable->info_ = std::move(info);
+    if (listener_)
+        listener_->detailsChanged(variable);
 }
 
 void tworkspace::removeVariable(const tdspvarPtr& variable)
@@ -92,34 +120,11 @@ void tworkspace::removeVariable(const tdspvarPtr& variable)
         listener_->emptinessChanged(true);
 }
 
-void tworkspace::samplesChanged(const tdspvarPtr& variable)
-{
-    if (listener_ && variable && indexOf(*variable) >= 0)
-        listener_->samplesChanged(variable);
-}
-
 void tworkspace::variableNameList(std::vector<std::string>& list) const
 {
     list.clear();
     for (const auto& v : variables_)
-        list.push_back(asciiLower(v->name));
-}
-
-void tworkspace::toggleSelection(const tdspvarPtr& variable)
-{
-    if (!variable)
-        return;
-    variable->selected = !variable->selected;
-    if (listener_)
-        listener_->selectionToggled(variable);
-}
-
-bool tworkspace::makeFirstVariableCurrent()
-{
-    if (variables_.empty())
-        return false;
-    current_ = variables_.front();
-    return true;
+        list.push_back(asciiLower(v->name()));
 }
 
 void tworkspace::guardSampleWrite()

@@ -1,9 +1,10 @@
-// tworkspace: the ordered collection of the program's signal variables.
-// It is the one place where variables are created, looked up by name and removed, and it owns
-// the naming rules (normalise, validate, reserved words), the selection marks, the current
-// variable that the pop-up and Variabila menus act on, and the write guard that keeps a
-// background run from reading samples while they change. The main window shows it as a column
-// of strips and listens to it through `workspaceListener`; the registry itself knows no widgets.
+// tworkspace: the ordered collection of the program's signal variables, and the only way to
+// change one. It adds, replaces, renames and removes variables, each call a whole change that it
+// announces once to its listener, and it owns the naming rules (normalise, validate, reserved
+// words) and the write guard that keeps a background run from reading samples while they change.
+// The main window shows it as a column of strips and listens to it through `workspaceListener`;
+// the registry itself knows no widgets and keeps no view state (which strip is selected or
+// current is the window's business).
 #pragma once
 
 #include "core/variable.h"
@@ -19,15 +20,17 @@ std::string normaliseName(std::string_view text);
 std::string asciiUpper(std::string_view text);
 std::string asciiLower(std::string_view text);
 
-// What the main window needs to mirror the registry on screen.
+// What the main window needs to mirror the registry on screen. Each change of the workspace
+// comes as exactly one call, after the change is made.
 class workspaceListener {
 public:
     virtual ~workspaceListener() = default;
+    // A variable came in at position `index`, with its samples.
     virtual void variableCreated(const tdspvarPtr& variable, int index) = 0;
     virtual void variableRemoved(const tdspvarPtr& variable, int index) = 0;
-    virtual void selectionToggled(const tdspvarPtr& variable) = 0;
-    // A variable's samples were filled or changed (see tworkspace::samplesChanged).
     virtual void samplesChanged(const tdspvarPtr& variable) = 0;
+    // Its name or its info (description, sample rate) changed.
+    virtual void detailsChanged(const tdspvarPtr& variable) = 0;
     // Called when the count goes from 0 to 1 or from 1 to 0.
     virtual void emptinessChanged(bool empty) = 0;
 };
@@ -46,14 +49,13 @@ class tworkspace {
 public:
     // The 19 function names of the expression language, in their order.
     static const std::array<std::string_view, 19> reservedNames;
-    // Strip pitch in the main window: the strip at position k has its top at k * 33 + 1.
-    static constexpr int kStripPitch = 33;
-    static constexpr int stripTop(int index) { return index * kStripPitch + 1; }
 
     void setListener(workspaceListener* listener) { listener_ = listener; }
+    void setBackgroundReader(backgroundReader* reader) { reader_ = reader; }
 
     const std::vector<tdspvarPtr>& variables() const { return variables_; }
     int variableCount() const { return static_cast<int>(variables_.size()); }
+    // The variable's position in workspace order, -1 when it is not in the workspace.
     int indexOf(const tdspvar& variable) const;
 
     // The query is compared without regard to case but is not normalised; the last match wins.
@@ -61,35 +63,30 @@ public:
     bool nameIsValid(std::string_view text) const;
     static bool isReservedName(std::string_view normalisedName);
 
-    // Appends an empty variable with the name stored exactly as given.
-    tdspvarPtr createVariable(std::string name);
-    // Takes the variable out; its memory goes with the last shared_ptr to it.
-    void removeVariable(const tdspvarPtr& variable);
-    // Said by whoever filled a new variable or changed one's samples, once the samples, the
-    // kind and the display peak are set: the listener shows the variable anew.
-    // A variable that is no longer in the workspace is ignored.
-    void samplesChanged(const tdspvarPtr& variable);
-
     // Every name in workspace order, in lower case.
     void variableNameList(std::vector<std::string>& list) const;
-    void toggleSelection(const tdspvarPtr& variable);
 
-    tdspvarPtr currentVariable() const { return current_; }
-    void setCurrentVariable(tdspvarPtr variable) { current_ = std::move(variable); }
-    // "First variable, then X": makes the oldest variable current; false when there is none.
-    bool makeFirstVariableCurrent();
+    // ---- the changes; each is announced once, and each replaces what it changes as a whole ----
 
-    // The write guard. Whoever is about to change the samples of a variable of this workspace in
-    // place (editing values, processing into the same variable) calls it first: it stops the
-    // background reader, if any, so that no run reads a half-written variable. Creating or
-    // removing a variable needs no guard: a run holds the variables it reads through shared
-    // pointers and knows none made after it started.
-    void guardSampleWrite();
-    void setBackgroundReader(backgroundReader* reader) { reader_ = reader; }
+    // Appends a variable with its samples and info, the name stored exactly as given (a creator
+    // checks it with nameIsValid first). No guard is needed: a background run holds the variables
+    // it reads and knows none made after it started.
+    tdspvarPtr add(std::string name, signalSamples samples, variableInfo info = {});
+    // Gives a variable of the workspace new samples (its display peak theirs, or computed). The
+    // write guard runs first, so no background run reads them while they change. Ignored for a
+    // variable that is not in the workspace.
+    void replaceSamples(const tdspvarPtr& variable, signalSamples samples);
+    // Stores a new name exactly as given, or new info.
+    void rename(const tdspvarPtr& variable, std::string name);
+    void setInfo(const tdspvarPtr& variable, variableInfo info);
+    // Takes the variable out; its memory goes with the last shared_ptr to it.
+    void removeVariable(const tdspvarPtr& variable);
 
 private:
+    // Stops the background reader, if any, before samples change in place.
+    void guardSampleWrite();
+
     std::vector<tdspvarPtr> variables_;
-    tdspvarPtr current_;
     workspaceListener* listener_ = nullptr;
     backgroundReader* reader_ = nullptr;
 };

@@ -75,15 +75,15 @@ filterOutcome filterVariable(const transferFunction& h, const tdspvar& x, sample
     if (outcome.problem != systemProblem::none)
         return outcome;
     const recurrence r = normalised(h);
-    const std::size_t count = x.re.size();
+    const std::size_t count = x.real().size();
     out.setCount(x.sampleCount());
-    out.isComplex = x.isComplex;
+    out.isComplex = x.isComplex();
     complexValue* values = out.values.data();
-    runRecurrence(r, x.re.data(), [values](std::size_t n) -> extended& { return values[n].re; }, count);
-    if (x.isComplex)
-        runRecurrence(r, x.im.data(), [values](std::size_t n) -> extended& { return values[n].im; }, count);
+    runRecurrence(r, x.real().data(), [values](std::size_t n) -> extended& { return values[n].re; }, count);
+    if (x.isComplex())
+        runRecurrence(r, x.imag().data(), [values](std::size_t n) -> extended& { return values[n].im; }, count);
     for (std::size_t n = 0; n < count; ++n) {
-        if (!x.isComplex)
+        if (!x.isComplex())
             values[n].im = 0;
         if (outcome.firstNonFinite < 0 && !(std::isfinite(values[n].re) && std::isfinite(values[n].im)))
             outcome.firstNonFinite = static_cast<std::int64_t>(n);

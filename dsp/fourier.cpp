@@ -43,16 +43,16 @@ void fourierTransform(const tdspvar& source, fourierDirection direction, sampleB
     };
 
     // A real variable has no imaginary parts; they read as 0.
-    const bool complex = source.im.size() == count;
+    const bool complex = source.imag().size() == count;
     if (a == 1) {
-        o[0] = scaled({source.re[0], conjugate * (complex ? source.im[0] : 0)});
+        o[0] = scaled({source.real()[0], conjugate * (complex ? source.imag()[0] : 0)});
         return;
     }
     keptPlan kept(a);
     if (a == count) {
         // A power-of-two length takes its samples as they are; the inverse reads the conjugate.
-        const extended* re = source.re.data();
-        const extended* im = complex ? source.im.data() : nullptr;
+        const extended* re = source.real().data();
+        const extended* im = complex ? source.imag().data() : nullptr;
         kept.plan().run([&](size_t i) { return complexValue{re[i], conjugate * (im ? im[i] : 0)}; }, fold);
         return;
     }

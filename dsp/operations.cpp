@@ -15,14 +15,14 @@ constexpr int kMaxResampledLength = 65536;
 // Sample i of v as a complex pair, the index taken modulo v's count (0 for an empty variable).
 complexValue sampleAt(const tdspvar& v, std::int64_t i)
 {
-    return {v.realSample(i), v.isComplex ? v.imagSample(i) : 0};
+    return {v.realSample(i), v.isComplex() ? v.imagSample(i) : 0};
 }
 
 void elementwise(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out, bool multiply)
 {
     const int n = x1.sampleCount();
     out.setCount(n);
-    out.isComplex = x1.isComplex || x2.isComplex;
+    out.isComplex = x1.isComplex() || x2.isComplex();
     for (int i = 0; i < n; ++i) {
         const complexValue a = sampleAt(x1, i);
         const complexValue b = sampleAt(x2, i);
@@ -36,7 +36,7 @@ void applyWindow(const tdspvar& x1, int windowIndex, sampleBuffer& out)
 {
     const int n = x1.sampleCount();
     out.setCount(n);
-    out.isComplex = x1.isComplex;
+    out.isComplex = x1.isComplex();
     for (int i = 0; i < n; ++i) {
         const extended g = windowFunction(windowIndex, static_cast<extended>(i) / n);
         const complexValue s = sampleAt(x1, i);
@@ -48,7 +48,7 @@ void resampleVariable(const tdspvar& x1, int length, sampleBuffer& out)
 {
     const int m = length < 1 ? 1 : (length > kMaxResampledLength ? kMaxResampledLength : length);
     out.setCount(m);
-    out.isComplex = x1.isComplex;
+    out.isComplex = x1.isComplex();
     for (int i = 0; i < m; ++i) {
         const extended x = static_cast<extended>(i) / m;
         out.values[static_cast<size_t>(i)] = {x1.interpolatedRealPart(0, x),
@@ -62,7 +62,7 @@ void correlate(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out)
     const std::int64_t n2 = x2.sampleCount();
     const auto b = static_cast<size_t>(nextPowerOfTwo(n1 + n2));
     out.setCount(static_cast<int>(n1));
-    out.isComplex = x1.isComplex || x2.isComplex;
+    out.isComplex = x1.isComplex() || x2.isComplex();
     spectralProduct(spectralOperation::correlation, x1, x2, b, static_cast<size_t>(n1), out);
 }
 
@@ -93,7 +93,7 @@ void convolve(const tdspvar& x1, const tdspvar& x2, sampleBuffer& out)
     const auto a = static_cast<size_t>(nextPowerOfTwo(n1 + n2));
     const std::int64_t count = n1 + n2;
     out.setCount(static_cast<int>(count));
-    out.isComplex = x1.isComplex || x2.isComplex;
+    out.isComplex = x1.isComplex() || x2.isComplex();
     spectralProduct(spectralOperation::convolution, x1, x2, a, static_cast<size_t>(count), out);
 }
 
@@ -122,15 +122,14 @@ bool runProcessing(const processingRequest& request, sampleBuffer& out)
     static const tdspvar empty;
     const tdspvar& x2 = request.operand != nullptr ? *request.operand : empty;
     switch (request.type) {
-    case processingType::windowing: applyWindow(x1, request.choice, out); return true;
+    case processingType::windowing: applyWindow(x1, request.windowIndex, out); return true;
     case processingType::autocorrelation: autocorrelate(x1, out); return true;
     case processingType::resampling: resampleVariable(x1, request.length, out); return true;
     case processingType::correlation: correlate(x1, x2, out); return true;
     case processingType::sum: addVariables(x1, x2, out); return true;
     case processingType::product: multiplyVariables(x1, x2, out); return true;
     case processingType::fourier:
-        fourierTransform(x1, request.choice == 1 ? fourierDirection::inverse : fourierDirection::direct,
-                         out);
+        fourierTransform(x1, request.direction, out);
         return true;
     case processingType::convolution: convolve(x1, x2, out); return true;
     }

@@ -38,14 +38,15 @@ enum class processingType {
 };
 
 // Everything one recomputation needs. `operand` is the second variable of types 4, 5, 6 and 8
-// (when it is missing those read an empty variable, that is zeros); `choice` is the operand
-// list's item for types 1 (window index 0..4) and 7 (0 direct, 1 inverse); `length` is the
-// requested count M of type 3 (clamped to 1..65536).
+// (when it is missing those read an empty variable, that is zeros); `windowIndex` is the window
+// of type 1 (0..4), `direction` the transform of type 7; `length` is the requested count M of
+// type 3 (clamped to 1..65536).
 struct processingRequest {
     processingType type = processingType::fourier;
     const tdspvar* source = nullptr;
     const tdspvar* operand = nullptr;
-    int choice = 0;
+    int windowIndex = 0;
+    fourierDirection direction = fourierDirection::direct;
     int length = 128;
 };
 

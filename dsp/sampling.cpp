@@ -47,20 +47,22 @@ bool runSampling(const mathNode& root, int count, sampleBuffer& buffer, std::ato
     return true;
 }
 
-void fillVariableFromBuffer(tdspvar& v, const sampleBuffer& buffer, bool complex)
+signalSamples samplesFromBuffer(const sampleBuffer& buffer, bool complex)
 {
     const int n = buffer.count;
-    v.resize(n, complex);
+    signalSamples samples;
+    samples.resize(n, complex);
     extended peak = kPeakFloor;
     for (int i = 0; i < n; ++i) {
         const auto k = static_cast<std::size_t>(i);
         const complexValue s = buffer.values[k];
-        v.re[k] = s.re;
+        samples.re[k] = s.re;
         if (complex)
-            v.im[k] = s.im;
+            samples.im[k] = s.im;
         const extended modulus = std::sqrt(s.re * s.re + s.im * s.im);
         if (modulus > peak)
             peak = modulus;
     }
-    v.peak = peak;
+    samples.peak = peak;
+    return samples;
 }

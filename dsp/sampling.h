@@ -2,7 +2,7 @@
 // and turns the buffer into a variable's samples. The generation dialog runs `runSampling` on its
 // worker thread and reads `progress` from the GUI thread meanwhile; the worker can ask the run to
 // stop, which it notices within one instruction over one block of points.
-// `fillVariableFromBuffer` runs on the GUI thread after the run.
+// `samplesFromBuffer` runs on the GUI thread after the run.
 #pragma once
 
 #include "core/variable.h"
@@ -30,7 +30,7 @@ int samplingProgress(int i, int n);
 bool runSampling(const mathNode& root, int count, sampleBuffer& buffer, std::atomic<int>& progress,
                  const std::atomic<bool>* stop = nullptr);
 
-// Copies buffer.count samples into v (real parts, and imaginary parts only when `complex`), sets
-// v's complex flag to `complex` and v.peak to the largest sqrt(re^2 + im^2) over the full complex
-// samples (also for a real variable), at least 1e-10. Name and description are the caller's.
-void fillVariableFromBuffer(tdspvar& v, const sampleBuffer& buffer, bool complex);
+// The first buffer.count samples as a variable's samples (imaginary parts only when `complex`),
+// their display peak the largest sqrt(re^2 + im^2) over the full complex samples (also for a real
+// variable), at least 1e-10.
+signalSamples samplesFromBuffer(const sampleBuffer& buffer, bool complex);

@@ -13,8 +13,8 @@ using std::size_t;
 class placedOperand {
 public:
     placedOperand(const tdspvar& v, size_t length, bool reversed)
-        : re_(v.re.data()), im_(v.isComplex && v.im.size() == v.re.size() ? v.im.data() : nullptr),
-          count_(v.re.size()), length_(length), reversed_(reversed)
+        : re_(v.real().data()), im_(v.isComplex() && v.imag().size() == v.real().size() ? v.imag().data() : nullptr),
+          count_(v.real().size()), length_(length), reversed_(reversed)
     {
     }
 
@@ -122,7 +122,7 @@ void spectralProduct(spectralOperation operation, const tdspvar& x1, const tdspv
     const bool convolution = operation == spectralOperation::convolution;
     const placedOperand a(x1, length, convolution);
     const placedOperand b(x2, length, true);
-    if (!x1.isComplex && !x2.isComplex && length >= 4)
+    if (!x1.isComplex() && !x2.isComplex() && length >= 4)
         realProduct(operation, a, b, length, count, out.values.data());
     else
         complexProduct(operation, a, b, length, count, out.values.data());

@@ -88,7 +88,7 @@ mathNode_genf1c::mathNode_genf1c(mathNodePtr argument, const complexFunctionRow&
 
 namespace {
 
-bool isComplexVariable(const tdspvarPtr& variable) { return variable && variable->isComplex; }
+bool isComplexVariable(const tdspvarPtr& variable) { return variable && variable->isComplex(); }
 
 } // namespace
 

@@ -22,10 +22,10 @@ struct scriptCallbacks : scriptedAnswers<importCallbacks> {
 // Answers every clash with a fresh name, so a second reading keeps every column.
 struct freshNames : importCallbacks {
     int serial = 0;
-    int askName(const std::string&, bool, std::string& typedName) override
+    dialogAnswer askName(const std::string&, bool, std::string& typedName) override
     {
         typedName = "FUZZ_" + std::to_string(++serial);
-        return answerOk;
+        return dialogAnswer::ok;
     }
     void showError(const std::string&) override {}
     bool keepFirstPart(std::int64_t, std::int64_t, int) override { return true; }
@@ -40,7 +40,7 @@ void check(bool condition)
 void checkInvariants(const tworkspace& w)
 {
     for (const auto& v : w.variables())
-        check(v->isComplex ? v->im.size() == v->re.size() : v->im.empty());
+        check(v->isComplex() ? v->imag().size() == v->real().size() : v->imag().empty());
 }
 
 bool sameValue(extended a, extended b)
@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(row.kind == csvRow::role::data && row.cells.size() <= preview.columnCount);
 
     tworkspace w;
-    w.createVariable("A");
+    w.add("A", {});
     const std::vector<tdspvarPtr> loaded = importCsvText(file, "F", "BASE", w, cb, choices).variables;
     checkInvariants(w);
     check(static_cast<std::size_t>(w.variableCount()) == loaded.size() + 1);
@@ -90,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // names are left out of the round trip.
     bool header = false;
     for (const auto& v : loaded)
-        header = header || v->isComplex || !parseCsvNumber(asciiLower(v->name), decimalMark::point);
+        header = header || v->isComplex() || !parseCsvNumber(asciiLower(v->name()), decimalMark::point);
     if (!header)
         return 0;
 
@@ -99,12 +99,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<tdspvarPtr> back = importCsvText(csvText(loaded), "G", "BASE", again, fresh).variables;
     check(back.size() == loaded.size());
     for (std::size_t k = 0; k < back.size(); ++k) {
-        check(back[k]->isComplex == loaded[k]->isComplex);
-        check(back[k]->re.size() == loaded[k]->re.size());
-        for (std::size_t i = 0; i < back[k]->re.size(); ++i) {
-            check(sameValue(back[k]->re[i], loaded[k]->re[i]));
-            if (back[k]->isComplex)
-                check(sameValue(back[k]->im[i], loaded[k]->im[i]));
+        check(back[k]->isComplex() == loaded[k]->isComplex());
+        check(back[k]->real().size() == loaded[k]->real().size());
+        for (std::size_t i = 0; i < back[k]->real().size(); ++i) {
+            check(sameValue(back[k]->real()[i], loaded[k]->real()[i]));
+            if (back[k]->isComplex())
+                check(sameValue(back[k]->imag()[i], loaded[k]->imag()[i]));
         }
     }
     return 0;

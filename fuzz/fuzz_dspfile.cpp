@@ -14,10 +14,10 @@ namespace {
 
 struct oneAnswer : loadCallbacks {
     unsigned char answer = 0;
-    int askName(const std::string& proposed, bool, std::string& typedName) override
+    dialogAnswer askName(const std::string& proposed, bool, std::string& typedName) override
     {
         typedName = proposed + "_" + std::to_string(answer);
-        return answer % 2 ? answerCancel : answerOk;
+        return answer % 2 ? dialogAnswer::cancel : dialogAnswer::ok;
     }
     void showError(const std::string&) override { __builtin_trap(); } // the file always opens
 };
@@ -38,10 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     cb.answer = data[0];
     const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
     tworkspace w;
-    w.createVariable("ABC");
+    w.add("ABC", {});
     const tdspvarPtr v = importDspFile(file.path(), w, cb);
     tworkspace fromMemory;
-    fromMemory.createVariable("ABC");
+    fromMemory.add("ABC", {});
     const tdspvarPtr m = importDspData(bytes, "F", fromMemory, cb);
     if (!v || !m) {
         if (v || m)
@@ -51,9 +51,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto byte = [&](std::size_t i) { return static_cast<std::size_t>(static_cast<unsigned char>(bytes[i])); };
     const std::size_t kind = byte(10) | byte(11) << 8;
     const std::size_t count = byte(12) | byte(13) << 8;
-    if (bytes.size() != kDspHeaderSize + kind * 4 * count || v->re.size() != count ||
-        v->isComplex != (kind == 2) || v->im.size() != (kind == 2 ? count : 0) ||
-        v->name != m->name || !sameSamples(v->re, m->re) || !sameSamples(v->im, m->im))
+    if (bytes.size() != kDspHeaderSize + kind * 4 * count || v->real().size() != count ||
+        v->isComplex() != (kind == 2) || v->imag().size() != (kind == 2 ? count : 0) ||
+        v->name() != m->name() || !sameSamples(v->real(), m->real()) || !sameSamples(v->imag(), m->imag()))
         __builtin_trap();
     return 0;
 }

@@ -18,18 +18,19 @@ const tworkspace& fuzzWorkspace()
 {
     static const tworkspace workspace = [] {
         tworkspace w;
-        auto real = w.createVariable("V");
-        real->resize(16, false);
+        signalSamples real;
         for (int k = 0; k < 16; ++k)
-            real->re[static_cast<std::size_t>(k)] = k % 3 - 1;
-        auto complex = w.createVariable("C");
-        complex->resize(5, true);
+            real.re.push_back(k % 3 - 1);
+        w.add("V", std::move(real));
+        signalSamples complex;
+        complex.resize(5, true);
         for (int k = 0; k < 5; ++k) {
-            complex->re[static_cast<std::size_t>(k)] = k;
-            complex->im[static_cast<std::size_t>(k)] = -k * 0.5L;
+            complex.re[static_cast<std::size_t>(k)] = k;
+            complex.im[static_cast<std::size_t>(k)] = -k * 0.5L;
         }
-        w.createVariable("ONE")->resize(1, false);
-        w.createVariable("EMPTY");
+        w.add("C", std::move(complex));
+        w.add("ONE", signalSamples::real({0}));
+        w.add("EMPTY", {});
         return w;
     }();
     return workspace;

@@ -15,7 +15,7 @@ namespace {
 using scriptCallbacks = scriptedAnswers<loadCallbacks>;
 
 struct ignoreAllCallbacks : loadCallbacks {
-    int askName(const std::string&, bool, std::string&) override { return answerIgnoreAll; }
+    dialogAnswer askName(const std::string&, bool, std::string&) override { return dialogAnswer::ignoreAll; }
     void showError(const std::string&) override {}
 };
 
@@ -24,11 +24,11 @@ std::size_t checkInvariants(const tworkspace& w)
 {
     std::size_t samples = 0;
     for (const auto& v : w.variables()) {
-        if (v->isComplex ? v->im.size() != v->re.size() : !v->im.empty())
+        if (v->isComplex() ? v->imag().size() != v->real().size() : !v->imag().empty())
             __builtin_trap();
-        if (v->re.size() > static_cast<std::size_t>(kMaxVariableSamples))
+        if (v->real().size() > static_cast<std::size_t>(kMaxVariableSamples))
             __builtin_trap();
-        samples += v->re.size();
+        samples += v->real().size();
     }
     return samples;
 }
@@ -55,8 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!file.assign(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()))
         return 0;
     tworkspace w;
-    w.createVariable("A");
-    w.createVariable("");
+    w.add("A", {});
+    w.add("", {});
     loadStateFile(file.path(), w, cb);
     // Long variables come from short files (missing samples read as zeros): the round trip is
     // checked on the ones of a size a fuzzer's input could spell out.

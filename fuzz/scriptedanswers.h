@@ -26,21 +26,21 @@ struct scriptedAnswers : Callbacks {
         next = 0;
         return input.substr(script.size());
     }
-    int askName(const std::string& proposed, bool allowSkip, std::string& typedName) override
+    dialogAnswer askName(const std::string& proposed, bool allowSkip, std::string& typedName) override
     {
         if (next >= script.size())
-            return loadCallbacks::answerCancel;
+            return dialogAnswer::cancel;
         const auto c = static_cast<unsigned char>(script[next++]);
         switch (c % 4) {
         case 0:
             typedName = proposed + "_" + std::to_string(next) + std::string(c / 64, ' ');
-            return loadCallbacks::answerOk;
+            return dialogAnswer::ok;
         case 1:
-            return loadCallbacks::answerCancel;
+            return dialogAnswer::cancel;
         case 2:
-            return allowSkip ? loadCallbacks::answerSkip : loadCallbacks::answerCancel;
+            return allowSkip ? dialogAnswer::skip : dialogAnswer::cancel;
         default:
-            return allowSkip ? loadCallbacks::answerIgnoreAll : loadCallbacks::answerCancel;
+            return allowSkip ? dialogAnswer::ignoreAll : dialogAnswer::cancel;
         }
     }
     void showError(const std::string&) override {}

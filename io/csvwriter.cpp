@@ -40,11 +40,11 @@ void appendHeader(const std::vector<tdspvarPtr>& variables, std::string& out)
 {
     bool first = true;
     for (const auto& v : variables) {
-        const std::string name = asciiLower(v->name);
+        const std::string name = asciiLower(v->name());
         if (!first)
             out += ',';
         first = false;
-        if (v->isComplex)
+        if (v->isComplex())
             out += headerCell(name + kCsvRealSuffix) + "," + headerCell(name + kCsvImaginarySuffix);
         else
             out += headerCell(name);
@@ -125,11 +125,11 @@ void writeCsvText(const std::vector<tdspvarPtr>& variables,
             first = false;
             const bool present = i < v->sampleCount();
             if (present)
-                out += formatCsvNumber(v->re[index]);
-            if (v->isComplex) {
+                out += formatCsvNumber(v->real()[index]);
+            if (v->isComplex()) {
                 out += ',';
                 if (present)
-                    out += formatCsvNumber(index < v->im.size() ? v->im[index] : 0);
+                    out += formatCsvNumber(index < v->imag().size() ? v->imag()[index] : 0);
             }
         }
         out += "\r\n";

@@ -58,26 +58,22 @@ tdspvarPtr makeVariable(const dspHeader& header, std::string_view samples,
     std::string name = normaliseName(header.name);
     if (!workspace.nameIsValid(name)) {
         std::string typed;
-        if (callbacks.askName(name, false, typed) != loadCallbacks::answerOk)
+        if (callbacks.askName(name, false, typed) != dialogAnswer::ok)
             return nullptr;
         name = typed;
     }
-    const tdspvarPtr v = workspace.createVariable(name);
-    v->name = asciiLower(v->name);
-    v->description = "Loaded from : " + shownPath;
-    v->resize(header.count, header.isComplex());
+    signalSamples v;
+    v.resize(header.count, header.isComplex());
     const char* p = samples.data();
     for (std::size_t i = 0; i < header.count; ++i) {
         if (header.isComplex()) {
-            v->re[i] = sampleAt(p + 8 * i);
-            v->im[i] = sampleAt(p + 8 * i + 4);
+            v.re[i] = sampleAt(p + 8 * i);
+            v.im[i] = sampleAt(p + 8 * i + 4);
         } else {
-            v->re[i] = sampleAt(p + 4 * i);
+            v.re[i] = sampleAt(p + 4 * i);
         }
     }
-    v->computeDisplayPeak();
-    workspace.samplesChanged(v);
-    return v;
+    return workspace.add(asciiLower(name), std::move(v), {.description = "Loaded from : " + shownPath});
 }
 
 } // namespace

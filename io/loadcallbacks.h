@@ -7,21 +7,20 @@
 
 #include <string>
 
+// What a dialog is closed with: OK or Cancel for every dialog of the program, and Skip or Ignore
+// All for the name-correction dialog while a state file or an import is read. The numbers are the
+// dialogs' result codes.
+enum class dialogAnswer { ok = 1, cancel = 2, skip = 5, ignoreAll = 9 };
+
 class loadCallbacks {
 public:
-    // The name-correction dialog's results.
-    static constexpr int answerOk = 1;
-    static constexpr int answerCancel = 2;
-    static constexpr int answerSkip = 5;
-    static constexpr int answerIgnoreAll = 9;
-
     virtual ~loadCallbacks() = default;
 
     // Shows the name-correction dialog with `proposed` in its field; `allowSkip` also offers Skip
-    // and Ignore All (only the state-file reader sets it). Returns answerOk with the text as typed
-    // in `typedName` (the dialog enables OK only for a name the workspace accepts), answerCancel,
-    // or with allowSkip answerSkip or answerIgnoreAll. Any other value counts as Cancel.
-    virtual int askName(const std::string& proposed, bool allowSkip, std::string& typedName) = 0;
+    // and Ignore All (only the state-file reader sets it). Returns ok with the text as typed in
+    // `typedName` (the dialog enables OK only for a name the workspace accepts), cancel, or with
+    // allowSkip skip or ignoreAll. Any other answer counts as Cancel.
+    virtual dialogAnswer askName(const std::string& proposed, bool allowSkip, std::string& typedName) = 0;
 
     // Shows `message` in the application's error box, e.g. "File not found".
     virtual void showError(const std::string& message) = 0;

@@ -39,15 +39,15 @@ bool settleNames(std::vector<pendingVariable>& pending, const tworkspace& worksp
                 break;
             }
             std::string typed;
-            const int answer = callbacks.askName(name, allowSkip, typed);
-            if (allowSkip && answer == loadCallbacks::answerIgnoreAll)
+            const dialogAnswer answer = callbacks.askName(name, allowSkip, typed);
+            if (allowSkip && answer == dialogAnswer::ignoreAll)
                 ignoreAll = true;
             if (allowSkip &&
-                (answer == loadCallbacks::answerSkip || answer == loadCallbacks::answerIgnoreAll)) {
+                (answer == dialogAnswer::skip || answer == dialogAnswer::ignoreAll)) {
                 skip = true;
                 break;
             }
-            if (answer != loadCallbacks::answerOk)
+            if (answer != dialogAnswer::ok)
                 return false;
             name = typed;
         }
@@ -67,21 +67,11 @@ std::vector<tdspvarPtr> addVariables(std::vector<pendingVariable>& pending, twor
     std::vector<tdspvarPtr> created;
     created.reserve(pending.size());
     for (pendingVariable& p : pending) {
-        const tdspvarPtr v = workspace.createVariable(p.name);
-        v->description = std::move(p.description);
-        const bool peakKnown = p.peak >= 0 && !p.isComplex;
-        if (peakKnown)
-            v->computeDisplayPeak(); // of no samples yet: the floor
-        v->isComplex = p.isComplex;
-        v->re = std::move(p.re);
-        v->im = p.isComplex ? std::move(p.im) : std::vector<extended>();
-        v->im.resize(p.isComplex ? v->re.size() : 0);
-        if (peakKnown)
-            v->peak = std::max(v->peak, p.peak);
-        else
-            v->computeDisplayPeak();
-        workspace.samplesChanged(v);
-        created.push_back(v);
+        signalSamples samples = p.isComplex ? signalSamples::complex(std::move(p.re), std::move(p.im))
+                                            : signalSamples::real(std::move(p.re));
+        if (p.peak >= 0 && !p.isComplex)
+            samples.peak = std::max(kDisplayPeakFloor, p.peak);
+        created.push_back(workspace.add(p.name, std::move(samples), {.description = std::move(p.description)}));
     }
     pending.clear();
     return created;

@@ -45,7 +45,6 @@ std::string baseNameOf(const std::string& path);
 bool settleNames(std::vector<pendingVariable>& pending, const tworkspace& workspace,
                  loadCallbacks& callbacks);
 
-// Creates the variables in order, moving the samples in, sets each display peak (from the
-// reader's, never below 1e-10, or computed) and tells the workspace (samplesChanged). Returns
-// the new variables.
+// Adds the variables to the workspace in order, moving the samples in, each display peak the
+// reader's (never below 1e-10) or computed. Returns the new variables.
 std::vector<tdspvarPtr> addVariables(std::vector<pendingVariable>& pending, tworkspace& workspace);

@@ -25,7 +25,7 @@ extended realPeak(const std::vector<tdspvarPtr>& variables)
 {
     extended peak = 0;
     for (const auto& v : variables)
-        for (const extended x : v->re)
+        for (const extended x : v->real())
             if (std::isfinite(x))
                 peak = std::max(peak, std::fabs(x));
     return peak;
@@ -73,7 +73,7 @@ bool writeFrames(const std::vector<tdspvarPtr>& variables, std::size_t frames, C
     for (std::size_t start = 0; start < frames; start += kBlockFrames) {
         const std::size_t count = std::min(kBlockFrames, frames - start);
         for (std::size_t c = 0; c < channels; ++c) {
-            const std::vector<extended>& re = variables[c]->re;
+            const std::vector<extended>& re = variables[c]->real();
             for (std::size_t i = 0; i < count; ++i) {
                 const std::size_t index = start + i;
                 block[i * channels + c] = index < re.size() ? convert(re[index]) : Sample{0};
@@ -154,7 +154,7 @@ bool encodeSound(const std::vector<tdspvarPtr>& variables, const soundExportOpti
     }
     std::size_t frames = 0;
     for (const auto& v : variables)
-        frames = std::max(frames, v->re.size());
+        frames = std::max(frames, v->real().size());
 
     SF_INFO info{};
     info.samplerate = options.sampleRate;

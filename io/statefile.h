@@ -43,9 +43,8 @@ bool saveStateFile(const std::string& path, const std::vector<tdspvarPtr>& varia
                    loadCallbacks& callbacks);
 
 // Reads state-file text into `workspace`. Each variable gets the description
-// "Variable #<k> in file <shownPath>", k counting every block, skipped ones too; its display
-// peak is computed and the workspace told (samplesChanged). Returns the number of variables
-// created.
+// "Variable #<k> in file <shownPath>", k counting every block, skipped ones too, and the display
+// peak of its samples. Returns the number of variables created.
 int loadStateText(std::string_view text, const std::string& shownPath, tworkspace& workspace,
                   loadCallbacks& callbacks);
 

@@ -22,7 +22,7 @@ readResult readReal(stateScanner& in, extended& value)
 bool countIsValid(std::int32_t count) { return count >= 0 && count <= kMaxVariableSamples; }
 
 // Reads the samples of one block into `v`; missing numbers stay 0.
-readResult readSamples(stateScanner& in, tdspvar& v)
+readResult readSamples(stateScanner& in, signalSamples& v)
 {
     const std::size_t n = v.re.size();
     for (std::size_t j = 0; j < n; ++j) {
@@ -82,39 +82,36 @@ int loadState(stateScanner& in, const std::string& shownPath, tworkspace& worksp
         }
 
         if (!workspace.nameIsValid(name)) {
-            int answer = loadCallbacks::answerIgnoreAll;
+            dialogAnswer answer = dialogAnswer::ignoreAll;
             if (!ignoreAll) {
                 std::string typed;
                 answer = callbacks.askName(name, true, typed);
-                if (answer == loadCallbacks::answerOk)
+                if (answer == dialogAnswer::ok)
                     name = typed;
             }
-            if (answer == loadCallbacks::answerIgnoreAll)
+            if (answer == dialogAnswer::ignoreAll)
                 ignoreAll = true;
-            if (answer == loadCallbacks::answerSkip || answer == loadCallbacks::answerIgnoreAll) {
+            if (answer == dialogAnswer::skip || answer == dialogAnswer::ignoreAll) {
                 for (std::int32_t j = 0; j < count && !in.atEnd(); ++j)
                     in.skipLine();
                 continue;
             }
-            if (answer != loadCallbacks::answerOk)
+            if (answer != dialogAnswer::ok)
                 break; // Cancel: what is loaded stays, and nothing is said
         }
 
-        const tdspvarPtr v = workspace.createVariable(name);
-        ++created;
-        v->description = "Variable #" + std::to_string(ordinal) + " in file " + shownPath;
+        signalSamples samples;
         try {
-            v->resize(count, isComplex);
+            samples.resize(count, isComplex);
         } catch (const std::bad_alloc&) {
-            workspace.removeVariable(v);
-            --created;
             error = ioErrorMessage(ENOMEM, false);
             break;
         }
-        const readResult r = readSamples(in, *v);
+        const readResult r = readSamples(in, samples);
         // A variable that stays is shown with what it holds, also when the load stops here.
-        v->computeDisplayPeak();
-        workspace.samplesChanged(v);
+        workspace.add(name, std::move(samples),
+                      {.description = "Variable #" + std::to_string(ordinal) + " in file " + shownPath});
+        ++created;
         if (r == readResult::invalid) {
             error = kInvalidNumericInput;
             break;

@@ -57,10 +57,10 @@ private:
 
 std::string headerLine(const tdspvar& v)
 {
-    std::string line = v.isComplex ? "2 " : "1 ";
+    std::string line = v.isComplex() ? "2 " : "1 ";
     line += std::to_string(v.sampleCount());
     line += ' ';
-    for (const char c : v.name)
+    for (const char c : v.name())
         if (static_cast<unsigned char>(c) >= 32)
             line += c;
     line += "\r\n";
@@ -71,17 +71,17 @@ bool writeBlock(const tdspvar& v, chunkWriter& out)
 {
     if (!out.append(headerLine(v)))
         return false;
-    const std::size_t n = v.re.size();
-    const std::size_t lineLength = (v.isComplex ? 2 * kStateNumberWidth + 1 : kStateNumberWidth) + 2;
+    const std::size_t n = v.real().size();
+    const std::size_t lineLength = (v.isComplex() ? 2 * kStateNumberWidth + 1 : kStateNumberWidth) + 2;
     for (std::size_t i = 0; i < n; ++i) {
         char* p = out.reserve(lineLength);
         if (!p)
             return false;
-        formatStateNumber(v.re[i], p);
+        formatStateNumber(v.real()[i], p);
         p += kStateNumberWidth;
-        if (v.isComplex) {
+        if (v.isComplex()) {
             *p++ = ' ';
-            formatStateNumber(i < v.im.size() ? v.im[i] : 0, p);
+            formatStateNumber(i < v.imag().size() ? v.imag()[i] : 0, p);
             p += kStateNumberWidth;
         }
         p[0] = '\r';

@@ -20,26 +20,19 @@ constexpr extended kSlopeFloor = 1e-100L;       // moduli below this count as th
 
 } // namespace
 
-int plotModeWord(bool logXDown, bool polarEnabled, bool polarDown, bool logYDown)
+plotMode plotModeOf(bool logXDown, bool polarEnabled, bool polarDown, bool logYDown)
 {
-    int mode = logXDown ? plotMode::logX : 0;
-    if (!polarEnabled)
-        mode += plotMode::noComplexData;
-    else if (polarDown)
-        mode += plotMode::polar;
-    if (logYDown)
-        mode += plotMode::logY;
-    return mode;
+    return {.noComplexData = !polarEnabled, .polar = polarEnabled && polarDown, .logY = logYDown, .logX = logXDown};
 }
 
-plotFlags plotPassFlags(int modeWord, const tdspvar* first, const tdspvar* second)
+plotFlags plotPassFlags(plotMode mode, const tdspvar* first, const tdspvar* second)
 {
     plotFlags f;
     f.second = second != nullptr;
-    f.complexData = (first && first->isComplex) || (second && second->isComplex);
-    f.logY = (modeWord & plotMode::logY) != 0;
-    f.logX = modeWord >= plotMode::logX;
-    f.modulusView = (modeWord & plotMode::polar) != 0 || f.logY;
+    f.complexData = (first && first->isComplex()) || (second && second->isComplex());
+    f.logY = mode.logY;
+    f.logX = mode.logX;
+    f.modulusView = mode.polar || f.logY;
     return f;
 }
 

@@ -1,5 +1,5 @@
 // The arithmetic of the graph window's plot and cursor readout, as plain functions.
-// They turn a mode word and the samples of one or two variables into the plot's flags, value
+// They turn a plot mode and the samples of one or two variables into the plot's flags, value
 // range, scales and pixel positions, and a mouse position into the readout lines. Nothing here
 // draws or needs a widget, so the plot worker and the tests call them alike.
 //
@@ -37,17 +37,18 @@ inline constexpr int kRepaintEvery = 128;              // curve segments between
 // A range whose spread is at most this fraction of its magnitude is drawn as a constant.
 inline constexpr extended kFlatRange = 1e-12L;
 
-// The mode word is the sum of these bits.
-namespace plotMode {
-enum bit : int {
-    noComplexData = 1, // the polar toggle is disabled; no effect on drawing
-    polar = 2,
-    logY = 4,
-    logX = 8,          // tested as: mode word at least 8
+// What the graph window's toggles ask of a plot.
+struct plotMode {
+    bool noComplexData = false; // the polar toggle is disabled; no effect on drawing
+    bool polar = false;         // the polar toggle is enabled and down
+    bool logY = false;
+    bool logX = false;
+    friend bool operator==(const plotMode&, const plotMode&) = default;
 };
-} // namespace plotMode
 
-int plotModeWord(bool logXDown, bool polarEnabled, bool polarDown, bool logYDown);
+// The mode of the toggles' states: a disabled polar toggle means no complex data, whatever its
+// state.
+plotMode plotModeOf(bool logXDown, bool polarEnabled, bool polarDown, bool logYDown);
 
 struct plotFlags {
     bool complexData = false; // some selected variable has imaginary parts
@@ -56,7 +57,7 @@ struct plotFlags {
     bool logY = false;
     bool second = false;      // a second variable is drawn
 };
-plotFlags plotPassFlags(int modeWord, const tdspvar* first, const tdspvar* second);
+plotFlags plotPassFlags(plotMode mode, const tdspvar* first, const tdspvar* second);
 
 // The plotted quantity's range: start with the empty range, let each variable contribute. Only
 // finite contributions count.

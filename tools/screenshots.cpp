@@ -11,7 +11,7 @@
 #include "ui/processingdialog.h"
 #include "ui/radiogroup.h"
 #include "ui/spinedit.h"
-#include "ui/thumbnailworker.h"
+#include "ui/striplist.h"
 #include "ui/bitmapview.h"
 
 #include <QApplication>
@@ -44,6 +44,13 @@ bool waitUntil(const std::function<bool()>& done)
     return true;
 }
 
+// The control that carries `name` (the name the program's texts give it) in `window`.
+template <class T>
+T* control(const QWidget& window, const char* name)
+{
+    return window.findChild<T*>(QString::fromLatin1(name));
+}
+
 class shooter {
 public:
     explicit shooter(QString folder) : folder_(std::move(folder)) {}
@@ -71,12 +78,14 @@ private:
 };
 
 // The generation dialog shown with a formula, its preview drawn and OK enabled.
-bool showGeneration(GenerateDialog& dialog, const QString& name, const QString& formula, int count)
+bool showGeneration(GenerateDialog& dialog, const PreviewPlotter& preview, const QString& name,
+                    const QString& formula, int count)
 {
     dialog.preset(name, formula);
-    dialog.SpinEdit1->setText(QString::number(count));
+    control<SpinEdit>(dialog, "SpinEdit1")->setText(QString::number(count));
     dialog.show();
-    return waitUntil([&] { return dialog.Button2->isEnabled() && !PreviewPlotter::instance().busy(); });
+    const QPushButton* ok = control<QPushButton>(dialog, "Button2");
+    return waitUntil([&] { return ok->isEnabled() && !preview.busy(); });
 }
 
 // The main window's window of type T.
@@ -95,9 +104,9 @@ bool graphDrawn(GraphWindow& graph)
 void pointAt(GraphWindow& graph, int x)
 {
     const QPointF at(x, 100);
-    QMouseEvent move(QEvent::MouseMove, at, graph.tBmpLnk1->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(graph.tBmpLnk1, &move);
+    QWidget* plot = control<BitmapView>(graph, "tBmpLnk1");
+    QMouseEvent move(QEvent::MouseMove, at, plot->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(plot, &move);
     QCoreApplication::processEvents();
 }
 
@@ -126,32 +135,35 @@ int main(int argc, char** argv)
         {"noisy", "sin(x*pi*4)+nnoise*0.2", 512},
     };
     GenerateDialog& generation = windowOf<GenerateDialog>(main);
+    const PreviewPlotter& preview = *main.findChild<PreviewPlotter*>();
     for (const recipe& r : recipes) {
-        if (!showGeneration(generation, QString::fromLatin1(r.name), QString::fromLatin1(r.formula), r.count))
+        if (!showGeneration(generation, preview, QString::fromLatin1(r.name), QString::fromLatin1(r.formula), r.count))
             shots.fail("the generation dialog did not finish its preview");
-        generation.Button2->click();
+        control<QPushButton>(generation, "Button2")->click();
     }
-    if (!waitUntil([] { return ThumbnailWorker::runningCount() == 0; }))
+    const StripList& strips = *main.findChild<StripList*>();
+    if (!waitUntil([&] { return strips.thumbnailsDrawing() == 0; }))
         shots.fail("the thumbnails did not finish");
     shots.take(main, "main-window.png");
 
     // A real chirp: the dialog keeps Complex from the spiral, so switch back as a user would.
-    generation.RadioGroup1->button(0)->click();
-    if (!showGeneration(generation, QStringLiteral("chirp"), QStringLiteral("sin(x*x*pi*60)*bartlett(x)"), 512))
+    control<RadioGroup>(generation, "RadioGroup1")->button(0)->click();
+    if (!showGeneration(generation, preview, QStringLiteral("chirp"), QStringLiteral("sin(x*x*pi*60)*bartlett(x)"), 512))
         shots.fail("the generation dialog did not finish its preview");
     shots.take(generation, "generation-dialog.png");
-    generation.done(dialogResult::cancel);
+    generation.done(resultCode(dialogAnswer::cancel));
 
     GraphWindow& graph = windowOf<GraphWindow>(main);
-    main.workspace().setCurrentVariable(main.workspace().findVariable("spiral"));
+    graph.setCurrentVariable(main.workspace().findVariable("spiral"));
     graph.show();
-    if (!graph.SpeedButton3->isChecked())
-        graph.SpeedButton3->click();
+    QToolButton* polar = control<QToolButton>(graph, "SpeedButton3");
+    if (!polar->isChecked())
+        polar->click();
     if (!graphDrawn(graph))
         shots.fail("the polar graph did not finish");
     pointAt(graph, 150);
     shots.take(graph, "graph-polar.png");
-    graph.SpeedButton3->click();
+    polar->click();
     if (!graphDrawn(graph))
         shots.fail("the cartesian graph did not finish");
     pointAt(graph, 250);
@@ -160,14 +172,14 @@ int main(int argc, char** argv)
 
     // The processing dialog previewing the spectrum of the first variable into a new variable.
     ProcessingDialog& processing = windowOf<ProcessingDialog>(main);
-    main.workspace().setCurrentVariable(main.workspace().findVariable("signal"));
+    processing.setCurrentVariable(main.workspace().findVariable("signal"));
     processing.setProcessingType(processingType::fourier);
     processing.show();
-    processing.RadioGroup1->button(1)->click();
-    if (!waitUntil([] { return !PreviewPlotter::instance().busy(); }))
+    control<RadioGroup>(processing, "RadioGroup1")->button(1)->click();
+    if (!waitUntil([&] { return !preview.busy(); }))
         shots.fail("the processing preview did not finish");
     shots.take(processing, "processing-dialog.png");
-    processing.done(dialogResult::cancel);
+    processing.done(resultCode(dialogAnswer::cancel));
 
     main.close();
     return shots.failed() ? 1 : 0;

@@ -1,15 +1,19 @@
-// The results the program's dialogs close with, as done() takes them and exec() returns them:
-// OK and Cancel for every dialog, Skip and Ignore All for the name-correction dialog while a
-// state file is read. They are the answers the file readers expect from that dialog.
+// The result code a dialog's done() takes and exec() returns for each answer (dialogAnswer, the
+// one list of them, which the file readers use too), and the answer a code stands for.
 #pragma once
 
 #include "io/loadcallbacks.h"
 
-namespace dialogResult {
+inline int resultCode(dialogAnswer answer)
+{
+    return static_cast<int>(answer);
+}
 
-enum code : int { ok = 1, cancel = 2, skip = 5, ignoreAll = 9 };
-
-static_assert(ok == loadCallbacks::answerOk && cancel == loadCallbacks::answerCancel &&
-              skip == loadCallbacks::answerSkip && ignoreAll == loadCallbacks::answerIgnoreAll);
-
-} // namespace dialogResult
+// Any code that is not one of the answers (a dialog closed by other means) counts as Cancel.
+inline dialogAnswer answerOf(int code)
+{
+    for (const dialogAnswer a : {dialogAnswer::ok, dialogAnswer::skip, dialogAnswer::ignoreAll})
+        if (code == resultCode(a))
+            return a;
+    return dialogAnswer::cancel;
+}

@@ -1,8 +1,5 @@
 #include "ui/drawingpass.h"
 
-#include "ui/guihandover.h"
-#include "ui/workerthread.h"
-
 #include <QCoreApplication>
 #include <QSocketNotifier>
 
@@ -23,15 +20,14 @@ void DrawingPass::request()
         restart_ = true;
         return;
     }
-    busy_ = true;
     restart_ = false;
     threads_.enqueue(this);
+    busy_ = true;
 }
 
 void DrawingPass::withdraw()
 {
-    GuiHandOver::instance().cancel(withdrawn_); // releases a hand-over that waits, unrun
-    threads_.letGo(this);
+    threads_.letGo(this); // also releases a hand-over that waits, unrun
     busy_ = false;
     restart_ = false;
     stop_ = false;
@@ -62,12 +58,7 @@ void DrawingPass::text(QRgb colour, int x, int y, QString value, int rightLimit)
 
 bool DrawingPass::onGuiThread(const std::function<void()>& action)
 {
-    return GuiHandOver::instance().run(
-        [&] {
-            threads_.paintPostedOf(*this);
-            action();
-        },
-        withdrawn_);
+    return threads_.call(*this, action);
 }
 
 bool DrawingPass::handOver()
@@ -99,7 +90,6 @@ bool DrawingPass::startPass()
         settle();
         return false;
     }
-    ++passes_;
     beginPass();
     return true;
 }
@@ -131,7 +121,10 @@ constexpr std::chrono::milliseconds kPaintSlice{2};
 
 } // namespace
 
-DrawingThreads::DrawingThreads(int count) : count_(std::max(count, 1)) {}
+DrawingThreads::DrawingThreads(int count, threadStarter starter)
+    : count_(std::max(count, 1)), starter_(std::move(starter))
+{
+}
 
 DrawingThreads::~DrawingThreads()
 {
@@ -140,38 +133,63 @@ DrawingThreads::~DrawingThreads()
 
 void DrawingThreads::enqueue(DrawingPass* pass)
 {
-    GuiHandOver::instance(); // made on the GUI thread before any worker asks for it
     if (!notifier_) {
         // Owned by the application, so it never outlives the GUI thread's event dispatcher.
         notifier_ = new QSocketNotifier(wakeUp_.descriptor(), QSocketNotifier::Read,
                                         QCoreApplication::instance());
-        QObject::connect(notifier_, &QSocketNotifier::activated, notifier_, [this] { paintPosted(); });
+        QObject::connect(notifier_, &QSocketNotifier::activated, notifier_, [this] { serveGuiThread(); });
     }
+    startThreads();
     {
         const std::lock_guard lock(mutex_);
         queue_.push_back(pass);
-        if (threads_.empty()) {
-            quit_ = false;
-            for (int k = 0; k < count_; ++k) {
-                auto& thread = threads_.emplace_back(std::make_unique<WorkerThread>());
-                thread->start([this] { serve(); }, WorkerThread::priority::belowNormal);
-            }
-        }
     }
     work_.notify_one();
+}
+
+void DrawingThreads::startThreads()
+{
+    if (static_cast<int>(threads_.size()) == count_)
+        return;
+    if (threads_.empty()) {
+        const std::lock_guard lock(mutex_);
+        quit_ = false;
+    }
+    // Without the mutex: a thread that starts takes it at once.
+    try {
+        while (static_cast<int>(threads_.size()) < count_) {
+            auto thread = std::make_unique<WorkerThread>(starter_);
+            thread->start([this] { serve(); }, WorkerThread::priority::belowNormal);
+            threads_.push_back(std::move(thread));
+        }
+    } catch (const threadStartError&) {
+        if (threads_.empty())
+            throw;
+        // The threads that did start serve every surface; the others are tried again later.
+    }
 }
 
 void DrawingThreads::letGo(DrawingPass* pass)
 {
     std::unique_lock lock(mutex_);
+    pass->withdrawn_ = true;
     queue_.erase(std::remove(queue_.begin(), queue_.end(), pass), queue_.end());
-    // Its batches are dropped unpainted, and a worker that waits for them to be painted sees
-    // the withdrawal.
+    // Its batches are dropped unpainted, a hand-over it waits for is released unrun, and a
+    // worker that waits for its batches to be painted sees the withdrawal.
     posted_.erase(std::remove_if(posted_.begin(), posted_.end(),
                                  [pass](const postedBatch& b) { return b.pass == pass; }),
                   posted_.end());
     pass->posted_ = 0;
+    calls_.erase(std::remove_if(calls_.begin(), calls_.end(),
+                                [pass](pendingCall* c) {
+                                    if (c->pass != pass)
+                                        return false;
+                                    c->done = true;
+                                    return true;
+                                }),
+                 calls_.end());
     room_.notify_all();
+    called_.notify_all();
     released_.wait(lock, [&] { return std::find(drawing_.begin(), drawing_.end(), pass) == drawing_.end(); });
 }
 
@@ -217,8 +235,8 @@ bool DrawingThreads::post(DrawingPass& pass, drawBatch&& batch)
     room_.wait(lock, [&] { return pass.posted_ < kPostedLimit || pass.withdrawn_; });
     if (pass.withdrawn_)
         return false;
-    // An empty queue means the GUI thread may be asleep; otherwise it comes back for more.
-    const bool wake = posted_.empty();
+    // Empty queues mean the GUI thread may be asleep; otherwise it comes back for more.
+    const bool wake = posted_.empty() && calls_.empty();
     posted_.push_back({&pass, std::move(batch)});
     ++pass.posted_;
     lock.unlock();
@@ -227,16 +245,53 @@ bool DrawingThreads::post(DrawingPass& pass, drawBatch&& batch)
     return true;
 }
 
+bool DrawingThreads::call(DrawingPass& pass, const std::function<void()>& action)
+{
+    pendingCall c{&pass, &action};
+    std::unique_lock lock(mutex_);
+    if (pass.withdrawn_)
+        return false;
+    calls_.push_back(&c);
+    wakeUp_.signal();
+    // The GUI thread runs the action without the mutex and sets `done` under it, so what the
+    // action wrote is seen here, and what this worker wrote before is seen there.
+    called_.wait(lock, [&] { return c.done; });
+    return c.ran;
+}
+
 void DrawingThreads::batchDone(DrawingPass& pass)
 {
     if (pass.posted_ > 0 && --pass.posted_ == kPostedResume)
         room_.notify_all();
 }
 
-void DrawingThreads::paintPosted()
+void DrawingThreads::serveGuiThread()
 {
     wakeUp_.drain();
     std::unique_lock lock(mutex_);
+    // A worker waits for each hand-over, so they come first; each after the batches its pass
+    // posted before it. Withdrawing happens on this thread too, so a call taken from the queue
+    // stays valid until it is marked done.
+    while (!calls_.empty()) {
+        pendingCall* c = calls_.front();
+        calls_.pop_front();
+        lock.unlock();
+        bool ran = false;
+        try {
+            paintPostedOf(*c->pass);
+            (*c->action)();
+            ran = true;
+        } catch (...) { // the worker is let go whatever happens, and the error goes on
+            lock.lock();
+            c->done = true;
+            called_.notify_all();
+            throw;
+        }
+        lock.lock();
+        c->ran = ran;
+        c->done = true;
+        called_.notify_all();
+    }
     // What is queued now is painted in one go, so its views repaint once for all of it, unless
     // that takes longer than the GUI thread should be kept from its other events; what comes in
     // meanwhile waits for the next turn of the event loop.
@@ -251,7 +306,7 @@ void DrawingThreads::paintPosted()
         lock.lock();
         batchDone(*next.pass);
     }
-    if (!posted_.empty())
+    if (!posted_.empty() || !calls_.empty())
         wakeUp_.signal();
 }
 

@@ -16,12 +16,16 @@
 //
 // DrawingThreads: long-lived threads below normal priority that wait on a condition for
 // surfaces to draw, one surface at a time each (one thread per plot, one shared by all the
-// thumbnails), and the queue of batches their surfaces have posted for the GUI thread. They
-// start with the first request and end in shutdown().
+// thumbnails), and the one road from them to the GUI thread: a queue, under the threads' mutex,
+// of the batches their surfaces post and of the hand-overs a worker waits for, which the GUI
+// thread serves when a wake-up signal (threadplumbing.h) tells it to. The threads start with the
+// first request and end in shutdown(); when none can be started, request() throws
+// threadStartError and the surface stays idle.
 #pragma once
 
 #include "ui/drawsteps.h"
 #include "ui/threadplumbing.h"
+#include "ui/workerthread.h"
 
 #include <QPointer>
 #include <QSocketNotifier>
@@ -35,7 +39,6 @@
 #include <vector>
 
 class DrawingThreads;
-class WorkerThread;
 
 class DrawingPass {
 public:
@@ -45,13 +48,13 @@ public:
     DrawingPass& operator=(const DrawingPass&) = delete;
 
     // ---- GUI thread ----
-    // Asks for a pass over the data as it is now; withdraws a pending stop.
+    // Asks for a pass over the data as it is now; withdraws a pending stop. Throws
+    // threadStartError when an idle surface finds no drawing thread running and none can be
+    // started; the surface is then as idle as before.
     void request();
     // Ends the running pass at its next check point.
     void stop() { stop_ = true; }
     bool busy() const { return busy_; }
-    // Passes begun so far (a restart begins a new one).
-    int passCount() const { return passes_; }
     // Ends the running pass without another hand-over and waits until its thread has let go of
     // this surface; nothing more is painted. A subclass calls it first in its destructor. The
     // surface can be requested again afterwards.
@@ -78,8 +81,6 @@ protected:
     void text(QRgb colour, int x, int y, QString value, int rightLimit = 0);
     // Asks for a repaint once the batch is painted.
     void markRepaint() { batch_.repaint = true; }
-    // Counts a curve segment in the batch, for a surface that reports them.
-    void countSegment() { ++batch_.segments; }
     // Posts the batch for painting and goes on; waits while kPostedLimit batches of this surface
     // are unpainted. False when the surface is being withdrawn.
     bool handOver();
@@ -99,7 +100,6 @@ private:
 
     DrawingThreads& threads_;
     bool busy_ = false; // GUI thread only
-    int passes_ = 0;    // GUI thread only
     std::atomic<bool> restart_{false};
     std::atomic<bool> stop_{false};
     std::atomic<bool> withdrawn_{false}; // hand-overs are refused
@@ -117,7 +117,8 @@ public:
     static constexpr int kPostedLimit = 16;
     static constexpr int kPostedResume = kPostedLimit / 2;
 
-    explicit DrawingThreads(int count = 1);
+    // `count` threads, made by `starter` (empty: pthread_create).
+    explicit DrawingThreads(int count = 1, threadStarter starter = {});
     ~DrawingThreads();
     DrawingThreads(const DrawingThreads&) = delete;
     DrawingThreads& operator=(const DrawingThreads&) = delete;
@@ -131,30 +132,46 @@ private:
         DrawingPass* pass;
         drawBatch batch;
     };
+    // A hand-over a worker waits for: `action` runs on the GUI thread, after the batches its pass
+    // posted before.
+    struct pendingCall {
+        DrawingPass* pass;
+        const std::function<void()>* action;
+        bool done = false; // run, or dropped because the pass is being withdrawn
+        bool ran = false;
+    };
 
-    void enqueue(DrawingPass* pass); // starts the threads on first use
-    void letGo(DrawingPass* pass);   // out of the queues; waits while a thread draws it
+    void enqueue(DrawingPass* pass); // starts the threads on first use; throws threadStartError
+    void startThreads();             // GUI thread: those missing, while at least one can start
+    void letGo(DrawingPass* pass);   // out of the queues, hand-overs refused; waits while a thread draws it
     void serve();                    // a thread's body
     // Worker: queues the batch for the GUI thread; false when the pass is being withdrawn.
     bool post(DrawingPass& pass, drawBatch&& batch);
-    // GUI thread: paints the batches posted so far, in order (woken by the signal).
-    void paintPosted();
+    // Worker: runs `action` on the GUI thread and waits; false (not run) when being withdrawn.
+    bool call(DrawingPass& pass, const std::function<void()>& action);
+    // GUI thread, woken by the signal: runs the hand-overs that wait, then paints the batches
+    // posted so far, in order.
+    void serveGuiThread();
     // GUI thread: paints the batches `pass` posted so far, in order.
     void paintPostedOf(DrawingPass& pass);
     // Under the mutex: one batch of `pass` is painted or dropped.
     void batchDone(DrawingPass& pass);
 
     const int count_;
+    const threadStarter starter_;
     std::mutex mutex_;
     std::condition_variable work_;
     std::condition_variable released_;
-    std::condition_variable room_; // a worker waits here for its batches to be painted
+    std::condition_variable room_;   // a worker waits here for its batches to be painted
+    std::condition_variable called_; // and here for its hand-overs to run
     std::deque<DrawingPass*> queue_;
     std::vector<DrawingPass*> drawing_;
     std::deque<postedBatch> posted_;
+    std::deque<pendingCall*> calls_;
     bool quit_ = false;
-    std::vector<std::unique_ptr<WorkerThread>> threads_;
-    // Wakes the GUI thread for posted batches; the notifier is made there with the threads.
+    std::vector<std::unique_ptr<WorkerThread>> threads_; // GUI thread only
+    // Wakes the GUI thread for posted batches and hand-overs; the notifier is made there with
+    // the threads.
     threadPlumbing::wakeUpSignal wakeUp_;
     QPointer<QSocketNotifier> notifier_;
 };

@@ -6,7 +6,6 @@
 #include <QRgb>
 #include <QString>
 
-#include <cstdint>
 #include <vector>
 
 class QFont;
@@ -26,8 +25,7 @@ struct drawStep {
 // What a pass hands over at a time: its steps up to a repaint point.
 struct drawBatch {
     std::vector<drawStep> steps;
-    bool repaint = false;      // repaint the picture's view once the batch is painted
-    std::int64_t segments = 0; // curve segments the batch completes, where the pass counts them
+    bool repaint = false; // repaint the picture's view once the batch is painted
 };
 
 // How one kind of picture paints its steps.

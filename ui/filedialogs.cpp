@@ -94,7 +94,10 @@ void FileDialog::showEvent(QShowEvent* event)
     QFileDialog::showEvent(event);
 }
 
-FileDialogs::FileDialogs(QWidget* parent) : parent_(parent) {}
+FileDialogs::FileDialogs(QWidget* parent, bool builtInOnly, fileAnswer answer)
+    : QObject(parent), parent_(parent), builtInOnly_(builtInOnly), answer_(std::move(answer))
+{
+}
 
 FileDialog* FileDialogs::dialog(fileDialogKind kind)
 {
@@ -108,7 +111,7 @@ FileDialog* FileDialogs::dialog(fileDialogKind kind)
                                  QStringLiteral("ColumnsImportDialog"), QStringLiteral("ColumnsExportDialog"),
                                  QStringLiteral("SoundExportDialog"),
                                  QStringLiteral("PictureSaveDialog")}[static_cast<qsizetype>(index)]);
-    if (builtInOnly)
+    if (builtInOnly_)
         d->setOption(QFileDialog::DontUseNativeDialog);
     d->setOption(QFileDialog::HideNameFilterDetails);
     d->setNameFilters(nameFiltersFrom(QString::fromLatin1(setup.filter)));
@@ -129,8 +132,9 @@ FileDialog* FileDialogs::dialog(fileDialogKind kind)
 
 QString FileDialogs::ask(fileDialogKind kind)
 {
-    if (replacement)
-        return replacement(kind);
+    if (answer_)
+        if (const std::optional<QString> answered = answer_(kind))
+            return *answered;
     FileDialog* d = dialog(kind);
     // Over the selection dialog while saving, so the window manager keeps it on top of that.
     QWidget* over = QApplication::activeModalWidget();

@@ -1,18 +1,21 @@
 // FileDialogs: the main window's file dialogs, import (*.dsp), load (*.var) and save (*.var),
 // and those of sound files, text columns and pictures. Each is Qt's file dialog, made on first use
 // and kept for the whole run, so it remembers its folder and last file name like every other
-// dialog of the program. Where the desktop offers its own file dialog, Qt shows that one;
-// elsewhere, and in the tests, Qt's built-in widget dialog. A replaceable asking function stands
-// in front of them, so tests can answer without a modal file dialog.
+// dialog of the program. Where the desktop offers its own file dialog, Qt shows that one unless
+// the owner asks for Qt's built-in widget dialog everywhere (the tests drive its widgets). The
+// owner may also give an answering function that stands in front of the dialogs, so that tests
+// can answer without a modal file dialog. A child of the window it is made for.
 #pragma once
 
 #include <QFileDialog>
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QCompleter;
 class QWidget;
@@ -61,28 +64,28 @@ private:
     QPointer<QCompleter> completer_; // the name field's, taken off it while the dialog is closed
 };
 
-class FileDialogs {
-public:
-    explicit FileDialogs(QWidget* parent);
-    FileDialogs(const FileDialogs&) = delete;
-    FileDialogs& operator=(const FileDialogs&) = delete;
+// Answers the question of a file dialog of that kind instead of the dialog, or gives nothing to
+// let the dialog ask.
+using fileAnswer = std::function<std::optional<QString>(fileDialogKind)>;
 
-    // Asks for a file through the dialog of `kind` (or the replacement, when one is set), shown
+class FileDialogs : public QObject {
+    Q_OBJECT
+public:
+    // With `builtInOnly` every dialog is Qt's built-in one, even where the desktop has its own;
+    // `answer`, when set, is asked before any dialog is shown.
+    explicit FileDialogs(QWidget* parent, bool builtInOnly = false, fileAnswer answer = {});
+
+    // Asks for a file through the dialog of `kind` (unless the answering function answers), shown
     // over the dialog that is open, if any. Returns the chosen path, or an empty text when the
     // user cancelled.
     QString ask(fileDialogKind kind);
 
-    // When set, ask() calls this instead of showing a dialog.
-    std::function<QString(fileDialogKind)> replacement;
-
     // The real dialog of `kind`, configured on first use.
     FileDialog* dialog(fileDialogKind kind);
 
-    // Dialogs made while this is set are Qt's built-in ones even where the desktop offers its own
-    // (the tests drive their widgets).
-    static inline bool builtInOnly = false;
-
 private:
     QWidget* parent_;
+    const bool builtInOnly_;
+    const fileAnswer answer_;
     std::array<QPointer<FileDialog>, kFileDialogKinds> dialogs_{};
 };

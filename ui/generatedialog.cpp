@@ -4,9 +4,9 @@
 #include "dsp/sampling.h"
 #include "expr/parser.h"
 #include "expr/mathnode.h"
+#include "ui/application.h"
 #include "ui/namecorrection.h"
 #include "ui/objectnames.h"
-#include "ui/plotbitmap.h"
 #include "ui/radiogroup.h"
 #include "ui/samplingworker.h"
 #include "ui/spinedit.h"
@@ -52,7 +52,7 @@ QLabel* makeLabel(const QString& text, int x, int y, int room, QWidget* buddy, Q
 
 GenerateDialog::GenerateDialog(const Collaborators& with, QWidget* parent)
     : QDialog(parent), workspace_(with.workspace), sampler_(with.sampler),
-      nameCorrection_(with.nameCorrection)
+      nameCorrection_(with.nameCorrection), plotter_(with.preview)
 {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(QStringLiteral("Generare Functie"));
@@ -60,104 +60,106 @@ GenerateDialog::GenerateDialog(const Collaborators& with, QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(536, 352);
 
-    Edit1 = new QLineEdit(QStringLiteral("var_00"), this);
-    Edit1->setGeometry(88, 8, 265, 21);
-    Label1 = makeLabel(QStringLiteral("&Nume variabila :"), 8, 11, 78, Edit1, this);
+    nameEdit_ = new QLineEdit(QStringLiteral("var_00"), this);
+    nameEdit_->setGeometry(88, 8, 265, 21);
+    nameLabel_ = makeLabel(QStringLiteral("&Nume variabila :"), 8, 11, 78, nameEdit_, this);
 
-    Edit2 = new QLineEdit(QStringLiteral("sin(x*pi*2+0.2)"), this);
-    Edit2->setGeometry(88, 32, 265, 21);
-    Label2 = makeLabel(QStringLiteral("&Functie : "), 8, 35, 78, Edit2, this);
+    expressionEdit_ = new QLineEdit(QStringLiteral("sin(x*pi*2+0.2)"), this);
+    expressionEdit_->setGeometry(88, 32, 265, 21);
+    expressionLabel_ = makeLabel(QStringLiteral("&Functie : "), 8, 35, 78, expressionEdit_, this);
 
-    SpinEdit1 = new SpinEdit(this);
-    SpinEdit1->setRange(1, kMaxSampleCount);
-    SpinEdit1->setMaxLength(5);
-    SpinEdit1->setText(QString::number(kDefaultCount));
-    SpinEdit1->setGeometry(472, 6, 57, 22);
-    Label3 = makeLabel(QStringLiteral("Numar de &sample-uri :"), 361, 11, 109, SpinEdit1, this);
+    countEdit_ = new SpinEdit(this);
+    countEdit_->setRange(1, kMaxSampleCount);
+    countEdit_->setMaxLength(5);
+    countEdit_->setText(QString::number(kDefaultCount));
+    countEdit_->setGeometry(472, 6, 57, 22);
+    countLabel_ = makeLabel(QStringLiteral("Numar de &sample-uri :"), 361, 11, 109, countEdit_, this);
 
-    Gauge1 = new QProgressBar(this);
-    Gauge1->setRange(0, 100);
-    Gauge1->setValue(0);
-    Gauge1->setGeometry(360, 32, 168, 21);
+    gauge_ = new QProgressBar(this);
+    gauge_->setRange(0, 100);
+    gauge_->setValue(0);
+    gauge_->setGeometry(360, 32, 168, 21);
 
-    Memo1 = new QPlainTextEdit(this);
-    Memo1->setGeometry(8, 56, 129, 113);
-    Memo1->setReadOnly(true);
-    Memo1->setEnabled(false);
-    Memo1->setFrameShape(QFrame::NoFrame);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QPalette memoPalette = Memo1->palette();
+    messageArea_ = new QPlainTextEdit(this);
+    messageArea_->setGeometry(8, 56, 129, 113);
+    messageArea_->setReadOnly(true);
+    messageArea_->setEnabled(false);
+    messageArea_->setFrameShape(QFrame::NoFrame);
+    messageArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    messageArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette memoPalette = messageArea_->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         memoPalette.setColor(group, QPalette::Base, palette().color(group, QPalette::Window));
     // Disabled only so that it takes no focus: the message stays as legible as any label.
     memoPalette.setColor(QPalette::Disabled, QPalette::Text,
                          palette().color(QPalette::Active, QPalette::WindowText));
-    Memo1->setPalette(memoPalette);
+    messageArea_->setPalette(memoPalette);
 
-    RadioGroup1 = new RadioGroup(QStringLiteral("Tip Variabila : "),
-                                  {QStringLiteral("&Real"), QStringLiteral("&Complex")}, this);
-    RadioGroup1->setGeometry(8, 171, 129, 57);
-    RadioGroup1->setItemIndex(0);
+    typeGroup_ = new RadioGroup(QStringLiteral("Tip Variabila : "),
+                                {QStringLiteral("&Real"), QStringLiteral("&Complex")}, this);
+    typeGroup_->setGeometry(8, 171, 129, 57);
+    typeGroup_->setItemIndex(0);
 
-    RadioGroup2 = new RadioGroup(QStringLiteral("Reprezentare complex : "),
-                                  {QStringLiteral("Carte&zian"), QStringLiteral("&Polar")}, this);
-    RadioGroup2->setGeometry(8, 232, 129, 57);
-    RadioGroup2->setItemIndex(1);
-    RadioGroup2->setEnabled(false);
+    representationGroup_ = new RadioGroup(QStringLiteral("Reprezentare complex : "),
+                                          {QStringLiteral("Carte&zian"), QStringLiteral("&Polar")}, this);
+    representationGroup_->setGeometry(8, 232, 129, 57);
+    representationGroup_->setItemIndex(1);
+    representationGroup_->setEnabled(false);
 
-    Button1 = new QPushButton(QStringLiteral("Cancel"), this);
-    Button1->setGeometry(8, 299, 129, 20);
-    Button2 = new QPushButton(QStringLiteral("OK"), this);
-    Button2->setGeometry(8, 325, 129, 20);
-    Button2->setDefault(true);
-    Button2->setEnabled(false);
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_->setGeometry(8, 299, 129, 20);
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setGeometry(8, 325, 129, 20);
+    okButton_->setDefault(true);
+    okButton_->setEnabled(false);
 
-    tBmpLnk1 = new BitmapView(this);
-    tBmpLnk1->move(144, 56);
-    tBmpLnk1->setBitmap(&plotBitmap());
+    previewView_ = new BitmapView(this);
+    previewView_->move(144, 56);
+    previewView_->setBitmap(&plotter_.bitmap());
 
-    setTabOrder(Edit1, SpinEdit1);
-    setTabOrder(SpinEdit1, Edit2);
-    setTabOrder(Edit2, RadioGroup1->button(0));
-    setTabOrder(RadioGroup1->button(0), RadioGroup1->button(1));
-    setTabOrder(RadioGroup1->button(1), RadioGroup2->button(0));
-    setTabOrder(RadioGroup2->button(0), RadioGroup2->button(1));
-    setTabOrder(RadioGroup2->button(1), Button1);
-    setTabOrder(Button1, Button2);
+    setTabOrder(nameEdit_, countEdit_);
+    setTabOrder(countEdit_, expressionEdit_);
+    setTabOrder(expressionEdit_, typeGroup_->button(0));
+    setTabOrder(typeGroup_->button(0), typeGroup_->button(1));
+    setTabOrder(typeGroup_->button(1), representationGroup_->button(0));
+    setTabOrder(representationGroup_->button(0), representationGroup_->button(1));
+    setTabOrder(representationGroup_->button(1), cancelButton_);
+    setTabOrder(cancelButton_, okButton_);
 
-    Timer1 = new QTimer(this);
-    Timer1->setInterval(kTickMilliseconds);
+    timer_ = new QTimer(this);
+    timer_->setInterval(kTickMilliseconds);
 
-    connect(Edit2, &QLineEdit::textChanged, this, &GenerateDialog::expressionChanged);
-    connect(SpinEdit1, &SpinEdit::textChanged, this, &GenerateDialog::sampleCountChanged);
-    connect(RadioGroup1, &RadioGroup::itemChanged, this, &GenerateDialog::variableKindChanged);
-    connect(RadioGroup2, &RadioGroup::itemChanged, this, &GenerateDialog::complexViewChanged);
-    connect(Button1, &QPushButton::clicked, this, [this] { done(dialogResult::cancel); });
-    connect(Button2, &QPushButton::clicked, this, &GenerateDialog::acceptVariable);
-    connect(Timer1, &QTimer::timeout, this, &GenerateDialog::tick);
-    setObjectNames({{Label1, "Label1"}, {Edit1, "Edit1"}, {Label2, "Label2"}, {Edit2, "Edit2"},
-                    {Label3, "Label3"}, {SpinEdit1, "SpinEdit1"}, {Gauge1, "Gauge1"}, {Memo1, "Memo1"},
-                    {RadioGroup1, "RadioGroup1"}, {RadioGroup2, "RadioGroup2"}, {Button1, "Button1"},
-                    {Button2, "Button2"}, {tBmpLnk1, "tBmpLnk1"}, {Timer1, "Timer1"}});
+    connect(expressionEdit_, &QLineEdit::textChanged, this, &GenerateDialog::expressionChanged);
+    connect(countEdit_, &SpinEdit::textChanged, this, &GenerateDialog::sampleCountChanged);
+    connect(typeGroup_, &RadioGroup::itemChanged, this, &GenerateDialog::variableKindChanged);
+    connect(representationGroup_, &RadioGroup::itemChanged, this, &GenerateDialog::complexViewChanged);
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { done(resultCode(dialogAnswer::cancel)); });
+    connect(okButton_, &QPushButton::clicked, this, &GenerateDialog::acceptVariable);
+    connect(timer_, &QTimer::timeout, this, &GenerateDialog::tick);
+    setObjectNames({{nameLabel_, "Label1"}, {nameEdit_, "Edit1"}, {expressionLabel_, "Label2"},
+                    {expressionEdit_, "Edit2"}, {countLabel_, "Label3"}, {countEdit_, "SpinEdit1"},
+                    {gauge_, "Gauge1"}, {messageArea_, "Memo1"}, {typeGroup_, "RadioGroup1"},
+                    {representationGroup_, "RadioGroup2"}, {cancelButton_, "Button1"}, {okButton_, "Button2"},
+                    {previewView_, "tBmpLnk1"}, {timer_, "Timer1"}});
 }
 
-// A run still going belongs to the sampling worker's owner, which ends it.
+// A run still going belongs to the sampling worker's owner, which ends it; the preview is the
+// plotter's owner's.
 GenerateDialog::~GenerateDialog()
 {
-    Timer1->stop();
-    PreviewPlotter::instance().shutdown();
+    timer_->stop();
+    plotter_.stop();
 }
 
 void GenerateDialog::preset(const QString& name, const QString& expression)
 {
-    Edit1->setText(name);
-    Edit2->setText(expression);
+    nameEdit_->setText(name);
+    expressionEdit_->setText(expression);
 }
 
 void GenerateDialog::done(int result)
 {
-    PreviewPlotter::instance().stop();
+    plotter_.stop();
     QDialog::done(result);
 }
 
@@ -168,12 +170,12 @@ void GenerateDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     activated();
-    Timer1->start();
+    timer_->start();
 }
 
 void GenerateDialog::hideEvent(QHideEvent* event)
 {
-    Timer1->stop();
+    timer_->stop();
     QDialog::hideEvent(event);
 }
 
@@ -186,7 +188,7 @@ void GenerateDialog::activated()
 void GenerateDialog::markChangePending()
 {
     changePending_ = true;
-    Button2->setEnabled(false);
+    okButton_->setEnabled(false);
 }
 
 void GenerateDialog::expressionChanged()
@@ -196,14 +198,14 @@ void GenerateDialog::expressionChanged()
 
 void GenerateDialog::sampleCountChanged()
 {
-    sampleCount_ = clampSampleCount(SpinEdit::readInteger(SpinEdit1->text()).value_or(kDefaultCount));
+    sampleCount_ = clampSampleCount(SpinEdit::readInteger(countEdit_->text()).value_or(kDefaultCount));
     markChangePending();
 }
 
 void GenerateDialog::variableKindChanged()
 {
     markChangePending();
-    RadioGroup2->setEnabled(RadioGroup1->itemIndex() == kComplexItem);
+    representationGroup_->setEnabled(typeGroup_->itemIndex() == kComplexItem);
 }
 
 void GenerateDialog::complexViewChanged()
@@ -213,7 +215,7 @@ void GenerateDialog::complexViewChanged()
 
 void GenerateDialog::tick()
 {
-    Gauge1->setValue(std::clamp(PreviewPlotter::instance().progress().load(), 0, 100));
+    gauge_->setValue(std::clamp(gaugeShowsPreview_ ? plotter_.progress() : sampler_.progress(), 0, 100));
     if (sampler_.done() && !sampler_.busy())
         handRunToPreview();
     if (changePending_ && !sampler_.busy())
@@ -229,32 +231,35 @@ void GenerateDialog::handRunToPreview()
     std::copy_n(run.values.begin(), run.count, shown.values.begin());
     shown.isComplex = run.isComplex;
 
-    PreviewPlotter& plotter = PreviewPlotter::instance();
-    const bool complex = RadioGroup1->itemIndex() == kComplexItem;
-    plotter.setPreviewMode(!complex                                      ? previewMode::real
-                           : RadioGroup2->itemIndex() == kCartesianItem ? previewMode::cartesian
-                                                                        : previewMode::polar);
-    plotter.start(tBmpLnk1, preview_);
+    const bool complex = typeGroup_->itemIndex() == kComplexItem;
+    plotter_.setPreviewMode(!complex                                      ? previewMode::real
+                            : representationGroup_->itemIndex() == kCartesianItem ? previewMode::cartesian
+                                                                         : previewMode::polar);
     if (parseMessage_.empty() && !changePending_)
-        Button2->setEnabled(true);
+        okButton_->setEnabled(true);
     sampler_.clearDone();
+    gaugeShowsPreview_ = true;
+    // Without a thread the error box says so; the run's result is there for OK all the same.
+    runGuarded([this] { plotter_.start(previewView_, preview_); });
 }
 
 void GenerateDialog::parseAndSample()
 {
     changePending_ = false;
-    parsedExpression parsed = parseExpression(Edit2->text().toStdString(), workspace_);
+    parsedExpression parsed = parseExpression(expressionEdit_->text().toStdString(), workspace_);
     if (autoComplex_ && parsed.root->complexFlag()) {
         autoComplex_ = false;
-        if (RadioGroup1->itemIndex() != kComplexItem)
-            RadioGroup1->setItemIndex(kComplexItem); // runs variableKindChanged
+        if (typeGroup_->itemIndex() != kComplexItem)
+            typeGroup_->setItemIndex(kComplexItem); // runs variableKindChanged
         else
             variableKindChanged();
     }
     parseMessage_ = parsed.message;
-    Memo1->setPlainText(QString::fromStdString(parseMessage_));
-    Button2->setEnabled(false);
-    sampler_.start(std::move(parsed.root), sampleCount_);
+    messageArea_->setPlainText(QString::fromStdString(parseMessage_));
+    okButton_->setEnabled(false);
+    gaugeShowsPreview_ = false;
+    // Without a thread the error box says so; the next change tries again.
+    runGuarded([&] { sampler_.start(std::move(parsed.root), sampleCount_); });
 }
 
 void GenerateDialog::acceptVariable()
@@ -262,20 +267,12 @@ void GenerateDialog::acceptVariable()
     if (sampler_.busy())
         return; // cannot happen: OK is disabled from the start of a run to its hand-over
     createVariable();
-    done(dialogResult::ok);
+    done(resultCode(dialogAnswer::ok));
 }
 
 void GenerateDialog::createVariable()
 {
-    std::string name = normaliseName(Edit1->text().toStdString());
-    Edit1->setText(QString::fromStdString(asciiLower(name)));
-    if (!workspace_.nameIsValid(name)) {
-        if (nameCorrection_.ask(QString::fromStdString(asciiLower(name)), false) != dialogResult::ok)
-            return; // cancelled: nothing is created
-        name = normaliseName(nameCorrection_.name().toStdString());
-    }
-    const tdspvarPtr variable = workspace_.createVariable(name);
-    variable->description = Edit2->text().toStdString();
-    fillVariableFromBuffer(*variable, sampler_.buffer(), RadioGroup1->itemIndex() == kComplexItem);
-    workspace_.samplesChanged(variable);
+    addNamedVariable(*nameEdit_, nameCorrection_, workspace_,
+                     samplesFromBuffer(sampler_.buffer(), typeGroup_->itemIndex() == kComplexItem),
+                     {.description = expressionEdit_->text().toStdString()});
 }

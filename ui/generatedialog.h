@@ -2,8 +2,9 @@
 // sample count and the type; every change is parsed and sampled on the sampling worker and
 // previewed by the preview plotter, all driven by a 10 ms timer; OK turns the last finished run
 // into a new workspace variable, whose refused name goes through the name-correction dialog. The
-// sampling worker belongs to the main window, so a run may go on after the dialog has closed; its
-// result then waits for the next opening.
+// sampling worker and the plotter belong to the main window, so a run may go on after the dialog
+// has closed; its result then waits for the next opening. A run or a preview whose thread cannot
+// be started is reported in the error box, and the dialog goes on without it.
 #pragma once
 
 #include "dsp/samplebuffer.h"
@@ -22,6 +23,7 @@ class QPushButton;
 class QTimer;
 class BitmapView;
 class NameCorrectionDialog;
+class PreviewPlotter;
 class RadioGroup;
 class SamplingWorker;
 class SpinEdit;
@@ -34,6 +36,7 @@ public:
         tworkspace& workspace;
         SamplingWorker& sampler;
         NameCorrectionDialog& nameCorrection;
+        PreviewPlotter& preview; // draws into the plot bitmap that the dialog shows
     };
     GenerateDialog(const Collaborators& with, QWidget* parent);
     ~GenerateDialog() override;
@@ -44,28 +47,10 @@ public:
 
     // Closes with ok or cancel (also Escape and the close box); any closing stops the preview.
     void done(int result) override;
-    void reject() override { done(dialogResult::cancel); }
+    void reject() override { done(resultCode(dialogAnswer::cancel)); }
 
     // One tick of the 10 ms cycle: gauge, hand-over of a finished run, parse and a new run.
     void tick();
-    // A change waits to be parsed and sampled.
-    bool changePending() const { return changePending_; }
-
-    // The controls, as the user sees them.
-    QLabel* Label1;          // "&Nume variabila :"
-    QLineEdit* Edit1;        // name
-    QLabel* Label2;          // "&Functie : "
-    QLineEdit* Edit2;        // expression
-    QLabel* Label3;          // "Numar de &sample-uri :"
-    SpinEdit* SpinEdit1;    // sample count
-    QProgressBar* Gauge1;
-    QPlainTextEdit* Memo1;   // parse message
-    RadioGroup* RadioGroup1; // "&Real", "&Complex"
-    RadioGroup* RadioGroup2; // "Carte&zian", "&Polar"
-    QPushButton* Button1;    // Cancel
-    QPushButton* Button2;    // OK
-    BitmapView* tBmpLnk1;       // preview
-    QTimer* Timer1;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -83,12 +68,30 @@ private:
     void parseAndSample();
     void createVariable();
 
+    // The controls, by role; each carries the name the program's texts give it as its objectName.
+    QLabel* nameLabel_;                // Label1, "&Nume variabila :"
+    QLineEdit* nameEdit_;              // Edit1
+    QLabel* expressionLabel_;          // Label2, "&Functie : "
+    QLineEdit* expressionEdit_;        // Edit2
+    QLabel* countLabel_;               // Label3, "Numar de &sample-uri :"
+    SpinEdit* countEdit_;              // SpinEdit1
+    QProgressBar* gauge_;              // Gauge1
+    QPlainTextEdit* messageArea_;      // Memo1, the parse message
+    RadioGroup* typeGroup_;            // RadioGroup1, "&Real", "&Complex"
+    RadioGroup* representationGroup_;  // RadioGroup2, "Carte&zian", "&Polar"
+    QPushButton* cancelButton_;        // Button1
+    QPushButton* okButton_;            // Button2
+    BitmapView* previewView_;          // tBmpLnk1
+    QTimer* timer_;                    // Timer1
+
     tworkspace& workspace_;
     SamplingWorker& sampler_;
     NameCorrectionDialog& nameCorrection_;
+    PreviewPlotter& plotter_;
     std::shared_ptr<sampleBuffer> preview_ = std::make_shared<sampleBuffer>(); // what the preview draws
     int sampleCount_ = 128;
     bool changePending_ = false;
+    bool gaugeShowsPreview_ = false; // the gauge follows the preview's drawing, else the run
     bool autoComplex_ = false;
     std::string parseMessage_;
 };

@@ -1,8 +1,8 @@
 #include "ui/graphwindow.h"
 
 #include "core/workspace.h"
+#include "ui/application.h"
 #include "ui/localenumber.h"
-#include "ui/plotbitmap.h"
 #include "plot/plotscale.h"
 #include "ui/graphworker.h"
 #include "ui/bitmapview.h"
@@ -121,8 +121,8 @@ QStringList toQStringList(const std::vector<std::string>& names)
 
 } // namespace
 
-GraphWindow::GraphWindow(const tworkspace& workspace, QWidget* parent)
-    : QDialog(parent), workspace_(workspace)
+GraphWindow::GraphWindow(const Collaborators& with, QWidget* parent)
+    : QDialog(parent), workspace_(with.workspace), plotBitmap_(with.plotBitmap)
 {
     setObjectName(QStringLiteral("TForm9"));
     setWindowTitle(QStringLiteral("Grafic"));
@@ -130,50 +130,50 @@ GraphWindow::GraphWindow(const tworkspace& workspace, QWidget* parent)
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(533, 307);
 
-    Label1 = new QLabel(QStringLiteral("Variabila 1"), this);
-    Label1->move(8, 8);
-    Label1->adjustSize();
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->setGeometry(8, 24, 121, 21);
-    CheckBox1 = new QCheckBox(QStringLiteral("Variabila 2"), this);
-    CheckBox1->setGeometry(8, 56, 73, 17);
+    firstLabel_ = new QLabel(QStringLiteral("Variabila 1"), this);
+    firstLabel_->move(8, 8);
+    firstLabel_->adjustSize();
+    firstList_ = new QComboBox(this);
+    firstList_->setGeometry(8, 24, 121, 21);
+    secondBox_ = new QCheckBox(QStringLiteral("Variabila 2"), this);
+    secondBox_->setGeometry(8, 56, 73, 17);
     // The caption must not be clipped in a wider font; nothing lies to its right.
-    if (CheckBox1->sizeHint().width() > CheckBox1->width())
-        CheckBox1->resize(CheckBox1->sizeHint().width(), CheckBox1->height());
-    ComboBox2 = new QComboBox(this);
-    ComboBox2->setGeometry(8, 74, 121, 21);
-    ComboBox2->setEnabled(false);
+    if (secondBox_->sizeHint().width() > secondBox_->width())
+        secondBox_->resize(secondBox_->sizeHint().width(), secondBox_->height());
+    secondList_ = new QComboBox(this);
+    secondList_->setGeometry(8, 74, 121, 21);
+    secondList_->setEnabled(false);
 
-    Memo1 = new CursorReadout(this);
-    Memo1->setGeometry(8, 104, 121, 105);
+    readout_ = new CursorReadout(this);
+    readout_->setGeometry(8, 104, 121, 105);
 
-    SpeedButton3 = toggleButton(this, 106, 213, polarIcon());
-    SpeedButton3->setChecked(true);
-    SpeedButton1 = toggleButton(this, 106, 245, logYIcon());
-    SpeedButton2 = toggleButton(this, 106, 277, logXIcon());
-    Label2 = clickLabel(this, QStringLiteral("Cartezian / &Polar"), 8, 220, SpeedButton3,
+    polarButton_ = toggleButton(this, 106, 213, polarIcon());
+    polarButton_->setChecked(true);
+    logYButton_ = toggleButton(this, 106, 245, logYIcon());
+    logXButton_ = toggleButton(this, 106, 277, logXIcon());
+    polarLabel_ = clickLabel(this, QStringLiteral("Cartezian / &Polar"), 8, 220, polarButton_,
                         [this] { togglePolar(); });
-    Label3 = clickLabel(this, QStringLiteral("Axa &Y logaritmica"), 8, 250, SpeedButton1,
+    logYLabel_ = clickLabel(this, QStringLiteral("Axa &Y logaritmica"), 8, 250, logYButton_,
                         [this] { toggleLogY(); });
-    Label4 = clickLabel(this, QStringLiteral("Axa &X logaritmica"), 8, 280, SpeedButton2,
+    logXLabel_ = clickLabel(this, QStringLiteral("Axa &X logaritmica"), 8, 280, logXButton_,
                         [this] { toggleLogX(); });
 
-    tBmpLnk1 = new BitmapView(this);
-    tBmpLnk1->move(137, 12);
-    tBmpLnk1->setBitmap(&plotBitmap());
-    plot_ = std::make_unique<PlotRequest>(&plotBitmap(), tBmpLnk1);
+    plotView_ = new BitmapView(this);
+    plotView_->move(137, 12);
+    plotView_->setBitmap(&plotBitmap_);
+    plot_ = std::make_unique<PlotRequest>(&plotBitmap_, plotView_, with.startThread);
 
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { variablesChanged(); });
-    connect(ComboBox2, &QComboBox::currentIndexChanged, this, [this] { variablesChanged(); });
-    connect(CheckBox1, &QCheckBox::clicked, this, [this] { secondVariableToggled(); });
-    connect(SpeedButton3, &QToolButton::clicked, this, [this] { polarToggled(); });
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { logYToggled(); });
-    connect(SpeedButton2, &QToolButton::clicked, this, [this] { logXToggled(); });
-    connect(tBmpLnk1, &BitmapView::mouseMoved, this, [this](QPoint p) { showReadout(p); });
-    setObjectNames({{Label1, "Label1"}, {ComboBox1, "ComboBox1"}, {CheckBox1, "CheckBox1"},
-                    {ComboBox2, "ComboBox2"}, {Memo1, "Memo1"}, {Label2, "Label2"},
-                    {SpeedButton3, "SpeedButton3"}, {Label3, "Label3"}, {SpeedButton1, "SpeedButton1"},
-                    {Label4, "Label4"}, {SpeedButton2, "SpeedButton2"}, {tBmpLnk1, "tBmpLnk1"}});
+    connect(firstList_, &QComboBox::currentIndexChanged, this, [this] { variablesChanged(); });
+    connect(secondList_, &QComboBox::currentIndexChanged, this, [this] { variablesChanged(); });
+    connect(secondBox_, &QCheckBox::clicked, this, [this] { secondVariableToggled(); });
+    connect(polarButton_, &QToolButton::clicked, this, [this] { polarToggled(); });
+    connect(logYButton_, &QToolButton::clicked, this, [this] { logYToggled(); });
+    connect(logXButton_, &QToolButton::clicked, this, [this] { logXToggled(); });
+    connect(plotView_, &BitmapView::mouseMoved, this, [this](QPoint p) { showReadout(p); });
+    setObjectNames({{firstLabel_, "Label1"}, {firstList_, "ComboBox1"}, {secondBox_, "CheckBox1"},
+                    {secondList_, "ComboBox2"}, {readout_, "Memo1"}, {polarLabel_, "Label2"},
+                    {polarButton_, "SpeedButton3"}, {logYLabel_, "Label3"}, {logYButton_, "SpeedButton1"},
+                    {logXLabel_, "Label4"}, {logXButton_, "SpeedButton2"}, {plotView_, "tBmpLnk1"}});
 }
 
 // The plot request goes first: its worker may still be handing over steps that repaint
@@ -202,22 +202,22 @@ void GraphWindow::prepareForShow()
     workspace_.variableNameList(names);
     const QStringList items = toQStringList(names);
 
-    const QSignalBlocker block1(ComboBox1);
-    const QSignalBlocker block2(ComboBox2);
-    CheckBox1->setChecked(false);
-    ComboBox1->clear();
-    ComboBox1->addItems(items);
+    const QSignalBlocker block1(firstList_);
+    const QSignalBlocker block2(secondList_);
+    secondBox_->setChecked(false);
+    firstList_->clear();
+    firstList_->addItems(items);
     int current = 0;
-    if (const tdspvarPtr variable = workspace_.currentVariable()) {
-        const int found = items.indexOf(QString::fromStdString(asciiLower(variable->name)));
+    if (current_) {
+        const int found = items.indexOf(QString::fromStdString(asciiLower(current_->name())));
         if (found >= 0)
             current = found;
     }
-    ComboBox1->setCurrentIndex(items.isEmpty() ? -1 : current);
-    ComboBox2->clear();
-    ComboBox2->addItems(items);
-    ComboBox2->setCurrentIndex(items.isEmpty() ? -1 : 0);
-    ComboBox2->setEnabled(false);
+    firstList_->setCurrentIndex(items.isEmpty() ? -1 : current);
+    secondList_->clear();
+    secondList_->addItems(items);
+    secondList_->setCurrentIndex(items.isEmpty() ? -1 : 0);
+    secondList_->setEnabled(false);
     variablesChanged();
 }
 
@@ -230,29 +230,29 @@ tdspvarPtr GraphWindow::selectedVariable(const QComboBox* box) const
 
 void GraphWindow::variablesChanged()
 {
-    const tdspvarPtr first = selectedVariable(ComboBox1);
-    const tdspvarPtr second = CheckBox1->isChecked() ? selectedVariable(ComboBox2) : nullptr;
-    SpeedButton3->setEnabled((first && first->isComplex) || (second && second->isComplex));
+    const tdspvarPtr first = selectedVariable(firstList_);
+    const tdspvarPtr second = secondBox_->isChecked() ? selectedVariable(secondList_) : nullptr;
+    polarButton_->setEnabled((first && first->isComplex()) || (second && second->isComplex()));
     requestPlot();
 }
 
 void GraphWindow::secondVariableToggled()
 {
-    ComboBox2->setEnabled(CheckBox1->isChecked());
+    secondList_->setEnabled(secondBox_->isChecked());
     requestPlot();
 }
 
 void GraphWindow::polarToggled()
 {
-    if (!SpeedButton3->isChecked())
-        SpeedButton1->setChecked(false);
+    if (!polarButton_->isChecked())
+        logYButton_->setChecked(false);
     requestPlot();
 }
 
 void GraphWindow::logYToggled()
 {
-    if (SpeedButton1->isChecked())
-        SpeedButton3->setChecked(true);
+    if (logYButton_->isChecked())
+        polarButton_->setChecked(true);
     requestPlot();
 }
 
@@ -263,45 +263,45 @@ void GraphWindow::logXToggled()
 
 void GraphWindow::togglePolar()
 {
-    if (!SpeedButton3->isEnabled())
+    if (!polarButton_->isEnabled())
         return;
-    SpeedButton3->toggle();
+    polarButton_->toggle();
     polarToggled();
 }
 
 void GraphWindow::toggleLogY()
 {
-    SpeedButton1->toggle();
+    logYButton_->toggle();
     logYToggled();
 }
 
 void GraphWindow::toggleLogX()
 {
-    SpeedButton2->toggle();
+    logXButton_->toggle();
     logXToggled();
 }
 
-int GraphWindow::modeWord() const
+plotMode GraphWindow::mode() const
 {
-    return plotModeWord(SpeedButton2->isChecked(), SpeedButton3->isEnabled(),
-                        SpeedButton3->isChecked(), SpeedButton1->isChecked());
+    return plotModeOf(logXButton_->isChecked(), polarButton_->isEnabled(), polarButton_->isChecked(),
+                      logYButton_->isChecked());
 }
 
 void GraphWindow::requestPlot()
 {
-    const tdspvarPtr first = selectedVariable(ComboBox1);
-    const tdspvarPtr second = CheckBox1->isChecked() ? selectedVariable(ComboBox2) : nullptr;
-    plot_->request(first, second, modeWord());
+    const tdspvarPtr first = selectedVariable(firstList_);
+    const tdspvarPtr second = secondBox_->isChecked() ? selectedVariable(secondList_) : nullptr;
+    runGuarded([&] { plot_->request(first, second, mode()); }); // no thread: the error box
 }
 
 void GraphWindow::showReadout(QPoint position)
 {
-    const tdspvarPtr first = selectedVariable(ComboBox1);
+    const tdspvarPtr first = selectedVariable(firstList_);
     if (!first)
         return;
-    const tdspvarPtr second = CheckBox1->isChecked() ? selectedVariable(ComboBox2) : nullptr;
+    const tdspvarPtr second = secondBox_->isChecked() ? selectedVariable(secondList_) : nullptr;
     const std::vector<std::string> lines =
-        readoutLines(*first, second.get(), position.x(), SpeedButton2->isChecked(),
-                     SpeedButton1->isChecked(), localeDecimalSeparator());
-    Memo1->showLines(toQStringList(lines));
+        readoutLines(*first, second.get(), position.x(), logXButton_->isChecked(),
+                     logYButton_->isChecked(), localeDecimalSeparator());
+    readout_->showLines(toQStringList(lines));
 }

@@ -1,9 +1,12 @@
 // GraphWindow: the graph window "Grafic". It plots one variable, or two overlaid, in the
 // cartesian or the modulus-and-phase view with optional logarithmic axes, and reads off sample
 // values and slopes under the mouse. It only issues plot requests; the plot worker draws into the
-// shared plot bitmap, which tBmpLnk1 shows. The main window sets the workspace's current variable
-// and then calls exec(); each showing refills the lists from the workspace, which it only reads.
+// shared plot bitmap, which tBmpLnk1 shows. The main window sets the current variable and then
+// calls exec(); each showing refills the lists from the workspace, which it only reads.
 #pragma once
+
+#include "plot/plotscale.h"
+#include "ui/workerthread.h"
 
 #include <QDialog>
 
@@ -12,6 +15,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QImage;
 class QToolButton;
 class BitmapView;
 class CursorReadout;
@@ -22,28 +26,28 @@ class tworkspace;
 class GraphWindow : public QDialog {
     Q_OBJECT
 public:
-    GraphWindow(const tworkspace& workspace, QWidget* parent);
+    struct Collaborators {
+        const tworkspace& workspace;
+        QImage& plotBitmap;        // what the plot is drawn into, shared with the previews
+        threadStarter startThread; // makes the plot's drawing thread (empty: pthread_create)
+    };
+    GraphWindow(const Collaborators& with, QWidget* parent);
     ~GraphWindow() override;
 
-    // The mode word of the current toggle states: 8 log X, 1 no complex data or else 2 polar,
-    // 4 log Y.
-    int modeWord() const;
+    // What the toggles ask of the plot now.
+    plotMode mode() const;
     PlotRequest& plot() { return *plot_; }
+    const QImage& plotBitmap() const { return plotBitmap_; }
+    // The variable the first list starts on at the next showing (none: the first one).
+    void setCurrentVariable(std::shared_ptr<tdspvar> variable) { current_ = std::move(variable); }
 
-    QLabel* Label1;
-    QComboBox* ComboBox1;
-    QCheckBox* CheckBox1;
-    QComboBox* ComboBox2;
-    CursorReadout* Memo1;
-    QLabel* Label2;
-    QToolButton* SpeedButton3;
-    QLabel* Label3;
-    QToolButton* SpeedButton1;
-    QLabel* Label4;
-    QToolButton* SpeedButton2;
-    BitmapView* tBmpLnk1;
+    void done(int result) override;
 
-    // The window's event handlers, named after their controls.
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // The window's event handlers.
     void prepareForShow();
     void variablesChanged();
     void secondVariableToggled();
@@ -54,16 +58,25 @@ public:
     void toggleLogY();
     void toggleLogX();
     void showReadout(QPoint position);
-
-    void done(int result) override;
-
-protected:
-    void showEvent(QShowEvent* event) override;
-
-private:
     std::shared_ptr<tdspvar> selectedVariable(const QComboBox* box) const;
     void requestPlot();
 
+    // The controls, by role; each carries the name the program's texts give it as its objectName.
+    QLabel* firstLabel_;        // Label1, "Variabila 1"
+    QComboBox* firstList_;      // ComboBox1
+    QCheckBox* secondBox_;      // CheckBox1, "Variabila 2"
+    QComboBox* secondList_;     // ComboBox2
+    CursorReadout* readout_;    // Memo1
+    QLabel* polarLabel_;        // Label2, "Cartezian / &Polar"
+    QToolButton* polarButton_;  // SpeedButton3
+    QLabel* logYLabel_;         // Label3, "Axa &Y logaritmica"
+    QToolButton* logYButton_;   // SpeedButton1
+    QLabel* logXLabel_;         // Label4, "Axa &X logaritmica"
+    QToolButton* logXButton_;   // SpeedButton2
+    BitmapView* plotView_;      // tBmpLnk1
+
     const tworkspace& workspace_;
+    QImage& plotBitmap_;
+    std::shared_ptr<tdspvar> current_;
     std::unique_ptr<PlotRequest> plot_;
 };

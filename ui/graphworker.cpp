@@ -22,27 +22,24 @@ constexpr bool kDashed = true;
 
 void copySamples(tdspvar& to, const tdspvar* from)
 {
-    if (!from) {
-        to.resize(0, false);
-        return;
-    }
-    to.isComplex = from->isComplex;
-    to.re = from->re;
-    to.im = from->im;
+    to = from ? *from : tdspvar();
 }
 
 } // namespace
 
 // ---- the request, GUI side ----
 
-PlotRequest::PlotRequest(QImage* bitmap, QWidget* view) : bitmap_(bitmap), view_(view) {}
+PlotRequest::PlotRequest(QImage* bitmap, QWidget* view, threadStarter starter)
+    : bitmap_(bitmap), view_(view), thread_(1, std::move(starter))
+{
+}
 
 PlotRequest::~PlotRequest()
 {
     worker_.withdraw();
 }
 
-void PlotRequest::request(tdspvarPtr first, tdspvarPtr second, int mode)
+void PlotRequest::request(tdspvarPtr first, tdspvarPtr second, plotMode mode)
 {
     requestedFirst_ = std::move(first);
     requestedSecond_ = std::move(second);
@@ -75,7 +72,6 @@ void GraphWorker::beginPass()
 
 void GraphWorker::paint(const drawBatch& batch)
 {
-    request_.segmentsDrawn_ += batch.segments;
     QWidget* view = request_.view_;
     paintSteps(*request_.bitmap_, batch.steps, kStyle, view ? view->font() : QApplication::font());
     if (batch.repaint && view)
@@ -133,7 +129,6 @@ void GraphWorker::computePass()
         const curvePoint to = pointAt(first, t2);
         drawSegment(1, x1, x2, from[0], to);
         from[0] = to;
-        countSegment();
         if (w == n1 - 2 || w % kRepaintEvery == 0) {
             markRepaint();
             if (w != n1 - 2 && !handOver()) // the last batch goes with the end of the pass

@@ -10,6 +10,7 @@
 #include "core/variable.h"
 #include "plot/plotscale.h"
 #include "ui/drawingpass.h"
+#include "ui/workerthread.h"
 
 #include <cstdint>
 #include <optional>
@@ -18,12 +19,12 @@ class QImage;
 class QWidget;
 class PlotRequest;
 
-// What one pass draws: the requested variables and mode word as they were at the start of the
-// pass, and copies of their samples.
+// What one pass draws: the requested variables and mode as they were at the start of the pass,
+// and copies of their samples.
 struct plotPassInput {
     tdspvarPtr first;
     tdspvarPtr second;
-    int mode = 0;
+    plotMode mode;
     tdspvar firstSamples;
     tdspvar secondSamples;
     char decimalSeparator = '.';
@@ -63,23 +64,21 @@ private:
 
 class PlotRequest {
 public:
-    // `bitmap` is the image the plot goes into; `view` (may be null) is repainted to show it.
-    // Made on the GUI thread, which performs every hand-over.
-    PlotRequest(QImage* bitmap, QWidget* view);
+    // `bitmap` is the image the plot goes into; `view` (may be null) is repainted to show it;
+    // `starter` makes the drawing thread (empty: pthread_create). Made on the GUI thread, which
+    // performs every hand-over.
+    PlotRequest(QImage* bitmap, QWidget* view, threadStarter starter = {});
     ~PlotRequest(); // stops the worker and its thread and waits for them
     PlotRequest(const PlotRequest&) = delete;
     PlotRequest& operator=(const PlotRequest&) = delete;
 
-    // Asks for a plot of `first` (and `second`, which may be null) in the given mode word
-    // (plotMode bits). A pending abort is withdrawn.
-    void request(tdspvarPtr first, tdspvarPtr second, int mode);
+    // Asks for a plot of `first` (and `second`, which may be null) in the given mode. A pending
+    // abort is withdrawn. Throws threadStartError when the drawing
+    // thread cannot be started; the bitmap then stays as it is.
+    void request(tdspvarPtr first, tdspvarPtr second, plotMode mode);
     // Makes a running pass stop at its next check point; what it drew stays in the bitmap.
     void abort() { worker_.stop(); }
     bool busy() const { return worker_.busy(); }
-    // Passes begun since construction (a restart begins a new one).
-    int passCount() const { return worker_.passCount(); }
-    // Curve segments of the first variable painted since construction.
-    std::int64_t segmentsDrawn() const { return segmentsDrawn_; }
 
 private:
     friend class GraphWorker;
@@ -87,8 +86,7 @@ private:
     QWidget* view_;
     tdspvarPtr requestedFirst_;
     tdspvarPtr requestedSecond_;
-    int requestedMode_ = 0;
-    std::int64_t segmentsDrawn_ = 0;
-    DrawingThreads thread_{1};
+    plotMode requestedMode_;
+    DrawingThreads thread_;
     GraphWorker worker_{*this, thread_};
 };

@@ -5,9 +5,9 @@
 #include <QApplication>
 #include <QMessageBox>
 
-int GuiCallbacks::askName(const std::string& proposed, bool allowSkip, std::string& typedName)
+dialogAnswer GuiCallbacks::askName(const std::string& proposed, bool allowSkip, std::string& typedName)
 {
-    const int answer = nameCorrection_.ask(QString::fromStdString(proposed), allowSkip);
+    const dialogAnswer answer = nameCorrection_.ask(QString::fromStdString(proposed), allowSkip);
     typedName = nameCorrection_.name().toStdString();
     return answer;
 }

@@ -17,7 +17,7 @@ public:
     {
     }
 
-    int askName(const std::string& proposed, bool allowSkip, std::string& typedName) override;
+    dialogAnswer askName(const std::string& proposed, bool allowSkip, std::string& typedName) override;
     void showError(const std::string& message) override;
 
 private:

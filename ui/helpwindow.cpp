@@ -52,17 +52,17 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent)
     pictures_[0].load(QStringLiteral(":/help/HELP_MA.png"));
     pictures_[1].load(QStringLiteral(":/help/HELP_FUN.png"));
 
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-    ComboBox1->setEditable(false);
-    ComboBox1->setGeometry(8, 4, 522, 21);
+    pageList_ = new QComboBox(this);
+    pageList_->setObjectName(QStringLiteral("ComboBox1"));
+    pageList_->setEditable(false);
+    pageList_->setGeometry(8, 4, 522, 21);
     for (std::string_view title : helpPageTitles)
-        ComboBox1->addItem(QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size())));
-    connect(ComboBox1, &QComboBox::activated, this, &HelpWindow::showPage);
+        pageList_->addItem(QString::fromLatin1(title.data(), static_cast<qsizetype>(title.size())));
+    connect(pageList_, &QComboBox::activated, this, &HelpWindow::showPage);
 
-    PaintBox1 = new HelpPageArea(this, currentPage_, pictures_);
-    PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
-    PaintBox1->setGeometry(8, 32, 521, 305);
+    pageArea_ = new HelpPageArea(this, currentPage_, pictures_);
+    pageArea_->setObjectName(QStringLiteral("PaintBox1"));
+    pageArea_->setGeometry(8, 32, 521, 305);
 }
 
 void HelpWindow::showPage(int index)
@@ -70,15 +70,15 @@ void HelpWindow::showPage(int index)
     if (index < 0 || index >= static_cast<int>(helpPageTitles.size()))
         return;
     currentPage_ = index;
-    PaintBox1->update();
+    pageArea_->update();
 }
 
 void HelpWindow::showEvent(QShowEvent* event)
 {
     // On every opening the list starts at its first item; the page drawn stays as it was.
     if (!event->spontaneous()) {
-        ComboBox1->setCurrentIndex(0);
-        ComboBox1->setFocus();
+        pageList_->setCurrentIndex(0);
+        pageList_->setFocus();
     }
     QDialog::showEvent(event);
 }

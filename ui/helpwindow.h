@@ -29,15 +29,15 @@ class HelpWindow : public QDialog {
 public:
     explicit HelpWindow(QWidget* parent);
 
-    // The controls, as the user sees them.
-    QComboBox* ComboBox1;    // the page list
-    HelpPageArea* PaintBox1; // the page area
-
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void showPage(int index);
+
+    // The controls, by role; each carries the name the program's texts give it as its objectName.
+    QComboBox* pageList_;    // ComboBox1, the page list
+    HelpPageArea* pageArea_; // PaintBox1, the page area
 
     int currentPage_ = 0;
     QImage pictures_[2];

@@ -50,82 +50,85 @@ InverseZWindow::InverseZWindow(const tworkspace& workspace, QWidget* parent)
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(433, 334);
 
-    Label1 = new QLabel(QStringLiteral("Introduceti coeficientii polinomului, separati prin virgula (,) "
-                                       "incapand cu termenul liber."),
-                        this);
-    Label1->move(8, 8);
-    fitLabel(Label1, 433 - 8 - 8);
+    instructionLabel_ = new QLabel(QStringLiteral("Introduceti coeficientii polinomului, separati prin "
+                                                  "virgula (,) incapand cu termenul liber."),
+                                   this);
+    instructionLabel_->move(8, 8);
+    fitLabel(instructionLabel_, 433 - 8 - 8);
 
-    Edit1 = new QLineEdit(QStringLiteral("1"), this);
-    Edit1->setGeometry(64, 32, 337, 21);
-    Edit2 = new QLineEdit(QStringLiteral("1"), this);
-    Edit2->setGeometry(64, 56, 337, 21);
+    numeratorEdit_ = new QLineEdit(QStringLiteral("1"), this);
+    numeratorEdit_->setGeometry(64, 32, 337, 21);
+    denominatorEdit_ = new QLineEdit(QStringLiteral("1"), this);
+    denominatorEdit_->setGeometry(64, 56, 337, 21);
 
-    Label2 = new QLabel(QStringLiteral("Num&arator :"), this);
-    Label2->setBuddy(Edit1);
-    Label2->move(8, 35);
-    fitLabel(Label2, 64 - 8 - 2);
-    Label3 = new QLabel(QStringLiteral("&Numitor :"), this);
-    Label3->setBuddy(Edit2);
-    Label3->move(8, 60);
-    fitLabel(Label3, 64 - 8 - 2);
+    numeratorLabel_ = new QLabel(QStringLiteral("Num&arator :"), this);
+    numeratorLabel_->setBuddy(numeratorEdit_);
+    numeratorLabel_->move(8, 35);
+    fitLabel(numeratorLabel_, 64 - 8 - 2);
+    denominatorLabel_ = new QLabel(QStringLiteral("&Numitor :"), this);
+    denominatorLabel_->setBuddy(denominatorEdit_);
+    denominatorLabel_->move(8, 60);
+    fitLabel(denominatorLabel_, 64 - 8 - 2);
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setFrameShape(QFrame::HLine);
-    Bevel1->setFrameShadow(QFrame::Plain);
-    Bevel1->setLineWidth(1);
-    Bevel1->setGeometry(56, 54, 376, 1);
+    fractionBar_ = new QFrame(this);
+    fractionBar_->setFrameShape(QFrame::HLine);
+    fractionBar_->setFrameShadow(QFrame::Plain);
+    fractionBar_->setLineWidth(1);
+    fractionBar_->setGeometry(56, 54, 376, 1);
 
-    Button1 = new QPushButton(QStringLiteral("<v"), this);
-    Button1->setGeometry(405, 32, 20, 20);
-    Button2 = new QPushButton(QStringLiteral("<v"), this);
-    Button2->setGeometry(405, 57, 20, 20);
-    for (QPushButton* button : {Button1, Button2}) {
+    numeratorButton_ = new QPushButton(QStringLiteral("<v"), this);
+    numeratorButton_->setGeometry(405, 32, 20, 20);
+    denominatorButton_ = new QPushButton(QStringLiteral("<v"), this);
+    denominatorButton_->setGeometry(405, 57, 20, 20);
+    for (QPushButton* button : {numeratorButton_, denominatorButton_}) {
         button->setAutoDefault(false);
         button->setDefault(false);
     }
 
-    StringGrid1 = new QTableWidget(kRows, 2, this);
-    StringGrid1->setGeometry(8, 88, 417, 241);
-    StringGrid1->verticalHeader()->hide();
-    StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    StringGrid1->verticalHeader()->setMinimumSectionSize(kRowHeight);
-    StringGrid1->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    QHeaderView* header = StringGrid1->horizontalHeader();
+    seriesGrid_ = new QTableWidget(kRows, 2, this);
+    seriesGrid_->setGeometry(8, 88, 417, 241);
+    seriesGrid_->verticalHeader()->hide();
+    seriesGrid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    seriesGrid_->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    seriesGrid_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    QHeaderView* header = seriesGrid_->horizontalHeader();
     header->setFixedHeight(kRowHeight + 1);
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setHighlightSections(false);
     header->setStretchLastSection(false);
-    StringGrid1->setColumnWidth(0, 31);
-    StringGrid1->setColumnWidth(1, 363);
-    StringGrid1->setShowGrid(true);
-    StringGrid1->setWordWrap(false);
-    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    StringGrid1->setTabKeyNavigation(false);
-    StringGrid1->setHorizontalHeaderItem(0, new QTableWidgetItem(QStringLiteral("Nr.")));
-    StringGrid1->setHorizontalHeaderItem(1, new QTableWidgetItem(QStringLiteral("Valoare")));
+    seriesGrid_->setColumnWidth(0, 31);
+    seriesGrid_->setColumnWidth(1, 363);
+    seriesGrid_->setShowGrid(true);
+    seriesGrid_->setWordWrap(false);
+    seriesGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    seriesGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    seriesGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    seriesGrid_->setTabKeyNavigation(false);
+    seriesGrid_->setHorizontalHeaderItem(0, new QTableWidgetItem(QStringLiteral("Nr.")));
+    seriesGrid_->setHorizontalHeaderItem(1, new QTableWidgetItem(QStringLiteral("Valoare")));
     for (int row = 0; row < kRows; ++row) {
-        StringGrid1->setItem(row, 0, new QTableWidgetItem(QString::number(row + 1)));
-        StringGrid1->setItem(row, 1, new QTableWidgetItem);
+        seriesGrid_->setItem(row, 0, new QTableWidgetItem(QString::number(row + 1)));
+        seriesGrid_->setItem(row, 1, new QTableWidgetItem);
     }
 
-    PopupMenu1 = new QMenu(this);
+    variableMenu_ = new QMenu(this);
 
-    setTabOrder(Edit1, Edit2);
-    setTabOrder(Edit2, Button1);
-    setTabOrder(Button1, Button2);
-    setTabOrder(Button2, StringGrid1);
+    setTabOrder(numeratorEdit_, denominatorEdit_);
+    setTabOrder(denominatorEdit_, numeratorButton_);
+    setTabOrder(numeratorButton_, denominatorButton_);
+    setTabOrder(denominatorButton_, seriesGrid_);
 
-    connect(Edit1, &QLineEdit::textChanged, this, &InverseZWindow::recomputeSeries);
-    connect(Edit2, &QLineEdit::textChanged, this, &InverseZWindow::recomputeSeries);
-    connect(Button1, &QPushButton::clicked, this, [this] { offerVariables(field::numerator, Button1); });
-    connect(Button2, &QPushButton::clicked, this, [this] { offerVariables(field::denominator, Button2); });
-    setObjectNames({{Label1, "Label1"}, {Label2, "Label2"}, {Label3, "Label3"}, {Edit1, "Edit1"},
-                    {Edit2, "Edit2"}, {Bevel1, "Bevel1"}, {Button1, "Button1"}, {Button2, "Button2"},
-                    {StringGrid1, "StringGrid1"}, {PopupMenu1, "PopupMenu1"}});
+    connect(numeratorEdit_, &QLineEdit::textChanged, this, &InverseZWindow::recomputeSeries);
+    connect(denominatorEdit_, &QLineEdit::textChanged, this, &InverseZWindow::recomputeSeries);
+    connect(numeratorButton_, &QPushButton::clicked, this,
+            [this] { offerVariables(field::numerator, numeratorButton_); });
+    connect(denominatorButton_, &QPushButton::clicked, this,
+            [this] { offerVariables(field::denominator, denominatorButton_); });
+    setObjectNames({{instructionLabel_, "Label1"}, {numeratorLabel_, "Label2"}, {denominatorLabel_, "Label3"},
+                    {numeratorEdit_, "Edit1"}, {denominatorEdit_, "Edit2"}, {fractionBar_, "Bevel1"},
+                    {numeratorButton_, "Button1"}, {denominatorButton_, "Button2"},
+                    {seriesGrid_, "StringGrid1"}, {variableMenu_, "PopupMenu1"}});
 }
 
 QString InverseZWindow::coefficientText(const tdspvar& variable)
@@ -139,40 +142,41 @@ QString InverseZWindow::coefficientText(const tdspvar& variable)
 
 void InverseZWindow::fillFromVariable(field target, const tdspvar& variable)
 {
-    (target == field::numerator ? Edit1 : Edit2)->setText(coefficientText(variable));
+    (target == field::numerator ? numeratorEdit_ : denominatorEdit_)->setText(coefficientText(variable));
 }
 
 void InverseZWindow::offerVariables(field target, QPushButton* button)
 {
-    PopupMenu1->clear();
+    variableMenu_->clear();
     for (const tdspvarPtr& variable : workspace_.variables()) {
-        QString caption = QString::fromStdString(variable->name);
+        QString caption = QString::fromStdString(variable->name());
         caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
         std::weak_ptr<tdspvar> chosen = variable;
-        connect(PopupMenu1->addAction(caption), &QAction::triggered, this, [this, target, chosen] {
+        connect(variableMenu_->addAction(caption), &QAction::triggered, this, [this, target, chosen] {
             if (const tdspvarPtr v = chosen.lock())
                 fillFromVariable(target, *v);
         });
     }
-    if (PopupMenu1->isEmpty())
+    if (variableMenu_->isEmpty())
         return;
     // The menu's right edge stands at (window left + button left, window top + button top).
     const QPoint anchor(frameGeometry().left() + button->x(), frameGeometry().top() + button->y());
-    PopupMenu1->popup(QPoint(anchor.x() - PopupMenu1->sizeHint().width(), anchor.y()));
+    variableMenu_->popup(QPoint(anchor.x() - variableMenu_->sizeHint().width(), anchor.y()));
 }
 
 void InverseZWindow::recomputeSeries()
 {
     for (int row = 0; row < kRows; ++row)
-        StringGrid1->item(row, 0)->setText(QString::number(row + 1));
-    const std::vector<extended> numerator = readCoefficients(Edit1->text().toStdString());
-    const std::vector<extended> denominator = readCoefficients(Edit2->text().toStdString());
+        seriesGrid_->item(row, 0)->setText(QString::number(row + 1));
+    const std::vector<extended> numerator = readCoefficients(numeratorEdit_->text().toStdString());
+    const std::vector<extended> denominator = readCoefficients(denominatorEdit_->text().toStdString());
     const auto series = inverseZSeries(numerator, denominator);
     if (!series)
         return; // no usable denominator: the values stay as they were
     const char separator = localeDecimalSeparator();
     for (int row = 0; row < kRows; ++row)
-        StringGrid1->item(row, 1)->setText(QString::fromStdString(formatGeneral((*series)[row], 15, separator)));
+        seriesGrid_->item(row, 1)->setText(
+            QString::fromStdString(formatGeneral((*series)[row], 15, separator)));
 }
 
 void InverseZWindow::showEvent(QShowEvent* event)

@@ -29,18 +29,6 @@ public:
     // them back.
     static QString coefficientText(const tdspvar& variable);
 
-    // The controls, as the user sees them.
-    QLabel* Label1; // the instruction
-    QLabel* Label2; // "Num&arator :"
-    QLabel* Label3; // "&Numitor :"
-    QLineEdit* Edit1; // numerator
-    QLineEdit* Edit2; // denominator
-    QFrame* Bevel1;   // the fraction bar
-    QPushButton* Button1; // "<v" for the numerator
-    QPushButton* Button2; // "<v" for the denominator
-    QTableWidget* StringGrid1;
-    QMenu* PopupMenu1;
-
 protected:
     void showEvent(QShowEvent* event) override;
 
@@ -54,6 +42,18 @@ private:
     void fillFromVariable(field target, const tdspvar& variable);
     // Parses both fields and refills the grid; the values stay when no denominator is usable.
     void recomputeSeries();
+
+    // The controls, by role; each carries the name the program's texts give it as its objectName.
+    QLabel* instructionLabel_;       // Label1
+    QLabel* numeratorLabel_;         // Label2, "Num&arator :"
+    QLabel* denominatorLabel_;       // Label3, "&Numitor :"
+    QLineEdit* numeratorEdit_;       // Edit1
+    QLineEdit* denominatorEdit_;     // Edit2
+    QFrame* fractionBar_;            // Bevel1
+    QPushButton* numeratorButton_;   // Button1, "<v" for the numerator
+    QPushButton* denominatorButton_; // Button2, "<v" for the denominator
+    QTableWidget* seriesGrid_;       // StringGrid1
+    QMenu* variableMenu_;            // PopupMenu1
 
     const tworkspace& workspace_;
 };

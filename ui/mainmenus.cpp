@@ -84,15 +84,15 @@ void MainWindow::buildMainMenu()
 
     // The plain-key shortcuts act while the main window has the keyboard; Enter is both the
     // main and the keypad key.
-    Variabila1 = bar->addMenu(QStringLiteral("Variabila"));
-    Variabila1->menuAction()->setObjectName(QStringLiteral("Variabila1"));
-    addItem(Variabila1, "Vizualizeaza1", QStringLiteral("&Vizualizeaza"), QString(),
+    variableMenu_ = bar->addMenu(QStringLiteral("Variabila"));
+    variableMenu_->menuAction()->setObjectName(QStringLiteral("Variabila1"));
+    addItem(variableMenu_, "Vizualizeaza1", QStringLiteral("&Vizualizeaza"), QString(),
             [this] { firstVariableThen([this] { showGraph(); }); })
         ->setShortcuts({QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Return)});
-    addItem(Variabila1, "Listeaza1", QStringLiteral("&Listeaza"), QString(),
+    addItem(variableMenu_, "Listeaza1", QStringLiteral("&Listeaza"), QString(),
             [this] { firstVariableThen([this] { showValues(); }); })
         ->setShortcut(Qt::Key_L);
-    addItem(Variabila1, "Sterge1", QStringLiteral("&Sterge"), QString(),
+    addItem(variableMenu_, "Sterge1", QStringLiteral("&Sterge"), QString(),
             [this] { firstVariableThen([this] { deleteChosen(); }); })
         ->setShortcut(Qt::Key_Delete);
     struct processingItem {
@@ -108,7 +108,7 @@ void MainWindow::buildMainMenu()
         {"Ferestruire1", "F&erestruire", Qt::Key_E, processingType::windowing},
     };
     for (const processingItem& p : processingItems)
-        addItem(Variabila1, p.objectName, QString::fromLatin1(p.caption), QString(),
+        addItem(variableMenu_, p.objectName, QString::fromLatin1(p.caption), QString(),
                 [this, type = p.type] { firstVariableThen([this, type] { showProcessing(type); }); })
             ->setShortcut(p.key);
 
@@ -121,23 +121,23 @@ void MainWindow::buildMainMenu()
     addItem(help, "About1", QStringLiteral("&About (Despre acest Program)"), QString(),
             [this] { showAbout(); });
 
-    for (QMenu* menu : {file, genereaza, fereastra, special, Variabila1, help})
+    for (QMenu* menu : {file, genereaza, fereastra, special, variableMenu_, help})
         connect(menu, &QMenu::hovered, this, [this](QAction* a) { showHint(a->statusTip()); });
 }
 
 void MainWindow::buildPopupMenu()
 {
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    QAction* view = addItem(PopupMenu1, "Vizualizeaza2", QStringLiteral("Vizualizeaza"),
+    popupMenu_ = new QMenu(this);
+    popupMenu_->setObjectName(QStringLiteral("PopupMenu1"));
+    QAction* view = addItem(popupMenu_, "Vizualizeaza2", QStringLiteral("Vizualizeaza"),
                             QStringLiteral("Vizualizeaza continutul variabilei in forma grafica"),
                             [this] { showGraph(); });
-    PopupMenu1->setDefaultAction(view);
-    addItem(PopupMenu1, "Listeaza2", QStringLiteral("Listeaza"),
+    popupMenu_->setDefaultAction(view);
+    addItem(popupMenu_, "Listeaza2", QStringLiteral("Listeaza"),
             QStringLiteral("Afiseaza continutul variabilei sub forma de tabel"),
             [this] { showValues(); });
-    PopupMenu1->addSeparator();
-    QMenu* procesare = PopupMenu1->addMenu(QStringLiteral("Procesare"));
+    popupMenu_->addSeparator();
+    QMenu* procesare = popupMenu_->addMenu(QStringLiteral("Procesare"));
     procesare->menuAction()->setObjectName(QStringLiteral("Procesare1"));
     struct processingItem {
         const char* objectName;
@@ -167,16 +167,16 @@ void MainWindow::buildPopupMenu()
     procesare->addSeparator();
     for (const processingItem& p : secondGroup)
         addProcessing(p);
-    addItem(PopupMenu1, "Sterge2", QStringLiteral("Sterge"),
+    addItem(popupMenu_, "Sterge2", QStringLiteral("Sterge"),
             QStringLiteral("Sterge o variabila sau mai multe variabile selectate"),
             [this] { deleteChosen(); });
-    addItem(PopupMenu1, "Salveaza1", QStringLiteral("Salveaza"),
+    addItem(popupMenu_, "Salveaza1", QStringLiteral("Salveaza"),
             QStringLiteral("Salveaza o variabila sau mai multe variabile selectate"),
             [this] { saveChosen(); });
 
-    for (QMenu* menu : {PopupMenu1, procesare})
+    for (QMenu* menu : {popupMenu_, procesare})
         connect(menu, &QMenu::hovered, this, [this](QAction* a) { showHint(a->statusTip()); });
     // The strips and the space around them have no hint: once the pop-up closes (Escape, a click
     // elsewhere, or before its command runs) the last item's hint goes, as the main menu's does.
-    connect(PopupMenu1, &QMenu::aboutToHide, this, [this] { showHint(QString()); });
+    connect(popupMenu_, &QMenu::aboutToHide, this, [this] { showHint(QString()); });
 }

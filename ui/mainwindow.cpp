@@ -18,6 +18,7 @@
 #include "ui/samplingworker.h"
 #include "ui/selectiondialog.h"
 #include "ui/signalcommands.h"
+#include "ui/striplist.h"
 #include "ui/thumbnailworker.h"
 #include "ui/valuetable.h"
 #include "ui/variablestrip.h"
@@ -40,7 +41,6 @@
 namespace {
 
 constexpr int kProgramFontPixels = 11;
-constexpr int kStripMargin = 1; // left edge of a strip, and the room left on its right
 
 } // namespace
 
@@ -51,36 +51,36 @@ void applyProgramFont()
     QApplication::setFont(font);
 }
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
+MainWindow::MainWindow(const mainWindowSetup& setup, QWidget* parent)
+    : QMainWindow(parent), setup_(setup), plotBitmap_(makePlotBitmap()),
+      thumbnails_(std::make_unique<ThumbnailPool>(setup.startThread)),
+      preview_(std::make_unique<PreviewPlotter>(plotBitmap_, setup.startThread, this))
 {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Kelmo"));
     windowNames_ = {QStringLiteral("Dirichlet"), QStringLiteral("Bartlett"), QStringLiteral("Hamming"),
                     QStringLiteral("Hanning"), QStringLiteral("Blackman")};
-    plotBitmap();
-    drawEmptyPreviewGrid(plotBitmap());
+    drawEmptyPreviewGrid(plotBitmap_);
 
     // The white scroll box above the status bar; it leaves one pixel of the client area free on
     // its right, as the window's layout has it.
     auto* client = new QWidget(this);
     auto* layout = new QHBoxLayout(client);
     layout->setContentsMargins(0, 0, 1, 0);
-    ScrollBox1 = new QScrollArea(client);
-    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    ScrollBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ScrollBox1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    ScrollBox1->verticalScrollBar()->setTracking(true);
-    ScrollBox1->setWidgetResizable(true);
-    QPalette white = ScrollBox1->palette();
+    scrollBox_ = new QScrollArea(client);
+    scrollBox_->setObjectName(QStringLiteral("ScrollBox1"));
+    scrollBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrollBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    scrollBox_->verticalScrollBar()->setTracking(true);
+    scrollBox_->setWidgetResizable(true);
+    QPalette white = scrollBox_->palette();
     white.setColor(QPalette::Window, Qt::white);
-    ScrollBox1->viewport()->setPalette(white);
-    ScrollBox1->viewport()->setAutoFillBackground(true);
-    stripColumn_ = new QWidget;
-    stripColumn_->setPalette(white);
-    stripColumn_->setAutoFillBackground(true);
-    stripColumn_->installEventFilter(this);
-    ScrollBox1->setWidget(stripColumn_);
-    layout->addWidget(ScrollBox1);
+    scrollBox_->viewport()->setPalette(white);
+    scrollBox_->viewport()->setAutoFillBackground(true);
+    strips_ = new StripList(*thumbnails_);
+    connect(strips_, &StripList::popupRequested, this, [this](const QPoint& at) { popupMenu_->popup(at); });
+    scrollBox_->setWidget(strips_);
+    layout->addWidget(scrollBox_);
     setCentralWidget(client);
 
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
@@ -101,28 +101,31 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 // name-correction dialog comes first because every creator of a variable is handed it.
 void MainWindow::createWindows()
 {
-    sampler_ = std::make_unique<SamplingWorker>(PreviewPlotter::instance().progress());
+    sampler_ = std::make_unique<SamplingWorker>(setup_.startThread);
     workspace_.setBackgroundReader(sampler_.get());
-    fileDialogs_ = std::make_unique<FileDialogs>(this);
+    fileDialogs_ = new FileDialogs(this, setup_.builtInFileDialogs, setup_.answerFile);
     nameCorrection_ = std::make_unique<NameCorrectionDialog>(workspace_, this);
     fileCallbacks_ = std::make_unique<GuiCallbacks>(*nameCorrection_, *this);
 
     generate_ = std::make_unique<GenerateDialog>(
         GenerateDialog::Collaborators{.workspace = workspace_, .sampler = *sampler_,
-                                      .nameCorrection = *nameCorrection_},
+                                      .nameCorrection = *nameCorrection_, .preview = *preview_},
         this);
     valueTable_ = std::make_unique<ValueTableDialog>(workspace_, this);
     processing_ = std::make_unique<ProcessingDialog>(
         ProcessingDialog::Collaborators{.workspace = workspace_, .nameCorrection = *nameCorrection_,
-                                        .windowNames = windowNames_},
+                                        .windowNames = windowNames_, .preview = *preview_},
         this);
     about_ = std::make_unique<AboutDialog>(this);
     help_ = std::make_unique<HelpWindow>(this);
     selection_ = std::make_unique<SelectionDialog>(
-        SelectionDialog::Collaborators{.workspace = workspace_, .fileDialogs = *fileDialogs_,
-                                       .fileCallbacks = *fileCallbacks_},
+        SelectionDialog::Collaborators{.workspace = workspace_, .strips = *strips_,
+                                       .fileDialogs = *fileDialogs_, .fileCallbacks = *fileCallbacks_},
         this);
-    graph_ = std::make_unique<GraphWindow>(workspace_, this);
+    graph_ = std::make_unique<GraphWindow>(
+        GraphWindow::Collaborators{.workspace = workspace_, .plotBitmap = plotBitmap_,
+                                   .startThread = setup_.startThread},
+        this);
     addPlotPictureCommands(*graph_, *fileDialogs_, *fileCallbacks_);
     inverseZ_ = std::make_unique<InverseZWindow>(workspace_, this);
 
@@ -132,13 +135,15 @@ void MainWindow::createWindows()
                                       .mainWindow = *this});
 }
 
-// The windows go first (the members holding them are declared last), while the workspace and
-// the sampling worker they refer to still exist; the worker's end waits for a run still going.
+// The windows go first (the members holding them are declared last), while the workspace, the
+// plotter and the sampling worker they refer to still exist; the worker's end waits for a run
+// still going. The strips go here, while the thumbnails' threads they drew with still exist.
 MainWindow::~MainWindow()
 {
-    ThumbnailWorker::stopAll();
+    thumbnails_->shutdown();
     workspace_.setListener(nullptr);
     workspace_.setBackgroundReader(nullptr);
+    delete takeCentralWidget();
 }
 
 void MainWindow::showHint(const QString& hint)
@@ -160,99 +165,51 @@ bool MainWindow::event(QEvent* event)
     return QMainWindow::event(event);
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == stripColumn_ && event->type() == QEvent::Resize)
-        layoutStrips();
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    ThumbnailWorker::stopAll();
+    thumbnails_->shutdown();
     sampler_->stop(); // a long run must not keep the program alive
     event->accept();
 }
 
 // ---- the workspace column ----
 
-VariableStrip* MainWindow::stripOf(const tdspvar& variable) const
-{
-    for (VariableStrip* strip : strips_)
-        if (strip->variable().get() == &variable)
-            return strip;
-    return nullptr;
-}
-
-void MainWindow::layoutStrips()
-{
-    const int width = stripColumn_->width() - 2 * kStripMargin;
-    for (std::size_t k = 0; k < strips_.size(); ++k)
-        strips_[k]->setGeometry(kStripMargin, tworkspace::stripTop(static_cast<int>(k)), width,
-                                VariableStrip::kHeight);
-}
-
 void MainWindow::variableCreated(const tdspvarPtr& variable, int index)
 {
-    auto* strip = new VariableStrip(variable, stripColumn_);
-    strip->setGeometry(kStripMargin, tworkspace::stripTop(index), stripColumn_->width() - 2 * kStripMargin,
-                       VariableStrip::kHeight);
-    strips_.insert(strips_.begin() + index, strip);
-    connect(strip, &VariableStrip::clicked, this,
-            [this](VariableStrip* s) { workspace_.toggleSelection(s->variable()); });
-    connect(strip, &VariableStrip::popupRequested, this, &MainWindow::stripPopup);
-    stripColumn_->setMinimumHeight(tworkspace::stripTop(workspace_.variableCount()));
-    strip->show();
+    strips_->insert(variable, index);
 }
 
 void MainWindow::variableRemoved(const tdspvarPtr& variable, int index)
 {
-    VariableStrip* strip = index >= 0 && index < static_cast<int>(strips_.size()) &&
-                                  strips_[static_cast<std::size_t>(index)]->variable() == variable
-                              ? strips_[static_cast<std::size_t>(index)]
-                              : stripOf(*variable);
-    if (!strip)
-        return;
-    strips_.erase(std::find(strips_.begin(), strips_.end(), strip));
-    strip->detach();
-    layoutStrips(); // the strips below move up and close the gap
-    stripColumn_->setMinimumHeight(tworkspace::stripTop(workspace_.variableCount()));
+    strips_->remove(variable, index);
 }
 
 void MainWindow::samplesChanged(const tdspvarPtr& variable)
 {
-    if (VariableStrip* strip = stripOf(*variable))
-        strip->redrawThumbnail();
+    strips_->samplesChanged(variable);
 }
 
-void MainWindow::selectionToggled(const tdspvarPtr& variable)
+void MainWindow::detailsChanged(const tdspvarPtr& variable)
 {
-    if (VariableStrip* strip = stripOf(*variable))
-        strip->update();
+    strips_->detailsChanged(variable);
 }
 
 void MainWindow::emptinessChanged(bool empty)
 {
     // The Variabila menu and, with it, its plain-key shortcuts.
-    Variabila1->menuAction()->setEnabled(!empty);
-    for (QAction* action : Variabila1->actions())
+    variableMenu_->menuAction()->setEnabled(!empty);
+    for (QAction* action : variableMenu_->actions())
         action->setEnabled(!empty);
-}
-
-void MainWindow::stripPopup(VariableStrip* strip, const QPoint& globalPosition)
-{
-    if (!strip->variable())
-        return;
-    workspace_.setCurrentVariable(strip->variable());
-    PopupMenu1->popup(globalPosition);
 }
 
 // ---- command dispatch ----
 
 void MainWindow::firstVariableThen(const std::function<void()>& command)
 {
-    if (workspace_.makeFirstVariableCurrent())
-        command();
+    if (workspace_.variableCount() == 0)
+        return;
+    strips_->setCurrent(workspace_.variables().front());
+    command();
 }
 
 void MainWindow::saveAll()
@@ -307,31 +264,36 @@ void MainWindow::showAbout()
 
 void MainWindow::showGraph()
 {
+    graph_->setCurrentVariable(strips_->current());
     graph_->exec();
 }
 
 void MainWindow::showValues()
 {
+    valueTable_->setVariable(strips_->current());
     valueTable_->exec();
 }
 
 void MainWindow::showProcessing(processingType type)
 {
     processing_->setProcessingType(type);
+    processing_->setCurrentVariable(strips_->current());
     processing_->exec();
 }
 
 void MainWindow::selectionWithChoice(selectionMode mode)
 {
-    const tdspvarPtr current = workspace_.currentVariable();
+    const tdspvarPtr current = strips_->current();
     if (!current)
         return;
     selection_->setMode(mode);
     const QString remembered = selection_->clickedOptionCaption();
     selection_->setClickedOption(true, QStringLiteral("Variabila pe care s-a dat click (") +
-                                           QString::fromStdString(current->name) + QLatin1Char(')'));
+                                           QString::fromStdString(current->name()) + QLatin1Char(')'));
+    selection_->setClickedVariable(current);
     selection_->chooseOption(selectionTarget::clicked);
     selection_->exec();
+    selection_->setClickedVariable(nullptr);
     selection_->setClickedOption(true, remembered);
 }
 

@@ -1,15 +1,19 @@
 // MainWindow: the main window "Kelmo", the program's home. It owns the workspace and what the
-// windows share (the window name list, the sampling worker, the file dialogs and the file
-// callbacks), and creates the nine other windows at start, handing each exactly what it uses, and
-// the File menu's commands for sound files and text columns. It
-// mirrors the workspace as a column of strips (one VariableStrip per variable), carries the main
-// menu, the strips' pop-up menu and the status bar, and dispatches each menu command to the window
-// that carries it out. Every dialog is modal, so the workspace changes only through the dialog that
-// is open. The menus are built in mainmenus.cpp.
+// windows share (the plot bitmap with the preview plotter that draws into it, the thumbnails'
+// drawing threads, the window name list, the sampling worker, the file dialogs and the file
+// callbacks), and creates the nine other windows at start, handing each exactly what it uses,
+// and the File menu's commands for sound files and text columns. Every worker thread of the
+// program is made by the thread starter it is given. It mirrors the workspace as a column of
+// strips (StripList), carries the main menu, the strips' pop-up menu and the status bar, and
+// dispatches each menu command to the window that carries it out. Every dialog is modal, so the
+// workspace changes only through the dialog that is open. The menus are built in mainmenus.cpp.
 #pragma once
 
 #include "core/workspace.h"
+#include "ui/filedialogs.h"
+#include "ui/workerthread.h"
 
+#include <QImage>
 #include <QMainWindow>
 
 #include <functional>
@@ -20,24 +24,32 @@ class QAction;
 class QMenu;
 class QScrollArea;
 class AboutDialog;
-class FileDialogs;
 class GenerateDialog;
 class GraphWindow;
 class GuiCallbacks;
 class HelpWindow;
 class InverseZWindow;
 class NameCorrectionDialog;
+class PreviewPlotter;
 class ProcessingDialog;
 class SamplingWorker;
 class SelectionDialog;
+class StripList;
+class ThumbnailPool;
 class ValueTableDialog;
-class VariableStrip;
 enum class processingType;
 enum class selectionMode;
 class SignalCommands;
 
 // The program's one font, set on the application before any window is made.
 void applyProgramFont();
+
+// What the program, or a test, chooses when it makes the main window.
+struct mainWindowSetup {
+    threadStarter startThread;       // makes every worker thread (empty: pthread_create)
+    bool builtInFileDialogs = false; // Qt's own file dialogs even where the desktop has its own
+    fileAnswer answerFile;           // answers file questions before the dialogs do (empty: never)
+};
 
 class MainWindow : public QMainWindow, private workspaceListener {
     Q_OBJECT
@@ -46,15 +58,10 @@ public:
     static constexpr int kClientHeight = 337;
     static constexpr int kStatusBarHeight = 19;
 
-    explicit MainWindow(QWidget* parent = nullptr);
+    explicit MainWindow(const mainWindowSetup& setup = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     tworkspace& workspace() { return workspace_; }
-    // The import, load and save file dialogs, with their replaceable asking function.
-    FileDialogs& fileDialogs() { return *fileDialogs_; }
-
-    // The strip that shows a variable of the workspace, or nullptr.
-    VariableStrip* stripOf(const tdspvar& variable) const;
 
     // The status-bar hint handler: shows the long part of a hint (after the first bar), or
     // clears the bar for an empty one.
@@ -78,15 +85,14 @@ public:
 
 protected:
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     // workspaceListener
     void variableCreated(const tdspvarPtr& variable, int index) override;
     void variableRemoved(const tdspvarPtr& variable, int index) override;
-    void selectionToggled(const tdspvarPtr& variable) override;
     void samplesChanged(const tdspvarPtr& variable) override;
+    void detailsChanged(const tdspvarPtr& variable) override;
     void emptinessChanged(bool empty) override;
 
     void createWindows();
@@ -100,21 +106,22 @@ private:
     // pop-up command X runs on it; with none nothing happens.
     void firstVariableThen(const std::function<void()>& command);
     void selectionWithChoice(selectionMode mode);
-    void layoutStrips();
-    void stripPopup(VariableStrip* strip, const QPoint& globalPosition);
 
     // Shared with the windows, so declared before them: they end after the windows.
+    const mainWindowSetup setup_;
     tworkspace workspace_;
+    QImage plotBitmap_;
+    std::unique_ptr<ThumbnailPool> thumbnails_;
+    std::unique_ptr<PreviewPlotter> preview_; // a child, so that it can be found, yet it ends here
     QStringList windowNames_;
     std::unique_ptr<SamplingWorker> sampler_;
-    std::unique_ptr<FileDialogs> fileDialogs_;
+    FileDialogs* fileDialogs_ = nullptr; // a child
     std::unique_ptr<GuiCallbacks> fileCallbacks_;
 
-    QScrollArea* ScrollBox1 = nullptr;
-    QWidget* stripColumn_ = nullptr;
-    std::vector<VariableStrip*> strips_; // in workspace order
-    QMenu* Variabila1 = nullptr;
-    QMenu* PopupMenu1 = nullptr;
+    QScrollArea* scrollBox_ = nullptr; // ScrollBox1
+    StripList* strips_ = nullptr;
+    QMenu* variableMenu_ = nullptr;    // Variabila1
+    QMenu* popupMenu_ = nullptr;       // PopupMenu1
 
     // The other nine windows, children of this one, alive until the program ends.
     std::unique_ptr<NameCorrectionDialog> nameCorrection_;

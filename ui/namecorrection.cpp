@@ -14,60 +14,60 @@ NameCorrectionDialog::NameCorrectionDialog(const tworkspace& workspace, QWidget*
     setWindowTitle(QStringLiteral("Numele variabilei este gresit"));
     setFixedSize(456, 58);
 
-    Label1 = new QLabel(QStringLiteral("Nume nou :"), this);
-    Label1->move(8, 9);
-    Label1->adjustSize();
-    Edit1 = new QLineEdit(this);
-    Edit1->setGeometry(72, 6, 377, 21);
-    Label1->setBuddy(Edit1);
-    connect(Edit1, &QLineEdit::textChanged, this, [this] { nameChanged(); });
+    nameLabel_ = new QLabel(QStringLiteral("Nume nou :"), this);
+    nameLabel_->move(8, 9);
+    nameLabel_->adjustSize();
+    nameEdit_ = new QLineEdit(this);
+    nameEdit_->setGeometry(72, 6, 377, 21);
+    nameLabel_->setBuddy(nameEdit_);
+    connect(nameEdit_, &QLineEdit::textChanged, this, [this] { nameChanged(); });
 
-    const auto button = [this](const QString& caption, int left, dialogResult::code result) {
+    const auto button = [this](const QString& caption, int left, dialogAnswer answer) {
         auto* b = new QPushButton(caption, this);
         b->setGeometry(left, 32, 75, 20);
-        connect(b, &QPushButton::clicked, this, [this, result] { done(result); });
+        connect(b, &QPushButton::clicked, this, [this, answer] { done(resultCode(answer)); });
         return b;
     };
-    Button1 = button(QStringLiteral("&OK"), 8, dialogResult::ok);
-    Button1->setDefault(true);
-    Button1->setEnabled(false);
-    Button2 = button(QStringLiteral("&Cancel"), 88, dialogResult::cancel);
-    Button3 = button(QStringLiteral("&Skip"), 168, dialogResult::skip);
-    Button4 = button(QStringLiteral("Ignore &All"), 248, dialogResult::ignoreAll);
+    okButton_ = button(QStringLiteral("&OK"), 8, dialogAnswer::ok);
+    okButton_->setDefault(true);
+    okButton_->setEnabled(false);
+    cancelButton_ = button(QStringLiteral("&Cancel"), 88, dialogAnswer::cancel);
+    skipButton_ = button(QStringLiteral("&Skip"), 168, dialogAnswer::skip);
+    ignoreAllButton_ = button(QStringLiteral("Ignore &All"), 248, dialogAnswer::ignoreAll);
     offerSkipping(false);
-    setTabOrder(Edit1, Button1);
-    setTabOrder(Button1, Button2);
-    setTabOrder(Button2, Button3);
-    setTabOrder(Button3, Button4);
-    setObjectNames({{Label1, "Label1"}, {Edit1, "Edit1"}, {Button1, "Button1"}, {Button2, "Button2"},
-                    {Button3, "Button3"}, {Button4, "Button4"}});
+    setTabOrder(nameEdit_, okButton_);
+    setTabOrder(okButton_, cancelButton_);
+    setTabOrder(cancelButton_, skipButton_);
+    setTabOrder(skipButton_, ignoreAllButton_);
+    setObjectNames({{nameLabel_, "Label1"}, {nameEdit_, "Edit1"}, {okButton_, "Button1"},
+                    {cancelButton_, "Button2"}, {skipButton_, "Button3"}, {ignoreAllButton_, "Button4"}});
 }
 
-dialogResult::code NameCorrectionDialog::ask(const QString& proposed, bool allowSkipping)
+dialogAnswer NameCorrectionDialog::ask(const QString& proposed, bool allowSkipping)
 {
-    Edit1->setText(proposed);
+    nameEdit_->setText(proposed);
     nameChanged(); // also when the text was already there: the workspace may have changed
     allowSkip_ = allowSkipping;
     const int result = exec();
     allowSkip_ = false;
     offerSkipping(false);
-    return static_cast<dialogResult::code>(result);
+    return answerOf(result);
 }
 
 QString NameCorrectionDialog::name() const
 {
-    return Edit1->text();
+    return nameEdit_->text();
 }
 
 void NameCorrectionDialog::nameChanged()
 {
-    const QString text = Edit1->text();
-    Button1->setEnabled(!text.isEmpty() && workspace_.nameIsValid(text.toStdString()));
+    const QString text = nameEdit_->text();
+    okButton_->setEnabled(!text.isEmpty() && workspace_.nameIsValid(text.toStdString()));
 }
 
 void NameCorrectionDialog::offerSkipping(bool offered)
 {
-    for (QPushButton* b : {Button3, Button4}) {
+    for (QPushButton* b : {skipButton_, ignoreAllButton_}) {
         b->setVisible(offered);
         b->setEnabled(offered);
     }
@@ -75,12 +75,26 @@ void NameCorrectionDialog::offerSkipping(bool offered)
 
 void NameCorrectionDialog::reject()
 {
-    done(dialogResult::cancel);
+    done(resultCode(dialogAnswer::cancel));
 }
 
 void NameCorrectionDialog::showEvent(QShowEvent* event)
 {
     offerSkipping(allowSkip_);
-    Edit1->setFocus();
+    nameEdit_->setFocus();
     QDialog::showEvent(event);
+}
+
+tdspvarPtr addNamedVariable(QLineEdit& nameField, NameCorrectionDialog& nameCorrection,
+                            tworkspace& workspace, signalSamples samples, variableInfo info)
+{
+    std::string name = normaliseName(nameField.text().toStdString());
+    const QString shown = QString::fromStdString(asciiLower(name));
+    nameField.setText(shown);
+    if (!workspace.nameIsValid(name)) {
+        if (nameCorrection.ask(shown, false) != dialogAnswer::ok)
+            return nullptr;
+        name = normaliseName(nameCorrection.name().toStdString());
+    }
+    return workspace.add(std::move(name), std::move(samples), std::move(info));
 }

@@ -5,6 +5,7 @@
 // It assumes the workspace does not change while it is open, which modality guarantees.
 #pragma once
 
+#include "core/variable.h"
 #include "ui/dialogresult.h"
 
 #include <QDialog>
@@ -22,16 +23,8 @@ public:
     // Shows the dialog with `proposed` in the name field; Skip and Ignore All are shown only with
     // allowSkipping, and hidden again once it has been answered. Returns ok, cancel, skip or
     // ignoreAll; name() is the typed text.
-    dialogResult::code ask(const QString& proposed, bool allowSkipping);
+    dialogAnswer ask(const QString& proposed, bool allowSkipping);
     QString name() const;
-
-    // The controls, as the user sees them.
-    QLabel* Label1 = nullptr;       // "Nume nou :"
-    QLineEdit* Edit1 = nullptr;     // the name
-    QPushButton* Button1 = nullptr; // OK
-    QPushButton* Button2 = nullptr; // Cancel
-    QPushButton* Button3 = nullptr; // Skip
-    QPushButton* Button4 = nullptr; // Ignore All
 
 public slots:
     void reject() override; // Escape and the close box give cancel
@@ -44,6 +37,21 @@ private:
     void nameChanged();
     void offerSkipping(bool offered);
 
+    // The controls, by role; each carries the name the program's texts give it as its objectName.
+    QLabel* nameLabel_ = nullptr;            // Label1, "Nume nou :"
+    QLineEdit* nameEdit_ = nullptr;          // Edit1
+    QPushButton* okButton_ = nullptr;        // Button1
+    QPushButton* cancelButton_ = nullptr;    // Button2
+    QPushButton* skipButton_ = nullptr;      // Button3
+    QPushButton* ignoreAllButton_ = nullptr; // Button4
+
     const tworkspace& workspace_;
     bool allowSkip_ = false; // Skip and Ignore All are shown and enabled on showing
 };
+
+// The last step of every dialog that creates a variable: the name typed in `nameField` is
+// normalised and shown there in lower case; when the workspace refuses it, the name-correction
+// dialog asks for another, and Cancel there creates nothing. Then the variable is added with its
+// samples and info. Returns it, or nullptr when the user cancelled.
+tdspvarPtr addNamedVariable(QLineEdit& nameField, NameCorrectionDialog& nameCorrection,
+                            tworkspace& workspace, signalSamples samples, variableInfo info);

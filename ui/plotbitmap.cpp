@@ -1,11 +1,8 @@
 #include "ui/plotbitmap.h"
 
-QImage& plotBitmap()
+QImage makePlotBitmap()
 {
-    static QImage bitmap = [] {
-        QImage image(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
-        image.fill(Qt::black);
-        return image;
-    }();
-    return bitmap;
+    QImage image(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    return image;
 }

@@ -1,6 +1,6 @@
-// The plot bitmap: one 384 x 289 off-screen image for the whole program, drawn by the preview
-// plotter and by the graph window's plot worker, shown through BitmapView controls. Only the GUI
-// thread paints into it.
+// The plot bitmap: the 384 x 289 off-screen image that the preview plotter and the graph
+// window's plot worker draw into, shown through BitmapView controls. The main window makes the
+// one the program uses and hands it to both; only the GUI thread paints into it.
 #pragma once
 
 #include "plot/plotscale.h"
@@ -10,4 +10,5 @@
 inline constexpr int kPlotWidth = plotGeometry::kWidth;
 inline constexpr int kPlotHeight = plotGeometry::kHeight;
 
-QImage& plotBitmap();
+// A plot bitmap, all black.
+QImage makePlotBitmap();

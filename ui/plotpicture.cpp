@@ -5,7 +5,6 @@
 #include "ui/graphwindow.h"
 #include "io/loadcallbacks.h"
 #include "ui/graphworker.h"
-#include "ui/plotbitmap.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,7 +19,7 @@ QImage finishedPlot(GraphWindow& window)
 {
     while (window.plot().busy())
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
-    return plotBitmap().copy();
+    return window.plotBitmap().copy();
 }
 
 } // namespace

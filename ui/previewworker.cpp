@@ -90,21 +90,20 @@ void PreviewWorker::beginPass()
     samples_.assign(buffer.values.begin(),
                     buffer.values.begin() + static_cast<std::ptrdiff_t>(usableCount(buffer)));
     mode_ = plotter_.mode_;
-    request_ = plotter_.requests_;
     decimalSeparator_ = localeDecimalSeparator();
-    drawEmptyPreviewGrid(plotBitmap());
+    drawEmptyPreviewGrid(plotter_.bitmap_);
 }
 
 void PreviewWorker::computePass()
 {
     using namespace drawingColours;
     const int n = static_cast<int>(samples_.size());
-    peak_ = samplesPeak(samples_.data(), samples_.size());
-    text(real, kPeakTextX, kPeakTextY, QString::fromStdString(formatGeneral(peak_, kPeakDigits, decimalSeparator_)));
+    const extended peak = samplesPeak(samples_.data(), samples_.size());
+    text(real, kPeakTextX, kPeakTextY, QString::fromStdString(formatGeneral(peak, kPeakDigits, decimalSeparator_)));
     if (n < 2)
         return;
 
-    const extended yscale = kYScaleSpan / peak_;
+    const extended yscale = kYScaleSpan / peak;
     const extended xstep = static_cast<extended>(kPlotWidth) / (n - 1);
     const auto scaled = [&](extended v) { return roundedPixel(kZeroLine - yscale * v); };
     // Each sample's pixels are computed once: the end of one segment is the start of the next.
@@ -153,15 +152,11 @@ void PreviewWorker::computePass()
 
 void PreviewWorker::paint(const drawBatch& batch)
 {
-    if (request_ == plotter_.requests_) {
-        plotter_.peak_ = peak_;
-        plotter_.peakCurrent_ = true;
-    }
     // A stopped preview paints nothing more: the bitmap may be shown by another window now.
     if (stopRequested() || batch.steps.empty())
         return;
     BitmapView* display = plotter_.display_.data();
-    paintSteps(plotBitmap(), batch.steps, kStyle, display ? display->font() : QApplication::font());
+    paintSteps(plotter_.bitmap_, batch.steps, kStyle, display ? display->font() : QApplication::font());
     if (batch.repaint && display)
         display->update();
 }
@@ -175,13 +170,10 @@ void PreviewWorker::passEnded()
 
 // ---- the plotter (GUI thread) ----------------------------------------------------------------
 
-PreviewPlotter& PreviewPlotter::instance()
+PreviewPlotter::PreviewPlotter(QImage& bitmap, threadStarter starter, QObject* parent)
+    : QObject(parent), bitmap_(bitmap), thread_(1, std::move(starter))
 {
-    static PreviewPlotter plotter;
-    return plotter;
 }
-
-PreviewPlotter::PreviewPlotter() = default;
 
 PreviewPlotter::~PreviewPlotter()
 {
@@ -190,8 +182,6 @@ PreviewPlotter::~PreviewPlotter()
 
 void PreviewPlotter::start(BitmapView* display, std::shared_ptr<const sampleBuffer> samples)
 {
-    ++requests_;
-    peakCurrent_ = false;
     display_ = display;
     samples_ = std::move(samples);
     progress_ = 0; // the pass counts up from its first segment
@@ -204,16 +194,7 @@ void PreviewPlotter::shutdown()
     thread_.shutdown();
 }
 
-extended PreviewPlotter::peak() const
-{
-    if (peakCurrent_)
-        return peak_;
-    const sampleBuffer& buffer = samples();
-    return samplesPeak(buffer.values.data(), usableCount(buffer));
-}
-
 const sampleBuffer& PreviewPlotter::samples() const
 {
-    static const sampleBuffer none;
-    return samples_ ? *samples_ : none;
+    return samples_ ? *samples_ : none_;
 }

@@ -1,14 +1,16 @@
-// The preview plotter: draws the sample buffer into the plot bitmap for the generation and
-// processing dialogs. There is one plotter per program, with one long-lived drawing thread below
-// normal priority; its PreviewWorker computes each pass (peak, scaling, segments) and has the
-// GUI thread paint it in batches (DrawingPass). A pass copies the samples it was given at its
-// start (on the GUI thread), so callers may rewrite them as soon as they have called start()
-// again. All public functions are for the GUI thread only.
+// The preview plotter: draws a sample buffer into the plot bitmap for the generation and
+// processing dialogs. The main window owns the one plotter and the bitmap it draws into, and
+// hands the plotter to both dialogs; it has one long-lived drawing thread below normal priority,
+// whose PreviewWorker computes each pass (peak, scaling, segments) and has the GUI thread paint
+// it in batches (DrawingPass). A pass copies the samples it was given at its start (on the GUI
+// thread), so callers may rewrite them as soon as they have called start() again. All public
+// functions are for the GUI thread only.
 #pragma once
 
 #include "core/extended.h"
 #include "dsp/samplebuffer.h"
 #include "ui/drawingpass.h"
+#include "ui/workerthread.h"
 
 #include <QObject>
 #include <QPointer>
@@ -51,37 +53,34 @@ private:
     // The pass's inputs, copied on the GUI thread at its start.
     std::vector<complexValue> samples_;
     previewMode mode_ = previewMode::real;
-    std::uint64_t request_ = 0; // the start() this pass answers
     char decimalSeparator_ = '.';
-    extended peak_ = 0; // the peak this pass found before its first batch; read as they are painted
 };
 
 class PreviewPlotter : public QObject {
     Q_OBJECT
 public:
-    // The program's plotter. It draws the samples its latest start() was given into plotBitmap().
-    static PreviewPlotter& instance();
+    // Draws into `bitmap` (kept by the caller, who shows it) on a thread made by `starter`
+    // (empty: pthread_create).
+    explicit PreviewPlotter(QImage& bitmap, threadStarter starter = {}, QObject* parent = nullptr);
     ~PreviewPlotter() override;
 
+    // The picture the plotter draws.
+    const QImage& bitmap() const { return bitmap_; }
     // Read at the start of each pass.
     void setPreviewMode(previewMode mode) { mode_ = mode; }
-    previewMode currentMode() const { return mode_; }
 
     // Remembers the display to repaint and the samples to draw, and asks for a pass over them as
     // they are now: a busy plotter starts over at its next segment, an idle one starts a pass. A
     // pending stop request is withdrawn. The caller may rewrite the samples (on the GUI thread)
-    // and start again; each pass copies them when it begins.
+    // and start again; each pass copies them when it begins. Throws threadStartError when the
+    // plotter's thread cannot be started; the preview then stays as it is.
     void start(BitmapView* display, std::shared_ptr<const sampleBuffer> samples);
     // Ends the running pass at its next segment; steps not yet painted are dropped.
     void stop() { worker_.stop(); }
 
     bool busy() const { return worker_.busy(); }
-    // The progress value (0 .. 100) that the dialogs' gauges show; the sampling worker writes
-    // it too.
-    std::atomic<int>& progress() { return progress_; }
-    // The largest sample modulus (at least 1e-10) of the buffer as of the latest start(): the
-    // peak that pass handed back, or, while it has not got that far, the same computed here.
-    extended peak() const;
+    // How far the latest pass has drawn, 0 .. 100: the generation dialog's gauge shows it.
+    int progress() const { return progress_.load(std::memory_order_relaxed); }
     // The samples the latest start() was given (none before the first).
     const sampleBuffer& samples() const;
 
@@ -91,15 +90,13 @@ public:
 
 private:
     friend class PreviewWorker;
-    PreviewPlotter();
 
+    QImage& bitmap_;
     std::atomic<int> progress_{0};
     previewMode mode_ = previewMode::real;
-    std::uint64_t requests_ = 0; // start() calls so far
-    extended peak_ = 1e-10L;
-    bool peakCurrent_ = false; // peak_ belongs to the latest start()
     QPointer<BitmapView> display_;
     std::shared_ptr<const sampleBuffer> samples_;
-    DrawingThreads thread_{1};
+    const sampleBuffer none_; // samples() before the first start()
+    DrawingThreads thread_;
     PreviewWorker worker_{*this, thread_};
 };

@@ -5,7 +5,6 @@
 #include "ui/application.h"
 #include "ui/namecorrection.h"
 #include "ui/objectnames.h"
-#include "ui/plotbitmap.h"
 #include "ui/radiogroup.h"
 #include "ui/spinedit.h"
 #include "ui/previewworker.h"
@@ -31,6 +30,7 @@ constexpr int kListHeight = 21;
 constexpr int kEditHeight = 21;
 constexpr int kLengthFieldCharacters = 5;
 constexpr int kNewVariable = 1; // the destination group's "&Variabila noua"
+constexpr int kInverseItem = 1; // the Fourier transform's "Inversa"
 // The resampling length's range.
 constexpr int kMinLength = 1;
 constexpr int kMaxLength = 65536;
@@ -67,7 +67,7 @@ QString captionOf(processingType type)
 
 ProcessingDialog::ProcessingDialog(const Collaborators& with, QWidget* parent)
     : QDialog(parent), workspace_(with.workspace), nameCorrection_(with.nameCorrection),
-      windowNames_(with.windowNames)
+      windowNames_(with.windowNames), plotter_(with.preview)
 {
     setObjectName(QStringLiteral("TForm5"));
     setWindowTitle(QStringLiteral("Procesare"));
@@ -82,60 +82,60 @@ ProcessingDialog::ProcessingDialog(const Collaborators& with, QWidget* parent)
         l->adjustSize();
         return l;
     };
-    Label1 = label(QStringLiteral("Sursa :"), 8, 8);
-    ComboBox1 = new QComboBox(this);
-    ComboBox1->setGeometry(8, 24, 121, kListHeight);
-    Label1->setBuddy(ComboBox1);
-    Label2 = label(QStringLiteral("Operand : "), 8, 56);
-    ComboBox2 = new QComboBox(this);
-    ComboBox2->setGeometry(8, 72, 121, kListHeight);
-    Label3 = label(QStringLiteral("Esantioane rezultat"), 8, 96);
-    SpinEdit1 = new SpinEdit(this);
-    SpinEdit1->setGeometry(8, 112, 121, 22);
-    SpinEdit1->setRange(kMinLength, kMaxLength);
-    SpinEdit1->setMaxLength(kLengthFieldCharacters);
-    SpinEdit1->setValue(kDefaultLength);
+    sourceLabel_ = label(QStringLiteral("Sursa :"), 8, 8);
+    sourceList_ = new QComboBox(this);
+    sourceList_->setGeometry(8, 24, 121, kListHeight);
+    sourceLabel_->setBuddy(sourceList_);
+    operandLabel_ = label(QStringLiteral("Operand : "), 8, 56);
+    operandList_ = new QComboBox(this);
+    operandList_->setGeometry(8, 72, 121, kListHeight);
+    lengthLabel_ = label(QStringLiteral("Esantioane rezultat"), 8, 96);
+    lengthEdit_ = new SpinEdit(this);
+    lengthEdit_->setGeometry(8, 112, 121, 22);
+    lengthEdit_->setRange(kMinLength, kMaxLength);
+    lengthEdit_->setMaxLength(kLengthFieldCharacters);
+    lengthEdit_->setValue(kDefaultLength);
 
-    RadioGroup1 = new RadioGroup(QStringLiteral(" Destinatie : "),
-                                  {QStringLiteral("&Aceeasi variabila"), QStringLiteral("&Variabila noua")},
-                                  this);
-    RadioGroup1->setGeometry(136, 8, 385, 57);
-    RadioGroup1->setItemIndex(0);
+    destinationGroup_ = new RadioGroup(QStringLiteral(" Destinatie : "),
+                                       {QStringLiteral("&Aceeasi variabila"), QStringLiteral("&Variabila noua")},
+                                       this);
+    destinationGroup_->setGeometry(136, 8, 385, 57);
+    destinationGroup_->setItemIndex(0);
     // The name field sits inside the destination frame, right of its second item.
-    Edit1 = new QLineEdit(QStringLiteral("nume variabila"), this);
-    Edit1->setGeometry(266, 39, 249, kEditHeight);
-    Edit1->setEnabled(false);
+    nameEdit_ = new QLineEdit(QStringLiteral("nume variabila"), this);
+    nameEdit_->setGeometry(266, 39, 249, kEditHeight);
+    nameEdit_->setEnabled(false);
 
-    tBmpLnk1 = new BitmapView(this);
-    tBmpLnk1->move(136, 76);
-    tBmpLnk1->setBitmap(&plotBitmap());
-    tBmpLnk1->setFocusPolicy(Qt::TabFocus); // a stop of its own between the length and the destination
+    previewView_ = new BitmapView(this);
+    previewView_->move(136, 76);
+    previewView_->setBitmap(&plotter_.bitmap());
+    previewView_->setFocusPolicy(Qt::TabFocus); // a stop of its own between the length and the destination
 
-    Button1 = new QPushButton(QStringLiteral("Ok"), this);
-    Button1->setGeometry(8, 321, 121, 20);
-    Button1->setDefault(true);
-    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
-    Button2->setGeometry(8, 345, 121, 20);
+    okButton_ = new QPushButton(QStringLiteral("Ok"), this);
+    okButton_->setGeometry(8, 321, 121, 20);
+    okButton_->setDefault(true);
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_->setGeometry(8, 345, 121, 20);
 
-    setTabOrder(ComboBox1, ComboBox2);
-    setTabOrder(ComboBox2, SpinEdit1);
-    setTabOrder(SpinEdit1, tBmpLnk1);
-    setTabOrder(tBmpLnk1, RadioGroup1);
-    setTabOrder(RadioGroup1, Edit1);
-    setTabOrder(Edit1, Button1);
-    setTabOrder(Button1, Button2);
+    setTabOrder(sourceList_, operandList_);
+    setTabOrder(operandList_, lengthEdit_);
+    setTabOrder(lengthEdit_, previewView_);
+    setTabOrder(previewView_, destinationGroup_);
+    setTabOrder(destinationGroup_, nameEdit_);
+    setTabOrder(nameEdit_, okButton_);
+    setTabOrder(okButton_, cancelButton_);
 
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { choicesChanged(); });
-    connect(ComboBox2, &QComboBox::currentIndexChanged, this, [this] { choicesChanged(); });
-    connect(SpinEdit1, &SpinEdit::textChanged, this, [this] { choicesChanged(); });
-    connect(RadioGroup1, &RadioGroup::itemChanged, this, [this] { targetChanged(); });
-    connect(Edit1, &QLineEdit::textEdited, this, [this] { nameEdited(); });
-    connect(Button1, &QPushButton::clicked, this, [this] { acceptResult(); });
-    connect(Button2, &QPushButton::clicked, this, [this] { done(dialogResult::cancel); });
-    setObjectNames({{Label1, "Label1"}, {ComboBox1, "ComboBox1"}, {Label2, "Label2"},
-                    {ComboBox2, "ComboBox2"}, {Label3, "Label3"}, {SpinEdit1, "SpinEdit1"},
-                    {RadioGroup1, "RadioGroup1"}, {Edit1, "Edit1"}, {tBmpLnk1, "tBmpLnk1"},
-                    {Button1, "Button1"}, {Button2, "Button2"}});
+    connect(sourceList_, &QComboBox::currentIndexChanged, this, [this] { choicesChanged(); });
+    connect(operandList_, &QComboBox::currentIndexChanged, this, [this] { choicesChanged(); });
+    connect(lengthEdit_, &SpinEdit::textChanged, this, [this] { choicesChanged(); });
+    connect(destinationGroup_, &RadioGroup::itemChanged, this, [this] { targetChanged(); });
+    connect(nameEdit_, &QLineEdit::textEdited, this, [this] { nameEdited(); });
+    connect(okButton_, &QPushButton::clicked, this, [this] { acceptResult(); });
+    connect(cancelButton_, &QPushButton::clicked, this, [this] { done(resultCode(dialogAnswer::cancel)); });
+    setObjectNames({{sourceLabel_, "Label1"}, {sourceList_, "ComboBox1"}, {operandLabel_, "Label2"},
+                    {operandList_, "ComboBox2"}, {lengthLabel_, "Label3"}, {lengthEdit_, "SpinEdit1"},
+                    {destinationGroup_, "RadioGroup1"}, {nameEdit_, "Edit1"}, {previewView_, "tBmpLnk1"},
+                    {okButton_, "Button1"}, {cancelButton_, "Button2"}});
 }
 
 void ProcessingDialog::showEvent(QShowEvent* event)
@@ -153,31 +153,30 @@ void ProcessingDialog::prepareForShow()
     workspace_.variableNameList(list);
     for (const std::string& name : list)
         names.append(QString::fromStdString(name));
-    const tdspvarPtr current = workspace_.currentVariable();
-    const int currentIndex = current ? workspace_.indexOf(*current) : -1;
+    const int currentIndex = current_ ? workspace_.indexOf(*current_) : -1;
 
-    const QSignalBlocker blockSource(ComboBox1);
-    const QSignalBlocker blockOperand(ComboBox2);
-    ComboBox1->clear();
-    ComboBox1->addItems(names);
-    ComboBox1->setCurrentIndex(currentIndex >= 0 ? currentIndex : 0);
+    const QSignalBlocker blockSource(sourceList_);
+    const QSignalBlocker blockOperand(operandList_);
+    sourceList_->clear();
+    sourceList_->addItems(names);
+    sourceList_->setCurrentIndex(currentIndex >= 0 ? currentIndex : 0);
 
     setWindowTitle(captionOf(type));
-    ComboBox2->clear();
+    operandList_->clear();
     switch (type) {
-    case processingType::windowing: ComboBox2->addItems(windowNames_); break;
-    case processingType::autocorrelation: ComboBox2->addItem(QStringLiteral("Autocorelatie")); break;
-    case processingType::resampling: ComboBox2->addItem(QStringLiteral("Resample")); break;
+    case processingType::windowing: operandList_->addItems(windowNames_); break;
+    case processingType::autocorrelation: operandList_->addItem(QStringLiteral("Autocorelatie")); break;
+    case processingType::resampling: operandList_->addItem(QStringLiteral("Resample")); break;
     case processingType::fourier:
-        ComboBox2->addItems({QStringLiteral("Directa"), QStringLiteral("Inversa")});
+        operandList_->addItems({QStringLiteral("Directa"), QStringLiteral("Inversa")});
         break;
     default:
         if (takesVariableOperand(type))
-            ComboBox2->addItems(names);
+            operandList_->addItems(names);
         break;
     }
-    ComboBox2->setCurrentIndex(0);
-    SpinEdit1->setEnabled(type == processingType::resampling);
+    operandList_->setCurrentIndex(0);
+    lengthEdit_->setEnabled(type == processingType::resampling);
 
     open_ = true;
     nameFollow_ = true;
@@ -189,15 +188,15 @@ void ProcessingDialog::choicesChanged()
     if (!open_)
         return; // a length pulled into its range as the dialog closes; the next opening recomputes
     rebuildTexts();
-    resampleLength_ = lengthFromText(SpinEdit1->text(), kDefaultLength);
+    resampleLength_ = lengthFromText(lengthEdit_->text(), kDefaultLength);
     recompute();
     startPreview();
 }
 
 void ProcessingDialog::rebuildTexts()
 {
-    const QString s = ComboBox1->currentText();
-    const QString o = ComboBox2->currentText();
+    const QString s = sourceList_->currentText();
+    const QString o = operandList_->currentText();
     switch (processingType_) {
     case processingType::windowing:
         defaultName_ = s + QStringLiteral("_") + o;
@@ -208,7 +207,7 @@ void ProcessingDialog::rebuildTexts()
         description_ = QStringLiteral("Autocorelatia variabilei ") + s;
         break;
     case processingType::resampling:
-        defaultName_ = s + QStringLiteral("_resample") + SpinEdit1->text();
+        defaultName_ = s + QStringLiteral("_resample") + lengthEdit_->text();
         description_ = QStringLiteral("Variabilea ") + s + QStringLiteral(" cu numar schimbat de sampleuri");
         break;
     case processingType::correlation:
@@ -237,7 +236,7 @@ void ProcessingDialog::rebuildTexts()
         break;
     }
     if (nameFollow_)
-        Edit1->setText(defaultName_);
+        nameEdit_->setText(defaultName_);
 }
 
 tdspvarPtr ProcessingDialog::listedVariable(const QComboBox* list) const
@@ -254,17 +253,19 @@ tdspvarPtr ProcessingDialog::listedVariable(const QComboBox* list) const
 void ProcessingDialog::recompute()
 {
     const processingType type = processingType_;
-    const tdspvarPtr source = listedVariable(ComboBox1);
-    const tdspvarPtr operand = takesVariableOperand(type) ? listedVariable(ComboBox2) : nullptr;
+    const tdspvarPtr source = listedVariable(sourceList_);
+    const tdspvarPtr operand = takesVariableOperand(type) ? listedVariable(operandList_) : nullptr;
     // A running pass abandons its drawing before the buffer changes under the next one.
-    PreviewPlotter::instance().stop();
+    plotter_.stop();
     sampleBuffer& buffer = *result_;
-    buffer.isComplex = source && source->isComplex;
+    buffer.isComplex = source && source->isComplex();
     processingRequest request;
     request.type = type;
     request.source = source.get();
     request.operand = type == processingType::autocorrelation ? source.get() : operand.get();
-    request.choice = std::max(0, ComboBox2->currentIndex());
+    request.windowIndex = std::max(0, operandList_->currentIndex());
+    request.direction = operandList_->currentIndex() == kInverseItem ? fourierDirection::inverse
+                                                                  : fourierDirection::direct;
     request.length = resampleLength_;
     refusal_.clear();
     try {
@@ -281,17 +282,18 @@ void ProcessingDialog::recompute()
 
 void ProcessingDialog::startPreview()
 {
-    PreviewPlotter& plotter = PreviewPlotter::instance();
-    plotter.setPreviewMode(result_->isComplex ? previewMode::cartesian : previewMode::real);
-    plotter.start(tBmpLnk1, result_); // clears the stop; a busy plotter starts over on the new buffer
+    plotter_.setPreviewMode(result_->isComplex ? previewMode::cartesian : previewMode::real);
+    // Clears the stop; a busy plotter starts over on the new buffer. Without a thread the error
+    // box says so, and Ok still writes the result.
+    runGuarded([this] { plotter_.start(previewView_, result_); });
 }
 
 void ProcessingDialog::targetChanged()
 {
-    const bool newVariable = RadioGroup1->itemIndex() == kNewVariable;
-    Edit1->setEnabled(newVariable);
+    const bool newVariable = destinationGroup_->itemIndex() == kNewVariable;
+    nameEdit_->setEnabled(newVariable);
     if (newVariable)
-        Edit1->setFocus();
+        nameEdit_->setFocus();
 }
 
 void ProcessingDialog::nameEdited()
@@ -305,55 +307,27 @@ void ProcessingDialog::acceptResult()
         QMessageBox::critical(this, parentWidget() ? parentWidget()->windowTitle() : windowTitle(), refusal_);
     else
         runGuarded([this] { commit(); }); // running out of memory changes no variable
-    done(dialogResult::ok);
+    done(resultCode(dialogAnswer::ok));
 }
 
 void ProcessingDialog::commit()
 {
     const sampleBuffer& buffer = *result_;
-    const tdspvarPtr source = listedVariable(ComboBox1);
+    const tdspvarPtr source = listedVariable(sourceList_);
     if (!source || buffer.count < 1)
         return; // an empty workspace: nothing to write, and no variable without samples
-
-    tdspvarPtr target;
-    if (RadioGroup1->itemIndex() == kNewVariable) {
-        std::string name = normaliseName(Edit1->text().toStdString());
-        const QString shown = QString::fromStdString(asciiLower(name));
-        Edit1->setText(shown);
-        if (!workspace_.nameIsValid(name)) {
-            if (nameCorrection_.ask(shown, false) != dialogResult::ok)
-                return; // cancelled: nothing is created
-            name = normaliseName(nameCorrection_.name().toStdString());
-        }
-        target = workspace_.createVariable(name);
-        target->description = description_.toStdString();
-    } else {
-        target = source; // overwritten in place, its description kept
-        workspace_.guardSampleWrite(); // a background run may be reading it
-    }
-    // Room for the result first: when memory runs out the target is as it was, and a new
-    // variable does not stay behind empty.
-    try {
-        const auto count = static_cast<std::size_t>(buffer.count);
-        target->re.reserve(count);
-        if (buffer.isComplex)
-            target->im.reserve(count);
-    } catch (...) {
-        if (target != source)
-            workspace_.removeVariable(target);
-        throw;
-    }
-
-    // The thumbnail worker copies the samples at the start of each pass on this thread, so the
-    // arrays may change size under a running pass; samplesChanged() makes it start over.
-    fillVariableFromBuffer(*target, buffer, buffer.isComplex);
-    target->peak = PreviewPlotter::instance().peak(); // the preview's peak of this very buffer
-    workspace_.samplesChanged(target);
+    // The samples are made first: when memory runs out no variable has changed.
+    signalSamples samples = samplesFromBuffer(buffer, buffer.isComplex);
+    if (destinationGroup_->itemIndex() == kNewVariable)
+        addNamedVariable(*nameEdit_, nameCorrection_, workspace_, std::move(samples),
+                         {.description = description_.toStdString()});
+    else
+        workspace_.replaceSamples(source, std::move(samples)); // its description kept
 }
 
 void ProcessingDialog::done(int result)
 {
     open_ = false;
-    PreviewPlotter::instance().stop();
+    plotter_.stop();
     QDialog::done(result);
 }

@@ -1,10 +1,10 @@
 // ProcessingDialog: the processing dialog "Procesare", through which every processing command of
 // the main window runs: windowing, autocorrelation, resampling, correlation, sum, product, the
 // Fourier transform and convolution. Every change of its lists or of the length field recomputes
-// the result into the program's sample buffer on the GUI thread and restarts the preview plotter
-// on it; "Ok" writes the buffer into the source variable (behind the workspace's write guard) or
-// into a new one, whose refused name goes through the name-correction dialog. The main window sets
-// the processing type and the current variable before showing it modally; the workspace stays
+// the result into its sample buffer on the GUI thread and restarts the preview plotter on it;
+// "Ok" has the workspace replace the source variable's samples with the result, or add a new
+// variable, whose refused name goes through the name-correction dialog. The main window sets the
+// processing type and the current variable before showing it modally; the workspace stays
 // unchanged while it is open.
 #pragma once
 
@@ -22,6 +22,7 @@ class QLineEdit;
 class QPushButton;
 class BitmapView;
 class NameCorrectionDialog;
+class PreviewPlotter;
 class RadioGroup;
 class SpinEdit;
 class tworkspace;
@@ -33,11 +34,14 @@ public:
         tworkspace& workspace;
         NameCorrectionDialog& nameCorrection;
         const QStringList& windowNames; // the window functions, in the order that selects them
+        PreviewPlotter& preview;        // draws into the plot bitmap that the dialog shows
     };
     ProcessingDialog(const Collaborators& with, QWidget* parent);
 
-    // Stored before the dialog is shown with exec().
+    // Stored before the dialog is shown with exec(): the type, and the variable the source list
+    // starts on (none: the first one).
     void setProcessingType(processingType type) { processingType_ = type; }
+    void setCurrentVariable(tdspvarPtr variable) { current_ = std::move(variable); }
 
     // The change handling shared by both lists and the length field: rebuilds the default name
     // and the description, reads the length, recomputes into the sample buffer and restarts the
@@ -46,20 +50,7 @@ public:
 
     // Closes with ok or cancel (also Escape and the close box); any closing stops the preview.
     void done(int result) override;
-    void reject() override { done(dialogResult::cancel); }
-
-    // The controls, as the user sees them.
-    QLabel* Label1 = nullptr;          // "Sursa :"
-    QComboBox* ComboBox1 = nullptr;    // source
-    QLabel* Label2 = nullptr;          // "Operand : "
-    QComboBox* ComboBox2 = nullptr;    // operand, window or direction
-    QLabel* Label3 = nullptr;          // "Esantioane rezultat"
-    SpinEdit* SpinEdit1 = nullptr;    // resampling length
-    RadioGroup* RadioGroup1 = nullptr; // " Destinatie : "
-    QLineEdit* Edit1 = nullptr;        // name of a new variable
-    BitmapView* tBmpLnk1 = nullptr;       // preview
-    QPushButton* Button1 = nullptr;    // "Ok"
-    QPushButton* Button2 = nullptr;    // "Cancel"
+    void reject() override { done(resultCode(dialogAnswer::cancel)); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -78,10 +69,25 @@ private:
     tdspvarPtr listedVariable(const QComboBox* list) const;
     void commit();
 
+    // The controls, by role; each carries the name the program's texts give it as its objectName.
+    QLabel* sourceLabel_ = nullptr;          // Label1, "Sursa :"
+    QComboBox* sourceList_ = nullptr;        // ComboBox1
+    QLabel* operandLabel_ = nullptr;         // Label2, "Operand : "
+    QComboBox* operandList_ = nullptr;       // ComboBox2: operand, window or direction
+    QLabel* lengthLabel_ = nullptr;          // Label3, "Esantioane rezultat"
+    SpinEdit* lengthEdit_ = nullptr;         // SpinEdit1, the resampling length
+    RadioGroup* destinationGroup_ = nullptr; // RadioGroup1, " Destinatie : "
+    QLineEdit* nameEdit_ = nullptr;          // Edit1, the name of a new variable
+    BitmapView* previewView_ = nullptr;      // tBmpLnk1
+    QPushButton* okButton_ = nullptr;        // Button1, "Ok"
+    QPushButton* cancelButton_ = nullptr;    // Button2, "Cancel"
+
     tworkspace& workspace_;
     NameCorrectionDialog& nameCorrection_;
     const QStringList& windowNames_;
+    PreviewPlotter& plotter_;
     processingType processingType_ = processingType::windowing;
+    tdspvarPtr current_;
     bool open_ = false;       // between showing and closing: changes recompute
     bool nameFollow_ = false; // the default name is written into the name field
     QString defaultName_;

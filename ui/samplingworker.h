@@ -4,15 +4,17 @@
 // the dialog has closed simply leaves `done` set. The tree holds the variables it reads through
 // shared pointers, so removing one meanwhile frees nothing the run still reads.
 //
-// A run can be cancelled: it looks at its stop flag between instructions over a block of points,
-// so cancel() takes effect within a fraction of a second however long the formula is (stop()
-// also waits for that). A cancelled run leaves `done` clear and its incomplete buffer is nobody's
-// result; it never writes anything but that buffer. The main window owns the worker for the whole
+// A run can be stopped: it looks at its stop flag between instructions over a block of points,
+// so stop() returns within a fraction of a second however long the formula is. A stopped run
+// leaves `done` clear and its incomplete buffer is nobody's result; it never writes anything but
+// that buffer. The main window owns the worker for the whole
 // program and registers it as the workspace's background reader: whoever is about to change
 // samples that a run may read goes through the workspace's write guard, which stops the run
 // rather than waiting it out.
 //
-// Everything here is for the GUI thread; buffer() may be read only while no run is busy.
+// A thread that cannot be started is an error the caller sees (threadStartError); the worker is
+// then idle as before. Everything here is for the GUI thread; buffer() may be read only while no
+// run is busy.
 #pragma once
 
 #include "core/workspace.h"
@@ -28,22 +30,22 @@ class SamplingWorker : public backgroundReader {
 public:
     static constexpr std::size_t kStackSize = 163840;
 
-    // `progress` receives i*100/N (rounded, halves to even) during a run and 100 at its end.
-    explicit SamplingWorker(std::atomic<int>& progress);
+    // Runs on threads made by `starter` (empty: pthread_create).
+    explicit SamplingWorker(threadStarter starter = {});
     ~SamplingWorker() override; // stops a run still going
 
-    // Starts a run over `count` samples (clamped to 1 .. 65536). Never while busy.
+    // Starts a run over `count` samples (clamped to 1 .. 65536). Never while busy. Throws
+    // threadStartError when no thread can be had; the tree is dropped and nothing runs.
     void start(std::unique_ptr<mathNode> root, int count);
 
-    // Asks a running run to end and returns at once; the run notices within a fraction of a
-    // second, after which busy() is false and done() stays false. Harmless when idle.
-    void cancel() { stop_ = true; }
-    // cancel(), then waits until the run's thread has ended (a few milliseconds).
+    // Makes a running run end within a fraction of a second and waits until its thread has
+    // ended; busy() is then false and done() stays false. Harmless when idle.
     void stop();
-    // Blocks until the current run, if any, has ended, letting it finish.
-    void wait() { thread_.join(); }
 
     bool busy() const { return busy_; }
+    // How far the latest run has got: i*100/N (rounded, halves to even) before the block that
+    // starts at sample i, 100 once it has finished, 0 from its start.
+    int progress() const { return progress_.load(std::memory_order_relaxed); }
     // A run has finished all its samples and its result has not been taken yet.
     bool done() const { return done_; }
     void clearDone() { done_ = false; }
@@ -52,7 +54,7 @@ public:
     void stopReading() override { stop(); }
 
 private:
-    std::atomic<int>& progress_;
+    std::atomic<int> progress_{0};
     std::atomic<bool> busy_{false};
     std::atomic<bool> done_{false};
     std::atomic<bool> stop_{false};

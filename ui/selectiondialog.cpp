@@ -5,6 +5,7 @@
 #include "ui/filedialogs.h"
 #include "ui/objectnames.h"
 #include "ui/radiogroup.h"
+#include "ui/striplist.h"
 
 #include <QFile>
 #include <QListWidget>
@@ -34,7 +35,7 @@ const char* const kDeleteCaption = "Sterge variabile";
 } // namespace
 
 SelectionDialog::SelectionDialog(const Collaborators& with, QWidget* parent)
-    : QDialog(parent), workspace_(with.workspace), fileDialogs_(with.fileDialogs),
+    : QDialog(parent), workspace_(with.workspace), strips_(with.strips), fileDialogs_(with.fileDialogs),
       fileCallbacks_(with.fileCallbacks)
 {
     setObjectName(QStringLiteral("TForm8"));
@@ -44,34 +45,34 @@ SelectionDialog::SelectionDialog(const Collaborators& with, QWidget* parent)
     setMaximumWidth(kClientWidth);
     setSizeGripEnabled(false);
 
-    RadioGroup1 = new RadioGroup(QStringLiteral(" Target (tinta) : "),
+    targetGroup_ = new RadioGroup(QStringLiteral(" Target (tinta) : "),
                                   {QStringLiteral("Toate variabilele"), QStringLiteral("Selectie din lista"),
                                    QStringLiteral("Numai variabila pe care s-a dat click")},
                                   this);
-    RadioGroup1->setGeometry(kMargin, kMargin, kInnerWidth, kGroupHeight);
-    RadioButton1 = RadioGroup1->button(0);
-    RadioButton2 = RadioGroup1->button(1);
-    RadioButton3 = RadioGroup1->button(2);
-    connect(RadioGroup1, &RadioGroup::itemChanged, this, [this] { targetChanged(); });
+    targetGroup_->setGeometry(kMargin, kMargin, kInnerWidth, kGroupHeight);
+    allButton_ = targetGroup_->button(0);
+    listedButton_ = targetGroup_->button(1);
+    clickedButton_ = targetGroup_->button(2);
+    connect(targetGroup_, &RadioGroup::itemChanged, this, [this] { targetChanged(); });
 
-    CheckListBox1 = new QListWidget(this);
+    list_ = new QListWidget(this);
     chooseOption(selectionTarget::all); // and with it the list starts disabled
 
-    Button1 = new QPushButton(QStringLiteral("Ok"), this);
-    Button1->setDefault(true);
-    Button1->setAutoDefault(false);
-    connect(Button1, &QPushButton::clicked, this, [this] { carryOut(); });
-    Button2 = new QPushButton(QStringLiteral("Cancel"), this);
-    Button2->setAutoDefault(false);
-    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
+    okButton_ = new QPushButton(QStringLiteral("Ok"), this);
+    okButton_->setDefault(true);
+    okButton_->setAutoDefault(false);
+    connect(okButton_, &QPushButton::clicked, this, [this] { carryOut(); });
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_->setAutoDefault(false);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 
     placeControls();
-    setTabOrder(RadioButton1, CheckListBox1);
-    setTabOrder(CheckListBox1, Button1);
-    setTabOrder(Button1, Button2);
-    setObjectNames({{RadioGroup1, "RadioGroup1"}, {RadioButton1, "RadioButton1"},
-                    {RadioButton2, "RadioButton2"}, {RadioButton3, "RadioButton3"},
-                    {CheckListBox1, "CheckListBox1"}, {Button1, "Button1"}, {Button2, "Button2"}});
+    setTabOrder(allButton_, list_);
+    setTabOrder(list_, okButton_);
+    setTabOrder(okButton_, cancelButton_);
+    setObjectNames({{targetGroup_, "RadioGroup1"}, {allButton_, "RadioButton1"},
+                    {listedButton_, "RadioButton2"}, {clickedButton_, "RadioButton3"},
+                    {list_, "CheckListBox1"}, {okButton_, "Button1"}, {cancelButton_, "Button2"}});
 }
 
 void SelectionDialog::resizeEvent(QResizeEvent* event)
@@ -83,36 +84,36 @@ void SelectionDialog::resizeEvent(QResizeEvent* event)
 void SelectionDialog::placeControls()
 {
     const int grown = height() - kClientHeight;
-    CheckListBox1->setGeometry(kMargin, kListTop, kInnerWidth, std::max(0, kListHeight + grown));
-    Button1->setGeometry(kMargin, kButtonTop + grown, kButtonWidth, kButtonHeight);
-    Button2->setGeometry(kMargin + kButtonWidth + 7, kButtonTop + grown, kButtonWidth, kButtonHeight);
+    list_->setGeometry(kMargin, kListTop, kInnerWidth, std::max(0, kListHeight + grown));
+    okButton_->setGeometry(kMargin, kButtonTop + grown, kButtonWidth, kButtonHeight);
+    cancelButton_->setGeometry(kMargin + kButtonWidth + 7, kButtonTop + grown, kButtonWidth, kButtonHeight);
 }
 
 QString SelectionDialog::clickedOptionCaption() const
 {
-    return RadioButton3->text();
+    return clickedButton_->text();
 }
 
 void SelectionDialog::setClickedOption(bool enabled, const QString& caption)
 {
-    RadioButton3->setText(caption);
-    RadioButton3->setEnabled(enabled);
+    clickedButton_->setText(caption);
+    clickedButton_->setEnabled(enabled);
 }
 
 void SelectionDialog::chooseOption(selectionTarget target)
 {
-    RadioGroup1->setItemIndex(static_cast<int>(target));
+    targetGroup_->setItemIndex(static_cast<int>(target));
     targetChanged();
 }
 
 selectionTarget SelectionDialog::chosenOption() const
 {
-    return static_cast<selectionTarget>(std::max(0, RadioGroup1->itemIndex()));
+    return static_cast<selectionTarget>(std::max(0, targetGroup_->itemIndex()));
 }
 
 void SelectionDialog::targetChanged()
 {
-    CheckListBox1->setEnabled(RadioButton2->isChecked());
+    list_->setEnabled(listedButton_->isChecked());
 }
 
 void SelectionDialog::showEvent(QShowEvent* event)
@@ -124,12 +125,13 @@ void SelectionDialog::showEvent(QShowEvent* event)
 
 void SelectionDialog::prepareForShow()
 {
-    CheckListBox1->clear();
+    list_->clear();
     for (const tdspvarPtr& v : workspace_.variables()) {
-        auto* item = new QListWidgetItem(QString::fromStdString(asciiLower(v->name)), CheckListBox1);
+        auto* item = new QListWidgetItem(QString::fromStdString(asciiLower(v->name())), list_);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        item->setCheckState(v->selected ? Qt::Checked : Qt::Unchecked);
-        if (v->selected)
+        const bool marked = strips_.isSelected(*v);
+        item->setCheckState(marked ? Qt::Checked : Qt::Unchecked);
+        if (marked)
             chooseOption(selectionTarget::listed);
     }
     setWindowTitle(mode_ == selectionMode::exportTo
@@ -146,18 +148,18 @@ void SelectionDialog::setExport(const QString& caption,
 
 bool SelectionDialog::keptByList(std::size_t index, const tdspvar& variable) const
 {
-    const QString name = QString::fromStdString(asciiLower(variable.name));
+    const QString name = QString::fromStdString(asciiLower(variable.name()));
     // Item k stands for variable k; two names that differ only in case or in characters that
     // normalising drops still keep their own items this way.
-    if (index < static_cast<std::size_t>(CheckListBox1->count())) {
-        const QListWidgetItem* item = CheckListBox1->item(static_cast<int>(index));
+    if (index < static_cast<std::size_t>(list_->count())) {
+        const QListWidgetItem* item = list_->item(static_cast<int>(index));
         if (item->text() == name)
             return item->checkState() == Qt::Checked;
     }
     // A list that does not line up with the workspace: look the name up; a variable that is not
     // in the list is kept.
-    for (int i = 0; i < CheckListBox1->count(); ++i) {
-        const QListWidgetItem* item = CheckListBox1->item(i);
+    for (int i = 0; i < list_->count(); ++i) {
+        const QListWidgetItem* item = list_->item(i);
         if (item->text().compare(name, Qt::CaseInsensitive) == 0)
             return item->checkState() == Qt::Checked;
     }
@@ -169,9 +171,8 @@ std::vector<tdspvarPtr> SelectionDialog::chosenVariables() const
     std::vector<tdspvarPtr> chosen;
     const selectionTarget option = chosenOption();
     if (option == selectionTarget::clicked) {
-        const tdspvarPtr current = workspace_.currentVariable();
-        if (current && workspace_.indexOf(*current) >= 0)
-            chosen.push_back(current);
+        if (clicked_ && workspace_.indexOf(*clicked_) >= 0)
+            chosen.push_back(clicked_);
         return chosen;
     }
     const std::vector<tdspvarPtr>& all = workspace_.variables();

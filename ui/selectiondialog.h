@@ -19,6 +19,7 @@ class QPushButton;
 class QRadioButton;
 class FileDialogs;
 class RadioGroup;
+class StripList;
 class loadCallbacks;
 class tworkspace;
 
@@ -39,6 +40,7 @@ public:
 
     struct Collaborators {
         tworkspace& workspace;
+        const StripList& strips; // which variables are marked on their strips
         FileDialogs& fileDialogs;
         loadCallbacks& fileCallbacks; // the state file writer's error box
     };
@@ -56,15 +58,8 @@ public:
     QString clickedOptionCaption() const;
     void setClickedOption(bool enabled, const QString& caption);
     void chooseOption(selectionTarget target);
-
-    // The controls, as the user sees them.
-    RadioGroup* RadioGroup1 = nullptr;    // " Target (tinta) : "
-    QRadioButton* RadioButton1 = nullptr; // "Toate variabilele"
-    QRadioButton* RadioButton2 = nullptr; // "Selectie din lista"
-    QRadioButton* RadioButton3 = nullptr; // the clicked variable
-    QListWidget* CheckListBox1 = nullptr;
-    QPushButton* Button1 = nullptr; // Ok
-    QPushButton* Button2 = nullptr; // Cancel
+    // The variable the third option stands for.
+    void setClickedVariable(tdspvarPtr variable) { clicked_ = std::move(variable); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -75,7 +70,7 @@ private:
     void targetChanged();
     // OK: save (after asking for the file) or delete the chosen variables, then close.
     void carryOut();
-    // The variables that OK acts on, in workspace order: the current one for `clicked`, else
+    // The variables that OK acts on, in workspace order: the clicked one for `clicked`, else
     // every variable, leaving out for `listed` those whose list item is not checked.
     std::vector<tdspvarPtr> chosenVariables() const;
     // Rebuilds the list from the workspace and sets the caption from the mode.
@@ -85,7 +80,18 @@ private:
     bool keptByList(std::size_t index, const tdspvar& variable) const;
     selectionTarget chosenOption() const;
 
+    // The controls, by role; each carries the name the program's texts give it as its objectName.
+    RadioGroup* targetGroup_ = nullptr;     // RadioGroup1, " Target (tinta) : "
+    QRadioButton* allButton_ = nullptr;     // RadioButton1, "Toate variabilele"
+    QRadioButton* listedButton_ = nullptr;  // RadioButton2, "Selectie din lista"
+    QRadioButton* clickedButton_ = nullptr; // RadioButton3, the clicked variable
+    QListWidget* list_ = nullptr;           // CheckListBox1
+    QPushButton* okButton_ = nullptr;       // Button1, "Ok"
+    QPushButton* cancelButton_ = nullptr;   // Button2, "Cancel"
+
     tworkspace& workspace_;
+    const StripList& strips_;
+    tdspvarPtr clicked_;
     FileDialogs& fileDialogs_;
     loadCallbacks& fileCallbacks_;
     selectionMode mode_ = selectionMode::save;

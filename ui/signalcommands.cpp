@@ -45,7 +45,7 @@ bool askKeepFirstPart(QWidget* parent, std::int64_t available, std::int64_t kept
     return box.clickedButton() == keep;
 }
 
-int GuiImportCallbacks::askName(const std::string& proposed, bool allowSkip, std::string& typedName)
+dialogAnswer GuiImportCallbacks::askName(const std::string& proposed, bool allowSkip, std::string& typedName)
 {
     return file_.askName(proposed, allowSkip, typedName);
 }

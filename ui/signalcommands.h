@@ -32,7 +32,7 @@ bool askKeepFirstPart(QWidget* parent, std::int64_t available, std::int64_t kept
 class GuiImportCallbacks : public importCallbacks {
 public:
     GuiImportCallbacks(loadCallbacks& fileCallbacks, QWidget& parent) : file_(fileCallbacks), parent_(parent) {}
-    int askName(const std::string& proposed, bool allowSkip, std::string& typedName) override;
+    dialogAnswer askName(const std::string& proposed, bool allowSkip, std::string& typedName) override;
     void showError(const std::string& message) override;
     bool keepFirstPart(std::int64_t available, std::int64_t kept, int sampleRate) override;
 
@@ -68,10 +68,8 @@ public:
     void exportColumns();
     void exportSound();
 
-    sampleRateBook& sampleRates() { return rates_; }
-    WavOptionsDialog* wavOptions();
-
 private:
+    WavOptionsDialog* wavOptions(); // made on first use
     void exportChosen(const QString& caption, std::function<bool(const std::vector<tdspvarPtr>&)> write);
     bool writeColumns(const std::vector<tdspvarPtr>& variables);
     bool writeSound(const std::vector<tdspvarPtr>& variables);

@@ -21,34 +21,44 @@ constexpr int kRepaintsPerLongPass = 128;
 // Thin lines whose end point is left to the next segment.
 constexpr paintStyle kStyle{0, Qt::FlatCap, false};
 
-std::vector<ThumbnailWorker*>& liveWorkers() // every worker not yet deleted; GUI thread only
-{
-    static std::vector<ThumbnailWorker*> workers;
-    return workers;
-}
-
-DrawingThreads& thumbnailThreads()
-{
-    static DrawingThreads threads(ThumbnailWorker::kThreads);
-    return threads;
-}
-
 } // namespace
 
-ThumbnailWorker::ThumbnailWorker(tdspvarPtr variable)
-    : DrawingPass(thumbnailThreads()),
+ThumbnailPool::ThumbnailPool(threadStarter starter) : threads_(kThreads, std::move(starter)) {}
+
+ThumbnailPool::~ThumbnailPool()
+{
+    shutdown();
+}
+
+void ThumbnailPool::shutdown()
+{
+    const std::vector<ThumbnailWorker*> workers = workers_;
+    threads_.shutdown(); // withdraws every pass that is queued or drawing
+    for (ThumbnailWorker* worker : workers)
+        if (worker->released_)
+            delete worker;
+}
+
+int ThumbnailPool::runningCount() const
+{
+    return static_cast<int>(std::count_if(workers_.begin(), workers_.end(),
+                                          [](const ThumbnailWorker* w) { return w->busy(); }));
+}
+
+ThumbnailWorker::ThumbnailWorker(tdspvarPtr variable, ThumbnailPool& pool)
+    : DrawingPass(pool.threads_),
+      pool_(pool),
       variable_(std::move(variable)),
       image_(kWidth, kHeight, QImage::Format_RGB32)
 {
     clearPicture(image_);
-    liveWorkers().push_back(this);
+    pool_.workers_.push_back(this);
 }
 
 ThumbnailWorker::~ThumbnailWorker()
 {
     withdraw();
-    auto& workers = liveWorkers();
-    workers.erase(std::remove(workers.begin(), workers.end(), this), workers.end());
+    std::erase(pool_.workers_, this);
 }
 
 void ThumbnailWorker::clearPicture(QImage& image)
@@ -68,7 +78,6 @@ void ThumbnailWorker::redraw()
 {
     if (released_)
         return;
-    ++redraws_;
     if (!busy()) {
         clearPicture(image_);
         if (view_)
@@ -88,33 +97,17 @@ void ThumbnailWorker::release()
     stop(); // passEnded() lets the variable go and deletes the worker
 }
 
-void ThumbnailWorker::stopAll()
-{
-    const std::vector<ThumbnailWorker*> workers = liveWorkers();
-    thumbnailThreads().shutdown(); // withdraws every pass that is queued or drawing
-    for (ThumbnailWorker* worker : workers)
-        if (worker->released_)
-            delete worker;
-}
-
-int ThumbnailWorker::runningCount()
-{
-    const auto& workers = liveWorkers();
-    return static_cast<int>(std::count_if(workers.begin(), workers.end(),
-                                          [](const ThumbnailWorker* w) { return w->busy(); }));
-}
-
 void ThumbnailWorker::beginPass()
 {
     const tdspvar& v = *variable_;
-    re_ = v.re;
-    complex_ = v.isComplex;
+    re_ = v.real();
+    complex_ = v.isComplex();
     im_.clear();
     if (complex_) {
-        im_ = v.im;
+        im_ = v.imag();
         im_.resize(re_.size());
     }
-    peak_ = v.peak;
+    peak_ = v.peak();
     clearPicture(image_);
     if (view_)
         view_->update();

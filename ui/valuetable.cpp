@@ -75,17 +75,17 @@ ValueTableDialog::ValueTableDialog(tworkspace& workspace, QWidget* parent)
     setMinimumWidth(489);
     setMaximumWidth(489);
 
-    StringGrid1 = new stringGrid(0, 3, this);
-    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    grid_ = new stringGrid(0, 3, this);
+    grid_->setObjectName(QStringLiteral("StringGrid1"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(StringGrid1);
+    layout->addWidget(grid_);
 
-    StringGrid1->verticalHeader()->hide();
-    StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    StringGrid1->verticalHeader()->setMinimumSectionSize(kRowHeight);
-    StringGrid1->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    QHeaderView* header = StringGrid1->horizontalHeader();
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    grid_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    QHeaderView* header = grid_->horizontalHeader();
     header->setFixedHeight(kRowHeight + 1);
     header->setSectionResizeMode(QHeaderView::Interactive);
     header->setSectionsMovable(true);
@@ -93,63 +93,64 @@ ValueTableDialog::ValueTableDialog(tworkspace& workspace, QWidget* parent)
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setStretchLastSection(false);
     for (int c = 0; c < 3; ++c)
-        StringGrid1->setColumnWidth(c, kColumnWidths[c]);
-    StringGrid1->setShowGrid(true);
-    StringGrid1->setWordWrap(false);
-    StringGrid1->setTabKeyNavigation(true);
-    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    StringGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
-    StringGrid1->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    StringGrid1->setItemDelegate(new cellDelegate(StringGrid1));
+        grid_->setColumnWidth(c, kColumnWidths[c]);
+    grid_->setShowGrid(true);
+    grid_->setWordWrap(false);
+    grid_->setTabKeyNavigation(true);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectItems);
+    grid_->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    grid_->setItemDelegate(new cellDelegate(grid_));
     connect(header, &QHeaderView::sectionMoved, this, [this] { applyEditingRule(); });
 }
 
 void ValueTableDialog::fillGrid(const tdspvarPtr& variable)
 {
     variable_ = variable;
-    complexShown_ = variable && variable->isComplex;
+    complexShown_ = variable && variable->isComplex();
     shownRows_ = variable ? std::min(variable->sampleCount(), kMaxRows) : 0;
     const char separator = localeDecimalSeparator();
-    const QString name = variable ? QString::fromStdString(variable->name) : QString();
+    const QString name = variable ? QString::fromStdString(variable->name()) : QString();
 
-    StringGrid1->clearContents();
-    StringGrid1->setRowCount(shownRows_);
-    const QHeaderView* header = StringGrid1->horizontalHeader();
+    grid_->clearContents();
+    grid_->setRowCount(shownRows_);
+    const QHeaderView* header = grid_->horizontalHeader();
     const QString headers[3] = {QStringLiteral("Index"), name + QStringLiteral(".real"),
                                 name + QStringLiteral(".imaginar")};
     // The cells are filled by position, so a column the user dragged earlier takes the
     // contents of the place it now stands in.
     for (int position = 0; position < 3; ++position) {
         const int column = header->logicalIndex(position);
-        StringGrid1->setHorizontalHeaderItem(column, new QTableWidgetItem(headers[position]));
+        grid_->setHorizontalHeaderItem(column, new QTableWidgetItem(headers[position]));
         QStringList& texts = filledText_[column];
         texts.clear();
         for (int i = 0; i < shownRows_; ++i) {
+            const auto index = static_cast<std::size_t>(i);
             QString text;
             if (position == 0)
                 text = QString::number(i);
             else if (position == 1)
-                text = QString::fromStdString(formatGeneral(variable->re[i], 15, separator));
+                text = QString::fromStdString(formatGeneral(variable->real()[index], 15, separator));
             else if (complexShown_)
-                text = QString::fromStdString(formatGeneral(variable->im[i], 15, separator));
+                text = QString::fromStdString(formatGeneral(variable->imag()[index], 15, separator));
             texts.append(text);
-            StringGrid1->setItem(i, column, new QTableWidgetItem(text));
+            grid_->setItem(i, column, new QTableWidgetItem(text));
         }
     }
     applyEditingRule();
-    StringGrid1->scrollToTop();
+    grid_->scrollToTop();
     if (shownRows_ > 0)
-        StringGrid1->setCurrentCell(0, header->logicalIndex(0));
+        grid_->setCurrentCell(0, header->logicalIndex(0));
 }
 
 void ValueTableDialog::applyEditingRule()
 {
-    const QHeaderView* header = StringGrid1->horizontalHeader();
+    const QHeaderView* header = grid_->horizontalHeader();
     for (int column = 0; column < 3; ++column) {
         const int position = header->visualIndex(column);
         const bool editing = position == 1 || (position == 2 && complexShown_);
-        for (int row = 0; row < StringGrid1->rowCount(); ++row) {
-            QTableWidgetItem* item = StringGrid1->item(row, column);
+        for (int row = 0; row < grid_->rowCount(); ++row) {
+            QTableWidgetItem* item = grid_->item(row, column);
             if (!item)
                 continue;
             const Qt::ItemFlags flags = item->flags();
@@ -160,7 +161,7 @@ void ValueTableDialog::applyEditingRule()
 
 QString ValueTableDialog::cellText(int row, int position) const
 {
-    const QTableWidgetItem* item = StringGrid1->item(row, StringGrid1->horizontalHeader()->logicalIndex(position));
+    const QTableWidgetItem* item = grid_->item(row, grid_->horizontalHeader()->logicalIndex(position));
     return item ? item->text() : QString();
 }
 
@@ -168,45 +169,47 @@ bool ValueTableDialog::writeBack()
 {
     if (!variable_)
         return false;
-    tdspvar& v = *variable_;
+    const tdspvar& v = *variable_;
     const char separator = localeDecimalSeparator();
-    const QHeaderView* header = StringGrid1->horizontalHeader();
-    const int rows = std::min({shownRows_, v.sampleCount(), StringGrid1->rowCount()});
-    bool changed = false;
-    bool guarded = false;
+    const QHeaderView* header = grid_->horizontalHeader();
+    const int rows = std::min({shownRows_, v.sampleCount(), grid_->rowCount()});
+    struct edit {
+        std::size_t index;
+        bool imaginary;
+        extended value;
+    };
+    std::vector<edit> edits;
     // Position 1 holds the real parts, position 2 the imaginary parts of a complex variable.
     // Only a cell whose text differs from what it was filled with is read: rewriting an
     // untouched cell would round its sample to the 15 digits shown.
-    auto store = [&](int row, int position, std::vector<extended>& samples) {
+    const auto read = [&](int row, int position, const std::vector<extended>& samples) {
         const int column = header->logicalIndex(position);
         const QString text = cellText(row, position);
         if (row < filledText_[column].size() && text == filledText_[column][row])
             return;
         const auto value = parseCellNumber(text.toStdString(), separator);
-        if (!value || static_cast<std::size_t>(row) >= samples.size())
-            return;
-        if (!guarded) {
-            workspace_.guardSampleWrite(); // a background run may be reading this variable
-            guarded = true;
-        }
-        if (*value != samples[row])
-            changed = true;
-        samples[row] = *value;
+        const auto index = static_cast<std::size_t>(row);
+        if (value && index < samples.size() && *value != samples[index])
+            edits.push_back({index, position == 2, *value});
     };
     for (int i = 0; i < rows; ++i) {
-        store(i, 1, v.re);
-        if (v.isComplex && complexShown_)
-            store(i, 2, v.im);
+        read(i, 1, v.real());
+        if (v.isComplex() && complexShown_)
+            read(i, 2, v.imag());
     }
-    if (changed)
-        workspace_.samplesChanged(variable_);
-    return changed;
+    if (edits.empty())
+        return false;
+    signalSamples samples = v.samples(); // with its display peak, which edits leave as it is
+    for (const edit& e : edits)
+        (e.imaginary ? samples.im : samples.re)[e.index] = e.value;
+    workspace_.replaceSamples(variable_, std::move(samples));
+    return true;
 }
 
 void ValueTableDialog::showEvent(QShowEvent* event)
 {
     if (!event->spontaneous())
-        fillGrid(workspace_.currentVariable());
+        fillGrid(next_);
     QDialog::showEvent(event);
 }
 

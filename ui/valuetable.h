@@ -1,7 +1,7 @@
 // ValueTableDialog: the value table "Variable Values". It lists the first 128 samples of the
-// workspace's current variable as numbers in StringGrid1 (index, real part, imaginary part), lets
-// the user edit the real parts and, for a complex variable, the imaginary parts, and writes the
-// edited cells back into the variable, behind the workspace's write guard, when the window closes.
+// variable the main window hands it as numbers in StringGrid1 (index, real part, imaginary part), lets
+// the user edit the real parts and, for a complex variable, the imaginary parts, and has the
+// workspace replace the variable's samples with the edited ones when the window closes.
 // It assumes the variable does not change while it is shown (the window is modal), and it reads
 // cells by column position, so dragged columns count.
 #pragma once
@@ -21,7 +21,8 @@ public:
 
     ValueTableDialog(tworkspace& workspace, QWidget* parent);
 
-    QTableWidget* StringGrid1;
+    // The variable the next showing lists (none: an empty table).
+    void setVariable(tdspvarPtr variable) { next_ = std::move(variable); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -30,13 +31,16 @@ protected:
 private:
     // Refills the header and one row per shown sample from `variable` (none: an empty table).
     void fillGrid(const tdspvarPtr& variable);
-    // Stores every cell whose text the user changed and that parses, behind the workspace's write
-    // guard; redraws the variable's thumbnail when a sample changed. Returns whether one did.
+    // Hands the workspace the samples with every cell whose text the user changed and that
+    // parses, when a sample changed; the display peak stays. Returns whether one did.
     bool writeBack();
     void applyEditingRule(); // the editing rule, by column position
     QString cellText(int row, int position) const;
 
+    QTableWidget* grid_; // StringGrid1
+
     tworkspace& workspace_;
+    tdspvarPtr next_;
     tdspvarPtr variable_;
     bool complexShown_ = false;
     int shownRows_ = 0;

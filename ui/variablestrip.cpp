@@ -18,8 +18,8 @@ constexpr int kThumbnailTop = 2;
 
 } // namespace
 
-VariableStrip::VariableStrip(tdspvarPtr variable, QWidget* parent)
-    : QWidget(parent), variable_(std::move(variable)), thumbnail_(new ThumbnailWorker(variable_))
+VariableStrip::VariableStrip(tdspvarPtr variable, ThumbnailPool& thumbnails, QWidget* parent)
+    : QWidget(parent), variable_(std::move(variable)), thumbnail_(new ThumbnailWorker(variable_, thumbnails))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedHeight(kHeight);
@@ -34,14 +34,19 @@ VariableStrip::~VariableStrip()
 
 const QImage& VariableStrip::thumbnail() const
 {
-    static const QImage none;
-    return thumbnail_ ? thumbnail_->image() : none;
+    return thumbnail_ ? thumbnail_->image() : detached_;
 }
 
 void VariableStrip::redrawThumbnail()
 {
     if (thumbnail_)
         thumbnail_->redraw();
+}
+
+void VariableStrip::toggleSelection()
+{
+    selected_ = !selected_;
+    update();
 }
 
 void VariableStrip::detach()
@@ -58,8 +63,8 @@ void VariableStrip::detach()
 void VariableStrip::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QColor fill = variable_ && variable_->selected ? QColor::fromRgb(drawingColours::selectedStrip)
-                                                         : palette().color(QPalette::Button);
+    const QColor fill = variable_ && selected_ ? QColor::fromRgb(drawingColours::selectedStrip)
+                                               : palette().color(QPalette::Button);
     painter.setPen(Qt::black);
     painter.setBrush(fill);
     painter.drawRect(0, 0, width() - 1, height() - 1);
@@ -70,8 +75,8 @@ void VariableStrip::paintEvent(QPaintEvent*)
         const QRect nameBox(kTextX, kNameY, width() - kTextX, lineHeight);
         const QRect descriptionBox(kTextX, kDescriptionY, width() - kTextX, lineHeight);
         const auto flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine;
-        painter.drawText(nameBox, flags, QString::fromStdString(asciiLower(variable_->name)));
-        painter.drawText(descriptionBox, flags, QString::fromStdString(variable_->description));
+        painter.drawText(nameBox, flags, QString::fromStdString(asciiLower(variable_->name())));
+        painter.drawText(descriptionBox, flags, QString::fromStdString(variable_->description()));
     }
     painter.drawImage(width() - kThumbnailRightMargin, kThumbnailTop, thumbnail());
 }
@@ -88,7 +93,7 @@ void VariableStrip::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && pressed_) {
         pressed_ = false;
         if (rect().contains(event->position().toPoint()))
-            emit clicked(this);
+            toggleSelection();
     }
     QWidget::mouseReleaseEvent(event);
 }

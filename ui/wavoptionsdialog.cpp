@@ -27,39 +27,42 @@ WavOptionsDialog::WavOptionsDialog(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Salveaza ca sunet WAV"));
     setFixedSize(kClientWidth, kClientHeight);
 
-    FormatGroup = new RadioGroup(QStringLiteral(" Format : "),
-                                 {QStringLiteral("32 biti, virgula mobila"),
-                                  QStringLiteral("16 biti intregi, scalat la valoarea maxima")},
-                                 this);
-    FormatGroup->setObjectName(QStringLiteral("FormatGroup"));
-    FormatGroup->setGeometry(kMargin, kMargin, kInnerWidth, kGroupHeight);
-    FormatGroup->setItemIndex(0);
+    formatGroup_ = new RadioGroup(QStringLiteral(" Format : "),
+                                  {QStringLiteral("32 biti, virgula mobila"),
+                                   QStringLiteral("16 biti intregi, scalat la valoarea maxima")},
+                                  this);
+    formatGroup_->setObjectName(QStringLiteral("FormatGroup"));
+    formatGroup_->setGeometry(kMargin, kMargin, kInnerWidth, kGroupHeight);
+    formatGroup_->setItemIndex(0);
 
-    RateLabel = new QLabel(QStringLiteral("Frecventa de esantionare (Hz) :"), this);
-    RateLabel->move(kMargin, kRateTop + 3);
-    RateLabel->adjustSize();
-    RateEdit = new SpinEdit(this);
-    RateEdit->setObjectName(QStringLiteral("RateEdit"));
-    RateEdit->setRange(1, kMaxSampleRate);
-    RateEdit->setMaxLength(7);
-    RateEdit->setGeometry(kRateEditLeft, kRateTop, kMargin + kInnerWidth - kRateEditLeft, 21);
-    RateLabel->setBuddy(RateEdit->lineEdit());
-    connect(RateEdit, &SpinEdit::textChanged, this, [this] { rateChanged(); });
+    rateLabel_ = new QLabel(QStringLiteral("Frecventa de esantionare (Hz) :"), this);
+    rateLabel_->setObjectName(QStringLiteral("RateLabel"));
+    rateLabel_->move(kMargin, kRateTop + 3);
+    rateLabel_->adjustSize();
+    rateEdit_ = new SpinEdit(this);
+    rateEdit_->setObjectName(QStringLiteral("RateEdit"));
+    rateEdit_->setRange(1, kMaxSampleRate);
+    rateEdit_->setMaxLength(7);
+    rateEdit_->setGeometry(kRateEditLeft, kRateTop, kMargin + kInnerWidth - kRateEditLeft, 21);
+    rateLabel_->setBuddy(rateEdit_->lineEdit());
+    connect(rateEdit_, &SpinEdit::textChanged, this, [this] { rateChanged(); });
 
-    OkButton = new QPushButton(QStringLiteral("Ok"), this);
-    OkButton->setGeometry(kMargin, kButtonTop, kButtonWidth, kButtonHeight);
-    OkButton->setDefault(true);
-    connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
-    CancelButton = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelButton->setGeometry(kMargin + kButtonWidth + 7, kButtonTop, kButtonWidth, kButtonHeight);
-    CancelButton->setAutoDefault(false);
-    connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    okButton_ = new QPushButton(QStringLiteral("Ok"), this);
+    okButton_->setObjectName(QStringLiteral("OkButton"));
+    okButton_->setGeometry(kMargin, kButtonTop, kButtonWidth, kButtonHeight);
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_->setObjectName(QStringLiteral("CancelButton"));
+    cancelButton_->setGeometry(kMargin + kButtonWidth + 7, kButtonTop, kButtonWidth, kButtonHeight);
+    cancelButton_->setAutoDefault(false);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void WavOptionsDialog::rateChanged()
 {
-    const std::optional<int> rate = SpinEdit::readInteger(RateEdit->text());
-    OkButton->setEnabled(rate && *rate >= 1 && *rate <= kMaxSampleRate);
+    const std::optional<int> rate = SpinEdit::readInteger(rateEdit_->text());
+    okButton_->setEnabled(rate && *rate >= 1 && *rate <= kMaxSampleRate);
 }
 
 bool WavOptionsDialog::ask(int& sampleRate, wavEncoding& encoding)
@@ -68,13 +71,13 @@ bool WavOptionsDialog::ask(int& sampleRate, wavEncoding& encoding)
     QWidget* over = QApplication::activeModalWidget();
     if (over && over != this && parentWidget() != over)
         setParent(over, windowFlags());
-    RateEdit->setValue(sampleRate);
+    rateEdit_->setValue(sampleRate);
     rateChanged();
-    RateEdit->lineEdit()->setFocus();
-    RateEdit->lineEdit()->selectAll();
+    rateEdit_->lineEdit()->setFocus();
+    rateEdit_->lineEdit()->selectAll();
     if (exec() != QDialog::Accepted)
         return false;
-    sampleRate = RateEdit->value();
-    encoding = FormatGroup->itemIndex() == 1 ? wavEncoding::pcm16 : wavEncoding::float32;
+    sampleRate = rateEdit_->value();
+    encoding = formatGroup_->itemIndex() == 1 ? wavEncoding::pcm16 : wavEncoding::float32;
     return true;
 }

@@ -25,12 +25,13 @@ public:
     // Shows the dialog with `sampleRate` proposed; false when cancelled, else the answers.
     bool ask(int& sampleRate, wavEncoding& encoding);
 
-    RadioGroup* FormatGroup = nullptr;
-    QLabel* RateLabel = nullptr;
-    SpinEdit* RateEdit = nullptr;
-    QPushButton* OkButton = nullptr;
-    QPushButton* CancelButton = nullptr;
-
 private:
     void rateChanged();
+
+    // The controls, by role; each carries the name the tests find it by as its objectName.
+    RadioGroup* formatGroup_ = nullptr;   // FormatGroup
+    QLabel* rateLabel_ = nullptr;         // RateLabel
+    SpinEdit* rateEdit_ = nullptr;        // RateEdit
+    QPushButton* okButton_ = nullptr;     // OkButton
+    QPushButton* cancelButton_ = nullptr; // CancelButton
 };

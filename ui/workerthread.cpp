@@ -2,6 +2,8 @@
 
 #include "ui/threadplumbing.h"
 
+WorkerThread::WorkerThread(threadStarter starter) : starter_(std::move(starter)) {}
+
 WorkerThread::~WorkerThread()
 {
     join();
@@ -16,13 +18,14 @@ void WorkerThread::start(std::function<void()> body, priority level, std::size_t
     pthread_attr_init(&attributes);
     if (stackSize > 0)
         pthread_attr_setstacksize(&attributes, stackSize);
-    running_ = true;
-    started_ = pthread_create(&thread_, &attributes, &WorkerThread::entry, this) == 0;
-    if (!started_) { // no thread to be had: run the body here rather than lose the work
-        running_ = false;
-        body_();
-    }
+    const int failed = starter_ ? starter_(&thread_, &attributes, &WorkerThread::entry, this)
+                                : pthread_create(&thread_, &attributes, &WorkerThread::entry, this);
     pthread_attr_destroy(&attributes);
+    started_ = failed == 0;
+    if (!started_) {
+        body_ = nullptr;
+        throw threadStartError();
+    }
 }
 
 void WorkerThread::join()
@@ -39,6 +42,5 @@ void* WorkerThread::entry(void* self)
     if (thread->level_ == priority::belowNormal)
         threadPlumbing::lowerCurrentThreadPriority();
     thread->body_();
-    thread->running_ = false;
     return nullptr;
 }

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-TEST(FormatGeneral, PlainAndScientificNotation)
+TEST(NumberFormat, PlainAndScientificNotation)
 {
     EXPECT_EQ(formatGeneral(0.5L, 5), "0.5");
     EXPECT_EQ(formatGeneral(123456.0L, 5), "1.2346E5");
@@ -19,7 +19,7 @@ TEST(FormatGeneral, PlainAndScientificNotation)
     EXPECT_EQ(formatGeneral(3.14159265358979323851L, 15), "3.14159265358979");
 }
 
-TEST(FormatGeneral, RoundingCarriesIntoTheNextDecade)
+TEST(NumberFormat, RoundingCarriesIntoTheNextDecade)
 {
     EXPECT_EQ(formatGeneral(9.99995L, 5), "10");
     EXPECT_EQ(formatGeneral(99999.5L, 5), "1E5");
@@ -29,7 +29,7 @@ TEST(FormatGeneral, RoundingCarriesIntoTheNextDecade)
     EXPECT_EQ(formatGeneral(-2.5L, 1), "-3");
 }
 
-TEST(FormatGeneral, SignsZeroSeparatorAndNonFinite)
+TEST(NumberFormat, SignsZeroSeparatorAndNonFinite)
 {
     EXPECT_EQ(formatGeneral(0.0L, 5), "0");
     EXPECT_EQ(formatGeneral(-0.0L, 5), "0");
@@ -43,7 +43,7 @@ TEST(FormatGeneral, SignsZeroSeparatorAndNonFinite)
     EXPECT_EQ(formatGeneral(1e-1000L, 15), "1E-1000");
 }
 
-TEST(NextPowerOfTwo, SmallestPowerNotBelowTheCount)
+TEST(NumberFormat, NextPowerOfTwoIsTheSmallestNotBelowTheCount)
 {
     EXPECT_EQ(nextPowerOfTwo(0), 1);
     EXPECT_EQ(nextPowerOfTwo(1), 1);

@@ -9,9 +9,20 @@ namespace {
 
 tdspvarPtr makeReal(std::vector<extended> samples)
 {
-    auto v = std::make_shared<tdspvar>("V");
-    v->re = std::move(samples);
-    return v;
+    return std::make_shared<tdspvar>("V", signalSamples::real(std::move(samples)));
+}
+
+// A complex variable of `n` random samples in [-1, 1).
+tdspvar randomComplex(int n, std::mt19937& rng)
+{
+    std::uniform_real_distribution<double> dist(-1, 1);
+    signalSamples s;
+    s.resize(n, true);
+    for (int k = 0; k < n; ++k) {
+        s.re[static_cast<std::size_t>(k)] = dist(rng);
+        s.im[static_cast<std::size_t>(k)] = dist(rng);
+    }
+    return tdspvar("C", std::move(s));
 }
 
 // The interpolation written as the plain formula, one kernel call per neighbour.
@@ -79,13 +90,7 @@ TEST(SignalVariable, SincReadsMatchTheDefiningFormula)
     std::mt19937 rng(7);
     std::uniform_real_distribution<double> dist(-1, 1);
     for (int n : {1001, 7}) {
-        tdspvar v("C");
-        v.resize(n, true);
-        for (int k = 0; k < n; ++k) {
-            v.re[static_cast<std::size_t>(k)] = dist(rng);
-            v.im[static_cast<std::size_t>(k)] = dist(rng);
-        }
-        v.computeDisplayPeak();
+        const tdspvar v = randomComplex(n, rng);
         std::vector<extended> positions;
         for (int k = 0; k < 200; ++k)
             positions.push_back(static_cast<extended>(dist(rng)) * 3);
@@ -94,9 +99,9 @@ TEST(SignalVariable, SincReadsMatchTheDefiningFormula)
         for (int order : {1, 20, 50, 200})
             for (extended x : positions) {
                 const complexValue got = v.interpolatedValue(order, x);
-                EXPECT_LE(std::fabs(got.re - directSinc(v.re, order, x)), 1e-17L * v.peak)
+                EXPECT_LE(std::fabs(got.re - directSinc(v.real(), order, x)), 1e-17L * v.peak())
                     << "n " << n << " order " << order << " x " << static_cast<double>(x);
-                EXPECT_LE(std::fabs(got.im - directSinc(v.im, order, x)), 1e-17L * v.peak)
+                EXPECT_LE(std::fabs(got.im - directSinc(v.imag(), order, x)), 1e-17L * v.peak())
                     << "n " << n << " order " << order << " x " << static_cast<double>(x);
             }
     }
@@ -114,35 +119,27 @@ TEST(SignalVariable, ResamplingOntoAGridMatchesSingleReads)
         bool complex;
     };
     std::mt19937 rng(11);
-    std::uniform_real_distribution<double> dist(-1, 1);
     for (const gridCase c : {gridCase{65535, 65536, 50, false}, gridCase{1000, 1024, 50, true},
                              gridCase{3, 4, 50, true}, gridCase{129, 256, 20, false},
                              gridCase{100, 77, 20, true}, gridCase{5, 1, 50, true},
                              gridCase{96, 128, 0, true}}) {
-        tdspvar v("C");
-        v.resize(c.samples, c.complex);
-        for (auto& s : v.re)
-            s = dist(rng);
-        for (auto& s : v.im)
-            s = dist(rng);
-        v.computeDisplayPeak();
+        tdspvar v = randomComplex(c.samples, rng);
+        if (!c.complex)
+            v = tdspvar("R", signalSamples::real(v.real()));
         std::vector<complexValue> grid(static_cast<std::size_t>(c.points));
         v.resampleOnto(c.order, grid);
         for (int k = 0; k < c.points; ++k) {
             const complexValue want = v.interpolatedValue(c.order, static_cast<extended>(k) / c.points);
             const complexValue got = grid[static_cast<std::size_t>(k)];
-            ASSERT_LE(std::fabs(got.re - want.re), 1e-17L * v.peak) << c.samples << " " << c.points << " " << k;
-            ASSERT_LE(std::fabs(got.im - want.im), 1e-17L * v.peak) << c.samples << " " << c.points << " " << k;
+            ASSERT_LE(std::fabs(got.re - want.re), 1e-17L * v.peak()) << c.samples << " " << c.points << " " << k;
+            ASSERT_LE(std::fabs(got.im - want.im), 1e-17L * v.peak()) << c.samples << " " << c.points << " " << k;
         }
     }
 }
 
 TEST(SignalVariable, ImaginaryShortcutOnlyAtTheStartOfThePeriod)
 {
-    tdspvar v("C");
-    v.resize(4, true);
-    v.re = {1, 0, 0, 0};
-    v.im = {1, 2, 3, 4};
+    const tdspvar v("C", signalSamples::complex({1, 0, 0, 0}, {1, 2, 3, 4}));
     EXPECT_EQ(v.interpolatedImagPart(20, 0), 1);
     // At a later grid point the sinc formula still runs, and with f = 0 it reads the sample.
     EXPECT_NEAR(static_cast<double>(v.interpolatedImagPart(20, 0.5L)), 3, 1e-15);
@@ -157,10 +154,7 @@ TEST(SignalVariable, PhaseAndModulus)
     EXPECT_EQ(v->interpolatedPhase(0, 0), 0);
     EXPECT_NEAR(static_cast<double>(v->interpolatedPhase(0, 0.5L)), M_PI, 1e-15);
     EXPECT_EQ(v->interpolatedModulus(0, 0.5L), 3);
-    tdspvar c("C");
-    c.resize(1, true);
-    c.re[0] = 3;
-    c.im[0] = 4;
+    const tdspvar c("C", signalSamples::complex({3}, {4}));
     EXPECT_EQ(c.sampleModulus(7), 5);
 }
 
@@ -176,23 +170,37 @@ TEST(SignalVariable, KernelZerosAndFlatTop)
                 static_cast<double>(2 * std::sin(u) / u / (std::exp(0.01L * u) + 1)), 1e-18);
 }
 
-TEST(SignalVariable, DisplayPeak)
+TEST(SignalVariable, DisplayPeakAndTheKindOfTheSamples)
 {
-    tdspvar empty("");
-    empty.computeDisplayPeak();
-    EXPECT_EQ(empty.peak, 1e-10L);
-    auto zeros = makeReal({0, 0, 0});
-    zeros->computeDisplayPeak();
-    EXPECT_EQ(zeros->peak, 1e-10L);
-    auto v = makeReal({-5, 2});
-    v->computeDisplayPeak();
-    EXPECT_EQ(v->peak, 5);
-    tdspvar c("C");
-    c.resize(2, true);
-    c.re = {3, 1};
-    c.im = {4, 1};
-    c.computeDisplayPeak();
-    EXPECT_EQ(c.peak, 5);
-    c.resize(2, false);
-    EXPECT_TRUE(c.im.empty());
+    struct peakCase {
+        const char* what;
+        signalSamples samples;
+        extended peak;
+    };
+    signalSamples fixed = signalSamples::real({0, 0});
+    fixed.peak = 0.75L; // a maker's own peak is kept
+    const peakCase cases[] = {
+        {"empty", {}, 1e-10L},
+        {"all zero", signalSamples::real({0, 0, 0}), 1e-10L},
+        {"real", signalSamples::real({-5, 2}), 5},
+        {"complex", signalSamples::complex({3, 1}, {4, 1}), 5},
+        {"fixed", fixed, 0.75L},
+    };
+    for (const peakCase& c : cases)
+        EXPECT_EQ(tdspvar("V", c.samples).peak(), c.peak) << c.what;
+
+    // A complex variable has an imaginary part per sample, a real one none.
+    signalSamples shortImaginary;
+    shortImaginary.re = {1, 2, 3};
+    shortImaginary.im = {1};
+    shortImaginary.isComplex = true;
+    EXPECT_EQ(tdspvar("C", shortImaginary).imag(), (std::vector<extended>{1, 0, 0}));
+    shortImaginary.isComplex = false;
+    EXPECT_TRUE(tdspvar("R", shortImaginary).imag().empty());
+    // What samples() gives back makes the same variable again.
+    const tdspvar c("C", signalSamples::complex({3, 1}, {4, 1}));
+    const tdspvar again("C", c.samples());
+    EXPECT_EQ(again.real(), c.real());
+    EXPECT_EQ(again.imag(), c.imag());
+    EXPECT_EQ(again.peak(), c.peak());
 }

@@ -4,24 +4,35 @@
 
 namespace {
 
-struct recordingListener : workspaceListener {
+// Writes down every announcement, with the samples a variable has when it is announced, and
+// every stop of the background reader, with the samples the stop still sees.
+struct recordingListener : workspaceListener, backgroundReader {
     std::vector<std::string> events;
+    tdspvarPtr watched;
+    static std::string samplesOf(const tdspvar& v)
+    {
+        std::string text;
+        for (const extended x : v.real())
+            text += " " + std::to_string(static_cast<int>(x));
+        return text;
+    }
     void variableCreated(const tdspvarPtr& v, int index) override
     {
-        events.push_back("create " + v->name + " " + std::to_string(index));
+        events.push_back("create " + v->name() + " " + std::to_string(index) + samplesOf(*v));
     }
     void variableRemoved(const tdspvarPtr& v, int index) override
     {
-        events.push_back("remove " + v->name + " " + std::to_string(index));
+        events.push_back("remove " + v->name() + " " + std::to_string(index));
     }
-    void selectionToggled(const tdspvarPtr& v) override { events.push_back("toggle " + v->name); }
-    void samplesChanged(const tdspvarPtr& v) override { events.push_back("samples " + v->name); }
+    void samplesChanged(const tdspvarPtr& v) override { events.push_back("samples " + v->name() + samplesOf(*v)); }
+    void detailsChanged(const tdspvarPtr& v) override { events.push_back("details " + v->name()); }
     void emptinessChanged(bool empty) override { events.push_back(empty ? "empty" : "filled"); }
+    void stopReading() override { events.push_back("stop" + (watched ? samplesOf(*watched) : std::string())); }
 };
 
 } // namespace
 
-TEST(Names, Normalise)
+TEST(Workspace, NamesAreNormalised)
 {
     EXPECT_EQ(normaliseName("x[1]"), "X1");
     EXPECT_EQ(normaliseName("\xC3\xA9" "b"), "B");
@@ -42,17 +53,17 @@ TEST(Workspace, NameRulesAndLookup)
     EXPECT_TRUE(w.nameIsValid("pi"));
     EXPECT_TRUE(w.nameIsValid("x"));
     EXPECT_TRUE(w.nameIsValid(""));
-    w.createVariable("AB");
+    w.add("AB", {});
     EXPECT_FALSE(w.nameIsValid("a-b"));
     EXPECT_TRUE(w.nameIsValid("abc"));
-    w.createVariable("");
+    w.add("", {});
     EXPECT_FALSE(w.nameIsValid("--"));
 
-    auto sin1 = w.createVariable("SIN1");
+    auto sin1 = w.add("SIN1", {});
     EXPECT_EQ(w.findVariable("sin1"), sin1);
     EXPECT_EQ(w.findVariable("sin 1"), nullptr);
-    auto again = w.createVariable("sin1"); // stored unchanged; the last match wins
-    EXPECT_EQ(again->name, "sin1");
+    auto again = w.add("sin1", {}); // stored unchanged; the last match wins
+    EXPECT_EQ(again->name(), "sin1");
     EXPECT_EQ(w.findVariable("SIN1"), again);
 
     std::vector<std::string> names{"stale"};
@@ -60,45 +71,38 @@ TEST(Workspace, NameRulesAndLookup)
     EXPECT_EQ(names, (std::vector<std::string>{"ab", "", "sin1", "sin1"}));
 }
 
-TEST(Workspace, OrderRemovalAndListenerEvents)
+// Every change is announced once, after it is made; samples change only after the background
+// reader has stopped; a variable that has left the workspace is changed no more.
+TEST(Workspace, ChangesAreWholeAnnouncedOnceAndGuarded)
 {
     tworkspace w;
     recordingListener l;
     w.setListener(&l);
-    auto a = w.createVariable("A");
-    auto b = w.createVariable("B");
-    auto c = w.createVariable("C");
-    EXPECT_EQ(tworkspace::stripTop(w.indexOf(*c)), 67);
+    w.setBackgroundReader(&l);
+    auto a = w.add("A", signalSamples::real({1}));
+    auto b = w.add("B", signalSamples::real({2, 2}), {.description = "two", .sampleRate = 8000});
+    auto c = w.add("C", {});
+    l.watched = b;
+    w.replaceSamples(b, signalSamples::real({3, 4, 5}));
+    EXPECT_EQ(b->sampleRate(), 8000); // new samples keep the info
+    w.rename(b, "Bee");
+    w.setInfo(b, {.description = "three", .sampleRate = 44100});
     w.removeVariable(b);
-    EXPECT_EQ(tworkspace::stripTop(w.indexOf(*c)), 34);
-    w.samplesChanged(b); // no longer there: nobody shows it
-    w.samplesChanged(c);
-    auto d = w.createVariable("D");
-    EXPECT_EQ(tworkspace::stripTop(w.indexOf(*d)), 67);
-    w.removeVariable(b); // no longer there: nothing happens
+    w.replaceSamples(b, signalSamples::real({9})); // no longer there: nothing happens
+    w.rename(b, "gone");
+    w.removeVariable(b);
+    auto d = w.add("D", {});
     w.removeVariable(a);
     w.removeVariable(c);
     w.removeVariable(d);
     EXPECT_EQ(w.variableCount(), 0);
-    EXPECT_EQ(l.events, (std::vector<std::string>{"filled", "create A 0", "create B 1", "create C 2",
-                                                  "remove B 1", "samples C", "create D 2", "remove A 0",
-                                                  "remove C 0", "remove D 0", "empty"}));
-}
-
-TEST(Workspace, SelectionAndCurrentVariable)
-{
-    tworkspace w;
-    EXPECT_FALSE(w.makeFirstVariableCurrent());
-    auto a = w.createVariable("A");
-    auto b = w.createVariable("B");
-    w.toggleSelection(b);
-    EXPECT_TRUE(b->selected);
-    w.toggleSelection(b);
-    EXPECT_FALSE(b->selected);
-    w.setCurrentVariable(b);
-    EXPECT_TRUE(w.makeFirstVariableCurrent());
-    EXPECT_EQ(w.currentVariable(), a);
-    // The current variable survives its removal.
-    w.removeVariable(a);
-    EXPECT_EQ(w.currentVariable(), a);
+    EXPECT_EQ(l.events, (std::vector<std::string>{"filled", "create A 0 1", "create B 1 2 2", "create C 2",
+                                                  "stop 2 2", "samples B 3 4 5", "details Bee",
+                                                  "details Bee", "remove Bee 1", "create D 2",
+                                                  "remove A 0", "remove C 0", "remove D 0", "empty"}));
+    EXPECT_EQ(b->name(), "Bee");
+    EXPECT_EQ(b->real(), (std::vector<extended>{3, 4, 5}));
+    EXPECT_EQ(b->peak(), 5);
+    EXPECT_EQ(b->description(), "three");
+    EXPECT_EQ(b->sampleRate(), 44100);
 }

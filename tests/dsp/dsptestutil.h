@@ -16,20 +16,12 @@ namespace dsptest {
 
 inline tdspvarPtr realVariable(std::vector<extended> re)
 {
-    auto v = std::make_shared<tdspvar>("V");
-    v->re = std::move(re);
-    v->computeDisplayPeak();
-    return v;
+    return std::make_shared<tdspvar>("V", signalSamples::real(std::move(re)));
 }
 
 inline tdspvarPtr complexVariable(std::vector<extended> re, std::vector<extended> im)
 {
-    auto v = std::make_shared<tdspvar>("V");
-    v->re = std::move(re);
-    v->im = std::move(im);
-    v->isComplex = true;
-    v->computeDisplayPeak();
-    return v;
+    return std::make_shared<tdspvar>("V", signalSamples::complex(std::move(re), std::move(im)));
 }
 
 inline std::vector<complexValue> randomSignal(std::size_t n, unsigned seed)
@@ -88,14 +80,14 @@ inline tdspvarPtr fixedVariable(int n, bool complex)
         return static_cast<extended>(static_cast<std::int64_t>(state >> 11) - (std::int64_t{1} << 52)) /
                (std::int64_t{1} << 52);
     };
-    auto v = std::make_shared<tdspvar>("T");
-    v->resize(n, complex);
+    signalSamples s;
+    s.resize(n, complex);
     for (std::size_t i = 0; i < static_cast<std::size_t>(n); ++i) {
-        v->re[i] = next();
+        s.re[i] = next();
         if (complex)
-            v->im[i] = next();
+            s.im[i] = next();
     }
-    return v;
+    return std::make_shared<tdspvar>("T", std::move(s));
 }
 
 // FNV-1a over the ten significant bytes of both parts of every sample: equal for equal bits.

@@ -9,11 +9,19 @@ using namespace dsptest;
 namespace {
 
 sampleBuffer run(processingType type, const tdspvar& source, const tdspvar* operand = nullptr,
-                 int choice = 0, int length = 128)
+                 int windowIndex = 0, int length = 128,
+                 fourierDirection direction = fourierDirection::direct)
 {
     sampleBuffer out;
-    runProcessing({type, &source, operand, choice, length}, out);
+    runProcessing({.type = type, .source = &source, .operand = operand, .windowIndex = windowIndex,
+                   .direction = direction, .length = length},
+                  out);
     return out;
+}
+
+processingRequest request(processingType type, const tdspvar* source, const tdspvar* operand, int length = 128)
+{
+    return {.type = type, .source = source, .operand = operand, .length = length};
 }
 
 void expectReal(const sampleBuffer& b, const std::vector<extended>& want, extended tolerance = 1e-17L)
@@ -156,8 +164,8 @@ TEST(Operations, ResamplingInterpolatesLinearlyAndPeriodically)
 TEST(Operations, FourierThroughTheDispatcherFollowsTheDirectionItem)
 {
     const auto v = realVariable({0, 1, 0, 0});
-    const sampleBuffer direct = run(processingType::fourier, *v, nullptr, 0);
-    const sampleBuffer inverse = run(processingType::fourier, *v, nullptr, 1);
+    const sampleBuffer direct = run(processingType::fourier, *v, nullptr, 0, 128, fourierDirection::direct);
+    const sampleBuffer inverse = run(processingType::fourier, *v, nullptr, 0, 128, fourierDirection::inverse);
     EXPECT_NEAR(static_cast<double>(direct.values[1].im), -1, 1e-18);
     EXPECT_NEAR(static_cast<double>(inverse.values[1].im), 0.25, 1e-18);
     EXPECT_TRUE(inverse.isComplex);
@@ -176,7 +184,7 @@ TEST(Operations, EmptyVariablesAndMissingOperandsGiveZerosNotCrashes)
     EXPECT_EQ(run(processingType::windowing, empty, nullptr, 2).count, 0);
 
     sampleBuffer out;
-    runProcessing({processingType::sum, nullptr, x.get(), 0, 0}, out);
+    runProcessing(request(processingType::sum, nullptr, x.get()), out);
     EXPECT_EQ(out.count, 0);
 }
 
@@ -184,15 +192,17 @@ TEST(Operations, NoResultBeyondTheLargestVariable)
 {
     // A convolution of N1 + N2 samples up to the largest variable may run; one sample more is
     // refused before anything is allocated, and leaves the buffer empty and real.
-    tdspvar half("H");
-    half.resize(kMaxVariableSamples / 2, true);
-    tdspvar over("O");
-    over.resize(kMaxVariableSamples / 2 + 1, false);
+    signalSamples halfSamples;
+    halfSamples.resize(kMaxVariableSamples / 2, true);
+    const tdspvar half("H", std::move(halfSamples));
+    signalSamples overSamples;
+    overSamples.resize(kMaxVariableSamples / 2 + 1, false);
+    const tdspvar over("O", std::move(overSamples));
     sampleBuffer out;
     out.setCount(3);
     out.isComplex = true;
-    EXPECT_EQ(resultCount({processingType::convolution, &half, &half, 0, 0}), kMaxVariableSamples);
-    const processingRequest tooLong{processingType::convolution, &half, &over, 0, 0};
+    EXPECT_EQ(resultCount(request(processingType::convolution, &half, &half)), kMaxVariableSamples);
+    const processingRequest tooLong = request(processingType::convolution, &half, &over);
     EXPECT_EQ(resultCount(tooLong), kMaxVariableSamples + 1);
     EXPECT_FALSE(runProcessing(tooLong, out));
     EXPECT_EQ(out.count, 0);
@@ -200,10 +210,10 @@ TEST(Operations, NoResultBeyondTheLargestVariable)
     convolve(over, half, out);
     EXPECT_EQ(out.count, 0);
     // Every other type keeps the source's count (or M for resampling).
-    EXPECT_TRUE(runProcessing({processingType::sum, &over, &half, 0, 0}, out));
+    EXPECT_TRUE(runProcessing(request(processingType::sum, &over, &half), out));
     EXPECT_EQ(out.count, kMaxVariableSamples / 2 + 1);
-    EXPECT_EQ(resultCount({processingType::correlation, &over, &half, 0, 0}), kMaxVariableSamples / 2 + 1);
-    EXPECT_EQ(resultCount({processingType::resampling, &over, nullptr, 0, 70000}), 65536);
+    EXPECT_EQ(resultCount(request(processingType::correlation, &over, &half)), kMaxVariableSamples / 2 + 1);
+    EXPECT_EQ(resultCount(request(processingType::resampling, &over, nullptr, 70000)), 65536);
 }
 
 TEST(SpectralOperations, ComplexOperandsKeepTheirBitsAndRealOnesAgreeWithThem)
@@ -233,7 +243,7 @@ TEST(SpectralOperations, ComplexOperandsKeepTheirBitsAndRealOnesAgreeWithThem)
              {processingType::convolution, processingType::correlation, processingType::autocorrelation}) {
             const auto x1 = fixedVariable(n1, false), x2 = fixedVariable(n2, false);
             auto asComplex = [](const tdspvar& v) {
-                return complexVariable(v.re, std::vector<extended>(v.re.size(), 0));
+                return complexVariable(v.real(), std::vector<extended>(v.real().size(), 0));
             };
             const sampleBuffer got = run(type, *x1, x2.get());
             const sampleBuffer want = run(type, *asComplex(*x1), asComplex(*x2).get());

@@ -78,26 +78,24 @@ TEST(Sampling, VariableTakesRealOrComplexPartsAndThePeakOfTheFullSamples)
     const sampleBuffer b = sample("i*x", 8);
     EXPECT_TRUE(b.isComplex);
 
-    tdspvar real("R");
-    fillVariableFromBuffer(real, b, false);
+    const tdspvar real("R", samplesFromBuffer(b, false));
     EXPECT_EQ(real.sampleCount(), 8);
-    EXPECT_FALSE(real.isComplex);
-    EXPECT_TRUE(real.im.empty());
-    for (extended r : real.re)
+    EXPECT_FALSE(real.isComplex());
+    EXPECT_TRUE(real.imag().empty());
+    for (extended r : real.real())
         EXPECT_EQ(r, 0);
-    EXPECT_EQ(real.peak, 7.0L / 8);
+    EXPECT_EQ(real.peak(), 7.0L / 8);
 
-    tdspvar complexVar("C");
-    fillVariableFromBuffer(complexVar, b, true);
-    ASSERT_EQ(complexVar.im.size(), 8u);
-    EXPECT_EQ(complexVar.im[3], 3.0L / 8);
-    EXPECT_EQ(complexVar.peak, 7.0L / 8);
+    const tdspvar complexVar("C", samplesFromBuffer(b, true));
+    ASSERT_EQ(complexVar.imag().size(), 8u);
+    EXPECT_EQ(complexVar.imag()[3], 3.0L / 8);
+    EXPECT_EQ(complexVar.peak(), 7.0L / 8);
 
-    // A previous complex content goes; an all-zero buffer still has the floor as its peak.
-    fillVariableFromBuffer(complexVar, sample("0", 4), false);
-    EXPECT_TRUE(complexVar.im.empty());
-    EXPECT_EQ(complexVar.sampleCount(), 4);
-    EXPECT_EQ(complexVar.peak, 1e-10L);
+    // An all-zero buffer still has the floor as its peak.
+    const signalSamples zeros = samplesFromBuffer(sample("0", 4), false);
+    EXPECT_TRUE(zeros.im.empty());
+    EXPECT_EQ(zeros.count(), 4);
+    EXPECT_EQ(zeros.peak, 1e-10L);
 }
 
 TEST(Sampling, RunsOnAWorkerWhileTheCallerReadsProgress)
@@ -161,16 +159,18 @@ const tworkspace& tableWorkspace()
 {
     static const tworkspace workspace = [] {
         tworkspace w;
-        auto real = w.createVariable("W");
-        real->resize(1000, false);
+        signalSamples real;
+        real.resize(1000, false);
         for (int k = 0; k < 1000; ++k)
-            real->re[static_cast<std::size_t>(k)] = std::sin(k * 0.02L) - 0.3L * (k % 3);
-        auto complex = w.createVariable("C");
-        complex->resize(333, true);
+            real.re[static_cast<std::size_t>(k)] = std::sin(k * 0.02L) - 0.3L * (k % 3);
+        w.add("W", std::move(real));
+        signalSamples complex;
+        complex.resize(333, true);
         for (int k = 0; k < 333; ++k) {
-            complex->re[static_cast<std::size_t>(k)] = std::cos(k * 0.05L);
-            complex->im[static_cast<std::size_t>(k)] = k % 7 - 3;
+            complex.re[static_cast<std::size_t>(k)] = std::cos(k * 0.05L);
+            complex.im[static_cast<std::size_t>(k)] = k % 7 - 3;
         }
+        w.add("C", std::move(complex));
         return w;
     }();
     return workspace;

@@ -93,7 +93,7 @@ inline std::string describe(const mathNode& node)
         else if (const auto* gc = dynamic_cast<const mathNode_genf1c*>(f))
             kind = functionName(gc->function());
         else if (const auto* v = dynamic_cast<const mathnode_variab*>(f))
-            kind = "var:" + (v->variable() ? v->variable()->name : std::string("-"));
+            kind = "var:" + (v->variable() ? v->variable()->name() : std::string("-"));
         return kind + "(" + describe(f->argument()) + ")";
     }
     return "node";

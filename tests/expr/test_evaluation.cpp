@@ -127,12 +127,13 @@ TEST(Evaluation, VariableReadsOrder20Interpolation)
 {
     tworkspace workspace;
     const int n = 1000;
-    auto wave = workspace.createVariable("WAVE");
-    wave->resize(n, true);
+    signalSamples samples;
+    samples.resize(n, true);
     for (int k = 0; k < n; ++k) {
-        wave->re[static_cast<std::size_t>(k)] = std::sin(2 * kPi * k / n);
-        wave->im[static_cast<std::size_t>(k)] = std::cos(6 * kPi * k / n);
+        samples.re[static_cast<std::size_t>(k)] = std::sin(2 * kPi * k / n);
+        samples.im[static_cast<std::size_t>(k)] = std::cos(6 * kPi * k / n);
     }
+    const tdspvarPtr wave = workspace.add("WAVE", std::move(samples));
     const parsedExpression parsed = parse("wave(x)", workspace);
     ASSERT_EQ(parsed.message, "");
     EXPECT_TRUE(parsed.root->complexFlag());
@@ -142,7 +143,7 @@ TEST(Evaluation, VariableReadsOrder20Interpolation)
         EXPECT_EQ(v.im, wave->interpolatedImagPart(20, x)) << static_cast<double>(x);
         EXPECT_NEAR(v.re, std::sin(2 * kPi * x), 1e-3L) << static_cast<double>(x);
     }
-    EXPECT_EQ(evaluateAt(*parsed.root, 0.25L).re, wave->re[250]);
+    EXPECT_EQ(evaluateAt(*parsed.root, 0.25L).re, wave->real()[250]);
     // The argument's real part is the position; a variable of a real argument is real-valued.
     EXPECT_NEAR(valueOf("wave(x+1)", 0.3337L, workspace).re,
                 valueOf("wave(x)", 0.3337L, workspace).re, 1e-15L);
@@ -151,9 +152,7 @@ TEST(Evaluation, VariableReadsOrder20Interpolation)
 TEST(Evaluation, RemovedVariableStaysReadableForARunningTree)
 {
     tworkspace workspace;
-    auto v = workspace.createVariable("V");
-    v->resize(3, false);
-    v->re = {1, 2, 3};
+    auto v = workspace.add("V", signalSamples::real({1, 2, 3}));
     const parsedExpression parsed = parse("v(x)*10", workspace);
     workspace.removeVariable(v);
     v.reset();
@@ -163,10 +162,7 @@ TEST(Evaluation, RemovedVariableStaysReadableForARunningTree)
 TEST(Evaluation, RealVariableHasNoImaginaryPart)
 {
     tworkspace workspace;
-    auto v = workspace.createVariable("R");
-    v->resize(8, false);
-    for (int k = 0; k < 8; ++k)
-        v->re[static_cast<std::size_t>(k)] = k;
+    workspace.add("R", signalSamples::real({0, 1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(valueOf("r(x)", 0.4321L, workspace).im, 0);
     EXPECT_FALSE(parse("r(x)", workspace).root->complexFlag());
     EXPECT_EQ(valueOf("r(x)", 0.5L, workspace).re, 4);

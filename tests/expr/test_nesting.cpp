@@ -126,10 +126,10 @@ const tworkspace& workspaceWithW()
 {
     static const tworkspace workspace = [] {
         tworkspace w;
-        auto v = w.createVariable("W");
-        v->resize(1000, false);
+        signalSamples samples;
         for (int k = 0; k < 1000; ++k)
-            v->re[static_cast<std::size_t>(k)] = k % 7;
+            samples.re.push_back(k % 7);
+        w.add("W", std::move(samples));
         return w;
     }();
     return workspace;

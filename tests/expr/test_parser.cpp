@@ -184,13 +184,9 @@ TEST(NameHandling, ComplexFlagsOfOperators)
 TEST(NameHandling, VariablesAreLookedUpBeforeTheRealTable)
 {
     tworkspace workspace;
-    auto sin9 = workspace.createVariable("SIN9");
-    sin9->resize(4, false);
-    sin9->re = {1, 2, 3, 4};
-    auto complexVariable = workspace.createVariable("cv");
-    complexVariable->resize(2, true);
-    auto hiding = workspace.createVariable("SIN"); // the registry's validation would refuse this
-    hiding->resize(1, false);
+    workspace.add("SIN9", signalSamples::real({1, 2, 3, 4}));
+    workspace.add("cv", signalSamples::complex({0, 0}, {0, 0}));
+    workspace.add("SIN", signalSamples::real({0})); // the registry's validation would refuse this
 
     EXPECT_EQ(treeOf("sin9(x)", workspace), "var:SIN9(x)");
     EXPECT_EQ(treeOf("Sin9 (x)", workspace), "var:SIN9(x)");
@@ -206,9 +202,7 @@ TEST(NameHandling, VariablesAreLookedUpBeforeTheRealTable)
 TEST(NameHandling, ConstantNamesStayConstantsWithoutParentheses)
 {
     tworkspace workspace;
-    auto x = workspace.createVariable("X");
-    x->resize(2, false);
-    x->re = {5, 7};
+    workspace.add("X", signalSamples::real({5, 7}));
     EXPECT_EQ(treeOf("x", workspace), "x");
     EXPECT_EQ(treeOf("x(x)", workspace), "var:X(x)");
     EXPECT_EQ(valueOf("x(0.5)", 0, workspace).re, 7);

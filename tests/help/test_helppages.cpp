@@ -29,23 +29,6 @@ TEST(HelpPages, LinesStartAtThreeThreeAndFollowEvery16Pixels)
     }
 }
 
-TEST(HelpPages, PicturesComeLastOnTheFirstTwoPages)
-{
-    const auto first = pageItems(0);
-    ASSERT_EQ(first.back().what, helpItem::picture);
-    EXPECT_EQ(first.back().pictureNumber, 1);
-    EXPECT_EQ(first.back().x, 200);
-    EXPECT_EQ(first.back().y, 32);
-    const auto second = pageItems(1);
-    ASSERT_EQ(second.back().what, helpItem::picture);
-    EXPECT_EQ(second.back().pictureNumber, 2);
-    EXPECT_EQ(second.back().x, 252);
-    EXPECT_EQ(second.back().y, 20);
-    for (int page = 2; page < 7; ++page)
-        for (const helpItem& item : pageItems(page))
-            EXPECT_EQ(item.what, helpItem::text);
-}
-
 TEST(HelpPages, LeadingAndTrailingSpacesAreKept)
 {
     const auto page1 = pageItems(0);

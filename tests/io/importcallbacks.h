@@ -15,7 +15,7 @@ struct scriptedImportCallbacks : importCallbacks {
     bool keep = false;
     std::vector<question> questions;
 
-    int askName(const std::string& proposed, bool allowSkip, std::string& typedName) override
+    dialogAnswer askName(const std::string& proposed, bool allowSkip, std::string& typedName) override
     {
         return script.askName(proposed, allowSkip, typedName);
     }

@@ -14,7 +14,7 @@
 
 struct scriptedCallbacks : loadCallbacks {
     struct reply {
-        int answer;
+        dialogAnswer answer;
         std::string typed;
     };
     std::deque<reply> replies;       // Cancel once the script runs out
@@ -22,12 +22,12 @@ struct scriptedCallbacks : loadCallbacks {
     std::vector<bool> skipOffered;
     std::vector<std::string> errors;
 
-    int askName(const std::string& proposed, bool allowSkip, std::string& typedName) override
+    dialogAnswer askName(const std::string& proposed, bool allowSkip, std::string& typedName) override
     {
         asked.push_back(proposed);
         skipOffered.push_back(allowSkip);
         if (replies.empty())
-            return answerCancel;
+            return dialogAnswer::cancel;
         const reply r = replies.front();
         replies.pop_front();
         typedName = r.typed;

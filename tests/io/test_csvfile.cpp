@@ -103,7 +103,7 @@ TEST(CsvFile, ReadsSeparatorsHeadersPairsAndRefusesBadCells)
     for (const csvCase& c : cases) {
         SCOPED_TRACE(c.what);
         tworkspace w;
-        w.createVariable("OLD");
+        w.add("OLD", {});
         scriptedImportCallbacks cb;
         const auto created = import(w, c.text, cb);
         if (!c.error.empty()) {
@@ -118,18 +118,18 @@ TEST(CsvFile, ReadsSeparatorsHeadersPairsAndRefusesBadCells)
         for (std::size_t k = 0; k < created.variables.size(); ++k) {
             const tdspvar& v = *created.variables[k];
             const expectedVariable& e = c.variables[k];
-            EXPECT_EQ(v.name, e.name);
-            EXPECT_EQ(v.isComplex, !e.im.empty());
+            EXPECT_EQ(v.name(), e.name);
+            EXPECT_EQ(v.isComplex(), !e.im.empty());
             if (!e.description.empty()) {
-                EXPECT_EQ(v.description, e.description);
+                EXPECT_EQ(v.description(), e.description);
             }
-            ASSERT_EQ(v.re.size(), e.re.size());
-            ASSERT_EQ(v.im.size(), e.im.size());
+            ASSERT_EQ(v.real().size(), e.re.size());
+            ASSERT_EQ(v.imag().size(), e.im.size());
             for (std::size_t i = 0; i < e.re.size(); ++i)
-                EXPECT_TRUE(sameBits(v.re[i], e.re[i]) || (std::isnan(v.re[i]) && std::isnan(e.re[i])))
-                    << e.name << "[" << i << "] = " << static_cast<double>(v.re[i]);
+                EXPECT_TRUE(sameBits(v.real()[i], e.re[i]) || (std::isnan(v.real()[i]) && std::isnan(e.re[i])))
+                    << e.name << "[" << i << "] = " << static_cast<double>(v.real()[i]);
             for (std::size_t i = 0; i < e.im.size(); ++i)
-                EXPECT_TRUE(sameBits(v.im[i], e.im[i])) << e.name << ".im[" << i << "]";
+                EXPECT_TRUE(sameBits(v.imag()[i], e.im[i])) << e.name << ".im[" << i << "]";
         }
     }
 }
@@ -148,12 +148,9 @@ TEST(CsvFile, ExportReadsBackBitIdentical)
         std::memcpy(reinterpret_cast<char*>(&x) + 8, &signAndExponent, 2);
         values.push_back(x);
     }
-    auto real = std::make_shared<tdspvar>("Wave");
-    real->re = values;
-    auto complex = std::make_shared<tdspvar>("TONE");
-    complex->resize(3, true);
-    complex->re = {1.5L, lim.min(), -3};
-    complex->im = {-lim.denorm_min(), 2.0L / 3, 0};
+    auto real = std::make_shared<tdspvar>("Wave", signalSamples::real(values));
+    auto complex = std::make_shared<tdspvar>(
+        "TONE", signalSamples::complex({1.5L, lim.min(), -3}, {-lim.denorm_min(), 2.0L / 3, 0}));
 
     const std::string text = csvText({real, complex});
     EXPECT_EQ(text.substr(0, text.find('\n') + 1), "wave,tone.real,tone.imaginar\r\n");
@@ -164,15 +161,15 @@ TEST(CsvFile, ExportReadsBackBitIdentical)
     const auto back = import(w, text, cb).variables;
     ASSERT_TRUE(cb.script.errors.empty()) << cb.script.errors.front();
     ASSERT_EQ(back.size(), 2u);
-    EXPECT_EQ(back[0]->name, "WAVE");
-    EXPECT_EQ(back[1]->name, "TONE");
-    ASSERT_EQ(back[0]->re.size(), values.size());
+    EXPECT_EQ(back[0]->name(), "WAVE");
+    EXPECT_EQ(back[1]->name(), "TONE");
+    ASSERT_EQ(back[0]->real().size(), values.size());
     for (std::size_t i = 0; i < values.size(); ++i)
-        ASSERT_TRUE(sameBits(back[0]->re[i], values[i])) << i << ": " << formatCsvNumber(values[i]);
+        ASSERT_TRUE(sameBits(back[0]->real()[i], values[i])) << i << ": " << formatCsvNumber(values[i]);
     // The shorter complex column ends early and comes back with its own length.
-    ASSERT_EQ(back[1]->re.size(), 3u);
+    ASSERT_EQ(back[1]->real().size(), 3u);
     for (std::size_t i = 0; i < 3; ++i)
-        EXPECT_TRUE(sameBits(back[1]->re[i], complex->re[i]) && sameBits(back[1]->im[i], complex->im[i]));
+        EXPECT_TRUE(sameBits(back[1]->real()[i], complex->real()[i]) && sameBits(back[1]->imag()[i], complex->imag()[i]));
 
     // Short plain forms where a value allows them.
     EXPECT_EQ(formatCsvNumber(-0.25L), "-0.25");
@@ -208,22 +205,22 @@ TEST(CsvFile, LongFileAsksAndNameClashesSettleBeforeAnythingIsCreated)
     // Clashes with the workspace and within the file: Skip offered for several variables, a typed
     // name checked again, and Cancel at the last question leaves the workspace as it was.
     tworkspace w;
-    w.createVariable("A");
+    w.add("A", {});
     scriptedImportCallbacks cb;
-    cb.script.replies = {{loadCallbacks::answerOk, "b"}, {loadCallbacks::answerOk, "c"},
-                         {loadCallbacks::answerCancel, ""}};
+    cb.script.replies = {{dialogAnswer::ok, "b"}, {dialogAnswer::ok, "c"},
+                         {dialogAnswer::cancel, ""}};
     EXPECT_TRUE(import(w, "a,b,B\n1,2,3\n", cb).variables.empty());
     EXPECT_EQ(cb.script.asked, (std::vector<std::string>{"A", "B", "B"}));
     EXPECT_EQ(cb.script.skipOffered, (std::vector<bool>{true, true, true}));
     EXPECT_EQ(w.variableCount(), 1);
 
     cb.script = {};
-    cb.script.replies = {{loadCallbacks::answerSkip, ""}, {loadCallbacks::answerOk, "n2"}};
+    cb.script.replies = {{dialogAnswer::skip, ""}, {dialogAnswer::ok, "n2"}};
     const auto created = import(w, "a,b,B\n1,2,3\n", cb).variables;
     ASSERT_EQ(created.size(), 2u);
-    EXPECT_EQ(created[0]->name, "B");
-    EXPECT_EQ(created[1]->name, "n2"); // a typed name is taken as typed, like the state file's
-    EXPECT_EQ(created[1]->re, std::vector<extended>{3});
+    EXPECT_EQ(created[0]->name(), "B");
+    EXPECT_EQ(created[1]->name(), "n2"); // a typed name is taken as typed, like the state file's
+    EXPECT_EQ(created[1]->real(), std::vector<extended>{3});
 }
 
 TEST(CsvFile, FailedExportKeepsTheOldFile)
@@ -231,8 +228,7 @@ TEST(CsvFile, FailedExportKeepsTheOldFile)
     temporaryFolder folder;
     const std::string path = folder.file("out.csv");
     writeBytes(path, "old");
-    auto v = std::make_shared<tdspvar>("X");
-    v->re = {1, 2};
+    auto v = std::make_shared<tdspvar>("X", signalSamples::real({1, 2}));
     scriptedCallbacks cb;
     EXPECT_TRUE(saveCsvFile(path, {v}, cb));
     EXPECT_EQ(readBytes(path), "x\r\n1\r\n2\r\n");
@@ -283,6 +279,6 @@ TEST(CsvFile, GuessSaysWhenAnotherReadingFitsAsWell)
     scriptedImportCallbacks cb;
     const columnImport in = import(w, text, cb, csvChoices{twoColumns, {false}});
     ASSERT_EQ(in.variables.size(), 1u);
-    EXPECT_EQ(in.variables[0]->re, (std::vector<extended>{5, 25, 75}));
-    EXPECT_EQ(in.variables[0]->description, "Loaded from : /lab/data.csv (column 2)");
+    EXPECT_EQ(in.variables[0]->real(), (std::vector<extended>{5, 25, 75}));
+    EXPECT_EQ(in.variables[0]->description(), "Loaded from : /lab/data.csv (column 2)");
 }

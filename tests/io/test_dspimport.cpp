@@ -52,24 +52,24 @@ TEST(DspImport, RealAndComplexFilesWithExactValues)
     ASSERT_EQ(real.size(), 26u);
     const auto r = import(w, real, cb);
     ASSERT_TRUE(r);
-    EXPECT_EQ(r->name, "abc");
-    EXPECT_EQ(r->description, "Loaded from : F");
-    EXPECT_FALSE(r->isComplex);
-    EXPECT_EQ(r->re, (std::vector<extended>{0.1f, -2.5f, tiny}));
-    EXPECT_EQ(r->peak, 2.5L);
+    EXPECT_EQ(r->name(), "abc");
+    EXPECT_EQ(r->description(), "Loaded from : F");
+    EXPECT_FALSE(r->isComplex());
+    EXPECT_EQ(r->real(), (std::vector<extended>{0.1f, -2.5f, tiny}));
+    EXPECT_EQ(r->peak(), 2.5L);
 
     const std::string complex = dspFile("CPLX", 2, 2, {1.5f, -0.25f, 3e38f, 7.0f});
     ASSERT_EQ(complex.size(), 30u);
     const auto c = import(w, complex, cb);
     ASSERT_TRUE(c);
-    EXPECT_TRUE(c->isComplex);
-    EXPECT_EQ(c->re, (std::vector<extended>{1.5f, 3e38f}));
-    EXPECT_EQ(c->im, (std::vector<extended>{-0.25f, 7.0f}));
+    EXPECT_TRUE(c->isComplex());
+    EXPECT_EQ(c->real(), (std::vector<extended>{1.5f, 3e38f}));
+    EXPECT_EQ(c->imag(), (std::vector<extended>{-0.25f, 7.0f}));
 
     // Kind 3 is read as real; the size test uses the kind as written (14 + 12 N bytes).
     const auto k3 = import(w, dspFile("K3", 3, 2, {1, 2, 9, 9, 9, 9}), cb);
     ASSERT_TRUE(k3);
-    EXPECT_EQ(k3->re, (std::vector<extended>{1, 2}));
+    EXPECT_EQ(k3->real(), (std::vector<extended>{1, 2}));
 
     // Samples far beyond the first 131072 bytes are all read.
     std::vector<float> many(65535);
@@ -77,7 +77,7 @@ TEST(DspImport, RealAndComplexFilesWithExactValues)
         many[i] = static_cast<float>(i);
     const auto big = import(w, dspFile("BIG", 1, 65535, many), cb);
     ASSERT_TRUE(big);
-    EXPECT_EQ(big->re.back(), 65534);
+    EXPECT_EQ(big->real().back(), 65534);
     EXPECT_TRUE(cb.errors.empty());
     EXPECT_TRUE(cb.asked.empty());
 }
@@ -99,7 +99,7 @@ TEST(DspImport, MalformedFilesAreIgnoredSilently)
     const auto empty = import(w, dspFile("E", 2, 0, {}), cb);
     ASSERT_TRUE(empty);
     EXPECT_EQ(empty->sampleCount(), 0);
-    EXPECT_TRUE(empty->isComplex);
+    EXPECT_TRUE(empty->isComplex());
     EXPECT_TRUE(import(w, dspFile("Z", 0, 0, {}), cb));
 }
 
@@ -107,21 +107,21 @@ TEST(DspImport, NamesAndClashes)
 {
     tworkspace w;
     scriptedCallbacks cb;
-    EXPECT_EQ(import(w, dspFile("EIGHTCHR", 1, 0, {}), cb)->name, "eightchr");
-    EXPECT_EQ(import(w, dspFile(std::string("x-1\0junk", 8), 1, 0, {}), cb)->name, "x1");
+    EXPECT_EQ(import(w, dspFile("EIGHTCHR", 1, 0, {}), cb)->name(), "eightchr");
+    EXPECT_EQ(import(w, dspFile(std::string("x-1\0junk", 8), 1, 0, {}), cb)->name(), "x1");
 
     // A clash asks without Skip and Ignore All; OK takes the typed name in lower case.
-    EXPECT_EQ(import(w, dspFile("Abc", 1, 1, {4}), cb)->name, "abc");
+    EXPECT_EQ(import(w, dspFile("Abc", 1, 1, {4}), cb)->name(), "abc");
     EXPECT_TRUE(cb.asked.empty());
-    cb.replies = {{loadCallbacks::answerOk, "My Name"}};
+    cb.replies = {{dialogAnswer::ok, "My Name"}};
     const auto typed = import(w, dspFile("ABC", 1, 1, {4}), cb);
     ASSERT_TRUE(typed);
-    EXPECT_EQ(typed->name, "my name");
+    EXPECT_EQ(typed->name(), "my name");
     EXPECT_EQ(cb.asked, std::vector<std::string>{"ABC"});
     EXPECT_EQ(cb.skipOffered, std::vector<bool>{false});
 
     cb = {};
-    cb.replies = {{loadCallbacks::answerCancel, ""}};
+    cb.replies = {{dialogAnswer::cancel, ""}};
     const int before = w.variableCount();
     EXPECT_FALSE(import(w, dspFile("sin", 1, 1, {4}), cb));
     EXPECT_EQ(w.variableCount(), before);
@@ -137,8 +137,8 @@ TEST(DspImport, FromFiles)
     writeBytes(path, dspFile("X", 2, 1, {1, 2}));
     const auto v = importDspFile(path, w, cb);
     ASSERT_TRUE(v);
-    EXPECT_EQ(v->description, "Loaded from : " + path);
-    EXPECT_EQ(v->im, std::vector<extended>{2});
+    EXPECT_EQ(v->description(), "Loaded from : " + path);
+    EXPECT_EQ(v->imag(), std::vector<extended>{2});
 
     writeBytes(path, dspFile("Y", 1, 2, {1}));
     EXPECT_FALSE(importDspFile(path, w, cb)); // too short: silent

@@ -80,11 +80,10 @@ std::vector<std::string> folderEntries(const temporaryFolder& folder)
 
 tdspvarPtr ramp(const std::string& name, std::size_t count)
 {
-    auto v = std::make_shared<tdspvar>(name);
-    v->resize(static_cast<int>(count), false);
+    signalSamples samples;
     for (std::size_t i = 0; i < count; ++i)
-        v->re[i] = static_cast<extended>(i);
-    return v;
+        samples.re.push_back(static_cast<extended>(i));
+    return std::make_shared<tdspvar>(name, std::move(samples));
 }
 
 } // namespace

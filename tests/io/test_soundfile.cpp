@@ -13,9 +13,7 @@ namespace {
 
 tdspvarPtr makeVariable(const std::string& name, std::vector<extended> re)
 {
-    auto v = std::make_shared<tdspvar>(name);
-    v->re = std::move(re);
-    return v;
+    return std::make_shared<tdspvar>(name, signalSamples::real(std::move(re)));
 }
 
 // A sound file written by the library itself, with `channels` interleaved in `samples`.
@@ -49,21 +47,21 @@ TEST(SoundFile, FloatWavRoundTripNamesChannelsAfterTheFile)
     ASSERT_TRUE(cb.script.errors.empty()) << cb.script.errors.front();
     EXPECT_EQ(in.sampleRate, 44100);
     ASSERT_EQ(in.variables.size(), 2u);
-    EXPECT_EQ(in.variables[0]->name, "VOICE_L");
-    EXPECT_EQ(in.variables[1]->name, "VOICE_R");
-    EXPECT_EQ(in.variables[1]->description, "Loaded from : " + path + " (44100 Hz, channel 2 of 2)");
-    EXPECT_EQ(in.variables[0]->re, (std::vector<extended>{0.1f, -0.75f, 1.5f, 1e-30f}));
-    EXPECT_EQ(in.variables[1]->re, (std::vector<extended>{-1, 0.333333333333f, 0, 0}));
-    EXPECT_FALSE(in.variables[0]->isComplex);
-    EXPECT_EQ(in.variables[0]->peak, 1.5f);
+    EXPECT_EQ(in.variables[0]->name(), "VOICE_L");
+    EXPECT_EQ(in.variables[1]->name(), "VOICE_R");
+    EXPECT_EQ(in.variables[1]->description(), "Loaded from : " + path + " (44100 Hz, channel 2 of 2)");
+    EXPECT_EQ(in.variables[0]->real(), (std::vector<extended>{0.1f, -0.75f, 1.5f, 1e-30f}));
+    EXPECT_EQ(in.variables[1]->real(), (std::vector<extended>{-1, 0.333333333333f, 0, 0}));
+    EXPECT_FALSE(in.variables[0]->isComplex());
+    EXPECT_EQ(in.variables[0]->peak(), 1.5f);
 
     // A mono file: the base name alone, the description with the rate only.
     const std::string mono = folder.file("la 440.wav");
     ASSERT_TRUE(saveWavFile(mono, {left}, 8000, wavEncoding::float32, errors));
     const soundImport one = importSoundFile(mono, w, cb);
     ASSERT_EQ(one.variables.size(), 1u);
-    EXPECT_EQ(one.variables[0]->name, "LA440");
-    EXPECT_EQ(one.variables[0]->description, "Loaded from : " + mono + " (8000 Hz)");
+    EXPECT_EQ(one.variables[0]->name(), "LA440");
+    EXPECT_EQ(one.variables[0]->description(), "Loaded from : " + mono + " (8000 Hz)");
 }
 
 TEST(SoundFile, Pcm16IsScaledToThePeakAndOtherFormatsRead)
@@ -106,10 +104,10 @@ TEST(SoundFile, Pcm16IsScaledToThePeakAndOtherFormatsRead)
         const soundImport in = importSoundFile(folder.file(f.file), w, cb);
         ASSERT_EQ(in.variables.size(), 1u) << (cb.script.errors.empty() ? "" : cb.script.errors[0]);
         EXPECT_EQ(in.sampleRate, 16000);
-        ASSERT_EQ(in.variables[0]->re.size(), tone.size());
+        ASSERT_EQ(in.variables[0]->real().size(), tone.size());
         long double worst = 0;
         for (std::size_t i = 0; i < tone.size(); ++i)
-            worst = std::max(worst, std::fabs(in.variables[0]->re[i] - tone[i]));
+            worst = std::max(worst, std::fabs(in.variables[0]->real()[i] - tone[i]));
         EXPECT_LE(worst, f.tolerance);
     }
 }
@@ -156,19 +154,19 @@ TEST(SoundFile, SamplesAreTheLibrarysDoublesWhateverTheStorage)
         ASSERT_EQ(in.variables.size(), 2u);
         for (std::size_t ch = 0; ch < 2; ++ch) {
             const tdspvar& v = *in.variables[ch];
-            ASSERT_EQ(v.re.size(), static_cast<std::size_t>(info.frames));
+            ASSERT_EQ(v.real().size(), static_cast<std::size_t>(info.frames));
             extended peak = 1e-10L;
-            for (std::size_t i = 0; i < v.re.size(); ++i) {
+            for (std::size_t i = 0; i < v.real().size(); ++i) {
                 const double r = reference[2 * i + ch];
                 const extended expected = r;
                 if (std::isnan(r)) {
-                    ASSERT_TRUE(std::isnan(v.re[i])) << i;
+                    ASSERT_TRUE(std::isnan(v.real()[i])) << i;
                     continue;
                 }
-                ASSERT_EQ(std::memcmp(&v.re[i], &expected, 10), 0) << i << ": " << r;
+                ASSERT_EQ(std::memcmp(&v.real()[i], &expected, 10), 0) << i << ": " << r;
                 peak = std::max(peak, std::fabs(expected));
             }
-            EXPECT_EQ(v.peak, peak);
+            EXPECT_EQ(v.peak(), peak);
         }
     }
 }
@@ -362,15 +360,15 @@ TEST(SoundFile, FilesCutShortImportWhatTheyHoldAndSaySo)
         const soundImport in = importSoundFile(folder.file(c.file), w, cb);
         ASSERT_EQ(in.variables.size(), 1u);
         EXPECT_EQ(in.samplesExpected, c.expected);
-        EXPECT_EQ(in.variables[0]->re.size(), static_cast<std::size_t>(in.samplesRead));
+        EXPECT_EQ(in.variables[0]->real().size(), static_cast<std::size_t>(in.samplesRead));
         if (c.exact) {
             EXPECT_EQ(in.samplesRead, c.readAtMost);
         } else {
             EXPECT_GT(in.samplesRead, 0);
             EXPECT_LE(in.samplesRead, c.readAtMost);
         }
-        for (std::size_t i = 0; i < in.variables[0]->re.size(); ++i)
-            ASSERT_NEAR(static_cast<double>(in.variables[0]->re[i]), tone[i], 1.0 / 32768) << i;
+        for (std::size_t i = 0; i < in.variables[0]->real().size(); ++i)
+            ASSERT_NEAR(static_cast<double>(in.variables[0]->real()[i]), tone[i], 1.0 / 32768) << i;
         ASSERT_EQ(cb.script.errors.size(), 1u);
         EXPECT_EQ(cb.script.errors[0].rfind(c.messageStart, 0), 0u) << cb.script.errors[0];
     }

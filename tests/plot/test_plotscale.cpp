@@ -2,6 +2,7 @@
 #include "core/variable.h"
 #include "plot/pixel.h"
 #include "plot/plotscale.h"
+#include "plotmodes.h"
 
 #include <gtest/gtest.h>
 
@@ -13,13 +14,10 @@ namespace {
 // A real variable with the given samples.
 tdspvarPtr realVariable(std::initializer_list<extended> samples)
 {
-    auto v = std::make_shared<tdspvar>();
-    v->resize(static_cast<int>(samples.size()), false);
-    std::copy(samples.begin(), samples.end(), v->re.begin());
-    return v;
+    return std::make_shared<tdspvar>("V", signalSamples::real(samples));
 }
 
-plotScale scaleFor(const tdspvarPtr& v, int mode)
+plotScale scaleFor(const tdspvarPtr& v, plotMode mode)
 {
     const plotFlags flags = plotPassFlags(mode, v.get(), nullptr);
     plotRange range;
@@ -29,30 +27,17 @@ plotScale scaleFor(const tdspvarPtr& v, int mode)
 
 } // namespace
 
-TEST(PlotMode, WordForTheOpeningCases)
-{
-    // Real variable: polar toggle disabled whatever its state.
-    EXPECT_EQ(plotModeWord(false, false, true, false), 1);
-    // Complex variable with the polar toggle down, as at program start.
-    EXPECT_EQ(plotModeWord(false, true, true, false), 2);
-    // Alt+Y on a real variable: log Y pressed the polar toggle while it is disabled.
-    EXPECT_EQ(plotModeWord(false, false, true, true), 5);
-    EXPECT_EQ(plotModeWord(true, true, false, false), 8);
-    EXPECT_EQ(plotModeWord(true, true, true, true), 14);
-}
-
 TEST(PlotMode, FlagsOfAPass)
 {
     const tdspvarPtr real = realVariable({1, 2});
-    tdspvar complex;
-    complex.resize(2, true);
-    EXPECT_FALSE(plotPassFlags(1, real.get(), nullptr).modulusView);
-    EXPECT_FALSE(plotPassFlags(1, real.get(), nullptr).complexData);
-    const plotFlags logY = plotPassFlags(5, real.get(), nullptr);
+    const tdspvar complex("C", signalSamples::complex({0, 0}, {0, 0}));
+    EXPECT_FALSE(plotPassFlags(kReal, real.get(), nullptr).modulusView);
+    EXPECT_FALSE(plotPassFlags(kReal, real.get(), nullptr).complexData);
+    const plotFlags logY = plotPassFlags(kRealLogY, real.get(), nullptr);
     EXPECT_TRUE(logY.modulusView); // log Y always shows the modulus
     EXPECT_TRUE(logY.logY);
     EXPECT_FALSE(logY.logX);
-    const plotFlags mixed = plotPassFlags(8, real.get(), &complex);
+    const plotFlags mixed = plotPassFlags(kLogX, real.get(), &complex);
     EXPECT_TRUE(mixed.complexData);
     EXPECT_TRUE(mixed.second);
     EXPECT_TRUE(mixed.logX);
@@ -61,14 +46,11 @@ TEST(PlotMode, FlagsOfAPass)
 
 TEST(PlotRange, ContributionsPerView)
 {
-    tdspvar complex;
-    complex.resize(2, true);
-    complex.re = {3, -1};
-    complex.im = {4, 5};
+    const tdspvar complex("C", signalSamples::complex({3, -1}, {4, 5}));
     const tdspvarPtr realPtr = realVariable({0.5L, 2});
     const tdspvar& real = *realPtr;
 
-    plotFlags cartesian = plotPassFlags(0, &real, &complex);
+    plotFlags cartesian = plotPassFlags(kCartesian, &real, &complex);
     plotRange r;
     scanPlotRange(real, cartesian, r);
     scanPlotRange(complex, cartesian, r);
@@ -78,14 +60,14 @@ TEST(PlotRange, ContributionsPerView)
     // Without complex data only real parts count; a real first variable contributes 0 as its
     // imaginary part once complex data is shown.
     plotRange realOnly;
-    scanPlotRange(real, plotPassFlags(1, &real, nullptr), realOnly);
+    scanPlotRange(real, plotPassFlags(kReal, &real, nullptr), realOnly);
     EXPECT_EQ(realOnly.minimum, 0.5L);
     plotRange withZero;
     scanPlotRange(real, cartesian, withZero);
     EXPECT_EQ(withZero.minimum, 0);
 
     plotRange modulus;
-    scanPlotRange(complex, plotPassFlags(2, &complex, nullptr), modulus);
+    scanPlotRange(complex, plotPassFlags(kPolar, &complex, nullptr), modulus);
     EXPECT_NEAR(static_cast<double>(modulus.maximum), std::sqrt(26.0), 1e-12);
     EXPECT_EQ(modulus.minimum, 5);
 }
@@ -93,11 +75,11 @@ TEST(PlotRange, ContributionsPerView)
 TEST(PlotScale, FloorsOfAnAllZeroModulus)
 {
     const tdspvarPtr zero = realVariable({0, 0, 0});
-    const plotScale polar = scaleFor(zero, 2);
+    const plotScale polar = scaleFor(zero, kPolar);
     EXPECT_EQ(polar.maximum, 1e-998L);
     EXPECT_EQ(polar.minimum, 1e-999L);
 
-    const plotScale logY = scaleFor(zero, 5);
+    const plotScale logY = scaleFor(zero, kRealLogY);
     EXPECT_EQ(yRangeLabel(logY.maximum, true, '.'), "-19960 db");
     EXPECT_EQ(yRangeLabel(logY.minimum, true, '.'), "-19980 db");
     // Zeros are plotted at the floor 1e-1000: two decades below the maximum, one below the axis.
@@ -106,26 +88,26 @@ TEST(PlotScale, FloorsOfAnAllZeroModulus)
 
 TEST(PlotScale, LogarithmicAxisSpansAtMostTenUnits)
 {
-    const plotScale wide = scaleFor(realVariable({1, 1e-10L}), 5);
+    const plotScale wide = scaleFor(realVariable({1, 1e-10L}), kRealLogY);
     EXPECT_EQ(wide.yScale, 0.1L);
     EXPECT_NEAR(static_cast<double>(wide.minimum), std::exp(-10.0), 1e-15);
     EXPECT_EQ(plotY(wide, 1), 0);
     EXPECT_EQ(plotY(wide, std::exp(-2.5L)), 72); // 289 * 2.5 / 10
 
-    const plotScale narrow = scaleFor(realVariable({1, 0.5L}), 5);
+    const plotScale narrow = scaleFor(realVariable({1, 0.5L}), kRealLogY);
     EXPECT_NEAR(static_cast<double>(narrow.minimum), 0.5, 1e-15);
     EXPECT_EQ(plotY(narrow, 0.5L), 289);
     EXPECT_EQ(yRangeLabel(narrow.minimum, true, ','), "-6,0206 db");
 
     // A constant modulus has no span; it lies along the top of the widest axis.
-    const plotScale flat = scaleFor(realVariable({2, 2, -2}), 5);
+    const plotScale flat = scaleFor(realVariable({2, 2, -2}), kRealLogY);
     EXPECT_EQ(flat.yScale, 0.1L);
     EXPECT_EQ(plotY(flat, 2), 0);
 }
 
 TEST(PlotScale, LinearYRule)
 {
-    const plotScale s = scaleFor(realVariable({-1, 3}), 1);
+    const plotScale s = scaleFor(realVariable({-1, 3}), kReal);
     EXPECT_EQ(plotY(s, 3), 0);
     EXPECT_EQ(plotY(s, -1), 289); // one pixel below the last row
     EXPECT_EQ(plotY(s, 1), 144);  // 144.5: ties go to the even neighbour
@@ -134,7 +116,7 @@ TEST(PlotScale, LinearYRule)
     EXPECT_EQ(plotY(s, std::numeric_limits<extended>::quiet_NaN()), std::nullopt); // a gap
     EXPECT_EQ(yRangeLabel(s.maximum, false, '.'), "3");
 
-    const plotScale constant = scaleFor(realVariable({7, 7}), 1);
+    const plotScale constant = scaleFor(realVariable({7, 7}), kReal);
     EXPECT_EQ(plotY(constant, 7), 0);
 }
 
@@ -224,10 +206,7 @@ TEST(Readout, LinesForOneAndTwoVariables)
     EXPECT_EQ(lines[0], "Pozitie 1 :4");
     EXPECT_EQ(lines[1], "Valoare : 5");
 
-    tdspvar second;
-    second.resize(8, true);
-    second.re[4] = 3;
-    second.im[4] = 4;
+    const tdspvar second("S", signalSamples::complex({0, 0, 0, 0, 3, 0, 0, 0}, {0, 0, 0, 0, 4, 0, 0, 0}));
     lines = readoutLines(first, &second, 192, false, false, '.');
     ASSERT_EQ(lines.size(), 7u);
     EXPECT_EQ(lines[0], "Pozitie 1 :2");
@@ -245,15 +224,15 @@ TEST(PlotScale, ConstantUpToRoundingInfiniteAndTinySignals)
 {
     const int n = 64;
     const auto sampled = [n](bool complex, auto f) {
-        auto v = std::make_shared<tdspvar>();
-        v->resize(n, complex);
+        signalSamples samples;
+        samples.resize(n, complex);
         for (int i = 0; i < n; ++i) {
             const complexValue z = f(static_cast<extended>(i) / n);
-            v->re[static_cast<std::size_t>(i)] = z.re;
+            samples.re[static_cast<std::size_t>(i)] = z.re;
             if (complex)
-                v->im[static_cast<std::size_t>(i)] = z.im;
+                samples.im[static_cast<std::size_t>(i)] = z.im;
         }
-        return v;
+        return std::make_shared<tdspvar>("V", std::move(samples));
     };
     // exp(i*x*pi*2): moduli 1 and 1 - 5e-20.
     const tdspvarPtr spiral = sampled(true, [](extended x) {
@@ -268,16 +247,16 @@ TEST(PlotScale, ConstantUpToRoundingInfiniteAndTinySignals)
     struct testCase {
         const char* name;
         tdspvarPtr v;
-        int mode;
+        plotMode mode;
         extended largest, smallest; // finite values of the plotted quantity
         int top, bottom;            // their heights
         const char *maxLabel, *minLabel;
     };
     const testCase cases[] = {
-        {"spiral modulus", spiral, 2, 1, 1 - 5e-20L, 0, 0, "1", "1"},
-        {"spiral log modulus", spiral, 6, 1, 1 - 5e-20L, 0, 0, "0 db", "-86,859 db"},
-        {"steep", steep, 1, std::pow(64.0L, 10), std::pow(64.0L / 63, 10), 0, 289, "1,1529E18", "1,1706"},
-        {"tiny sine", tiny, 1, 1e-300L, -1e-300L, 0, 289, "1E-300", "-1E-300"},
+        {"spiral modulus", spiral, kPolar, 1, 1 - 5e-20L, 0, 0, "1", "1"},
+        {"spiral log modulus", spiral, kPolarLogY, 1, 1 - 5e-20L, 0, 0, "0 db", "-86,859 db"},
+        {"steep", steep, kReal, std::pow(64.0L, 10), std::pow(64.0L / 63, 10), 0, 289, "1,1529E18", "1,1706"},
+        {"tiny sine", tiny, kReal, 1e-300L, -1e-300L, 0, 289, "1E-300", "-1E-300"},
     };
     for (const testCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -289,11 +268,11 @@ TEST(PlotScale, ConstantUpToRoundingInfiniteAndTinySignals)
     }
     // Every sample of the spiral's modulus lies on the top row; the tiny sine's zero crossing is
     // in the middle; the infinite sample is a stroke clamped far above, a NaN a gap.
-    const plotScale spiralScale = scaleFor(spiral, 2);
+    const plotScale spiralScale = scaleFor(spiral, kPolar);
     for (int i = 0; i < n; ++i)
         ASSERT_EQ(plotY(spiralScale, spiral->sampleModulus(i)), 0) << i;
-    EXPECT_EQ(plotY(scaleFor(tiny, 1), 0), 144);
-    EXPECT_EQ(plotY(scaleFor(steep, 1), inf), -1000);
-    EXPECT_EQ(plotY(scaleFor(steep, 1), -inf), 1500);
-    EXPECT_EQ(plotY(scaleFor(steep, 1), std::numeric_limits<extended>::quiet_NaN()), std::nullopt);
+    EXPECT_EQ(plotY(scaleFor(tiny, kReal), 0), 144);
+    EXPECT_EQ(plotY(scaleFor(steep, kReal), inf), -1000);
+    EXPECT_EQ(plotY(scaleFor(steep, kReal), -inf), 1500);
+    EXPECT_EQ(plotY(scaleFor(steep, kReal), std::numeric_limits<extended>::quiet_NaN()), std::nullopt);
 }

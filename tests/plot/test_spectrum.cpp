@@ -19,12 +19,12 @@ static constexpr extended kInf = std::numeric_limits<extended>::infinity();
 // transform and the one-sided layout a real signal is shown in.
 TEST(Spectrum, TwoSinesReadAtTheirPeaks)
 {
-    tdspvar signal;
-    signal.resize(1024, false);
+    std::vector<extended> samples(1024);
     for (int i = 0; i < 1024; ++i) {
         const extended t = i / extended(1024);
-        signal.re[static_cast<std::size_t>(i)] = std::sin(2 * kPi * 50 * t) + 0.5L * std::sin(2 * kPi * 120 * t);
+        samples[static_cast<std::size_t>(i)] = std::sin(2 * kPi * 50 * t) + 0.5L * std::sin(2 * kPi * 120 * t);
     }
+    const tdspvar signal("S", signalSamples::real(std::move(samples)));
     sampleBuffer transformed;
     fourierTransform(signal, fourierDirection::direct, transformed);
     std::vector<extended> re, im;

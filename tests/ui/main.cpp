@@ -1,9 +1,8 @@
 // One QApplication for the whole GUI test program, on Qt's offscreen platform unless another
-// platform is chosen explicitly, with the program's font as the program itself sets it, and
-// with Qt's built-in file dialogs, whose widgets the tests drive, and with the program's own
-// application object, which turns an exception that escapes a handler into the error box.
+// platform is chosen explicitly, with the program's font as the program itself sets it, and with
+// the program's own application object, which turns an exception that escapes a handler into the
+// error box.
 #include "ui/application.h"
-#include "ui/filedialogs.h"
 #include "ui/mainwindow.h"
 
 #include <QApplication>
@@ -16,7 +15,6 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     KelmoApplication app(argc, argv);
     applyProgramFont();
-    FileDialogs::builtInOnly = true;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

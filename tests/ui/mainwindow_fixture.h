@@ -2,10 +2,13 @@
 // found by type, variables filled as a creator fills them, and waiting for the thumbnail workers.
 #pragma once
 
-#include "uitest.h"
+#include "controls.h"
 
 #include "ui/mainwindow.h"
+#include "ui/previewworker.h"
+#include "ui/striplist.h"
 #include "ui/thumbnailworker.h"
+#include "ui/variablestrip.h"
 
 #include <QAction>
 #include <QMenu>
@@ -27,19 +30,26 @@ T& windowOf(const MainWindow& main)
     return *window;
 }
 
-inline bool waitForThumbnails(int milliseconds = 20000)
+// The main window's column of strips, with the marks, the current variable and the thumbnails.
+inline StripList& stripsOf(const MainWindow& main)
 {
-    return waitUntil([] { return ThumbnailWorker::runningCount() == 0; }, milliseconds);
+    return *main.findChild<StripList*>();
 }
+
+inline bool waitForThumbnails(const MainWindow& main, int milliseconds = 20000)
+{
+    return waitUntil([&] { return stripsOf(main).thumbnailsDrawing() == 0; }, milliseconds);
+}
+
 
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        mainWindow = std::make_unique<MainWindow>();
+        mainWindow = std::make_unique<MainWindow>(setup);
         mainWindow->show();
         mainWindow->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
+        ASSERT_TRUE(uitest::windowActive(mainWindow.get()));
     }
     void TearDown() override { mainWindow.reset(); }
 
@@ -48,21 +58,29 @@ protected:
     T& window() { return windowOf<T>(*mainWindow); }
     QMenu* popupMenu() { return child<QMenu>(*mainWindow, "PopupMenu1"); }
     QMenu* variabilaMenu() { return child<QAction>(*mainWindow, "Variabila1")->menu(); }
+    // The column of strips, with the marks and the current variable.
+    StripList& strips() { return stripsOf(*mainWindow); }
+    // The preview plotter of the generation and processing dialogs.
+    PreviewPlotter& preview() { return *mainWindow->findChild<PreviewPlotter*>(); }
+    // The file dialogs, made on first use.
+    FileDialogs& fileDialogs() { return *mainWindow->findChild<FileDialogs*>(); }
+    bool waitForThumbnails(int milliseconds = 20000)
+    {
+        return uitest::waitForThumbnails(*mainWindow, milliseconds);
+    }
+    VariableStrip* stripOf(const tdspvarPtr& v) { return strips().stripOf(*v); }
 
-    // Creates a variable as the creators do: name, samples, description, peak, then the thumbnail.
+    // Adds a variable as the creators do, with its samples and a description.
     tdspvarPtr addVariable(const std::string& name, std::initializer_list<extended> re = {1, 2, 3},
                            std::initializer_list<extended> im = {})
     {
-        tdspvarPtr v = workspace().createVariable(name);
-        v->isComplex = im.size() > 0;
-        v->re.assign(re);
-        v->im.assign(im);
-        v->description = "made by a test";
-        v->computeDisplayPeak();
-        workspace().samplesChanged(v);
-        return v;
+        signalSamples samples = im.size() > 0 ? signalSamples::complex(re, im) : signalSamples::real(re);
+        return workspace().add(name, std::move(samples), {.description = "made by a test"});
     }
 
+    // How the main window is made: with Qt's own file dialogs, whose widgets the tests drive;
+    // a fixture may choose how it makes its threads and answer file questions itself.
+    mainWindowSetup setup{.startThread = {}, .builtInFileDialogs = true, .answerFile = {}};
     std::unique_ptr<MainWindow> mainWindow;
 };
 

@@ -1,4 +1,6 @@
 // The two small controls the dialogs build on: the free-typing spin edit and the radio group.
+#include "uitest.h"
+
 #include "ui/radiogroup.h"
 #include "ui/spinedit.h"
 
@@ -9,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(SpinEdit, ReadsOnlyASignAndDigitsAsAnInteger)
+TEST(DialogControls, SpinEditReadsOnlyASignAndDigitsAsAnInteger)
 {
     EXPECT_EQ(SpinEdit::readInteger("128"), 128);
     EXPECT_EQ(SpinEdit::readInteger("+7"), 7);
@@ -21,7 +23,7 @@ TEST(SpinEdit, ReadsOnlyASignAndDigitsAsAnInteger)
     EXPECT_EQ(SpinEdit::readInteger("9999999999999"), std::nullopt);
 }
 
-TEST(SpinEdit, TypingIsFreeWithinTheLimitAndArrowsStepWithinTheRange)
+TEST(DialogControls, SpinEditTypingIsFreeWithinTheLimitAndArrowsStepWithinTheRange)
 {
     SpinEdit spin;
     spin.setRange(1, 65536);
@@ -42,7 +44,7 @@ TEST(SpinEdit, TypingIsFreeWithinTheLimitAndArrowsStepWithinTheRange)
     EXPECT_EQ(spin.text(), "1");
 }
 
-TEST(SpinEdit, LeavingTheFieldPullsANumberIntoTheRange)
+TEST(DialogControls, SpinEditLeavingTheFieldPullsANumberIntoTheRange)
 {
     QWidget window;
     auto* spin = new SpinEdit(&window);
@@ -51,7 +53,7 @@ TEST(SpinEdit, LeavingTheFieldPullsANumberIntoTheRange)
     spin->setRange(1, 65536);
     window.show();
     window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(uitest::windowActive(&window));
     for (const auto& [typed, kept] : {std::pair{"0", "1"}, {"70000", "65536"}, {"-", "-"}, {"42", "42"}}) {
         spin->setFocus();
         spin->setText(typed);
@@ -60,7 +62,7 @@ TEST(SpinEdit, LeavingTheFieldPullsANumberIntoTheRange)
     }
 }
 
-TEST(RadioGroup, ReportsChangesOfTheChoiceOnly)
+TEST(DialogControls, RadioGroupReportsChangesOfTheChoiceOnly)
 {
     RadioGroup group("Tip : ", {"&Real", "&Complex"});
     group.setItemIndex(0);

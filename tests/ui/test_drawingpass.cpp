@@ -106,7 +106,7 @@ TEST(DrawingPass, SnapshotRestartStopAndWithdraw)
     pass.input = {7, 8, 9};
     pass.request();
     ASSERT_TRUE(release());
-    EXPECT_EQ(pass.passCount(), 3);
+    EXPECT_EQ(pass.snapshots.size(), 3u);
     EXPECT_EQ(pass.snapshots.back(), (std::vector<int>{7, 8, 9}));
     EXPECT_EQ(pass.picture, (std::vector<int>{7, 8, 9}));
     EXPECT_EQ(pass.ended, 2);
@@ -127,14 +127,14 @@ TEST(DrawingPass, SnapshotRestartStopAndWithdraw)
 
     // A stop with a restart pending (a released thumbnail whose redraw was pending): the pass
     // ends and no further pass starts.
-    const int passes = pass.passCount();
+    const std::size_t passes = pass.snapshots.size();
     holdAtStep(1);
     pass.request();
     ASSERT_TRUE(uitest::waitUntil([&] { return pass.held.load(); }));
     pass.request();
     pass.stop();
     ASSERT_TRUE(release());
-    EXPECT_EQ(pass.passCount(), passes + 1);
+    EXPECT_EQ(pass.snapshots.size(), passes + 1);
     EXPECT_EQ(pass.picture, (std::vector<int>{7}));
 
     // Withdraw in the middle of a long pass, its worker ahead of the painting (or waiting for

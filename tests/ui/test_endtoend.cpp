@@ -11,6 +11,7 @@
 #include "expr/evaluator.h"
 #include "ui/generatedialog.h"
 #include "ui/graphwindow.h"
+#include "../plot/plotmodes.h"
 #include "ui/graphworker.h"
 #include "ui/helpwindow.h"
 #include "ui/inversezwindow.h"
@@ -50,6 +51,8 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+using namespace uitest::controls;
 
 namespace {
 
@@ -215,12 +218,12 @@ void typeFileName(QFileDialog& dialog, const QString& path)
     for (const QChar c : path)
         QTest::keyClick(window, c.toLatin1());
     EXPECT_EQ(edit->text(), path);
-    const bool settled = QTest::qWaitFor([&] { return folderRead; }, kWaitMs);
+    const bool settled = uitest::waitUntil([&] { return folderRead; }, kWaitMs);
     EXPECT_TRUE(settled) << "the dialog did not read " << folder.toStdString();
     QObject::disconnect(watch);
     for (int attempt = 0; attempt < 3 && dialog.isVisible(); ++attempt) {
         QTest::keyClick(window, Qt::Key_Return);
-        if (QTest::qWaitFor([&] { return !dialog.isVisible(); }, 1000))
+        if (uitest::waitUntil([&] { return !dialog.isVisible(); }, 1000))
             break;
     }
     EXPECT_FALSE(dialog.isVisible()) << path.toStdString();
@@ -240,7 +243,7 @@ struct snapshot {
 
 [[maybe_unused]] snapshot take(const tdspvar& v)
 {
-    return {v.name, v.isComplex, v.re, v.im};
+    return {v.name(), v.isComplex(), v.real(), v.imag()};
 }
 
 // The state file keeps 15 significant digits: two values agree when they read the same there.
@@ -265,7 +268,7 @@ class EndToEndTest : public uitest::MainWindowTest {
 protected:
     void TearDown() override
     {
-        EXPECT_TRUE(uitest::waitForThumbnails(kWaitMs));
+        EXPECT_TRUE(waitForThumbnails(kWaitMs));
         MainWindowTest::TearDown();
     }
 
@@ -281,7 +284,7 @@ protected:
             return QApplication::activeWindow() == mainWindow.get() &&
                    (!focus || (focus->isVisible() && focus->window() == mainWindow.get()));
         };
-        if (!QTest::qWaitFor(mainHasKeyboard, 1000)) {
+        if (!uitest::waitUntil(mainHasKeyboard, 1000)) {
             QApplication::setActiveWindow(nullptr);
             QApplication::setActiveWindow(mainWindow.get());
         }
@@ -294,11 +297,11 @@ protected:
     void generateByKeys(const QString& name, int count, const QString& formula)
     {
         const auto ran = modalActor::when<GenerateDialog>([&](GenerateDialog& d) {
-            retype(d.Edit1, name);
-            retype(d.SpinEdit1->lineEdit(), QString::number(count));
-            retype(d.Edit2, formula);
-            ASSERT_TRUE(QTest::qWaitFor([&] { return d.Button2->isEnabled(); }, kWaitMs));
-            QTest::keyClick(d.Edit2, Qt::Key_Return);
+            retype(Edit1(d), name);
+            retype(SpinEdit1(d)->lineEdit(), QString::number(count));
+            retype(Edit2(d), formula);
+            ASSERT_TRUE(uitest::waitUntil([&] { return Button2(d)->isEnabled(); }, kWaitMs));
+            QTest::keyClick(Edit2(d), Qt::Key_Return);
             EXPECT_FALSE(d.isVisible());
         });
         press(Qt::Key_Insert);
@@ -327,43 +330,43 @@ TEST_F(EndToEndTest, StudentSession)
     for (const generated& g : {generated{"SIGNAL", formula1, 256}, generated{"PULSE", formula2, 32}}) {
         const tdspvarPtr v = workspace().findVariable(g.name);
         ASSERT_TRUE(v) << g.name;
-        EXPECT_EQ(v->description, g.formula);
-        EXPECT_FALSE(v->isComplex);
+        EXPECT_EQ(v->description(), g.formula);
+        EXPECT_FALSE(v->isComplex());
         ASSERT_EQ(v->sampleCount(), g.count);
         const std::vector<complexValue> expected = expectedSamples(g.formula, g.count, workspace());
         for (int i = 0; i < g.count; ++i)
-            ASSERT_EQ(v->re[i], expected[i].re) << g.name << " sample " << i;
+            ASSERT_EQ(v->real()[i], expected[i].re) << g.name << " sample " << i;
     }
 
     // F: the Fourier transform of the first variable into a new variable.
     {
         const auto ran = modalActor::when<ProcessingDialog>([&](ProcessingDialog& d) {
             EXPECT_EQ(d.windowTitle(), "Transformata Fourier");
-            EXPECT_EQ(d.ComboBox1->currentText(), "signal");
-            EXPECT_EQ(d.ComboBox2->currentText(), "Directa");
-            clickRadio(d.RadioGroup1->button(1));
-            ASSERT_TRUE(d.Edit1->isEnabled());
-            EXPECT_EQ(d.Edit1->text(), "signal_fourier");
-            QTest::keyClick(d.Edit1, Qt::Key_Return);
+            EXPECT_EQ(ComboBox1(d)->currentText(), "signal");
+            EXPECT_EQ(ComboBox2(d)->currentText(), "Directa");
+            clickRadio(RadioGroup1(d)->button(1));
+            ASSERT_TRUE(Edit1(d)->isEnabled());
+            EXPECT_EQ(Edit1(d)->text(), "signal_fourier");
+            QTest::keyClick(Edit1(d), Qt::Key_Return);
             EXPECT_FALSE(d.isVisible());
         });
         press(Qt::Key_F);
         EXPECT_TRUE(*ran);
         const tdspvarPtr spectrum = workspace().findVariable("signal_fourier");
         ASSERT_TRUE(spectrum);
-        EXPECT_TRUE(spectrum->isComplex);
+        EXPECT_TRUE(spectrum->isComplex());
         EXPECT_EQ(spectrum->sampleCount(), 256);
-        EXPECT_EQ(spectrum->description, "Transformata Fourier a variabilei signal");
+        EXPECT_EQ(spectrum->description(), "Transformata Fourier a variabilei signal");
         // 256 is a power of two, so the spectrum is the plain DFT of the signal.
         const tdspvar& signal = *workspace().findVariable("signal");
         for (int k = 0; k < 256; k += 17) {
             complexValue expected;
             for (int n = 0; n < 256; ++n) {
                 const extended angle = -2 * kPi * k * n / 256;
-                expected = expected + complexValue{signal.re[n], 0} * complexValue{std::cos(angle), std::sin(angle)};
+                expected = expected + complexValue{signal.real()[static_cast<std::size_t>(n)], 0} * complexValue{std::cos(angle), std::sin(angle)};
             }
-            EXPECT_NEAR(static_cast<double>(spectrum->re[k]), static_cast<double>(expected.re), 1e-12) << k;
-            EXPECT_NEAR(static_cast<double>(spectrum->im[k]), static_cast<double>(expected.im), 1e-12) << k;
+            EXPECT_NEAR(static_cast<double>(spectrum->real()[k]), static_cast<double>(expected.re), 1e-12) << k;
+            EXPECT_NEAR(static_cast<double>(spectrum->imag()[k]), static_cast<double>(expected.im), 1e-12) << k;
         }
     }
 
@@ -371,42 +374,42 @@ TEST_F(EndToEndTest, StudentSession)
     {
         const tdspvarPtr pulse = workspace().findVariable("pulse");
         ASSERT_TRUE(pulse);
-        VariableStrip* strip = mainWindow->stripOf(*pulse);
+        VariableStrip* strip = stripOf(pulse);
         ASSERT_TRUE(strip);
         mainWindow->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(mainWindow.get()));
+        ASSERT_TRUE(uitest::windowActive(mainWindow.get()));
         QTest::mouseClick(mainWindow->windowHandle(), Qt::RightButton, {}, strip->mapTo(mainWindow.get(), QPoint(20, 16)));
         QMenu* popup = popupMenu();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return popup->isVisible(); }, kWaitMs));
+        ASSERT_TRUE(uitest::waitUntil([&] { return popup->isVisible(); }, kWaitMs));
         QAction* procesare = popup->findChild<QAction*>("Procesare1");
         ASSERT_TRUE(procesare);
         QTest::mouseClick(popup, Qt::LeftButton, {}, popup->actionGeometry(procesare).center());
         QMenu* submenu = procesare->menu();
-        ASSERT_TRUE(QTest::qWaitFor([&] { return submenu->isVisible(); }, kWaitMs));
+        ASSERT_TRUE(uitest::waitUntil([&] { return submenu->isVisible(); }, kWaitMs));
         QAction* convolutie = submenu->findChild<QAction*>("Convolutie2");
         ASSERT_TRUE(convolutie);
         const auto ran = modalActor::when<ProcessingDialog>([&](ProcessingDialog& d) {
             EXPECT_EQ(d.windowTitle(), "Convolutie");
-            EXPECT_EQ(d.ComboBox1->currentText(), "pulse");
-            EXPECT_EQ(d.ComboBox2->currentText(), "signal");
-            EXPECT_EQ(d.RadioGroup1->itemIndex(), 1); // the destination stays as last chosen
-            EXPECT_EQ(d.Edit1->text(), "pulse_cv_signal");
-            click(d.Button1);
+            EXPECT_EQ(ComboBox1(d)->currentText(), "pulse");
+            EXPECT_EQ(ComboBox2(d)->currentText(), "signal");
+            EXPECT_EQ(RadioGroup1(d)->itemIndex(), 1); // the destination stays as last chosen
+            EXPECT_EQ(Edit1(d)->text(), "pulse_cv_signal");
+            click(Button1(d));
             EXPECT_FALSE(d.isVisible());
         });
         QTest::mouseClick(submenu, Qt::LeftButton, {}, submenu->actionGeometry(convolutie).center());
         EXPECT_TRUE(*ran);
         const tdspvarPtr convolution = workspace().findVariable("pulse_cv_signal");
         ASSERT_TRUE(convolution);
-        EXPECT_FALSE(convolution->isComplex);
+        EXPECT_FALSE(convolution->isComplex());
         ASSERT_EQ(convolution->sampleCount(), 32 + 256);
         // The linear convolution of the source with the operand, and one more sample that is 0.
         const tdspvar& signal = *workspace().findVariable("signal");
         for (int n = 0; n < 32 + 256; ++n) {
             extended expected = 0;
             for (int k = std::max(0, n - 255); k <= std::min(31, n); ++k)
-                expected += pulse->re[k] * signal.re[n - k];
-            EXPECT_NEAR(static_cast<double>(convolution->re[n]), static_cast<double>(expected), 1e-12) << n;
+                expected += pulse->real()[static_cast<std::size_t>(k)] * signal.real()[static_cast<std::size_t>(n - k)];
+            EXPECT_NEAR(static_cast<double>(convolution->real()[n]), static_cast<double>(expected), 1e-12) << n;
         }
     }
 
@@ -420,8 +423,8 @@ TEST_F(EndToEndTest, StudentSession)
         const auto saved = modalActor::when<QFileDialog>([&](QFileDialog& d) { typeFileName(d, file); });
         const auto ran = modalActor::when<SelectionDialog>([&](SelectionDialog& d) {
             EXPECT_EQ(d.windowTitle(), "Salveaza starea curenta");
-            EXPECT_TRUE(d.RadioButton1->isChecked());
-            click(d.Button1);
+            EXPECT_TRUE(RadioButton1(d)->isChecked());
+            click(Button1(d));
             EXPECT_FALSE(d.isVisible());
         });
         press(Qt::Key_F2);
@@ -434,11 +437,11 @@ TEST_F(EndToEndTest, StudentSession)
     {
         const auto ran = modalActor::when<SelectionDialog>([&](SelectionDialog& d) {
             EXPECT_EQ(d.windowTitle(), "Sterge variabile");
-            EXPECT_TRUE(d.RadioButton3->isChecked());
-            EXPECT_EQ(d.RadioButton3->text(), "Variabila pe care s-a dat click (SIGNAL)");
-            clickRadio(d.RadioButton1);
-            EXPECT_TRUE(d.RadioButton1->isChecked());
-            click(d.Button1);
+            EXPECT_TRUE(RadioButton3(d)->isChecked());
+            EXPECT_EQ(RadioButton3(d)->text(), "Variabila pe care s-a dat click (SIGNAL)");
+            clickRadio(RadioButton1(d));
+            EXPECT_TRUE(RadioButton1(d)->isChecked());
+            click(Button1(d));
             EXPECT_FALSE(d.isVisible());
         });
         press(Qt::Key_Delete);
@@ -456,16 +459,16 @@ TEST_F(EndToEndTest, StudentSession)
         for (std::size_t k = 0; k < before.size(); ++k) {
             const tdspvar& v = *workspace().variables()[k];
             const snapshot& b = before[k];
-            EXPECT_EQ(v.name, b.name);
-            EXPECT_EQ(v.isComplex, b.isComplex) << b.name;
-            ASSERT_EQ(v.re.size(), b.re.size()) << b.name;
-            ASSERT_EQ(v.im.size(), b.im.size()) << b.name;
-            EXPECT_EQ(v.description, "Variable #" + std::to_string(k + 1) + " in file " +
+            EXPECT_EQ(v.name(), b.name);
+            EXPECT_EQ(v.isComplex(), b.isComplex) << b.name;
+            ASSERT_EQ(v.real().size(), b.re.size()) << b.name;
+            ASSERT_EQ(v.imag().size(), b.im.size()) << b.name;
+            EXPECT_EQ(v.description(), "Variable #" + std::to_string(k + 1) + " in file " +
                                          QFile::encodeName(file).toStdString());
             for (std::size_t i = 0; i < b.re.size(); ++i) {
-                ASSERT_EQ(fifteenDigits(v.re[i]), fifteenDigits(b.re[i])) << b.name << " sample " << i;
+                ASSERT_EQ(fifteenDigits(v.real()[i]), fifteenDigits(b.re[i])) << b.name << " sample " << i;
                 if (b.isComplex) {
-                    ASSERT_EQ(fifteenDigits(v.im[i]), fifteenDigits(b.im[i])) << b.name << " sample " << i;
+                    ASSERT_EQ(fifteenDigits(v.imag()[i]), fifteenDigits(b.im[i])) << b.name << " sample " << i;
                 }
             }
         }
@@ -475,20 +478,20 @@ TEST_F(EndToEndTest, StudentSession)
     // shown as modulus and phase, and Alt+P turns that into the cartesian view and back.
     {
         const auto ran = modalActor::when<GraphWindow>([&](GraphWindow& d) {
-            const auto drawn = [&] { return QTest::qWaitFor([&] { return !d.plot().busy(); }, kWaitMs); };
-            EXPECT_EQ(d.ComboBox1->currentText(), "signal");
+            const auto drawn = [&] { return uitest::waitUntil([&] { return !d.plot().busy(); }, kWaitMs); };
+            EXPECT_EQ(ComboBox1(d)->currentText(), "signal");
             ASSERT_TRUE(drawn());
-            EXPECT_EQ(d.modeWord(), 1);
-            QTest::keyClick(d.ComboBox1, Qt::Key_Down);
-            QTest::keyClick(d.ComboBox1, Qt::Key_Down);
-            EXPECT_EQ(d.ComboBox1->currentText(), "signal_fourier");
+            EXPECT_EQ(d.mode(), kReal);
+            QTest::keyClick(ComboBox1(d), Qt::Key_Down);
+            QTest::keyClick(ComboBox1(d), Qt::Key_Down);
+            EXPECT_EQ(ComboBox1(d)->currentText(), "signal_fourier");
             ASSERT_TRUE(drawn());
-            EXPECT_EQ(d.modeWord(), 2);
+            EXPECT_EQ(d.mode(), kPolar);
             QTest::keyClick(&d, Qt::Key_P, Qt::AltModifier);
-            EXPECT_EQ(d.modeWord(), 0);
+            EXPECT_EQ(d.mode(), kCartesian);
             ASSERT_TRUE(drawn());
             QTest::keyClick(&d, Qt::Key_P, Qt::AltModifier);
-            EXPECT_EQ(d.modeWord(), 2);
+            EXPECT_EQ(d.mode(), kPolar);
             QTest::keyClick(&d, Qt::Key_Escape);
             EXPECT_FALSE(d.isVisible());
         });
@@ -501,39 +504,39 @@ TEST_F(EndToEndTest, StudentSession)
     {
         const tdspvarPtr first = workspace().variables().front();
         const auto ran = modalActor::when<ValueTableDialog>([&](ValueTableDialog& d) {
-            QTableWidget* grid = d.StringGrid1;
+            QTableWidget* grid = StringGrid1(d);
             EXPECT_EQ(grid->rowCount(), std::min(first->sampleCount(), 128));
-            EXPECT_EQ(grid->horizontalHeaderItem(1)->text().toStdString(), first->name + ".real");
-            EXPECT_EQ(grid->item(5, 1)->text().toStdString(), formatGeneral(first->re[5], 15));
+            EXPECT_EQ(grid->horizontalHeaderItem(1)->text().toStdString(), first->name() + ".real");
+            EXPECT_EQ(grid->item(5, 1)->text().toStdString(), formatGeneral(first->real()[5], 15));
             const QModelIndex cell = grid->model()->index(0, 1);
             click(grid->viewport(), grid->visualRect(cell).center());
             QLineEdit* editor = nullptr;
-            ASSERT_TRUE(QTest::qWaitFor(
+            ASSERT_TRUE(uitest::waitUntil(
                 [&] { return (editor = qobject_cast<QLineEdit*>(grid->indexWidget(cell))) != nullptr; },
                 kWaitMs));
             retype(editor, "1e3");
             QTest::keyClick(editor, Qt::Key_Return);
             // The grid takes the text and closes the editor once the key has been handled.
-            ASSERT_TRUE(QTest::qWaitFor([&] { return !grid->indexWidget(cell); }, kWaitMs));
+            ASSERT_TRUE(uitest::waitUntil([&] { return !grid->indexWidget(cell); }, kWaitMs));
             QTest::keyClick(grid, Qt::Key_Escape);
             EXPECT_FALSE(d.isVisible());
         });
-        const extended second = first->re[1];
+        const extended second = first->real()[1];
         press(Qt::Key_L);
         EXPECT_TRUE(*ran);
-        EXPECT_EQ(first->re[0], 1000);
-        EXPECT_EQ(fifteenDigits(first->re[1]), fifteenDigits(second));
+        EXPECT_EQ(first->real()[0], 1000);
+        EXPECT_EQ(fifteenDigits(first->real()[1]), fifteenDigits(second));
     }
 
     // The inverse Z window (Ctrl+Z): z / (z - 0.5) expands into 1, 0.5, 0.25, ...
     {
         const auto ran = modalActor::when<InverseZWindow>([&](InverseZWindow& d) {
-            retype(d.Edit1, "0, 1");
-            retype(d.Edit2, "-0.5, 1");
+            retype(Edit1(d), "0, 1");
+            retype(Edit2(d), "-0.5, 1");
             const char* expected[] = {"1", "0.5", "0.25", "0.125", "0.0625"};
             for (int row = 0; row < 5; ++row)
-                EXPECT_EQ(d.StringGrid1->item(row, 1)->text(), expected[row]) << row;
-            QTest::keyClick(d.Edit2, Qt::Key_Escape);
+                EXPECT_EQ(StringGrid1(d)->item(row, 1)->text(), expected[row]) << row;
+            QTest::keyClick(Edit2(d), Qt::Key_Escape);
             EXPECT_FALSE(d.isVisible());
         });
         press(Qt::Key_Z, Qt::ControlModifier);
@@ -543,12 +546,12 @@ TEST_F(EndToEndTest, StudentSession)
     // The help (F1): Down in the page list turns to the next page.
     {
         const auto ran = modalActor::when<HelpWindow>([&](HelpWindow& d) {
-            const int item = d.ComboBox1->currentIndex();
-            const QImage before = d.PaintBox1->grab().toImage();
-            QTest::keyClick(d.ComboBox1, Qt::Key_Down);
-            EXPECT_EQ(d.ComboBox1->currentIndex(), item + 1);
-            EXPECT_NE(d.PaintBox1->grab().toImage(), before);
-            QTest::keyClick(d.ComboBox1, Qt::Key_Escape);
+            const int item = ComboBox1(d)->currentIndex();
+            const QImage before = PaintBox1(d)->grab().toImage();
+            QTest::keyClick(ComboBox1(d), Qt::Key_Down);
+            EXPECT_EQ(ComboBox1(d)->currentIndex(), item + 1);
+            EXPECT_NE(PaintBox1(d)->grab().toImage(), before);
+            QTest::keyClick(ComboBox1(d), Qt::Key_Escape);
             EXPECT_FALSE(d.isVisible());
         });
         press(Qt::Key_F1);

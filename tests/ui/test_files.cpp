@@ -14,6 +14,8 @@
 
 #include <cstring>
 
+using namespace uitest::controls;
+
 using uitest::FilesTest;
 using uitest::modalScript;
 using uitest::typeAndAccept;
@@ -55,7 +57,7 @@ std::string dspFile(const char* name, std::uint16_t kind, std::uint16_t count, s
 
 TEST_F(FilesTest, FileDialogsCarryTheirFiltersAndRules)
 {
-    FileDialogs& dialogs = mainWindow->fileDialogs();
+    FileDialogs& dialogs = fileDialogs();
     struct expectation {
         fileDialogKind kind;
         QStringList filters;
@@ -82,23 +84,21 @@ TEST_F(FilesTest, FileDialogsCarryTheirFiltersAndRules)
               QStringLiteral("status.var"));
     EXPECT_EQ(nameFiltersFrom(QStringLiteral("Two|*.a;*.b|Odd")), QStringList({"Two (*.a *.b)"}));
 
-    // Outside the tests the desktop's own dialog is taken where there is one (Qt's default).
-    FileDialogs::builtInOnly = false;
+    // The program takes the desktop's own dialog where there is one (Qt's default).
     FileDialogs program(mainWindow.get());
     for (const expectation& e : table)
         EXPECT_FALSE(program.dialog(e.kind)->testOption(QFileDialog::DontUseNativeDialog));
-    FileDialogs::builtInOnly = true;
 }
 
 TEST_F(FilesTest, SaveDialogRefusesReadOnlyFilesAndAsksBeforeReplacing)
 {
-    mainWindow->fileDialogs().replacement = nullptr;
+    realDialogs = true;
     const QString locked = path(QStringLiteral("locked.var"));
     const QString old = path(QStringLiteral("old.var"));
     uitest::writeFile(locked, "keep");
     uitest::writeFile(old, "old");
     ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-    QFileDialog* save = mainWindow->fileDialogs().dialog(fileDialogKind::saveState);
+    QFileDialog* save = fileDialogs().dialog(fileDialogKind::saveState);
     save->setDirectory(folder.path());
 
     QString refusal;
@@ -119,7 +119,7 @@ TEST_F(FilesTest, SaveDialogRefusesReadOnlyFilesAndAsksBeforeReplacing)
             ASSERT_NE(yes, nullptr);
             yes->click();
         });
-    EXPECT_EQ(mainWindow->fileDialogs().ask(fileDialogKind::saveState), old);
+    EXPECT_EQ(fileDialogs().ask(fileDialogKind::saveState), old);
     EXPECT_TRUE(script.finished());
     EXPECT_TRUE(stayedOpen);
     EXPECT_TRUE(refusal.contains(QStringLiteral("locked.var"))) << refusal.toStdString();
@@ -130,14 +130,14 @@ TEST_F(FilesTest, SaveDialogRefusesReadOnlyFilesAndAsksBeforeReplacing)
     // Cancelling gives an empty answer.
     modalScript cancel;
     cancel.then([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
-    EXPECT_EQ(mainWindow->fileDialogs().ask(fileDialogKind::saveState), QString());
+    EXPECT_EQ(fileDialogs().ask(fileDialogKind::saveState), QString());
 }
 
 TEST_F(FilesTest, LoadDialogWantsAnExistingFileAndAddsItsExtension)
 {
-    mainWindow->fileDialogs().replacement = nullptr;
+    realDialogs = true;
     uitest::writeFile(path(QStringLiteral("data.dsp")), "x");
-    mainWindow->fileDialogs().dialog(fileDialogKind::loadState)->setDirectory(folder.path());
+    fileDialogs().dialog(fileDialogKind::loadState)->setDirectory(folder.path());
     bool stayedOpen = false;
     modalScript script;
     script
@@ -147,7 +147,7 @@ TEST_F(FilesTest, LoadDialogWantsAnExistingFileAndAddsItsExtension)
             typeAndAccept(modal, QStringLiteral("data"));
         })
         .then([](QWidget*) {}); // the toolkit's "not found" warning
-    EXPECT_EQ(mainWindow->fileDialogs().ask(fileDialogKind::loadState), path(QStringLiteral("data.dsp")));
+    EXPECT_EQ(fileDialogs().ask(fileDialogKind::loadState), path(QStringLiteral("data.dsp")));
     EXPECT_TRUE(stayedOpen);
     EXPECT_TRUE(script.finished());
 }
@@ -166,9 +166,9 @@ TEST_F(FilesTest, LoadingTheSameFileTwiceWithIgnoreAll)
     modalScript script;
     script.then([&](QWidget* modal) {
         ASSERT_EQ(modal, names);
-        proposed = names->Edit1->text();
-        extraButtons = names->Button3->isVisible() && names->Button4->isVisible();
-        names->Button4->click();
+        proposed = Edit1(*names)->text();
+        extraButtons = Button3(*names)->isVisible() && Button4(*names)->isVisible();
+        Button4(*names)->click();
     });
     pressOnMainWindow(*mainWindow, Qt::Key_F3);
     EXPECT_EQ(asked, std::vector<fileDialogKind>{fileDialogKind::loadState});
@@ -177,22 +177,22 @@ TEST_F(FilesTest, LoadingTheSameFileTwiceWithIgnoreAll)
     EXPECT_TRUE(extraButtons);
     EXPECT_EQ(workspace().variableCount(), 3);
     // Skip and Ignore All are not left behind for the next caller.
-    EXPECT_TRUE(names->Button3->isHidden());
-    EXPECT_TRUE(names->Button4->isHidden());
-    EXPECT_FALSE(names->Button3->isEnabled());
+    EXPECT_TRUE(Button3(*names)->isHidden());
+    EXPECT_TRUE(Button4(*names)->isHidden());
+    EXPECT_FALSE(Button3(*names)->isEnabled());
 
     // Into another window's empty workspace the file gives back names, kinds and samples.
-    MainWindow other;
-    other.fileDialogs().replacement = [&](fileDialogKind) { return nextPath; };
+    MainWindow other(mainWindowSetup{.startThread = {}, .builtInFileDialogs = true,
+                                     .answerFile = [&](fileDialogKind) { return std::optional(nextPath); }});
     action(other, "Open1")->trigger();
     ASSERT_EQ(other.workspace().variableCount(), 3);
     const tdspvarPtr second = other.workspace().variables()[1];
-    EXPECT_EQ(second->name, "SECOND");
-    EXPECT_TRUE(second->isComplex);
-    EXPECT_EQ(second->im, std::vector<extended>{1});
-    EXPECT_EQ(second->description, "Variable #2 in file " + QFile::encodeName(nextPath).toStdString());
-    EXPECT_EQ(other.workspace().variables()[0]->re, (std::vector<extended>{1, -0.5}));
-    EXPECT_TRUE(uitest::waitForThumbnails());
+    EXPECT_EQ(second->name(), "SECOND");
+    EXPECT_TRUE(second->isComplex());
+    EXPECT_EQ(second->imag(), std::vector<extended>{1});
+    EXPECT_EQ(second->description(), "Variable #2 in file " + QFile::encodeName(nextPath).toStdString());
+    EXPECT_EQ(other.workspace().variables()[0]->real(), (std::vector<extended>{1, -0.5}));
+    EXPECT_TRUE(waitForThumbnails());
 }
 
 TEST_F(FilesTest, LoadingAsksPerClashAndTakesTheTypedName)
@@ -205,25 +205,25 @@ TEST_F(FilesTest, LoadingAsksPerClashAndTakesTheTypedName)
     script
         .then([&](QWidget*) {
             NameCorrectionDialog* names = &window<NameCorrectionDialog>();
-            names->Edit1->setText(QStringLiteral("a copy"));
-            names->Button1->click();
+            Edit1(*names)->setText(QStringLiteral("a copy"));
+            Button1(*names)->click();
         })
-        .then([&](QWidget*) { window<NameCorrectionDialog>().Button3->click(); }); // Skip b
+        .then([&](QWidget*) { Button3(window<NameCorrectionDialog>())->click(); }); // Skip b
     action(*mainWindow, "Open1")->trigger();
     EXPECT_TRUE(script.finished());
     ASSERT_EQ(workspace().variableCount(), 4);
-    EXPECT_EQ(workspace().variables()[2]->name, "a copy");
-    EXPECT_EQ(workspace().variables()[3]->name, "C");
-    EXPECT_EQ(workspace().variables()[3]->description,
+    EXPECT_EQ(workspace().variables()[2]->name(), "a copy");
+    EXPECT_EQ(workspace().variables()[3]->name(), "C");
+    EXPECT_EQ(workspace().variables()[3]->description(),
               "Variable #3 in file " + QFile::encodeName(nextPath).toStdString());
 
     // Cancel at a clash stops the load; what came before stays. A cancelled file dialog loads nothing.
     uitest::writeFile(nextPath, "1 1 new\r\n 1\r\n1 1 a\r\n 1\r\n1 1 later\r\n 1\r\n0\r\n");
     modalScript cancel;
-    cancel.then([&](QWidget*) { window<NameCorrectionDialog>().Button2->click(); });
+    cancel.then([&](QWidget*) { Button2(window<NameCorrectionDialog>())->click(); });
     action(*mainWindow, "Open1")->trigger();
     EXPECT_EQ(workspace().variableCount(), 5);
-    EXPECT_EQ(workspace().variables()[4]->name, "NEW");
+    EXPECT_EQ(workspace().variables()[4]->name(), "NEW");
     nextPath.clear();
     action(*mainWindow, "Open1")->trigger();
     EXPECT_EQ(workspace().variableCount(), 5);
@@ -245,9 +245,9 @@ TEST_F(FilesTest, MalformedFileShowsInvalidNumericInputAndKeepsWhatWasRead)
     EXPECT_EQ(error, QStringLiteral("Invalid numeric input"));
     EXPECT_EQ(title, QStringLiteral("Kelmo"));
     ASSERT_EQ(workspace().variableCount(), 2);
-    EXPECT_EQ(workspace().variables()[0]->re, (std::vector<extended>{1, 2}));
-    EXPECT_EQ(workspace().variables()[1]->re, (std::vector<extended>{5, 0, 0}));
-    EXPECT_NE(mainWindow->stripOf(*workspace().variables()[1]), nullptr);
+    EXPECT_EQ(workspace().variables()[0]->real(), (std::vector<extended>{1, 2}));
+    EXPECT_EQ(workspace().variables()[1]->real(), (std::vector<extended>{5, 0, 0}));
+    EXPECT_NE(stripOf(workspace().variables()[1]), nullptr);
 
     // The program goes on: a missing file is reported the same way.
     nextPath = path(QStringLiteral("nowhere.var"));
@@ -270,10 +270,10 @@ TEST_F(FilesTest, ImportingARealFile)
     EXPECT_EQ(asked, std::vector<fileDialogKind>{fileDialogKind::importDsp});
     ASSERT_EQ(workspace().variableCount(), 1);
     const tdspvarPtr v = workspace().variables()[0];
-    EXPECT_EQ(v->name, "abc");
-    EXPECT_FALSE(v->isComplex);
-    EXPECT_EQ(v->re, (std::vector<extended>{0.1f, -2.5f, 1e-30f}));
-    EXPECT_EQ(v->description, "Loaded from : " + QFile::encodeName(nextPath).toStdString());
+    EXPECT_EQ(v->name(), "abc");
+    EXPECT_FALSE(v->isComplex());
+    EXPECT_EQ(v->real(), (std::vector<extended>{0.1f, -2.5f, 1e-30f}));
+    EXPECT_EQ(v->description(), "Loaded from : " + QFile::encodeName(nextPath).toStdString());
     EXPECT_TRUE(variabilaMenu()->menuAction()->isEnabled());
 
     // The same file again: the name clashes; only OK and Cancel are offered, and Cancel makes nothing.
@@ -281,8 +281,8 @@ TEST_F(FilesTest, ImportingARealFile)
     modalScript again;
     again.then([&](QWidget*) {
         NameCorrectionDialog* names = &window<NameCorrectionDialog>();
-        extraButtons = names->Button3->isVisible() || names->Button4->isVisible();
-        names->Button2->click();
+        extraButtons = Button3(*names)->isVisible() || Button4(*names)->isVisible();
+        Button2(*names)->click();
     });
     action(*mainWindow, "Import1")->trigger();
     EXPECT_EQ(again.shown, 1);
@@ -301,10 +301,10 @@ TEST_F(FilesTest, CompletionListGoesWithItsDialog)
 {
     // The dialog closes while its list of completions shows (as when Enter reaches the dialog
     // itself): the list must go with it and must not take the next key.
-    mainWindow->fileDialogs().replacement = nullptr;
+    realDialogs = true;
     for (const char* name : {"alpha.var", "alpine.var", "beta.var"})
         uitest::writeFile(path(QString::fromLatin1(name)), "0\r\n");
-    QFileDialog* load = mainWindow->fileDialogs().dialog(fileDialogKind::loadState);
+    QFileDialog* load = fileDialogs().dialog(fileDialogKind::loadState);
     load->setDirectory(folder.path());
     const auto completionShown = [load] {
         for (const QCompleter* completer : load->findChildren<QCompleter*>())
@@ -318,50 +318,48 @@ TEST_F(FilesTest, CompletionListGoesWithItsDialog)
         auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         ASSERT_NE(edit, nullptr);
         modal->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(modal));
+        ASSERT_TRUE(uitest::windowActive(modal));
         // The completions come from the folder, which the dialog reads in the background: a
         // name typed before the folder has been read completes nothing.
         auto* model = modal->findChild<QFileSystemModel*>();
         ASSERT_NE(model, nullptr);
-        ASSERT_TRUE(QTest::qWaitFor(
+        ASSERT_TRUE(uitest::waitUntil(
             [&] { return model->rowCount(model->index(folder.path())) >= 3; }, 10000));
         edit->setFocus();
         QTest::keyClicks(edit, QStringLiteral("alp"));
-        shownWhileOpen = QTest::qWaitFor(completionShown, 5000);
+        shownWhileOpen = uitest::waitUntil(completionShown, 5000);
         edit->setText(QStringLiteral("alpha.var"));
         static_cast<QDialog*>(modal)->accept();
     });
-    EXPECT_EQ(mainWindow->fileDialogs().ask(fileDialogKind::loadState).toStdString(),
+    EXPECT_EQ(fileDialogs().ask(fileDialogKind::loadState).toStdString(),
               path(QStringLiteral("alpha.var")).toStdString());
     EXPECT_TRUE(shownWhileOpen);
     EXPECT_FALSE(completionShown());
-    EXPECT_FALSE(QTest::qWaitFor(completionShown, 500)); // nor comes back once the folder is read
+    EXPECT_FALSE(uitest::waitUntil(completionShown, 500)); // nor comes back once the folder is read
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 
     // The next key reaches the main window: F3 asks for a file again.
-    mainWindow->fileDialogs().replacement = [this](fileDialogKind kind) {
-        asked.push_back(kind);
-        return QString();
-    };
+    realDialogs = false;
+    nextPath.clear();
     pressOnMainWindow(*mainWindow, Qt::Key_F3);
     EXPECT_EQ(asked, std::vector<fileDialogKind>{fileDialogKind::loadState});
 
     // The next showing completes again.
-    mainWindow->fileDialogs().replacement = nullptr;
+    realDialogs = true;
     bool shownAgain = false;
     modalScript again;
     again.then([&](QWidget* modal) {
         auto* edit = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         ASSERT_NE(edit, nullptr);
         modal->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(modal));
+        ASSERT_TRUE(uitest::windowActive(modal));
         edit->setFocus();
         edit->clear();
         QTest::keyClicks(edit, QStringLiteral("alp"));
-        shownAgain = QTest::qWaitFor(completionShown, 5000);
+        shownAgain = uitest::waitUntil(completionShown, 5000);
         static_cast<QDialog*>(modal)->reject();
     });
-    EXPECT_EQ(mainWindow->fileDialogs().ask(fileDialogKind::loadState), QString());
+    EXPECT_EQ(fileDialogs().ask(fileDialogKind::loadState), QString());
     EXPECT_TRUE(shownAgain);
     EXPECT_FALSE(completionShown());
 }

@@ -108,7 +108,7 @@ inline void typeAndAccept(QWidget* modal, const QString& name)
     ASSERT_NE(edit, nullptr);
     // With the keyboard in the name field, as for a user: the view's selection follows the text.
     dialog->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+    ASSERT_TRUE(uitest::windowActive(dialog));
     edit->setFocus();
     edit->clear();
     QTest::keyClicks(edit, name);
@@ -132,14 +132,19 @@ inline void writeFile(const QString& path, const std::string& bytes)
 
 class FilesTest : public MainWindowTest {
 protected:
+    FilesTest()
+    {
+        setup.answerFile = [this](fileDialogKind kind) -> std::optional<QString> {
+            if (realDialogs)
+                return std::nullopt;
+            asked.push_back(kind);
+            return nextPath;
+        };
+    }
     void SetUp() override
     {
         MainWindowTest::SetUp();
         ASSERT_TRUE(folder.isValid());
-        mainWindow->fileDialogs().replacement = [this](fileDialogKind kind) {
-            asked.push_back(kind);
-            return nextPath;
-        };
     }
     void TearDown() override
     {
@@ -152,6 +157,7 @@ protected:
     QTemporaryDir folder;
     QString nextPath; // what the file dialogs answer; empty: cancelled
     std::vector<fileDialogKind> asked;
+    bool realDialogs = false; // the file dialogs themselves ask
 };
 
 } // namespace uitest

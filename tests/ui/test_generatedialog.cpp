@@ -27,18 +27,23 @@
 #include <memory>
 #include <utility>
 
+using namespace uitest::controls;
+
 namespace {
 
 // The dialog with collaborators of the test's own, as the main window hands over its own.
 class GenerateDialogTest : public ::testing::Test {
 protected:
     tworkspace workspace;
-    SamplingWorker sampler{PreviewPlotter::instance().progress()};
+    SamplingWorker sampler;
+    QImage bitmap = makePlotBitmap();
+    PreviewPlotter plotter{bitmap};
     NameCorrectionDialog nameCorrection{workspace, nullptr};
-    GenerateDialog dialog{{.workspace = workspace, .sampler = sampler, .nameCorrection = nameCorrection},
+    GenerateDialog dialog{{.workspace = workspace, .sampler = sampler, .nameCorrection = nameCorrection,
+                           .preview = plotter},
                           nullptr};
 
-    void TearDown() override { dialog.done(dialogResult::cancel); }
+    void TearDown() override { dialog.done(resultCode(dialogAnswer::cancel)); }
 
     // Shows the dialog preset as the main window does and lets the cycle settle.
     void open(const QString& name, const QString& expression)
@@ -47,12 +52,13 @@ protected:
         dialog.show();
         settle();
     }
-    // Waits until no change is pending, no run is busy or unhanded, and the preview is drawn.
+    // Waits until no change is pending, no run is busy or unhanded, and the preview is drawn: a
+    // tick would have started a run for a pending change.
     void settle()
     {
         ASSERT_TRUE(uitest::waitUntil([&] {
-            return !dialog.changePending() && !sampler.busy() && !sampler.done() &&
-                   !PreviewPlotter::instance().busy();
+            dialog.tick();
+            return !sampler.busy() && !sampler.done() && !plotter.busy();
         }));
     }
     void typeInto(QLineEdit* edit, const QString& text)
@@ -60,7 +66,7 @@ protected:
         edit->selectAll();
         QTest::keyClicks(edit, text);
     }
-    static QRgb pixel(int x, int y) { return plotBitmap().pixel(x, y); }
+    QRgb pixel(int x, int y) const { return bitmap.pixel(x, y); }
 };
 
 } // namespace
@@ -69,26 +75,26 @@ TEST_F(GenerateDialogTest, ControlsStartWithTheirTextsAndDefaults)
 {
     EXPECT_EQ(dialog.windowTitle(), "Generare Functie");
     EXPECT_EQ(dialog.size(), QSize(536, 352));
-    EXPECT_EQ(dialog.Edit1->text(), "var_00");
-    EXPECT_EQ(dialog.Edit2->text(), "sin(x*pi*2+0.2)");
-    EXPECT_EQ(dialog.SpinEdit1->text(), "128");
-    EXPECT_EQ(dialog.RadioGroup1->itemIndex(), 0);
-    EXPECT_EQ(dialog.RadioGroup2->itemIndex(), 1);
-    EXPECT_FALSE(dialog.RadioGroup2->isEnabled());
-    EXPECT_FALSE(dialog.Button2->isEnabled());
-    EXPECT_TRUE(dialog.Button2->isDefault());
-    EXPECT_FALSE(dialog.Memo1->isEnabled());
-    EXPECT_EQ(dialog.Edit2->geometry(), QRect(88, 32, 265, 21));
-    EXPECT_EQ(dialog.SpinEdit1->geometry(), QRect(472, 6, 57, 22));
-    EXPECT_EQ(dialog.Button2->geometry(), QRect(8, 325, 129, 20));
-    EXPECT_EQ(dialog.Timer1->interval(), 10);
+    EXPECT_EQ(Edit1(dialog)->text(), "var_00");
+    EXPECT_EQ(Edit2(dialog)->text(), "sin(x*pi*2+0.2)");
+    EXPECT_EQ(SpinEdit1(dialog)->text(), "128");
+    EXPECT_EQ(RadioGroup1(dialog)->itemIndex(), 0);
+    EXPECT_EQ(RadioGroup2(dialog)->itemIndex(), 1);
+    EXPECT_FALSE(RadioGroup2(dialog)->isEnabled());
+    EXPECT_FALSE(Button2(dialog)->isEnabled());
+    EXPECT_TRUE(Button2(dialog)->isDefault());
+    EXPECT_FALSE(Memo1(dialog)->isEnabled());
+    EXPECT_EQ(Edit2(dialog)->geometry(), QRect(88, 32, 265, 21));
+    EXPECT_EQ(SpinEdit1(dialog)->geometry(), QRect(472, 6, 57, 22));
+    EXPECT_EQ(Button2(dialog)->geometry(), QRect(8, 325, 129, 20));
+    EXPECT_EQ(Timer1(dialog)->interval(), 10);
 
     // Tab order: name, count, expression, type, representation, Cancel, OK.
     dialog.show();
     dialog.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    dialog.Edit1->setFocus();
-    QWidget* expected[] = {dialog.SpinEdit1->lineEdit(), dialog.Edit2};
+    ASSERT_TRUE(uitest::windowActive(&dialog));
+    Edit1(dialog)->setFocus();
+    QWidget* expected[] = {SpinEdit1(dialog)->lineEdit(), Edit2(dialog)};
     for (QWidget* next : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next);
@@ -98,134 +104,130 @@ TEST_F(GenerateDialogTest, ControlsStartWithTheirTextsAndDefaults)
 TEST_F(GenerateDialogTest, OkCreatesTheVariableFromTheTypedNameFormulaAndCount)
 {
     open("name", "sin(x*pi*2)");
-    typeInto(dialog.Edit1, "My Var-2");
-    typeInto(dialog.Edit2, "sin(x*pi*2)*3");
-    typeInto(dialog.SpinEdit1->lineEdit(), "16");
+    typeInto(Edit1(dialog), "My Var-2");
+    typeInto(Edit2(dialog), "sin(x*pi*2)*3");
+    typeInto(SpinEdit1(dialog)->lineEdit(), "16");
     settle();
-    ASSERT_TRUE(dialog.Button2->isEnabled());
-    QTest::mouseClick(dialog.Button2, Qt::LeftButton);
-    EXPECT_EQ(dialog.result(), dialogResult::ok);
+    ASSERT_TRUE(Button2(dialog)->isEnabled());
+    QTest::mouseClick(Button2(dialog), Qt::LeftButton);
+    EXPECT_EQ(dialog.result(), resultCode(dialogAnswer::ok));
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.Edit1->text(), "myvar2");
+    EXPECT_EQ(Edit1(dialog)->text(), "myvar2");
 
     const tdspvarPtr v = workspace.findVariable("myvar2");
     ASSERT_TRUE(v);
-    EXPECT_EQ(v->name, "MYVAR2");
-    EXPECT_EQ(v->description, "sin(x*pi*2)*3");
-    EXPECT_FALSE(v->isComplex);
+    EXPECT_EQ(v->name(), "MYVAR2");
+    EXPECT_EQ(v->description(), "sin(x*pi*2)*3");
+    EXPECT_FALSE(v->isComplex());
     ASSERT_EQ(v->sampleCount(), 16);
-    EXPECT_TRUE(v->im.empty());
+    EXPECT_TRUE(v->imag().empty());
     for (int i = 0; i < 16; ++i) {
         const extended expected = 3 * std::sin(static_cast<extended>(i) / 16 * kPi * 2);
-        EXPECT_NEAR(static_cast<double>(v->re[i] - expected), 0, 1e-17) << i;
+        EXPECT_NEAR(static_cast<double>(v->real()[i] - expected), 0, 1e-17) << i;
     }
-    EXPECT_NEAR(static_cast<double>(v->peak), 3, 1e-15);
+    EXPECT_NEAR(static_cast<double>(v->peak()), 3, 1e-15);
 }
 
 TEST_F(GenerateDialogTest, SingleSampleDrawsOnlyTheGridAndThePeak)
 {
     open("one", "2+x");
-    typeInto(dialog.SpinEdit1->lineEdit(), "1");
+    typeInto(SpinEdit1(dialog)->lineEdit(), "1");
     settle();
-    EXPECT_EQ(PreviewPlotter::instance().samples().count, 1);
-    EXPECT_EQ(PreviewPlotter::instance().peak(), 2);
+    EXPECT_EQ(plotter.samples().count, 1);
     QImage expected(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
     drawEmptyPreviewGrid(expected);
     for (int y = 20; y < kPlotHeight; ++y)
         for (int x = 0; x < kPlotWidth; ++x)
             ASSERT_EQ(pixel(x, y), expected.pixel(x, y)) << x << "," << y;
-    ASSERT_TRUE(dialog.Button2->isEnabled());
-    dialog.Button2->click();
+    ASSERT_TRUE(Button2(dialog)->isEnabled());
+    Button2(dialog)->click();
     ASSERT_TRUE(workspace.findVariable("one"));
     EXPECT_EQ(workspace.findVariable("one")->sampleCount(), 1);
-    EXPECT_EQ(workspace.findVariable("one")->re[0], 2);
+    EXPECT_EQ(workspace.findVariable("one")->real()[0], 2);
 }
 
 TEST_F(GenerateDialogTest, SwitchesToComplexOncePerOpeningAndThenRespectsReal)
 {
     open("w", "exp(i*x*pi*2)");
-    EXPECT_EQ(dialog.RadioGroup1->itemIndex(), 1);
-    EXPECT_TRUE(dialog.RadioGroup2->isEnabled());
-    EXPECT_TRUE(dialog.Button2->isEnabled());
+    EXPECT_EQ(RadioGroup1(dialog)->itemIndex(), 1);
+    EXPECT_TRUE(RadioGroup2(dialog)->isEnabled());
+    EXPECT_TRUE(Button2(dialog)->isEnabled());
 
-    dialog.RadioGroup1->button(0)->click();
-    EXPECT_FALSE(dialog.RadioGroup2->isEnabled());
-    typeInto(dialog.Edit2, "exp(i*x*pi*4)");
+    RadioGroup1(dialog)->button(0)->click();
+    EXPECT_FALSE(RadioGroup2(dialog)->isEnabled());
+    typeInto(Edit2(dialog), "exp(i*x*pi*4)");
     settle();
-    EXPECT_EQ(dialog.RadioGroup1->itemIndex(), 0);
+    EXPECT_EQ(RadioGroup1(dialog)->itemIndex(), 0);
 
     // A Real variable from a complex formula keeps the real parts and the complex peak.
-    typeInto(dialog.Edit2, "i*x");
-    typeInto(dialog.SpinEdit1->lineEdit(), "8");
+    typeInto(Edit2(dialog), "i*x");
+    typeInto(SpinEdit1(dialog)->lineEdit(), "8");
     settle();
-    dialog.Button2->click();
+    Button2(dialog)->click();
     const tdspvarPtr v = workspace.findVariable("w");
     ASSERT_TRUE(v);
-    EXPECT_FALSE(v->isComplex);
-    EXPECT_TRUE(v->im.empty());
-    for (extended sample : v->re)
+    EXPECT_FALSE(v->isComplex());
+    EXPECT_TRUE(v->imag().empty());
+    for (extended sample : v->real())
         EXPECT_EQ(sample, 0);
-    EXPECT_NEAR(static_cast<double>(v->peak), 7.0 / 8, 1e-15);
+    EXPECT_NEAR(static_cast<double>(v->peak()), 7.0 / 8, 1e-15);
 
     // Opening again allows one more automatic switch.
     open("w2", "exp(i*x*pi*2)");
-    EXPECT_EQ(dialog.RadioGroup1->itemIndex(), 1);
+    EXPECT_EQ(RadioGroup1(dialog)->itemIndex(), 1);
 }
 
 TEST_F(GenerateDialogTest, EditingDuringARunWaitsForItAndKeepsOkDisabledUntilTheNextRunEnds)
 {
     // A slow run: three interpolated reads of a long variable per sample.
-    const tdspvarPtr a = workspace.createVariable("A");
-    a->resize(4096, false);
-    for (int i = 0; i < 4096; ++i)
-        a->re[i] = std::sin(i * 0.01L);
+    const tdspvarPtr a =
+        workspace.add("A", uitest::realSamples(4096, [](int i) -> extended { return std::sin(i * 0.01L); }));
     open("slow", "x");
-    dialog.Timer1->stop();
-    typeInto(dialog.SpinEdit1->lineEdit(), "65536");
-    typeInto(dialog.Edit2, "a(x)+a(x*2)+a(x*3)");
+    Timer1(dialog)->stop();
+    typeInto(SpinEdit1(dialog)->lineEdit(), "65536");
+    typeInto(Edit2(dialog), "a(x)+a(x*2)+a(x*3)");
     dialog.tick(); // parses and starts the slow run
     ASSERT_TRUE(sampler.busy()) << "the run ended too quickly for this test";
-    typeInto(dialog.Edit2, "x*2");
-    EXPECT_TRUE(dialog.changePending());
+    typeInto(Edit2(dialog), "x*2");
     dialog.tick();
-    EXPECT_TRUE(dialog.changePending()); // not parsed while the run is busy
-    EXPECT_FALSE(dialog.Button2->isEnabled());
+    EXPECT_TRUE(sampler.busy()); // still the slow run: the change waits for it
+    EXPECT_FALSE(Button2(dialog)->isEnabled());
 
     ASSERT_TRUE(uitest::waitUntil([&] { return !sampler.busy(); }));
     dialog.tick(); // hands the old run over (OK stays off) and starts the new one
-    EXPECT_FALSE(dialog.Button2->isEnabled());
-    EXPECT_FALSE(dialog.changePending());
+    EXPECT_FALSE(Button2(dialog)->isEnabled());
+    EXPECT_TRUE(sampler.busy() || sampler.done());
     ASSERT_TRUE(uitest::waitUntil([&] { return !sampler.busy(); }));
-    EXPECT_FALSE(dialog.Button2->isEnabled());
+    EXPECT_FALSE(Button2(dialog)->isEnabled());
     dialog.tick();
-    EXPECT_TRUE(dialog.Button2->isEnabled());
-    EXPECT_EQ(PreviewPlotter::instance().samples().values[32768].re, 1); // x*2 at x = 1/2
+    EXPECT_TRUE(Button2(dialog)->isEnabled());
+    EXPECT_EQ(plotter.samples().values[32768].re, 1); // x*2 at x = 1/2
 }
 
 TEST_F(GenerateDialogTest, EnterInTheCountFieldActsAsOkOnlyWithoutAParseError)
 {
     open("bad", "sin(");
-    EXPECT_FALSE(dialog.Memo1->toPlainText().isEmpty());
-    EXPECT_FALSE(dialog.Button2->isEnabled());
-    QTest::keyClick(dialog.SpinEdit1->lineEdit(), Qt::Key_Return);
+    EXPECT_FALSE(Memo1(dialog)->toPlainText().isEmpty());
+    EXPECT_FALSE(Button2(dialog)->isEnabled());
+    QTest::keyClick(SpinEdit1(dialog)->lineEdit(), Qt::Key_Return);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(workspace.findVariable("bad"));
 
-    typeInto(dialog.Edit2, "sin(x)");
+    typeInto(Edit2(dialog), "sin(x)");
     settle();
-    EXPECT_TRUE(dialog.Memo1->toPlainText().isEmpty());
-    QTest::keyClick(dialog.SpinEdit1->lineEdit(), Qt::Key_Return);
+    EXPECT_TRUE(Memo1(dialog)->toPlainText().isEmpty());
+    QTest::keyClick(SpinEdit1(dialog)->lineEdit(), Qt::Key_Return);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), dialogResult::ok);
+    EXPECT_EQ(dialog.result(), resultCode(dialogAnswer::ok));
     EXPECT_TRUE(workspace.findVariable("bad"));
 }
 
 TEST_F(GenerateDialogTest, EscapeInTheCountFieldCancels)
 {
     open("esc", "x");
-    QTest::keyClick(dialog.SpinEdit1->lineEdit(), Qt::Key_Escape);
+    QTest::keyClick(SpinEdit1(dialog)->lineEdit(), Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), dialogResult::cancel);
+    EXPECT_EQ(dialog.result(), resultCode(dialogAnswer::cancel));
     EXPECT_EQ(workspace.variableCount(), 0);
 }
 
@@ -234,17 +236,17 @@ TEST_F(GenerateDialogTest, CountFieldIsClampedAndFallsBackTo128)
     open("var_00", "x");
     for (const auto& [typed, count] : {std::pair{"0", 1}, std::pair{"-5", 1}, std::pair{"1.5", 128},
                                        std::pair{"70000", 65536}}) {
-        typeInto(dialog.SpinEdit1->lineEdit(), QString::fromLatin1(typed));
+        typeInto(SpinEdit1(dialog)->lineEdit(), QString::fromLatin1(typed));
         settle();
         EXPECT_EQ(sampler.buffer().count, count) << typed;
     }
-    typeInto(dialog.SpinEdit1->lineEdit(), "abc123456");
-    EXPECT_EQ(dialog.SpinEdit1->text(), "12345"); // letters refused, five characters at most
+    typeInto(SpinEdit1(dialog)->lineEdit(), "abc123456");
+    EXPECT_EQ(SpinEdit1(dialog)->text(), "12345"); // letters refused, five characters at most
 
-    typeInto(dialog.SpinEdit1->lineEdit(), "70000");
+    typeInto(SpinEdit1(dialog)->lineEdit(), "70000");
     settle();
-    EXPECT_EQ(PreviewPlotter::instance().samples().count, 65536);
-    dialog.Button2->click();
+    EXPECT_EQ(plotter.samples().count, 65536);
+    Button2(dialog)->click();
     ASSERT_TRUE(workspace.findVariable("var_00"));
     EXPECT_EQ(workspace.findVariable("var_00")->sampleCount(), 65536);
 }
@@ -252,14 +254,14 @@ TEST_F(GenerateDialogTest, CountFieldIsClampedAndFallsBackTo128)
 TEST_F(GenerateDialogTest, PolarPreviewOfTheComplexConstantOne)
 {
     open("c", "1");
-    dialog.RadioGroup1->button(1)->click();
+    RadioGroup1(dialog)->button(1)->click();
     settle();
-    ASSERT_EQ(dialog.RadioGroup2->itemIndex(), 1);
+    ASSERT_EQ(RadioGroup2(dialog)->itemIndex(), 1);
     for (int x = 0; x < kPlotWidth; x += 7) {
         EXPECT_EQ(pixel(x, 2), qRgb(0, 0, 255)) << x;
         EXPECT_EQ(pixel(x, 144), qRgb(255, 0, 0)) << x;
     }
-    dialog.RadioGroup2->button(0)->click(); // cartesian: real part white at the top
+    RadioGroup2(dialog)->button(0)->click(); // cartesian: real part white at the top
     settle();
     EXPECT_EQ(pixel(200, 2), qRgb(255, 255, 255));
 }
@@ -267,70 +269,67 @@ TEST_F(GenerateDialogTest, PolarPreviewOfTheComplexConstantOne)
 TEST_F(GenerateDialogTest, ClosingDuringALongPreviewEndsIt)
 {
     open("long", "x");
-    typeInto(dialog.SpinEdit1->lineEdit(), "65536");
-    typeInto(dialog.Edit2, "sin(x*pi*200)");
-    PreviewPlotter& plotter = PreviewPlotter::instance();
+    typeInto(SpinEdit1(dialog)->lineEdit(), "65536");
+    typeInto(Edit2(dialog), "sin(x*pi*200)");
     ASSERT_TRUE(uitest::stepUntil([&] { return plotter.busy() && plotter.progress() > 0; }));
-    dialog.Button1->click();
-    EXPECT_EQ(dialog.result(), dialogResult::cancel);
-    const QImage atClose = plotBitmap().copy();
+    Button1(dialog)->click();
+    EXPECT_EQ(dialog.result(), resultCode(dialogAnswer::cancel));
+    const QImage atClose = bitmap.copy();
     ASSERT_TRUE(uitest::waitUntil([&] { return !plotter.busy(); }, 2000));
     EXPECT_LT(plotter.progress(), 100);
-    EXPECT_EQ(plotBitmap(), atClose);
+    EXPECT_EQ(bitmap, atClose);
 }
 
 TEST_F(GenerateDialogTest, RefusedNameGoesThroughTheCorrectionDialog)
 {
-    workspace.createVariable("TAKEN");
+    workspace.add("TAKEN", {});
     open("Ta-ken", "x");
     QString proposed;
     bool skipOffered = true;
     uitest::whenModal([&](QWidget* modal) {
         auto* correction = qobject_cast<NameCorrectionDialog*>(modal);
         ASSERT_TRUE(correction);
-        proposed = correction->Edit1->text();
-        skipOffered = correction->Button3->isVisible();
-        correction->Edit1->setText("fresh one");
-        correction->Button1->click();
+        proposed = Edit1(*correction)->text();
+        skipOffered = Button3(*correction)->isVisible();
+        Edit1(*correction)->setText("fresh one");
+        Button1(*correction)->click();
     });
-    dialog.Button2->click();
+    Button2(dialog)->click();
     EXPECT_EQ(proposed, "taken");
     EXPECT_FALSE(skipOffered);
-    EXPECT_EQ(dialog.result(), dialogResult::ok);
+    EXPECT_EQ(dialog.result(), resultCode(dialogAnswer::ok));
     const tdspvarPtr v = workspace.findVariable("FRESHONE");
     ASSERT_TRUE(v);
-    EXPECT_EQ(v->name, "FRESHONE");
+    EXPECT_EQ(v->name(), "FRESHONE");
     EXPECT_EQ(v->sampleCount(), 128);
 }
 
 TEST_F(GenerateDialogTest, CancellingTheCorrectionDialogCreatesNothingAndStillCloses)
 {
-    workspace.createVariable("TAKEN");
+    workspace.add("TAKEN", {});
     open("taken", "x");
     uitest::whenModal([](QWidget* modal) {
         ASSERT_TRUE(qobject_cast<NameCorrectionDialog*>(modal));
-        static_cast<NameCorrectionDialog*>(modal)->Button2->click();
+        Button2(*static_cast<NameCorrectionDialog*>(modal))->click();
     });
-    dialog.Button2->click();
-    EXPECT_EQ(dialog.result(), dialogResult::ok);
+    Button2(dialog)->click();
+    EXPECT_EQ(dialog.result(), resultCode(dialogAnswer::ok));
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(workspace.variableCount(), 1);
 }
 
 TEST_F(GenerateDialogTest, ARunThatOutlivesTheDialogKeepsARemovedVariableAliveUntilItEnds)
 {
-    tdspvarPtr a = workspace.createVariable("A");
-    a->resize(4096, false);
-    for (int i = 0; i < 4096; ++i)
-        a->re[i] = std::cos(i * 0.01L);
+    tdspvarPtr a =
+        workspace.add("A", uitest::realSamples(4096, [](int i) -> extended { return std::cos(i * 0.01L); }));
     const std::weak_ptr<tdspvar> watch = a;
     open("later", "x");
-    dialog.Timer1->stop();
-    typeInto(dialog.SpinEdit1->lineEdit(), "65536");
-    typeInto(dialog.Edit2, "a(x)+a(x*2)+a(x*3)");
+    Timer1(dialog)->stop();
+    typeInto(SpinEdit1(dialog)->lineEdit(), "65536");
+    typeInto(Edit2(dialog), "a(x)+a(x*2)+a(x*3)");
     dialog.tick();
     ASSERT_TRUE(sampler.busy()) << "the run ended too quickly for this test";
-    dialog.Button1->click(); // the run cannot be cancelled and goes on in the background
+    Button1(dialog)->click(); // the run cannot be cancelled and goes on in the background
     workspace.removeVariable(a);
     a.reset();
     EXPECT_FALSE(watch.expired()); // the run's tree still reads it
@@ -340,31 +339,6 @@ TEST_F(GenerateDialogTest, ARunThatOutlivesTheDialogKeepsARemovedVariableAliveUn
     EXPECT_TRUE(sampler.done()); // its result waits for the next opening
 
     open("later", "x");
-    EXPECT_TRUE(dialog.Button2->isEnabled());
-    EXPECT_EQ(PreviewPlotter::instance().samples().values[100].re, static_cast<extended>(100) / 65536);
-}
-
-class GenerateFromMainWindowTest : public uitest::MainWindowTest {};
-
-TEST_F(GenerateFromMainWindowTest, InsertOpensThePresetDialogAndOkCreatesTheVariable)
-{
-    QString name, expression;
-    uitest::whenModal([&](QWidget* modal) {
-        auto* dialog = qobject_cast<GenerateDialog*>(modal);
-        ASSERT_TRUE(dialog);
-        name = dialog->Edit1->text();
-        expression = dialog->Edit2->text();
-        ASSERT_TRUE(uitest::waitUntil([&] { return dialog->Button2->isEnabled(); }));
-        dialog->Button2->click();
-    });
-    QTest::keyClick(mainWindow.get(), Qt::Key_Insert);
-    EXPECT_EQ(name, "name");
-    EXPECT_EQ(expression, "sin(x*pi*2)");
-    const tdspvarPtr v = workspace().findVariable("NAME");
-    ASSERT_TRUE(v);
-    EXPECT_EQ(v->description, "sin(x*pi*2)");
-    ASSERT_EQ(v->sampleCount(), 128);
-    EXPECT_EQ(v->re[0], 0);
-    EXPECT_NEAR(static_cast<double>(v->re[32]), 1, 1e-18);
-    EXPECT_TRUE(uitest::waitForThumbnails());
+    EXPECT_TRUE(Button2(dialog)->isEnabled());
+    EXPECT_EQ(plotter.samples().values[100].re, static_cast<extended>(100) / 65536);
 }

@@ -1,10 +1,11 @@
 // The graph window: its state at each opening, the toggles and their coupling, the keyboard,
 // the cursor readout, and stopping the plot when it closes.
-#include "uitest.h"
+#include "controls.h"
 
 #include "core/workspace.h"
 #include "ui/bitmapview.h"
 #include "ui/graphwindow.h"
+#include "../plot/plotmodes.h"
 #include "ui/graphworker.h"
 #include "ui/localenumber.h"
 #include "ui/plotbitmap.h"
@@ -24,25 +25,24 @@
 
 #include <cmath>
 
+using namespace uitest::controls;
+
 namespace {
 
 class GraphWindowTest : public ::testing::Test {
 protected:
     tworkspace workspace;
-    GraphWindow graph{workspace, nullptr};
+    QImage bitmap = makePlotBitmap();
+    GraphWindow graph{{.workspace = workspace, .plotBitmap = bitmap, .startThread = {}}, nullptr};
     tdspvarPtr real;
     tdspvarPtr complex;
 
     void SetUp() override
     {
-        real = workspace.createVariable("REAL_A");
-        real->resize(100, false);
-        for (int i = 0; i < 100; ++i)
-            real->re[static_cast<std::size_t>(i)] = i % 2 ? -2 : 1;
-        complex = workspace.createVariable("Cplx");
-        complex->resize(64, true);
-        for (int i = 0; i < 64; ++i)
-            complex->im[static_cast<std::size_t>(i)] = 1;
+        real =
+            workspace.add("REAL_A", uitest::realSamples(100, [](int i) -> extended { return i % 2 ? -2 : 1; }));
+        complex = workspace.add("Cplx", signalSamples::complex(std::vector<extended>(64, 0),
+                                                                std::vector<extended>(64, 1)));
     }
     void TearDown() override
     {
@@ -53,10 +53,10 @@ protected:
 
     void open(const tdspvarPtr& current)
     {
-        workspace.setCurrentVariable(current);
+        graph.setCurrentVariable(current);
         graph.show();
         graph.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&graph));
+        ASSERT_TRUE(uitest::windowActive(&graph));
     }
     bool waitIdle()
     {
@@ -66,9 +66,16 @@ protected:
     {
         QMouseEvent move(QEvent::MouseMove, QPointF(x, 100), QPointF(x, 100), Qt::NoButton,
                          Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(graph.tBmpLnk1, &move);
+        QApplication::sendEvent(tBmpLnk1(graph), &move);
     }
-    QRgb at(int x, int y) const { return plotBitmap().pixel(x, y) | 0xff000000u; }
+    QRgb at(int x, int y) const { return bitmap.pixel(x, y) | 0xff000000u; }
+    bool columnHas(int x, QRgb colour) const
+    {
+        for (int y = 0; y < bitmap.height(); ++y)
+            if (at(x, y) == colour)
+                return true;
+        return false;
+    }
 };
 
 } // namespace
@@ -78,15 +85,15 @@ TEST_F(GraphWindowTest, OpeningOnARealVariable)
     open(real);
     EXPECT_EQ(graph.windowTitle(), "Grafic");
     EXPECT_EQ(graph.size(), QSize(533, 307));
-    EXPECT_EQ(graph.tBmpLnk1->geometry(), QRect(137, 12, 384, 289));
-    EXPECT_EQ(graph.ComboBox1->count(), 2);
-    EXPECT_EQ(graph.ComboBox1->currentText(), "real_a");
-    EXPECT_EQ(graph.ComboBox2->currentText(), "real_a");
-    EXPECT_FALSE(graph.ComboBox2->isEnabled());
-    EXPECT_FALSE(graph.CheckBox1->isChecked());
-    EXPECT_FALSE(graph.SpeedButton3->isEnabled());
-    EXPECT_TRUE(graph.SpeedButton3->isChecked()); // down since creation
-    EXPECT_EQ(graph.modeWord(), 1);
+    EXPECT_EQ(tBmpLnk1(graph)->geometry(), QRect(137, 12, 384, 289));
+    EXPECT_EQ(ComboBox1(graph)->count(), 2);
+    EXPECT_EQ(ComboBox1(graph)->currentText(), "real_a");
+    EXPECT_EQ(ComboBox2(graph)->currentText(), "real_a");
+    EXPECT_FALSE(ComboBox2(graph)->isEnabled());
+    EXPECT_FALSE(CheckBox1(graph)->isChecked());
+    EXPECT_FALSE(SpeedButton3(graph)->isEnabled());
+    EXPECT_TRUE(SpeedButton3(graph)->isChecked()); // down since creation
+    EXPECT_EQ(graph.mode(), kReal);
     ASSERT_TRUE(waitIdle());
     // Cartesian: the alternating samples 1 and -2 in white, nothing in blue.
     EXPECT_EQ(at(383, 150), qRgb(0, 128, 0));
@@ -102,9 +109,9 @@ TEST_F(GraphWindowTest, OpeningOnARealVariable)
 TEST_F(GraphWindowTest, OpeningOnAComplexVariable)
 {
     open(complex);
-    EXPECT_EQ(graph.ComboBox1->currentText(), "cplx");
-    EXPECT_TRUE(graph.SpeedButton3->isEnabled());
-    EXPECT_EQ(graph.modeWord(), 2);
+    EXPECT_EQ(ComboBox1(graph)->currentText(), "cplx");
+    EXPECT_TRUE(SpeedButton3(graph)->isEnabled());
+    EXPECT_EQ(graph.mode(), kPolar);
     ASSERT_TRUE(waitIdle());
     EXPECT_EQ(at(100, 81), qRgb(255, 0, 0)); // phase pi/2
     EXPECT_EQ(at(100, 0), qRgb(0, 0, 255));  // constant modulus at the top
@@ -114,76 +121,80 @@ TEST_F(GraphWindowTest, LogYComesWithTheModulusView)
 {
     open(real);
     QTest::keyClick(&graph, Qt::Key_Y, Qt::AltModifier);
-    EXPECT_TRUE(graph.SpeedButton1->isChecked());
-    EXPECT_TRUE(graph.SpeedButton3->isChecked());
-    EXPECT_FALSE(graph.SpeedButton3->isEnabled());
-    EXPECT_EQ(graph.modeWord(), 5);
+    EXPECT_TRUE(SpeedButton1(graph)->isChecked());
+    EXPECT_TRUE(SpeedButton3(graph)->isChecked());
+    EXPECT_FALSE(SpeedButton3(graph)->isEnabled());
+    EXPECT_EQ(graph.mode(), kRealLogY);
+    ASSERT_TRUE(waitIdle()); // a real variable, yet its modulus in blue and its phase in red
+    EXPECT_TRUE(columnHas(100, qRgb(0, 0, 255)));
+    EXPECT_TRUE(columnHas(100, qRgb(255, 0, 0)));
+    EXPECT_FALSE(columnHas(100, qRgb(255, 255, 255)));
     // The polar toggle cannot be operated while disabled.
     QTest::keyClick(&graph, Qt::Key_P, Qt::AltModifier);
-    EXPECT_TRUE(graph.SpeedButton3->isChecked());
-    EXPECT_TRUE(graph.SpeedButton1->isChecked());
+    EXPECT_TRUE(SpeedButton3(graph)->isChecked());
+    EXPECT_TRUE(SpeedButton1(graph)->isChecked());
 
     // On a complex variable, releasing the polar toggle releases log Y.
-    graph.ComboBox1->setCurrentIndex(1);
-    EXPECT_TRUE(graph.SpeedButton3->isEnabled());
-    EXPECT_EQ(graph.modeWord(), 6);
+    ComboBox1(graph)->setCurrentIndex(1);
+    EXPECT_TRUE(SpeedButton3(graph)->isEnabled());
+    EXPECT_EQ(graph.mode(), kPolarLogY);
     QTest::keyClick(&graph, Qt::Key_P, Qt::AltModifier);
-    EXPECT_FALSE(graph.SpeedButton3->isChecked());
-    EXPECT_FALSE(graph.SpeedButton1->isChecked());
-    EXPECT_EQ(graph.modeWord(), 0);
-    QTest::mouseClick(graph.SpeedButton1, Qt::LeftButton);
-    EXPECT_TRUE(graph.SpeedButton3->isChecked());
-    EXPECT_EQ(graph.modeWord(), 6);
+    EXPECT_FALSE(SpeedButton3(graph)->isChecked());
+    EXPECT_FALSE(SpeedButton1(graph)->isChecked());
+    EXPECT_EQ(graph.mode(), kCartesian);
+    QTest::mouseClick(SpeedButton1(graph), Qt::LeftButton);
+    EXPECT_TRUE(SpeedButton3(graph)->isChecked());
+    EXPECT_EQ(graph.mode(), kPolarLogY);
     QTest::keyClick(&graph, Qt::Key_X, Qt::AltModifier);
-    EXPECT_EQ(graph.modeWord(), 14);
-    QTest::mouseClick(graph.Label4, Qt::LeftButton);
-    EXPECT_EQ(graph.modeWord(), 6);
-    QTest::mouseClick(graph.Label3, Qt::LeftButton);
-    EXPECT_FALSE(graph.SpeedButton1->isChecked());
-    EXPECT_TRUE(graph.SpeedButton3->isChecked());
+    EXPECT_EQ(graph.mode(), kPolarLogYLogX);
+    QTest::mouseClick(Label4(graph), Qt::LeftButton);
+    EXPECT_EQ(graph.mode(), kPolarLogY);
+    QTest::mouseClick(Label3(graph), Qt::LeftButton);
+    EXPECT_FALSE(SpeedButton1(graph)->isChecked());
+    EXPECT_TRUE(SpeedButton3(graph)->isChecked());
 }
 
 TEST_F(GraphWindowTest, TogglesStayButTheSecondVariableIsClearedAtEachOpening)
 {
     open(real);
-    QTest::mouseClick(graph.SpeedButton2, Qt::LeftButton);
-    graph.CheckBox1->click();
-    EXPECT_TRUE(graph.ComboBox2->isEnabled());
+    QTest::mouseClick(SpeedButton2(graph), Qt::LeftButton);
+    CheckBox1(graph)->click();
+    EXPECT_TRUE(ComboBox2(graph)->isEnabled());
     // Ticking the box does not re-evaluate the polar toggle; the next selection change does.
-    graph.ComboBox2->setCurrentIndex(1);
-    EXPECT_TRUE(graph.SpeedButton3->isEnabled());
+    ComboBox2(graph)->setCurrentIndex(1);
+    EXPECT_TRUE(SpeedButton3(graph)->isEnabled());
     graph.close();
 
     open(real);
-    EXPECT_TRUE(graph.SpeedButton2->isChecked());
-    EXPECT_FALSE(graph.CheckBox1->isChecked());
-    EXPECT_FALSE(graph.ComboBox2->isEnabled());
-    EXPECT_EQ(graph.ComboBox2->currentIndex(), 0);
-    EXPECT_FALSE(graph.SpeedButton3->isEnabled());
-    EXPECT_EQ(graph.modeWord(), 9);
-    QTest::mouseClick(graph.SpeedButton2, Qt::LeftButton);
-    EXPECT_EQ(graph.modeWord(), 1);
+    EXPECT_TRUE(SpeedButton2(graph)->isChecked());
+    EXPECT_FALSE(CheckBox1(graph)->isChecked());
+    EXPECT_FALSE(ComboBox2(graph)->isEnabled());
+    EXPECT_EQ(ComboBox2(graph)->currentIndex(), 0);
+    EXPECT_FALSE(SpeedButton3(graph)->isEnabled());
+    EXPECT_EQ(graph.mode(), kRealLogX);
+    QTest::mouseClick(SpeedButton2(graph), Qt::LeftButton);
+    EXPECT_EQ(graph.mode(), kReal);
 }
 
 TEST_F(GraphWindowTest, CursorReadout)
 {
     open(real);
     moveMouse(383); // 383/384 of 100 samples
-    EXPECT_EQ(graph.Memo1->toPlainText(), "Pozitie 1 :99\nValoare : 2\nPanta : -1");
+    EXPECT_EQ(Memo1(graph)->toPlainText(), "Pozitie 1 :99\nValoare : 2\nPanta : -1");
     moveMouse(0);
-    EXPECT_EQ(graph.Memo1->toPlainText(), "Pozitie 1 :0\nValoare : 1\nPanta : 1");
+    EXPECT_EQ(Memo1(graph)->toPlainText(), "Pozitie 1 :0\nValoare : 1\nPanta : 1");
 
-    QTest::mouseClick(graph.SpeedButton2, Qt::LeftButton);
-    QTest::mouseClick(graph.SpeedButton1, Qt::LeftButton);
+    QTest::mouseClick(SpeedButton2(graph), Qt::LeftButton);
+    QTest::mouseClick(SpeedButton1(graph), Qt::LeftButton);
     moveMouse(0); // trunc(100 / e) = 36: modulus 1, then 2
-    EXPECT_EQ(graph.Memo1->toPlainText(),
+    EXPECT_EQ(Memo1(graph)->toPlainText(),
               QString("Pozitie 1 :36\nValoare : 1\nPanta : 505,97db/dec")
                   .replace(',', QLatin1Char(localeDecimalSeparator())));
 
-    graph.CheckBox1->click();
-    graph.ComboBox2->setCurrentIndex(1);
+    CheckBox1(graph)->click();
+    ComboBox2(graph)->setCurrentIndex(1);
     moveMouse(383);
-    const QStringList lines = graph.Memo1->toPlainText().split('\n');
+    const QStringList lines = Memo1(graph)->toPlainText().split('\n');
     ASSERT_EQ(lines.size(), 7);
     EXPECT_EQ(lines[0], "Pozitie 1 :99");
     EXPECT_EQ(lines[3], "");
@@ -194,23 +205,22 @@ TEST_F(GraphWindowTest, CursorReadout)
 
 TEST_F(GraphWindowTest, ClosingStopsALongPlot)
 {
-    const tdspvarPtr longVariable = workspace.createVariable("LONG");
     const int count = 600000;
-    longVariable->resize(count, false);
-    for (int i = 0; i < count; ++i)
-        longVariable->re[static_cast<std::size_t>(i)] = i % 7;
-    workspace.setCurrentVariable(longVariable);
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, &graph, [this] {
-        if (graph.plot().segmentsDrawn() > 0)
+    const tdspvarPtr longVariable =
+        workspace.add("LONG", uitest::realSamples(count, [](int i) -> extended { return i % 7; }));
+    graph.setCurrentVariable(longVariable);
+    const QRgb white = qRgb(255, 255, 255);
+    bitmap.fill(Qt::black);
+    QTimer closer; // closes the window once the curve has begun at the left
+    QObject::connect(&closer, &QTimer::timeout, &graph, [&] {
+        if (columnHas(1, white))
             graph.close();
     });
     closer.start(1);
-    const std::int64_t before = graph.plot().segmentsDrawn();
     graph.exec();
     closer.stop();
     ASSERT_TRUE(waitIdle());
-    EXPECT_LT(graph.plot().segmentsDrawn() - before, count - 1);
+    EXPECT_FALSE(columnHas(370, white)); // the curve never got near the right edge
     EXPECT_EQ(at(383, 100), qRgb(0, 128, 0)); // what was drawn stays
 }
 
@@ -221,7 +231,7 @@ TEST_F(GraphWindowTest, ClosingStopsALongPlot)
 TEST_F(GraphWindowTest, ReadoutIsLegibleAndShowsEveryLineWhole)
 {
     open(real);
-    CursorReadout* readout = graph.Memo1;
+    auto* readout = uitest::child<CursorReadout>(graph, "Memo1");
     EXPECT_TRUE(readout->isEnabled());
     EXPECT_TRUE(readout->isReadOnly());
     EXPECT_EQ(readout->focusPolicy(), Qt::NoFocus);

@@ -1,5 +1,5 @@
 // The help viewer: its page list, the page kept between openings, and the page area's pixels.
-#include "uitest.h"
+#include "controls.h"
 
 #include "ui/helpwindow.h"
 
@@ -9,11 +9,13 @@
 
 #include <gtest/gtest.h>
 
+using namespace uitest::controls;
+
 struct HelpWindowTest : testing::Test {
     HelpWindow help{nullptr};
 
     void openAndClose(const std::function<void()>& whileOpen = {}) { uitest::openAndClose(help, whileOpen); }
-    QImage pageShown() const { return help.PaintBox1->grab().toImage(); }
+    QImage pageShown() const { return PaintBox1(help)->grab().toImage(); }
     // The two pictures as the program's resources hold them.
     static QImage picture(int number)
     {
@@ -23,11 +25,11 @@ struct HelpWindowTest : testing::Test {
 
 TEST_F(HelpWindowTest, LayoutListAndPictures)
 {
-    EXPECT_FALSE(help.ComboBox1->isEditable());
-    EXPECT_EQ(help.PaintBox1->geometry(), QRect(8, 32, 521, 305));
-    ASSERT_EQ(help.ComboBox1->count(), 7);
-    EXPECT_EQ(help.ComboBox1->itemText(0), "Pagina Principala");
-    EXPECT_EQ(help.ComboBox1->itemText(6), "Exercitii demonstrative --- partea III ---");
+    EXPECT_FALSE(ComboBox1(help)->isEditable());
+    EXPECT_EQ(PaintBox1(help)->geometry(), QRect(8, 32, 521, 305));
+    ASSERT_EQ(ComboBox1(help)->count(), 7);
+    EXPECT_EQ(ComboBox1(help)->itemText(0), "Pagina Principala");
+    EXPECT_EQ(ComboBox1(help)->itemText(6), "Exercitii demonstrative --- partea III ---");
     EXPECT_EQ(picture(1).size(), QSize(314, 227));
     EXPECT_EQ(picture(2).size(), QSize(264, 164));
 }
@@ -37,17 +39,17 @@ TEST_F(HelpWindowTest, PageIsKeptBetweenOpeningsWhileTheListStartsAtItsFirstItem
     const QImage first = pageShown();
     QImage fourth;
     openAndClose([&] {
-        EXPECT_EQ(help.ComboBox1->currentIndex(), 0);
+        EXPECT_EQ(ComboBox1(help)->currentIndex(), 0);
         EXPECT_EQ(pageShown(), first);
-        help.ComboBox1->setCurrentIndex(3);
-        emit help.ComboBox1->activated(3);
+        ComboBox1(help)->setCurrentIndex(3);
+        emit ComboBox1(help)->activated(3);
         fourth = pageShown();
         EXPECT_NE(fourth, first);
     });
     openAndClose([&] {
-        EXPECT_EQ(help.ComboBox1->currentIndex(), 0);
+        EXPECT_EQ(ComboBox1(help)->currentIndex(), 0);
         EXPECT_EQ(pageShown(), fourth);
-        emit help.ComboBox1->activated(5);
+        emit ComboBox1(help)->activated(5);
     });
     const QImage sixth = pageShown();
     EXPECT_NE(sixth, fourth);
@@ -56,7 +58,7 @@ TEST_F(HelpWindowTest, PageIsKeptBetweenOpeningsWhileTheListStartsAtItsFirstItem
 
 TEST_F(HelpWindowTest, PageAreaPixels)
 {
-    const QImage page1 = help.PaintBox1->grab().toImage();
+    const QImage page1 = PaintBox1(help)->grab().toImage();
     const int w = page1.width(), h = page1.height();
     ASSERT_EQ(w, 521);
     auto rgb = [](const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; };
@@ -67,10 +69,20 @@ TEST_F(HelpWindowTest, PageAreaPixels)
     EXPECT_EQ(rgb(page1, w - 3, 100), 0u);
     EXPECT_EQ(rgb(page1, w - 2, h - 2), 0xFFFFFFu);
     EXPECT_EQ(rgb(page1, 2, 2), 0xFFFFFFu);
-    // Picture 1 at (200, 32).
-    const QImage picture = HelpWindowTest::picture(1).convertToFormat(QImage::Format_RGB32);
-    for (QPoint p : {QPoint(0, 0), QPoint(313, 226), QPoint(157, 100)})
-        EXPECT_EQ(rgb(page1, 200 + p.x(), 32 + p.y()), rgb(picture, p.x(), p.y()));
+    // The first two pages end with their pictures, drawn whole over any text: picture 1 at
+    // (200, 32), picture 2 at (252, 20).
+    const auto pictureWhole = [&](const QImage& page, int number, QPoint at) {
+        const QImage picture = HelpWindowTest::picture(number).convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (rgb(page, at.x() + x, at.y() + y) != rgb(picture, x, y))
+                    return false;
+        return true;
+    };
+    EXPECT_TRUE(pictureWhole(page1, 1, QPoint(200, 32)));
+    emit ComboBox1(help)->activated(1);
+    EXPECT_TRUE(pictureWhole(PaintBox1(help)->grab().toImage(), 2, QPoint(252, 20)));
+    emit ComboBox1(help)->activated(0);
     // The first line's ink lies below y = 3 and right of x = 3; the empty second line has none.
     auto inkIn = [&](const QImage& image, QRect r) {
         for (int y = r.top(); y <= r.bottom(); ++y)
@@ -84,8 +96,8 @@ TEST_F(HelpWindowTest, PageAreaPixels)
     EXPECT_FALSE(inkIn(page1, QRect(2, 2, 1, 290)));
     EXPECT_FALSE(inkIn(page1, QRect(3, 22, 190, 12)));
 
-    emit help.ComboBox1->activated(2); // four lines, no picture
-    const QImage page3 = help.PaintBox1->grab().toImage();
+    emit ComboBox1(help)->activated(2); // four lines, no picture
+    const QImage page3 = PaintBox1(help)->grab().toImage();
     EXPECT_TRUE(inkIn(page3, QRect(3, 3 + 16 * 3, 150, 16)));
     EXPECT_FALSE(inkIn(page3, QRect(3, 3 + 16 * 4 + 4, 500, 200)));
 }

@@ -1,4 +1,4 @@
-#include "uitest.h"
+#include "controls.h"
 
 #include "core/workspace.h"
 #include "ui/inversezwindow.h"
@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace uitest::controls;
+
 namespace {
 
 struct InverseZWindowTest : testing::Test {
@@ -21,18 +23,14 @@ struct InverseZWindowTest : testing::Test {
 
     tdspvarPtr makeVariable(const char* name, std::vector<extended> re, std::vector<extended> im = {})
     {
-        tdspvarPtr v = workspace.createVariable(name);
-        v->resize(static_cast<int>(re.size()), !im.empty());
-        v->re = std::move(re);
-        if (!im.empty())
-            v->im = std::move(im);
-        return v;
+        return workspace.add(name, im.empty() ? signalSamples::real(std::move(re))
+                                              : signalSamples::complex(std::move(re), std::move(im)));
     }
-    QString value(int row) const { return window.StringGrid1->item(row - 1, 1)->text(); }
+    QString value(int row) const { return StringGrid1(window)->item(row - 1, 1)->text(); }
     void type(const QString& numerator, const QString& denominator)
     {
-        window.Edit1->setText(numerator);
-        window.Edit2->setText(denominator);
+        Edit1(window)->setText(numerator);
+        Edit2(window)->setText(denominator);
     }
     void openAndClose(const std::function<void()>& whileOpen = {}) { uitest::openAndClose(window, whileOpen); }
 };;
@@ -41,20 +39,20 @@ struct InverseZWindowTest : testing::Test {
 
 TEST_F(InverseZWindowTest, CaptionsDefaultsAndTabOrder)
 {
-    EXPECT_EQ(window.Label1->text(),
+    EXPECT_EQ(Label1(window)->text(),
               "Introduceti coeficientii polinomului, separati prin virgula (,) incapand cu termenul liber.");
-    EXPECT_EQ(window.Label2->text(), "Num&arator :");
-    EXPECT_EQ(window.Label2->buddy(), window.Edit1);
-    EXPECT_EQ(window.Label3->text(), "&Numitor :");
-    EXPECT_EQ(window.Label3->buddy(), window.Edit2);
+    EXPECT_EQ(Label2(window)->text(), "Num&arator :");
+    EXPECT_EQ(Label2(window)->buddy(), Edit1(window));
+    EXPECT_EQ(Label3(window)->text(), "&Numitor :");
+    EXPECT_EQ(Label3(window)->buddy(), Edit2(window));
     // Whatever the program font, the captions stay clear of the fields and inside the window.
-    EXPECT_LE(window.Label1->geometry().right(), 433 - 8);
-    EXPECT_LT(window.Label2->geometry().right(), 64);
-    EXPECT_LT(window.Label3->geometry().right(), 64);
-    EXPECT_EQ(window.Edit1->text(), "1");
-    EXPECT_EQ(window.Edit2->text(), "1");
-    EXPECT_EQ(window.Button1->text(), "<v");
-    QTableWidget* grid = window.StringGrid1;
+    EXPECT_LE(Label1(window)->geometry().right(), 433 - 8);
+    EXPECT_LT(Label2(window)->geometry().right(), 64);
+    EXPECT_LT(Label3(window)->geometry().right(), 64);
+    EXPECT_EQ(Edit1(window)->text(), "1");
+    EXPECT_EQ(Edit2(window)->text(), "1");
+    EXPECT_EQ(Button1(window)->text(), "<v");
+    QTableWidget* grid = StringGrid1(window);
     EXPECT_EQ(grid->rowCount(), 50);
     EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "Nr.");
     EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "Valoare");
@@ -68,11 +66,11 @@ TEST_F(InverseZWindowTest, CaptionsDefaultsAndTabOrder)
         while (!(w->focusPolicy() & Qt::TabFocus));
         return w;
     };
-    EXPECT_EQ(nextTabStop(window.Edit1), window.Edit2);
-    EXPECT_EQ(nextTabStop(window.Edit2), window.Button1);
-    EXPECT_EQ(nextTabStop(window.Button1), window.Button2);
-    EXPECT_EQ(nextTabStop(window.Button2), grid);
-    EXPECT_EQ(nextTabStop(grid), window.Edit1);
+    EXPECT_EQ(nextTabStop(Edit1(window)), Edit2(window));
+    EXPECT_EQ(nextTabStop(Edit2(window)), Button1(window));
+    EXPECT_EQ(nextTabStop(Button1(window)), Button2(window));
+    EXPECT_EQ(nextTabStop(Button2(window)), grid);
+    EXPECT_EQ(nextTabStop(grid), Edit1(window));
 }
 
 TEST_F(InverseZWindowTest, CoefficientTextIsTheReversedModuli)
@@ -100,26 +98,26 @@ TEST_F(InverseZWindowTest, PopupListsTheVariablesAndWritesIntoTheButtonsField)
     makeVariable("First", {2});
     makeVariable("Sec_2", {1, -0.5L, 0.25L});
     openAndClose([this] {
-        window.Button2->click();
-        QMenu* menu = window.PopupMenu1;
+        Button2(window)->click();
+        QMenu* menu = PopupMenu1(window);
         ASSERT_TRUE(menu->isVisible());
         const auto actions = menu->actions();
         ASSERT_EQ(actions.size(), 2);
         EXPECT_EQ(actions[0]->text(), "First");
         EXPECT_EQ(actions[1]->text(), "Sec_2");
         // The menu's right edge is at the window's left plus the button's left.
-        const QPoint anchor = window.frameGeometry().topLeft() + window.Button2->pos();
+        const QPoint anchor = window.frameGeometry().topLeft() + Button2(window)->pos();
         EXPECT_EQ(menu->pos().y(), anchor.y());
         EXPECT_EQ(menu->pos().x() + menu->sizeHint().width(), anchor.x());
         actions[1]->trigger();
         menu->close();
-        EXPECT_EQ(window.Edit2->text(), "0.25 , 0.5 , 1");
-        EXPECT_EQ(window.Edit1->text(), "1");
+        EXPECT_EQ(Edit2(window)->text(), "0.25 , 0.5 , 1");
+        EXPECT_EQ(Edit1(window)->text(), "1");
 
-        window.Button1->click();
-        window.PopupMenu1->actions()[0]->trigger();
-        window.PopupMenu1->close();
-        EXPECT_EQ(window.Edit1->text(), "2");
+        Button1(window)->click();
+        PopupMenu1(window)->actions()[0]->trigger();
+        PopupMenu1(window)->close();
+        EXPECT_EQ(Edit1(window)->text(), "2");
     });
 }
 
@@ -173,11 +171,11 @@ TEST_F(InverseZWindowTest, NumbersAsTyped)
 TEST_F(InverseZWindowTest, NoUsableDenominatorLeavesTheValues)
 {
     type("0, 1", "-0.5, 1");
-    window.Edit2->setText("0, 0");
+    Edit2(window)->setText("0, 0");
     EXPECT_EQ(value(2), "0.5");
-    window.Edit2->setText("");
+    Edit2(window)->setText("");
     EXPECT_EQ(value(3), "0.25");
-    window.Edit1->setText("7");
+    Edit1(window)->setText("7");
     EXPECT_EQ(value(1), "1");
 }
 
@@ -194,10 +192,10 @@ TEST_F(InverseZWindowTest, VariableSamplesComeBackUnchangedOverOne)
 {
     makeVariable("A", {1, -0.5L, 0.25L});
     openAndClose([this] {
-        window.Edit2->setText("1");
-        window.Button1->click(); // "<v" of the numerator, then the variable
-        window.PopupMenu1->actions()[0]->trigger();
-        window.PopupMenu1->close();
+        Edit2(window)->setText("1");
+        Button1(window)->click(); // "<v" of the numerator, then the variable
+        PopupMenu1(window)->actions()[0]->trigger();
+        PopupMenu1(window)->close();
     });
     EXPECT_EQ(value(1), "1");
     EXPECT_EQ(value(2), "0.5");

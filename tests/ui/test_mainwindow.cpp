@@ -27,6 +27,8 @@
 #include <new>
 #include <stdexcept>
 
+using namespace uitest::controls;
+
 using uitest::MainWindowTest;
 using uitest::whenModal;
 
@@ -51,8 +53,8 @@ openedDialog seenNow(QWidget* modal)
 {
     openedDialog seen{modal, modal ? modal->windowTitle() : QString(), {}};
     if (auto* processing = qobject_cast<ProcessingDialog*>(modal))
-        for (int i = 0; i < processing->ComboBox2->count(); ++i)
-            seen.operands += (i ? QStringLiteral("|") : QString()) + processing->ComboBox2->itemText(i);
+        for (int i = 0; i < ComboBox2(*processing)->count(); ++i)
+            seen.operands += (i ? QStringLiteral("|") : QString()) + ComboBox2(*processing)->itemText(i);
     return seen;
 }
 
@@ -89,7 +91,7 @@ TEST_F(MainWindowTest, VariabilaMenuFollowsTheWorkspace)
                                 QKeyCombination(Qt::Key_F), QKeyCombination(Qt::Key_R),
                                 QKeyCombination(Qt::Key_V), QKeyCombination(Qt::Key_E)})
         EXPECT_EQ(dialogOpenedByKey(*mainWindow, key).window, nullptr) << key.key();
-    EXPECT_EQ(workspace().currentVariable().get(), nullptr);
+    EXPECT_EQ(strips().current().get(), nullptr);
 
     const tdspvarPtr a = addVariable("A");
     EXPECT_TRUE(variabilaMenu()->menuAction()->isEnabled());
@@ -127,12 +129,12 @@ TEST_F(MainWindowTest, ShortcutsReachTheirDialogs)
         {QKeyCombination(Qt::Key_F2), &window<SelectionDialog>(), "Salveaza starea curenta", "", false},
     };
     for (const expectation& e : table) {
-        workspace().setCurrentVariable(newer);
+        strips().setCurrent(newer);
         const openedDialog opened = dialogOpenedByKey(*mainWindow, e.key);
         EXPECT_EQ(opened.window, e.dialog) << e.key.key();
         EXPECT_EQ(opened.caption, QString::fromLatin1(e.caption)) << e.key.key();
         EXPECT_EQ(opened.operands, QString::fromLatin1(e.operands)) << e.key.key();
-        EXPECT_EQ(workspace().currentVariable()->name, e.firstVariable ? "OLD" : "NEW") << e.key.key();
+        EXPECT_EQ(strips().current()->name(), e.firstVariable ? "OLD" : "NEW") << e.key.key();
     }
 }
 
@@ -147,25 +149,25 @@ TEST_F(MainWindowTest, DeleteKeyOpensDeleteWithChoiceForTheOlderVariable)
     whenModal([&](QWidget* modal) {
         EXPECT_EQ(modal, dialog);
         windowCaption = dialog->windowTitle();
-        optionCaption = dialog->RadioButton3->text();
-        optionChosen = dialog->RadioButton3->isChecked();
+        optionCaption = RadioButton3(*dialog)->text();
+        optionChosen = RadioButton3(*dialog)->isChecked();
     });
     QTest::keyClick(mainWindow.get(), Qt::Key_Delete);
     EXPECT_EQ(windowCaption, QStringLiteral("Sterge variabile"));
-    EXPECT_EQ(workspace().currentVariable()->name, "Older");
+    EXPECT_EQ(strips().current()->name(), "Older");
     EXPECT_EQ(optionCaption, QStringLiteral("Variabila pe care s-a dat click (Older)"));
     EXPECT_TRUE(optionChosen);
-    EXPECT_EQ(dialog->RadioButton3->text(), QStringLiteral("Numai variabila pe care s-a dat click"));
+    EXPECT_EQ(RadioButton3(*dialog)->text(), QStringLiteral("Numai variabila pe care s-a dat click"));
 }
 
 TEST_F(MainWindowTest, PopupActsOnTheStripItWasOpenedOn)
 {
     addVariable("A");
     const tdspvarPtr b = addVariable("B");
-    VariableStrip* strip = mainWindow->stripOf(*b);
+    VariableStrip* strip = stripOf(b);
     QContextMenuEvent open(QContextMenuEvent::Mouse, QPoint(5, 5), strip->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(strip, &open);
-    EXPECT_EQ(workspace().currentVariable().get(), b.get());
+    EXPECT_EQ(strips().current().get(), b.get());
     EXPECT_TRUE(popupMenu()->isVisible());
     EXPECT_EQ(popupMenu()->defaultAction(), item(*mainWindow, "Vizualizeaza2"));
     popupMenu()->close();
@@ -175,21 +177,21 @@ TEST_F(MainWindowTest, PopupActsOnTheStripItWasOpenedOn)
     item(*mainWindow, "Fourier2")->trigger();
     EXPECT_EQ(seen.window, &window<ProcessingDialog>());
     EXPECT_EQ(seen.caption, QStringLiteral("Transformata Fourier"));
-    EXPECT_EQ(workspace().currentVariable().get(), b.get());
+    EXPECT_EQ(strips().current().get(), b.get());
 
     // Save with choice: save mode, and the option caption is put back afterwards.
     whenModal([&](QWidget* modal) { seen = seenNow(modal); });
     item(*mainWindow, "Salveaza1")->trigger();
     EXPECT_EQ(seen.window, &window<SelectionDialog>());
     EXPECT_EQ(seen.caption, QStringLiteral("Salveaza starea curenta"));
-    EXPECT_EQ(window<SelectionDialog>().RadioButton3->text(), QStringLiteral("Numai variabila pe care s-a dat click"));
+    EXPECT_EQ(RadioButton3(window<SelectionDialog>())->text(), QStringLiteral("Numai variabila pe care s-a dat click"));
 }
 
 TEST_F(MainWindowTest, StatusBarShowsTheLongPartOfTheHint)
 {
     QMenu* popup = popupMenu();
     popup->popup(mainWindow->mapToGlobal(QPoint(50, 50)));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
+    ASSERT_TRUE(uitest::windowExposed(popup));
     const auto hover = [&](const char* name) {
         QTest::mouseMove(popup, popup->actionGeometry(item(*mainWindow, name)).center());
         QCoreApplication::processEvents();
@@ -202,7 +204,7 @@ TEST_F(MainWindowTest, StatusBarShowsTheLongPartOfTheHint)
     EXPECT_EQ(mainWindow->statusBar()->currentMessage(), QString());
     addVariable("V");
     popup->popup(mainWindow->mapToGlobal(QPoint(50, 50)));
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
+    ASSERT_TRUE(uitest::windowExposed(popup));
     EXPECT_EQ(hover("Listeaza2"), QStringLiteral("Afiseaza continutul variabilei sub forma de tabel"));
     QString duringCommand = QStringLiteral("not run");
     whenModal([&](QWidget*) { duringCommand = mainWindow->statusBar()->currentMessage(); });
@@ -216,23 +218,11 @@ TEST_F(MainWindowTest, StatusBarShowsTheLongPartOfTheHint)
     QMenu* variabila = variabilaMenu();
     addVariable("A");
     mainWindow->menuBar()->setActiveAction(variabila->menuAction());
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(variabila));
+    ASSERT_TRUE(uitest::windowExposed(variabila));
     QTest::mouseMove(variabila, variabila->actionGeometry(item(*mainWindow, "Listeaza1")).center());
     QCoreApplication::processEvents();
     EXPECT_EQ(mainWindow->statusBar()->currentMessage(), QString());
     variabila->close();
-}
-
-TEST_F(MainWindowTest, ClientAreaHoldsTheScrollBoxOverTheStatusBar)
-{
-    EXPECT_EQ(mainWindow->width(), 534);
-    EXPECT_EQ(mainWindow->height() - mainWindow->menuBar()->height(), 337);
-    EXPECT_EQ(uitest::child<QScrollArea>(*mainWindow, "ScrollBox1")->size(), QSize(533, 318));
-    EXPECT_EQ(mainWindow->statusBar()->height(), 19);
-    EXPECT_EQ(mainWindow->minimumSize(), QSize(320, 100));
-    mainWindow->resize(700, 500);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(uitest::child<QScrollArea>(*mainWindow, "ScrollBox1")->size(), QSize(699, 500 - mainWindow->menuBar()->height() - 19));
 }
 
 TEST_F(MainWindowTest, StripsStackWithoutGapsAndFollowTheWidth)
@@ -240,60 +230,67 @@ TEST_F(MainWindowTest, StripsStackWithoutGapsAndFollowTheWidth)
     const tdspvarPtr a = addVariable("A");
     const tdspvarPtr b = addVariable("B");
     const tdspvarPtr c = addVariable("C");
-    const auto top = [&](const tdspvarPtr& v) { return mainWindow->stripOf(*v)->geometry().top(); };
+    const auto top = [&](const tdspvarPtr& v) { return stripOf(v)->geometry().top(); };
     EXPECT_EQ(top(a), 1);
     EXPECT_EQ(top(b), 34);
     EXPECT_EQ(top(c), 67);
     workspace().removeVariable(b);
-    EXPECT_EQ(mainWindow->stripOf(*b), nullptr);
+    EXPECT_EQ(stripOf(b), nullptr);
     EXPECT_EQ(top(a), 1);
     EXPECT_EQ(top(c), 34);
     const tdspvarPtr d = addVariable("D");
     EXPECT_EQ(top(d), 67);
 
-    VariableStrip* strip = mainWindow->stripOf(*a);
-    const int columnWidth = uitest::child<QScrollArea>(*mainWindow, "ScrollBox1")->viewport()->width();
-    EXPECT_EQ(strip->x(), 1);
-    EXPECT_EQ(strip->width(), columnWidth - 2);
-    EXPECT_EQ(strip->height(), 32);
-    mainWindow->resize(mainWindow->width() + 100, mainWindow->height());
-    QCoreApplication::processEvents();
-    EXPECT_EQ(uitest::child<QScrollArea>(*mainWindow, "ScrollBox1")->viewport()->width(), columnWidth + 100);
-    EXPECT_EQ(strip->width(), columnWidth + 98);
+    // The scroll box takes the client area above the 19-pixel status bar at any window size, one
+    // pixel short on the right, and the strips follow its width.
+    VariableStrip* strip = stripOf(a);
+    auto* scrollBox = uitest::child<QScrollArea>(*mainWindow, "ScrollBox1");
+    for (const QSize size : {QSize(534, 337), QSize(700, 500), QSize(100, 50)}) {
+        mainWindow->resize(size.width(), size.height() + mainWindow->menuBar()->height());
+        QCoreApplication::processEvents();
+        const QSize client(std::max(size.width(), 320), mainWindow->height() - mainWindow->menuBar()->height());
+        EXPECT_EQ(mainWindow->width(), client.width()) << "no narrower than 320";
+        EXPECT_EQ(mainWindow->statusBar()->height(), 19);
+        EXPECT_EQ(scrollBox->size(), QSize(client.width() - 1, client.height() - 19)) << size.width();
+        EXPECT_EQ(strip->x(), 1);
+        EXPECT_EQ(strip->width(), scrollBox->viewport()->width() - 2) << size.width();
+        EXPECT_EQ(strip->height(), 32);
+    }
+    EXPECT_GE(mainWindow->height(), 100); // the window no lower than 100
 }
 
 TEST_F(MainWindowTest, ClicksToggleSelectionAndRepaint)
 {
     const tdspvarPtr v = addVariable("SEL");
-    VariableStrip* strip = mainWindow->stripOf(*v);
+    VariableStrip* strip = stripOf(v);
     // Through the window, as the window system delivers them: the toolkit makes the double click.
     QWindow* window = mainWindow->windowHandle();
     const QPoint inside = strip->mapTo(mainWindow.get(), QPoint(20, 20));
     const QPoint fillPixel(strip->width() - 140, 28);
     QTest::mouseClick(window, Qt::LeftButton, {}, inside);
-    EXPECT_TRUE(v->selected);
+    EXPECT_TRUE(stripOf(v)->isSelected());
     EXPECT_EQ(strip->grab().toImage().pixel(fillPixel), qRgb(0, 128, 128));
     QTest::mouseClick(window, Qt::LeftButton, {}, inside);
-    EXPECT_FALSE(v->selected);
+    EXPECT_FALSE(stripOf(v)->isSelected());
     EXPECT_NE(strip->grab().toImage().pixel(fillPixel), qRgb(0, 128, 128));
     // A double click toggles once: its second click is not a click.
     QTest::mouseDClick(window, Qt::LeftButton, {}, inside);
-    EXPECT_TRUE(v->selected);
+    EXPECT_TRUE(stripOf(v)->isSelected());
     // The right button opens the pop-up and does not select.
     QTest::mouseClick(window, Qt::RightButton, {}, inside);
-    EXPECT_TRUE(v->selected);
+    EXPECT_TRUE(stripOf(v)->isSelected());
     popupMenu()->close();
     // A press that ends outside the strip is no click.
     QTest::mousePress(window, Qt::LeftButton, {}, inside);
     QTest::mouseRelease(window, Qt::LeftButton, {}, strip->mapTo(mainWindow.get(), QPoint(20, 40)));
-    EXPECT_TRUE(v->selected);
+    EXPECT_TRUE(stripOf(v)->isSelected());
 }
 
 TEST_F(MainWindowTest, StripPaintsFrameAndThumbnailInPlace)
 {
     const tdspvarPtr v = addVariable("LOOK", {0, 0, 0});
-    ASSERT_TRUE(uitest::waitForThumbnails());
-    VariableStrip* strip = mainWindow->stripOf(*v);
+    ASSERT_TRUE(waitForThumbnails());
+    VariableStrip* strip = stripOf(v);
     const QImage shot = strip->grab().toImage();
     const int w = strip->width();
     EXPECT_EQ(shot.pixel(0, 0), qRgb(0, 0, 0));
@@ -391,4 +388,27 @@ TEST_F(MainWindowTest, AnExceptionThatEscapesAHandlerEndsInTheErrorBox)
     whenModal([&](QWidget* modal) { opened = modal; });
     item(*mainWindow, "Save1")->trigger();
     EXPECT_EQ(opened, &window<SelectionDialog>());
+}
+
+TEST_F(MainWindowTest, InsertOpensThePresetGenerationDialogAndOkCreatesTheVariable)
+{
+    QString name, expression;
+    uitest::whenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<GenerateDialog*>(modal);
+        ASSERT_TRUE(dialog);
+        name = Edit1(*dialog)->text();
+        expression = Edit2(*dialog)->text();
+        ASSERT_TRUE(uitest::waitUntil([&] { return Button2(*dialog)->isEnabled(); }));
+        Button2(*dialog)->click();
+    });
+    QTest::keyClick(mainWindow.get(), Qt::Key_Insert);
+    EXPECT_EQ(name, "name");
+    EXPECT_EQ(expression, "sin(x*pi*2)");
+    const tdspvarPtr v = workspace().findVariable("NAME");
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->description(), "sin(x*pi*2)");
+    ASSERT_EQ(v->sampleCount(), 128);
+    EXPECT_EQ(v->real()[0], 0);
+    EXPECT_NEAR(static_cast<double>(v->real()[32]), 1, 1e-18);
+    EXPECT_TRUE(waitForThumbnails());
 }

@@ -1,5 +1,5 @@
 // The preview plotter and the bitmap view: what ends up in the plot bitmap for each preview
-// mode, the peak it hands back, and how restart, stop and shutdown end a pass.
+// mode, scaled to the peak, and how restart, stop and shutdown end a pass.
 #include "uitest.h"
 
 #include "dsp/samplebuffer.h"
@@ -40,10 +40,11 @@ protected:
 
 class PreviewPlotterTest : public ::testing::Test {
 protected:
-    PreviewPlotter& plotter = PreviewPlotter::instance();
+    QImage bitmap = makePlotBitmap();
+    PreviewPlotter plotter{bitmap};
     countingView view;
 
-    void SetUp() override { view.setBitmap(&plotBitmap()); }
+    void SetUp() override { view.setBitmap(&bitmap); }
     void TearDown() override { plotter.shutdown(); }
 
     // What the plotter is given to draw.
@@ -70,7 +71,7 @@ protected:
         plotter.start(&view, samples);
         ASSERT_TRUE(waitIdle());
     }
-    static QRgb pixel(int x, int y) { return plotBitmap().pixel(x, y); }
+    QRgb pixel(int x, int y) const { return bitmap.pixel(x, y); }
     static int yOf(extended v, extended peak) { return static_cast<int>(std::nearbyint(144 - 142.5L * v / peak)); }
     static int xOf(int i, int n) { return static_cast<int>(std::nearbyint(i * 384.0L / (n - 1))); }
     static QImage grid()
@@ -79,7 +80,7 @@ protected:
         drawEmptyPreviewGrid(image);
         return image;
     }
-    static int countColour(QRgb colour, QRect area = QRect(0, 0, kPlotWidth, kPlotHeight))
+    int countColour(QRgb colour, QRect area = QRect(0, 0, kPlotWidth, kPlotHeight)) const
     {
         int count = 0;
         for (int y = area.top(); y <= area.bottom(); ++y)
@@ -91,7 +92,7 @@ protected:
 
 } // namespace
 
-TEST(PreviewGrid, LinesEverySixteenPixelsWithBrightZeroLineAndLeftEdge)
+TEST_F(PreviewPlotterTest, GridHasLinesEverySixteenPixelsWithBrightZeroLineAndLeftEdge)
 {
     QImage image(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
     image.fill(Qt::red);
@@ -116,7 +117,6 @@ TEST_F(PreviewPlotterTest, SingleSampleDrawsGridAndPeakOnlyAndStillRepaints)
     fill({{-0.5L, 0}}, false);
     draw(previewMode::real);
     QTest::qWait(20);
-    EXPECT_EQ(plotter.peak(), 0.5L);
     EXPECT_GE(view.paints, 1);
     const QImage expected = grid();
     const QRect text(1, 1, 120, 20);
@@ -139,8 +139,7 @@ TEST_F(PreviewPlotterTest, RealModeDrawsWhiteCurveScaledToThePeak)
         values.push_back({2 * std::sin(2 * kPi * i / n), 7}); // the imaginary part is ignored
     fill(values, true);
     draw(previewMode::real);
-    const extended peak = plotter.peak();
-    EXPECT_NEAR(static_cast<double>(peak), std::sqrt(4.0 + 49.0), 1e-12);
+    const extended peak = std::sqrt(4.0L + 49.0L); // the largest modulus, imaginary parts included
     for (int i = 0; i < n; ++i)
         EXPECT_EQ(pixel(std::min(xOf(i, n), 383), yOf(values[i].re, peak)), kWhite) << i;
     EXPECT_EQ(countColour(kYellow), 0);
@@ -154,7 +153,6 @@ TEST_F(PreviewPlotterTest, CartesianModeDrawsImaginaryPartInLightYellowUnderTheR
         values.push_back({0, std::cos(2 * kPi * i / n)});
     fill(values, true);
     draw(previewMode::cartesian);
-    EXPECT_EQ(plotter.peak(), 1);
     EXPECT_EQ(pixel(0, 2), kYellow);                 // cos 0 = 1 at the top
     EXPECT_EQ(pixel(192, yOf(-1, 1)), kYellow);      // the middle sample is near -1
     EXPECT_EQ(pixel(100, 144), kWhite);              // the real part lies on the zero line
@@ -187,7 +185,6 @@ TEST_F(PreviewPlotterTest, AllZeroSignalLiesOnTheZeroLineWithTheFloorPeak)
 {
     fill(std::vector<complexValue>(10, {0, 0}), false);
     draw(previewMode::real);
-    EXPECT_EQ(plotter.peak(), 1e-10L);
     EXPECT_EQ(pixel(200, 144), kWhite);
 }
 
@@ -197,11 +194,10 @@ TEST_F(PreviewPlotterTest, NonFiniteSamplesAreSkippedAndThePassEnds)
     const extended nan = std::numeric_limits<extended>::quiet_NaN();
     fill({{1, 0}, {nan, 0}, {2, 0}, {1, 0}, {-inf, 0}}, false);
     draw(previewMode::real);
-    EXPECT_TRUE(std::isinf(plotter.peak()));
+    EXPECT_EQ(pixel(xOf(2, 5), 144), kWhite); // an infinite peak lays every finite sample flat
 
     fill({{1, 0}, {nan, 0}, {2, 0}, {1, 0}, {nan, nan}}, true);
     draw(previewMode::polar);
-    EXPECT_EQ(plotter.peak(), 2);
     EXPECT_EQ(pixel(xOf(3, 5), yOf(1, 2)), kBlue); // the segment between two finite samples
 }
 
@@ -214,27 +210,9 @@ TEST_F(PreviewPlotterTest, RestartDrawsTheNewestBuffer)
     fill(std::vector<complexValue>(16, {0.5L, 0}), false);
     plotter.start(&view, samples);
     ASSERT_TRUE(waitIdle());
-    EXPECT_EQ(plotter.peak(), 0.5L);
     for (int x = 0; x < kPlotWidth; ++x)
         ASSERT_EQ(pixel(x, 2), kWhite) << x;
     EXPECT_EQ(countColour(kWhite, QRect(0, 20, kPlotWidth, kPlotHeight - 20)), 0);
-}
-
-TEST_F(PreviewPlotterTest, PeakAlwaysBelongsToTheLatestStart)
-{
-    fillRamp(65536); // peak 48
-    plotter.setPreviewMode(previewMode::real);
-    plotter.start(&view, samples);
-    EXPECT_EQ(plotter.peak(), 48); // asked before the pass has got anywhere
-    QTest::qWait(3);
-    plotter.stop(); // a processing dialog rewrites the buffer and starts again
-    fill({{3, 4}, {0, 1}}, true);
-    plotter.start(&view, samples);
-    EXPECT_EQ(plotter.peak(), 5);
-    QTest::qWait(3); // hand-overs of the old pass still come in
-    EXPECT_EQ(plotter.peak(), 5);
-    ASSERT_TRUE(waitIdle());
-    EXPECT_EQ(plotter.peak(), 5);
 }
 
 TEST_F(PreviewPlotterTest, StopEndsThePassAndPaintsNothingMore)
@@ -244,13 +222,13 @@ TEST_F(PreviewPlotterTest, StopEndsThePassAndPaintsNothingMore)
     plotter.start(&view, samples);
     ASSERT_TRUE(uitest::stepUntil([this] { return plotter.progress() >= 10; }));
     plotter.stop();
-    const QImage before = plotBitmap().copy();
+    const QImage before = bitmap.copy();
     ASSERT_TRUE(waitIdle());
     EXPECT_LT(plotter.progress(), 50);
-    EXPECT_EQ(plotBitmap(), before);
+    EXPECT_EQ(bitmap, before);
 
     // Stopped before its first step, a pass leaves the bitmap alone.
-    plotBitmap().fill(Qt::magenta);
+    bitmap.fill(Qt::magenta);
     plotter.start(&view, samples);
     plotter.stop();
     ASSERT_TRUE(waitIdle());
@@ -268,7 +246,7 @@ TEST_F(PreviewPlotterTest, ShutdownDuringAPassReturnsAndThePlotterStartsAgain)
     QTest::qWait(5); // hand-overs still queued must do nothing now
     fill({{1, 0}, {-1, 0}}, false);
     draw(previewMode::real);
-    EXPECT_EQ(plotter.peak(), 1);
+    EXPECT_EQ(pixel(0, 2), kWhite); // the new samples, scaled to their own peak
 }
 
 TEST_F(PreviewPlotterTest, AFreshStartWithdrawsAnEarlierStop)
@@ -282,7 +260,7 @@ TEST_F(PreviewPlotterTest, AFreshStartWithdrawsAnEarlierStop)
     EXPECT_EQ(plotter.progress(), 100);
 }
 
-TEST(BitmapView, PaintsTheBitmapAtItsOriginAndReportsClicksAndMoves)
+TEST_F(PreviewPlotterTest, BitmapViewPaintsTheBitmapAtItsOriginAndReportsClicksAndMoves)
 {
     QImage image(kPlotWidth, kPlotHeight, QImage::Format_RGB32);
     drawEmptyPreviewGrid(image);
@@ -291,7 +269,7 @@ TEST(BitmapView, PaintsTheBitmapAtItsOriginAndReportsClicksAndMoves)
     EXPECT_EQ(view.size(), QSize(384, 289));
     view.setBitmap(&image);
     view.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    ASSERT_TRUE(uitest::windowExposed(&view));
     const QImage shown = view.grab().toImage().convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(shown.pixel(10, 20), qRgb(1, 2, 3));
     EXPECT_EQ(shown.pixel(0, 144), kBright);

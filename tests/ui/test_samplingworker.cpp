@@ -1,7 +1,7 @@
 // The sampling worker's stop: a formula that would take over a minute (3000 interpolated reads of a
-// 65536-sample variable per point) ends within a fraction of a second when cancelled, stopped,
-// destroyed with its worker, or when the program's main window closes; a cancelled run is nobody's
-// result, and the next run is whole again.
+// 65536-sample variable per point) ends within a fraction of a second when stopped, destroyed with
+// its worker, or when the program's main window closes; a stopped run is nobody's result, and the
+// next run is whole again.
 #include "mainwindow_fixture.h"
 
 #include "core/workspace.h"
@@ -12,11 +12,14 @@
 #include "ui/spinedit.h"
 
 #include <QLineEdit>
+#include <QProgressBar>
 
 #include <chrono>
 #include <cmath>
 #include <string>
 #include <thread>
+
+using namespace uitest::controls;
 
 namespace {
 
@@ -40,10 +43,8 @@ std::string slowFormula()
 
 void fillLongVariable(tworkspace& workspace)
 {
-    const tdspvarPtr v = workspace.createVariable("V");
-    v->resize(65536, false);
-    for (int k = 0; k < 65536; ++k)
-        v->re[static_cast<std::size_t>(k)] = std::sin(k * 0.001L);
+    const tdspvarPtr v =
+        workspace.add("V", uitest::realSamples(65536, [](int k) -> extended { return std::sin(k * 0.001L); }));
 }
 
 // Starts the slow run and lets it get well into its work.
@@ -61,56 +62,49 @@ template <typename F> clock_type::duration timed(F&& f)
     return clock_type::now() - started;
 }
 
+class SamplingWorkerTest : public uitest::MainWindowTest {};
+
 } // namespace
 
-TEST(SamplingWorkerStop, ALongRunEndsPromptlyAndTheNextRunIsWhole)
+TEST_F(SamplingWorkerTest, ALongRunEndsPromptlyAndTheNextRunIsWhole)
 {
     tworkspace workspace;
     fillLongVariable(workspace);
-    std::atomic<int> progress{0};
-    SamplingWorker worker(progress);
+    SamplingWorker worker;
 
-    // cancel() returns at once; the run notices soon after.
-    startSlowRun(worker, workspace);
-    EXPECT_LT(timed([&] { worker.cancel(); }), kPrompt);
-    EXPECT_TRUE(uitest::waitUntil([&] { return !worker.busy(); }, kPrompt.count()));
-    EXPECT_FALSE(worker.done());
-
-    // stop() waits for the thread as well.
+    // stop() returns once the run has noticed and its thread has ended.
     startSlowRun(worker, workspace);
     EXPECT_LT(timed([&] { worker.stop(); }), kPrompt);
     EXPECT_FALSE(worker.busy());
     EXPECT_FALSE(worker.done());
-    EXPECT_LT(progress.load(), 100);
+    EXPECT_LT(worker.progress(), 100);
 
     worker.start(parseExpression("x*2", workspace).root, 8);
-    worker.wait();
+    EXPECT_TRUE(uitest::waitUntil([&] { return !worker.busy(); }));
     EXPECT_TRUE(worker.done());
-    EXPECT_EQ(progress.load(), 100);
+    EXPECT_EQ(worker.progress(), 100);
     ASSERT_EQ(worker.buffer().count, 8);
     EXPECT_EQ(worker.buffer().values[3].re, 0.75L);
 
     // A worker that goes away takes its run with it.
-    auto doomed = std::make_unique<SamplingWorker>(progress);
+    auto doomed = std::make_unique<SamplingWorker>();
     startSlowRun(*doomed, workspace);
     EXPECT_LT(timed([&] { doomed.reset(); }), kPrompt);
 }
 
-class SamplingOnExitTest : public uitest::MainWindowTest {};
 
 // Escape leaves the run going in the background, as ever; closing the program ends it.
-TEST_F(SamplingOnExitTest, ClosingTheMainWindowEndsARunLeftBehindByTheDialog)
+TEST_F(SamplingWorkerTest, ClosingTheMainWindowEndsARunLeftBehindByTheDialog)
 {
     fillLongVariable(workspace());
     GenerateDialog& dialog = window<GenerateDialog>();
     dialog.preset("slow", QString::fromStdString(slowFormula()));
-    dialog.SpinEdit1->lineEdit()->setText("65536");
-    // The run reports through the gauge's counter and sets it to 100 only when it has finished.
-    PreviewPlotter::instance().progress() = 0;
+    SpinEdit1(dialog)->lineEdit()->setText("65536");
     dialog.tick(); // parses and starts the run
-    dialog.done(dialogResult::cancel);
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    ASSERT_LT(PreviewPlotter::instance().progress().load(), 100);
+    dialog.tick(); // the gauge shows the run's progress, 100 only once it has finished
+    ASSERT_LT(Gauge1(dialog)->value(), 100);
+    dialog.done(resultCode(dialogAnswer::cancel));
 
     EXPECT_LT(timed([&] { mainWindow->close(); }), std::chrono::seconds(1));
     EXPECT_LT(timed([&] { mainWindow.reset(); }), std::chrono::seconds(1));

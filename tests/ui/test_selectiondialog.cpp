@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+using namespace uitest::controls;
+
 using uitest::FilesTest;
 using uitest::modalScript;
 
@@ -36,17 +38,17 @@ shownState stateOf(SelectionDialog* d)
 {
     shownState s;
     s.caption = d->windowTitle();
-    const QRadioButton* options[] = {d->RadioButton1, d->RadioButton2, d->RadioButton3};
+    const QRadioButton* options[] = {RadioButton1(*d), RadioButton2(*d), RadioButton3(*d)};
     for (int k = 0; k < 3; ++k)
         if (options[k]->isChecked())
             s.option = k;
-    s.clickedEnabled = d->RadioButton3->isEnabled();
-    s.clickedCaption = d->RadioButton3->text();
-    s.listEnabled = d->CheckListBox1->isEnabled();
-    for (int i = 0; i < d->CheckListBox1->count(); ++i) {
-        s.items << d->CheckListBox1->item(i)->text();
-        if (d->CheckListBox1->item(i)->checkState() == Qt::Checked)
-            s.checked << d->CheckListBox1->item(i)->text();
+    s.clickedEnabled = RadioButton3(*d)->isEnabled();
+    s.clickedCaption = RadioButton3(*d)->text();
+    s.listEnabled = CheckListBox1(*d)->isEnabled();
+    for (int i = 0; i < CheckListBox1(*d)->count(); ++i) {
+        s.items << CheckListBox1(*d)->item(i)->text();
+        if (CheckListBox1(*d)->item(i)->checkState() == Qt::Checked)
+            s.checked << CheckListBox1(*d)->item(i)->text();
     }
     return s;
 }
@@ -58,7 +60,7 @@ protected:
     // Opens the pop-up on the variable's strip, as the secondary button does, and picks `item`.
     void popupCommand(const tdspvarPtr& v, const char* item)
     {
-        VariableStrip* strip = mainWindow->stripOf(*v);
+        VariableStrip* strip = stripOf(v);
         QContextMenuEvent open(QContextMenuEvent::Mouse, QPoint(5, 5), strip->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(strip, &open);
         popupMenu()->close();
@@ -103,12 +105,12 @@ protected:
 TEST_F(SelectionDialogTest, CaptionsAndResizing)
 {
     SelectionDialog* d = dialog();
-    EXPECT_EQ(d->RadioGroup1->title(), QStringLiteral(" Target (tinta) : "));
-    EXPECT_EQ(d->RadioButton1->text(), QStringLiteral("Toate variabilele"));
-    EXPECT_EQ(d->RadioButton2->text(), QStringLiteral("Selectie din lista"));
-    EXPECT_EQ(d->RadioButton3->text(), kClickedDefault);
-    EXPECT_EQ(d->Button1->text(), QStringLiteral("Ok"));
-    EXPECT_EQ(d->Button2->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(RadioGroup1(*d)->title(), QStringLiteral(" Target (tinta) : "));
+    EXPECT_EQ(RadioButton1(*d)->text(), QStringLiteral("Toate variabilele"));
+    EXPECT_EQ(RadioButton2(*d)->text(), QStringLiteral("Selectie din lista"));
+    EXPECT_EQ(RadioButton3(*d)->text(), kClickedDefault);
+    EXPECT_EQ(Button1(*d)->text(), QStringLiteral("Ok"));
+    EXPECT_EQ(Button2(*d)->text(), QStringLiteral("Cancel"));
     EXPECT_EQ(d->minimumHeight(), 173);
     // Taller: the list grows, the buttons keep to the bottom edge; the width stays.
     modalScript script;
@@ -116,12 +118,12 @@ TEST_F(SelectionDialogTest, CaptionsAndResizing)
         d->resize(400, 416);
         QCoreApplication::processEvents();
         EXPECT_EQ(d->width(), 281);
-        EXPECT_EQ(d->CheckListBox1->geometry(), QRect(8, 88, 265, 293));
-        EXPECT_EQ(d->Button1->geometry(), QRect(8, 388, 129, 20));
-        EXPECT_EQ(d->Button2->geometry(), QRect(144, 388, 129, 20));
+        EXPECT_EQ(CheckListBox1(*d)->geometry(), QRect(8, 88, 265, 293));
+        EXPECT_EQ(Button1(*d)->geometry(), QRect(8, 388, 129, 20));
+        EXPECT_EQ(Button2(*d)->geometry(), QRect(144, 388, 129, 20));
         d->resize(281, 316);
         QCoreApplication::processEvents();
-        EXPECT_EQ(d->Button2->geometry(), QRect(144, 288, 129, 20));
+        EXPECT_EQ(Button2(*d)->geometry(), QRect(144, 288, 129, 20));
     });
     saveAll();
     EXPECT_TRUE(script.finished());
@@ -146,8 +148,8 @@ TEST_F(SelectionDialogTest, SaveAllWithNothingSelectedWritesEveryVariableInOrder
 TEST_F(SelectionDialogTest, TwoOfFiveSelectedComeUpCheckedInEveryCommand)
 {
     const auto vars = five();
-    workspace().toggleSelection(vars[3]);
-    workspace().toggleSelection(vars[1]);
+    stripOf(vars[3])->toggleSelection();
+    stripOf(vars[1])->toggleSelection();
     const std::pair<const char*, std::function<void()>> commands[] = {
         {"save all", [&] { saveAll(); }},
         {"pop-up save", [&] { popupCommand(vars[0], "Salveaza1"); }},
@@ -158,7 +160,7 @@ TEST_F(SelectionDialogTest, TwoOfFiveSelectedComeUpCheckedInEveryCommand)
         modalScript script;
         script.then([&](QWidget*) {
             seen = stateOf(dialog());
-            dialog()->Button2->click(); // Cancel does nothing
+            Button2(*dialog())->click(); // Cancel does nothing
         });
         command();
         EXPECT_EQ(seen.option, 1) << what;
@@ -176,14 +178,14 @@ TEST_F(SelectionDialogTest, TwoOfFiveSelectedComeUpCheckedInEveryCommand)
 TEST_F(SelectionDialogTest, UncheckingLeavesTheStripsMark)
 {
     const auto vars = five();
-    workspace().toggleSelection(vars[1]);
-    workspace().toggleSelection(vars[3]);
+    stripOf(vars[1])->toggleSelection();
+    stripOf(vars[3])->toggleSelection();
     nextPath = path(QStringLiteral("one.var"));
     runAndOk([&] { saveAll(); },
-             [](SelectionDialog* d) { d->CheckListBox1->item(1)->setCheckState(Qt::Unchecked); });
+             [](SelectionDialog* d) { CheckListBox1(*d)->item(1)->setCheckState(Qt::Unchecked); });
     EXPECT_EQ(uitest::readFile(nextPath), stateText({vars[3]}));
-    EXPECT_TRUE(vars[1]->selected);
-    EXPECT_TRUE(vars[3]->selected);
+    EXPECT_TRUE(stripOf(vars[1])->isSelected());
+    EXPECT_TRUE(stripOf(vars[3])->isSelected());
     // The next showing starts again from the marks.
     const shownState again = runAndOk([&] { saveAll(); });
     EXPECT_EQ(again.checked, QStringList({"v_two", "v_four"}));
@@ -204,9 +206,9 @@ TEST_F(SelectionDialogTest, PopupDeleteRemovesOnlyTheClickedVariable)
     ASSERT_EQ(workspace().variableCount(), 2);
     EXPECT_EQ(workspace().variables()[0], a);
     EXPECT_EQ(workspace().variables()[1], c);
-    EXPECT_EQ(mainWindow->stripOf(*b), nullptr);
-    EXPECT_EQ(mainWindow->stripOf(*c)->geometry().top(), 34);
-    EXPECT_EQ(dialog()->RadioButton3->text(), kClickedDefault);
+    EXPECT_EQ(stripOf(b), nullptr);
+    EXPECT_EQ(stripOf(c)->geometry().top(), 34);
+    EXPECT_EQ(RadioButton3(*dialog())->text(), kClickedDefault);
 
     // File > Save afterwards: the third option is back to its own caption and disabled.
     nextPath.clear(); // the save dialog is cancelled: nothing is written
@@ -232,11 +234,11 @@ TEST_F(SelectionDialogTest, DeleteAllEmptiesTheWorkspace)
 {
     const auto vars = five();
     runAndOk([&] { popupCommand(vars[2], "Sterge2"); },
-             [](SelectionDialog* d) { QTest::mouseClick(d->RadioButton1, Qt::LeftButton, {}, QPoint(6, 9)); });
+             [](SelectionDialog* d) { QTest::mouseClick(RadioButton1(*d), Qt::LeftButton, {}, QPoint(6, 9)); });
     EXPECT_EQ(workspace().variableCount(), 0);
     EXPECT_FALSE(variabilaMenu()->menuAction()->isEnabled());
     for (const tdspvarPtr& v : vars)
-        EXPECT_EQ(mainWindow->stripOf(*v), nullptr);
+        EXPECT_EQ(stripOf(v), nullptr);
 }
 
 TEST_F(SelectionDialogTest, DeleteFromTheList)
@@ -246,9 +248,9 @@ TEST_F(SelectionDialogTest, DeleteFromTheList)
     bool listEnabled = false;
     runAndOk([&] { popupCommand(vars[0], "Sterge2"); },
              [&](SelectionDialog* d) {
-                 EXPECT_FALSE(d->CheckListBox1->isEnabled());
-                 QTest::mouseClick(d->RadioButton2, Qt::LeftButton, {}, QPoint(6, 9));
-                 listEnabled = d->CheckListBox1->isEnabled();
+                 EXPECT_FALSE(CheckListBox1(*d)->isEnabled());
+                 QTest::mouseClick(RadioButton2(*d), Qt::LeftButton, {}, QPoint(6, 9));
+                 listEnabled = CheckListBox1(*d)->isEnabled();
              });
     EXPECT_TRUE(listEnabled);
     EXPECT_EQ(workspace().variableCount(), 5);
@@ -258,12 +260,12 @@ TEST_F(SelectionDialogTest, DeleteFromTheList)
              [&](SelectionDialog* d) {
                  d->chooseOption(selectionTarget::listed);
                  for (int i : {1, 2, 4})
-                     d->CheckListBox1->item(i)->setCheckState(Qt::Checked);
+                     CheckListBox1(*d)->item(i)->setCheckState(Qt::Checked);
              });
     ASSERT_EQ(workspace().variableCount(), 2);
     EXPECT_EQ(workspace().variables()[0], vars[0]);
     EXPECT_EQ(workspace().variables()[1], vars[3]);
-    EXPECT_EQ(mainWindow->stripOf(*vars[3])->geometry().top(), 34);
+    EXPECT_EQ(stripOf(vars[3])->geometry().top(), 34);
 }
 
 TEST_F(SelectionDialogTest, NamesEqualInLowerCaseKeepTheirOwnItems)
@@ -271,7 +273,7 @@ TEST_F(SelectionDialogTest, NamesEqualInLowerCaseKeepTheirOwnItems)
     // Names taken as typed in the name-correction dialog may differ only in case and blanks.
     const tdspvarPtr first = addVariable("a b");
     const tdspvarPtr second = addVariable("A B");
-    workspace().toggleSelection(second);
+    stripOf(second)->toggleSelection();
     nextPath = path(QStringLiteral("second.var"));
     runAndOk([&] { saveAll(); });
     EXPECT_EQ(uitest::readFile(nextPath), stateText({second}));
@@ -330,11 +332,11 @@ TEST_F(SelectionDialogTest, FailedSaveShowsTheErrorAndGoesOn)
 TEST_F(SelectionDialogTest, SavingThroughTheRealFileDialog)
 {
     const tdspvarPtr a = addVariable("A");
-    mainWindow->fileDialogs().replacement = nullptr;
-    mainWindow->fileDialogs().dialog(fileDialogKind::saveState)->setDirectory(folder.path());
+    realDialogs = true;
+    fileDialogs().dialog(fileDialogKind::saveState)->setDirectory(folder.path());
     QWidget* fileDialogParent = nullptr;
     modalScript script;
-    script.then([&](QWidget*) { dialog()->Button1->click(); })
+    script.then([&](QWidget*) { Button1(*dialog())->click(); })
         .then([&](QWidget* files) {
             fileDialogParent = files->parentWidget();
             uitest::typeAndAccept(files, QStringLiteral("mine")); // the default extension is added

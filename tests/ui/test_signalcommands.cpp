@@ -19,10 +19,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-using uitest::FilesTest;
+using namespace uitest::controls;
+
 using uitest::modalScript;
 
 namespace {
+
+class SignalCommandsTest : public uitest::FilesTest {};
 
 QAction* action(MainWindow& mainWindow, const char* name)
 {
@@ -30,21 +33,19 @@ QAction* action(MainWindow& mainWindow, const char* name)
 }
 
 struct silentCallbacks : loadCallbacks {
-    int askName(const std::string&, bool, std::string&) override { return answerCancel; }
+    dialogAnswer askName(const std::string&, bool, std::string&) override { return dialogAnswer::cancel; }
     void showError(const std::string&) override {}
 };
 
 struct keepAll : importCallbacks {
-    int askName(const std::string&, bool, std::string&) override { return answerCancel; }
+    dialogAnswer askName(const std::string&, bool, std::string&) override { return dialogAnswer::cancel; }
     void showError(const std::string&) override {}
     bool keepFirstPart(std::int64_t, std::int64_t, int) override { return true; }
 };
 
 tdspvarPtr samples(std::vector<extended> re)
 {
-    auto v = std::make_shared<tdspvar>("S");
-    v->re = std::move(re);
-    return v;
+    return std::make_shared<tdspvar>("S", signalSamples::real(std::move(re)));
 }
 
 // Presses the button of a message box whose text starts with `caption`.
@@ -60,7 +61,7 @@ void pressButton(QWidget* box, const QString& caption)
 
 } // namespace
 
-TEST_F(FilesTest, SignalItemsFollowTheFileMenuWithTheirHintsAndDialogs)
+TEST_F(SignalCommandsTest, SignalItemsFollowTheFileMenuWithTheirHintsAndDialogs)
 {
     QMenu* file = mainWindow->menuBar()->actions().value(0)->menu();
     ASSERT_NE(file, nullptr);
@@ -92,7 +93,7 @@ TEST_F(FilesTest, SignalItemsFollowTheFileMenuWithTheirHintsAndDialogs)
         {fileDialogKind::savePicture, "PNG pictures (*.png)", "png", true, "grafic.png"},
     };
     for (const expectation& e : table) {
-        QFileDialog* d = mainWindow->fileDialogs().dialog(e.kind);
+        QFileDialog* d = fileDialogs().dialog(e.kind);
         EXPECT_EQ(d->nameFilters().value(0), e.firstFilter);
         EXPECT_EQ(d->nameFilters().value(1), QStringLiteral("All files (*)"));
         EXPECT_EQ(d->defaultSuffix(), e.suffix);
@@ -104,7 +105,7 @@ TEST_F(FilesTest, SignalItemsFollowTheFileMenuWithTheirHintsAndDialogs)
     }
 }
 
-TEST_F(FilesTest, SoundImportedAndExportedThroughTheMenus)
+TEST_F(SignalCommandsTest, SoundImportedAndExportedThroughTheMenus)
 {
     nextPath = path(QStringLiteral("voice.wav"));
     silentCallbacks quiet;
@@ -115,14 +116,14 @@ TEST_F(FilesTest, SoundImportedAndExportedThroughTheMenus)
     action(*mainWindow, "ImportSound1")->trigger();
     EXPECT_EQ(none.shown, 0);
     ASSERT_EQ(workspace().variableCount(), 2);
-    EXPECT_EQ(workspace().variables()[0]->name, "VOICE_L");
-    EXPECT_EQ(workspace().variables()[1]->description,
+    EXPECT_EQ(workspace().variables()[0]->name(), "VOICE_L");
+    EXPECT_EQ(workspace().variables()[1]->description(),
               "Loaded from : " + QFile::encodeName(nextPath).toStdString() + " (44100 Hz, channel 2 of 2)");
-    EXPECT_NE(mainWindow->stripOf(*workspace().variables()[1]), nullptr);
+    EXPECT_NE(stripOf(workspace().variables()[1]), nullptr);
 
     // Export: the selection dialog in its export mode, the file, then the options with the
     // imported rate proposed; 16-bit integers scaled to the peak.
-    workspace().toggleSelection(workspace().variables()[0]);
+    stripOf(workspace().variables()[0])->toggleSelection();
     nextPath = path(QStringLiteral("out.wav"));
     QString caption;
     QString proposedRate;
@@ -130,15 +131,15 @@ TEST_F(FilesTest, SoundImportedAndExportedThroughTheMenus)
     script
         .then([&](QWidget* dialog) {
             caption = dialog->windowTitle();
-            window<SelectionDialog>().Button1->click();
+            Button1(window<SelectionDialog>())->click();
         })
         .then([&](QWidget* dialog) {
             auto* options = qobject_cast<WavOptionsDialog*>(dialog);
             ASSERT_NE(options, nullptr);
-            proposedRate = options->RateEdit->text();
-            options->FormatGroup->setItemIndex(1);
-            options->RateEdit->setText(QStringLiteral("11025"));
-            options->OkButton->click();
+            proposedRate = RateEdit(*options)->text();
+            FormatGroup(*options)->setItemIndex(1);
+            RateEdit(*options)->setText(QStringLiteral("11025"));
+            OkButton(*options)->click();
         });
     action(*mainWindow, "ExportSound1")->trigger();
     EXPECT_TRUE(script.finished());
@@ -150,13 +151,13 @@ TEST_F(FilesTest, SoundImportedAndExportedThroughTheMenus)
     const soundImport in = importSoundFile(QFile::encodeName(nextPath).toStdString(), back, keep);
     EXPECT_EQ(in.sampleRate, 11025);
     ASSERT_EQ(in.variables.size(), 1u); // only the marked strip
-    EXPECT_EQ(in.variables[0]->re, (std::vector<extended>{32767.0L / 32768, -16384.0L / 32768, 8192.0L / 32768}));
+    EXPECT_EQ(in.variables[0]->real(), (std::vector<extended>{32767.0L / 32768, -16384.0L / 32768, 8192.0L / 32768}));
 
     // Cancelling the options writes nothing, and File > Save still saves with its own caption.
     QFile::remove(nextPath);
     modalScript cancel;
-    cancel.then([&](QWidget*) { window<SelectionDialog>().Button1->click(); })
-        .then([&](QWidget* dialog) { qobject_cast<WavOptionsDialog*>(dialog)->CancelButton->click(); });
+    cancel.then([&](QWidget*) { Button1(window<SelectionDialog>())->click(); })
+        .then([&](QWidget* dialog) { CancelButton(*dialog)->click(); });
     action(*mainWindow, "ExportSound1")->trigger();
     EXPECT_FALSE(QFile::exists(nextPath));
     modalScript save;
@@ -165,7 +166,7 @@ TEST_F(FilesTest, SoundImportedAndExportedThroughTheMenus)
     EXPECT_EQ(caption, QStringLiteral("Salveaza starea curenta"));
 }
 
-TEST_F(FilesTest, ColumnsRefusedWithTheirCellAndLongFilesAsked)
+TEST_F(SignalCommandsTest, ColumnsRefusedWithTheirCellAndLongFilesAsked)
 {
     nextPath = path(QStringLiteral("bad.csv"));
     uitest::writeFile(nextPath, "a;b\r\n1,5;2\r\n3;x\r\n");
@@ -179,14 +180,14 @@ TEST_F(FilesTest, ColumnsRefusedWithTheirCellAndLongFilesAsked)
     uitest::writeFile(nextPath, "a;b\r\n1,5;2\r\n3;4\r\n");
     action(*mainWindow, "ImportColumns1")->trigger();
     ASSERT_EQ(workspace().variableCount(), 2);
-    EXPECT_EQ(workspace().variables()[0]->re, (std::vector<extended>{1.5L, 3}));
+    EXPECT_EQ(workspace().variables()[0]->real(), (std::vector<extended>{1.5L, 3}));
 
     // Export of the clicked-on strip's variable alone is not offered; all variables go.
     nextPath = path(QStringLiteral("out.csv"));
     modalScript exportAll;
     exportAll.then([&](QWidget*) {
-        EXPECT_FALSE(window<SelectionDialog>().RadioButton3->isEnabled());
-        window<SelectionDialog>().Button1->click();
+        EXPECT_FALSE(RadioButton3(window<SelectionDialog>())->isEnabled());
+        Button1(window<SelectionDialog>())->click();
     });
     action(*mainWindow, "ExportColumns1")->trigger();
     EXPECT_EQ(uitest::readFile(nextPath), "a,b\r\n1.5,2\r\n3,4\r\n");
@@ -212,20 +213,20 @@ TEST_F(FilesTest, ColumnsRefusedWithTheirCellAndLongFilesAsked)
     EXPECT_EQ(workspace().variables()[2]->sampleCount(), kMaxVariableSamples);
 }
 
-TEST_F(FilesTest, GraphCopiedAndSavedAsPicture)
+TEST_F(SignalCommandsTest, GraphCopiedAndSavedAsPicture)
 {
     addVariable("WAVE", {0, 1, 0, -1, 0, 0.5L});
-    ASSERT_TRUE(uitest::waitForThumbnails());
-    workspace().setCurrentVariable(workspace().variables()[0]);
+    ASSERT_TRUE(waitForThumbnails());
     nextPath = path(QStringLiteral("plot.png"));
     GraphWindow* graph = &window<GraphWindow>();
+    graph->setCurrentVariable(workspace().variables()[0]);
     graph->show();
     graph->activateWindow(); // the keys act while the window has the keyboard
     ASSERT_TRUE(uitest::waitUntil([&] { return QApplication::activeWindow() == graph; }));
     QTest::keyClick(graph, Qt::Key_C, Qt::ControlModifier);
     const QImage copied = QApplication::clipboard()->image();
     QTest::keyClick(graph, Qt::Key_S, Qt::ControlModifier);
-    const QImage shown = plotBitmap().copy();
+    const QImage shown = graph->plotBitmap().copy();
     graph->close();
     ASSERT_FALSE(shown.isNull());
     EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32), shown);

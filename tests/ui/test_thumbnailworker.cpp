@@ -45,19 +45,17 @@ class ThumbnailTest : public MainWindowTest {
 protected:
     const QImage& drawn(const tdspvarPtr& v)
     {
-        EXPECT_TRUE(uitest::waitForThumbnails());
-        EXPECT_FALSE(worker(v)->busy());
-        return mainWindow->stripOf(*v)->thumbnail();
+        EXPECT_TRUE(waitForThumbnails());
+        return stripOf(v)->thumbnail();
     }
-    ThumbnailWorker* worker(const tdspvarPtr& v) { return mainWindow->stripOf(*v)->thumbnailWorker(); }
-    void changed(const tdspvarPtr& v)
+    void change(const tdspvarPtr& v, int count, extended value)
     {
-        v->computeDisplayPeak();
-        workspace().samplesChanged(v);
+        const std::vector<extended> samples(static_cast<std::size_t>(count), value);
+        workspace().replaceSamples(v, signalSamples::real(samples));
     }
 };
 
-TEST(Thumbnail, ClearedToTheGreenGrid)
+TEST_F(ThumbnailTest, ClearedToTheGreenGrid)
 {
     QImage image(128, 28, QImage::Format_RGB32);
     image.fill(Qt::red);
@@ -127,26 +125,20 @@ TEST_F(ThumbnailTest, NonFiniteSamplesNeitherStopNorHangTheWorker)
 
 TEST_F(ThumbnailTest, RedrawDuringAPassStartsOverWithTheNewSamples)
 {
-    const tdspvarPtr v = workspace().createVariable("EDITED");
-    v->re.assign(65536, 0);
-    changed(v);
-    ASSERT_TRUE(worker(v)->busy());
+    const tdspvarPtr v = workspace().add("EDITED", signalSamples::real(std::vector<extended>(65536, 0)));
+    ASSERT_EQ(strips().thumbnailsDrawing(), 1);
     // The worker waits for its first hand-over: the edit comes before it has drawn anything.
-    v->re.assign(1000, 1);
-    changed(v);
-    EXPECT_EQ(worker(v)->redrawCount(), 2);
+    change(v, 1000, 1);
     const QImage& image = drawn(v);
     EXPECT_EQ(rowsOf(image, 40, kWhite), std::vector<int>{1});
     EXPECT_EQ(count(image, kWhite), 128); // nothing of the old middle line is left
 
     // A restart that comes mid-pass also starts from the first segment.
-    v->re.assign(65536, 0);
-    workspace().samplesChanged(v);
+    change(v, 65536, 0);
     ASSERT_TRUE(uitest::stepUntil(
-        [&] { return !rowsOf(mainWindow->stripOf(*v)->thumbnail(), 0, kWhite).empty(); }));
-    ASSERT_TRUE(worker(v)->busy());
-    v->re.assign(65536, -1);
-    workspace().samplesChanged(v);
+        [&] { return !rowsOf(stripOf(v)->thumbnail(), 0, kWhite).empty(); }));
+    ASSERT_EQ(strips().thumbnailsDrawing(), 1);
+    change(v, 65536, -1);
     const QImage& again = drawn(v);
     EXPECT_EQ(count(again, kWhite), 128);
     EXPECT_EQ(rowsOf(again, 100, kWhite), std::vector<int>{27});
@@ -156,17 +148,15 @@ TEST_F(ThumbnailTest, ReleasedVariableGoesOnlyAfterThePass)
 {
     std::weak_ptr<tdspvar> watch;
     {
-        const tdspvarPtr v = workspace().createVariable("GONE");
-        v->re.assign(65536, 0.5);
-        changed(v);
-        workspace().samplesChanged(v); // a redraw pending: it must not start another pass
+        const tdspvarPtr v = workspace().add("GONE", signalSamples::real(std::vector<extended>(65536, 0.5)));
+        change(v, 65536, 0.5); // a redraw pending: it must not start another pass
         watch = v;
         workspace().removeVariable(v);
-        EXPECT_EQ(ThumbnailWorker::runningCount(), 1); // still drawing
+        EXPECT_EQ(strips().thumbnailsDrawing(), 1); // still drawing
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the strip goes now
     EXPECT_FALSE(watch.expired()) << "the running pass still holds the variable";
-    ASSERT_TRUE(uitest::waitForThumbnails());
+    ASSERT_TRUE(waitForThumbnails());
     EXPECT_TRUE(watch.expired());
     EXPECT_EQ(workspace().variableCount(), 0);
 }
@@ -182,22 +172,17 @@ void countWarnings(QtMsgType type, const QMessageLogContext&, const QString&)
 
 } // namespace
 
-TEST(ThumbnailExit, ClosingWhile64ThumbnailsDrawEndsAtOnce)
+TEST_F(ThumbnailTest, ClosingWhile64ThumbnailsDrawEndsAtOnce)
 {
-    auto mainWindow = std::make_unique<MainWindow>();
-    mainWindow->show();
     std::vector<std::weak_ptr<tdspvar>> watch;
     for (int k = 0; k < 64; ++k) {
-        const tdspvarPtr v = mainWindow->workspace().createVariable(std::string("V").append(std::to_string(k)));
-        v->re.resize(65536);
-        for (std::size_t i = 0; i < v->re.size(); ++i)
-            v->re[i] = std::sin(static_cast<extended>(i) * (k + 1) / 1000);
-        v->computeDisplayPeak();
-        mainWindow->workspace().samplesChanged(v);
+        const tdspvarPtr v = mainWindow->workspace().add(
+            std::string("V").append(std::to_string(k)),
+            uitest::realSamples(65536, [k](int i) -> extended { return std::sin(extended(i) * (k + 1) / 1000); }));
         watch.push_back(v);
     }
     QTest::qWait(50); // let them get going
-    ASSERT_GT(ThumbnailWorker::runningCount(), 0);
+    ASSERT_GT(strips().thumbnailsDrawing(), 0);
 
     const QtMessageHandler previous = qInstallMessageHandler(countWarnings);
     QElapsedTimer timer;
@@ -210,7 +195,6 @@ TEST(ThumbnailExit, ClosingWhile64ThumbnailsDrawEndsAtOnce)
 
     EXPECT_LT(elapsed, 1000);
     EXPECT_EQ(qtWarnings.load(), 0);
-    EXPECT_EQ(ThumbnailWorker::runningCount(), 0);
-    for (const auto& w : watch)
+    for (const auto& w : watch) // every thumbnail has let go of its variable
         EXPECT_TRUE(w.expired());
 }

@@ -1,4 +1,4 @@
-#include "uitest.h"
+#include "controls.h"
 
 #include "core/workspace.h"
 #include "ui/valuetable.h"
@@ -15,6 +15,8 @@
 #include <cstring>
 #include <limits>
 
+using namespace uitest::controls;
+
 namespace {
 
 // The table on a workspace of the test's own, with one variable made current as the list
@@ -22,15 +24,15 @@ namespace {
 struct ValueTableTest : testing::Test {
     tworkspace workspace;
     ValueTableDialog table{workspace, nullptr};
-    QTableWidget* grid = table.StringGrid1;
+    QTableWidget* grid = StringGrid1(table);
 
     // Counts what the workspace is told about changed samples (the thumbnail redraws it asks for).
     struct changeCounter : workspaceListener {
         int changes = 0;
         void variableCreated(const tdspvarPtr&, int) override {}
         void variableRemoved(const tdspvarPtr&, int) override {}
-        void selectionToggled(const tdspvarPtr&) override {}
         void samplesChanged(const tdspvarPtr&) override { ++changes; }
+        void detailsChanged(const tdspvarPtr&) override {}
         void emptinessChanged(bool) override {}
     } counter;
     void SetUp() override { workspace.setListener(&counter); }
@@ -39,15 +41,15 @@ struct ValueTableTest : testing::Test {
 
     tdspvarPtr makeVariable(const char* name, int count, bool complex)
     {
-        tdspvarPtr v = workspace.createVariable(name);
-        v->resize(count, complex);
+        signalSamples samples;
+        samples.resize(count, complex);
         for (int i = 0; i < count; ++i) {
-            v->re[i] = (i + 1) / 3.0L; // needs more than 15 digits
+            samples.re[static_cast<std::size_t>(i)] = (i + 1) / 3.0L; // needs more than 15 digits
             if (complex)
-                v->im[i] = -(i + 1) / 7.0L;
+                samples.im[static_cast<std::size_t>(i)] = -(i + 1) / 7.0L;
         }
-        v->computeDisplayPeak();
-        workspace.setCurrentVariable(v);
+        tdspvarPtr v = workspace.add(name, std::move(samples));
+        table.setVariable(v);
         return v;
     }
 
@@ -109,25 +111,25 @@ TEST_F(ValueTableTest, RealVariableHasNoImaginaryColumnToEditOrRead)
         EXPECT_FALSE(editable(1, 2));
         setCell(1, 2, "5");
     });
-    EXPECT_FALSE(v->isComplex);
-    EXPECT_TRUE(v->im.empty());
+    EXPECT_FALSE(v->isComplex());
+    EXPECT_TRUE(v->imag().empty());
     EXPECT_EQ(redraws(), 0);
 }
 
 TEST_F(ValueTableTest, OpeningAndClosingChangesNothing)
 {
     tdspvarPtr v = makeVariable("C", 200, true);
-    const auto re = v->re, im = v->im;
+    const auto re = v->real(), im = v->imag();
     openAndClose();
-    EXPECT_TRUE(sameBits(v->re, re));
-    EXPECT_TRUE(sameBits(v->im, im));
+    EXPECT_TRUE(sameBits(v->real(), re));
+    EXPECT_TRUE(sameBits(v->imag(), im));
     EXPECT_EQ(redraws(), 0);
 }
 
 TEST_F(ValueTableTest, TypedNumbersAreStoredAndRedrawTheThumbnail)
 {
     tdspvarPtr v = makeVariable("C", 5, true);
-    const extended untouched = v->re[3];
+    const extended untouched = v->real()[3];
     openAndClose([this] {
         grid->setFocus();
         grid->setCurrentCell(1, grid->horizontalHeader()->logicalIndex(1));
@@ -140,18 +142,18 @@ TEST_F(ValueTableTest, TypedNumbersAreStoredAndRedrawTheThumbnail)
         setCell(4, 1, "");            // nor does an empty cell
         setCell(3, 0, "77");          // the index column is never read
     });
-    EXPECT_EQ(v->re[1], 1000);
-    EXPECT_EQ(v->im[2], -0.5L);
-    EXPECT_EQ(v->re[0], 1 / 3.0L);
-    EXPECT_EQ(v->re[4], 5 / 3.0L);
-    EXPECT_EQ(v->re[3], untouched);
+    EXPECT_EQ(v->real()[1], 1000);
+    EXPECT_EQ(v->imag()[2], -0.5L);
+    EXPECT_EQ(v->real()[0], 1 / 3.0L);
+    EXPECT_EQ(v->real()[4], 5 / 3.0L);
+    EXPECT_EQ(v->real()[3], untouched);
     EXPECT_EQ(redraws(), 1);
 }
 
 TEST_F(ValueTableTest, KeysNeitherJumpRowsNorKeepACancelledEdit)
 {
     tdspvarPtr v = makeVariable("C", 100, true);
-    const std::vector<extended> before = v->re;
+    const std::vector<extended> before = v->real();
     int rowAfterTyping = -1;
     std::string afterEscape;
     QString subnormalShown;
@@ -175,16 +177,17 @@ TEST_F(ValueTableTest, KeysNeitherJumpRowsNorKeepACancelledEdit)
     });
     EXPECT_EQ(rowAfterTyping, 3);
     EXPECT_EQ(afterEscape, "2");
-    EXPECT_TRUE(sameBits(v->re, before));
-    EXPECT_EQ(v->im[6], std::numeric_limits<extended>::denorm_min());
+    EXPECT_TRUE(sameBits(v->real(), before));
+    EXPECT_EQ(v->imag()[6], std::numeric_limits<extended>::denorm_min());
 }
 
 TEST_F(ValueTableTest, StoringTheSameValueIsNoChange)
 {
     tdspvarPtr v = makeVariable("R", 2, false);
-    v->re[1] = 2;
+    workspace.replaceSamples(v, signalSamples::real({1, 2}));
+    counter.changes = 0;
     openAndClose([this] { setCell(1, 1, "2.0"); });
-    EXPECT_EQ(v->re[1], 2);
+    EXPECT_EQ(v->real()[1], 2);
     EXPECT_EQ(redraws(), 0);
 }
 
@@ -199,8 +202,8 @@ TEST_F(ValueTableTest, MovedColumnsAreReadByPosition)
         setCell(0, 1, "8"); // typed at position 1: a real part
         setCell(0, 2, "9"); // the real-part column, now at position 2
     });
-    EXPECT_EQ(v->re[0], 8);
-    EXPECT_EQ(v->im[0], 9);
+    EXPECT_EQ(v->real()[0], 8);
+    EXPECT_EQ(v->imag()[0], 9);
 
     // The next showing fills the columns by position: the moved section takes the real parts.
     tdspvarPtr w = makeVariable("D", 2, false);
@@ -220,16 +223,16 @@ TEST_F(ValueTableTest, CommaLocaleShowsCommasAndReadsThemBack)
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::Romanian, QLocale::Romania));
     tdspvarPtr v = makeVariable("R", 3, false);
-    const extended untouched = v->re[0];
+    const extended untouched = v->real()[0];
     openAndClose([this] {
         EXPECT_EQ(cell(0, 1), "0,333333333333333");
         setCell(1, 1, "2,5");
         setCell(2, 1, "1.25");
     });
     QLocale::setDefault(saved);
-    EXPECT_EQ(v->re[0], untouched);
-    EXPECT_EQ(v->re[1], 2.5L);
-    EXPECT_EQ(v->re[2], 1.25L);
+    EXPECT_EQ(v->real()[0], untouched);
+    EXPECT_EQ(v->real()[1], 2.5L);
+    EXPECT_EQ(v->real()[2], 1.25L);
 }
 
 TEST_F(ValueTableTest, RefillLeavesNothingOfAnEarlierShowing)

@@ -23,6 +23,8 @@
 #include <cmath>
 #include <functional>
 
+using namespace uitest::controls;
+
 namespace {
 
 using uitest::MainWindowTest;
@@ -44,19 +46,15 @@ constexpr qint64 kWriterMs = 10000;
 
 tdspvarPtr copyOf(const tdspvar& v)
 {
-    auto copy = std::make_shared<tdspvar>(v.name);
-    copy->isComplex = v.isComplex;
-    copy->re = v.re;
-    copy->im = v.im;
-    return copy;
+    return std::make_shared<tdspvar>(v);
 }
 
 class WriteGuardTest : public MainWindowTest {
 protected:
     void TearDown() override
     {
-        PreviewPlotter::instance().shutdown();
-        ASSERT_TRUE(uitest::waitForThumbnails());
+        preview().shutdown();
+        ASSERT_TRUE(waitForThumbnails());
         MainWindowTest::TearDown();
     }
 
@@ -67,12 +65,12 @@ protected:
         GenerateDialog& generation = window<GenerateDialog>();
         generation.preset(QStringLiteral("later"), QStringLiteral("x"));
         generation.show();
-        ASSERT_TRUE(uitest::waitUntil([&] { return generation.Button2->isEnabled(); }));
-        generation.Timer1->stop();
-        generation.SpinEdit1->setText(QStringLiteral("65536"));
-        generation.Edit2->setText(slowFormula());
+        ASSERT_TRUE(uitest::waitUntil([&] { return Button2(generation)->isEnabled(); }));
+        Timer1(generation)->stop();
+        SpinEdit1(generation)->setText(QStringLiteral("65536"));
+        Edit2(generation)->setText(slowFormula());
         generation.tick(); // parses and starts the run
-        generation.Button1->click();
+        Button1(generation)->click();
     }
 
     // What the next formula gives on the workspace as it is now, computed here.
@@ -101,46 +99,44 @@ TEST_F(WriteGuardTest, AWriterEndsTheBackgroundRunThenWritesEverySample)
              uitest::whenModal([](QWidget* modal) {
                  auto* table = qobject_cast<ValueTableDialog*>(modal);
                  ASSERT_TRUE(table);
-                 table->StringGrid1->item(5, 1)->setText(QStringLiteral("2.5"));
+                 StringGrid1(*table)->item(5, 1)->setText(QStringLiteral("2.5"));
              });
              mainWindow->showValues();
          },
          [](const tdspvar& before, const tdspvar& after) {
-             std::vector<extended> expected = before.re;
+             std::vector<extended> expected = before.real();
              expected[5] = 2.5L;
-             EXPECT_EQ(after.re, expected);
+             EXPECT_EQ(after.real(), expected);
          }},
         {"resampling in place",
          [this] {
              uitest::whenModal([](QWidget* modal) {
                  auto* processing = qobject_cast<ProcessingDialog*>(modal);
                  ASSERT_TRUE(processing);
-                 processing->RadioGroup1->setItemIndex(0); // the same variable
-                 processing->SpinEdit1->setText(QStringLiteral("1000"));
-                 processing->Button1->click();
+                 RadioGroup1(*processing)->setItemIndex(0); // the same variable
+                 SpinEdit1(*processing)->setText(QStringLiteral("1000"));
+                 Button1(*processing)->click();
              });
              mainWindow->showProcessing(processingType::resampling);
          },
          [](const tdspvar& before, const tdspvar& after) {
              sampleBuffer expected;
-             runProcessing({processingType::resampling, &before, nullptr, 0, 1000}, expected);
+             runProcessing({.type = processingType::resampling, .source = &before, .length = 1000}, expected);
              ASSERT_EQ(after.sampleCount(), 1000);
              for (std::size_t i = 0; i < 1000; ++i)
-                 ASSERT_EQ(after.re[i], expected.values[i].re) << i;
+                 ASSERT_EQ(after.real()[i], expected.values[i].re) << i;
          }},
     };
     for (const writer& w : writers) {
         SCOPED_TRACE(w.what);
         for (const tdspvarPtr& v : std::vector<tdspvarPtr>(workspace().variables()))
             workspace().removeVariable(v);
-        const tdspvarPtr a = workspace().createVariable("A");
-        a->resize(4096, false);
-        for (int i = 0; i < 4096; ++i)
-            a->re[static_cast<std::size_t>(i)] = std::sin(i * 0.01L);
+        const tdspvarPtr a =
+            workspace().add("A", uitest::realSamples(4096, [](int i) -> extended { return std::sin(i * 0.01L); }));
         const tdspvarPtr before = copyOf(*a);
 
         leaveARunGoing();
-        workspace().setCurrentVariable(a);
+        strips().setCurrent(a);
         QElapsedTimer clock;
         clock.start();
         w.command();
@@ -150,14 +146,14 @@ TEST_F(WriteGuardTest, AWriterEndsTheBackgroundRunThenWritesEverySample)
         // The next opening's OK makes its formula on the new samples, computed whole.
         const sampleBuffer expected = expectedRun();
         GenerateDialog& generation = window<GenerateDialog>();
-        generation.Edit2->setText(kNextFormula);
+        Edit2(generation)->setText(kNextFormula);
         generation.show();
-        ASSERT_TRUE(uitest::waitUntil([&] { return generation.Button2->isEnabled(); }));
-        generation.Button2->click();
+        ASSERT_TRUE(uitest::waitUntil([&] { return Button2(generation)->isEnabled(); }));
+        Button2(generation)->click();
         const tdspvarPtr made = workspace().findVariable("LATER");
         ASSERT_TRUE(made);
         ASSERT_EQ(made->sampleCount(), 65536);
         for (std::size_t i = 0; i < 65536; ++i)
-            ASSERT_EQ(made->re[i], expected.values[i].re) << i;
+            ASSERT_EQ(made->real()[i], expected.values[i].re) << i;
     }
 }

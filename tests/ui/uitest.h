@@ -1,12 +1,16 @@
 // What every GUI test shares: waiting while the event loop runs, acting inside a modal dialog's
-// exec(), opening and closing a dialog around a few actions, and finding a control by the name
-// the program gives it.
+// exec(), opening and closing a dialog around a few actions, finding a control by the name the
+// program gives it, and samples made from a formula.
 #pragma once
+
+#include "core/variable.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QTimer>
+#include <QWidget>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -29,6 +33,16 @@ inline bool waitUntil(const std::function<bool()>& done, int milliseconds = 6000
     return true;
 }
 
+// Waits until `window` has the keyboard, or is shown on the screen.
+inline bool windowActive(const QWidget* window)
+{
+    return waitUntil([window] { return window->isActiveWindow(); }, 5000);
+}
+inline bool windowExposed(const QWidget* window)
+{
+    return waitUntil([window] { return window->windowHandle() && window->windowHandle()->isExposed(); }, 5000);
+}
+
 // Processes the pending events one round at a time, never waiting, until `done` holds; returns
 // whether it held. A drawing worker then runs only a few batches ahead of what the GUI thread
 // has painted when `done` is first seen, so a test can act in the middle of a pass.
@@ -42,6 +56,15 @@ inline bool stepUntil(const std::function<bool()>& done, int milliseconds = 6000
         QCoreApplication::processEvents();
     }
     return true;
+}
+
+// `count` real samples, sample i being f(i).
+inline signalSamples realSamples(int count, const std::function<extended(int)>& f)
+{
+    signalSamples samples;
+    for (int i = 0; i < count; ++i)
+        samples.re.push_back(f(i));
+    return samples;
 }
 
 // Runs `action` with the dialog that is modal once the next command has opened it (nullptr when
