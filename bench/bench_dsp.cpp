@@ -84,8 +84,8 @@ struct fftwTransform {
     void run(const tdspvar& v, sampleBuffer& out)
     {
         for (std::size_t i = 0; i < size; ++i) {
-            data[i][0] = v.re[i];
-            data[i][1] = v.im[i];
+            data[i][0] = v.real()[i];
+            data[i][1] = v.imag()[i];
         }
         fftwl_execute(plan);
         out.setCount(static_cast<int>(size));

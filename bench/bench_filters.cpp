@@ -89,10 +89,7 @@ void filterLines()
                 millisecondsText(s[0]).c_str(), millisecondsText(s[1]).c_str(),
                 ratioText(ratios(s[0], s[1])).c_str(), worst / peak);
 
-    tdspvar variable("BENCH");
-    variable.re = re;
-    variable.im = im;
-    variable.isComplex = true;
+    const tdspvar variable("BENCH", signalSamples::complex(re, im));
     sampleBuffer out;
     plainRecurrence plainIm(h, im);
     const auto c = interleaved({[&] { filterVariable(h, variable, out); }, [&] {
