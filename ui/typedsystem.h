@@ -8,15 +8,18 @@
 
 class TypedSystem {
 public:
+    // Texts equal to the ones held change nothing, so that the window opening again is no change.
     void set(const QString& numerator, const QString& denominator)
     {
+        if (numerator == numerator_ && denominator == denominator_)
+            return;
         numerator_ = numerator;
         denominator_ = denominator;
         ++revision_;
     }
     const QString& numerator() const { return numerator_; }
     const QString& denominator() const { return denominator_; }
-    // 0 until the window first writes; then one more at every change.
+    // 0 until the window first writes other texts; then one more at every change.
     unsigned revision() const { return revision_; }
 
 private:
