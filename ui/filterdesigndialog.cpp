@@ -18,6 +18,9 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 constexpr int kLabelLeft = 8;
@@ -194,6 +197,13 @@ void FilterDesignDialog::recompute()
         if (message.isEmpty())
             message = QString::fromStdString(design_.message);
     }
+    // A window that is 0 at both ends leaves a first-order FIR filter nothing to scale.
+    const auto finite = [](const std::vector<extended>& c) {
+        return std::all_of(c.begin(), c.end(), [](extended v) { return std::isfinite(v); });
+    };
+    if (message.isEmpty() && !(finite(design_.system.b) && finite(design_.system.a)))
+        message = QStringLiteral("Proiectarea nu da coeficienti finiti : alegeti alt ordin, alta fereastra "
+                                 "sau alte frecvente.");
     const bool designed = message.isEmpty();
     const std::size_t count = std::max(design_.system.b.size(), design_.system.a.size());
     if (designed && count > static_cast<std::size_t>(kMaxCoefficients))

@@ -123,19 +123,20 @@ TEST_F(SystemPanelTest, TermsGoToTheWorkspaceThroughTheNameCheck)
 TEST_F(SystemPanelTest, DesignsFillTheFieldsOrSayWhyNot)
 {
     struct row {
-        int method, band, order;
+        int method, band, order, window;
         const char* cutoff;
         const char* message; // the start of the dialog's message; empty when it fits
         bool ok, filled, tapsVariable;
     };
     const row rows[] = {
-        {0, 0, 16, "0.1", "", true, true, true},
-        {1, 1, 4, "0.2", "", true, true, false},
-        {2, 2, 3, "0.1", "", true, true, false},
-        {0, 0, 30, "0.1", "Filtrul are 31 coeficienti", true, false, true},
-        {1, 0, 25, "0.1", "Filtrul are 26 coeficienti", false, false, false},
-        {1, 0, 4, "0.7", "Frecventele de taiere trebuie sa fie intre 0 si 0.5.", false, false, false},
-        {1, 0, 60, "0.1", "Ordinul trebuie sa fie intre 1 si 50.", false, false, false},
+        {0, 0, 16, 2, "0.1", "", true, true, true},
+        {1, 1, 4, 2, "0.2", "", true, true, false},
+        {2, 2, 3, 2, "0.1", "", true, true, false},
+        {0, 0, 30, 2, "0.1", "Filtrul are 31 coeficienti", true, false, true},
+        {1, 0, 25, 2, "0.1", "Filtrul are 26 coeficienti", false, false, false},
+        {1, 0, 4, 2, "0.7", "Frecventele de taiere trebuie sa fie intre 0 si 0.5.", false, false, false},
+        {1, 0, 60, 2, "0.1", "Ordinul trebuie sa fie intre 1 si 50.", false, false, false},
+        {0, 0, 1, 1, "0.1", "Proiectarea nu da coeficienti finiti", false, false, false}, // Bartlett, 2 taps
     };
     for (const row& r : rows) {
         type("1", "1");
@@ -149,9 +150,10 @@ TEST_F(SystemPanelTest, DesignsFillTheFieldsOrSayWhyNot)
                 child<QComboBox>(*design, "BandList")->setCurrentIndex(r.band);
                 child<SpinEdit>(*design, "OrderEdit")->setText(QString::number(r.order));
                 child<QLineEdit>(*design, "CutoffEdit")->setText(QString::fromLatin1(r.cutoff));
+                child<QComboBox>(*design, "WindowList")->setCurrentIndex(r.window);
                 child<QLineEdit>(*design, "NameEdit")->setText(QStringLiteral("taps%1").arg(r.order));
                 const filterParameters p{static_cast<filterBand>(r.band), r.order, *parseCellNumber(r.cutoff), 0.3L, 1};
-                expected = r.method == 0 ? designWindowedFir(p, windowShape::hamming)
+                expected = r.method == 0 ? designWindowedFir(p, static_cast<windowShape>(r.window))
                                          : designIir(p, static_cast<iirFamily>(r.method - 1), 1);
                 const std::string message = child<QLabel>(*design, "MessageLabel")->text().toStdString();
                 EXPECT_TRUE(*r.message ? message.rfind(r.message, 0) == 0 : message.empty()) << r.order << ": " << message;
