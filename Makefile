@@ -6,7 +6,7 @@
 #   make sanitize  the tests under ASan+UBSan, then under TSan
 
 PACKAGES      := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
-                 libbenchmark-dev libfftw3-dev libsndfile1-dev
+                 libbenchmark-dev libfftw3-dev libsndfile1-dev qt6-multimedia-dev
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 SUDO          := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS          ?= $(shell nproc)

@@ -132,6 +132,17 @@ bool runProcessing(const processingRequest& request, sampleBuffer& out)
         fourierTransform(x1, request.direction, out);
         return true;
     case processingType::convolution: convolve(x1, x2, out); return true;
+    case processingType::filter: {
+        static const transferFunction refused;
+        const filterOutcome outcome = filterVariable(request.system ? *request.system : refused, x1, out);
+        if (outcome.problem != systemProblem::none) {
+            out.setCount(0);
+            out.isComplex = false;
+        }
+        if (request.filterReport != nullptr)
+            *request.filterReport = outcome;
+        return true;
+    }
     }
     out.setCount(0);
     out.isComplex = false;

@@ -13,6 +13,7 @@
 //   6 product          N1           complex when x1 or x2 is
 //   7 Fourier          N1           always complex
 //   8 convolution      N1 + N2      complex when x1 or x2 is
+//   9 filter           N1           complex when x1 is (empty when the system is refused)
 // The spectral ones (2, 4, 7, 8) run on the plans and work buffers kept for their transform
 // length (dsp/keptplans.h); two real operands share their transforms (dsp/spectralproduct.h).
 // No result exceeds kMaxVariableSamples: a convolution whose N1 + N2 would is refused and leaves
@@ -22,6 +23,7 @@
 #include <cstdint>
 
 #include "core/variable.h"
+#include "dsp/differencefilter.h"
 #include "dsp/fourier.h"
 #include "dsp/samplebuffer.h"
 
@@ -35,12 +37,14 @@ enum class processingType {
     product = 6,
     fourier = 7,
     convolution = 8,
+    filter = 9, // by H(z), the difference equation from a zero state
 };
 
 // Everything one recomputation needs. `operand` is the second variable of types 4, 5, 6 and 8
 // (when it is missing those read an empty variable, that is zeros); `windowIndex` is the window
 // of type 1 (0..4), `direction` the transform of type 7; `length` is the requested count M of
-// type 3 (clamped to 1..65536).
+// type 3 (clamped to 1..65536). `system` is the H(z) of type 9 (none: refused as a zero
+// denominator), and `filterReport`, when given, receives what the filter said of it.
 struct processingRequest {
     processingType type = processingType::fourier;
     const tdspvar* source = nullptr;
@@ -48,6 +52,8 @@ struct processingRequest {
     int windowIndex = 0;
     fourierDirection direction = fourierDirection::direct;
     int length = 128;
+    const transferFunction* system = nullptr;
+    filterOutcome* filterReport = nullptr;
 };
 
 // The number of samples the request's result has (0 without a source).

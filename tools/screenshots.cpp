@@ -6,6 +6,7 @@
 #include "ui/generatedialog.h"
 #include "ui/graphwindow.h"
 #include "ui/graphworker.h"
+#include "ui/inversezwindow.h"
 #include "ui/mainwindow.h"
 #include "ui/previewworker.h"
 #include "ui/processingdialog.h"
@@ -180,6 +181,19 @@ int main(int argc, char** argv)
         shots.fail("the processing preview did not finish");
     shots.take(processing, "processing-dialog.png");
     processing.done(resultCode(dialogAnswer::cancel));
+
+    // The inverse Z window with its panel: a resonator with a double zero at -1, its poles,
+    // zeros and response as they are typed.
+    InverseZWindow& inverseZ = windowOf<InverseZWindow>(main);
+    inverseZ.show();
+    control<QLineEdit>(inverseZ, "Edit1")->setText(QStringLiteral("1, 2, 1"));
+    control<QLineEdit>(inverseZ, "Edit2")->setText(QStringLiteral("0.81, -1.2, 1"));
+    inverseZ.setPanelOpen(true);
+    control<QLineEdit>(inverseZ, "RateEdit")->setText(QStringLiteral("8000"));
+    waitUntil([] { return true; });
+    shots.take(inverseZ, "inverse-z-system.png");
+    inverseZ.setPanelOpen(false);
+    inverseZ.done(0);
 
     main.close();
     return shots.failed() ? 1 : 0;

@@ -2,9 +2,12 @@
 
 #include "core/numformat.h"
 #include "core/workspace.h"
+#include "dsp/transferfunction.h"
 #include "dsp/zinverse.h"
 #include "ui/localenumber.h"
 #include "ui/objectnames.h"
+#include "ui/systempanel.h"
+#include "ui/typedsystem.h"
 
 #include <QFrame>
 #include <QHeaderView>
@@ -21,6 +24,8 @@ namespace {
 
 constexpr int kRowHeight = 16;
 constexpr int kMaxCopiedSamples = 10;
+constexpr int kClientWidth = 433;
+constexpr int kClientHeight = 334;
 static_assert(InverseZWindow::kRows == kSeriesTerms);
 
 // Labels stand at fixed places; a program font wider than the one the layout was made for
@@ -41,20 +46,20 @@ void fitLabel(QLabel* label, int maxWidth)
 
 } // namespace
 
-InverseZWindow::InverseZWindow(const tworkspace& workspace, QWidget* parent)
-    : QDialog(parent), workspace_(workspace)
+InverseZWindow::InverseZWindow(const Collaborators& with, QWidget* parent)
+    : QDialog(parent), workspace_(with.workspace), typedSystem_(with.typedSystem)
 {
     setObjectName(QStringLiteral("TForm10"));
     setWindowTitle(QStringLiteral("Transformata z inversa"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(433, 334);
+    setFixedSize(kClientWidth, kClientHeight);
 
     instructionLabel_ = new QLabel(QStringLiteral("Introduceti coeficientii polinomului, separati prin "
                                                   "virgula (,) incapand cu termenul liber."),
                                    this);
     instructionLabel_->move(8, 8);
-    fitLabel(instructionLabel_, 433 - 8 - 8);
+    fitLabel(instructionLabel_, 405 - 8 - 4); // clear of the panel button
 
     numeratorEdit_ = new QLineEdit(QStringLiteral("1"), this);
     numeratorEdit_->setGeometry(64, 32, 337, 21);
@@ -114,6 +119,23 @@ InverseZWindow::InverseZWindow(const tworkspace& workspace, QWidget* parent)
 
     variableMenu_ = new QMenu(this);
 
+    panelButton_ = new QPushButton(QStringLiteral(">>"), this);
+    panelButton_->setGeometry(405, 5, 20, 20);
+    panelButton_->setAutoDefault(false);
+    panelButton_->setFocusPolicy(Qt::ClickFocus); // the tab stops stay the five of the window
+    panelButton_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    panelButton_->setToolTip(QStringLiteral("Poli si zerouri / Raspuns (Ctrl+P)"));
+    panel_ = new SystemPanel({.workspace = with.workspace, .nameCorrection = with.nameCorrection,
+                              .windowNames = with.windowNames, .showVariable = with.showVariable},
+                             this);
+    panel_->setGeometry(kClientWidth, 0, SystemPanel::kWidth, kClientHeight);
+    panel_->hide();
+    connect(panelButton_, &QPushButton::clicked, this, [this] { setPanelOpen(!panelOpen()); });
+    connect(panel_, &SystemPanel::designChosen, this, [this](const QString& numerator, const QString& denominator) {
+        numeratorEdit_->setText(numerator);
+        denominatorEdit_->setText(denominator);
+    });
+
     setTabOrder(numeratorEdit_, denominatorEdit_);
     setTabOrder(denominatorEdit_, numeratorButton_);
     setTabOrder(numeratorButton_, denominatorButton_);
@@ -128,7 +150,22 @@ InverseZWindow::InverseZWindow(const tworkspace& workspace, QWidget* parent)
     setObjectNames({{instructionLabel_, "Label1"}, {numeratorLabel_, "Label2"}, {denominatorLabel_, "Label3"},
                     {numeratorEdit_, "Edit1"}, {denominatorEdit_, "Edit2"}, {fractionBar_, "Bevel1"},
                     {numeratorButton_, "Button1"}, {denominatorButton_, "Button2"},
-                    {seriesGrid_, "StringGrid1"}, {variableMenu_, "PopupMenu1"}});
+                    {seriesGrid_, "StringGrid1"}, {variableMenu_, "PopupMenu1"},
+                    {panelButton_, "PanelButton"}, {panel_, "SystemPanel"}});
+}
+
+void InverseZWindow::setPanelOpen(bool open)
+{
+    panel_->setVisible(open);
+    panelButton_->setText(open ? QStringLiteral("<<") : QStringLiteral(">>"));
+    setFixedSize(kClientWidth + (open ? SystemPanel::kWidth : 0), kClientHeight);
+    if (open)
+        recomputeSeries();
+}
+
+bool InverseZWindow::panelOpen() const
+{
+    return !panel_->isHidden();
 }
 
 QString InverseZWindow::coefficientText(const tdspvar& variable)
@@ -171,6 +208,11 @@ void InverseZWindow::recomputeSeries()
     const std::vector<extended> numerator = readCoefficients(numeratorEdit_->text().toStdString());
     const std::vector<extended> denominator = readCoefficients(denominatorEdit_->text().toStdString());
     const auto series = inverseZSeries(numerator, denominator);
+    if (typedSystem_)
+        typedSystem_->set(numeratorEdit_->text(), denominatorEdit_->text());
+    if (panelOpen())
+        panel_->showSystem(numeratorEdit_->text(), denominatorEdit_->text(),
+                           systemFromTypedLists(numerator, denominator), series);
     if (!series)
         return; // no usable denominator: the values stay as they were
     const char separator = localeDecimalSeparator();

@@ -1,13 +1,18 @@
 // InverseZWindow: the inverse Z transform window "Transformata z inversa". The user types the
 // coefficients of a numerator and a denominator polynomial (free term first); the grid shows,
 // live, the first 50 terms of their quotient by long division. The "<v" buttons copy up to ten
-// sample moduli of a workspace variable into either field. The workspace is only read; the
-// window has no Ok.
+// sample moduli of a workspace variable into either field. The window has no Ok. The ">>"
+// button opens a panel beside the table (SystemPanel) that shows the system the two lists make
+// as poles, zeros and frequency response, sends the 50 terms to the workspace and designs
+// filters; every change of the fields is also written to the TypedSystem that the filter
+// command reads.
 #pragma once
 
 #include "core/variable.h"
 
 #include <QDialog>
+
+#include <functional>
 
 class QFrame;
 class QLabel;
@@ -15,6 +20,9 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTableWidget;
+class NameCorrectionDialog;
+class SystemPanel;
+class TypedSystem;
 class tworkspace;
 
 class InverseZWindow : public QDialog {
@@ -22,7 +30,18 @@ class InverseZWindow : public QDialog {
 public:
     static constexpr int kRows = 50;
 
-    InverseZWindow(const tworkspace& workspace, QWidget* parent);
+    struct Collaborators {
+        tworkspace& workspace;
+        NameCorrectionDialog& nameCorrection;
+        const QStringList& windowNames;
+        TypedSystem* typedSystem = nullptr; // receives the fields' texts at every change
+        std::function<void(const tdspvarPtr&)> showVariable = {}; // opens the graph window on it
+    };
+    InverseZWindow(const Collaborators& with, QWidget* parent);
+
+    // Opens or closes the panel beside the table; the window widens by the panel's width.
+    void setPanelOpen(bool open);
+    bool panelOpen() const;
 
     // The text "<v" writes for a variable: the moduli of its first min(N, 10) samples, last
     // first, separated by " , ", with the period as decimal separator so that the field reads
@@ -54,6 +73,9 @@ private:
     QPushButton* denominatorButton_; // Button2, "<v" for the denominator
     QTableWidget* seriesGrid_;       // StringGrid1
     QMenu* variableMenu_;            // PopupMenu1
+    QPushButton* panelButton_;       // PanelButton, ">>" / "<<"
+    SystemPanel* panel_;             // SystemPanel, hidden until asked for
 
     const tworkspace& workspace_;
+    TypedSystem* typedSystem_;
 };

@@ -7,9 +7,12 @@
 #include "dsp/operations.h"
 #include "ui/application.h"
 #include "ui/signalcommands.h"
+#include "ui/signalplayer.h"
+#include "ui/striplist.h"
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 
 QAction* MainWindow::addItem(QMenu* menu, const char* objectName, const QString& caption,
                              const QString& hint, std::function<void()> command)
@@ -167,6 +170,23 @@ void MainWindow::buildPopupMenu()
     procesare->addSeparator();
     for (const processingItem& p : secondGroup)
         addProcessing(p);
+    procesare->addSeparator();
+    addProcessing({"Filtrare1", "Filtrare", "Trece variabila printr-un filtru H(z) = N(z) / D(z)", filter});
+    // Hearing the variable: the same item starts and stops the sound.
+    auto* player = new SignalPlayer(this);
+    player->setObjectName(QStringLiteral("SignalPlayer"));
+    QAction* listen = addItem(popupMenu_, "Asculta1", QStringLiteral("Asculta"),
+            QStringLiteral("Asculta variabila la frecventa ei de esantionare (8000 Hz daca nu are una)"),
+            [this, player] {
+                const tdspvarPtr current = strips_->current();
+                if (player->playing() || !current)
+                    return player->stop();
+                if (const QString message = player->play(*current); !message.isEmpty())
+                    QMessageBox::warning(this, windowTitle(), message);
+            });
+    connect(player, &SignalPlayer::playingChanged, listen, [listen](bool playing) {
+        listen->setText(playing ? QStringLiteral("Opreste sunetul") : QStringLiteral("Asculta"));
+    });
     addItem(popupMenu_, "Sterge2", QStringLiteral("Sterge"),
             QStringLiteral("Sterge o variabila sau mai multe variabile selectate"),
             [this] { deleteChosen(); });

@@ -114,7 +114,8 @@ void MainWindow::createWindows()
     valueTable_ = std::make_unique<ValueTableDialog>(workspace_, this);
     processing_ = std::make_unique<ProcessingDialog>(
         ProcessingDialog::Collaborators{.workspace = workspace_, .nameCorrection = *nameCorrection_,
-                                        .windowNames = windowNames_, .preview = *preview_},
+                                        .windowNames = windowNames_, .preview = *preview_,
+                                        .typedSystem = &typedSystem_},
         this);
     about_ = std::make_unique<AboutDialog>(this);
     help_ = std::make_unique<HelpWindow>(this);
@@ -127,7 +128,15 @@ void MainWindow::createWindows()
                                    .startThread = setup_.startThread},
         this);
     addPlotPictureCommands(*graph_, *fileDialogs_, *fileCallbacks_);
-    inverseZ_ = std::make_unique<InverseZWindow>(workspace_, this);
+    inverseZ_ = std::make_unique<InverseZWindow>(
+        InverseZWindow::Collaborators{.workspace = workspace_, .nameCorrection = *nameCorrection_,
+                                      .windowNames = windowNames_, .typedSystem = &typedSystem_,
+                                      .showVariable =
+                                          [this](const tdspvarPtr& v) {
+                                              strips_->setCurrent(v);
+                                              showGraph();
+                                          }},
+        this);
 
     signalCommands_ = std::make_unique<SignalCommands>(
         SignalCommands::Collaborators{.workspace = workspace_, .fileDialogs = *fileDialogs_,

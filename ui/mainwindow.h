@@ -11,6 +11,7 @@
 
 #include "core/workspace.h"
 #include "ui/filedialogs.h"
+#include "ui/typedsystem.h"
 #include "ui/workerthread.h"
 
 #include <QImage>
@@ -114,6 +115,7 @@ private:
     std::unique_ptr<ThumbnailPool> thumbnails_;
     std::unique_ptr<PreviewPlotter> preview_; // a child, so that it can be found, yet it ends here
     QStringList windowNames_;
+    TypedSystem typedSystem_; // the inverse Z window's H(z), for the filter command
     std::unique_ptr<SamplingWorker> sampler_;
     FileDialogs* fileDialogs_ = nullptr; // a child
     std::unique_ptr<GuiCallbacks> fileCallbacks_;

@@ -9,6 +9,7 @@
 #include "ui/spinedit.h"
 #include "ui/previewworker.h"
 #include "ui/bitmapview.h"
+#include "ui/filterfields.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -59,6 +60,7 @@ QString captionOf(processingType type)
     case processingType::product: return QStringLiteral("Inmultire");
     case processingType::fourier: return QStringLiteral("Transformata Fourier");
     case processingType::convolution: return QStringLiteral("Convolutie");
+    case processingType::filter: return QStringLiteral("Filtrare");
     }
     return QStringLiteral("Procesare");
 }
@@ -116,10 +118,13 @@ ProcessingDialog::ProcessingDialog(const Collaborators& with, QWidget* parent)
     okButton_->setDefault(true);
     cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
     cancelButton_->setGeometry(8, 345, 121, 20);
+    filterFields_ = new FilterFields(this, with.typedSystem);
 
     setTabOrder(sourceList_, operandList_);
     setTabOrder(operandList_, lengthEdit_);
-    setTabOrder(lengthEdit_, previewView_);
+    setTabOrder(lengthEdit_, filterFields_->numeratorEdit());
+    setTabOrder(filterFields_->numeratorEdit(), filterFields_->denominatorEdit());
+    setTabOrder(filterFields_->denominatorEdit(), previewView_);
     setTabOrder(previewView_, destinationGroup_);
     setTabOrder(destinationGroup_, nameEdit_);
     setTabOrder(nameEdit_, okButton_);
@@ -128,6 +133,7 @@ ProcessingDialog::ProcessingDialog(const Collaborators& with, QWidget* parent)
     connect(sourceList_, &QComboBox::currentIndexChanged, this, [this] { choicesChanged(); });
     connect(operandList_, &QComboBox::currentIndexChanged, this, [this] { choicesChanged(); });
     connect(lengthEdit_, &SpinEdit::textChanged, this, [this] { choicesChanged(); });
+    connect(filterFields_, &FilterFields::changed, this, [this] { choicesChanged(); });
     connect(destinationGroup_, &RadioGroup::itemChanged, this, [this] { targetChanged(); });
     connect(nameEdit_, &QLineEdit::textEdited, this, [this] { nameEdited(); });
     connect(okButton_, &QPushButton::clicked, this, [this] { acceptResult(); });
@@ -170,6 +176,7 @@ void ProcessingDialog::prepareForShow()
     case processingType::fourier:
         operandList_->addItems({QStringLiteral("Directa"), QStringLiteral("Inversa")});
         break;
+    case processingType::filter: operandList_->addItem(QStringLiteral("H(z)")); break;
     default:
         if (takesVariableOperand(type))
             operandList_->addItems(names);
@@ -177,6 +184,7 @@ void ProcessingDialog::prepareForShow()
     }
     operandList_->setCurrentIndex(0);
     lengthEdit_->setEnabled(type == processingType::resampling);
+    filterFields_->setShown(type == processingType::filter);
 
     open_ = true;
     nameFollow_ = true;
@@ -230,6 +238,11 @@ void ProcessingDialog::rebuildTexts()
         defaultName_ = s + QStringLiteral("_cv_") + o;
         description_ = QStringLiteral("Convolutia variabilelor ") + s + QStringLiteral(" si ") + o;
         break;
+    case processingType::filter:
+        defaultName_ = s + QStringLiteral("_filtrat");
+        description_ = QStringLiteral("Variabila %1 filtrata cu H(z) = (%2) / (%3)")
+                           .arg(s, filterFields_->numeratorText(), filterFields_->denominatorText());
+        break;
     default:
         defaultName_.clear();
         description_.clear();
@@ -267,12 +280,21 @@ void ProcessingDialog::recompute()
     request.direction = operandList_->currentIndex() == kInverseItem ? fourierDirection::inverse
                                                                   : fourierDirection::direct;
     request.length = resampleLength_;
+    const transferFunction system = type == processingType::filter ? filterFields_->system() : transferFunction{};
+    filterOutcome filtered;
+    request.system = &system;
+    request.filterReport = &filtered;
     refusal_.clear();
     try {
         if (!runProcessing(request, buffer))
             refusal_ = QStringLiteral("Result too large: %1 samples, more than the %2 a variable holds")
                            .arg(resultCount(request))
                            .arg(kMaxVariableSamples);
+        // A refused system writes nothing; a diverging one is written as computed, and said.
+        const QString note = QString::fromStdString(filterMessage(filtered));
+        filterFields_->setNote(note);
+        if (filtered.problem != systemProblem::none && source)
+            refusal_ = note;
     } catch (const std::bad_alloc& error) {
         buffer.setCount(0); // the preview shows an empty grid
         buffer.isComplex = false;

@@ -1,6 +1,6 @@
 // ProcessingDialog: the processing dialog "Procesare", through which every processing command of
 // the main window runs: windowing, autocorrelation, resampling, correlation, sum, product, the
-// Fourier transform and convolution. Every change of its lists or of the length field recomputes
+// Fourier transform, convolution and filtering by H(z). Every change of its lists or of the length field recomputes
 // the result into its sample buffer on the GUI thread and restarts the preview plotter on it;
 // "Ok" has the workspace replace the source variable's samples with the result, or add a new
 // variable, whose refused name goes through the name-correction dialog. The main window sets the
@@ -21,10 +21,12 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class BitmapView;
+class FilterFields;
 class NameCorrectionDialog;
 class PreviewPlotter;
 class RadioGroup;
 class SpinEdit;
+class TypedSystem;
 class tworkspace;
 
 class ProcessingDialog : public QDialog {
@@ -35,6 +37,7 @@ public:
         NameCorrectionDialog& nameCorrection;
         const QStringList& windowNames; // the window functions, in the order that selects them
         PreviewPlotter& preview;        // draws into the plot bitmap that the dialog shows
+        const TypedSystem* typedSystem = nullptr; // the inverse Z window's H(z), for the filter
     };
     ProcessingDialog(const Collaborators& with, QWidget* parent);
 
@@ -81,6 +84,7 @@ private:
     BitmapView* previewView_ = nullptr;      // tBmpLnk1
     QPushButton* okButton_ = nullptr;        // Button1, "Ok"
     QPushButton* cancelButton_ = nullptr;    // Button2, "Cancel"
+    FilterFields* filterFields_ = nullptr;   // the filter's H(z), shown for that command only
 
     tworkspace& workspace_;
     NameCorrectionDialog& nameCorrection_;

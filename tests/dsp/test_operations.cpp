@@ -258,3 +258,48 @@ TEST(SpectralOperations, ComplexOperandsKeepTheirBitsAndRealOnesAgreeWithThem)
             EXPECT_LE(worst, 1e-15L * peak) << n1 << " x " << n2 << " type " << static_cast<int>(type);
         }
 }
+
+TEST(Operations, FilterRunsTheDifferenceEquationAndReportsItsTrouble)
+{
+    // y[n] = x[n] + 0.5 y[n-1], typed as the inverse Z window reads it: z / (z - 0.5).
+    const transferFunction halving{{1}, {1, -0.5L}};
+    const transferFunction growing{{1}, {1, -1e3000L}};
+    const transferFunction noDenominator{{1}, {0, 0}};
+    const tdspvarPtr real = realVariable({1, 0, 0, 2});
+    const tdspvarPtr complex = complexVariable({1, 0, 0}, {0, 2, 0});
+    struct row {
+        const char* what;
+        const transferFunction* system;
+        const tdspvar* source;
+        std::vector<complexValue> want; // empty: nothing written
+        systemProblem problem;
+        std::int64_t firstNonFinite;
+    };
+    const row rows[] = {
+        {"real", &halving, real.get(), {{1, 0}, {0.5L, 0}, {0.25L, 0}, {2.125L, 0}}, systemProblem::none, -1},
+        {"complex", &halving, complex.get(), {{1, 0}, {0.5L, 2}, {0.25L, 1}}, systemProblem::none, -1},
+        {"refused", &noDenominator, real.get(), {}, systemProblem::zeroDenominator, -1},
+        {"no system", nullptr, real.get(), {}, systemProblem::zeroDenominator, -1},
+        {"diverging", &growing, real.get(), {}, systemProblem::none, 2},
+    };
+    for (const row& r : rows) {
+        sampleBuffer out;
+        filterOutcome report;
+        report.firstNonFinite = 99;
+        EXPECT_TRUE(runProcessing({.type = processingType::filter, .source = r.source, .system = r.system,
+                                   .filterReport = &report},
+                                  out))
+            << r.what;
+        EXPECT_EQ(report.problem, r.problem) << r.what;
+        EXPECT_EQ(report.firstNonFinite, r.firstNonFinite) << r.what;
+        if (r.firstNonFinite >= 0) { // written as computed, up to the overflow
+            ASSERT_EQ(out.count, r.source->sampleCount()) << r.what;
+            EXPECT_EQ(out.values[1].re, 1e3000L) << r.what;
+            continue;
+        }
+        ASSERT_EQ(out.count, static_cast<int>(r.want.size())) << r.what;
+        EXPECT_EQ(out.isComplex, r.source->isComplex() && !r.want.empty()) << r.what;
+        for (std::size_t i = 0; i < r.want.size(); ++i)
+            EXPECT_EQ(out.values[i], r.want[i]) << r.what << " sample " << i;
+    }
+}

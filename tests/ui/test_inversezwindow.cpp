@@ -2,6 +2,7 @@
 
 #include "core/workspace.h"
 #include "ui/inversezwindow.h"
+#include "ui/namecorrection.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -19,7 +20,9 @@ namespace {
 
 struct InverseZWindowTest : testing::Test {
     tworkspace workspace;
-    InverseZWindow window{workspace, nullptr};
+    NameCorrectionDialog correction{workspace, nullptr};
+    const QStringList windowNames{"Dirichlet", "Bartlett", "Hamming", "Hanning", "Blackman"};
+    InverseZWindow window{{.workspace = workspace, .nameCorrection = correction, .windowNames = windowNames}, nullptr};
 
     tdspvarPtr makeVariable(const char* name, std::vector<extended> re, std::vector<extended> im = {})
     {
@@ -60,10 +63,11 @@ TEST_F(InverseZWindowTest, CaptionsDefaultsAndTabOrder)
     EXPECT_EQ(grid->item(0, 0)->text(), "1");
     EXPECT_EQ(grid->item(49, 0)->text(), "50");
     // Tab order: numerator, denominator, the two buttons, the grid.
-    auto nextTabStop = [](QWidget* w) {
+    // Tab skips what is hidden, as the closed panel beside the table.
+    auto nextTabStop = [this](QWidget* w) {
         do
             w = w->nextInFocusChain();
-        while (!(w->focusPolicy() & Qt::TabFocus));
+        while (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(&window));
         return w;
     };
     EXPECT_EQ(nextTabStop(Edit1(window)), Edit2(window));
