@@ -56,6 +56,13 @@ filterDesign designWindowedFir(const filterParameters& parameters, windowShape w
     extended gain = 0;
     for (int n = 0; n <= order; ++n)
         gain += h[static_cast<std::size_t>(n)] * std::cos(kPi * (n - static_cast<extended>(order) / 2) * centre);
+    // A window that is 0 at both ends leaves nothing of a two-tap filter: there is no gain to
+    // scale to, and dividing by it would give NaN taps.
+    if (!(std::isfinite(gain) && gain != 0)) {
+        out.system.b.clear();
+        out.message = "Fereastra aleasa anuleaza filtrul : alegeti un ordin mai mare sau alta fereastra.";
+        return out;
+    }
     for (extended& tap : h)
         tap /= gain;
     out.system.a = {1};

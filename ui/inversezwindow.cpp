@@ -9,6 +9,7 @@
 #include "ui/systempanel.h"
 #include "ui/typedsystem.h"
 
+#include <QAction>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -59,7 +60,7 @@ InverseZWindow::InverseZWindow(const Collaborators& with, QWidget* parent)
                                                   "virgula (,) incapand cu termenul liber."),
                                    this);
     instructionLabel_->move(8, 8);
-    fitLabel(instructionLabel_, 405 - 8 - 4); // clear of the panel button
+    fitLabel(instructionLabel_, kClientWidth - 8 - 8);
 
     numeratorEdit_ = new QLineEdit(QStringLiteral("1"), this);
     numeratorEdit_->setGeometry(64, 32, 337, 21);
@@ -119,18 +120,21 @@ InverseZWindow::InverseZWindow(const Collaborators& with, QWidget* parent)
 
     variableMenu_ = new QMenu(this);
 
-    panelButton_ = new QPushButton(QStringLiteral(">>"), this);
-    panelButton_->setGeometry(405, 5, 20, 20);
-    panelButton_->setAutoDefault(false);
-    panelButton_->setFocusPolicy(Qt::ClickFocus); // the tab stops stay the five of the window
-    panelButton_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    panelButton_->setToolTip(QStringLiteral("Poli si zerouri / Raspuns (Ctrl+P)"));
+    // The panel is asked for from the table's context menu, by Ctrl+P, or from the main menu; the
+    // window's own controls keep their places, so it looks as it always did until the panel opens.
+    panelAction_ = new QAction(QStringLiteral("Poli si zerouri / Raspuns"), this);
+    panelAction_->setCheckable(true);
+    panelAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    panelAction_->setShortcutContext(Qt::WindowShortcut);
+    addAction(panelAction_);
+    seriesGrid_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    seriesGrid_->addAction(panelAction_);
     panel_ = new SystemPanel({.workspace = with.workspace, .nameCorrection = with.nameCorrection,
                               .windowNames = with.windowNames, .showVariable = with.showVariable},
                              this);
     panel_->setGeometry(kClientWidth, 0, SystemPanel::kWidth, kClientHeight);
     panel_->hide();
-    connect(panelButton_, &QPushButton::clicked, this, [this] { setPanelOpen(!panelOpen()); });
+    connect(panelAction_, &QAction::triggered, this, [this](bool open) { setPanelOpen(open); });
     connect(panel_, &SystemPanel::designChosen, this, [this](const QString& numerator, const QString& denominator) {
         numeratorEdit_->setText(numerator);
         denominatorEdit_->setText(denominator);
@@ -151,13 +155,13 @@ InverseZWindow::InverseZWindow(const Collaborators& with, QWidget* parent)
                     {numeratorEdit_, "Edit1"}, {denominatorEdit_, "Edit2"}, {fractionBar_, "Bevel1"},
                     {numeratorButton_, "Button1"}, {denominatorButton_, "Button2"},
                     {seriesGrid_, "StringGrid1"}, {variableMenu_, "PopupMenu1"},
-                    {panelButton_, "PanelButton"}, {panel_, "SystemPanel"}});
+                    {panelAction_, "PanelAction"}, {panel_, "SystemPanel"}});
 }
 
 void InverseZWindow::setPanelOpen(bool open)
 {
     panel_->setVisible(open);
-    panelButton_->setText(open ? QStringLiteral("<<") : QStringLiteral(">>"));
+    panelAction_->setChecked(open);
     setFixedSize(kClientWidth + (open ? SystemPanel::kWidth : 0), kClientHeight);
     if (open)
         recomputeSeries();

@@ -14,6 +14,7 @@
 
 #include <functional>
 
+class QAction;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -73,7 +74,7 @@ private:
     QPushButton* denominatorButton_; // Button2, "<v" for the denominator
     QTableWidget* seriesGrid_;       // StringGrid1
     QMenu* variableMenu_;            // PopupMenu1
-    QPushButton* panelButton_;       // PanelButton, ">>" / "<<"
+    QAction* panelAction_;           // PanelAction, Ctrl+P and the table's context menu
     SystemPanel* panel_;             // SystemPanel, hidden until asked for
 
     const tworkspace& workspace_;

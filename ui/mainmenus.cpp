@@ -84,6 +84,9 @@ void MainWindow::buildMainMenu()
             QStringLiteral("Transformata Z inversa a unui raport de polinoame"),
             [this] { showInverseZ(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    addItem(special, "PoliSiZerouri1", QStringLiteral("&Poli, zerouri si raspuns H(z)"),
+            QStringLiteral("Polii, zerourile si raspunsul in frecventa ale unui raport de polinoame"),
+            [this] { showSystem(); });
 
     // The plain-key shortcuts act while the main window has the keyboard; Enter is both the
     // main and the keypad key.

@@ -261,6 +261,12 @@ void MainWindow::showInverseZ()
     inverseZ_->exec();
 }
 
+void MainWindow::showSystem()
+{
+    inverseZ_->setPanelOpen(true);
+    inverseZ_->exec();
+}
+
 void MainWindow::showManual()
 {
     help_->exec();

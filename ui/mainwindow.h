@@ -75,6 +75,8 @@ public:
     void exitProgram();
     void generate(const QString& name, const QString& expression);
     void showInverseZ();
+    // The inverse Z window with its panel of poles, zeros and response open.
+    void showSystem();
     void showManual();
     void showAbout();
     // Commands of the strip pop-up menu, on the current variable.

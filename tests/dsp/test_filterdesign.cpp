@@ -135,4 +135,8 @@ TEST(FilterDesign, BadParametersAreRefusedWithAMessage)
         EXPECT_EQ(d.message, c.message) << "order " << c.parameters.order;
         EXPECT_TRUE(d.system.b.empty() && d.system.a.empty());
     }
+    // A window that is 0 at both ends cancels a two-tap filter: refused, never NaN taps.
+    const filterDesign twoTaps = designWindowedFir({lp, 1, 0.1L, 0, 1}, windowShape::bartlett);
+    EXPECT_EQ(twoTaps.message, "Fereastra aleasa anuleaza filtrul : alegeti un ordin mai mare sau alta fereastra.");
+    EXPECT_TRUE(twoTaps.system.b.empty());
 }
