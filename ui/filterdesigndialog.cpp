@@ -197,7 +197,7 @@ void FilterDesignDialog::recompute()
         if (message.isEmpty())
             message = QString::fromStdString(design_.message);
     }
-    // A window that is 0 at both ends leaves a first-order FIR filter nothing to scale.
+    // Whatever a design gives must be finite before it is offered.
     const auto finite = [](const std::vector<extended>& c) {
         return std::all_of(c.begin(), c.end(), [](extended v) { return std::isfinite(v); });
     };

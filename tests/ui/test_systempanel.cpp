@@ -136,7 +136,7 @@ TEST_F(SystemPanelTest, DesignsFillTheFieldsOrSayWhyNot)
         {1, 0, 25, 2, "0.1", "Filtrul are 26 coeficienti", false, false, false},
         {1, 0, 4, 2, "0.7", "Frecventele de taiere trebuie sa fie intre 0 si 0.5.", false, false, false},
         {1, 0, 60, 2, "0.1", "Ordinul trebuie sa fie intre 1 si 50.", false, false, false},
-        {0, 0, 1, 1, "0.1", "Proiectarea nu da coeficienti finiti", false, false, false}, // Bartlett, 2 taps
+        {0, 0, 1, 1, "0.1", "Fereastra aleasa anuleaza filtrul", false, false, false}, // Bartlett, 2 taps
     };
     for (const row& r : rows) {
         type("1", "1");
