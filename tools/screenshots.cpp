@@ -181,6 +181,6 @@ int main(int argc, char** argv)
     shots.take(processing, "processing-dialog.png");
     processing.done(resultCode(dialogAnswer::cancel));
 
-    main.close();
+    main.closeWithoutAsking();
     return shots.failed() ? 1 : 0;
 }
