@@ -1,7 +1,8 @@
 // tworkspace: the ordered collection of the program's signal variables, and the only way to
 // change one. It adds, replaces, renames and removes variables, each call a whole change that it
-// announces once to its listener (and hands what it replaced to its recorder, the undo history), and it owns the naming rules (normalise, validate, reserved
-// words) and the write guard that keeps a background run from reading samples while they change.
+// announces once to its listener and whose replaced part it hands to its recorder (the undo
+// history), and it owns the naming rules (normalise, validate, reserved words) and the write
+// guard that keeps a background run from reading samples while they change.
 // The main window shows it as a column of strips and listens to it through `workspaceListener`;
 // the registry itself knows no widgets and keeps no view state (which strip is selected or
 // current is the window's business).
@@ -103,11 +104,10 @@ public:
 private:
     // Stops the background reader, if any, before samples change in place.
     void guardSampleWrite();
-
-    std::vector<tdspvarPtr> variables_;
     // Puts an added or restored variable at `index` and announces it.
     void insertAt(const tdspvarPtr& variable, int index);
 
+    std::vector<tdspvarPtr> variables_;
     workspaceListener* listener_ = nullptr;
     backgroundReader* reader_ = nullptr;
     workspaceRecorder* recorder_ = nullptr;
