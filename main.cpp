@@ -1,11 +1,14 @@
 // Kelmo: a desktop laboratory for discrete-time signal processing.
-// The program makes its windows, main window first, and runs until the main window is closed or
-// a signal (SIGTERM, SIGINT, SIGHUP) asks it to stop, which it treats like File > Exit.
+// The program reads its command line (files to open, --help, --version), makes its windows, main
+// window first, opens the files named, and runs until the main window is closed or a signal
+// (SIGTERM, SIGINT, SIGHUP) asks it to stop, which closes it without asking about unsaved changes.
 #include "io/termination.h"
 #include "ui/application.h"
+#include "ui/commandline.h"
 #include "ui/mainwindow.h"
 
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +18,16 @@
 
 int main(int argc, char* argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // Help and version need no display.
+    if (const commandLine early = readCommandLine(arguments);
+        early.action == startAction::help || early.action == startAction::version) {
+        std::fputs(early.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+
     // Without a display the toolkit would abort with a message about platform plugins; say plainly
     // what is missing instead.
     const bool platformChosen = std::getenv("QT_QPA_PLATFORM") != nullptr;
@@ -24,6 +37,11 @@ int main(int argc, char* argv[])
     }
     const int stopRequests = installTerminationHandlers();
     KelmoApplication app(argc, argv);
+    const commandLine line = readCommandLine(QCoreApplication::arguments()); // without Qt's options
+    if (line.action == startAction::refuse) {
+        std::fputs(line.text.toLocal8Bit().constData(), stderr);
+        return 2;
+    }
     applyProgramFont();
     MainWindow mainWindow;
 
@@ -36,11 +54,14 @@ int main(int argc, char* argv[])
             while (::read(stopRequests, &byte, 1) == 1) {
             }
             stopNotifier->setEnabled(false);
-            mainWindow.close();
+            mainWindow.closeWithoutAsking();
             QCoreApplication::quit(); // also ends the loop of a modal dialog that is open
         });
     }
 
     mainWindow.show();
+    // Once the window is up, so that a file's message comes over it.
+    if (!line.files.isEmpty())
+        QTimer::singleShot(0, &mainWindow, [&] { mainWindow.openFiles(line.files); });
     return app.exec();
 }

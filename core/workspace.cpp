@@ -70,13 +70,27 @@ bool tworkspace::nameIsValid(std::string_view text) const
 tdspvarPtr tworkspace::add(std::string name, signalSamples samples, variableInfo info)
 {
     auto variable = std::make_shared<tdspvar>(std::move(name), std::move(samples), std::move(info));
-    variables_.push_back(variable);
+    insertAt(variable, variableCount());
+    return variable;
+}
+
+void tworkspace::restoreVariable(const tdspvarPtr& variable, int index)
+{
+    if (!variable || indexOf(*variable) >= 0)
+        return;
+    insertAt(variable, std::clamp(index, 0, variableCount()));
+}
+
+void tworkspace::insertAt(const tdspvarPtr& variable, int index)
+{
+    variables_.insert(variables_.begin() + index, variable);
+    if (recorder_)
+        recorder_->variableAdded(variable, index);
     if (listener_) {
         if (variables_.size() == 1)
             listener_->emptinessChanged(false);
-        listener_->variableCreated(variable, variableCount() - 1);
+        listener_->variableCreated(variable, index);
     }
-    return variable;
 }
 
 void tworkspace::replaceSamples(const tdspvarPtr& variable, signalSamples samples)
@@ -84,7 +98,13 @@ void tworkspace::replaceSamples(const tdspvarPtr& variable, signalSamples sample
     if (!variable || indexOf(*variable) < 0)
         return;
     guardSampleWrite();
+    // Storing allocates nothing once the imaginary parts match the count, so the old samples can
+    // be moved out without the risk of leaving the variable half changed.
+    samples.im.resize(samples.isComplex ? samples.re.size() : 0);
+    signalSamples previous{std::move(variable->re), std::move(variable->im), variable->complex_, variable->peak_};
     variable->store(std::move(samples));
+    if (recorder_)
+        recorder_->samplesReplaced(variable, std::move(previous));
     if (listener_)
         listener_->samplesChanged(variable);
 }
@@ -93,7 +113,9 @@ void tworkspace::rename(const tdspvarPtr& variable, std::string name)
 {
     if (!variable || indexOf(*variable) < 0)
         return;
-    variable->name_ = std::move(name);
+    std::swap(variable->name_, name);
+    if (recorder_)
+        recorder_->nameReplaced(variable, std::move(name));
     if (listener_)
         listener_->detailsChanged(variable);
 }
@@ -102,7 +124,9 @@ void tworkspace::setInfo(const tdspvarPtr& variable, variableInfo info)
 {
     if (!variable || indexOf(*variable) < 0)
         return;
-    variable->info_ = std::move(info);
+    std::swap(variable->info_, info);
+    if (recorder_)
+        recorder_->infoReplaced(variable, std::move(info));
     if (listener_)
         listener_->detailsChanged(variable);
 }
@@ -114,6 +138,8 @@ void tworkspace::removeVariable(const tdspvarPtr& variable)
         return;
     tdspvarPtr keep = variable; // the caller's reference may be the one we erase
     variables_.erase(variables_.begin() + index);
+    if (recorder_)
+        recorder_->variableRemoved(keep, index);
     if (listener_)
         listener_->variableRemoved(keep, index);
     if (variables_.empty() && listener_)

@@ -1,7 +1,8 @@
 // tworkspace: the ordered collection of the program's signal variables, and the only way to
 // change one. It adds, replaces, renames and removes variables, each call a whole change that it
-// announces once to its listener, and it owns the naming rules (normalise, validate, reserved
-// words) and the write guard that keeps a background run from reading samples while they change.
+// announces once to its listener and whose replaced part it hands to its recorder (the undo
+// history), and it owns the naming rules (normalise, validate, reserved words) and the write
+// guard that keeps a background run from reading samples while they change.
 // The main window shows it as a column of strips and listens to it through `workspaceListener`;
 // the registry itself knows no widgets and keeps no view state (which strip is selected or
 // current is the window's business).
@@ -35,6 +36,19 @@ public:
     virtual void emptinessChanged(bool empty) = 0;
 };
 
+// What the undo history hears of each change: what the change replaced, after the change is made
+// and before the listener is told. Replaced samples are handed over by moving them out of the
+// variable, never copied; a removed variable is handed over itself, with its position.
+class workspaceRecorder {
+public:
+    virtual ~workspaceRecorder() = default;
+    virtual void variableAdded(const tdspvarPtr& variable, int index) = 0;
+    virtual void variableRemoved(const tdspvarPtr& variable, int index) = 0;
+    virtual void samplesReplaced(const tdspvarPtr& variable, signalSamples previous) = 0;
+    virtual void nameReplaced(const tdspvarPtr& variable, std::string previous) = 0;
+    virtual void infoReplaced(const tdspvarPtr& variable, variableInfo previous) = 0;
+};
+
 // A computation that reads the workspace's variables on another thread while the program goes
 // on: the sampling run of a formula, which may outlive the dialog that started it. It reads
 // samples without locks, so it must have stopped before anyone changes them.
@@ -52,6 +66,7 @@ public:
 
     void setListener(workspaceListener* listener) { listener_ = listener; }
     void setBackgroundReader(backgroundReader* reader) { reader_ = reader; }
+    void setRecorder(workspaceRecorder* recorder) { recorder_ = recorder; }
 
     const std::vector<tdspvarPtr>& variables() const { return variables_; }
     int variableCount() const { return static_cast<int>(variables_.size()); }
@@ -81,12 +96,19 @@ public:
     void setInfo(const tdspvarPtr& variable, variableInfo info);
     // Takes the variable out; its memory goes with the last shared_ptr to it.
     void removeVariable(const tdspvarPtr& variable);
+    // Puts a variable that was removed back at `index` (clamped to the ends), the same object
+    // with its name, info and samples, announced as a new one. Ignored for a variable that is
+    // in the workspace.
+    void restoreVariable(const tdspvarPtr& variable, int index);
 
 private:
     // Stops the background reader, if any, before samples change in place.
     void guardSampleWrite();
+    // Puts an added or restored variable at `index` and announces it.
+    void insertAt(const tdspvarPtr& variable, int index);
 
     std::vector<tdspvarPtr> variables_;
     workspaceListener* listener_ = nullptr;
     backgroundReader* reader_ = nullptr;
+    workspaceRecorder* recorder_ = nullptr;
 };

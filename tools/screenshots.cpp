@@ -195,6 +195,6 @@ int main(int argc, char** argv)
     inverseZ.setPanelOpen(false);
     inverseZ.done(0);
 
-    main.close();
+    main.closeWithoutAsking();
     return shots.failed() ? 1 : 0;
 }

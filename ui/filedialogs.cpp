@@ -133,8 +133,11 @@ FileDialog* FileDialogs::dialog(fileDialogKind kind)
 QString FileDialogs::ask(fileDialogKind kind)
 {
     if (answer_)
-        if (const std::optional<QString> answered = answer_(kind))
+        if (const std::optional<QString> answered = answer_(kind)) {
+            if (!answered->isEmpty())
+                emit fileChosen(kind, *answered);
             return *answered;
+        }
     FileDialog* d = dialog(kind);
     // Over the selection dialog while saving, so the window manager keeps it on top of that.
     QWidget* over = QApplication::activeModalWidget();
@@ -148,8 +151,10 @@ QString FileDialogs::ask(fileDialogKind kind)
         const QString file = d->selectedFiles().value(0);
         // The built-in dialog refuses a read-only file before it closes; the desktop's own dialog
         // has closed by then, so the refusal comes here and the dialog opens again.
-        if (!d->refuseReadOnly || !isReadOnlyFile(file))
+        if (!d->refuseReadOnly || !isReadOnlyFile(file)) {
+            emit fileChosen(kind, file);
             return file;
+        }
         d->refuseReadOnlyFile(file);
     }
 }

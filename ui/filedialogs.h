@@ -83,6 +83,10 @@ public:
     // The real dialog of `kind`, configured on first use.
     FileDialog* dialog(fileDialogKind kind);
 
+signals:
+    // A file was chosen (by the dialog or the answering function) for a command of `kind`.
+    void fileChosen(fileDialogKind kind, const QString& path);
+
 private:
     QWidget* parent_;
     const bool builtInOnly_;

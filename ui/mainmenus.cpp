@@ -5,7 +5,6 @@
 #include "ui/mainwindow.h"
 
 #include "dsp/operations.h"
-#include "ui/application.h"
 #include "ui/signalcommands.h"
 #include "ui/signalplayer.h"
 #include "ui/striplist.h"
@@ -20,8 +19,13 @@ QAction* MainWindow::addItem(QMenu* menu, const char* objectName, const QString&
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(objectName));
     action->setStatusTip(hint);
-    // A command that fails (out of memory, say) ends in the error box; the program goes on.
-    connect(action, &QAction::triggered, this, [command = std::move(command)] { runGuarded(command); });
+    // A command that fails (out of memory, say) ends in the error box; the program goes on. The
+    // undo step is named after the item: its caption without the mnemonic and the translation.
+    QString label = caption;
+    label.remove(QLatin1Char('&'));
+    label = label.section(QStringLiteral(" ("), 0, 0);
+    connect(action, &QAction::triggered, this,
+            [this, label, command = std::move(command)] { runCommand(label, command); });
     return action;
 }
 
@@ -41,6 +45,7 @@ void MainWindow::buildMainMenu()
             QStringLiteral("Incarca un fisier intr-un alt format decat cel propriu"),
             [this] { importDsp(); })
         ->setShortcut(Qt::Key_F4);
+    addRecentFilesMenu(file);
     file->addSeparator();
     addItem(file, "Exit1", QStringLiteral("E&xit (Iesire)"),
             QStringLiteral("Iesire din program ! - Atentie nu se cere confirmare !"),
@@ -49,6 +54,8 @@ void MainWindow::buildMainMenu()
     for (const SignalCommands::menuItem& item : SignalCommands::menuItems())
         addItem(file, item.objectName, QString::fromLatin1(item.caption), QString::fromLatin1(item.hint),
                 [this, command = item.command] { (signalCommands_.get()->*command)(); });
+
+    buildEditMenu(bar);
 
     QMenu* genereaza = bar->addMenu(QStringLiteral("&Genereaza"));
     genereaza->menuAction()->setObjectName(QStringLiteral("Genereaza1"));

@@ -95,6 +95,7 @@ MainWindow::MainWindow(const mainWindowSetup& setup, QWidget* parent)
     setMinimumSize(320, 100);
 
     createWindows();
+    setUpSession();
 }
 
 // What the windows share, then the windows in their fixed order, each given what it uses. The
@@ -150,6 +151,8 @@ void MainWindow::createWindows()
 MainWindow::~MainWindow()
 {
     thumbnails_->shutdown();
+    workspace_.setRecorder(nullptr);
+    history_.setObserver({});
     workspace_.setListener(nullptr);
     workspace_.setBackgroundReader(nullptr);
     delete takeCentralWidget();
@@ -176,6 +179,10 @@ bool MainWindow::event(QEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    if (askBeforeClosing_ && !mayClose()) {
+        event->ignore();
+        return;
+    }
     thumbnails_->shutdown();
     sampler_->stop(); // a long run must not keep the program alive
     event->accept();

@@ -7,11 +7,16 @@
 // strips (StripList), carries the main menu, the strips' pop-up menu and the status bar, and
 // dispatches each menu command to the window that carries it out. Every dialog is modal, so the
 // workspace changes only through the dialog that is open. The menus are built in mainmenus.cpp.
+// Each menu command is one step of the undo history; undo and redo, the question before closing
+// with unsaved changes, the recent files and files opened by name or dropped live in
+// sessioncommands.cpp.
 #pragma once
 
+#include "core/undohistory.h"
 #include "core/workspace.h"
 #include "ui/filedialogs.h"
 #include "ui/typedsystem.h"
+#include "ui/fileopener.h"
 #include "ui/workerthread.h"
 
 #include <QImage>
@@ -23,6 +28,8 @@
 
 class QAction;
 class QMenu;
+class QMenuBar;
+class RecentFiles;
 class QScrollArea;
 class AboutDialog;
 class GenerateDialog;
@@ -139,4 +146,43 @@ private:
     std::unique_ptr<InverseZWindow> inverseZ_;
     // The File menu's commands for sound files and text columns; they use the windows above.
     std::unique_ptr<SignalCommands> signalCommands_;
+
+    // ---- undo and redo, closing with unsaved changes, files opened by name (sessioncommands.cpp) ----
+public:
+    undoHistory& history() { return history_; }
+    void undo();
+    void redo();
+    // Opens the files by their kind, in order, as one command (the command line, a drop).
+    void openFiles(const QStringList& paths);
+    // Closes without the question about unsaved changes (a stop signal ends the program).
+    void closeWithoutAsking();
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void buildEditMenu(QMenuBar* bar);
+    void addRecentFilesMenu(QMenu* file);
+    void setUpSession();
+    // Runs a user command as one undoable step, and afterwards takes note of the files it read or
+    // wrote (recent files; a load into an unchanged workspace leaves it unchanged).
+    void runCommand(const QString& label, const std::function<void()>& command);
+    void replayStep(bool forwards);
+    void historyChanged(historyEvent event);
+    void showHistoryState();
+    void fileChosen(fileDialogKind kind, const QString& path);
+    // Whether the program may close: nothing unsaved, or the user saved or let it go.
+    bool mayClose();
+    bool saveEverything();
+
+    undoHistory history_;
+    std::unique_ptr<FileOpener> opener_;
+    RecentFiles* recent_ = nullptr; // a child
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    std::vector<namedFile> filesOpened_; // by the command that runs
+    std::vector<namedFile> filesSaved_;
+    int commandDepth_ = 0;
+    bool askBeforeClosing_ = true;
 };

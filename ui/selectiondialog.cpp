@@ -131,7 +131,7 @@ void SelectionDialog::prepareForShow()
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         const bool marked = strips_.isSelected(*v);
         item->setCheckState(marked ? Qt::Checked : Qt::Unchecked);
-        if (marked)
+        if (marked && followMarks_)
             chooseOption(selectionTarget::listed);
     }
     setWindowTitle(mode_ == selectionMode::exportTo
@@ -203,6 +203,12 @@ void SelectionDialog::carryOut()
         reject();
         return;
     }
-    saveStateFile(QFile::encodeName(path).toStdString(), chosenVariables(), fileCallbacks_);
+    // A file that could not be written closes the dialog as cancelled: nothing was saved.
+    const std::vector<tdspvarPtr> chosen = chosenVariables();
+    if (!saveStateFile(QFile::encodeName(path).toStdString(), chosen, fileCallbacks_)) {
+        reject();
+        return;
+    }
+    emit stateFileWritten(static_cast<int>(chosen.size()) == workspace_.variableCount());
     accept();
 }

@@ -60,6 +60,14 @@ public:
     void chooseOption(selectionTarget target);
     // The variable the third option stands for.
     void setClickedVariable(tdspvarPtr variable) { clicked_ = std::move(variable); }
+    // With `follow` off, the dialog keeps the caller's option even when variables are marked on
+    // their strips (saving everything before the program closes).
+    void setFollowMarks(bool follow) { followMarks_ = follow; }
+
+signals:
+    // A state file was written with the chosen variables; `everyVariable` when they were all of
+    // the workspace's.
+    void stateFileWritten(bool everyVariable);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -95,6 +103,7 @@ private:
     FileDialogs& fileDialogs_;
     loadCallbacks& fileCallbacks_;
     selectionMode mode_ = selectionMode::save;
+    bool followMarks_ = true;
     QString exportCaption_;
     std::function<bool(const std::vector<tdspvarPtr>&)> exporter_;
 };

@@ -88,20 +88,28 @@ WavOptionsDialog* SignalCommands::wavOptions()
 void SignalCommands::importSound()
 {
     const QString path = fileDialogs_.ask(fileDialogKind::importSound);
-    if (path.isEmpty())
-        return;
-    GuiImportCallbacks callbacks(fileCallbacks_, mainWindow_);
-    const soundImport result = importSoundFile(localPath(path), workspace_, callbacks);
+    if (!path.isEmpty())
+        importSoundFrom(path);
+}
+
+void SignalCommands::importSoundFrom(const QString& path, loadCallbacks* callbacks)
+{
+    GuiImportCallbacks asking(callbacks ? *callbacks : fileCallbacks_, mainWindow_);
+    const soundImport result = importSoundFile(localPath(path), workspace_, asking);
     rates_.remember(result.variables, result.sampleRate);
 }
 
 void SignalCommands::importColumns()
 {
     const QString path = fileDialogs_.ask(fileDialogKind::importColumns);
-    if (path.isEmpty())
-        return;
-    GuiImportCallbacks callbacks(fileCallbacks_, mainWindow_);
-    importCsvFile(localPath(path), workspace_, callbacks);
+    if (!path.isEmpty())
+        importColumnsFrom(path);
+}
+
+void SignalCommands::importColumnsFrom(const QString& path, loadCallbacks* callbacks)
+{
+    GuiImportCallbacks asking(callbacks ? *callbacks : fileCallbacks_, mainWindow_);
+    importCsvFile(localPath(path), workspace_, asking);
 }
 
 void SignalCommands::exportChosen(const QString& caption,

@@ -65,6 +65,10 @@ public:
 
     void importSound();
     void importColumns();
+    // The same for a file already chosen (the command line, a drop, the recent files); errors go
+    // to `callbacks` when given, else to the file callbacks.
+    void importSoundFrom(const QString& path, loadCallbacks* callbacks = nullptr);
+    void importColumnsFrom(const QString& path, loadCallbacks* callbacks = nullptr);
     void exportColumns();
     void exportSound();
 

@@ -6,6 +6,8 @@
 #include "ui/mainwindow.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +16,9 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     KelmoApplication app(argc, argv);
+    // The program's settings (the recent files) go to a folder of the test run, never the user's.
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
     applyProgramFont();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -301,15 +301,6 @@ TEST_F(MainWindowTest, StripPaintsFrameAndThumbnailInPlace)
     EXPECT_EQ(shot.pixel(w - 2, 2), shot.pixel(w - 131, 2)); // two pixels of fill and frame after it
 }
 
-TEST_F(MainWindowTest, ExitClosesWithoutAsking)
-{
-    addVariable("UNSAVED");
-    item(*mainWindow, "Exit1")->trigger();
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(mainWindow->isVisible());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
-
 TEST_F(MainWindowTest, EveryWindowAndControlCarriesItsName)
 {
     struct named {

@@ -106,6 +106,6 @@ TEST_F(SamplingWorkerTest, ClosingTheMainWindowEndsARunLeftBehindByTheDialog)
     ASSERT_LT(Gauge1(dialog)->value(), 100);
     dialog.done(resultCode(dialogAnswer::cancel));
 
-    EXPECT_LT(timed([&] { mainWindow->close(); }), std::chrono::seconds(1));
+    EXPECT_LT(timed([&] { mainWindow->closeWithoutAsking(); }), std::chrono::seconds(1));
     EXPECT_LT(timed([&] { mainWindow.reset(); }), std::chrono::seconds(1));
 }

@@ -68,7 +68,7 @@ TEST_F(SignalCommandsTest, SignalItemsFollowTheFileMenuWithTheirHintsAndDialogs)
     QStringList names;
     for (QAction* a : file->actions())
         names << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
-    EXPECT_EQ(names, QStringList({"Save1", "Open1", "Import1", "-", "Exit1", "-", "ImportSound1",
+    EXPECT_EQ(names, QStringList({"Save1", "Open1", "Import1", "FisiereRecente1", "-", "Exit1", "-", "ImportSound1",
                                   "ImportColumns1", "ExportColumns1", "ExportSound1"}));
     for (const SignalCommands::menuItem& item : SignalCommands::menuItems()) {
         QAction* a = action(*mainWindow, item.objectName);
