@@ -39,13 +39,13 @@ void MainWindow::buildMainMenu()
             [this] { importDsp(); })
         ->setShortcut(Qt::Key_F4);
     file->addSeparator();
-    addItem(file, "Exit1", QStringLiteral("E&xit (Iesire)"),
-            QStringLiteral("Iesire din program ! - Atentie nu se cere confirmare !"),
-            [this] { exitProgram(); });
-    file->addSeparator();
     for (const SignalCommands::menuItem& item : SignalCommands::menuItems())
         addItem(file, item.objectName, QString::fromLatin1(item.caption), QString::fromLatin1(item.hint),
                 [this, command = item.command] { (signalCommands_.get()->*command)(); });
+    file->addSeparator(); // Exit last, apart, as desktop menus have it
+    addItem(file, "Exit1", QStringLiteral("E&xit (Iesire)"),
+            QStringLiteral("Iesire din program ! - Atentie nu se cere confirmare !"),
+            [this] { exitProgram(); });
 
     QMenu* genereaza = bar->addMenu(QStringLiteral("&Genereaza"));
     genereaza->menuAction()->setObjectName(QStringLiteral("Genereaza1"));
