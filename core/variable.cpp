@@ -67,8 +67,7 @@ extended displayPeak(const signalSamples& samples)
     const bool complex = samples.isComplex;
     for (std::size_t i = 0; i < n; ++i) {
         const extended re = samples.re[i];
-        const extended m = complex && i < samples.im.size() ? std::sqrt(re * re + samples.im[i] * samples.im[i])
-                                                            : std::fabs(re);
+        const extended m = complex && i < samples.im.size() ? complexModulus(re, samples.im[i]) : std::fabs(re);
         if (m > best)
             best = m;
     }
@@ -111,9 +110,7 @@ extended tdspvar::imagSample(std::int64_t index) const
 
 extended tdspvar::sampleModulus(std::int64_t index) const
 {
-    const extended r = realSample(index);
-    const extended i = imagSample(index);
-    return std::sqrt(r * r + i * i);
+    return complexModulus(realSample(index), imagSample(index));
 }
 
 extended tdspvar::kernel(extended t)
@@ -209,8 +206,7 @@ extended tdspvar::interpolatedImagPart(int order, extended x) const
 
 extended tdspvar::interpolatedModulus(int order, extended x) const
 {
-    const complexValue v = interpolatedValue(order, x);
-    return std::sqrt(v.re * v.re + v.im * v.im);
+    return complexModulus(interpolatedValue(order, x));
 }
 
 extended tdspvar::interpolatedPhase(int order, extended x) const

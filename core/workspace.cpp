@@ -67,6 +67,22 @@ bool tworkspace::nameIsValid(std::string_view text) const
     return !findVariable(n) && !isReservedName(n);
 }
 
+nameRefusal tworkspace::refusalOf(std::string_view text) const
+{
+    if (text.empty())
+        return nameRefusal::empty;
+    const std::string n = normaliseName(text);
+    if (findVariable(n))
+        return nameRefusal::taken;
+    if (isReservedName(n))
+        return nameRefusal::reserved;
+    if (n.size() != text.size())
+        return nameRefusal::badCharacter;
+    if (n.front() >= '0' && n.front() <= '9')
+        return nameRefusal::startsWithDigit;
+    return nameRefusal::none;
+}
+
 tdspvarPtr tworkspace::add(std::string name, signalSamples samples, variableInfo info)
 {
     auto variable = std::make_shared<tdspvar>(std::move(name), std::move(samples), std::move(info));

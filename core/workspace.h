@@ -21,6 +21,16 @@ std::string normaliseName(std::string_view text);
 std::string asciiUpper(std::string_view text);
 std::string asciiLower(std::string_view text);
 
+// Why a name typed for a new variable is refused, the first reason that applies in this order.
+enum class nameRefusal {
+    none,            // accepted
+    empty,           // nothing typed
+    taken,           // another variable has it (compared without regard to case)
+    reserved,        // a function name of the formulas
+    badCharacter,    // holds a character beyond A-Z, a-z, 0-9 and '_'
+    startsWithDigit, // formulas would read it as a number
+};
+
 // What the main window needs to mirror the registry on screen. Each change of the workspace
 // comes as exactly one call, after the change is made.
 class workspaceListener {
@@ -76,6 +86,10 @@ public:
     // The query is compared without regard to case but is not normalised; the last match wins.
     tdspvarPtr findVariable(std::string_view name) const;
     bool nameIsValid(std::string_view text) const;
+    // The stricter check of a name typed by hand for a new variable: besides what nameIsValid
+    // refuses (after normalising), the text itself must be a name formulas can use, as it stands.
+    // Names read from files keep going through nameIsValid alone, so stored files load as before.
+    nameRefusal refusalOf(std::string_view text) const;
     static bool isReservedName(std::string_view normalisedName);
 
     // Every name in workspace order, in lower case.

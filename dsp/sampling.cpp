@@ -59,9 +59,9 @@ signalSamples samplesFromBuffer(const sampleBuffer& buffer, bool complex)
         samples.re[k] = s.re;
         if (complex)
             samples.im[k] = s.im;
-        const extended modulus = std::sqrt(s.re * s.re + s.im * s.im);
-        if (modulus > peak)
-            peak = modulus;
+        const extended m = complexModulus(s);
+        if (m > peak)
+            peak = m;
     }
     samples.peak = peak;
     return samples;

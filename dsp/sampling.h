@@ -31,6 +31,6 @@ bool runSampling(const mathNode& root, int count, sampleBuffer& buffer, std::ato
                  const std::atomic<bool>* stop = nullptr);
 
 // The first buffer.count samples as a variable's samples (imaginary parts only when `complex`),
-// their display peak the largest sqrt(re^2 + im^2) over the full complex samples (also for a real
+// their display peak the largest modulus over the full complex samples (also for a real
 // variable), at least 1e-10.
 signalSamples samplesFromBuffer(const sampleBuffer& buffer, bool complex);

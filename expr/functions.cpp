@@ -50,7 +50,7 @@ extended realSgn(extended t)
 
 extended realDirac(extended t) { return t == 0 ? 1 : 0; }
 
-complexValue complexAbs(complexValue z) { return {std::sqrt(z.re * z.re + z.im * z.im), 0}; }
+complexValue complexAbs(complexValue z) { return {complexModulus(z), 0}; }
 
 complexValue complexExp(complexValue z)
 {

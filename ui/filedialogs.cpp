@@ -1,5 +1,7 @@
 #include "ui/filedialogs.h"
 
+#include "io/soundprobe.h"
+
 #include <QApplication>
 #include <QCompleter>
 #include <QFileInfo>
@@ -17,20 +19,29 @@ struct dialogSetup {
     bool save;
 };
 
-// Indexed by fileDialogKind.
+// Indexed by fileDialogKind; the sound import's filter (empty here) is the library's.
 const dialogSetup kSetups[] = {
     {"PC-DSP files|*.dsp|All files|*.*", ".dsp", "", false},
     {"Kelmo files|*.var|All files|*.*", ".dsp", "", false},
     {"Kelmo files|*.var|All Files|*.*", "var", "status.var", true},
-    {"Sound files|*.wav;*.flac;*.ogg;*.oga;*.aif;*.aiff;*.aifc|All files|*.*", "wav", "", false},
-    {"Text columns|*.csv;*.txt;*.tsv|All files|*.*", "csv", "", false},
+    {"", "wav", "", false},
+    {"Text columns|*.csv;*.txt;*.tsv;*.dat|All files|*.*", "csv", "", false},
     {"CSV files|*.csv|All files|*.*", "csv", "variabile.csv", true},
     {"WAV files|*.wav|All files|*.*", "wav", "sunet.wav", true},
     {"PNG pictures|*.png|All files|*.*", "png", "grafic.png", true},
+    {"FLAC files|*.flac|All files|*.*", "flac", "sunet.flac", true},
 };
 static_assert(std::size(kSetups) == kFileDialogKinds);
 
 } // namespace
+
+QString soundImportFilter()
+{
+    QStringList patterns;
+    for (const std::string& extension : soundFileExtensions())
+        patterns << QStringLiteral("*.") + QString::fromStdString(extension);
+    return QStringLiteral("Sound files|") + patterns.join(QLatin1Char(';')) + QStringLiteral("|All files|*.*");
+}
 
 QStringList nameFiltersFrom(const QString& barFilter)
 {
@@ -109,12 +120,13 @@ FileDialog* FileDialogs::dialog(fileDialogKind kind)
     d->setObjectName(QStringList{QStringLiteral("ImportDialog"), QStringLiteral("OpenDialog"),
                                  QStringLiteral("SaveDialog"), QStringLiteral("SoundImportDialog"),
                                  QStringLiteral("ColumnsImportDialog"), QStringLiteral("ColumnsExportDialog"),
-                                 QStringLiteral("SoundExportDialog"),
-                                 QStringLiteral("PictureSaveDialog")}[static_cast<qsizetype>(index)]);
+                                 QStringLiteral("SoundExportDialog"), QStringLiteral("PictureSaveDialog"),
+                                 QStringLiteral("FlacExportDialog")}[static_cast<qsizetype>(index)]);
     if (builtInOnly_)
         d->setOption(QFileDialog::DontUseNativeDialog);
     d->setOption(QFileDialog::HideNameFilterDetails);
-    d->setNameFilters(nameFiltersFrom(QString::fromLatin1(setup.filter)));
+    d->setNameFilters(nameFiltersFrom(kind == fileDialogKind::importSound ? soundImportFilter()
+                                                                         : QString::fromLatin1(setup.filter)));
     d->setDefaultSuffix(QString::fromLatin1(setup.defaultExtension));
     if (setup.save) {
         d->setAcceptMode(QFileDialog::AcceptSave);

@@ -28,10 +28,14 @@ enum class fileDialogKind {
     importSound = 3,
     importColumns = 4,
     exportColumns = 5,
-    exportSound = 6,
+    exportSound = 6, // WAV
     savePicture = 7,
+    exportFlac = 8,
 };
-inline constexpr std::size_t kFileDialogKinds = 8;
+inline constexpr std::size_t kFileDialogKinds = 9;
+
+// The sound import's filter: every extension the installed sound library reads.
+QString soundImportFilter();
 
 // A filter written as "label|pattern|label|pattern..." turned into the file dialog's name
 // filters, "label (pattern)". The pattern "*.*" stands for every file, with or without a dot.

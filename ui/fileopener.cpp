@@ -78,6 +78,7 @@ std::optional<fileKind> kindOfDialog(fileDialogKind kind)
         return fileKind::state;
     case fileDialogKind::importSound:
     case fileDialogKind::exportSound:
+    case fileDialogKind::exportFlac:
         return fileKind::sound;
     case fileDialogKind::importColumns:
     case fileDialogKind::exportColumns:

@@ -22,6 +22,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -66,6 +67,8 @@ GenerateDialog::GenerateDialog(const Collaborators& with, QWidget* parent)
 
     expressionEdit_ = new QLineEdit(QStringLiteral("sin(x*pi*2+0.2)"), this);
     expressionEdit_->setGeometry(88, 32, 265, 21);
+    // No limit of the field's own: a long formula pasted in stays whole (the parser takes it).
+    expressionEdit_->setMaxLength(std::numeric_limits<int>::max());
     expressionLabel_ = makeLabel(QStringLiteral("&Functie : "), 8, 35, 78, expressionEdit_, this);
 
     countEdit_ = new SpinEdit(this);
@@ -216,6 +219,10 @@ void GenerateDialog::complexViewChanged()
 void GenerateDialog::tick()
 {
     gauge_->setValue(std::clamp(gaugeShowsPreview_ ? plotter_.progress() : sampler_.progress(), 0, 100));
+    // A run over what has just changed would only be thrown away: it ends now (within a fraction
+    // of a second) rather than being waited out, and the new run starts on this tick.
+    if (changePending_ && sampler_.busy())
+        sampler_.stop();
     if (sampler_.done() && !sampler_.busy())
         handRunToPreview();
     if (changePending_ && !sampler_.busy())

@@ -47,13 +47,13 @@ void MainWindow::buildMainMenu()
         ->setShortcut(Qt::Key_F4);
     addRecentFilesMenu(file);
     file->addSeparator();
-    addItem(file, "Exit1", QStringLiteral("E&xit (Iesire)"),
-            QStringLiteral("Iesire din program ! - Atentie nu se cere confirmare !"),
-            [this] { exitProgram(); });
-    file->addSeparator();
     for (const SignalCommands::menuItem& item : SignalCommands::menuItems())
         addItem(file, item.objectName, QString::fromLatin1(item.caption), QString::fromLatin1(item.hint),
                 [this, command = item.command] { (signalCommands_.get()->*command)(); });
+    file->addSeparator(); // Exit last, apart, as desktop menus have it
+    addItem(file, "Exit1", QStringLiteral("E&xit (Iesire)"),
+            QStringLiteral("Iesire din program ! - Atentie nu se cere confirmare !"),
+            [this] { exitProgram(); });
 
     buildEditMenu(bar);
 
@@ -69,18 +69,18 @@ void MainWindow::buildMainMenu()
         const char* objectName;
         const char* caption;
         const char* hint;
-        const char* name;
+        const char* name; // the window's name is a function name, so a digit follows it
         const char* expression;
     };
     static const preset presets[] = {
         {"Dirichlet1", "&Dirichlet (Dreptunghiulara)", "Genereaza o fereastra de tip Dirichlet",
-         "dirichlet", "dirichlet(x*2-0.5)"},
+         "dirichlet1", "dirichlet(x*2-0.5)"},
         {"Bartlett1", "&Bartlett (Triunghiulara)", "Genereaza o fereastra de tip Bartlett",
-         "bartlett", "bartlett(x)"},
-        {"Blackman1", "Blac&kman", "Genereaza o fereastra de tip Blackman", "blackman",
+         "bartlett1", "bartlett(x)"},
+        {"Blackman1", "Blac&kman", "Genereaza o fereastra de tip Blackman", "blackman1",
          "blackman(x)"},
-        {"Hamming1", "&Hamming", "Genereaza o fereastra de tip Hamming", "hamming", "hamming(x)"},
-        {"Hanning1", "Ha&nning", "Genereaza o fereastra de tip Hanning", "hanning", "hanning(x)"},
+        {"Hamming1", "&Hamming", "Genereaza o fereastra de tip Hamming", "hamming1", "hamming(x)"},
+        {"Hanning1", "Ha&nning", "Genereaza o fereastra de tip Hanning", "hanning1", "hanning(x)"},
     };
     for (const preset& p : presets)
         addItem(fereastra, p.objectName, QString::fromLatin1(p.caption), QString::fromLatin1(p.hint),

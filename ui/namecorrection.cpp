@@ -1,11 +1,36 @@
 #include "ui/namecorrection.h"
 
-#include "core/workspace.h"
 #include "ui/objectnames.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+namespace {
+
+constexpr int kButtonTop = 32;
+constexpr int kButtonHeight = 20;
+constexpr int kReasonGap = 8; // from the last button shown to the reason
+
+} // namespace
+
+QString refusalText(nameRefusal refusal, const QString& text)
+{
+    switch (refusal) {
+    case nameRefusal::none: return {};
+    case nameRefusal::empty: return QStringLiteral("Numele este gol");
+    case nameRefusal::taken: return QStringLiteral("Numele exista deja");
+    case nameRefusal::reserved: return QStringLiteral("Nume de functie");
+    case nameRefusal::startsWithDigit: return QStringLiteral("Incepe cu o cifra");
+    case nameRefusal::badCharacter:
+        for (const QChar c : text)
+            if (c.unicode() >= 128 || !(c.isLetterOrNumber() || c == u'_'))
+                return QStringLiteral("Caracter nepermis : ") +
+                       (c == u' ' ? QStringLiteral("spatiu") : QString(c));
+        return QStringLiteral("Caracter nepermis");
+    }
+    return {};
+}
 
 NameCorrectionDialog::NameCorrectionDialog(const tworkspace& workspace, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), workspace_(workspace)
@@ -24,7 +49,7 @@ NameCorrectionDialog::NameCorrectionDialog(const tworkspace& workspace, QWidget*
 
     const auto button = [this](const QString& caption, int left, dialogAnswer answer) {
         auto* b = new QPushButton(caption, this);
-        b->setGeometry(left, 32, 75, 20);
+        b->setGeometry(left, kButtonTop, 75, kButtonHeight);
         connect(b, &QPushButton::clicked, this, [this, answer] { done(resultCode(answer)); });
         return b;
     };
@@ -34,17 +59,20 @@ NameCorrectionDialog::NameCorrectionDialog(const tworkspace& workspace, QWidget*
     cancelButton_ = button(QStringLiteral("&Cancel"), 88, dialogAnswer::cancel);
     skipButton_ = button(QStringLiteral("&Skip"), 168, dialogAnswer::skip);
     ignoreAllButton_ = button(QStringLiteral("Ignore &All"), 248, dialogAnswer::ignoreAll);
+    reasonLabel_ = new QLabel(this);
     offerSkipping(false);
     setTabOrder(nameEdit_, okButton_);
     setTabOrder(okButton_, cancelButton_);
     setTabOrder(cancelButton_, skipButton_);
     setTabOrder(skipButton_, ignoreAllButton_);
     setObjectNames({{nameLabel_, "Label1"}, {nameEdit_, "Edit1"}, {okButton_, "Button1"},
-                    {cancelButton_, "Button2"}, {skipButton_, "Button3"}, {ignoreAllButton_, "Button4"}});
+                    {cancelButton_, "Button2"}, {skipButton_, "Button3"}, {ignoreAllButton_, "Button4"},
+                    {reasonLabel_, "ReasonLabel"}});
 }
 
-dialogAnswer NameCorrectionDialog::ask(const QString& proposed, bool allowSkipping)
+dialogAnswer NameCorrectionDialog::ask(const QString& proposed, bool allowSkipping, bool willNormalise)
 {
+    willNormalise_ = willNormalise;
     nameEdit_->setText(proposed);
     nameChanged(); // also when the text was already there: the workspace may have changed
     allowSkip_ = allowSkipping;
@@ -62,7 +90,30 @@ QString NameCorrectionDialog::name() const
 void NameCorrectionDialog::nameChanged()
 {
     const QString text = nameEdit_->text();
-    okButton_->setEnabled(!text.isEmpty() && workspace_.nameIsValid(text.toStdString()));
+    nameRefusal refusal = workspace_.refusalOf(text.toStdString());
+    if (willNormalise_ && refusal == nameRefusal::badCharacter) {
+        // What normalising leaves must be a name; text of nothing but dropped characters is not.
+        const std::string normalised = normaliseName(text.toStdString());
+        if (!normalised.empty())
+            refusal = workspace_.refusalOf(normalised);
+    }
+    okButton_->setEnabled(refusal == nameRefusal::none);
+    showReason(refusalText(refusal, text));
+}
+
+void NameCorrectionDialog::showReason(const QString& reason)
+{
+    // Beside four buttons the room is narrow: the font narrows until the reason fits.
+    QFont font = this->font();
+    const int room = reasonLabel_->width();
+    for (int stretch = QFont::Unstretched; stretch > QFont::UltraCondensed; stretch -= 6) {
+        font.setStretch(stretch);
+        if (QFontMetrics(font).horizontalAdvance(reason) <= room)
+            break;
+    }
+    reasonLabel_->setFont(font);
+    reasonLabel_->setText(reason);
+    reasonLabel_->setToolTip(reason); // in full, should it still not fit
 }
 
 void NameCorrectionDialog::offerSkipping(bool offered)
@@ -71,6 +122,9 @@ void NameCorrectionDialog::offerSkipping(bool offered)
         b->setVisible(offered);
         b->setEnabled(offered);
     }
+    const int left = (offered ? ignoreAllButton_ : cancelButton_)->geometry().right() + 1 + kReasonGap;
+    reasonLabel_->setGeometry(left, kButtonTop, width() - left - kReasonGap, kButtonHeight);
+    showReason(reasonLabel_->text());
 }
 
 void NameCorrectionDialog::reject()
@@ -91,8 +145,8 @@ tdspvarPtr addNamedVariable(QLineEdit& nameField, NameCorrectionDialog& nameCorr
     std::string name = normaliseName(nameField.text().toStdString());
     const QString shown = QString::fromStdString(asciiLower(name));
     nameField.setText(shown);
-    if (!workspace.nameIsValid(name)) {
-        if (nameCorrection.ask(shown, false) != dialogAnswer::ok)
+    if (workspace.refusalOf(name) != nameRefusal::none) {
+        if (nameCorrection.ask(shown, false, true) != dialogAnswer::ok)
             return nullptr;
         name = normaliseName(nameCorrection.name().toStdString());
     }

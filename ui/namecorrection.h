@@ -1,11 +1,13 @@
 // NameCorrectionDialog: the dialog "Numele variabilei este gresit" that every creator of a
-// variable uses when the workspace refuses a name (taken or reserved). It creates and changes
-// nothing: it returns a result and the text typed, and its OK button can only be pressed while the
-// workspace would accept that text. Skip and Ignore All are offered only to the state-file reader.
+// variable uses when the workspace refuses a name (taken, reserved, or one formulas could not
+// use). It creates and changes nothing: it returns a result and the text typed, and its OK button
+// can only be pressed while the workspace would accept that text as it stands; beside the buttons
+// it says why the text is refused. Skip and Ignore All are offered only to the file readers.
 // It assumes the workspace does not change while it is open, which modality guarantees.
 #pragma once
 
 #include "core/variable.h"
+#include "core/workspace.h"
 #include "ui/dialogresult.h"
 
 #include <QDialog>
@@ -13,7 +15,10 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class tworkspace;
+
+// The short text that says why a name is refused ("Numele exista deja"); empty for none.
+// `text` is the refused text, whose first character that names cannot hold is shown.
+QString refusalText(nameRefusal refusal, const QString& text);
 
 class NameCorrectionDialog : public QDialog {
     Q_OBJECT
@@ -22,8 +27,10 @@ public:
 
     // Shows the dialog with `proposed` in the name field; Skip and Ignore All are shown only with
     // allowSkipping, and hidden again once it has been answered. Returns ok, cancel, skip or
-    // ignoreAll; name() is the typed text.
-    dialogAnswer ask(const QString& proposed, bool allowSkipping);
+    // ignoreAll; name() is the typed text. A caller that normalises what it gets
+    // (`willNormalise`) may have characters typed that names cannot hold; for the others (the
+    // file readers, which take the name as typed) the text must be a name as it stands.
+    dialogAnswer ask(const QString& proposed, bool allowSkipping, bool willNormalise = false);
     QString name() const;
 
 public slots:
@@ -33,9 +40,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // OK is enabled exactly while the field is not empty and the workspace accepts the name.
+    // OK is enabled exactly while the workspace accepts the text as a new name; the reason
+    // label says why not.
     void nameChanged();
     void offerSkipping(bool offered);
+    void showReason(const QString& reason);
 
     // The controls, by role; each carries the name the program's texts give it as its objectName.
     QLabel* nameLabel_ = nullptr;            // Label1, "Nume nou :"
@@ -44,14 +53,17 @@ private:
     QPushButton* cancelButton_ = nullptr;    // Button2
     QPushButton* skipButton_ = nullptr;      // Button3
     QPushButton* ignoreAllButton_ = nullptr; // Button4
+    QLabel* reasonLabel_ = nullptr;          // ReasonLabel, right of the buttons shown
 
     const tworkspace& workspace_;
     bool allowSkip_ = false; // Skip and Ignore All are shown and enabled on showing
+    bool willNormalise_ = false;
 };
 
 // The last step of every dialog that creates a variable: the name typed in `nameField` is
-// normalised and shown there in lower case; when the workspace refuses it, the name-correction
-// dialog asks for another, and Cancel there creates nothing. Then the variable is added with its
+// normalised and shown there in lower case; when the workspace refuses it (tworkspace::refusalOf:
+// also an empty name or one that begins with a digit), the name-correction dialog asks for
+// another, and Cancel there creates nothing. Then the variable is added with its
 // samples and info. Returns it, or nullptr when the user cancelled.
 tdspvarPtr addNamedVariable(QLineEdit& nameField, NameCorrectionDialog& nameCorrection,
                             tworkspace& workspace, signalSamples samples, variableInfo info);

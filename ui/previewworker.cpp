@@ -34,9 +34,9 @@ extended samplesPeak(const complexValue* values, std::size_t count)
 {
     extended peak = kPeakFloor;
     for (std::size_t i = 0; i < count; ++i) {
-        const extended modulus = std::sqrt(values[i].re * values[i].re + values[i].im * values[i].im);
-        if (modulus > peak)
-            peak = modulus;
+        const extended m = complexModulus(values[i]);
+        if (m > peak)
+            peak = m;
     }
     return peak;
 }
@@ -46,11 +46,6 @@ std::size_t usableCount(const sampleBuffer& buffer)
 {
     return static_cast<std::size_t>(
         std::clamp(buffer.count, 0, static_cast<int>(buffer.values.size())));
-}
-
-extended modulusOf(const complexValue& z)
-{
-    return std::sqrt(z.re * z.re + z.im * z.im);
 }
 
 } // namespace
@@ -118,7 +113,7 @@ void PreviewWorker::computePass()
         const complexValue& z = samples_[static_cast<std::size_t>(i)];
         const int x = *roundedPixel(i * xstep);
         if (mode_ == previewMode::polar)
-            return {x, scaled(modulusOf(z)),
+            return {x, scaled(complexModulus(z)),
                     roundedPixel(kZeroLine - kPixelsPerRadian * std::atan2(z.im, z.re))};
         return {x, mode_ == previewMode::cartesian ? scaled(z.im) : std::nullopt, scaled(z.re)};
     };

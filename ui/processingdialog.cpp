@@ -7,6 +7,7 @@
 #include "ui/objectnames.h"
 #include "ui/radiogroup.h"
 #include "ui/spinedit.h"
+#include "ui/previewoverlay.h"
 #include "ui/previewworker.h"
 #include "ui/bitmapview.h"
 #include "ui/filterfields.h"
@@ -112,6 +113,7 @@ ProcessingDialog::ProcessingDialog(const Collaborators& with, QWidget* parent)
     previewView_->move(136, 76);
     previewView_->setBitmap(&plotter_.bitmap());
     previewView_->setFocusPolicy(Qt::TabFocus); // a stop of its own between the length and the destination
+    previewOverlay_ = new PreviewOverlay(previewView_);
 
     okButton_ = new QPushButton(QStringLiteral("Ok"), this);
     okButton_->setGeometry(8, 321, 121, 20);
@@ -195,8 +197,8 @@ void ProcessingDialog::choicesChanged()
 {
     if (!open_)
         return; // a length pulled into its range as the dialog closes; the next opening recomputes
-    rebuildTexts();
     resampleLength_ = lengthFromText(lengthEdit_->text(), kDefaultLength);
+    rebuildTexts();
     recompute();
     startPreview();
 }
@@ -215,7 +217,8 @@ void ProcessingDialog::rebuildTexts()
         description_ = QStringLiteral("Autocorelatia variabilei ") + s;
         break;
     case processingType::resampling:
-        defaultName_ = s + QStringLiteral("_resample") + lengthEdit_->text();
+        // The length the result has, also where the field's text gives none.
+        defaultName_ = s + QStringLiteral("_resample") + QString::number(resampleLength_);
         description_ = QStringLiteral("Variabilea ") + s + QStringLiteral(" cu numar schimbat de sampleuri");
         break;
     case processingType::correlation:
@@ -300,6 +303,7 @@ void ProcessingDialog::recompute()
         buffer.isComplex = false;
         refusal_ = commandErrorText(&error);
     }
+    previewOverlay_->setMessage(refusal_);
 }
 
 void ProcessingDialog::startPreview()
@@ -325,8 +329,20 @@ void ProcessingDialog::nameEdited()
 
 void ProcessingDialog::acceptResult()
 {
+    const QString caption = parentWidget() ? parentWidget()->windowTitle() : windowTitle();
+    if (processingType_ == processingType::resampling && lengthFromText(lengthEdit_->text(), 0) == 0) {
+        // A length out of the range (typed, then Enter) is refused, not replaced; the dialog
+        // stays open for another.
+        QMessageBox::warning(this, caption,
+                             QStringLiteral("Numar de esantioane gresit : %1\nSe accepta valori intre %2 si %3.")
+                                 .arg(lengthEdit_->text())
+                                 .arg(kMinLength)
+                                 .arg(kMaxLength));
+        lengthEdit_->setFocus();
+        return;
+    }
     if (!refusal_.isEmpty())
-        QMessageBox::critical(this, parentWidget() ? parentWidget()->windowTitle() : windowTitle(), refusal_);
+        QMessageBox::critical(this, caption, refusal_);
     else
         runGuarded([this] { commit(); }); // running out of memory changes no variable
     done(resultCode(dialogAnswer::ok));

@@ -23,6 +23,7 @@ class QPushButton;
 class BitmapView;
 class FilterFields;
 class NameCorrectionDialog;
+class PreviewOverlay;
 class PreviewPlotter;
 class RadioGroup;
 class SpinEdit;
@@ -82,6 +83,7 @@ private:
     RadioGroup* destinationGroup_ = nullptr; // RadioGroup1, " Destinatie : "
     QLineEdit* nameEdit_ = nullptr;          // Edit1, the name of a new variable
     BitmapView* previewView_ = nullptr;      // tBmpLnk1
+    PreviewOverlay* previewOverlay_ = nullptr; // over it: the focus frame, and why no result
     QPushButton* okButton_ = nullptr;        // Button1, "Ok"
     QPushButton* cancelButton_ = nullptr;    // Button2, "Cancel"
     FilterFields* filterFields_ = nullptr;   // the filter's H(z), shown for that command only
@@ -99,6 +101,7 @@ private:
     int resampleLength_ = kDefaultLength;
     std::shared_ptr<sampleBuffer> result_ = std::make_shared<sampleBuffer>(); // also the preview's
     // Why the latest recomputation has no result (a result beyond the largest variable, memory
-    // that ran out); empty when it has one. "Ok" then says so and writes nothing.
+    // that ran out); empty when it has one. It shows in the preview's place at once, and "Ok"
+    // then says so and writes nothing.
     QString refusal_;
 };

@@ -2,15 +2,20 @@
 
 #include "core/numformat.h"
 #include "io/csvfile.h"
+#include "io/fileaccess.h"
+#include "ui/columnpreviewdialog.h"
 #include "ui/filedialogs.h"
 #include "ui/localenumber.h"
 #include "ui/selectiondialog.h"
-#include "ui/wavoptionsdialog.h"
+#include "ui/soundexportdialog.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
 
 namespace {
 
@@ -27,7 +32,24 @@ QString samplesText(std::int64_t count, int sampleRate)
     return text;
 }
 
+QSettings userSettings() { return QSettings(QStringLiteral("Kelmo"), QStringLiteral("Kelmo")); }
+
+const QString kPreviewPolicyKey = QStringLiteral("import/columnPreview");
+
 } // namespace
+
+columnPreviewPolicy storedColumnPreviewPolicy()
+{
+    const int stored = userSettings().value(kPreviewPolicyKey, 0).toInt();
+    return stored == static_cast<int>(columnPreviewPolicy::always) ? columnPreviewPolicy::always
+           : stored == static_cast<int>(columnPreviewPolicy::never) ? columnPreviewPolicy::never
+                                                                     : columnPreviewPolicy::whenUncertain;
+}
+
+void storeColumnPreviewPolicy(columnPreviewPolicy policy)
+{
+    userSettings().setValue(kPreviewPolicyKey, static_cast<int>(policy));
+}
 
 bool askKeepFirstPart(QWidget* parent, std::int64_t available, std::int64_t kept, int sampleRate)
 {
@@ -72,17 +94,31 @@ const std::array<SignalCommands::menuItem, 4>& SignalCommands::menuItems()
          "Incarca un tabel de numere; fiecare coloana devine o variabila", &SignalCommands::importColumns},
         {"ExportColumns1", "Export ta&bel (salveaza CSV)",
          "Salveaza variabilele intr-un tabel CSV, cate o coloana fiecare", &SignalCommands::exportColumns},
-        {"ExportSound1", "Export sun&et (salveaza WAV)",
-         "Salveaza variabilele intr-un fisier de sunet WAV, cate un canal fiecare", &SignalCommands::exportSound},
+        {"ExportSound1", "Export sun&et (salveaza WAV sau FLAC)",
+         "Salveaza variabilele intr-un fisier de sunet WAV sau FLAC, cate un canal fiecare",
+         &SignalCommands::exportSound},
     }};
     return items;
 }
 
-WavOptionsDialog* SignalCommands::wavOptions()
+SoundExportDialog* SignalCommands::soundOptions()
 {
-    if (!wavOptions_)
-        wavOptions_ = new WavOptionsDialog(&mainWindow_);
-    return wavOptions_;
+    if (!soundOptions_)
+        soundOptions_ = new SoundExportDialog(&mainWindow_);
+    return soundOptions_;
+}
+
+ColumnPreviewDialog* SignalCommands::columnPreview()
+{
+    if (!columnPreview_)
+        columnPreview_ = new ColumnPreviewDialog(&mainWindow_);
+    return columnPreview_;
+}
+
+void SignalCommands::showNote(const QString& note)
+{
+    if (auto* main = qobject_cast<QMainWindow*>(&mainWindow_))
+        main->statusBar()->showMessage(note);
 }
 
 void SignalCommands::importSound()
@@ -101,15 +137,43 @@ void SignalCommands::importSoundFrom(const QString& path, loadCallbacks* callbac
 
 void SignalCommands::importColumns()
 {
+    // Shift held on the command shows the preview whatever was chosen, the way back from "never".
+    const bool previewAnyway = QApplication::keyboardModifiers() & Qt::ShiftModifier;
     const QString path = fileDialogs_.ask(fileDialogKind::importColumns);
     if (!path.isEmpty())
-        importColumnsFrom(path);
+        importColumnsFrom(path, nullptr, previewAnyway);
 }
 
-void SignalCommands::importColumnsFrom(const QString& path, loadCallbacks* callbacks)
+void SignalCommands::importColumnsFrom(const QString& path, loadCallbacks* callbacks, bool previewAnyway)
 {
-    GuiImportCallbacks asking(callbacks ? *callbacks : fileCallbacks_, mainWindow_);
-    importCsvFile(localPath(path), workspace_, asking);
+    loadCallbacks& told = callbacks ? *callbacks : fileCallbacks_;
+    const std::string file = localPath(path);
+    fileContents text;
+    std::string message;
+    if (!readWholeFile(file, text, message)) {
+        told.showError(message);
+        return;
+    }
+    const csvDetection detection = detectCsvFormat(text.view());
+    csvChoices choices{detection.format, {}};
+    columnPreviewPolicy policy = storedColumnPreviewPolicy();
+    const bool asked = previewAnyway || policy == columnPreviewPolicy::always ||
+                       (policy == columnPreviewPolicy::whenUncertain && !detection.certain);
+    if (asked) {
+        const bool accepted = columnPreview()->ask(text.view(), detection, policy, choices);
+        storeColumnPreviewPolicy(policy);
+        if (!accepted)
+            return;
+    }
+    GuiImportCallbacks asking(told, mainWindow_);
+    const columnImport result =
+        importCsvText(text.view(), fullPath(file), baseNameOf(file), workspace_, asking, choices);
+    QString note = QString::fromStdString(result.note);
+    if (!asked && !detection.certain && !result.variables.empty())
+        note += (note.isEmpty() ? QString() : QStringLiteral("; ")) +
+                QStringLiteral("Citirea tabelului nu a fost sigura (Shift + Import tabel o arata)");
+    if (!note.isEmpty())
+        showNote(note);
 }
 
 void SignalCommands::exportChosen(const QString& caption,
@@ -147,14 +211,24 @@ bool SignalCommands::writeColumns(const std::vector<tdspvarPtr>& variables)
 
 bool SignalCommands::writeSound(const std::vector<tdspvarPtr>& variables)
 {
-    const QString path = fileDialogs_.ask(fileDialogKind::exportSound);
+    // The encoding first, so that the file dialog proposes its extension.
+    soundExportOptions options;
+    options.sampleRate = rates_.rateFor(variables);
+    if (!soundOptions()->ask(options))
+        return false;
+    const QString path =
+        fileDialogs_.ask(isFlacEncoding(options.encoding) ? fileDialogKind::exportFlac : fileDialogKind::exportSound);
     if (path.isEmpty())
         return false;
-    int sampleRate = rates_.rateFor(variables);
-    wavEncoding encoding = wavEncoding::float32;
-    if (!wavOptions()->ask(sampleRate, encoding))
-        return false;
-    if (saveWavFile(localPath(path), variables, sampleRate, encoding, fileCallbacks_))
-        rates_.remember(variables, sampleRate);
+    const soundExportResult written = saveSoundFile(localPath(path), variables, options, fileCallbacks_);
+    if (written.written)
+        rates_.remember(variables, options.sampleRate);
+    if (written.written && written.clippedSamples > 0) {
+        QWidget* over = QApplication::activeModalWidget();
+        QMessageBox::information(over ? over : &mainWindow_, mainWindow_.windowTitle(),
+                                 QStringLiteral("%1 esantioane erau in afara domeniului -1 ... +1 "
+                                                "si au fost limitate.")
+                                     .arg(written.clippedSamples));
+    }
     return true;
 }

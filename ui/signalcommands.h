@@ -1,9 +1,11 @@
 // SignalCommands: the File menu's commands for signals from and to other programs: importing a
 // sound file (one variable per channel) or a table of text columns (one variable per column),
-// and exporting the variables chosen in the selection dialog as a CSV table or a WAV file. It
-// remembers the sample rate of each imported sound for the export, and makes the WAV options
-// dialog. Every file error reaches the user through the file callbacks (the application's error
-// box, the name-correction dialog for a name clash); the main window owns it and what it uses.
+// and exporting the variables chosen in the selection dialog as a CSV table or a sound file (WAV
+// or FLAC). It remembers the sample rate of each imported sound for the export, makes the sound
+// export dialog and the column preview, and keeps when to show the preview in the user's
+// settings. Every file error reaches the user through the file callbacks (the application's error
+// box, the name-correction dialog for a name clash), what an import left out through the status
+// bar; the main window owns it and what it uses.
 #pragma once
 
 #include "io/signalimport.h"
@@ -17,11 +19,17 @@
 #include <cstdint>
 #include <functional>
 
+class ColumnPreviewDialog;
 class FileDialogs;
 class QWidget;
 class SelectionDialog;
-class WavOptionsDialog;
+class SoundExportDialog;
 class tworkspace;
+enum class columnPreviewPolicy;
+
+// When the column import shows its preview: the choice kept in the user's settings, and keeping it.
+columnPreviewPolicy storedColumnPreviewPolicy();
+void storeColumnPreviewPolicy(columnPreviewPolicy policy);
 
 // The question asked when a file holds more samples than a variable can: true keeps the first
 // `kept`. The seconds are shown when the file has a sample rate.
@@ -48,7 +56,8 @@ public:
         FileDialogs& fileDialogs;
         SelectionDialog& selection;   // in its export mode
         loadCallbacks& fileCallbacks; // names and errors
-        QWidget& mainWindow;          // over which its questions and the WAV options come
+        QWidget& mainWindow;          // over which its questions come; a QMainWindow's status bar
+                                      // shows the import's notes
     };
     explicit SignalCommands(const Collaborators& with);
     SignalCommands(const SignalCommands&) = delete;
@@ -68,12 +77,15 @@ public:
     // The same for a file already chosen (the command line, a drop, the recent files); errors go
     // to `callbacks` when given, else to the file callbacks.
     void importSoundFrom(const QString& path, loadCallbacks* callbacks = nullptr);
-    void importColumnsFrom(const QString& path, loadCallbacks* callbacks = nullptr);
+    // `previewAnyway` shows the column preview whatever the stored choice says.
+    void importColumnsFrom(const QString& path, loadCallbacks* callbacks = nullptr, bool previewAnyway = false);
     void exportColumns();
     void exportSound();
 
 private:
-    WavOptionsDialog* wavOptions(); // made on first use
+    SoundExportDialog* soundOptions(); // made on first use
+    ColumnPreviewDialog* columnPreview(); // made on first use
+    void showNote(const QString& note);
     void exportChosen(const QString& caption, std::function<bool(const std::vector<tdspvarPtr>&)> write);
     bool writeColumns(const std::vector<tdspvarPtr>& variables);
     bool writeSound(const std::vector<tdspvarPtr>& variables);
@@ -84,5 +96,6 @@ private:
     loadCallbacks& fileCallbacks_;
     QWidget& mainWindow_;
     sampleRateBook rates_;
-    QPointer<WavOptionsDialog> wavOptions_;
+    QPointer<SoundExportDialog> soundOptions_;
+    QPointer<ColumnPreviewDialog> columnPreview_;
 };

@@ -71,6 +71,20 @@ TEST(Workspace, NameRulesAndLookup)
     EXPECT_EQ(names, (std::vector<std::string>{"ab", "", "sin1", "sin1"}));
 }
 
+TEST(Workspace, WhyATypedNameIsRefused)
+{
+    tworkspace w;
+    w.add("AB", {});
+    using enum nameRefusal;
+    const std::pair<const char*, nameRefusal> cases[] = {
+        {"", empty},        {"ab", taken}, {"a-b", taken},          {"Hanning", reserved}, {"my var", badCharacter},
+        {"\xC8" "a", badCharacter}, {"-", badCharacter}, {"2abc", startsWithDigit}, {"hanning1", none}, {"_1", none}};
+    for (const auto& [text, refusal] : cases)
+        EXPECT_EQ(w.refusalOf(text), refusal) << text;
+    // What files bring keeps the old rule: a leading digit loads as it is.
+    EXPECT_TRUE(w.nameIsValid("2abc"));
+}
+
 // Every change is announced once, after it is made; samples change only after the background
 // reader has stopped; a variable that has left the workspace is changed no more.
 TEST(Workspace, ChangesAreWholeAnnouncedOnceAndGuarded)

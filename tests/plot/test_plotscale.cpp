@@ -216,6 +216,29 @@ TEST(Readout, LinesForOneAndTwoVariables)
     EXPECT_EQ(lines[6], "Panta : -5");
 }
 
+// Moduli at the ends of the extended range read as they are, neither 0 nor INF, with finite slopes;
+// the display peak and the modulus curve take the same values.
+TEST(Readout, ModuliAtTheEndsOfTheRange)
+{
+    const struct {
+        std::vector<extended> re, im; // im empty: a real variable
+        const char *first, *second;   // the readout's value at samples 0 and 1
+    } cases[] = {{{1.11111E-4000L, -1.18E+4932L}, {}, "Valoare : 1.1111E-4000", "Valoare : 1.18E4932"},
+                 {{3E-3000L, 0}, {4E-3000L, 1}, "Valoare : 5E-3000", "Valoare : 1"},
+                 {{3E+4000L, 0}, {-4E+4000L, -2}, "Valoare : 5E4000", "Valoare : 2"}};
+    for (const auto& c : cases) {
+        const tdspvar v("V", c.im.empty() ? signalSamples::real(c.re) : signalSamples::complex(c.re, c.im));
+        for (const bool logY : {false, true})
+            for (const auto& [x, value] : {std::pair{0, c.first}, std::pair{192, c.second}}) {
+                const std::vector<std::string> lines = readoutLines(v, nullptr, x, false, logY, '.');
+                EXPECT_EQ(lines[1], value);
+                EXPECT_EQ(lines[2].find_first_of("IN"), std::string::npos) << lines[2]; // no INF, no NAN
+            }
+        EXPECT_EQ(v.peak(), std::max(v.sampleModulus(0), v.sampleModulus(1)));
+        EXPECT_EQ(v.interpolatedModulus(0, 0), v.sampleModulus(0));
+    }
+}
+
 // Signals the plain range rules drew misleadingly: a modulus constant up to rounding (full-height
 // noise), an infinite sample (every point clamped away), a signal of 1e-300 (flat under its
 // labels). Each is drawn like an ordinary signal now: heights of its largest and smallest finite

@@ -205,14 +205,17 @@ TEST_F(FilesTest, LoadingAsksPerClashAndTakesTheTypedName)
     script
         .then([&](QWidget*) {
             NameCorrectionDialog* names = &window<NameCorrectionDialog>();
+            // Taken as typed, so it must be a name formulas can use as it stands.
             Edit1(*names)->setText(QStringLiteral("a copy"));
+            EXPECT_FALSE(Button1(*names)->isEnabled());
+            Edit1(*names)->setText(QStringLiteral("a_copy"));
             Button1(*names)->click();
         })
         .then([&](QWidget*) { Button3(window<NameCorrectionDialog>())->click(); }); // Skip b
     action(*mainWindow, "Open1")->trigger();
     EXPECT_TRUE(script.finished());
     ASSERT_EQ(workspace().variableCount(), 4);
-    EXPECT_EQ(workspace().variables()[2]->name(), "a copy");
+    EXPECT_EQ(workspace().variables()[2]->name(), "a_copy");
     EXPECT_EQ(workspace().variables()[3]->name(), "C");
     EXPECT_EQ(workspace().variables()[3]->description(),
               "Variable #3 in file " + QFile::encodeName(nextPath).toStdString());

@@ -381,20 +381,37 @@ TEST_F(MainWindowTest, AnExceptionThatEscapesAHandlerEndsInTheErrorBox)
     EXPECT_EQ(opened, &window<SelectionDialog>());
 }
 
-TEST_F(MainWindowTest, InsertOpensThePresetGenerationDialogAndOkCreatesTheVariable)
+TEST_F(MainWindowTest, GenerationPresetsProposeNamesTheWorkspaceAcceptsAndOkCreatesThem)
 {
-    QString name, expression;
-    uitest::whenModal([&](QWidget* modal) {
-        auto* dialog = qobject_cast<GenerateDialog*>(modal);
-        ASSERT_TRUE(dialog);
-        name = Edit1(*dialog)->text();
-        expression = Edit2(*dialog)->text();
-        ASSERT_TRUE(uitest::waitUntil([&] { return Button2(*dialog)->isEnabled(); }));
-        Button2(*dialog)->click();
-    });
-    QTest::keyClick(mainWindow.get(), Qt::Key_Insert);
-    EXPECT_EQ(name, "name");
-    EXPECT_EQ(expression, "sin(x*pi*2)");
+    // Insert, and the five windows, whose own names are function names.
+    const struct {
+        const char *item, *name, *expression; // item none: the Insert key
+    } presets[] = {{nullptr, "name", "sin(x*pi*2)"},
+                   {"Dirichlet1", "dirichlet1", "dirichlet(x*2-0.5)"},
+                   {"Bartlett1", "bartlett1", "bartlett(x)"},
+                   {"Blackman1", "blackman1", "blackman(x)"},
+                   {"Hamming1", "hamming1", "hamming(x)"},
+                   {"Hanning1", "hanning1", "hanning(x)"}};
+    for (const auto& preset : presets) {
+        QString name, expression;
+        uitest::whenModal([&](QWidget* modal) {
+            auto* dialog = qobject_cast<GenerateDialog*>(modal);
+            ASSERT_TRUE(dialog);
+            name = Edit1(*dialog)->text();
+            expression = Edit2(*dialog)->text();
+            // A refused name would open the name correction over this dialog.
+            ASSERT_EQ(workspace().refusalOf(name.toStdString()), nameRefusal::none) << preset.name;
+            ASSERT_TRUE(uitest::waitUntil([&] { return Button2(*dialog)->isEnabled(); }));
+            Button2(*dialog)->click();
+        });
+        if (preset.item)
+            item(*mainWindow, preset.item)->trigger();
+        else
+            QTest::keyClick(mainWindow.get(), Qt::Key_Insert);
+        EXPECT_EQ(name, preset.name);
+        EXPECT_EQ(expression, preset.expression);
+        EXPECT_TRUE(workspace().findVariable(preset.name)) << preset.name;
+    }
     const tdspvarPtr v = workspace().findVariable("NAME");
     ASSERT_TRUE(v);
     EXPECT_EQ(v->description(), "sin(x*pi*2)");

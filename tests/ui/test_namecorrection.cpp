@@ -4,9 +4,12 @@
 #include "core/workspace.h"
 #include "ui/namecorrection.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+
+#include <tuple>
 
 using namespace uitest::controls;
 
@@ -24,29 +27,35 @@ protected:
 
 } // namespace
 
-TEST_F(NameCorrectionDialogTest, OkOnlyForNamesTheWorkspaceAccepts)
+TEST_F(NameCorrectionDialogTest, OkOnlyForNamesTheWorkspaceAcceptsAndTheReasonBesideIt)
 {
     workspace.add("TAKEN", {});
     workspace.add("AB", {});
-    std::vector<std::pair<QString, bool>> seen;
+    using seenState = std::tuple<QString, bool, QString>; // text, OK enabled, the reason shown
+    std::vector<seenState> seen;
+    const auto look = [&] {
+        seen.emplace_back(Edit1(*dialog)->text(), Button1(*dialog)->isEnabled(),
+                          uitest::child<QLabel>(*dialog, "ReasonLabel")->text());
+    };
     whenModal([&](QWidget* modal) {
         ASSERT_EQ(modal, dialog);
-        seen.emplace_back(Edit1(*dialog)->text(), Button1(*dialog)->isEnabled());
-        for (const char* text : {"taken", "Taken", "phase", "NNOISE", "", "a-b", "  ", "taken2",
-                                 "noise2"}) {
+        look();
+        for (const char* text : {"Taken", "phase", "", "a-b", "  ", "my-var", "2abc", "noise2"}) {
             QTest::keyClick(Edit1(*dialog), Qt::Key_A, Qt::ControlModifier);
             QTest::keyClick(Edit1(*dialog), Qt::Key_Backspace);
             QTest::keyClicks(Edit1(*dialog), QString::fromLatin1(text));
-            seen.emplace_back(Edit1(*dialog)->text(), Button1(*dialog)->isEnabled());
+            look();
         }
         QTest::keyClick(Edit1(*dialog), Qt::Key_Return); // the default button
     });
     EXPECT_EQ(dialog->ask(QStringLiteral("TAKEN"), false), dialogAnswer::ok);
     EXPECT_EQ(dialog->name(), QStringLiteral("noise2"));
-    const std::vector<std::pair<QString, bool>> expected = {
-        {"TAKEN", false}, {"taken", false}, {"Taken", false}, {"phase", false},
-        {"NNOISE", false}, {"", false},     {"a-b", false},   {"  ", true},
-        {"taken2", true},  {"noise2", true}};
+    const std::vector<seenState> expected = {
+        {"TAKEN", false, "Numele exista deja"},    {"Taken", false, "Numele exista deja"},
+        {"phase", false, "Nume de functie"},       {"", false, "Numele este gol"},
+        {"a-b", false, "Numele exista deja"},      {"  ", false, "Caracter nepermis : spatiu"},
+        {"my-var", false, "Caracter nepermis : -"}, {"2abc", false, "Incepe cu o cifra"},
+        {"noise2", true, ""}};
     EXPECT_EQ(seen, expected);
 }
 

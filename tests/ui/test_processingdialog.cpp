@@ -9,6 +9,7 @@
 #include "ui/processingdialog.h"
 #include "ui/radiogroup.h"
 #include "ui/spinedit.h"
+#include "ui/previewoverlay.h"
 #include "ui/previewworker.h"
 
 #include <QComboBox>
@@ -230,6 +231,7 @@ TEST_F(ProcessingDialogTest, ResamplingLengthFromTheField)
         for (const char* text : {"0", "70000", "", "-5", "+"}) {
             setLength(d, QString::fromLatin1(text));
             EXPECT_EQ(preview().samples().count, 128) << text;
+            EXPECT_EQ(Edit1(*d)->text(), QStringLiteral("b_resample128")) << text; // the result's length
         }
         // Only digits, signs and the point can be typed, at most five of them.
         setLength(d, QStringLiteral("1a2b3456"));
@@ -270,6 +272,18 @@ TEST_F(ProcessingDialogTest, EnterInTheLengthFieldIsOkAndEscapeIsCancel)
         setLength(d, QStringLiteral("2"));
         QTest::keyClick(SpinEdit1(*d)->lineEdit(), Qt::Key_Return);
     }), resultCode(dialogAnswer::ok));
+    EXPECT_EQ(a->sampleCount(), 2);
+
+    // A length out of the range is refused with the range, and the dialog stays open for another.
+    QString refusal;
+    EXPECT_EQ(open(processingType::resampling, a, [&](ProcessingDialog* d) {
+        setLength(d, QStringLiteral("99999"));
+        whenModal([&](QWidget* box) { refusal = qobject_cast<QMessageBox*>(box)->text(); });
+        QTest::keyClick(SpinEdit1(*d)->lineEdit(), Qt::Key_Return);
+        EXPECT_TRUE(d->isVisible());
+        EXPECT_EQ(d->focusWidget(), SpinEdit1(*d)->lineEdit()); // for another length
+    }), resultCode(dialogAnswer::cancel));
+    EXPECT_EQ(refusal, QStringLiteral("Numar de esantioane gresit : 99999\nSe accepta valori intre 1 si 65536."));
     EXPECT_EQ(a->sampleCount(), 2);
 }
 
@@ -427,12 +441,14 @@ TEST_F(ProcessingDialogTest, PreviewDrawsTheResult)
     EXPECT_FALSE(realShown);
 }
 
-TEST_F(ProcessingDialogTest, TabOrder)
+TEST_F(ProcessingDialogTest, TabOrderAndThePreviewsFocusFrame)
 {
     const tdspvarPtr a = addVariable("A");
     std::vector<QWidget*> visited;
     std::vector<QWidget*> expectedOrder;
+    std::vector<bool> framed; // the picture on screen differs from the bitmap, at each stop
     open(processingType::resampling, a, [&](ProcessingDialog* d) {
+        waitForPreview();
         RadioGroup1(*d)->setItemIndex(1);
         ComboBox1(*d)->setFocus();
         for (int i = 0; i < 8; ++i) {
@@ -440,11 +456,14 @@ TEST_F(ProcessingDialogTest, TabOrder)
             QWidget* focus = QApplication::focusWidget();
             // The destination group is one stop, whichever of its items takes the focus.
             visited.push_back(focus && focus->parentWidget() == RadioGroup1(*d) ? RadioGroup1(*d) : focus);
+            const QImage shown = d->grab(tBmpLnk1(*d)->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+            framed.push_back(shown != preview().bitmap());
         }
         expectedOrder = {ComboBox2(*d), SpinEdit1(*d)->lineEdit(), tBmpLnk1(*d), RadioGroup1(*d),
                          Edit1(*d), Button1(*d), Button2(*d), ComboBox1(*d)};
     });
     EXPECT_EQ(visited, expectedOrder);
+    EXPECT_EQ(framed, (std::vector<bool>{false, false, true, false, false, false, false, false}));
 }
 
 TEST_F(ProcessingDialogTest, AResultBeyondTheLargestVariableIsRefused)
@@ -455,9 +474,10 @@ TEST_F(ProcessingDialogTest, AResultBeyondTheLargestVariableIsRefused)
     impulse[0] = 1;
     const tdspvarPtr a = workspace().add("A", signalSamples::real(std::move(impulse)));
     addVariable("B");
-    QString box;
+    QString box, shownInPlace;
     const int result = open(processingType::convolution, a, [&](ProcessingDialog* d) {
         RadioGroup1(*d)->setItemIndex(1);
+        shownInPlace = d->findChild<PreviewOverlay*>()->message(); // as soon as it is known
         whenModal([&](QWidget* modal) {
             auto* message = qobject_cast<QMessageBox*>(modal);
             box = message ? message->text() : QStringLiteral("no message box");
@@ -466,6 +486,7 @@ TEST_F(ProcessingDialogTest, AResultBeyondTheLargestVariableIsRefused)
     });
     const QString expected = QStringLiteral("Result too large: 2097152 samples, more than the 1048576 a variable holds");
     EXPECT_EQ(box.toStdString(), expected.toStdString());
+    EXPECT_EQ(shownInPlace, expected);
     EXPECT_EQ(result, resultCode(dialogAnswer::ok));
     EXPECT_EQ(preview().samples().count, 0);
     EXPECT_EQ(workspace().variableCount(), 2);
@@ -476,6 +497,7 @@ TEST_F(ProcessingDialogTest, AResultBeyondTheLargestVariableIsRefused)
         EXPECT_EQ(preview().samples().count, 0); // B with the first operand, A
         ComboBox2(*d)->setCurrentIndex(1);
         EXPECT_EQ(preview().samples().count, 6);
+        EXPECT_TRUE(d->findChild<PreviewOverlay*>()->message().isEmpty());
         RadioGroup1(*d)->setItemIndex(0);
         QTest::mouseClick(Button1(*d), Qt::LeftButton);
     });

@@ -1,16 +1,18 @@
 // The File menu's commands for sound files and text columns, the export mode of the selection
-// dialog, the WAV options dialog, the long-file question, and the graph as a picture.
+// dialog, the sound export and column preview dialogs, the long-file question, and the graph as
+// a picture.
 #include "test_files_fixture.h"
 
 #include "io/csvfile.h"
 #include "io/soundfile.h"
+#include "ui/columnpreviewdialog.h"
 #include "ui/graphwindow.h"
 #include "ui/plotbitmap.h"
 #include "ui/radiogroup.h"
 #include "ui/selectiondialog.h"
 #include "ui/signalcommands.h"
 #include "ui/spinedit.h"
-#include "ui/wavoptionsdialog.h"
+#include "ui/soundexportdialog.h"
 
 #include <QClipboard>
 #include <QLineEdit>
@@ -18,6 +20,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 
 using namespace uitest::controls;
 
@@ -68,8 +71,8 @@ TEST_F(SignalCommandsTest, SignalItemsFollowTheFileMenuWithTheirHintsAndDialogs)
     QStringList names;
     for (QAction* a : file->actions())
         names << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
-    EXPECT_EQ(names, QStringList({"Save1", "Open1", "Import1", "FisiereRecente1", "-", "Exit1", "-", "ImportSound1",
-                                  "ImportColumns1", "ExportColumns1", "ExportSound1"}));
+    EXPECT_EQ(names, QStringList({"Save1", "Open1", "Import1", "FisiereRecente1", "-", "ImportSound1",
+                                  "ImportColumns1", "ExportColumns1", "ExportSound1", "-", "Exit1"}));
     for (const SignalCommands::menuItem& item : SignalCommands::menuItems()) {
         QAction* a = action(*mainWindow, item.objectName);
         EXPECT_EQ(a->text(), QString::fromLatin1(item.caption));
@@ -86,11 +89,11 @@ TEST_F(SignalCommandsTest, SignalItemsFollowTheFileMenuWithTheirHintsAndDialogs)
         QString defaultName;
     };
     const expectation table[] = {
-        {fileDialogKind::importSound, "Sound files (*.wav *.flac *.ogg *.oga *.aif *.aiff *.aifc)", "wav", false, ""},
-        {fileDialogKind::importColumns, "Text columns (*.csv *.txt *.tsv)", "csv", false, ""},
+        {fileDialogKind::importColumns, "Text columns (*.csv *.txt *.tsv *.dat)", "csv", false, ""},
         {fileDialogKind::exportColumns, "CSV files (*.csv)", "csv", true, "variabile.csv"},
         {fileDialogKind::exportSound, "WAV files (*.wav)", "wav", true, "sunet.wav"},
         {fileDialogKind::savePicture, "PNG pictures (*.png)", "png", true, "grafic.png"},
+        {fileDialogKind::exportFlac, "FLAC files (*.flac)", "flac", true, "sunet.flac"},
     };
     for (const expectation& e : table) {
         QFileDialog* d = fileDialogs().dialog(e.kind);
@@ -103,6 +106,103 @@ TEST_F(SignalCommandsTest, SignalItemsFollowTheFileMenuWithTheirHintsAndDialogs)
             EXPECT_EQ(QFileInfo(d->selectedFiles().value(0)).fileName(), e.defaultName);
         }
     }
+    // Sound: whatever the installed library reads (mp3 and opus where it decodes them).
+    const QString sound = fileDialogs().dialog(fileDialogKind::importSound)->nameFilters().value(0);
+    const QStringList patterns = sound.section(QLatin1Char('('), 1).chopped(1).split(QLatin1Char(' '));
+    for (const std::string& extension : soundFileExtensions())
+        EXPECT_TRUE(patterns.contains(QStringLiteral("*.") + QString::fromStdString(extension))) << extension;
+    EXPECT_TRUE(sound.startsWith(QStringLiteral("Sound files (*.wav *.flac")));
+}
+
+TEST_F(SignalCommandsTest, SoundExportInItsEncodingsAndClippedSamplesReported)
+{
+    addVariable("LOUD", {0.5L, 2, -3, 0.25L});
+    const struct {
+        soundEncoding encoding;
+        sampleScaling scaling; // as stored, two samples beyond +-1 are clipped and reported
+        const char* file;
+        fileDialogKind asked;
+        extended fullScale; // of the integers written
+    } cases[] = {
+        {soundEncoding::pcm16, sampleScaling::asStored, "a.wav", fileDialogKind::exportSound, 32768},
+        {soundEncoding::pcm24, sampleScaling::asStored, "b.wav", fileDialogKind::exportSound, 8388608},
+        {soundEncoding::flac24, sampleScaling::asStored, "c.flac", fileDialogKind::exportFlac, 8388608},
+        {soundEncoding::flac16, sampleScaling::toPeak, "d.flac", fileDialogKind::exportFlac, 32768},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        nextPath = path(QString::fromLatin1(c.file));
+        asked.clear();
+        QString report;
+        modalScript script;
+        script.then([&](QWidget*) { Button1(window<SelectionDialog>())->click(); })
+            .then([&](QWidget* dialog) {
+                FormatGroup(*dialog)->setItemIndex(static_cast<int>(c.encoding));
+                EXPECT_TRUE(ScalingGroup(*dialog)->isEnabled()); // a question for integers
+                ScalingGroup(*dialog)->setItemIndex(static_cast<int>(c.scaling));
+                OkButton(*dialog)->click();
+            });
+        const bool asStored = c.scaling == sampleScaling::asStored;
+        if (asStored)
+            script.then([&](QWidget* box) { report = uitest::messageText(box); });
+        action(*mainWindow, "ExportSound1")->trigger();
+        EXPECT_EQ(asked, std::vector<fileDialogKind>{c.asked});
+        EXPECT_EQ(report, asStored ? QStringLiteral("2 esantioane erau in afara domeniului -1 ... +1 si au fost limitate.")
+                                   : QString());
+        tworkspace back;
+        keepAll keep;
+        const soundImport in = importSoundFile(QFile::encodeName(nextPath).toStdString(), back, keep);
+        ASSERT_EQ(in.variables.size(), 1u);
+        const extended top = (c.fullScale - 1) / c.fullScale; // -3 is the peak when scaled to it
+        EXPECT_EQ(in.variables[0]->real()[2], asStored ? -1 : -top);
+        if (asStored) {
+            EXPECT_EQ(in.variables[0]->real(), (std::vector<extended>{0.5L, top, -1, 0.25L}));
+        }
+    }
+}
+
+TEST_F(SignalCommandsTest, ColumnsWithAnUncertainReadingArePreviewedAndTheChoiceIsKept)
+{
+    storeColumnPreviewPolicy(columnPreviewPolicy::whenUncertain);
+    nextPath = path(QStringLiteral("dec.csv"));
+    uitest::writeFile(nextPath, "0,5\n1,25\n2,75\n"); // a decimal comma, or two columns?
+
+    // Shown: the guess (one column of 0.5 ...), read again as two columns, the second left out.
+    QStringList cells;
+    modalScript preview;
+    preview.then([&](QWidget* dialog) {
+        auto* table = uitest::child<QTableWidget>(*dialog, "PreviewTable");
+        cells << table->item(1, 0)->text();
+        uitest::child<QComboBox>(*dialog, "SeparatorBox")->setCurrentIndex(static_cast<int>(csvSeparator::comma));
+        uitest::child<QComboBox>(*dialog, "DecimalBox")->setCurrentIndex(static_cast<int>(decimalMark::point));
+        cells << table->item(1, 0)->text() << table->item(1, 1)->text();
+        table->item(0, 1)->setCheckState(Qt::Unchecked);
+        OkButton(*dialog)->click();
+    });
+    action(*mainWindow, "ImportColumns1")->trigger();
+    EXPECT_EQ(cells, QStringList({"0.5", "0", "5"}));
+    ASSERT_EQ(workspace().variableCount(), 1);
+    EXPECT_EQ(workspace().variables()[0]->real(), (std::vector<extended>{0, 1, 2}));
+
+    // "Never" is kept, also when the import is cancelled; then the guess is taken and said so.
+    modalScript never;
+    never.then([&](QWidget* dialog) {
+        uitest::child<QComboBox>(*dialog, "PolicyBox")->setCurrentIndex(static_cast<int>(columnPreviewPolicy::never));
+        CancelButton(*dialog)->click();
+    });
+    action(*mainWindow, "ImportColumns1")->trigger();
+    EXPECT_EQ(storedColumnPreviewPolicy(), columnPreviewPolicy::never);
+    // Unasked, an uncertain guess with a column of labels: the status bar names both.
+    nextPath = path(QStringLiteral("guess.csv"));
+    uitest::writeFile(nextPath, "luni 0,5\nmarti 1,25\n");
+    modalScript none;
+    action(*mainWindow, "ImportColumns1")->trigger();
+    EXPECT_EQ(none.shown, 0);
+    ASSERT_EQ(workspace().variableCount(), 2);
+    EXPECT_EQ(workspace().variables()[1]->real(), (std::vector<extended>{0.5L, 1.25L}));
+    EXPECT_EQ(mainWindow->statusBar()->currentMessage(), QStringLiteral("Column 1 holds only text and was left out; "
+                                                                        "Citirea tabelului nu a fost sigura (Shift + Import tabel o arata)"));
+    storeColumnPreviewPolicy(columnPreviewPolicy::whenUncertain);
 }
 
 TEST_F(SignalCommandsTest, SoundImportedAndExportedThroughTheMenus)
@@ -134,7 +234,7 @@ TEST_F(SignalCommandsTest, SoundImportedAndExportedThroughTheMenus)
             Button1(window<SelectionDialog>())->click();
         })
         .then([&](QWidget* dialog) {
-            auto* options = qobject_cast<WavOptionsDialog*>(dialog);
+            auto* options = qobject_cast<SoundExportDialog*>(dialog);
             ASSERT_NE(options, nullptr);
             proposedRate = RateEdit(*options)->text();
             FormatGroup(*options)->setItemIndex(1);

@@ -1,4 +1,4 @@
-#include "ui/wavoptionsdialog.h"
+#include "ui/soundexportdialog.h"
 
 #include "ui/radiogroup.h"
 #include "ui/spinedit.h"
@@ -12,28 +12,46 @@ namespace {
 
 constexpr int kMargin = 8;
 constexpr int kInnerWidth = 265;
-constexpr int kGroupHeight = 57;
-constexpr int kRateTop = 72;
-constexpr int kRateEditLeft = 176;
-constexpr int kButtonTop = 104;
+constexpr int kFormatHeight = 105;
+constexpr int kScalingTop = kMargin + kFormatHeight + 4;
+constexpr int kScalingHeight = 57;
+constexpr int kRateTop = kScalingTop + kScalingHeight + 8;
+constexpr int kRateEditLeft = 196; // right of the label, whose text ends about 190
+constexpr int kButtonTop = kRateTop + 32;
 constexpr int kButtonWidth = 129;
 constexpr int kButtonHeight = 20;
 
 } // namespace
 
-WavOptionsDialog::WavOptionsDialog(QWidget* parent) : QDialog(parent)
+bool isFlacEncoding(soundEncoding encoding)
 {
-    setObjectName(QStringLiteral("WavOptionsDialog"));
-    setWindowTitle(QStringLiteral("Salveaza ca sunet WAV"));
+    return encoding == soundEncoding::flac16 || encoding == soundEncoding::flac24;
+}
+
+SoundExportDialog::SoundExportDialog(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("SoundExportDialog"));
+    setWindowTitle(QStringLiteral("Salveaza ca sunet"));
     setFixedSize(kClientWidth, kClientHeight);
 
     formatGroup_ = new RadioGroup(QStringLiteral(" Format : "),
-                                  {QStringLiteral("32 biti, virgula mobila"),
-                                   QStringLiteral("16 biti intregi, scalat la valoarea maxima")},
+                                  {QStringLiteral("WAV, 32 biti, virgula mobila"),
+                                   QStringLiteral("WAV, 16 biti intregi"), QStringLiteral("WAV, 24 biti intregi"),
+                                   QStringLiteral("FLAC, 16 biti intregi"), QStringLiteral("FLAC, 24 biti intregi")},
                                   this);
     formatGroup_->setObjectName(QStringLiteral("FormatGroup"));
-    formatGroup_->setGeometry(kMargin, kMargin, kInnerWidth, kGroupHeight);
-    formatGroup_->setItemIndex(0);
+    formatGroup_->setGeometry(kMargin, kMargin, kInnerWidth, kFormatHeight);
+    formatGroup_->setItemIndex(static_cast<int>(soundEncoding::float32));
+    connect(formatGroup_, &RadioGroup::itemChanged, this, [this] { encodingChanged(); });
+
+    scalingGroup_ = new RadioGroup(QStringLiteral(" Valori intregi : "),
+                                   {QStringLiteral("&Scalate la valoarea maxima"),
+                                    QStringLiteral("&Asa cum sunt (+-1 = maxim)")},
+                                   this);
+    scalingGroup_->setObjectName(QStringLiteral("ScalingGroup"));
+    scalingGroup_->setGeometry(kMargin, kScalingTop, kInnerWidth, kScalingHeight);
+    scalingGroup_->setItemIndex(static_cast<int>(sampleScaling::toPeak));
+    encodingChanged();
 
     rateLabel_ = new QLabel(QStringLiteral("Frecventa de esantionare (Hz) :"), this);
     rateLabel_->setObjectName(QStringLiteral("RateLabel"));
@@ -59,25 +77,32 @@ WavOptionsDialog::WavOptionsDialog(QWidget* parent) : QDialog(parent)
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void WavOptionsDialog::rateChanged()
+void SoundExportDialog::rateChanged()
 {
     const std::optional<int> rate = SpinEdit::readInteger(rateEdit_->text());
     okButton_->setEnabled(rate && *rate >= 1 && *rate <= kMaxSampleRate);
 }
 
-bool WavOptionsDialog::ask(int& sampleRate, wavEncoding& encoding)
+void SoundExportDialog::encodingChanged()
+{
+    // Floats keep every value as it is; the scaling is a question for integers only.
+    scalingGroup_->setEnabled(formatGroup_->itemIndex() != static_cast<int>(soundEncoding::float32));
+}
+
+bool SoundExportDialog::ask(soundExportOptions& options)
 {
     // Over the selection dialog it is asked from, so the window manager keeps it on top.
     QWidget* over = QApplication::activeModalWidget();
     if (over && over != this && parentWidget() != over)
         setParent(over, windowFlags());
-    rateEdit_->setValue(sampleRate);
+    rateEdit_->setValue(options.sampleRate);
     rateChanged();
     rateEdit_->lineEdit()->setFocus();
     rateEdit_->lineEdit()->selectAll();
     if (exec() != QDialog::Accepted)
         return false;
-    sampleRate = rateEdit_->value();
-    encoding = formatGroup_->itemIndex() == 1 ? wavEncoding::pcm16 : wavEncoding::float32;
+    options.sampleRate = rateEdit_->value();
+    options.encoding = static_cast<soundEncoding>(formatGroup_->itemIndex());
+    options.scaling = static_cast<sampleScaling>(scalingGroup_->itemIndex());
     return true;
 }
