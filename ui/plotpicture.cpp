@@ -17,9 +17,9 @@ namespace {
 // The plot once the worker has finished its pass; the hand-over of its steps needs the events.
 QImage finishedPlot(GraphWindow& window)
 {
-    while (window.plot().busy())
+    while (window.drawing())
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
-    return window.plotBitmap().copy();
+    return window.shownPicture().copy();
 }
 
 } // namespace

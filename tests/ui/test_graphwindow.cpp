@@ -60,7 +60,7 @@ protected:
     }
     bool waitIdle()
     {
-        return uitest::waitUntil([this] { return !graph.plot().busy(); });
+        return uitest::waitUntil([this] { return !graph.drawing(); });
     }
     void moveMouse(int x)
     {
