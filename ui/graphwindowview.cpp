@@ -107,9 +107,8 @@ void GraphWindow::updateLegend()
     std::vector<PlotLegend::entry> entries;
     if (const tdspvarPtr first = firstVariable()) {
         const tdspvarPtr second = secondVariable();
-        const std::vector<curveSpec> curves = curvesOf(view(), *first, second.get());
-        for (auto c = curves.rbegin(); c != curves.rend(); ++c)
-            entries.push_back({QColor::fromRgb(c->colour), c->name});
+        for (const curveSpec& c : legendOrder(curvesOf(view(), *first, second.get())))
+            entries.push_back({QColor::fromRgb(c.colour), c.name});
     }
     legend_->setEntries(std::move(entries));
 }

@@ -4,6 +4,7 @@
 #include "plot/spectrumlevels.h"
 #include "ui/drawingcolours.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -43,6 +44,16 @@ std::vector<curveSpec> curvesOf(const graphView& view, const tdspvar& first, con
     if (second)
         addCurves(curves, view, flags, *second, 2);
     addCurves(curves, view, flags, first, 1);
+    return curves;
+}
+
+std::vector<curveSpec> legendOrder(std::vector<curveSpec> curves)
+{
+    // By variable, and within one the real part before the imaginary, the modulus before the phase.
+    const auto rank = [](const curveSpec& c) {
+        return 2 * c.variable + (c.quantity == curveQuantity::imaginary || c.quantity == curveQuantity::phase);
+    };
+    std::stable_sort(curves.begin(), curves.end(), [&](const curveSpec& a, const curveSpec& b) { return rank(a) < rank(b); });
     return curves;
 }
 

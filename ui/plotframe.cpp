@@ -256,9 +256,10 @@ frameLabels labelFrame(const frameData& data, const frameRequest& request, const
         const int lineLength = scaled(request, kLegendLineLength);
         const int left = width - inset * 3 - widest - lineLength;
         int y = inset;
-        for (auto c = data.curves.rbegin(); c != data.curves.rend(); ++c, y += textHeight) {
-            labels.legend.push_back({c->colour, left, left + lineLength, y + textHeight / 2});
-            labels.texts.push_back({c->name.toStdString(), left + lineLength + inset, y});
+        for (const curveSpec& c : legendOrder(data.curves)) {
+            labels.legend.push_back({c.colour, left, left + lineLength, y + textHeight / 2});
+            labels.texts.push_back({c.name.toStdString(), left + lineLength + inset, y});
+            y += textHeight;
         }
     }
     return labels;
