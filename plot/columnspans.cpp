@@ -5,9 +5,12 @@
 
 std::vector<std::int64_t> linearBoundaries(const viewRange& view)
 {
-    std::vector<std::int64_t> b(static_cast<std::size_t>(view.columns()) + 1);
-    for (int c = 0; c <= view.columns(); ++c)
-        b[static_cast<std::size_t>(c)] = view.columnStart(c);
+    // Sample k lies in column floor((k - first) columns / count), where pixelOf() puts it, also
+    // when there are fewer samples than columns.
+    const std::int64_t columns = view.columns();
+    std::vector<std::int64_t> b(static_cast<std::size_t>(columns) + 1);
+    for (std::int64_t c = 0; c <= columns; ++c)
+        b[static_cast<std::size_t>(c)] = view.first() + (c * view.count() + columns - 1) / columns;
     return b;
 }
 

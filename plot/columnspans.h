@@ -23,7 +23,7 @@ struct columnSpan {
     extended last = 0;
 };
 
-// columns + 1 boundaries: the columns of a view range.
+// columns + 1 boundaries: the columns of a view range, sample k in the column of its pixelOf().
 std::vector<std::int64_t> linearBoundaries(const viewRange& view);
 // The graph's logarithmic x axis over a whole curve of `count` samples in `columns` columns:
 // sample a lies in column trunc(ln(a + 1) (columns - 1) / ln(count + 1)).

@@ -10,7 +10,13 @@
 #include "ui/graphwindow.h"
 #include "ui/plotbitmap.h"
 #include "ui/plotlegend.h"
+#include "ui/plotpicture.h"
 #include "ui/plotview.h"
+#include "ui/filedialogs.h"
+#include "io/loadcallbacks.h"
+
+#include <QTemporaryDir>
+#include <QSpinBox>
 
 #include <QKeyEvent>
 #include <QTest>
@@ -179,4 +185,52 @@ TEST_F(GraphViewTest, DegenerateSpectraShowTheFloor)
     open(zeros);
     key(Qt::Key_Right);
     EXPECT_EQ(readout()[3], "|X| < -120.00 dB");
+}
+
+// Ctrl+S: the options, then the file; each format at a typed size for print, and the screen's
+// own picture as a PNG at the window's size.
+TEST_F(GraphViewTest, PicturesForAReport)
+{
+    const tdspvarPtr v = workspace.add("CPLX", signalSamples::complex({1, 2, 3, 4, 3, 2}, {0, 1, 0, -1, 0, 1}));
+    open(v);
+    struct errors : loadCallbacks {
+        QStringList shown;
+        dialogAnswer askName(const std::string&, bool, std::string&) override { return dialogAnswer::cancel; }
+        void showError(const std::string& m) override { shown << QString::fromStdString(m); }
+    } callbacks;
+    QTemporaryDir folder;
+    QString path;
+    FileDialogs files(&graph, true, [&](fileDialogKind) { return std::optional(path); });
+    addPlotPictureCommands(graph, files, callbacks);
+    struct format {
+        int item;
+        const char* file;
+        QByteArray starts;
+    };
+    for (const format& f : {format{0, "a.png", "\x89PNG"}, format{1, "a.svg", "<?xml"}, format{2, "a.pdf", "%PDF"}}) {
+        path = folder.filePath(QString::fromLatin1(f.file));
+        uitest::whenModal([&](QWidget* modal) {
+            ASSERT_NE(modal, nullptr);
+            modal->findChild<QComboBox*>("FormatBox")->setCurrentIndex(f.item);
+            modal->findChild<QRadioButton*>("RadioButton2")->setChecked(true);
+            modal->findChild<QSpinBox*>("WidthEdit")->setValue(640);
+            modal->findChild<QSpinBox*>("HeightEdit")->setValue(360);
+            modal->findChild<QCheckBox*>("CheckBox1")->setChecked(true);
+            static_cast<QDialog*>(modal)->accept();
+        });
+        graph.findChild<QAction*>("SavePicture1")->trigger();
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << f.file;
+        EXPECT_TRUE(file.readAll().startsWith(f.starts)) << f.file;
+    }
+    EXPECT_TRUE(callbacks.shown.isEmpty());
+    const QImage print(folder.filePath("a.png"));
+    EXPECT_EQ(print.size(), QSize(640, 360));
+    int white = 0;
+    for (int y = 0; y < 360; ++y)
+        for (int x = 0; x < 640; ++x)
+            white += print.pixel(x, y) == qRgb(255, 255, 255);
+    EXPECT_GT(white, 640 * 360 * 3 / 4); // dark on white
+    const QImage screen = QImage::fromData(plotPictureFile(graph, {pictureFormat::png, {}, false}));
+    EXPECT_EQ(screen.convertToFormat(QImage::Format_RGB32), bitmap); // the picture on the screen
 }
