@@ -124,15 +124,15 @@ ClickLabel* clickLabel(QWidget* parent, const QString& text, int left, int top, 
     return label;
 }
 
-QStringList toQStringList(const std::vector<std::string>& names)
+} // namespace
+
+QStringList GraphWindow::textLines(const std::vector<std::string>& lines)
 {
     QStringList list;
-    for (const std::string& name : names)
-        list.append(QString::fromStdString(name));
+    for (const std::string& line : lines)
+        list.append(QString::fromStdString(line));
     return list;
 }
-
-} // namespace
 
 GraphWindow::GraphWindow(const Collaborators& with, QWidget* parent)
     : QDialog(parent), workspace_(with.workspace), plotBitmap_(with.plotBitmap)
@@ -261,7 +261,7 @@ void GraphWindow::prepareForShow()
 {
     std::vector<std::string> names;
     workspace_.variableNameList(names);
-    const QStringList items = toQStringList(names);
+    const QStringList items = textLines(names);
 
     ++generation_; // the variables may have changed since the last showing
     cursor_.reset();

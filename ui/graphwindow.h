@@ -19,12 +19,15 @@
 #include "ui/workerthread.h"
 
 #include <QDialog>
+#include <QStringList>
 #include <QImage>
 
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 class QAction;
 class QCheckBox;
@@ -98,6 +101,7 @@ private:
     void chooseLayout(spectrumLayout layout);
     std::shared_ptr<tdspvar> selectedVariable(const QComboBox* box) const;
     void requestPlot();
+    static QStringList textLines(const std::vector<std::string>& lines);
 
     // graphwindowview.cpp: the picture, the zoom, the cursor and the readout.
     bool classicPicture() const;

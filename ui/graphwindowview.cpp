@@ -30,14 +30,6 @@ constexpr int kPlotTop = 12;
 constexpr int kRightMargin = 12;
 constexpr int kBottomMargin = 6;
 
-QStringList toQStringList(const std::vector<std::string>& lines)
-{
-    QStringList list;
-    for (const std::string& line : lines)
-        list.append(QString::fromStdString(line));
-    return list;
-}
-
 } // namespace
 
 void GraphWindow::layOutPlot()
@@ -213,7 +205,7 @@ void GraphWindow::showReadout(QPoint position)
         const tdspvarPtr second = secondVariable();
         const int x = static_cast<int>(std::lround(position.x() * static_cast<double>(kPlotWidth) / plotView_->width()));
         pointed_ = positionAt(position);
-        readout_->showLines(toQStringList(readoutLines(*first, second.get(), x, logXButton_->isChecked(),
+        readout_->showLines(textLines(readoutLines(*first, second.get(), x, logXButton_->isChecked(),
                                                        logYButton_->isChecked(), localeDecimalSeparator())));
         return;
     }
@@ -250,7 +242,7 @@ void GraphWindow::showReadoutAt(std::int64_t position)
         return count > 0 ? static_cast<std::int64_t>(static_cast<extended>(position) * shownCount(v, s) / count) : 0;
     };
     if (!v.spectrum) {
-        readout_->showLines(toQStringList(readoutLinesAt(*first, position, second.get(),
+        readout_->showLines(textLines(readoutLinesAt(*first, position, second.get(),
                                                          second ? secondPosition(*second) : 0, v.classic.logX,
                                                          v.classic.logY, sep)));
         return;
@@ -270,7 +262,7 @@ void GraphWindow::showReadoutAt(std::int64_t position)
         lines.emplace_back();
         add(*second, 2, secondPosition(*second));
     }
-    readout_->showLines(toQStringList(lines));
+    readout_->showLines(textLines(lines));
 }
 
 const peakIndex& GraphWindow::peaks()

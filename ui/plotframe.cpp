@@ -15,7 +15,7 @@ constexpr extended kMagnitudeFloor = 1e-998L;  // the classic modulus view's flo
 constexpr extended kMinimumFloor = 1e-999L;
 constexpr extended kLogValueFloor = 1e-1000L;
 constexpr extended kWidestLogSpanDb = 86.858896380650365530L; // 10 natural-log units, in dB
-constexpr int kMarginPixels = 4;         // kept free above and below the curves
+constexpr int kMarginPixels = 4;         // kept free above the curves and above the x labels
 constexpr int kLabelInset = 2;           // texts keep this far from the picture's edges
 constexpr int kBottomLabelRise = 16;     // the x labels' top above the bottom edge, as the graph's
 constexpr int kLegendLineLength = 20;
@@ -119,7 +119,8 @@ frameLayout layoutFrame(const frameData& data, const frameRequest& request)
     frameLayout layout;
     const int width = std::max(request.size.width(), 1);
     const int height = std::max(request.size.height(), 1);
-    layout.margin = std::min(scaled(request, kMarginPixels), height / 8);
+    layout.marginTop = std::min(scaled(request, kMarginPixels), height / 8);
+    layout.marginBottom = std::min(scaled(request, kBottomLabelRise + kMarginPixels), height / 4);
     const graphView& view = data.view;
     layout.logX = !view.spectrum && view.classic.logX;
     const std::vector<std::int64_t> first =
@@ -168,8 +169,8 @@ std::optional<int> frameY(const frameLayout& layout, const frameRequest& request
                             -far, far);
     if (layout.yKind == frameYKind::logMagnitude)
         value = decibels(value);
-    const extended rows = height - 1 - 2 * layout.margin;
-    return roundedPixel(layout.margin + (layout.top - value) / (layout.top - layout.bottom) * rows, -far, far);
+    const extended rows = height - 1 - layout.marginTop - layout.marginBottom;
+    return roundedPixel(layout.marginTop + (layout.top - value) / (layout.top - layout.bottom) * rows, -far, far);
 }
 
 QRgb frameBackground(const frameRequest& request)
@@ -233,14 +234,14 @@ frameLabels labelFrame(const frameData& data, const frameRequest& request, const
 
     // The y axis: nice values (dB steps of 10 or 20 on logarithmic ones) between the margins,
     // clear of the title and of the x labels.
-    const int rows = height - 1 - 2 * layout.margin;
+    const int rows = height - 1 - layout.marginTop - layout.marginBottom;
     const axisLayout axis{.atStart = layout.top, .atEnd = layout.bottom, .pixels = std::max(rows, 1),
                           .kind = layout.yKind == frameYKind::decibels || layout.yKind == frameYKind::logMagnitude
                                       ? tickKind::decibel : tickKind::linear,
                           .minimumSpacing = scaled(request, 40), .decimalSeparator = sep};
     const auto rowsInk = [textHeight](std::string_view) { return textInk{0, textHeight - 1}; };
     for (const axisTick& t : axisTicks(axis, rowsInk)) {
-        const int y = t.pixel + layout.margin;
+        const int y = t.pixel + layout.marginTop;
         labels.yGrid.push_back(y);
         const int top = std::clamp(y - textHeight / 2, 0, std::max(height - textHeight, 0));
         if (top > titleBottom && top + textHeight < xLabelY)

@@ -57,7 +57,8 @@ struct frameLayout {
     std::vector<std::vector<std::int64_t>> boundaries; // per curve, width + 1 each
     frameYKind yKind = frameYKind::values;
     extended top = 1, bottom = -1; // the y axis's values (dB on logarithmic ones) at its ends
-    int margin = 0;                // pixels kept free above the top and below the bottom
+    int marginTop = 0;             // pixels kept free above the top value
+    int marginBottom = 0;          // and below the bottom one: the x labels' row
     bool logX = false;
     extended xStart = 0, xEnd = 1; // the x axis's values at its ends (linear x)
 };
