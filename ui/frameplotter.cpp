@@ -89,6 +89,18 @@ void FrameWorker::beginPass()
     if (image.size() != request_.size)
         image = QImage(request_.size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     image.fill(frameBackground(request_));
+    laidOut_ = false;
+    if (data_)
+        layOut();
+}
+
+void FrameWorker::layOut()
+{
+    layout_ = layoutFrame(*data_, request_);
+    labels_ = labelFrame(*data_, request_, layout_, painterInk(font_), QFontMetrics(font_).height());
+    plot_.data_ = data_;
+    plot_.dataKey_ = built_;
+    laidOut_ = true;
 }
 
 void FrameWorker::computePass()
@@ -100,17 +112,12 @@ void FrameWorker::computePass()
         first_ = tdspvar(); // the data holds what is drawn
         second_ = tdspvar();
     }
-    const frameLayout layout = layoutFrame(*data_, request_);
-    frameLabels labels;
-    const bool laidOut = onGuiThread([&] {
-        labels = labelFrame(*data_, request_, layout, painterInk(font_), QFontMetrics(font_).height());
-        plot_.data_ = data_;
-        plot_.dataKey_ = built_;
-    });
-    if (!laidOut || interrupted())
+    if (!laidOut_ && (!onGuiThread([this] { layOut(); }) || !laidOut_))
+        return;
+    if (interrupted())
         return;
     stepSink sink(*this);
-    frameSteps(*data_, request_, layout, labels, sink);
+    frameSteps(*data_, request_, layout_, labels_, sink);
     markRepaint();
 }
 

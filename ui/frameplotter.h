@@ -8,7 +8,8 @@
 // copies of the variables taken on the GUI thread at the start of the first pass for a selection
 // and view, and kept while only the visible range, the size or the labels change: a zoom, pan or
 // resize step then costs only its columns. The labels are laid out on the GUI thread, in the
-// font the picture is painted with, in one hand-over per pass.
+// font the picture is painted with: in the pass's first hand-over when the data is kept, else in
+// one more once the worker has built it.
 #pragma once
 
 #include "ui/drawingpass.h"
@@ -56,6 +57,11 @@ private:
     tdspvar first_, second_;
     bool hasSecond_ = false;
     std::shared_ptr<const frameData> data_;
+    // The scales and labels of the pass, laid out in its first hand-over when the data is kept.
+    frameLayout layout_;
+    frameLabels labels_;
+    bool laidOut_ = false;
+    void layOut(); // GUI thread, while the worker waits
 };
 
 class FramePlot {

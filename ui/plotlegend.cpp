@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kStroke = 12; // the colour stroke's length
@@ -17,6 +19,9 @@ PlotLegend::PlotLegend(QWidget* parent) : QWidget(parent)
 
 void PlotLegend::setEntries(std::vector<entry> entries)
 {
+    const auto same = [](const entry& a, const entry& b) { return a.colour == b.colour && a.name == b.name; };
+    if (std::equal(entries.begin(), entries.end(), entries_.begin(), entries_.end(), same))
+        return;
     entries_ = std::move(entries);
     setVisible(entries_.size() > 1);
     update();
