@@ -265,6 +265,7 @@ void GraphWindow::prepareForShow()
 
     ++generation_; // the variables may have changed since the last showing
     cursor_.reset();
+    rangeOf_ = {}; // each showing starts on the whole curve
     const QSignalBlocker block1(firstList_);
     const QSignalBlocker block2(secondList_);
     secondBox_->setChecked(false);
