@@ -99,7 +99,7 @@ void GraphWindow::updateLegend()
     std::vector<PlotLegend::entry> entries;
     if (const tdspvarPtr first = firstVariable()) {
         const tdspvarPtr second = secondVariable();
-        for (const curveSpec& c : legendOrder(curvesOf(view(), *first, second.get())))
+        for (const plotCurve& c : legendOrder(curvesOf(view(), *first, second.get())))
             entries.push_back({QColor::fromRgb(c.colour), c.name});
     }
     legend_->setEntries(std::move(entries));

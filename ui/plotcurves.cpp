@@ -14,7 +14,7 @@ QString nameOf(const tdspvar& variable)
     return QString::fromStdString(asciiLower(variable.name()));
 }
 
-void addCurves(std::vector<curveSpec>& curves, const graphView& view, const plotFlags& flags,
+void addCurves(std::vector<plotCurve>& curves, const graphView& view, const plotFlags& flags,
                const tdspvar& v, int number)
 {
     using namespace drawingColours;
@@ -37,23 +37,23 @@ void addCurves(std::vector<curveSpec>& curves, const graphView& view, const plot
 
 } // namespace
 
-std::vector<curveSpec> curvesOf(const graphView& view, const tdspvar& first, const tdspvar* second)
+std::vector<plotCurve> curvesOf(const graphView& view, const tdspvar& first, const tdspvar* second)
 {
     const plotFlags flags = plotPassFlags(view.classic, &first, second);
-    std::vector<curveSpec> curves;
+    std::vector<plotCurve> curves;
     if (second)
         addCurves(curves, view, flags, *second, 2);
     addCurves(curves, view, flags, first, 1);
     return curves;
 }
 
-std::vector<curveSpec> legendOrder(std::vector<curveSpec> curves)
+std::vector<plotCurve> legendOrder(std::vector<plotCurve> curves)
 {
     // By variable, and within one the real part before the imaginary, the modulus before the phase.
-    const auto rank = [](const curveSpec& c) {
+    const auto rank = [](const plotCurve& c) {
         return 2 * c.variable + (c.quantity == curveQuantity::imaginary || c.quantity == curveQuantity::phase);
     };
-    std::stable_sort(curves.begin(), curves.end(), [&](const curveSpec& a, const curveSpec& b) { return rank(a) < rank(b); });
+    std::stable_sort(curves.begin(), curves.end(), [&](const plotCurve& a, const plotCurve& b) { return rank(a) < rank(b); });
     return curves;
 }
 

@@ -27,7 +27,7 @@ struct graphView {
 
 enum class curveQuantity { real, imaginary, modulus, phase, level };
 
-struct curveSpec {
+struct plotCurve {
     int variable = 1; // 1 or 2
     curveQuantity quantity = curveQuantity::real;
     QRgb colour = 0;
@@ -35,10 +35,10 @@ struct curveSpec {
 };
 
 // The curves of `view` for `first` and, when not null, `second`.
-std::vector<curveSpec> curvesOf(const graphView& view, const tdspvar& first, const tdspvar* second);
+std::vector<plotCurve> curvesOf(const graphView& view, const tdspvar& first, const tdspvar* second);
 // The same in a legend's order: the first variable's curves first, the real part before the
 // imaginary, the modulus before the phase.
-std::vector<curveSpec> legendOrder(std::vector<curveSpec> curves);
+std::vector<plotCurve> legendOrder(std::vector<plotCurve> curves);
 
 // The positions the view shows of a variable: its samples, or its spectrum's shown bins.
 std::int64_t shownCount(const graphView& view, const tdspvar& variable);

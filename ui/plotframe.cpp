@@ -105,7 +105,7 @@ std::shared_ptr<const frameData> makeFrameData(const graphView& view, const tdsp
     data->counts[1] = second ? shownCount(view, *second) : 0;
     if (view.spectrum)
         data->frequencies = spectrumAxisOf(first, view.layout);
-    for (const curveSpec& curve : data->curves) {
+    for (const plotCurve& curve : data->curves) {
         if (interrupted && interrupted())
             return nullptr;
         const tdspvar& v = curve.variable == 1 ? first : *second;
@@ -125,7 +125,7 @@ frameLayout layoutFrame(const frameData& data, const frameRequest& request)
     layout.logX = !view.spectrum && view.classic.logX;
     const std::vector<std::int64_t> first =
         layout.logX ? logBoundaries(data.counts[0], width) : linearBoundaries(request.range);
-    for (const curveSpec& curve : data.curves)
+    for (const plotCurve& curve : data.curves)
         layout.boundaries.push_back(curve.variable == 1 ? first
                                                         : scaledBoundaries(first, data.counts[0], data.counts[1]));
     const extended start = request.range.first();
@@ -252,12 +252,12 @@ frameLabels labelFrame(const frameData& data, const frameRequest& request, const
     // the top right, the first variable's curves first.
     if (request.legend && data.curves.size() > 1) {
         int widest = 0;
-        for (const curveSpec& c : data.curves)
+        for (const plotCurve& c : data.curves)
             widest = std::max(widest, ink(c.name.toStdString()).right + 1);
         const int lineLength = scaled(request, kLegendLineLength);
         const int left = width - inset * 3 - widest - lineLength;
         int y = inset;
-        for (const curveSpec& c : legendOrder(data.curves)) {
+        for (const plotCurve& c : legendOrder(data.curves)) {
             labels.legend.push_back({c.colour, left, left + lineLength, y + textHeight / 2});
             labels.texts.push_back({c.name.toStdString(), left + lineLength + inset, y});
             y += textHeight;
@@ -280,7 +280,7 @@ bool frameSteps(const frameData& data, const frameRequest& request, const frameL
         sink.line(colour(graphGrid), x, 0, x, height - 1, true);
     sink.line(colour(graphGrid), 0, 0, 0, height - 1, false);
     sink.line(colour(graphGrid), width - 1, 0, width - 1, height - 1, false);
-    if (std::any_of(data.curves.begin(), data.curves.end(), [](const curveSpec& c) { return isPhase(c.quantity); }))
+    if (std::any_of(data.curves.begin(), data.curves.end(), [](const plotCurve& c) { return isPhase(c.quantity); }))
         for (const extended phase : {kPi, -kPi, extended(0)}) {
             const int y = frameY(layout, request, curveQuantity::phase, phase).value_or(height / 2);
             sink.line(colour(phaseReference), 0, y, width - 1, y, true);
@@ -289,7 +289,7 @@ bool frameSteps(const frameData& data, const frameRequest& request, const frameL
         return false;
 
     for (std::size_t k = 0; k < data.curves.size(); ++k) {
-        const curveSpec& curve = data.curves[k];
+        const plotCurve& curve = data.curves[k];
         const QRgb ink = colour(curve.colour);
         const auto y = [&](extended v) { return frameY(layout, request, curve.quantity, v); };
         std::optional<int> previous; // the y of the last sample of the column before

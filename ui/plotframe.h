@@ -40,7 +40,7 @@ struct frameRequest {
 // The curves' values for every shown position, as min/max pyramids; immutable once built.
 struct frameData {
     graphView view;
-    std::vector<curveSpec> curves;
+    std::vector<plotCurve> curves;
     std::vector<minMaxPyramid> values; // one per curve
     std::int64_t counts[2] = {0, 0};   // shown positions of the first and second variable
     std::optional<spectrumAxis> frequencies; // the first variable's, in the spectrum view
