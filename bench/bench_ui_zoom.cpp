@@ -4,7 +4,8 @@
 // plain widget of the same size that draws the same picture with QPainter in its paint event on
 // the calling thread: each column's min-to-max span from a min/max pyramid built once (as the
 // program keeps its own), the joins between columns, the grid and the tick labels. A second
-// reference draws the envelope alone. Both sides end with their window's repaint done. Each run
+// reference draws the envelope alone, and the window's resize is also timed without a variable.
+// Both sides end with their window's repaint done. Each run
 // is 10 steps; medians and spread over interleaved rounds, wall clock and process CPU. Meanwhile a
 // queued call is posted to the GUI thread at the start of every program step, and the longest
 // wait for it is printed.
@@ -164,7 +165,12 @@ int main(int argc, char** argv)
     reference.show();
     QCoreApplication::processEvents();
     const QSize referenceSize = view.size();
-    bool zoomedIn = false, resized = false, referenceZoomed = false, referenceResized = false;
+    bool zoomedIn = false, resized = false, referenceZoomed = false, referenceResized = false, emptyResized = false;
+    tworkspace none;
+    QImage emptyBitmap = makePlotBitmap();
+    GraphWindow empty({.workspace = none, .plotBitmap = emptyBitmap, .startThread = {}}, nullptr);
+    empty.show();
+    waitDrawn(empty);
 
     interleaved::rounds r;
     r.add("program zoom step", [&] {
@@ -193,6 +199,13 @@ int main(int argc, char** argv)
             waitDrawn(graph);
         }
     });
+    // The same window without a variable: what a resize costs before any plot is drawn.
+    r.add("empty window resize step", [&] {
+        for (int k = 0; k < kStepsPerRun; ++k, emptyResized = !emptyResized) {
+            empty.resize(kSizes[emptyResized ? 0 : 1]);
+            waitDrawn(empty);
+        }
+    });
     r.add("direct resize step", [&] {
         for (int k = 0; k < kStepsPerRun; ++k, referenceResized = !referenceResized) {
             reference.resize(kSizes[referenceResized ? 0 : 1] - QSize(149, 18));
@@ -207,6 +220,8 @@ int main(int argc, char** argv)
     r.printRatio("zoom step, program / direct picture", "program zoom step", {"direct zoom step"});
     r.printRatio("zoom step, program / envelope only", "program zoom step", {"envelope only"});
     r.printRatio("resize step, program / direct picture", "program resize step", {"direct resize step"});
+    r.printRatio("resize step, program / (empty window's resize + direct picture)", "program resize step",
+                 {"empty window resize step", "direct resize step"});
     std::printf("longest wait of a queued call on the GUI thread during the program's steps: %.2f ms (limit 20 ms)\n",
                 longestWait);
     return longestWait <= 20 ? 0 : 1;

@@ -24,8 +24,11 @@ PlotView::PlotView(QWidget* parent) : BitmapView(parent)
 
 void PlotView::setImageScale(qreal scale)
 {
-    scale_ = scale > 0 ? scale : 1;
-    update();
+    scale = scale > 0 ? scale : 1;
+    if (scale_ != scale) {
+        scale_ = scale;
+        update();
+    }
 }
 
 void PlotView::setMarker(std::optional<qreal> x)
@@ -44,8 +47,12 @@ int PlotView::columnAt(qreal x) const
 void PlotView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    if (const QImage* image = bitmap())
-        painter.drawImage(QRectF(0, 0, image->width() / scale_, image->height() / scale_), *image);
+    if (const QImage* image = bitmap()) {
+        if (scale_ == 1)
+            painter.drawImage(0, 0, *image); // pixel for pixel
+        else
+            painter.drawImage(QRectF(0, 0, image->width() / scale_, image->height() / scale_), *image);
+    }
     if (marker_) {
         painter.setPen(QPen(QColor(255, 255, 255, 160), 0, Qt::DotLine));
         painter.drawLine(QPointF(*marker_, 0), QPointF(*marker_, height()));
