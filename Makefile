@@ -5,7 +5,7 @@
 #   make fuzz   run every fuzz target for a bounded time
 #   make sanitize  the tests under ASan+UBSan, then under TSan
 
-PACKAGES      := cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev \
+PACKAGES      := cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev \
                  libbenchmark-dev libfftw3-dev libsndfile1-dev qt6-multimedia-dev
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 SUDO          := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -46,10 +46,16 @@ struct signalSamples {
     void resize(int count, bool complex);
 };
 
+// Whether a variable's samples are a signal in time or the bins of its spectrum (a direct
+// transform's result, which keeps the rate of the signal it came from).
+enum class signalDomain { time, spectrum };
+
 // What a variable carries besides its name and samples.
 struct variableInfo {
     std::string description; // one line shown under the name
     double sampleRate = 0;   // in Hz; 0 when the samples have none
+    signalDomain domain = signalDomain::time;
+    friend bool operator==(const variableInfo&, const variableInfo&) = default;
 };
 
 // The display peak of `samples`: the largest modulus, at least kDisplayPeakFloor.

@@ -1,5 +1,6 @@
 #include "io/signalimport.h"
 
+#include "core/samplerate.h"
 #include "io/importnames.h"
 
 #include <algorithm>
@@ -71,7 +72,9 @@ std::vector<tdspvarPtr> addVariables(std::vector<pendingVariable>& pending, twor
                                             : signalSamples::real(std::move(p.re));
         if (p.peak >= 0 && !p.isComplex)
             samples.peak = std::max(kDisplayPeakFloor, p.peak);
-        created.push_back(workspace.add(p.name, std::move(samples), {.description = std::move(p.description)}));
+        const double rate = isValidSampleRate(p.sampleRate) ? p.sampleRate : 0;
+        created.push_back(
+            workspace.add(p.name, std::move(samples), {.description = std::move(p.description), .sampleRate = rate}));
     }
     pending.clear();
     return created;

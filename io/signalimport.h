@@ -25,6 +25,7 @@ public:
 struct pendingVariable {
     std::string name; // proposed; made a valid name by settleNames (importedName)
     std::string description;
+    double sampleRate = 0; // in Hz, the file's; 0 when it has none (text columns)
     bool isComplex = false;
     std::vector<extended> re;
     std::vector<extended> im; // re.size() entries when complex
@@ -46,5 +47,6 @@ bool settleNames(std::vector<pendingVariable>& pending, const tworkspace& worksp
                  loadCallbacks& callbacks);
 
 // Adds the variables to the workspace in order, moving the samples in, each display peak the
-// reader's (never below 1e-10) or computed. Returns the new variables.
+// reader's (never below 1e-10) or computed, each with its description and sample rate (a rate a
+// variable may not carry is left out). Returns the new variables.
 std::vector<tdspvarPtr> addVariables(std::vector<pendingVariable>& pending, tworkspace& workspace);

@@ -157,6 +157,7 @@ soundImport importOpened(SNDFILE* f, const SF_INFO& info, std::string_view head,
         if (info.channels > 1)
             v.description += ", channel " + std::to_string(c + 1) + " of " + std::to_string(info.channels);
         v.description += ")";
+        v.sampleRate = info.samplerate;
         v.re = std::move(channels[c].samples);
         v.peak = channels[c].peak.value();
     }

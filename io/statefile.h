@@ -5,6 +5,20 @@
 // line with CR LF. The reader is looser: numbers are separated by any bytes up to code 32, a line
 // ends at CR (optionally followed by LF) or at a lone LF, and code 26 ends the file.
 //
+// After the closing line the writer keeps what a variable carries besides its samples (its
+// description, sample rate and domain) in lines that a reader following the format above never
+// reaches, so the file up to and including the "0" line is the same as without them:
+//   KELMO INFO 1
+//   variable <k> <kind> <N> <name>   the k-th block of the file, as its header line reads
+//   description <text>               "\\" for a backslash, "\xHH" for a byte below 32
+//   rate <Hz>                        the shortest decimal form that reads back exactly
+//   domain spectrum
+//   end
+// Only variables with something to keep have a "variable" line, and a file where none has any
+// ends at the "0" line. Loading applies each entry to the block it names when that block was
+// loaded and still matches its kind, count and name; a rate that is not a valid one, an unknown
+// line or a missing trailer changes nothing.
+//
 // Loading adds variables to the workspace and never replaces one. A refused name goes through
 // loadCallbacks::askName with Skip and Ignore All offered; errors go to loadCallbacks::showError
 // after the file is closed, and what was completed before an error stays in the workspace.
@@ -28,6 +42,9 @@ inline constexpr const char* kReadBeyondEndOfFile = "Read beyond end of file";
 // ends the load with kReadBeyondEndOfFile.
 std::string invalidSampleCountMessage(int ordinal);
 
+// The first line after the closing "0" line when the variables' info follows.
+inline constexpr std::string_view kInfoTrailerMark = "KELMO INFO 1";
+
 // Writes the blocks of `variables` in the given order and the closing line through `sink`, in
 // pieces of about 64 KiB; stops early when the sink returns false. Null entries are left out.
 // Control characters (codes below 32) in a name are not written, so a name can never break the
@@ -43,8 +60,9 @@ bool saveStateFile(const std::string& path, const std::vector<tdspvarPtr>& varia
                    loadCallbacks& callbacks);
 
 // Reads state-file text into `workspace`. Each variable gets the description
-// "Variable #<k> in file <shownPath>", k counting every block, skipped ones too, and the display
-// peak of its samples. Returns the number of variables created.
+// "Variable #<k> in file <shownPath>", k counting every block, skipped ones too, unless the
+// trailer keeps its own, and the display peak of its samples. Returns the number of variables
+// created.
 int loadStateText(std::string_view text, const std::string& shownPath, tworkspace& workspace,
                   loadCallbacks& callbacks);
 

@@ -1,7 +1,9 @@
+#include "core/samplerate.h"
 #include "io/fileaccess.h"
 #include "io/statefile.h"
 #include "io/statenumber.h"
 
+#include <charconv>
 #include <cstring>
 
 namespace {
@@ -55,7 +57,8 @@ private:
     bool failed_ = false;
 };
 
-std::string headerLine(const tdspvar& v)
+// "kind N name", without the line end.
+std::string headerText(const tdspvar& v)
 {
     std::string line = v.isComplex() ? "2 " : "1 ";
     line += std::to_string(v.sampleCount());
@@ -63,8 +66,65 @@ std::string headerLine(const tdspvar& v)
     for (const char c : v.name())
         if (static_cast<unsigned char>(c) >= 32)
             line += c;
-    line += "\r\n";
     return line;
+}
+
+std::string headerLine(const tdspvar& v)
+{
+    return headerText(v) + "\r\n";
+}
+
+// A description on one line: backslashes doubled, bytes below 32 as \xHH.
+std::string escapedText(const std::string& text)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\\') {
+            out += "\\\\";
+        } else if (byte < 32) {
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+// The trailer's entry of the variable in block `ordinal`; empty when it carries nothing to keep.
+std::string infoEntry(const tdspvar& v, int ordinal)
+{
+    const variableInfo& info = v.info();
+    if (info == variableInfo{})
+        return {};
+    std::string entry = "variable " + std::to_string(ordinal) + ' ' + headerText(v) + "\r\n";
+    if (!info.description.empty())
+        entry += "description " + escapedText(info.description) + "\r\n";
+    if (isValidSampleRate(info.sampleRate)) {
+        char rate[32];
+        const auto [end, error] = std::to_chars(rate, rate + sizeof rate, info.sampleRate);
+        if (error == std::errc())
+            entry += "rate " + std::string(rate, end) + "\r\n";
+    }
+    if (info.domain == signalDomain::spectrum)
+        entry += "domain spectrum\r\n";
+    return entry;
+}
+
+// The info of the variables after the closing line, when any has some.
+bool writeInfoTrailer(const std::vector<tdspvarPtr>& variables, chunkWriter& out)
+{
+    std::string trailer;
+    int ordinal = 0;
+    for (const auto& v : variables)
+        if (v)
+            trailer += infoEntry(*v, ++ordinal);
+    if (trailer.empty())
+        return true;
+    return out.append(std::string(kInfoTrailerMark) + "\r\n") && out.append(trailer) && out.append("end\r\n");
 }
 
 bool writeBlock(const tdspvar& v, chunkWriter& out)
@@ -102,7 +162,7 @@ void writeStateText(const std::vector<tdspvarPtr>& variables,
     for (const auto& v : variables)
         if (v && !writeBlock(*v, out))
             return;
-    if (out.append("0\r\n"))
+    if (out.append("0\r\n") && writeInfoTrailer(variables, out))
         out.flush();
 }
 

@@ -206,15 +206,22 @@ std::vector<std::string> readoutLines(const tdspvar& first, const tdspvar* secon
                                       bool logX, bool logY, char decimalSeparator)
 {
     const extended fraction = readoutFraction(x, logX);
+    // The plot spreads the second variable over the same width, so its index is taken at the
+    // same fraction of its own length.
+    return readoutLinesAt(first, readoutIndex(first.sampleCount(), fraction), second,
+                          second ? readoutIndex(second->sampleCount(), fraction) : 0, logX, logY,
+                          decimalSeparator);
+}
+
+std::vector<std::string> readoutLinesAt(const tdspvar& first, std::int64_t firstIndex,
+                                        const tdspvar* second, std::int64_t secondIndex, bool logX,
+                                        bool logY, char decimalSeparator)
+{
     std::vector<std::string> lines;
-    appendVariableLines(lines, first, 1, readoutIndex(first.sampleCount(), fraction), logX, logY,
-                        decimalSeparator);
+    appendVariableLines(lines, first, 1, firstIndex, logX, logY, decimalSeparator);
     if (second) {
-        // The plot spreads the second variable over the same width, so its index is taken at
-        // the same fraction of its own length.
         lines.emplace_back();
-        appendVariableLines(lines, *second, 2, readoutIndex(second->sampleCount(), fraction), logX,
-                            logY, decimalSeparator);
+        appendVariableLines(lines, *second, 2, secondIndex, logX, logY, decimalSeparator);
     }
     return lines;
 }

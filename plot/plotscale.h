@@ -110,3 +110,7 @@ std::string slopeLine(extended a, extended b, std::int64_t index, bool logY, boo
 // The readout's lines for one variable, or two (`second` may be null).
 std::vector<std::string> readoutLines(const tdspvar& first, const tdspvar* second, int x,
                                       bool logX, bool logY, char decimalSeparator);
+// The same at given sample indices (a cursor moved by the keyboard, a zoomed view).
+std::vector<std::string> readoutLinesAt(const tdspvar& first, std::int64_t firstIndex,
+                                        const tdspvar* second, std::int64_t secondIndex, bool logX,
+                                        bool logY, char decimalSeparator);

@@ -14,11 +14,14 @@
 #include "ui/spinedit.h"
 #include "ui/striplist.h"
 #include "ui/bitmapview.h"
+#include "core/workspace.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QWheelEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -98,7 +101,7 @@ T& windowOf(const MainWindow& main)
 
 bool graphDrawn(GraphWindow& graph)
 {
-    return waitUntil([&] { return !graph.plot().busy(); });
+    return waitUntil([&] { return !graph.drawing(); });
 }
 
 // The mouse over the plot at x, so that the cursor readout shows its lines.
@@ -171,8 +174,54 @@ int main(int argc, char** argv)
     shots.take(graph, "graph-cartesian.png");
     graph.done(0);
 
-    // The processing dialog previewing the spectrum of the first variable into a new variable.
+    // A lab exercise: two sines at 1024 Hz, transformed, read as a spectrum in Hz and dB with
+    // the cursor on the first peak.
+    if (!showGeneration(generation, preview, QStringLiteral("tone"),
+                        QStringLiteral("sin(x*pi*2*50)+0.5*sin(x*pi*2*120)"), 1024))
+        shots.fail("the generation dialog did not finish its preview");
+    control<QPushButton>(generation, "Button2")->click();
+    const tdspvarPtr tone = main.workspace().findVariable("tone");
+    main.workspace().setInfo(tone, {tone->description(), 1024});
     ProcessingDialog& processing = windowOf<ProcessingDialog>(main);
+    processing.setCurrentVariable(tone);
+    processing.setProcessingType(processingType::fourier);
+    processing.show();
+    control<RadioGroup>(processing, "RadioGroup1")->button(1)->click();
+    waitUntil([&] { return !preview.busy(); });
+    control<QPushButton>(processing, "Button1")->click();
+    graph.setCurrentVariable(main.workspace().findVariable("tone_fourier"));
+    graph.show();
+    graph.resize(720, 420);
+    QAction* oneSided = graph.findChild<QAction*>(QStringLiteral("SpectrumOneSided1"));
+    oneSided->trigger();
+    if (!graphDrawn(graph))
+        shots.fail("the spectrum did not finish");
+    QWidget* plotView = control<BitmapView>(graph, "tBmpLnk1");
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::ShiftModifier);
+    QApplication::sendEvent(plotView, &right);
+    graphDrawn(graph);
+    shots.take(graph, "graph-spectrum.png");
+
+    // A long sweep zoomed in by the wheel around a point: its shape column by column.
+    graph.done(0);
+    if (!showGeneration(generation, preview, QStringLiteral("sweep"),
+                        QStringLiteral("sin(x*x*pi*3000)*hanning(x)+nnoise*0.05"), 65536))
+        shots.fail("the generation dialog did not finish its preview");
+    control<QPushButton>(generation, "Button2")->click();
+    control<QToolButton>(graph, "SpeedButton4")->click(); // back to the classic views
+    graph.setCurrentVariable(main.workspace().findVariable("sweep"));
+    graph.show();
+    graph.resize(720, 420);
+    QWheelEvent wheel(QPointF(200, 150), plotView->mapToGlobal(QPointF(200, 150)), QPoint(), QPoint(0, 120 * 22),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(plotView, &wheel);
+    if (!graphDrawn(graph))
+        shots.fail("the zoomed graph did not finish");
+    pointAt(graph, 200);
+    shots.take(graph, "graph-zoomed.png");
+    graph.done(0);
+
+    // The processing dialog previewing the spectrum of the first variable into a new variable.
     processing.setCurrentVariable(main.workspace().findVariable("signal"));
     processing.setProcessingType(processingType::fourier);
     processing.show();

@@ -14,6 +14,8 @@ BitmapView::BitmapView(QWidget* parent) : QWidget(parent)
 
 void BitmapView::setBitmap(const QImage* bitmap)
 {
+    if (bitmap_ == bitmap)
+        return; // its drawer repaints the view when the picture changes
     bitmap_ = bitmap;
     update();
 }

@@ -43,10 +43,16 @@ int CursorReadout::lineRoom() const
     return viewport()->width() - 2 * kDocumentMargin - 1;
 }
 
-QFont CursorReadout::fittingFont(const QString& widest) const
+QFont CursorReadout::fittingFont(const QString& widest, int lines) const
 {
     const int room = lineRoom();
     QFont fitted = normalFont_;
+    // Every line's height: lines below the last row are made room for by a smaller font.
+    const int rows = viewport()->height() - 2 * kDocumentMargin;
+    int size = QFontInfo(normalFont_).pixelSize();
+    while (size > kSmallestPixelSize && lines * QFontMetrics(fitted).lineSpacing() > rows)
+        fitted.setPixelSize(--size);
+    const QFont tall = fitted;
     const int natural = widthOf(fitted, widest);
     if (natural <= room)
         return fitted;
@@ -57,8 +63,7 @@ QFont CursorReadout::fittingFont(const QString& widest) const
             return fitted;
     }
     // A font that cannot be condensed is made smaller instead.
-    fitted = normalFont_;
-    int size = QFontInfo(normalFont_).pixelSize();
+    fitted = tall;
     while (size > kSmallestPixelSize && widthOf(fitted, widest) > room)
         fitted.setPixelSize(--size);
     return fitted;
@@ -75,7 +80,7 @@ void CursorReadout::showLines(const QStringList& lines)
             widestWidth = w;
         }
     }
-    const QFont wanted = fittingFont(widest);
+    const QFont wanted = fittingFont(widest, static_cast<int>(lines.size()));
     if (wanted != font())
         setFont(wanted);
     setPlainText(lines.join(QLatin1Char('\n')));

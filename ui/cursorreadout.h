@@ -3,7 +3,8 @@
 // numeric output, so it shows its text in the window's normal text colour on the window's
 // background. Every line it is given is shown whole: when the widest line would be cut at the
 // readout's width, the font is condensed (or, where the font cannot be condensed, made smaller)
-// just enough for that line to fit.
+// just enough for that line to fit, and when the lines would run past its height the font is made
+// smaller until they all show.
 #pragma once
 
 #include <QFont>
@@ -21,7 +22,7 @@ public:
     int lineRoom() const;
 
 private:
-    QFont fittingFont(const QString& widest) const;
+    QFont fittingFont(const QString& widest, int lines) const;
 
     QFont normalFont_;
 };

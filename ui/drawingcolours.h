@@ -18,6 +18,12 @@ inline constexpr QRgb secondPhase = qRgb(153, 0, 0);
 
 inline constexpr QRgb background = qRgb(0, 0, 0);
 
+// The spectrum view's levels of the first and the second variable, and the zoomed graph's
+// horizontal grid.
+inline constexpr QRgb spectrum = qRgb(0, 200, 255);
+inline constexpr QRgb secondSpectrum = qRgb(255, 160, 0);
+inline constexpr QRgb levelGrid = qRgb(0, 96, 0);
+
 // The strip and its thumbnail.
 inline constexpr QRgb thumbnailGrid = qRgb(0, 128, 0);
 inline constexpr QRgb selectedStrip = qRgb(0, 128, 128);

@@ -11,15 +11,32 @@
 #include <cstdint>
 #include <utility>
 
+textInkMeasure painterInk(const QFont& font)
+{
+    QFont textFont = font;
+    textFont.setStyleStrategy(QFont::NoAntialias);
+    const QFontMetrics metrics(textFont);
+    return [metrics](std::string_view text) {
+        const QRect ink = metrics.tightBoundingRect(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        return ink.isEmpty() ? textInk{} : textInk{ink.left(), ink.right()};
+    };
+}
+
 void paintSteps(QImage& image, const std::vector<drawStep>& steps, const paintStyle& style,
                 const QFont& font)
 {
     if (steps.empty())
         return;
     QPainter painter(&image);
+    paintSteps(painter, steps, style, font);
+}
+
+void paintSteps(QPainter& painter, const std::vector<drawStep>& steps, const paintStyle& style,
+                const QFont& font)
+{
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, false);
-    painter.setBackground(QColor::fromRgb(drawingColours::background));
+    painter.setBackground(QColor::fromRgb(style.background));
     bool fontSet = false; // the font is set up only for a batch with texts
     // A picture uses a handful of pens: each is made once per batch and then only selected.
     std::vector<std::pair<std::uint32_t, QPen>> pens;

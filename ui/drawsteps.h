@@ -3,6 +3,8 @@
 // on their own threads; only the GUI thread calls paintSteps().
 #pragma once
 
+#include "plot/axisticks.h"
+
 #include <QRgb>
 #include <QString>
 
@@ -10,6 +12,7 @@
 
 class QFont;
 class QImage;
+class QPainter;
 
 struct drawStep {
     QRgb colour = 0;
@@ -33,9 +36,17 @@ struct paintStyle {
     int penWidth = 0;
     Qt::PenCapStyle cap = Qt::SquareCap; // FlatCap leaves a line's end point to the next line
     bool opaqueTexts = false;            // texts on a box of the background colour
+    QRgb background = 0xff000000u;       // that colour: black, or white for print
 };
+
+// Where the texts paintSteps() draws in `font` put their ink along a line (plot/axisticks.h), so
+// that labels can be laid out on the GUI thread before a pass draws them.
+textInkMeasure painterInk(const QFont& font);
 
 // Paints `steps` in order into `image`, antialiasing off and texts in `font` without
 // antialiasing; runs of solid lines of one colour go to the painter in one call.
 void paintSteps(QImage& image, const std::vector<drawStep>& steps, const paintStyle& style,
+                const QFont& font);
+// The same on any painter (a picture file being written, for instance).
+void paintSteps(QPainter& painter, const std::vector<drawStep>& steps, const paintStyle& style,
                 const QFont& font);

@@ -5,14 +5,17 @@
 #include "ui/localenumber.h"
 #include "plot/plotscale.h"
 #include "ui/graphworker.h"
-#include "ui/bitmapview.h"
 #include "ui/cursorreadout.h"
+#include "ui/frameplotter.h"
 #include "ui/objectnames.h"
+#include "ui/plotlegend.h"
+#include "ui/plotview.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QShowEvent>
@@ -88,6 +91,16 @@ QIcon logXIcon()
     });
 }
 
+QIcon spectrumIcon()
+{
+    return toggleIcon([](QPainter& p) {
+        p.drawLine(0, 15, 15, 15); // the frequency axis
+        int x = 1;
+        for (const int top : {12, 10, 3, 9, 12, 13, 6, 12})
+            p.drawLine(x, top, x, 14), x += 2; // bins with two peaks
+    });
+}
+
 QToolButton* toggleButton(QWidget* parent, int left, int top, const QIcon& icon)
 {
     auto* button = new QToolButton(parent);
@@ -111,15 +124,15 @@ ClickLabel* clickLabel(QWidget* parent, const QString& text, int left, int top, 
     return label;
 }
 
-QStringList toQStringList(const std::vector<std::string>& names)
+} // namespace
+
+QStringList GraphWindow::textLines(const std::vector<std::string>& lines)
 {
     QStringList list;
-    for (const std::string& name : names)
-        list.append(QString::fromStdString(name));
+    for (const std::string& line : lines)
+        list.append(QString::fromStdString(line));
     return list;
 }
-
-} // namespace
 
 GraphWindow::GraphWindow(const Collaborators& with, QWidget* parent)
     : QDialog(parent), workspace_(with.workspace), plotBitmap_(with.plotBitmap)
@@ -127,8 +140,10 @@ GraphWindow::GraphWindow(const Collaborators& with, QWidget* parent)
     setObjectName(QStringLiteral("TForm9"));
     setWindowTitle(QStringLiteral("Grafic"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(533, 307);
+                   Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
+    // The controls keep their places; the plot takes whatever the window grows by.
+    setMinimumSize(kDefaultWidth, kDefaultHeight);
+    resize(kDefaultWidth, kDefaultHeight);
 
     firstLabel_ = new QLabel(QStringLiteral("Variabila 1"), this);
     firstLabel_->move(8, 8);
@@ -158,10 +173,44 @@ GraphWindow::GraphWindow(const Collaborators& with, QWidget* parent)
     logXLabel_ = clickLabel(this, QStringLiteral("Axa &X logaritmica"), 8, 280, logXButton_,
                         [this] { toggleLogX(); });
 
-    plotView_ = new BitmapView(this);
-    plotView_->move(137, 12);
+    // The spectrum toggle sits in the free corner right of "Variabila 2", its label at the top
+    // right of the column.
+    spectrumButton_ = toggleButton(this, 104, 47, spectrumIcon());
+    spectrumLabel_ = clickLabel(this, QStringLiteral("&Spectru"), 0, 8, spectrumButton_,
+                                [this] { toggleSpectrum(); });
+    spectrumLabel_->move(129 - spectrumLabel_->width(), 8);
+    spectrumButton_->setToolTip(QStringLiteral("Spectru: x in Hz, |X| in dB (clic dreapta: asezarea)"));
+
+    plotView_ = new PlotView(this);
     plotView_->setBitmap(&plotBitmap_);
+    legend_ = new PlotLegend(this);
     plot_ = std::make_unique<PlotRequest>(&plotBitmap_, plotView_, with.startThread);
+    frame_ = std::make_unique<FramePlot>(&frameImage_, plotView_, with.startThread);
+    layOutPlot();
+
+    layoutMenu_ = new QMenu(this);
+    const std::pair<const char*, const char*> layouts[] = {
+        {"SpectrumFull1", "Spectru &complet (0 .. fs)"},
+        {"SpectrumCentred1", "Spectru c&entrat (-fs/2 .. fs/2)"},
+        {"SpectrumOneSided1", "Spectru &unilateral (0 .. fs/2)"},
+    };
+    for (std::size_t k = 0; k < std::size(layouts); ++k) {
+        QAction* action = layoutMenu_->addAction(QString::fromLatin1(layouts[k].second));
+        action->setObjectName(QString::fromLatin1(layouts[k].first));
+        action->setCheckable(true);
+        const auto layout = static_cast<spectrumLayout>(k);
+        connect(action, &QAction::triggered, this, [this, layout] { chooseLayout(layout); });
+        layoutActions_[k] = action;
+    }
+    layoutActions_[0]->setChecked(true);
+    layoutMenu_->addSeparator();
+    connect(layoutMenu_->addAction(QStringLiteral("&Tot semnalul (Home)")), &QAction::triggered, this,
+            [this] { showWhole(); });
+    for (QWidget* w : {static_cast<QWidget*>(spectrumButton_), static_cast<QWidget*>(spectrumLabel_)}) {
+        w->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(w, &QWidget::customContextMenuRequested, this,
+                [this, w](QPoint at) { layoutMenu_->popup(w->mapToGlobal(at)); });
+    }
 
     connect(firstList_, &QComboBox::currentIndexChanged, this, [this] { variablesChanged(); });
     connect(secondList_, &QComboBox::currentIndexChanged, this, [this] { variablesChanged(); });
@@ -169,11 +218,21 @@ GraphWindow::GraphWindow(const Collaborators& with, QWidget* parent)
     connect(polarButton_, &QToolButton::clicked, this, [this] { polarToggled(); });
     connect(logYButton_, &QToolButton::clicked, this, [this] { logYToggled(); });
     connect(logXButton_, &QToolButton::clicked, this, [this] { logXToggled(); });
+    connect(spectrumButton_, &QToolButton::clicked, this, [this] { spectrumToggled(); });
     connect(plotView_, &BitmapView::mouseMoved, this, [this](QPoint p) { showReadout(p); });
+    connect(plotView_, &BitmapView::clicked, this, [this](QPoint p) { placeCursor(p); });
+    connect(plotView_, &PlotView::zoomed, this, [this](int column, double factor) { zoomAt(column, factor); });
+    connect(plotView_, &PlotView::panned, this, [this](int columns) { panBy(columns); });
+    connect(plotView_, &PlotView::rectangleChosen, this, [this](int a, int b) { zoomToColumns(a, b); });
+    connect(plotView_, &PlotView::homeAsked, this, [this] { showWhole(); });
+    connect(plotView_, &PlotView::cursorStepped, this, [this](int d, bool peak) { stepCursor(d, peak); });
+    connect(plotView_, &PlotView::menuAsked, this, [this](QPoint at) { layoutMenu_->popup(at); });
     setObjectNames({{firstLabel_, "Label1"}, {firstList_, "ComboBox1"}, {secondBox_, "CheckBox1"},
                     {secondList_, "ComboBox2"}, {readout_, "Memo1"}, {polarLabel_, "Label2"},
                     {polarButton_, "SpeedButton3"}, {logYLabel_, "Label3"}, {logYButton_, "SpeedButton1"},
-                    {logXLabel_, "Label4"}, {logXButton_, "SpeedButton2"}, {plotView_, "tBmpLnk1"}});
+                    {logXLabel_, "Label4"}, {logXButton_, "SpeedButton2"}, {spectrumLabel_, "Label5"},
+                    {spectrumButton_, "SpeedButton4"}, {plotView_, "tBmpLnk1"}, {legend_, "Legend1"},
+                    {layoutMenu_, "LayoutMenu1"}});
 }
 
 // The plot request goes first: its worker may still be handing over steps that repaint
@@ -181,6 +240,7 @@ GraphWindow::GraphWindow(const Collaborators& with, QWidget* parent)
 GraphWindow::~GraphWindow()
 {
     plot_.reset();
+    frame_.reset();
 }
 
 void GraphWindow::showEvent(QShowEvent* event)
@@ -193,6 +253,7 @@ void GraphWindow::showEvent(QShowEvent* event)
 void GraphWindow::done(int result)
 {
     plot_->abort();
+    frame_->abort();
     QDialog::done(result);
 }
 
@@ -200,8 +261,11 @@ void GraphWindow::prepareForShow()
 {
     std::vector<std::string> names;
     workspace_.variableNameList(names);
-    const QStringList items = toQStringList(names);
+    const QStringList items = textLines(names);
 
+    ++generation_; // the variables may have changed since the last showing
+    cursor_.reset();
+    rangeOf_ = {}; // each showing starts on the whole curve
     const QSignalBlocker block1(firstList_);
     const QSignalBlocker block2(secondList_);
     secondBox_->setChecked(false);
@@ -244,6 +308,7 @@ void GraphWindow::secondVariableToggled()
 
 void GraphWindow::polarToggled()
 {
+    spectrumButton_->setChecked(false); // the classic toggles take over from the spectrum
     if (!polarButton_->isChecked())
         logYButton_->setChecked(false);
     requestPlot();
@@ -251,6 +316,7 @@ void GraphWindow::polarToggled()
 
 void GraphWindow::logYToggled()
 {
+    spectrumButton_->setChecked(false);
     if (logYButton_->isChecked())
         polarButton_->setChecked(true);
     requestPlot();
@@ -258,7 +324,29 @@ void GraphWindow::logYToggled()
 
 void GraphWindow::logXToggled()
 {
+    spectrumButton_->setChecked(false);
     requestPlot();
+}
+
+void GraphWindow::spectrumToggled()
+{
+    cursor_.reset();
+    requestPlot();
+}
+
+void GraphWindow::toggleSpectrum()
+{
+    spectrumButton_->toggle();
+    spectrumToggled();
+}
+
+void GraphWindow::chooseLayout(spectrumLayout layout)
+{
+    layout_ = layout;
+    for (std::size_t k = 0; k < layoutActions_.size(); ++k)
+        layoutActions_[k]->setChecked(static_cast<std::size_t>(layout) == k);
+    spectrumButton_->setChecked(true);
+    spectrumToggled();
 }
 
 void GraphWindow::togglePolar()
@@ -287,21 +375,17 @@ plotMode GraphWindow::mode() const
                       logYButton_->isChecked());
 }
 
-void GraphWindow::requestPlot()
+graphView GraphWindow::view() const
 {
-    const tdspvarPtr first = selectedVariable(firstList_);
-    const tdspvarPtr second = secondBox_->isChecked() ? selectedVariable(secondList_) : nullptr;
-    runGuarded([&] { plot_->request(first, second, mode()); }); // no thread: the error box
+    return {mode(), spectrumButton_->isChecked(), layout_};
 }
 
-void GraphWindow::showReadout(QPoint position)
+tdspvarPtr GraphWindow::firstVariable() const
 {
-    const tdspvarPtr first = selectedVariable(firstList_);
-    if (!first)
-        return;
-    const tdspvarPtr second = secondBox_->isChecked() ? selectedVariable(secondList_) : nullptr;
-    const std::vector<std::string> lines =
-        readoutLines(*first, second.get(), position.x(), logXButton_->isChecked(),
-                     logYButton_->isChecked(), localeDecimalSeparator());
-    readout_->showLines(toQStringList(lines));
+    return selectedVariable(firstList_);
+}
+
+tdspvarPtr GraphWindow::secondVariable() const
+{
+    return secondBox_->isChecked() ? selectedVariable(secondList_) : nullptr;
 }

@@ -1,6 +1,7 @@
 #include "ui/graphworker.h"
 
 #include "ui/drawingcolours.h"
+#include "ui/drawsteps.h"
 #include "ui/localenumber.h"
 
 #include <QApplication>
@@ -67,6 +68,10 @@ void GraphWorker::beginPass()
     copySamples(input_.firstSamples, input_.first.get());
     copySamples(input_.secondSamples, input_.second.get());
     input_.decimalSeparator = localeDecimalSeparator();
+    // Only the count and the kind of the x axis matter for its marks.
+    const plotFlags axis{.logX = input_.mode.logX};
+    input_.xMarks = xGridMarks(makePlotScale(plotRange{}, axis, input_.firstSamples.sampleCount()),
+                               painterInk(request_.view_ ? request_.view_->font() : QApplication::font()));
     request_.bitmap_->fill(drawingColours::background);
 }
 
@@ -150,36 +155,17 @@ bool GraphWorker::drawAxes()
             line(phaseReference, 0, y, kWidth, y, kDashed);
         }
 
-    const std::int64_t n1 = scale_.count;
-    bool firstLine = true; // the axis's first line is solid, the others dashed
-    const auto gridLine = [&](int x) {
-        line(graphGrid, x, 0, x, kHeight - 1, !firstLine);
-        firstLine = false;
-    };
-    if (scale_.logX) {
-        for (int j = 1; j <= kGridStepCount; ++j) {
-            const std::int64_t v = gridStepValue(j);
-            const int x = plotX(scale_, v - 1);
-            if (x > kLabelRightLimit)
-                break;
-            if (interrupted())
-                return false;
-            gridLine(x);
-            text(real, x, kBottomLabelY, QString::number(v));
-        }
-        return true;
-    }
-    const std::int64_t step = linearGridStep(n1 + 1);
-    int lastLabelX = -100;
-    for (std::int64_t a = 0; a < n1 + 1; a += step) {
-        const int x = plotX(scale_, a);
+    // The first line of the axis is solid, the others dashed; labels are white on a logarithmic
+    // axis and green on a linear one.
+    const QRgb labelInk = scale_.logX ? real : graphGrid;
+    bool firstLine = true;
+    for (const gridMark& mark : input_.xMarks) {
         if (interrupted())
             return false;
-        gridLine(x);
-        if (x - lastLabelX > 40 && x < kLabelRightLimit) {
-            text(graphGrid, x, kBottomLabelY, QString::number(a));
-            lastLabelX = x;
-        }
+        line(graphGrid, mark.x, 0, mark.x, kHeight - 1, !firstLine);
+        firstLine = false;
+        if (!mark.label.empty())
+            text(labelInk, mark.x, kBottomLabelY, QString::fromStdString(mark.label));
     }
     return true;
 }

@@ -8,12 +8,14 @@
 #pragma once
 
 #include "core/variable.h"
+#include "plot/axisticks.h"
 #include "plot/plotscale.h"
 #include "ui/drawingpass.h"
 #include "ui/workerthread.h"
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class QImage;
 class QWidget;
@@ -28,6 +30,8 @@ struct plotPassInput {
     tdspvar firstSamples;
     tdspvar secondSamples;
     char decimalSeparator = '.';
+    // The x axis's grid lines and labels, measured in the painter's own font.
+    std::vector<gridMark> xMarks;
 };
 
 class GraphWorker : public DrawingPass {

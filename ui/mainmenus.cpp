@@ -203,6 +203,9 @@ void MainWindow::buildPopupMenu()
     addItem(popupMenu_, "Salveaza1", QStringLiteral("Salveaza"),
             QStringLiteral("Salveaza o variabila sau mai multe variabile selectate"),
             [this] { saveChosen(); });
+    addItem(popupMenu_, "FrecventaEsantionare1", QStringLiteral("Frecventa de esantionare..."),
+            QStringLiteral("Stabileste sau sterge frecventa de esantionare a variabilei, in Hz"),
+            [this] { setSampleRate(); });
 
     for (QMenu* menu : {popupMenu_, procesare})
         connect(menu, &QMenu::hovered, this, [this](QAction* a) { showHint(a->statusTip()); });

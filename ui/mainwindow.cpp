@@ -15,6 +15,7 @@
 #include "ui/plotpicture.h"
 #include "ui/previewworker.h"
 #include "ui/processingdialog.h"
+#include "ui/sampleratedialog.h"
 #include "ui/samplingworker.h"
 #include "ui/selectiondialog.h"
 #include "ui/signalcommands.h"
@@ -138,6 +139,7 @@ void MainWindow::createWindows()
                                               showGraph();
                                           }},
         this);
+    sampleRate_ = std::make_unique<SampleRateDialog>(workspace_, this);
 
     signalCommands_ = std::make_unique<SignalCommands>(
         SignalCommands::Collaborators{.workspace = workspace_, .fileDialogs = *fileDialogs_,
@@ -327,4 +329,10 @@ void MainWindow::deleteChosen()
 void MainWindow::saveChosen()
 {
     selectionWithChoice(selectionMode::save);
+}
+
+void MainWindow::setSampleRate()
+{
+    sampleRate_->setVariable(strips_->current());
+    sampleRate_->exec();
 }

@@ -40,6 +40,7 @@ class InverseZWindow;
 class NameCorrectionDialog;
 class PreviewPlotter;
 class ProcessingDialog;
+class SampleRateDialog;
 class SamplingWorker;
 class SelectionDialog;
 class StripList;
@@ -92,6 +93,7 @@ public:
     void showProcessing(processingType type);
     void deleteChosen();
     void saveChosen();
+    void setSampleRate();
 
 protected:
     bool event(QEvent* event) override;
@@ -144,6 +146,7 @@ private:
     std::unique_ptr<SelectionDialog> selection_;
     std::unique_ptr<GraphWindow> graph_;
     std::unique_ptr<InverseZWindow> inverseZ_;
+    std::unique_ptr<SampleRateDialog> sampleRate_; // the pop-up's sample rate command
     // The File menu's commands for sound files and text columns; they use the windows above.
     std::unique_ptr<SignalCommands> signalCommands_;
 

@@ -1,8 +1,14 @@
-// The graph as a picture: in the graph window, Ctrl+C copies the plot to the clipboard and
-// Ctrl+S saves it as a PNG file through a save dialog. Both wait for a plot that is still being
-// drawn, so the picture is the finished plot; the file goes through a temporary file, so a
-// failed save leaves an old picture as it was.
+// The graph as a picture: in the graph window, Ctrl+C copies the plot as it is shown to the
+// clipboard, and Ctrl+S saves it as a PNG, SVG or PDF file, at the plot's size in the window or a
+// typed one, as on the screen or for print (PictureExportDialog), through a save dialog. A PNG of
+// the screen's picture at the window's size is the shown picture itself, waited for if it is still
+// being drawn; every other picture is drawn anew at its size from the same view. The file goes
+// through a temporary file, so a failed save leaves an old picture as it was.
 #pragma once
+
+#include "ui/pictureexportdialog.h"
+
+#include <QByteArray>
 
 class FileDialogs;
 class GraphWindow;
@@ -13,4 +19,8 @@ void addPlotPictureCommands(GraphWindow& window, FileDialogs& fileDialogs, loadC
 
 // The two commands, also reachable without the keys.
 void copyPlotPicture(GraphWindow& window);
-void savePlotPicture(GraphWindow& window, FileDialogs& fileDialogs, loadCallbacks& fileCallbacks);
+void savePlotPicture(GraphWindow& window, PictureExportDialog& options, FileDialogs& fileDialogs,
+                     loadCallbacks& fileCallbacks);
+
+// The bytes of the picture file the window's view gives for `choice`; empty when it failed.
+QByteArray plotPictureFile(GraphWindow& window, const pictureChoice& choice);

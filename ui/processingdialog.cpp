@@ -1,6 +1,7 @@
 #include "ui/processingdialog.h"
 
 #include "core/workspace.h"
+#include "dsp/resultinfo.h"
 #include "dsp/sampling.h"
 #include "ui/application.h"
 #include "ui/namecorrection.h"
@@ -356,11 +357,17 @@ void ProcessingDialog::commit()
         return; // an empty workspace: nothing to write, and no variable without samples
     // The samples are made first: when memory runs out no variable has changed.
     signalSamples samples = samplesFromBuffer(buffer, buffer.isComplex);
-    if (destinationGroup_->itemIndex() == kNewVariable)
+    // The result's sample rate and domain follow from its source.
+    const processingRequest request{.type = processingType_, .source = source.get()};
+    if (destinationGroup_->itemIndex() == kNewVariable) {
         addNamedVariable(*nameEdit_, nameCorrection_, workspace_, std::move(samples),
-                         {.description = description_.toStdString()});
-    else
+                         processingResultInfo(request, buffer.count, description_.toStdString()));
+    } else {
+        variableInfo info = processingResultInfo(request, buffer.count, source->description());
         workspace_.replaceSamples(source, std::move(samples)); // its description kept
+        if (info != source->info())
+            workspace_.setInfo(source, std::move(info));
+    }
 }
 
 void ProcessingDialog::done(int result)

@@ -50,6 +50,8 @@ TEST(SoundFile, FloatWavRoundTripNamesChannelsAfterTheFile)
     EXPECT_EQ(in.variables[0]->name(), "VOICE_L");
     EXPECT_EQ(in.variables[1]->name(), "VOICE_R");
     EXPECT_EQ(in.variables[1]->description(), "Loaded from : " + path + " (44100 Hz, channel 2 of 2)");
+    EXPECT_EQ(in.variables[0]->sampleRate(), 44100); // every channel carries the file's rate
+    EXPECT_EQ(in.variables[1]->sampleRate(), 44100);
     EXPECT_EQ(in.variables[0]->real(), (std::vector<extended>{0.1f, -0.75f, 1.5f, 1e-30f}));
     EXPECT_EQ(in.variables[1]->real(), (std::vector<extended>{-1, 0.333333333333f, 0, 0}));
     EXPECT_FALSE(in.variables[0]->isComplex());

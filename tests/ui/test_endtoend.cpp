@@ -239,11 +239,12 @@ struct snapshot {
     bool isComplex = false;
     std::vector<extended> re;
     std::vector<extended> im;
+    variableInfo info;
 };
 
 [[maybe_unused]] snapshot take(const tdspvar& v)
 {
-    return {v.name(), v.isComplex(), v.real(), v.imag()};
+    return {v.name(), v.isComplex(), v.real(), v.imag(), v.info()};
 }
 
 // The state file keeps 15 significant digits: two values agree when they read the same there.
@@ -450,7 +451,7 @@ TEST_F(EndToEndTest, StudentSession)
         EXPECT_FALSE(variabilaMenu()->menuAction()->isEnabled());
     }
 
-    // F3 loads the file back: the same names, kinds, counts and values to 15 digits.
+    // F3 loads the file back: the same names, kinds, counts, info and values to 15 digits.
     {
         const auto ran = modalActor::when<QFileDialog>([&](QFileDialog& d) { typeFileName(d, file); });
         press(Qt::Key_F3);
@@ -463,8 +464,7 @@ TEST_F(EndToEndTest, StudentSession)
             EXPECT_EQ(v.isComplex(), b.isComplex) << b.name;
             ASSERT_EQ(v.real().size(), b.re.size()) << b.name;
             ASSERT_EQ(v.imag().size(), b.im.size()) << b.name;
-            EXPECT_EQ(v.description(), "Variable #" + std::to_string(k + 1) + " in file " +
-                                         QFile::encodeName(file).toStdString());
+            EXPECT_EQ(v.info(), b.info) << b.name; // the formula or the operation, rate, domain
             for (std::size_t i = 0; i < b.re.size(); ++i) {
                 ASSERT_EQ(fifteenDigits(v.real()[i]), fifteenDigits(b.re[i])) << b.name << " sample " << i;
                 if (b.isComplex) {

@@ -60,7 +60,7 @@ protected:
     }
     bool waitIdle()
     {
-        return uitest::waitUntil([this] { return !graph.plot().busy(); });
+        return uitest::waitUntil([this] { return !graph.drawing(); });
     }
     void moveMouse(int x)
     {
@@ -261,7 +261,11 @@ TEST_F(GraphWindowTest, ReadoutIsLegibleAndShowsEveryLineWhole)
                     ink[static_cast<std::size_t>(x)] = true;
         return ink;
     };
-    std::vector<QStringList> cases = {widest};
+    // The spectrum view's four lines a variable, the frequency of 2^20 bins without a rate.
+    const QStringList spectrum = {"Pozitie 1 :1048575", "Valoare : 8.8888E-2476", "f = -0.0000010 cicluri/esantion",
+                                  "|X| < -48295.45 dB", "", "Pozitie 2 :1048575", "Valoare : 7.0711E-301",
+                                  "f = -499999999.9999 Hz", "|X| = -6013.02 dB"};
+    std::vector<QStringList> cases = {widest, spectrum};
     for (const QString& line : widest + others)
         cases.push_back({line});
     for (const QStringList& lines : cases) {

@@ -199,6 +199,8 @@ TEST_F(MainWindowTest, StatusBarShowsTheLongPartOfTheHint)
     };
     EXPECT_EQ(hover("Listeaza2"), QStringLiteral("Afiseaza continutul variabilei sub forma de tabel"));
     EXPECT_EQ(hover("Sterge2"), QStringLiteral("Sterge o variabila sau mai multe variabile selectate"));
+    EXPECT_EQ(hover("FrecventaEsantionare1"),
+              QStringLiteral("Stabileste sau sterge frecventa de esantionare a variabilei, in Hz"));
     // Closing the pop-up, by Escape or by running an item's command, takes its hint away.
     QTest::keyClick(popup, Qt::Key_Escape);
     EXPECT_EQ(mainWindow->statusBar()->currentMessage(), QString());

@@ -325,6 +325,8 @@ TEST_F(SignalCommandsTest, GraphCopiedAndSavedAsPicture)
     ASSERT_TRUE(uitest::waitUntil([&] { return QApplication::activeWindow() == graph; }));
     QTest::keyClick(graph, Qt::Key_C, Qt::ControlModifier);
     const QImage copied = QApplication::clipboard()->image();
+    // The picture's options first: as offered, a PNG of the plot as shown.
+    uitest::whenModal([](QWidget* options) { static_cast<QDialog*>(options)->accept(); });
     QTest::keyClick(graph, Qt::Key_S, Qt::ControlModifier);
     const QImage shown = graph->plotBitmap().copy();
     graph->close();
