@@ -5,6 +5,7 @@
 #include "io/termination.h"
 #include "ui/application.h"
 #include "ui/commandline.h"
+#include "ui/language.h"
 #include "ui/mainwindow.h"
 
 #include <QSocketNotifier>
@@ -43,7 +44,12 @@ int main(int argc, char* argv[])
         return 2;
     }
     applyProgramFont();
-    MainWindow mainWindow;
+    // The language before the first window, so that every window starts in it.
+    LanguageSwitch languages;
+    languages.install(startLanguage());
+    mainWindowSetup setup;
+    setup.languages = &languages;
+    MainWindow mainWindow(setup);
 
     // The signal's byte arrives through the event loop, so the command in progress ends first.
     std::unique_ptr<QSocketNotifier> stopNotifier;

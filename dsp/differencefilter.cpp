@@ -1,5 +1,7 @@
 #include "dsp/differencefilter.h"
 
+#include "dsp/dsptexts.h"
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -96,7 +98,6 @@ std::string filterMessage(const filterOutcome& outcome)
     if (outcome.problem != systemProblem::none)
         return std::string(systemProblemMessage(outcome.problem));
     if (outcome.diverged())
-        return "Filtrul diverge : de la esantionul " + std::to_string(outcome.firstNonFinite) +
-               " valorile nu mai sunt finite.";
+        return fillText(kFilterDivergesText, {std::to_string(outcome.firstNonFinite)});
     return {};
 }

@@ -1,5 +1,6 @@
 #include "dsp/firdesign.h"
 
+#include "core/showntext.h"
 #include "expr/windows.h"
 
 #include <cmath>
@@ -35,7 +36,7 @@ filterDesign designWindowedFir(const filterParameters& parameters, windowShape w
     out.message = checkFilterParameters(parameters, kMaxFirOrder);
     if (out.message.empty() && parameters.order % 2 != 0 &&
         (parameters.band == filterBand::highPass || parameters.band == filterBand::bandStop))
-        out.message = "Un filtru trece-sus sau opreste-banda cere un ordin par.";
+        out.message = KELMO_TEXT("Texts", "Un filtru trece-sus sau opreste-banda cere un ordin par.");
     if (!out.message.empty())
         return out;
 
@@ -60,7 +61,7 @@ filterDesign designWindowedFir(const filterParameters& parameters, windowShape w
     // scale to, and dividing by it would give NaN taps.
     if (!(std::isfinite(gain) && gain != 0)) {
         out.system.b.clear();
-        out.message = "Fereastra aleasa anuleaza filtrul : alegeti un ordin mai mare sau alta fereastra.";
+        out.message = KELMO_TEXT("Texts", "Fereastra aleasa anuleaza filtrul : alegeti un ordin mai mare sau alta fereastra.");
         return out;
     }
     for (extended& tap : h)

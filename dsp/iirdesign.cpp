@@ -1,5 +1,6 @@
 #include "dsp/iirdesign.h"
 
+#include "core/showntext.h"
 #include "dsp/polynomialroots.h"
 
 #include <cmath>
@@ -115,7 +116,7 @@ filterDesign designIir(const filterParameters& parameters, iirFamily family, ext
     const bool band = isBandFilter(parameters.band);
     out.message = checkFilterParameters(parameters, band ? kMaxIirBandOrder : kMaxIirOrder);
     if (out.message.empty() && family == iirFamily::chebyshev1 && !(rippleDb > 0 && rippleDb <= kMaxRippleDb))
-        out.message = "Riplul trebuie sa fie intre 0 si 100 dB.";
+        out.message = KELMO_TEXT("Texts", "Riplul trebuie sa fie intre 0 si 100 dB.");
     if (!out.message.empty())
         return out;
 

@@ -1,5 +1,7 @@
 #include "dsp/systemanalysis.h"
 
+#include "core/showntext.h"
+
 #include <algorithm>
 
 namespace {
@@ -75,9 +77,9 @@ std::string_view stabilityMessage(stabilityVerdict verdict)
 {
     switch (verdict) {
     case stabilityVerdict::unknown: return {};
-    case stabilityVerdict::stable: return "Sistemul este stabil.";
-    case stabilityVerdict::marginal: return "Sistemul nu este stabil : un pol este pe cercul unitate.";
-    case stabilityVerdict::unstable: return "Sistemul este instabil : un pol este in afara cercului unitate.";
+    case stabilityVerdict::stable: return KELMO_TEXT("Texts", "Sistemul este stabil.");
+    case stabilityVerdict::marginal: return KELMO_TEXT("Texts", "Sistemul nu este stabil : un pol este pe cercul unitate.");
+    case stabilityVerdict::unstable: return KELMO_TEXT("Texts", "Sistemul este instabil : un pol este in afara cercului unitate.");
     }
     return {};
 }

@@ -1,5 +1,7 @@
 #include "dsp/transferfunction.h"
 
+#include "core/showntext.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -46,13 +48,13 @@ std::string_view systemProblemMessage(systemProblem problem)
 {
     switch (problem) {
     case systemProblem::none: return {};
-    case systemProblem::zeroDenominator: return "Numitorul este nul.";
-    case systemProblem::leadingZeroDenominator: return "Coeficientul a0 al numitorului este nul.";
-    case systemProblem::notFinite: return "Un coeficient nu este un numar finit.";
+    case systemProblem::zeroDenominator: return KELMO_TEXT("Texts", "Numitorul este nul.");
+    case systemProblem::leadingZeroDenominator: return KELMO_TEXT("Texts", "Coeficientul a0 al numitorului este nul.");
+    case systemProblem::notFinite: return KELMO_TEXT("Texts", "Un coeficient nu este un numar finit.");
     case systemProblem::outOfRange:
-        return "Coeficientii nenuli trebuie sa fie intre 1E-300 si 1E300 in valoare absoluta.";
-    case systemProblem::orderTooHigh: return "Ordinul este mai mare decat 50.";
-    case systemProblem::zeroNumerator: return "Numaratorul este nul.";
+        return KELMO_TEXT("Texts", "Coeficientii nenuli trebuie sa fie intre 1E-300 si 1E300 in valoare absoluta.");
+    case systemProblem::orderTooHigh: return KELMO_TEXT("Texts", "Ordinul este mai mare decat 50.");
+    case systemProblem::zeroNumerator: return KELMO_TEXT("Texts", "Numaratorul este nul.");
     }
     return {};
 }

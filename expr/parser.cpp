@@ -1,20 +1,22 @@
 #include "expr/parser.h"
 
+#include "core/showntext.h"
+
 #include <array>
 #include <cmath>
 
 namespace {
 
-constexpr std::string_view kUnexpectedEnd = "Expresia se termina intr-un mod neasteptat.";
-constexpr std::string_view kUnclosedGroup = "Trebuia inchisa o paranteza";
-constexpr std::string_view kMissingOperand = "Sir Vid.";
-constexpr std::string_view kUnknownConstant = "Constanta necunoscuta.";
-constexpr std::string_view kUnknownFunction = "Functie necunoscuta.";
-constexpr std::string_view kUnknownIdentifier = "Identificator nerecunoscut.";
-constexpr std::string_view kUnexpectedCharacter = "Caracter neasteptat : ";
-constexpr std::string_view kStrayComma = "Am gasit o virgula unde nu trebuie";
-constexpr std::string_view kTooManyClosing = "Se inchid prea multe paranteze.";
-constexpr std::string_view kBadNumber = "Format gresit de numar.";
+constexpr std::string_view kUnexpectedEnd = KELMO_TEXT("Texts", "Expresia se termina intr-un mod neasteptat.");
+constexpr std::string_view kUnclosedGroup = KELMO_TEXT("Texts", "Trebuia inchisa o paranteza");
+constexpr std::string_view kMissingOperand = KELMO_TEXT("Texts", "Sir Vid.");
+constexpr std::string_view kUnknownConstant = KELMO_TEXT("Texts", "Constanta necunoscuta.");
+constexpr std::string_view kUnknownFunction = KELMO_TEXT("Texts", "Functie necunoscuta.");
+constexpr std::string_view kUnknownIdentifier = KELMO_TEXT("Texts", "Identificator nerecunoscut.");
+
+constexpr std::string_view kStrayComma = KELMO_TEXT("Texts", "Am gasit o virgula unde nu trebuie");
+constexpr std::string_view kTooManyClosing = KELMO_TEXT("Texts", "Se inchid prea multe paranteze.");
+constexpr std::string_view kBadNumber = KELMO_TEXT("Texts", "Format gresit de numar.");
 
 // Binding levels: 0 for a whole expression, a group or an argument; the right operand of binary
 // + and - and the operand of unary minus at 2, of * and / at 3, of ^ at 4.
@@ -97,7 +99,7 @@ private:
     // UTF-8, so a character beyond ASCII is the whole sequence that starts here.
     void failUnexpected()
     {
-        fail(std::string(kUnexpectedCharacter) + std::string(characterAt(pos_)) + ".");
+        fail(fillText(kUnexpectedCharacterText, {characterAt(pos_)}));
     }
 
     // The UTF-8 sequence starting at `at`, or its single byte when none starts there.

@@ -5,6 +5,7 @@
 // on the GUI thread while nobody else edits the workspace.
 #pragma once
 
+#include "core/showntext.h"
 #include "core/workspace.h"
 #include "expr/mathnode.h"
 #include "expr/noise.h"
@@ -25,6 +26,8 @@ inline constexpr int kMaxTreeDepth = 256;
 // Deepest nesting of parentheses, calls, signs and exponents the scanner follows.
 inline constexpr int kMaxScanDepth = 4 * kMaxTreeDepth;
 // The message for anything deeper.
-inline constexpr std::string_view kTooComplexMessage = "Expresia este prea complexa.";
+inline constexpr std::string_view kTooComplexMessage = KELMO_TEXT("Texts", "Expresia este prea complexa.");
+// The message for a character no rule takes, %1 being the character.
+inline constexpr std::string_view kUnexpectedCharacterText = KELMO_TEXT("Texts", "Caracter neasteptat : %1.");
 
 parsedExpression parseExpression(std::string_view text, const tworkspace& workspace);

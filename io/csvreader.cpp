@@ -2,6 +2,7 @@
 
 #include "io/fileaccess.h"
 #include "io/importnames.h"
+#include "io/iotexts.h"
 #include "io/statefile.h"
 
 #include <algorithm>
@@ -93,8 +94,7 @@ std::string invalidCellMessage(std::int64_t row, std::size_t column, const std::
     std::string shown = text.substr(0, kShownCellLength);
     if (shown.size() < text.size())
         shown += "...";
-    return std::string(kInvalidNumericInput) + " in row " + std::to_string(row) + ", column " +
-           std::to_string(column + 1) + " : \"" + shown + "\"";
+    return fillText(kInvalidCellText, {kInvalidNumericInput, std::to_string(row), std::to_string(column + 1), shown});
 }
 
 // The first problem of the columns taken, by row and then by column; empty when there is none.
@@ -113,8 +113,7 @@ std::string firstProblem(const std::vector<columnState>& columns)
         }
         if (col.numbers > 0 && col.gapRow != 0 && col.gapRow < bestRow) {
             bestRow = col.gapRow;
-            message = "Missing value in row " + std::to_string(col.gapRow) + ", column " +
-                      std::to_string(c + 1);
+            message = fillText(kMissingValueText, {std::to_string(col.gapRow), std::to_string(c + 1)});
         }
     }
     return message;
@@ -229,8 +228,7 @@ std::string leftOutNote(const std::vector<int>& columns)
     std::string list;
     for (const int c : columns)
         list += (list.empty() ? "" : ", ") + std::to_string(c);
-    return columns.size() == 1 ? "Column " + list + " holds only text and was left out"
-                               : "Columns " + list + " hold only text and were left out";
+    return fillText(columns.size() == 1 ? kColumnLeftOutText : kColumnsLeftOutText, {list});
 }
 
 } // namespace
@@ -280,7 +278,7 @@ csvContents parseCsvText(std::string_view text, const std::string& shownPath,
             result.leftOutColumns.push_back(static_cast<int>(c + 1));
     result.variables = makeVariables(columns, choices.format.header, shownPath, baseName);
     if (result.variables.empty())
-        result.error = "No column of numbers in the file";
+        result.error = KELMO_TEXT("Texts", "No column of numbers in the file");
     return result;
 }
 

@@ -1,12 +1,13 @@
 #include "io/fileaccess.h"
 
+#include "io/iotexts.h"
+
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
 #include <new>
 #include <system_error>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,36 +18,36 @@ std::string ioErrorMessage(int errorCode, bool writing)
 {
     switch (errorCode) {
     case ENOENT:
-        return "File not found";
+        return KELMO_TEXT("Texts", "File not found");
     case ENOTDIR:
     case ELOOP:
     case ENAMETOOLONG:
-        return "Path not found";
+        return KELMO_TEXT("Texts", "Path not found");
     case EACCES:
     case EPERM:
     case EROFS:
     case EISDIR:
     case ETXTBSY:
     case EBUSY:
-        return "File access denied";
+        return KELMO_TEXT("Texts", "File access denied");
     case ENOSPC:
     case EDQUOT:
     case EFBIG:
-        return "Disk full";
+        return KELMO_TEXT("Texts", "Disk full");
     case EMFILE:
     case ENFILE:
-        return "Too many open files";
+        return KELMO_TEXT("Texts", "Too many open files");
     case ENOMEM:
-        return "Not enough memory";
+        return KELMO_TEXT("Texts", "Not enough memory");
     case 0:
     case EIO:
-        return writing ? "Disk write error" : "Disk read error";
+        return writing ? KELMO_TEXT("Texts", "Disk write error") : KELMO_TEXT("Texts", "Disk read error");
     default:
         break;
     }
     std::string text = std::generic_category().message(errorCode);
     if (text.empty())
-        return writing ? "Disk write error" : "Disk read error";
+        return writing ? KELMO_TEXT("Texts", "Disk write error") : KELMO_TEXT("Texts", "Disk read error");
     return text;
 }
 
@@ -170,7 +171,7 @@ bool inputFile::fail(int errorCode)
     failed_ = true;
     message_ = ioErrorMessage(errorCode, false);
     if (fd_ >= 0) // the file was open: say which one could not be read
-        message_ += "\nReading the file " + path_ + " failed.";
+        message_ += "\n" + fillText(kReadingFailedText, {path_});
     return false;
 }
 
@@ -274,7 +275,7 @@ bool atomicFileWriter::fail(int errorCode)
 bool atomicFileWriter::failWriting(int errorCode)
 {
     fail(errorCode);
-    message_ += "\nWriting to the file " + target_.string() + " failed.";
+    message_ += "\n" + fillText(kWritingFailedText, {target_.string()});
     return false;
 }
 
@@ -294,7 +295,7 @@ bool atomicFileWriter::open()
         if (!ec)
             target_ = resolved;
     }
-    const std::string writingRefused = "Writing to the file " + target_.string() + " was refused.";
+    const std::string writingRefused = fillText(kWritingRefusedText, {target_.string()});
     struct stat st {};
     const bool targetExists = ::stat(target_.c_str(), &st) == 0;
     if (targetExists) {
@@ -338,7 +339,7 @@ bool atomicFileWriter::open()
             return openInPlace(); // the folder takes no new file, the file itself may be written
         if (error == ENOENT)
             return fail(ENOTDIR); // the folder is missing, not the file
-        return refuse(error, "Creating a file in the folder " + folder.string() + " was refused.");
+        return refuse(error, fillText(kFolderRefusedText, {folder.string()}));
     }
     return fail(EEXIST);
 }
@@ -348,7 +349,7 @@ bool atomicFileWriter::openInPlace()
     fd_ = ::open(target_.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
     if (fd_ < 0) {
         const int error = errno;
-        return refuse(error, "Writing to the file " + target_.string() + " was refused.");
+        return refuse(error, fillText(kWritingRefusedText, {target_.string()}));
     }
     struct stat st {};
     if (::fstat(fd_, &st) != 0)

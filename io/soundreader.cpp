@@ -1,6 +1,7 @@
 #include "io/soundfile.h"
 
 #include "io/fileaccess.h"
+#include "io/iotexts.h"
 #include "io/samplewidening.h"
 #include "io/soundmemory.h"
 #include "io/soundprobe.h"
@@ -22,14 +23,14 @@ struct closeSound {
 };
 using soundHandle = std::unique_ptr<SNDFILE, closeSound>;
 
-constexpr const char* kEmptySoundFile = "Cannot read the sound file : the file is empty";
+constexpr const char* kEmptySoundFile = KELMO_TEXT("Texts", "Cannot read the sound file : the file is empty");
 
 std::string libraryMessage(SNDFILE* f)
 {
     std::string text = sf_strerror(f);
     if (text.empty())
-        text = "unknown error";
-    return "Cannot read the sound file : " + text;
+        text = KELMO_TEXT("Texts", "unknown error");
+    return fillText(kSoundUnreadableText, {text});
 }
 
 std::string channelSuffix(int channel, int channels)
@@ -101,8 +102,8 @@ std::string shortfallMessage(SNDFILE* f, std::int64_t expected, std::int64_t rea
     const bool failed = sf_error(f) != SF_ERR_NO_ERROR;
     if (read >= expected && !failed)
         return {};
-    std::string message = "The sound file is incomplete : " + std::to_string(std::max(expected, read)) +
-                          " samples expected, " + std::to_string(read) + " read";
+    std::string message =
+        fillText(kSoundIncompleteText, {std::to_string(std::max(expected, read)), std::to_string(read)});
     if (failed)
         message += "\n" + std::string(sf_strerror(f));
     return message;
@@ -113,12 +114,12 @@ soundImport importOpened(SNDFILE* f, const SF_INFO& info, std::string_view head,
                          tworkspace& workspace, importCallbacks& callbacks)
 {
     if (info.channels < 1 || info.channels > kMaxSoundChannels) {
-        callbacks.showError("Cannot read the sound file : " + std::to_string(info.channels) +
-                            " channels (at most " + std::to_string(kMaxSoundChannels) + ")");
+        callbacks.showError(
+            fillText(kSoundReadChannelsText, {std::to_string(info.channels), std::to_string(kMaxSoundChannels)}));
         return {};
     }
     if (info.samplerate < 1) {
-        callbacks.showError("Cannot read the sound file : invalid sample rate");
+        callbacks.showError(KELMO_TEXT("Texts", "Cannot read the sound file : invalid sample rate"));
         return {};
     }
     // A length the library does not know (SF_COUNT_MAX) is read up to the largest variable. A
@@ -169,7 +170,7 @@ soundImport importOpened(SNDFILE* f, const SF_INFO& info, std::string_view head,
     if (const std::string shortfall = shortfallMessage(f, expected, read); !shortfall.empty())
         callbacks.showError(shortfall);
     else if (read == 0)
-        callbacks.showError("The sound file holds no samples");
+        callbacks.showError(KELMO_TEXT("Texts", "The sound file holds no samples"));
     return result;
 }
 

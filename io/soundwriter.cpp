@@ -1,6 +1,7 @@
 #include "io/soundfile.h"
 
 #include "io/fileaccess.h"
+#include "io/iotexts.h"
 #include "io/soundmemory.h"
 
 #include <sndfile.h>
@@ -17,7 +18,7 @@ constexpr std::size_t kBlockFrames = 4096;
 
 std::string libraryMessage(SNDFILE* f)
 {
-    return std::string("Cannot write the sound file : ") + sf_strerror(f);
+    return fillText(kSoundUnwritableText, {sf_strerror(f)});
 }
 
 // The largest finite magnitude of the real parts, 0 for none.
@@ -140,16 +141,16 @@ bool encodeSound(const std::vector<tdspvarPtr>& variables, const soundExportOpti
 {
     clippedSamples = 0;
     if (variables.empty()) {
-        message = "Cannot write the sound file : no variable chosen";
+        message = KELMO_TEXT("Texts", "Cannot write the sound file : no variable chosen");
         return false;
     }
     if (variables.size() > static_cast<std::size_t>(kMaxSoundChannels)) {
-        message = "Cannot write the sound file : " + std::to_string(variables.size()) +
-                  " channels (at most " + std::to_string(kMaxSoundChannels) + ")";
+        message = fillText(kSoundWriteChannelsText,
+                           {std::to_string(variables.size()), std::to_string(kMaxSoundChannels)});
         return false;
     }
     if (options.sampleRate < 1 || options.sampleRate > kMaxSampleRate) {
-        message = "Cannot write the sound file : invalid sample rate";
+        message = KELMO_TEXT("Texts", "Cannot write the sound file : invalid sample rate");
         return false;
     }
     std::size_t frames = 0;

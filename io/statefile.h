@@ -25,6 +25,7 @@
 // Everything here runs on the calling (GUI) thread.
 #pragma once
 
+#include "core/showntext.h"
 #include "core/variable.h"
 #include "core/workspace.h"
 #include "io/loadcallbacks.h"
@@ -35,8 +36,8 @@
 #include <vector>
 
 // Messages of the reader besides the system's file errors.
-inline constexpr const char* kInvalidNumericInput = "Invalid numeric input";
-inline constexpr const char* kReadBeyondEndOfFile = "Read beyond end of file";
+inline constexpr const char* kInvalidNumericInput = KELMO_TEXT("Texts", "Invalid numeric input");
+inline constexpr const char* kReadBeyondEndOfFile = KELMO_TEXT("Texts", "Read beyond end of file");
 // "Invalid sample count in variable #<k>": a negative count, or one above kMaxVariableSamples.
 // A valid count whose block the file cuts short keeps the samples read, zeros after them, and
 // ends the load with kReadBeyondEndOfFile.

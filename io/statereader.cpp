@@ -1,5 +1,6 @@
 #include "core/samplerate.h"
 #include "io/fileaccess.h"
+#include "io/iotexts.h"
 #include "io/statefile.h"
 #include "io/statenumber.h"
 #include "io/statescanner.h"
@@ -133,7 +134,7 @@ void readInfoTrailer(stateScanner& in, std::vector<loadedBlock>& blocks, tworksp
 
 std::string invalidSampleCountMessage(int ordinal)
 {
-    return "Invalid sample count in variable #" + std::to_string(ordinal);
+    return fillText(kInvalidSampleCountText, {std::to_string(ordinal)});
 }
 
 namespace {

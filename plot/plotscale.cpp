@@ -3,6 +3,7 @@
 #include "core/numformat.h"
 #include "core/variable.h"
 #include "plot/pixel.h"
+#include "plot/plottexts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -187,7 +188,7 @@ std::string slopeLine(extended a, extended b, std::int64_t index, bool logY, boo
                           : 0;
         unit += "/dec";
     }
-    return "Panta : " + formatGeneral(slope, 5, decimalSeparator) + unit;
+    return fillText(kSlopeLineText, {formatGeneral(slope, 5, decimalSeparator), unit});
 }
 
 namespace {
@@ -195,8 +196,8 @@ namespace {
 void appendVariableLines(std::vector<std::string>& lines, const tdspvar& v, int ordinal,
                          std::int64_t index, bool logX, bool logY, char sep)
 {
-    lines.push_back("Pozitie " + std::to_string(ordinal) + " :" + std::to_string(index));
-    lines.push_back("Valoare : " + formatGeneral(v.sampleModulus(index), 5, sep));
+    lines.push_back(fillText(kPositionLineText, {std::to_string(ordinal), std::to_string(index)}));
+    lines.push_back(fillText(kValueLineText, {formatGeneral(v.sampleModulus(index), 5, sep)}));
     lines.push_back(slopeLine(v.sampleModulus(index), v.sampleModulus(index + 1), index, logY, logX, sep));
 }
 

@@ -1,16 +1,18 @@
 #include "plot/spectrumaxis.h"
 
+#include "plot/plottexts.h"
+
 #include <algorithm>
 #include <cmath>
 
 std::string_view unitText(frequencyUnit unit)
 {
-    return unit == frequencyUnit::hertz ? "Hz" : "cicluri/esantion";
+    return unit == frequencyUnit::hertz ? "Hz" : KELMO_TEXT("Texts", "cicluri/esantion");
 }
 
 std::string frequencyTitle(frequencyUnit unit)
 {
-    return "Frecventa [" + std::string(unitText(unit)) + "]";
+    return fillText(kFrequencyTitleText, {unitText(unit)});
 }
 
 spectrumAxis::spectrumAxis(std::int64_t bins, std::optional<extended> rate, spectrumLayout layout)

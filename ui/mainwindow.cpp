@@ -18,6 +18,7 @@
 #include "ui/sampleratedialog.h"
 #include "ui/samplingworker.h"
 #include "ui/selectiondialog.h"
+#include "ui/language.h"
 #include "ui/signalcommands.h"
 #include "ui/striplist.h"
 #include "ui/thumbnailworker.h"
@@ -87,6 +88,7 @@ MainWindow::MainWindow(const mainWindowSetup& setup, QWidget* parent)
     statusBar()->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->setFixedHeight(kStatusBarHeight);
 
+    languages_ = setup.languages != nullptr ? setup.languages : new LanguageSwitch(this);
     buildMainMenu();
     buildPopupMenu();
     emptinessChanged(true);
@@ -177,6 +179,15 @@ bool MainWindow::event(QEvent* event)
         return true;
     }
     return QMainWindow::event(event);
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        texts_.retranslate();
+        showHistoryState(); // the undo and redo items name their commands
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -312,8 +323,7 @@ void MainWindow::selectionWithChoice(selectionMode mode)
         return;
     selection_->setMode(mode);
     const QString remembered = selection_->clickedOptionCaption();
-    selection_->setClickedOption(true, QStringLiteral("Variabila pe care s-a dat click (") +
-                                           QString::fromStdString(current->name()) + QLatin1Char(')'));
+    selection_->setClickedOption(true, tr("Variabila pe care s-a dat click (%1)").arg(QString::fromStdString(current->name())));
     selection_->setClickedVariable(current);
     selection_->chooseOption(selectionTarget::clicked);
     selection_->exec();

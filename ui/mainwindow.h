@@ -14,6 +14,7 @@
 
 #include "core/undohistory.h"
 #include "core/workspace.h"
+#include "ui/boundtexts.h"
 #include "ui/filedialogs.h"
 #include "ui/typedsystem.h"
 #include "ui/fileopener.h"
@@ -49,6 +50,7 @@ class ValueTableDialog;
 enum class processingType;
 enum class selectionMode;
 class SignalCommands;
+class LanguageSwitch;
 
 // The program's one font, set on the application before any window is made.
 void applyProgramFont();
@@ -58,6 +60,7 @@ struct mainWindowSetup {
     threadStarter startThread;       // makes every worker thread (empty: pthread_create)
     bool builtInFileDialogs = false; // Qt's own file dialogs even where the desktop has its own
     fileAnswer answerFile;           // answers file questions before the dialogs do (empty: never)
+    LanguageSwitch* languages = nullptr; // the windows' language (none: the window keeps its own)
 };
 
 class MainWindow : public QMainWindow, private workspaceListener {
@@ -95,8 +98,11 @@ public:
     void saveChosen();
     void setSampleRate();
 
+    LanguageSwitch& languages() { return *languages_; }
+
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -111,8 +117,11 @@ private:
     // mainmenus.cpp
     void buildMainMenu();
     void buildPopupMenu();
-    QAction* addItem(QMenu* menu, const char* objectName, const QString& caption,
-                     const QString& hint, std::function<void()> command);
+    // An item whose caption and hint (nullptr: none) are source texts, bound to the language.
+    QAction* addItem(QMenu* menu, const char* objectName, const char* caption, const char* hint,
+                     std::function<void()> command);
+    QMenu* addMenu(QWidget* parent, const char* objectName, const char* caption);
+    void buildLanguageMenu(QMenu* help);
 
     // "First variable, then X": with at least one variable, the oldest becomes current and
     // pop-up command X runs on it; with none nothing happens.
@@ -121,6 +130,8 @@ private:
 
     // Shared with the windows, so declared before them: they end after the windows.
     const mainWindowSetup setup_;
+    BoundTexts texts_{"MainWindow"};
+    LanguageSwitch* languages_ = nullptr; // the setup's, or a child of this window
     tworkspace workspace_;
     QImage plotBitmap_;
     std::unique_ptr<ThumbnailPool> thumbnails_;

@@ -31,13 +31,13 @@ enum class closeAnswer { save, discard, cancel };
 closeAnswer askAboutUnsavedChanges(QWidget* parent)
 {
     QMessageBox box(QMessageBox::Question, parent->windowTitle(),
-                    QStringLiteral("Variabilele s-au schimbat de la ultima salvare.\n"
-                                   "Le salvati inainte de iesire ?"),
+                    QCoreApplication::translate("MainWindow", "Variabilele s-au schimbat de la ultima salvare.\n"
+                                                              "Le salvati inainte de iesire ?"),
                     QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("UnsavedChangesQuestion"));
-    QPushButton* save = box.addButton(QStringLiteral("&Salveaza"), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QStringLiteral("&Nu salva"), QMessageBox::DestructiveRole);
-    box.addButton(QStringLiteral("&Cancel"), QMessageBox::RejectRole);
+    QPushButton* save = box.addButton(QCoreApplication::translate("MainWindow", "&Salveaza"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QCoreApplication::translate("MainWindow", "&Nu salva"), QMessageBox::DestructiveRole);
+    box.addButton(QCoreApplication::translate("MainWindow", "&Cancel"), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.exec();
     if (box.clickedButton() == save)
@@ -49,16 +49,16 @@ closeAnswer askAboutUnsavedChanges(QWidget* parent)
 
 void MainWindow::buildEditMenu(QMenuBar* bar)
 {
-    QMenu* edit = bar->addMenu(QStringLiteral("&Editare"));
-    edit->menuAction()->setObjectName(QStringLiteral("Editare1"));
+    QMenu* edit = addMenu(bar, "Editare1", QT_TR_NOOP("&Editare"));
     undoAction_ = edit->addAction(QString());
     undoAction_->setObjectName(QStringLiteral("Anuleaza1"));
-    undoAction_->setStatusTip(QStringLiteral("Anuleaza ultima comanda care a schimbat variabilele"));
+    texts_.bind(QT_TR_NOOP("Anuleaza ultima comanda care a schimbat variabilele"),
+                [this](const QString& t) { undoAction_->setStatusTip(t); });
     undoAction_->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Backspace));
     connect(undoAction_, &QAction::triggered, this, [this] { undo(); });
     redoAction_ = edit->addAction(QString());
     redoAction_->setObjectName(QStringLiteral("Reface1"));
-    redoAction_->setStatusTip(QStringLiteral("Reface comanda anulata"));
+    texts_.bind(QT_TR_NOOP("Reface comanda anulata"), [this](const QString& t) { redoAction_->setStatusTip(t); });
     redoAction_->setShortcuts({QKeySequence(Qt::SHIFT | Qt::ALT | Qt::Key_Backspace), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     connect(redoAction_, &QAction::triggered, this, [this] { redo(); });
     connect(edit, &QMenu::hovered, this, [this](QAction* a) { showHint(a->statusTip()); });
@@ -66,9 +66,9 @@ void MainWindow::buildEditMenu(QMenuBar* bar)
 
 void MainWindow::addRecentFilesMenu(QMenu* file)
 {
-    QMenu* recent = file->addMenu(QStringLiteral("Fisiere &recente"));
-    recent->menuAction()->setObjectName(QStringLiteral("FisiereRecente1"));
-    recent->menuAction()->setStatusTip(QStringLiteral("Deschide unul din ultimele fisiere folosite"));
+    QMenu* recent = addMenu(file, "FisiereRecente1", QT_TR_NOOP("Fisiere &recente"));
+    texts_.bind(QT_TR_NOOP("Deschide unul din ultimele fisiere folosite"),
+                [recent](const QString& t) { recent->menuAction()->setStatusTip(t); });
     recent_ = new RecentFiles(*recent, [this](const namedFile& f) {
         runCommand(QFileInfo(f.path).fileName(), [this, f] {
             opener_->open(f.path, f.kind, *fileCallbacks_);
@@ -134,7 +134,7 @@ void MainWindow::openFiles(const QStringList& paths)
     if (paths.isEmpty())
         return;
     const QString label = paths.size() == 1 ? QFileInfo(paths.front()).fileName()
-                                            : QStringLiteral("%1 fisiere").arg(paths.size());
+                                            : tr("%1 fisiere").arg(paths.size());
     runCommand(label, [this, &paths] {
         for (const namedFile& f : opener_->openAll(paths))
             filesOpened_.push_back(f);
@@ -154,8 +154,8 @@ void MainWindow::replayStep(bool forwards)
     replayOutcome outcome = replayOutcome::nothing;
     runGuarded([&] { outcome = forwards ? history_.redo(workspace_) : history_.undo(workspace_); });
     if (outcome == replayOutcome::refused)
-        statusBar()->showMessage(forwards ? QStringLiteral("Comanda nu mai poate fi refacuta: variabilele ei s-au schimbat")
-                                          : QStringLiteral("Comanda nu mai poate fi anulata: variabilele ei s-au schimbat"),
+        statusBar()->showMessage(forwards ? tr("Comanda nu mai poate fi refacuta: variabilele ei s-au schimbat")
+                                          : tr("Comanda nu mai poate fi anulata: variabilele ei s-au schimbat"),
                                  kNoteMilliseconds);
     showHistoryState();
 }
@@ -163,11 +163,11 @@ void MainWindow::replayStep(bool forwards)
 void MainWindow::historyChanged(historyEvent event)
 {
     if (event == historyEvent::oldestDropped)
-        statusBar()->showMessage(QStringLiteral("Memoria pentru anulare s-a umplut: cele mai vechi comenzi "
-                                                "nu mai pot fi anulate"),
+        statusBar()->showMessage(tr("Memoria pentru anulare s-a umplut: cele mai vechi comenzi "
+                                    "nu mai pot fi anulate"),
                                  kNoteMilliseconds);
     else if (event == historyEvent::lost)
-        statusBar()->showMessage(QStringLiteral("Memorie insuficienta: comenzile de pana acum nu mai pot fi anulate"),
+        statusBar()->showMessage(tr("Memorie insuficienta: comenzile de pana acum nu mai pot fi anulate"),
                                  kNoteMilliseconds);
     showHistoryState();
 }
@@ -176,16 +176,16 @@ void MainWindow::showHistoryState()
 {
     if (!undoAction_)
         return;
-    const auto caption = [](const char* verb, bool can, const std::string& label) {
-        QString text = QString::fromLatin1(verb);
+    const auto caption = [](const QString& verb, bool can, const std::string& label) {
+        QString text = verb;
         if (can && !label.empty())
             text += QStringLiteral(": ") + QString::fromStdString(label);
         return text;
     };
     undoAction_->setEnabled(history_.canUndo());
-    undoAction_->setText(caption("&Anuleaza", history_.canUndo(), history_.undoLabel()));
+    undoAction_->setText(caption(tr("&Anuleaza"), history_.canUndo(), history_.undoLabel()));
     redoAction_->setEnabled(history_.canRedo());
-    redoAction_->setText(caption("&Reface", history_.canRedo(), history_.redoLabel()));
+    redoAction_->setText(caption(tr("&Reface"), history_.canRedo(), history_.redoLabel()));
 }
 
 // ---- closing ----
