@@ -6,7 +6,8 @@
 #   make sanitize  the tests under ASan+UBSan, then under TSan
 
 PACKAGES      := cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev \
-                 libbenchmark-dev libfftw3-dev libsndfile1-dev qt6-multimedia-dev
+                 libbenchmark-dev libfftw3-dev libsndfile1-dev qt6-multimedia-dev \
+                 qt6-l10n-tools qt6-translations-l10n
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 SUDO          := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS          ?= $(shell nproc)
