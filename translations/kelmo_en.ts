@@ -1051,7 +1051,7 @@ Load only the first %2?</translation>
     </message>
     <message>
         <source>Sir Vid.</source>
-        <translation>Empty expression.</translation>
+        <translation>Missing operand.</translation>
     </message>
     <message>
         <source>Constanta necunoscuta.</source>
