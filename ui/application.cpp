@@ -1,5 +1,7 @@
 #include "ui/application.h"
 
+#include "ui/showntexts.h"
+
 #include <QMessageBox>
 #include <QThread>
 
@@ -14,10 +16,15 @@ constexpr const char* kProgramCaption = "Kelmo";
 QString commandErrorText(const std::exception* error)
 {
     if (dynamic_cast<const std::bad_alloc*>(error) != nullptr)
-        return QStringLiteral("Not enough memory");
-    if (error != nullptr && *error->what() != '\0')
-        return QString::fromLocal8Bit(error->what());
-    return QStringLiteral("Unexpected error");
+        return KelmoApplication::tr("Not enough memory");
+    if (error == nullptr || *error->what() == '\0')
+        return KelmoApplication::tr("Unexpected error");
+    // The program's own exceptions carry a marked text: this class's, or one of the GUI-free
+    // folders'. Anything else (a library's message) is shown as it is.
+    const QString own = KelmoApplication::tr(error->what());
+    if (own != QString::fromUtf8(error->what()))
+        return own;
+    return shownText(error->what());
 }
 
 void showCommandError(const std::exception* error)

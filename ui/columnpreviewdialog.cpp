@@ -11,6 +11,7 @@
 #include <QTableWidget>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -19,32 +20,51 @@ constexpr int kRowHeight = 21;
 constexpr int kNumberDigits = 15;
 constexpr int kTickRow = 0;
 
-const QStringList& separatorNames()
-{
-    static const QStringList names = {QStringLiteral("Tab"), QStringLiteral("Punct si virgula ( ; )"),
-                                      QStringLiteral("Virgula ( , )"), QStringLiteral("Spatii"),
-                                      QStringLiteral("Niciunul (o coloana)")};
-    return names;
-}
+// The choices of the three lists, in the order of what they choose.
+const std::array kSeparatorNames = {
+    QT_TRANSLATE_NOOP("ColumnPreviewDialog", "Tab"), QT_TRANSLATE_NOOP("ColumnPreviewDialog", "Punct si virgula ( ; )"),
+    QT_TRANSLATE_NOOP("ColumnPreviewDialog", "Virgula ( , )"), QT_TRANSLATE_NOOP("ColumnPreviewDialog", "Spatii"),
+    QT_TRANSLATE_NOOP("ColumnPreviewDialog", "Niciunul (o coloana)")};
+const std::array kDecimalNames = {QT_TRANSLATE_NOOP("ColumnPreviewDialog", "Punct ( 1.5 )"),
+                                  QT_TRANSLATE_NOOP("ColumnPreviewDialog", "Virgula ( 1,5 )")};
+const std::array kPolicyNames = {QT_TRANSLATE_NOOP("ColumnPreviewDialog", "cand citirea nu e sigura"),
+                                 QT_TRANSLATE_NOOP("ColumnPreviewDialog", "la fiecare import"),
+                                 QT_TRANSLATE_NOOP("ColumnPreviewDialog", "niciodata (nu mai intreba)")};
 
-const QStringList& decimalNames()
+template <std::size_t N>
+QString nameAt(const std::array<const char*, N>& names, std::size_t index)
 {
-    static const QStringList names = {QStringLiteral("Punct ( 1.5 )"), QStringLiteral("Virgula ( 1,5 )")};
-    return names;
+    return index < N ? ColumnPreviewDialog::tr(names[index]) : QString();
 }
 
 QString readingName(const csvFormat& format)
 {
-    return separatorNames().value(static_cast<int>(format.separator)) + QStringLiteral(", zecimale ") +
-           decimalNames().value(static_cast<int>(format.decimal));
+    return ColumnPreviewDialog::tr("%1, zecimale %2")
+        .arg(nameAt(kSeparatorNames, static_cast<std::size_t>(format.separator)),
+             nameAt(kDecimalNames, static_cast<std::size_t>(format.decimal)));
 }
 
-QLabel* labelFor(const QString& text, QWidget* buddy, int left, int top, QWidget* parent)
+// A list whose items are the source texts `names`, shown in the language of `texts`' window.
+template <std::size_t N>
+QComboBox* makeList(BoundTexts& texts, const std::array<const char*, N>& names, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
+    auto* box = new QComboBox(parent);
+    for (std::size_t i = 0; i < N; ++i) {
+        box->addItem(QString());
+        texts.bind(names[i], [box, i](const QString& t) { box->setItemText(static_cast<int>(i), t); });
+    }
+    return box;
+}
+
+QLabel* labelFor(BoundTexts& texts, const char* source, QWidget* buddy, int left, int top, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
     label->setBuddy(buddy);
     label->move(left, top + 3);
-    label->adjustSize();
+    texts.bind(source, [label](const QString& t) {
+        label->setText(t);
+        label->adjustSize();
+    });
     return label;
 }
 
@@ -67,7 +87,7 @@ QTableWidgetItem* cellItem(const csvCell& cell)
     case cellKind::malformed:
         item->setText(QString::fromStdString(cell.text));
         item->setForeground(Qt::red);
-        item->setToolTip(QStringLiteral("Nu se poate citi ca numar"));
+        item->setToolTip(ColumnPreviewDialog::tr("Nu se poate citi ca numar"));
         break;
     }
     return item;
@@ -78,7 +98,7 @@ QTableWidgetItem* cellItem(const csvCell& cell)
 ColumnPreviewDialog::ColumnPreviewDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("ColumnPreviewDialog"));
-    setWindowTitle(QStringLiteral("Import tabel"));
+    texts_.bind(QT_TR_NOOP("Import tabel"), [this](const QString& t) { setWindowTitle(t); });
     setFixedSize(kClientWidth, kClientHeight);
     const int innerWidth = kClientWidth - 2 * kMargin;
 
@@ -87,15 +107,14 @@ ColumnPreviewDialog::ColumnPreviewDialog(QWidget* parent) : QDialog(parent)
     noteLabel_->setWordWrap(true);
 
     const int choicesTop = kMargin + 2 * kRowHeight + 4;
-    separatorBox_ = new QComboBox(this);
-    separatorBox_->addItems(separatorNames());
+    separatorBox_ = makeList(texts_, kSeparatorNames, this);
     separatorBox_->setGeometry(80, choicesTop, 160, kRowHeight);
-    QLabel* separatorLabel = labelFor(QStringLiteral("&Separator :"), separatorBox_, kMargin, choicesTop, this);
-    decimalBox_ = new QComboBox(this);
-    decimalBox_->addItems(decimalNames());
+    QLabel* separatorLabel = labelFor(texts_, QT_TR_NOOP("&Separator :"), separatorBox_, kMargin, choicesTop, this);
+    decimalBox_ = makeList(texts_, kDecimalNames, this);
     decimalBox_->setGeometry(330, choicesTop, 130, kRowHeight);
-    QLabel* decimalLabel = labelFor(QStringLiteral("&Zecimale :"), decimalBox_, 256, choicesTop, this);
-    headerBox_ = new QCheckBox(QStringLiteral("&Antet : un rand cu numele coloanelor"), this);
+    QLabel* decimalLabel = labelFor(texts_, QT_TR_NOOP("&Zecimale :"), decimalBox_, 256, choicesTop, this);
+    headerBox_ = new QCheckBox(this);
+    texts_.text(headerBox_, QT_TR_NOOP("&Antet : un rand cu numele coloanelor"));
     headerBox_->setGeometry(kMargin, choicesTop + kRowHeight + 6, innerWidth, kRowHeight);
 
     const int tableTop = choicesTop + 2 * kRowHeight + 12;
@@ -105,19 +124,19 @@ ColumnPreviewDialog::ColumnPreviewDialog(QWidget* parent) : QDialog(parent)
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
     table_->verticalHeader()->setDefaultSectionSize(18);
-    table_->setToolTip(QStringLiteral("Bifati coloanele de citit"));
+    texts_.bind(QT_TR_NOOP("Bifati coloanele de citit"), [this](const QString& t) { table_->setToolTip(t); });
 
-    policyBox_ = new QComboBox(this);
-    policyBox_->addItems({QStringLiteral("cand citirea nu e sigura"), QStringLiteral("la fiecare import"),
-                          QStringLiteral("niciodata (nu mai intreba)")});
+    policyBox_ = makeList(texts_, kPolicyNames, this);
     policyBox_->setGeometry(180, policyTop, 200, kRowHeight);
-    QLabel* policyLabel = labelFor(QStringLiteral("&Arata aceasta fereastra :"), policyBox_, kMargin, policyTop, this);
+    QLabel* policyLabel = labelFor(texts_, QT_TR_NOOP("&Arata aceasta fereastra :"), policyBox_, kMargin, policyTop, this);
 
     const int buttonTop = kClientHeight - kMargin - 20;
-    okButton_ = new QPushButton(QStringLiteral("Ok"), this);
+    okButton_ = new QPushButton(this);
+    texts_.text(okButton_, QT_TR_NOOP("Ok"));
     okButton_->setGeometry(kMargin, buttonTop, 121, 20);
     okButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(this);
+    texts_.text(cancelButton_, QT_TR_NOOP("Cancel"));
     cancelButton_->setGeometry(kMargin + 128, buttonTop, 121, 20);
     cancelButton_->setAutoDefault(false);
 
@@ -142,11 +161,11 @@ bool ColumnPreviewDialog::ask(std::string_view text, const csvDetection& detecti
 {
     text_ = text;
     taken_.clear();
-    QString note = detection.certain ? QStringLiteral("Randurile de mai jos arata cum se citeste fisierul.")
-                                     : QStringLiteral("Fisierul se poate citi in mai multe feluri; verificati citirea.");
+    certain_ = detection.certain;
+    alternative_.reset();
     if (!detection.alternatives.empty())
-        note += QStringLiteral("\nSe potriveste la fel de bine : ") + readingName(detection.alternatives.front());
-    noteLabel_->setText(note);
+        alternative_ = detection.alternatives.front();
+    showNote();
     policyBox_->setCurrentIndex(static_cast<int>(policy));
     showFormat(detection.format);
     const bool accepted = exec() == QDialog::Accepted;
@@ -157,6 +176,26 @@ bool ColumnPreviewDialog::ask(std::string_view text, const csvDetection& detecti
     choices.format = chosenFormat();
     choices.takeColumns = taken_;
     return true;
+}
+
+void ColumnPreviewDialog::showNote()
+{
+    QString note = certain_ ? tr("Randurile de mai jos arata cum se citeste fisierul.")
+                            : tr("Fisierul se poate citi in mai multe feluri; verificati citirea.");
+    if (alternative_)
+        note += QLatin1Char('\n') + tr("Se potriveste la fel de bine : %1").arg(readingName(*alternative_));
+    noteLabel_->setText(note);
+}
+
+void ColumnPreviewDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        texts_.retranslate();
+        showNote();
+        if (isVisible())
+            refresh(); // the columns' default names and the cells' tool tips
+    }
+    QDialog::changeEvent(event);
 }
 
 csvFormat ColumnPreviewDialog::chosenFormat() const
@@ -198,7 +237,7 @@ void ColumnPreviewDialog::refresh()
         const auto k = static_cast<std::size_t>(c);
         const QString name = k < preview.header.size() && !preview.header[k].empty()
                                  ? QString::fromStdString(preview.header[k])
-                                 : QStringLiteral("Coloana %1").arg(c + 1);
+                                 : tr("Coloana %1").arg(c + 1);
         auto* tick = new QTableWidgetItem(name);
         tick->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         tick->setCheckState(taken_[k] ? Qt::Checked : Qt::Unchecked);

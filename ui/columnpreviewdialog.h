@@ -6,9 +6,11 @@
 #pragma once
 
 #include "io/csvfile.h"
+#include "ui/boundtexts.h"
 
 #include <QDialog>
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -37,13 +39,19 @@ public:
     bool ask(std::string_view text, const csvDetection& detection, columnPreviewPolicy& policy,
              csvChoices& choices);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     csvFormat chosenFormat() const;
+    // What the guess says of the reading, in the language of the moment.
+    void showNote();
     void showFormat(const csvFormat& format);
     void refresh();
     void columnTicked(QTableWidgetItem* item);
     void updateOk();
 
+    BoundTexts texts_{"ColumnPreviewDialog"};
     // The controls, by role; each carries its role's name as its objectName.
     QLabel* noteLabel_ = nullptr;         // NoteLabel
     QComboBox* separatorBox_ = nullptr;   // SeparatorBox, in csvSeparator's order
@@ -55,5 +63,7 @@ private:
     QPushButton* cancelButton_ = nullptr; // CancelButton
 
     std::string_view text_;
+    bool certain_ = true;                   // the guessed reading is the only fitting one
+    std::optional<csvFormat> alternative_;  // another reading that fits as well
     std::vector<bool> taken_; // by column; a column beyond it is taken
 };

@@ -13,34 +13,50 @@
 namespace {
 
 struct dialogSetup {
-    const char* filter;
+    const char* label;    // of the files the dialog is for
+    const char* patterns; // theirs, ';' between two (empty: the sound library's)
+    const char* everyFileLabel;
     const char* defaultExtension;
     const char* defaultFileName; // empty: none
     bool save;
 };
 
-// Indexed by fileDialogKind; the sound import's filter (empty here) is the library's.
+constexpr const char* kAllFiles = QT_TRANSLATE_NOOP("FileDialogs", "All files");
+
+// Indexed by fileDialogKind.
 const dialogSetup kSetups[] = {
-    {"PC-DSP files|*.dsp|All files|*.*", ".dsp", "", false},
-    {"Kelmo files|*.var|All files|*.*", ".dsp", "", false},
-    {"Kelmo files|*.var|All Files|*.*", "var", "status.var", true},
-    {"", "wav", "", false},
-    {"Text columns|*.csv;*.txt;*.tsv;*.dat|All files|*.*", "csv", "", false},
-    {"CSV files|*.csv|All files|*.*", "csv", "variabile.csv", true},
-    {"WAV files|*.wav|All files|*.*", "wav", "sunet.wav", true},
-    {"PNG pictures|*.png|All files|*.*", "png", "grafic.png", true},
-    {"FLAC files|*.flac|All files|*.*", "flac", "sunet.flac", true},
+    {QT_TRANSLATE_NOOP("FileDialogs", "PC-DSP files"), "*.dsp", kAllFiles, ".dsp", "", false},
+    {QT_TRANSLATE_NOOP("FileDialogs", "Kelmo files"), "*.var", kAllFiles, ".dsp", "", false},
+    {QT_TRANSLATE_NOOP("FileDialogs", "Kelmo files"), "*.var", QT_TRANSLATE_NOOP("FileDialogs", "All Files"), "var",
+     "status.var", true},
+    {QT_TRANSLATE_NOOP("FileDialogs", "Sound files"), "", kAllFiles, "wav", "", false},
+    {QT_TRANSLATE_NOOP("FileDialogs", "Text columns"), "*.csv;*.txt;*.tsv;*.dat", kAllFiles, "csv", "", false},
+    {QT_TRANSLATE_NOOP("FileDialogs", "CSV files"), "*.csv", kAllFiles, "csv", "variabile.csv", true},
+    {QT_TRANSLATE_NOOP("FileDialogs", "WAV files"), "*.wav", kAllFiles, "wav", "sunet.wav", true},
+    {QT_TRANSLATE_NOOP("FileDialogs", "PNG pictures"), "*.png", kAllFiles, "png", "grafic.png", true},
+    {QT_TRANSLATE_NOOP("FileDialogs", "FLAC files"), "*.flac", kAllFiles, "flac", "sunet.flac", true},
 };
+
+// The dialog's filter as "label|pattern|label|pattern", its labels in the language of the moment.
+QString barFilter(const dialogSetup& setup)
+{
+    QString patterns = QString::fromLatin1(setup.patterns);
+    if (patterns.isEmpty()) {
+        QStringList extensions;
+        for (const std::string& extension : soundFileExtensions())
+            extensions << QStringLiteral("*.") + QString::fromStdString(extension);
+        patterns = extensions.join(QLatin1Char(';'));
+    }
+    return FileDialogs::tr(setup.label) + QLatin1Char('|') + patterns + QLatin1Char('|') +
+           FileDialogs::tr(setup.everyFileLabel) + QStringLiteral("|*.*");
+}
 static_assert(std::size(kSetups) == kFileDialogKinds);
 
 } // namespace
 
 QString soundImportFilter()
 {
-    QStringList patterns;
-    for (const std::string& extension : soundFileExtensions())
-        patterns << QStringLiteral("*.") + QString::fromStdString(extension);
-    return QStringLiteral("Sound files|") + patterns.join(QLatin1Char(';')) + QStringLiteral("|All files|*.*");
+    return barFilter(kSetups[static_cast<std::size_t>(fileDialogKind::importSound)]);
 }
 
 QStringList nameFiltersFrom(const QString& barFilter)
@@ -69,9 +85,9 @@ bool isReadOnlyFile(const QString& path)
 void FileDialog::refuseReadOnlyFile(const QString& path)
 {
     QMessageBox::warning(this, windowTitle(),
-                         QFileInfo(path).fileName() +
-                             QStringLiteral("\nThis file is read-only.\n"
-                                            "Try again with a different file name."));
+                         QFileInfo(path).fileName() + QLatin1Char('\n') +
+                             tr("This file is read-only.\n"
+                                "Try again with a different file name."));
 }
 
 void FileDialog::accept()
@@ -96,6 +112,23 @@ void FileDialog::done(int result)
         field->setCompleter(nullptr);
     }
     QFileDialog::done(result);
+}
+
+void FileDialog::setNameFilterTexts(std::function<QStringList()> filters)
+{
+    nameFilterTexts_ = std::move(filters);
+    setNameFilters(nameFilterTexts_());
+}
+
+void FileDialog::changeEvent(QEvent* event)
+{
+    QFileDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && nameFilterTexts_) {
+        const qsizetype chosen = nameFilters().indexOf(selectedNameFilter());
+        setNameFilters(nameFilterTexts_());
+        if (chosen > 0)
+            selectNameFilter(nameFilters().value(chosen));
+    }
 }
 
 void FileDialog::showEvent(QShowEvent* event)
@@ -125,8 +158,7 @@ FileDialog* FileDialogs::dialog(fileDialogKind kind)
     if (builtInOnly_)
         d->setOption(QFileDialog::DontUseNativeDialog);
     d->setOption(QFileDialog::HideNameFilterDetails);
-    d->setNameFilters(nameFiltersFrom(kind == fileDialogKind::importSound ? soundImportFilter()
-                                                                         : QString::fromLatin1(setup.filter)));
+    d->setNameFilterTexts([&setup] { return nameFiltersFrom(barFilter(setup)); });
     d->setDefaultSuffix(QString::fromLatin1(setup.defaultExtension));
     if (setup.save) {
         d->setAcceptMode(QFileDialog::AcceptSave);

@@ -56,6 +56,8 @@ public:
 
     // The message for a read-only file chosen for saving, over this dialog.
     void refuseReadOnlyFile(const QString& path);
+    // The name filters as `filters` gives them, now and again when the language changes.
+    void setNameFilterTexts(std::function<QStringList()> filters);
 
 public slots:
     void accept() override;
@@ -63,8 +65,10 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    std::function<QStringList()> nameFilterTexts_;
     QPointer<QCompleter> completer_; // the name field's, taken off it while the dialog is closed
 };
 

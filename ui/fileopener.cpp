@@ -139,7 +139,7 @@ std::vector<namedFile> FileOpener::openAll(const QStringList& paths)
 {
     std::vector<namedFile> opened;
     if (paths.size() > kMostFilesAtOnce) {
-        fileCallbacks_.showError(QStringLiteral("Prea multe fisiere deodata (%1); se pot deschide cel mult %2.")
+        fileCallbacks_.showError(tr("Prea multe fisiere deodata (%1); se pot deschide cel mult %2.")
                                      .arg(paths.size())
                                      .arg(kMostFilesAtOnce)
                                      .toStdString());
@@ -150,13 +150,14 @@ std::vector<namedFile> FileOpener::openAll(const QStringList& paths)
         const QFileInfo info(given);
         const QString path = info.absoluteFilePath();
         if (info.isDir()) {
-            batch.errors << path + QStringLiteral("\nEste un dosar, nu un fisier.");
+            batch.errors << path + QLatin1Char('\n') + tr("Este un dosar, nu un fisier.");
             continue;
         }
         const std::optional<fileKind> kind = kindOfPath(path);
         if (!kind) {
-            batch.errors << path + QStringLiteral("\nTip de fisier necunoscut (se deschid fisiere .var, .dsp, "
-                                                  "de sunet si tabele .csv, .txt, .dat).");
+            batch.errors << path + QLatin1Char('\n') +
+                                tr("Tip de fisier necunoscut (se deschid fisiere .var, .dsp, "
+                                   "de sunet si tabele .csv, .txt, .dat).");
             continue;
         }
         const qsizetype errorsBefore = batch.errors.size();
@@ -171,11 +172,11 @@ std::vector<namedFile> FileOpener::openAll(const QStringList& paths)
     if (batch.errors.size() == 1) {
         fileCallbacks_.showError(batch.errors.front().toStdString());
     } else if (batch.errors.size() > 1) {
-        QString summary = QStringLiteral("%1 fisiere nu au putut fi deschise :").arg(batch.errors.size());
+        QString summary = tr("%1 fisiere nu au putut fi deschise :").arg(batch.errors.size());
         for (qsizetype i = 0; i < batch.errors.size() && i < kListedProblems; ++i)
             summary += QStringLiteral("\n\n") + batch.errors[i];
         if (batch.errors.size() > kListedProblems)
-            summary += QStringLiteral("\n\n... si inca %1.").arg(batch.errors.size() - kListedProblems);
+            summary += QStringLiteral("\n\n") + tr("... si inca %1.").arg(batch.errors.size() - kListedProblems);
         fileCallbacks_.showError(summary.toStdString());
     }
     return opened;

@@ -9,6 +9,7 @@
 
 #include "ui/filedialogs.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -39,6 +40,7 @@ struct namedFile {
 };
 
 class FileOpener {
+    Q_DECLARE_TR_FUNCTIONS(FileOpener)
 public:
     // More files than this in one batch are refused with one message, none opened.
     static constexpr int kMostFilesAtOnce = 100;

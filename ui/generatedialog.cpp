@@ -5,10 +5,12 @@
 #include "expr/parser.h"
 #include "expr/mathnode.h"
 #include "ui/application.h"
+#include "ui/boundtexts.h"
 #include "ui/namecorrection.h"
 #include "ui/objectnames.h"
 #include "ui/radiogroup.h"
 #include "ui/samplingworker.h"
+#include "ui/showntexts.h"
 #include "ui/spinedit.h"
 #include "ui/previewworker.h"
 #include "ui/bitmapview.h"
@@ -31,21 +33,29 @@ constexpr int kTickMilliseconds = 10;
 constexpr int kComplexItem = 1;   // RadioGroup1's "&Complex"
 constexpr int kCartesianItem = 0; // RadioGroup2's "Carte&zian"
 
-// A label at (x, y) that focuses `buddy` on its mnemonic. When the program font is too wide for
-// the room before the next control, the label narrows its own font until the text fits.
-QLabel* makeLabel(const QString& text, int x, int y, int room, QWidget* buddy, QWidget* parent)
+// Shows `text` on `label`, narrowing the label's font when the program font is too wide for the
+// room before the next control, until the text fits.
+void showFitted(QLabel* label, const QString& text, int room)
 {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    QFont font = label->font();
+    QFont font = label->parentWidget()->font();
     for (int stretch = QFont::Unstretched; stretch >= QFont::ExtraCondensed; stretch -= 6) {
         font.setStretch(stretch);
         if (QFontMetrics(font).horizontalAdvance(QString(text).remove(u'&')) <= room)
             break;
     }
     label->setFont(font);
+    label->setText(text);
     label->adjustSize();
+}
+
+// A label at (x, y) that focuses `buddy` on its mnemonic, its source text fitted into `room`
+// in every language.
+QLabel* makeLabel(BoundTexts& texts, const char* source, int x, int y, int room, QWidget* buddy, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setBuddy(buddy);
     label->move(x, y);
+    texts.bind(source, [label, room](const QString& t) { showFitted(label, t, room); });
     return label;
 }
 
@@ -56,27 +66,27 @@ GenerateDialog::GenerateDialog(const Collaborators& with, QWidget* parent)
       nameCorrection_(with.nameCorrection), plotter_(with.preview)
 {
     setObjectName(QStringLiteral("TForm2"));
-    setWindowTitle(QStringLiteral("Generare Functie"));
+    texts_.bind(QT_TR_NOOP("Generare Functie"), [this](const QString& t) { setWindowTitle(t); });
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(536, 352);
 
     nameEdit_ = new QLineEdit(QStringLiteral("var_00"), this);
     nameEdit_->setGeometry(88, 8, 265, 21);
-    nameLabel_ = makeLabel(QStringLiteral("&Nume variabila :"), 8, 11, 78, nameEdit_, this);
+    nameLabel_ = makeLabel(texts_, QT_TR_NOOP("&Nume variabila :"), 8, 11, 78, nameEdit_, this);
 
     expressionEdit_ = new QLineEdit(QStringLiteral("sin(x*pi*2+0.2)"), this);
     expressionEdit_->setGeometry(88, 32, 265, 21);
     // No limit of the field's own: a long formula pasted in stays whole (the parser takes it).
     expressionEdit_->setMaxLength(std::numeric_limits<int>::max());
-    expressionLabel_ = makeLabel(QStringLiteral("&Functie : "), 8, 35, 78, expressionEdit_, this);
+    expressionLabel_ = makeLabel(texts_, QT_TR_NOOP("&Functie : "), 8, 35, 78, expressionEdit_, this);
 
     countEdit_ = new SpinEdit(this);
     countEdit_->setRange(1, kMaxSampleCount);
     countEdit_->setMaxLength(5);
     countEdit_->setText(QString::number(kDefaultCount));
     countEdit_->setGeometry(472, 6, 57, 22);
-    countLabel_ = makeLabel(QStringLiteral("Numar de &sample-uri :"), 361, 11, 109, countEdit_, this);
+    countLabel_ = makeLabel(texts_, QT_TR_NOOP("Numar de &sample-uri :"), 361, 11, 109, countEdit_, this);
 
     gauge_ = new QProgressBar(this);
     gauge_->setRange(0, 100);
@@ -98,20 +108,22 @@ GenerateDialog::GenerateDialog(const Collaborators& with, QWidget* parent)
                          palette().color(QPalette::Active, QPalette::WindowText));
     messageArea_->setPalette(memoPalette);
 
-    typeGroup_ = new RadioGroup(QStringLiteral("Tip Variabila : "),
-                                {QStringLiteral("&Real"), QStringLiteral("&Complex")}, this);
+    typeGroup_ = makeRadioGroup(texts_, QT_TR_NOOP("Tip Variabila : "), {QT_TR_NOOP("&Real"), QT_TR_NOOP("&Complex")},
+                                this);
     typeGroup_->setGeometry(8, 171, 129, 57);
     typeGroup_->setItemIndex(0);
 
-    representationGroup_ = new RadioGroup(QStringLiteral("Reprezentare complex : "),
-                                          {QStringLiteral("Carte&zian"), QStringLiteral("&Polar")}, this);
+    representationGroup_ = makeRadioGroup(texts_, QT_TR_NOOP("Reprezentare complex : "),
+                                          {QT_TR_NOOP("Carte&zian"), QT_TR_NOOP("&Polar")}, this);
     representationGroup_->setGeometry(8, 232, 129, 57);
     representationGroup_->setItemIndex(1);
     representationGroup_->setEnabled(false);
 
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(this);
+    texts_.text(cancelButton_, QT_TR_NOOP("Cancel"));
     cancelButton_->setGeometry(8, 299, 129, 20);
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_ = new QPushButton(this);
+    texts_.text(okButton_, QT_TR_NOOP("OK"));
     okButton_->setGeometry(8, 325, 129, 20);
     okButton_->setDefault(true);
     okButton_->setEnabled(false);
@@ -180,6 +192,15 @@ void GenerateDialog::hideEvent(QHideEvent* event)
 {
     timer_->stop();
     QDialog::hideEvent(event);
+}
+
+void GenerateDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        texts_.retranslate();
+        messageArea_->setPlainText(shownText(parseMessage_));
+    }
+    QDialog::changeEvent(event);
 }
 
 void GenerateDialog::activated()
@@ -262,7 +283,7 @@ void GenerateDialog::parseAndSample()
             variableKindChanged();
     }
     parseMessage_ = parsed.message;
-    messageArea_->setPlainText(QString::fromStdString(parseMessage_));
+    messageArea_->setPlainText(shownText(parseMessage_));
     okButton_->setEnabled(false);
     gaugeShowsPreview_ = false;
     // Without a thread the error box says so; the next change tries again.

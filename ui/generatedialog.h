@@ -8,6 +8,7 @@
 #pragma once
 
 #include "dsp/samplebuffer.h"
+#include "ui/boundtexts.h"
 #include "ui/dialogresult.h"
 
 #include <QDialog>
@@ -55,6 +56,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void activated();
@@ -68,6 +70,7 @@ private:
     void parseAndSample();
     void createVariable();
 
+    BoundTexts texts_{"GenerateDialog"};
     // The controls, by role; each carries the name the program's texts give it as its objectName.
     QLabel* nameLabel_;                // Label1, "&Nume variabila :"
     QLineEdit* nameEdit_;              // Edit1

@@ -1,6 +1,7 @@
 #include "ui/guicallbacks.h"
 
 #include "ui/namecorrection.h"
+#include "ui/showntexts.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -17,5 +18,5 @@ void GuiCallbacks::showError(const std::string& message)
     // Over the dialog that is open (the selection dialog while saving), else over the main window.
     QWidget* over = QApplication::activeModalWidget();
     QMessageBox::critical(over ? over : &mainWindow_, mainWindow_.windowTitle(),
-                          QString::fromStdString(message));
+                          shownText(message));
 }

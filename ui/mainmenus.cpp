@@ -24,13 +24,11 @@ QAction* MainWindow::addItem(QMenu* menu, const char* objectName, const char* ca
     if (hint != nullptr && *hint != '\0')
         texts_.bind(hint, [action](const QString& t) { action->setStatusTip(t); });
     // A command that fails (out of memory, say) ends in the error box; the program goes on. The
-    // undo step is named after the item as it reads now: its caption without the mnemonic and
-    // the part in parentheses.
-    connect(action, &QAction::triggered, this, [this, action, command = std::move(command)] {
-        QString label = action->text();
-        label.remove(QLatin1Char('&'));
-        label = label.section(QStringLiteral(" ("), 0, 0);
-        runCommand(label, command);
+    // undo step is named after the item's source caption, so that the Editare menu names it in
+    // whatever language is chosen later (see stepLabel).
+    itemCaptions_.insert(caption);
+    connect(action, &QAction::triggered, this, [this, caption, command = std::move(command)] {
+        runCommand(QString::fromUtf8(caption), command);
     });
     return action;
 }
@@ -52,7 +50,7 @@ void MainWindow::buildMainMenu()
     QMenuBar* bar = menuBar();
 
     QMenu* file = addMenu(bar, "File1", QT_TR_NOOP("&File (Fisiere)"));
-    addItem(file, "Save1", QT_TR_NOOP("&Save (salveaza starea curenta)"),
+    addItem(file, "Save1", kSaveCaption,
             QT_TR_NOOP("Salveaza variabilele in formatul propriu Kelmo"), [this] { saveAll(); })
         ->setShortcut(Qt::Key_F2);
     addItem(file, "Open1", QT_TR_NOOP("&Open (incarca stare salvata)"),

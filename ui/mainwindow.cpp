@@ -244,7 +244,7 @@ void MainWindow::firstVariableThen(const std::function<void()>& command)
 void MainWindow::saveAll()
 {
     selection_->setMode(selectionMode::save);
-    selection_->setClickedOption(false, selection_->clickedOptionCaption());
+    selection_->setClickedOption(false);
     selection_->chooseOption(selectionTarget::all);
     selection_->exec();
 }
@@ -322,13 +322,12 @@ void MainWindow::selectionWithChoice(selectionMode mode)
     if (!current)
         return;
     selection_->setMode(mode);
-    const QString remembered = selection_->clickedOptionCaption();
-    selection_->setClickedOption(true, tr("Variabila pe care s-a dat click (%1)").arg(QString::fromStdString(current->name())));
+    selection_->setClickedOption(true, QString::fromStdString(current->name()));
     selection_->setClickedVariable(current);
     selection_->chooseOption(selectionTarget::clicked);
     selection_->exec();
     selection_->setClickedVariable(nullptr);
-    selection_->setClickedOption(true, remembered);
+    selection_->setClickedOption(true);
 }
 
 void MainWindow::deleteChosen()

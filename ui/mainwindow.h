@@ -25,6 +25,8 @@
 
 #include <functional>
 #include <memory>
+#include <set>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -185,6 +187,7 @@ private:
     void replayStep(bool forwards);
     void historyChanged(historyEvent event);
     void showHistoryState();
+    QString stepLabel(const std::string& label) const;
     void fileChosen(fileDialogKind kind, const QString& path);
     // Whether the program may close: nothing unsaved, or the user saved or let it go.
     bool mayClose();
@@ -198,5 +201,7 @@ private:
     std::vector<namedFile> filesOpened_; // by the command that runs
     std::vector<namedFile> filesSaved_;
     int commandDepth_ = 0;
+    std::set<std::string> itemCaptions_; // the menu items' source captions, which name their steps
+    static constexpr const char* kSaveCaption = QT_TR_NOOP("&Save (salveaza starea curenta)");
     bool askBeforeClosing_ = true;
 };

@@ -18,16 +18,16 @@ QString refusalText(nameRefusal refusal, const QString& text)
 {
     switch (refusal) {
     case nameRefusal::none: return {};
-    case nameRefusal::empty: return QStringLiteral("Numele este gol");
-    case nameRefusal::taken: return QStringLiteral("Numele exista deja");
-    case nameRefusal::reserved: return QStringLiteral("Nume de functie");
-    case nameRefusal::startsWithDigit: return QStringLiteral("Incepe cu o cifra");
+    case nameRefusal::empty: return NameCorrectionDialog::tr("Numele este gol");
+    case nameRefusal::taken: return NameCorrectionDialog::tr("Numele exista deja");
+    case nameRefusal::reserved: return NameCorrectionDialog::tr("Nume de functie");
+    case nameRefusal::startsWithDigit: return NameCorrectionDialog::tr("Incepe cu o cifra");
     case nameRefusal::badCharacter:
         for (const QChar c : text)
             if (c.unicode() >= 128 || !(c.isLetterOrNumber() || c == u'_'))
-                return QStringLiteral("Caracter nepermis : ") +
-                       (c == u' ' ? QStringLiteral("spatiu") : QString(c));
-        return QStringLiteral("Caracter nepermis");
+                return NameCorrectionDialog::tr("Caracter nepermis : ") +
+                       (c == u' ' ? NameCorrectionDialog::tr("spatiu") : QString(c));
+        return NameCorrectionDialog::tr("Caracter nepermis");
     }
     return {};
 }
@@ -36,29 +36,33 @@ NameCorrectionDialog::NameCorrectionDialog(const tworkspace& workspace, QWidget*
     : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), workspace_(workspace)
 {
     setObjectName(QStringLiteral("TForm4"));
-    setWindowTitle(QStringLiteral("Numele variabilei este gresit"));
+    texts_.bind(QT_TR_NOOP("Numele variabilei este gresit"), [this](const QString& t) { setWindowTitle(t); });
     setFixedSize(456, 58);
 
-    nameLabel_ = new QLabel(QStringLiteral("Nume nou :"), this);
+    nameLabel_ = new QLabel(this);
     nameLabel_->move(8, 9);
-    nameLabel_->adjustSize();
+    texts_.bind(QT_TR_NOOP("Nume nou :"), [this](const QString& t) {
+        nameLabel_->setText(t);
+        nameLabel_->adjustSize();
+    });
     nameEdit_ = new QLineEdit(this);
     nameEdit_->setGeometry(72, 6, 377, 21);
     nameLabel_->setBuddy(nameEdit_);
     connect(nameEdit_, &QLineEdit::textChanged, this, [this] { nameChanged(); });
 
-    const auto button = [this](const QString& caption, int left, dialogAnswer answer) {
-        auto* b = new QPushButton(caption, this);
+    const auto button = [this](const char* caption, int left, dialogAnswer answer) {
+        auto* b = new QPushButton(this);
+        texts_.text(b, caption);
         b->setGeometry(left, kButtonTop, 75, kButtonHeight);
         connect(b, &QPushButton::clicked, this, [this, answer] { done(resultCode(answer)); });
         return b;
     };
-    okButton_ = button(QStringLiteral("&OK"), 8, dialogAnswer::ok);
+    okButton_ = button(QT_TR_NOOP("&OK"), 8, dialogAnswer::ok);
     okButton_->setDefault(true);
     okButton_->setEnabled(false);
-    cancelButton_ = button(QStringLiteral("&Cancel"), 88, dialogAnswer::cancel);
-    skipButton_ = button(QStringLiteral("&Skip"), 168, dialogAnswer::skip);
-    ignoreAllButton_ = button(QStringLiteral("Ignore &All"), 248, dialogAnswer::ignoreAll);
+    cancelButton_ = button(QT_TR_NOOP("&Cancel"), 88, dialogAnswer::cancel);
+    skipButton_ = button(QT_TR_NOOP("&Skip"), 168, dialogAnswer::skip);
+    ignoreAllButton_ = button(QT_TR_NOOP("Ignore &All"), 248, dialogAnswer::ignoreAll);
     reasonLabel_ = new QLabel(this);
     offerSkipping(false);
     setTabOrder(nameEdit_, okButton_);
@@ -87,7 +91,7 @@ QString NameCorrectionDialog::name() const
     return nameEdit_->text();
 }
 
-void NameCorrectionDialog::nameChanged()
+nameRefusal NameCorrectionDialog::refusalNow() const
 {
     const QString text = nameEdit_->text();
     nameRefusal refusal = workspace_.refusalOf(text.toStdString());
@@ -97,8 +101,14 @@ void NameCorrectionDialog::nameChanged()
         if (!normalised.empty())
             refusal = workspace_.refusalOf(normalised);
     }
+    return refusal;
+}
+
+void NameCorrectionDialog::nameChanged()
+{
+    const nameRefusal refusal = refusalNow();
     okButton_->setEnabled(refusal == nameRefusal::none);
-    showReason(refusalText(refusal, text));
+    showReason(refusalText(refusal, nameEdit_->text()));
 }
 
 void NameCorrectionDialog::showReason(const QString& reason)
@@ -125,6 +135,15 @@ void NameCorrectionDialog::offerSkipping(bool offered)
     const int left = (offered ? ignoreAllButton_ : cancelButton_)->geometry().right() + 1 + kReasonGap;
     reasonLabel_->setGeometry(left, kButtonTop, width() - left - kReasonGap, kButtonHeight);
     showReason(reasonLabel_->text());
+}
+
+void NameCorrectionDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        texts_.retranslate();
+        showReason(refusalText(refusalNow(), nameEdit_->text()));
+    }
+    QDialog::changeEvent(event);
 }
 
 void NameCorrectionDialog::reject()

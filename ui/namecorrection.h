@@ -8,6 +8,7 @@
 
 #include "core/variable.h"
 #include "core/workspace.h"
+#include "ui/boundtexts.h"
 #include "ui/dialogresult.h"
 
 #include <QDialog>
@@ -38,14 +39,17 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // OK is enabled exactly while the workspace accepts the text as a new name; the reason
     // label says why not.
     void nameChanged();
+    nameRefusal refusalNow() const;
     void offerSkipping(bool offered);
     void showReason(const QString& reason);
 
+    BoundTexts texts_{"NameCorrectionDialog"};
     // The controls, by role; each carries the name the program's texts give it as its objectName.
     QLabel* nameLabel_ = nullptr;            // Label1, "Nume nou :"
     QLineEdit* nameEdit_ = nullptr;          // Edit1

@@ -10,6 +10,7 @@
 #include "ui/spinedit.h"
 #include "ui/previewoverlay.h"
 #include "ui/previewworker.h"
+#include "ui/showntexts.h"
 #include "ui/bitmapview.h"
 #include "ui/filterfields.h"
 
@@ -24,6 +25,7 @@
 #include <new>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -54,17 +56,30 @@ bool takesVariableOperand(processingType type)
 QString captionOf(processingType type)
 {
     switch (type) {
-    case processingType::windowing: return QStringLiteral("Ferestruire");
-    case processingType::autocorrelation: return QStringLiteral("Corelatie");
-    case processingType::resampling: return QStringLiteral("Schimbarea numarului de esantioane");
-    case processingType::correlation: return QStringLiteral("Corelatie");
-    case processingType::sum: return QStringLiteral("Adunare");
-    case processingType::product: return QStringLiteral("Inmultire");
-    case processingType::fourier: return QStringLiteral("Transformata Fourier");
-    case processingType::convolution: return QStringLiteral("Convolutie");
-    case processingType::filter: return QStringLiteral("Filtrare");
+    case processingType::windowing: return ProcessingDialog::tr("Ferestruire");
+    case processingType::autocorrelation: return ProcessingDialog::tr("Corelatie");
+    case processingType::resampling: return ProcessingDialog::tr("Schimbarea numarului de esantioane");
+    case processingType::correlation: return ProcessingDialog::tr("Corelatie");
+    case processingType::sum: return ProcessingDialog::tr("Adunare");
+    case processingType::product: return ProcessingDialog::tr("Inmultire");
+    case processingType::fourier: return ProcessingDialog::tr("Transformata Fourier");
+    case processingType::convolution: return ProcessingDialog::tr("Convolutie");
+    case processingType::filter: return ProcessingDialog::tr("Filtrare");
     }
-    return QStringLiteral("Procesare");
+    return ProcessingDialog::tr("Procesare");
+}
+
+// The operand list's own items, for the commands whose operand is not a variable or a window.
+std::vector<const char*> fixedOperands(processingType type)
+{
+    switch (type) {
+    case processingType::autocorrelation: return {QT_TRANSLATE_NOOP("ProcessingDialog", "Autocorelatie")};
+    case processingType::resampling: return {QT_TRANSLATE_NOOP("ProcessingDialog", "Resample")};
+    case processingType::fourier:
+        return {QT_TRANSLATE_NOOP("ProcessingDialog", "Directa"), QT_TRANSLATE_NOOP("ProcessingDialog", "Inversa")};
+    case processingType::filter: return {"H(z)"};
+    default: return {};
+    }
 }
 
 } // namespace
@@ -74,35 +89,37 @@ ProcessingDialog::ProcessingDialog(const Collaborators& with, QWidget* parent)
       windowNames_(with.windowNames), plotter_(with.preview)
 {
     setObjectName(QStringLiteral("TForm5"));
-    setWindowTitle(QStringLiteral("Procesare"));
+    showTitle();
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
 
-    const auto label = [this](const QString& text, int left, int top) {
-        auto* l = new QLabel(text, this);
+    const auto label = [this](const char* source, int left, int top) {
+        auto* l = new QLabel(this);
         l->move(left, top);
-        l->adjustSize();
+        texts_.bind(source, [l](const QString& t) {
+            l->setText(t);
+            l->adjustSize();
+        });
         return l;
     };
-    sourceLabel_ = label(QStringLiteral("Sursa :"), 8, 8);
+    sourceLabel_ = label(QT_TR_NOOP("Sursa :"), 8, 8);
     sourceList_ = new QComboBox(this);
     sourceList_->setGeometry(8, 24, 121, kListHeight);
     sourceLabel_->setBuddy(sourceList_);
-    operandLabel_ = label(QStringLiteral("Operand : "), 8, 56);
+    operandLabel_ = label(QT_TR_NOOP("Operand : "), 8, 56);
     operandList_ = new QComboBox(this);
     operandList_->setGeometry(8, 72, 121, kListHeight);
-    lengthLabel_ = label(QStringLiteral("Esantioane rezultat"), 8, 96);
+    lengthLabel_ = label(QT_TR_NOOP("Esantioane rezultat"), 8, 96);
     lengthEdit_ = new SpinEdit(this);
     lengthEdit_->setGeometry(8, 112, 121, 22);
     lengthEdit_->setRange(kMinLength, kMaxLength);
     lengthEdit_->setMaxLength(kLengthFieldCharacters);
     lengthEdit_->setValue(kDefaultLength);
 
-    destinationGroup_ = new RadioGroup(QStringLiteral(" Destinatie : "),
-                                       {QStringLiteral("&Aceeasi variabila"), QStringLiteral("&Variabila noua")},
-                                       this);
+    destinationGroup_ = makeRadioGroup(texts_, QT_TR_NOOP(" Destinatie : "),
+                                       {QT_TR_NOOP("&Aceeasi variabila"), QT_TR_NOOP("&Variabila noua")}, this);
     destinationGroup_->setGeometry(136, 8, 385, 57);
     destinationGroup_->setItemIndex(0);
     // The name field sits inside the destination frame, right of its second item.
@@ -116,10 +133,12 @@ ProcessingDialog::ProcessingDialog(const Collaborators& with, QWidget* parent)
     previewView_->setFocusPolicy(Qt::TabFocus); // a stop of its own between the length and the destination
     previewOverlay_ = new PreviewOverlay(previewView_);
 
-    okButton_ = new QPushButton(QStringLiteral("Ok"), this);
+    okButton_ = new QPushButton(this);
+    texts_.text(okButton_, QT_TR_NOOP("Ok"));
     okButton_->setGeometry(8, 321, 121, 20);
     okButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(this);
+    texts_.text(cancelButton_, QT_TR_NOOP("Cancel"));
     cancelButton_->setGeometry(8, 345, 121, 20);
     filterFields_ = new FilterFields(this, with.typedSystem);
 
@@ -170,19 +189,16 @@ void ProcessingDialog::prepareForShow()
     sourceList_->addItems(names);
     sourceList_->setCurrentIndex(currentIndex >= 0 ? currentIndex : 0);
 
-    setWindowTitle(captionOf(type));
+    titleType_ = type;
+    showTitle();
     operandList_->clear();
     switch (type) {
     case processingType::windowing: operandList_->addItems(windowNames_); break;
-    case processingType::autocorrelation: operandList_->addItem(QStringLiteral("Autocorelatie")); break;
-    case processingType::resampling: operandList_->addItem(QStringLiteral("Resample")); break;
-    case processingType::fourier:
-        operandList_->addItems({QStringLiteral("Directa"), QStringLiteral("Inversa")});
-        break;
-    case processingType::filter: operandList_->addItem(QStringLiteral("H(z)")); break;
     default:
         if (takesVariableOperand(type))
             operandList_->addItems(names);
+        for (const char* item : fixedOperands(type))
+            operandList_->addItem(tr(item));
         break;
     }
     operandList_->setCurrentIndex(0);
@@ -211,40 +227,40 @@ void ProcessingDialog::rebuildTexts()
     switch (processingType_) {
     case processingType::windowing:
         defaultName_ = s + QStringLiteral("_") + o;
-        description_ = QStringLiteral("Variabila ") + s + QStringLiteral(" ferestruita cu ") + o;
+        description_ = tr("Variabila %1 ferestruita cu %2").arg(s, o);
         break;
     case processingType::autocorrelation:
         defaultName_ = s + QStringLiteral("_co_") + s;
-        description_ = QStringLiteral("Autocorelatia variabilei ") + s;
+        description_ = tr("Autocorelatia variabilei %1").arg(s);
         break;
     case processingType::resampling:
         // The length the result has, also where the field's text gives none.
         defaultName_ = s + QStringLiteral("_resample") + QString::number(resampleLength_);
-        description_ = QStringLiteral("Variabilea ") + s + QStringLiteral(" cu numar schimbat de sampleuri");
+        description_ = tr("Variabilea %1 cu numar schimbat de sampleuri").arg(s);
         break;
     case processingType::correlation:
         defaultName_ = s + QStringLiteral("_co_") + o;
-        description_ = QStringLiteral("Corelatia variabilelor ") + s + QStringLiteral(" si ") + o;
+        description_ = tr("Corelatia variabilelor %1 si %2").arg(s, o);
         break;
     case processingType::sum:
         defaultName_ = s + QStringLiteral("_plus_") + o;
-        description_ = QStringLiteral("Suma variabilelor ") + s + QStringLiteral(" si ") + o;
+        description_ = tr("Suma variabilelor %1 si %2").arg(s, o);
         break;
     case processingType::product:
         defaultName_ = s + QStringLiteral("_mult_") + o;
-        description_ = QStringLiteral("Produsul variabilelor ") + s + QStringLiteral(" si ") + o;
+        description_ = tr("Produsul variabilelor %1 si %2").arg(s, o);
         break;
     case processingType::fourier:
         defaultName_ = s + QStringLiteral("_fourier");
-        description_ = QStringLiteral("Transformata Fourier a variabilei ") + s;
+        description_ = tr("Transformata Fourier a variabilei %1").arg(s);
         break;
     case processingType::convolution:
         defaultName_ = s + QStringLiteral("_cv_") + o;
-        description_ = QStringLiteral("Convolutia variabilelor ") + s + QStringLiteral(" si ") + o;
+        description_ = tr("Convolutia variabilelor %1 si %2").arg(s, o);
         break;
     case processingType::filter:
         defaultName_ = s + QStringLiteral("_filtrat");
-        description_ = QStringLiteral("Variabila %1 filtrata cu H(z) = (%2) / (%3)")
+        description_ = tr("Variabila %1 filtrata cu H(z) = (%2) / (%3)")
                            .arg(s, filterFields_->numeratorText(), filterFields_->denominatorText());
         break;
     default:
@@ -291,11 +307,11 @@ void ProcessingDialog::recompute()
     refusal_.clear();
     try {
         if (!runProcessing(request, buffer))
-            refusal_ = QStringLiteral("Result too large: %1 samples, more than the %2 a variable holds")
+            refusal_ = tr("Result too large: %1 samples, more than the %2 a variable holds")
                            .arg(resultCount(request))
                            .arg(kMaxVariableSamples);
         // A refused system writes nothing; a diverging one is written as computed, and said.
-        const QString note = QString::fromStdString(filterMessage(filtered));
+        const QString note = shownText(filterMessage(filtered));
         filterFields_->setNote(note);
         if (filtered.problem != systemProblem::none && source)
             refusal_ = note;
@@ -335,7 +351,7 @@ void ProcessingDialog::acceptResult()
         // A length out of the range (typed, then Enter) is refused, not replaced; the dialog
         // stays open for another.
         QMessageBox::warning(this, caption,
-                             QStringLiteral("Numar de esantioane gresit : %1\nSe accepta valori intre %2 si %3.")
+                             tr("Numar de esantioane gresit : %1\nSe accepta valori intre %2 si %3.")
                                  .arg(lengthEdit_->text())
                                  .arg(kMinLength)
                                  .arg(kMaxLength));
@@ -368,6 +384,27 @@ void ProcessingDialog::commit()
         if (info != source->info())
             workspace_.setInfo(source, std::move(info));
     }
+}
+
+void ProcessingDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        texts_.retranslate();
+        showTitle();
+        if (open_) {
+            const std::vector<const char*> fixed = fixedOperands(processingType_);
+            for (std::size_t i = 0; i < fixed.size(); ++i)
+                operandList_->setItemText(static_cast<int>(i), tr(fixed[i]));
+            choicesChanged(); // the description and why there is no result
+        }
+    }
+    QDialog::changeEvent(event);
+}
+
+// Named after the command it was last shown for; before its first showing, after what it does.
+void ProcessingDialog::showTitle()
+{
+    setWindowTitle(titleType_ ? captionOf(*titleType_) : tr("Procesare"));
 }
 
 void ProcessingDialog::done(int result)

@@ -9,12 +9,14 @@
 #pragma once
 
 #include "dsp/operations.h"
+#include "ui/boundtexts.h"
 #include "ui/dialogresult.h"
 
 #include <QDialog>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -58,11 +60,13 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     static constexpr int kDefaultLength = 128; // the resampling length for any text out of range
 
     void prepareForShow();
+    void showTitle();
     void targetChanged();
     void nameEdited();
     void acceptResult();
@@ -73,6 +77,7 @@ private:
     tdspvarPtr listedVariable(const QComboBox* list) const;
     void commit();
 
+    BoundTexts texts_{"ProcessingDialog"};
     // The controls, by role; each carries the name the program's texts give it as its objectName.
     QLabel* sourceLabel_ = nullptr;          // Label1, "Sursa :"
     QComboBox* sourceList_ = nullptr;        // ComboBox1
@@ -94,6 +99,7 @@ private:
     PreviewPlotter& plotter_;
     processingType processingType_ = processingType::windowing;
     tdspvarPtr current_;
+    std::optional<processingType> titleType_; // the command it was last shown for
     bool open_ = false;       // between showing and closing: changes recompute
     bool nameFollow_ = false; // the default name is written into the name field
     QString defaultName_;

@@ -1,5 +1,7 @@
 #include "ui/radiogroup.h"
 
+#include "ui/boundtexts.h"
+
 #include <QRadioButton>
 
 #include <algorithm>
@@ -42,4 +44,18 @@ void RadioGroup::resizeEvent(QResizeEvent* event)
     for (int i = 0; i < count(); ++i)
         button(i)->setGeometry(8, top + i * rowHeight + (rowHeight - buttonHeight) / 2,
                                width() - 16, buttonHeight);
+}
+
+RadioGroup* makeRadioGroup(BoundTexts& texts, const char* caption, std::initializer_list<const char*> items,
+                           QWidget* parent)
+{
+    auto* group = new RadioGroup(QString(), QStringList(static_cast<qsizetype>(items.size()), QString()), parent);
+    texts.bind(caption, [group](const QString& t) { group->setTitle(t); });
+    int i = 0;
+    for (const char* item : items) {
+        if (item != nullptr)
+            texts.text(group->button(i), item);
+        ++i;
+    }
+    return group;
 }

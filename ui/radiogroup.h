@@ -6,9 +6,11 @@
 #include <QGroupBox>
 #include <QStringList>
 
+#include <initializer_list>
 #include <vector>
 
 class QRadioButton;
+class BoundTexts;
 
 class RadioGroup : public QGroupBox {
     Q_OBJECT
@@ -29,3 +31,9 @@ protected:
 private:
     std::vector<QRadioButton*> buttons_;
 };
+
+// A group whose caption and items are source texts of the window that owns `texts`, shown in
+// the language installed now and again at each of its retranslations. An item given as nullptr
+// is captioned by the window itself.
+RadioGroup* makeRadioGroup(BoundTexts& texts, const char* caption, std::initializer_list<const char*> items,
+                           QWidget* parent);

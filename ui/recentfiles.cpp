@@ -46,7 +46,7 @@ void RecentFiles::choose(std::size_t index)
         save();
         rebuild();
         QMessageBox box(QMessageBox::Warning, parent_ ? parent_->windowTitle() : QString(),
-                        QStringLiteral("Fisierul nu mai exista si a fost scos din lista :\n") + chosen.path,
+                        tr("Fisierul nu mai exista si a fost scos din lista :") + QLatin1Char('\n') + chosen.path,
                         QMessageBox::Ok, parent_);
         box.setObjectName(QStringLiteral("MissingRecentFile"));
         box.exec();

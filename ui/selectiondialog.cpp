@@ -29,9 +29,6 @@ constexpr int kButtonWidth = 129;
 constexpr int kButtonHeight = 20;
 constexpr int kGroupHeight = 73;
 
-const char* const kSaveCaption = "Salveaza starea curenta";
-const char* const kDeleteCaption = "Sterge variabile";
-
 } // namespace
 
 SelectionDialog::SelectionDialog(const Collaborators& with, QWidget* parent)
@@ -39,16 +36,14 @@ SelectionDialog::SelectionDialog(const Collaborators& with, QWidget* parent)
       fileCallbacks_(with.fileCallbacks)
 {
     setObjectName(QStringLiteral("TForm8"));
-    setWindowTitle(QString::fromLatin1(kSaveCaption));
+    texts_.onChange([this] { showTexts(); });
     resize(kClientWidth, kClientHeight);
     setMinimumSize(kClientWidth, kMinimumClientHeight);
     setMaximumWidth(kClientWidth);
     setSizeGripEnabled(false);
 
-    targetGroup_ = new RadioGroup(QStringLiteral(" Target (tinta) : "),
-                                  {QStringLiteral("Toate variabilele"), QStringLiteral("Selectie din lista"),
-                                   QStringLiteral("Numai variabila pe care s-a dat click")},
-                                  this);
+    targetGroup_ = makeRadioGroup(texts_, QT_TR_NOOP(" Target (tinta) : "),
+                                  {QT_TR_NOOP("Toate variabilele"), QT_TR_NOOP("Selectie din lista"), nullptr}, this);
     targetGroup_->setGeometry(kMargin, kMargin, kInnerWidth, kGroupHeight);
     allButton_ = targetGroup_->button(0);
     listedButton_ = targetGroup_->button(1);
@@ -58,14 +53,17 @@ SelectionDialog::SelectionDialog(const Collaborators& with, QWidget* parent)
     list_ = new QListWidget(this);
     chooseOption(selectionTarget::all); // and with it the list starts disabled
 
-    okButton_ = new QPushButton(QStringLiteral("Ok"), this);
+    okButton_ = new QPushButton(this);
+    texts_.text(okButton_, QT_TR_NOOP("Ok"));
     okButton_->setDefault(true);
     okButton_->setAutoDefault(false);
     connect(okButton_, &QPushButton::clicked, this, [this] { carryOut(); });
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(this);
+    texts_.text(cancelButton_, QT_TR_NOOP("Cancel"));
     cancelButton_->setAutoDefault(false);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 
+    showTexts();
     placeControls();
     setTabOrder(allButton_, list_);
     setTabOrder(list_, okButton_);
@@ -89,15 +87,27 @@ void SelectionDialog::placeControls()
     cancelButton_->setGeometry(kMargin + kButtonWidth + 7, kButtonTop + grown, kButtonWidth, kButtonHeight);
 }
 
-QString SelectionDialog::clickedOptionCaption() const
+void SelectionDialog::setClickedOption(bool enabled, const QString& variableName)
 {
-    return clickedButton_->text();
+    clickedName_ = variableName;
+    clickedButton_->setEnabled(enabled);
+    showTexts();
 }
 
-void SelectionDialog::setClickedOption(bool enabled, const QString& caption)
+void SelectionDialog::changeEvent(QEvent* event)
 {
-    clickedButton_->setText(caption);
-    clickedButton_->setEnabled(enabled);
+    if (event->type() == QEvent::LanguageChange)
+        texts_.retranslate();
+    QDialog::changeEvent(event);
+}
+
+void SelectionDialog::showTexts()
+{
+    clickedButton_->setText(clickedName_.isEmpty() ? tr("Numai variabila pe care s-a dat click")
+                                                   : tr("Variabila pe care s-a dat click (%1)").arg(clickedName_));
+    setWindowTitle(mode_ == selectionMode::exportTo ? exportCaption_()
+                   : mode_ == selectionMode::remove ? tr("Sterge variabile")
+                                                    : tr("Salveaza starea curenta"));
 }
 
 void SelectionDialog::chooseOption(selectionTarget target)
@@ -134,15 +144,13 @@ void SelectionDialog::prepareForShow()
         if (marked && followMarks_)
             chooseOption(selectionTarget::listed);
     }
-    setWindowTitle(mode_ == selectionMode::exportTo
-                       ? exportCaption_
-                       : QString::fromLatin1(mode_ == selectionMode::remove ? kDeleteCaption : kSaveCaption));
+    showTexts();
 }
 
-void SelectionDialog::setExport(const QString& caption,
+void SelectionDialog::setExport(std::function<QString()> caption,
                                 std::function<bool(const std::vector<tdspvarPtr>&)> exporter)
 {
-    exportCaption_ = caption;
+    exportCaption_ = caption ? std::move(caption) : [] { return QString(); };
     exporter_ = std::move(exporter);
 }
 

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "core/variable.h"
+#include "ui/boundtexts.h"
 
 #include <QDialog>
 
@@ -48,15 +49,16 @@ public:
 
     // Set before the dialog is shown with exec().
     void setMode(selectionMode mode) { mode_ = mode; }
-    // In export mode the window carries `caption`, and OK hands the chosen variables to
+    // In export mode the window carries the caption that `caption` gives in the language of the
+    // moment, and OK hands the chosen variables to
     // `exporter`, which asks for the file and writes it; it returns false when the user cancelled.
-    void setExport(const QString& caption,
+    void setExport(std::function<QString()> caption,
                    std::function<bool(const std::vector<tdspvarPtr>&)> exporter);
-    // The third option ("only the clicked variable"): its caption, whether it can be chosen, and
+    // The third option ("only the clicked variable"): whether it can be chosen and the variable
+    // its caption names (none: the caption speaks of the clicked variable in general), and
     // choosing an option. Choosing from the program enables the list exactly as a choice by the
     // user does.
-    QString clickedOptionCaption() const;
-    void setClickedOption(bool enabled, const QString& caption);
+    void setClickedOption(bool enabled, const QString& variableName = QString());
     void chooseOption(selectionTarget target);
     // The variable the third option stands for.
     void setClickedVariable(tdspvarPtr variable) { clicked_ = std::move(variable); }
@@ -72,10 +74,13 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // The list is enabled exactly while the second option is chosen.
     void targetChanged();
+    // The texts that depend on the mode and on the clicked variable, in the language of the moment.
+    void showTexts();
     // OK: save (after asking for the file) or delete the chosen variables, then close.
     void carryOut();
     // The variables that OK acts on, in workspace order: the clicked one for `clicked`, else
@@ -88,6 +93,7 @@ private:
     bool keptByList(std::size_t index, const tdspvar& variable) const;
     selectionTarget chosenOption() const;
 
+    BoundTexts texts_{"SelectionDialog"};
     // The controls, by role; each carries the name the program's texts give it as its objectName.
     RadioGroup* targetGroup_ = nullptr;     // RadioGroup1, " Target (tinta) : "
     QRadioButton* allButton_ = nullptr;     // RadioButton1, "Toate variabilele"
@@ -104,6 +110,7 @@ private:
     loadCallbacks& fileCallbacks_;
     selectionMode mode_ = selectionMode::save;
     bool followMarks_ = true;
-    QString exportCaption_;
+    QString clickedName_;
+    std::function<QString()> exportCaption_ = [] { return QString(); };
     std::function<bool(const std::vector<tdspvarPtr>&)> exporter_;
 };

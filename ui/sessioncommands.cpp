@@ -176,16 +176,27 @@ void MainWindow::showHistoryState()
 {
     if (!undoAction_)
         return;
-    const auto caption = [](const QString& verb, bool can, const std::string& label) {
+    const auto caption = [this](const QString& verb, bool can, const std::string& label) {
         QString text = verb;
         if (can && !label.empty())
-            text += QStringLiteral(": ") + QString::fromStdString(label);
+            text += QStringLiteral(": ") + stepLabel(label);
         return text;
     };
     undoAction_->setEnabled(history_.canUndo());
     undoAction_->setText(caption(tr("&Anuleaza"), history_.canUndo(), history_.undoLabel()));
     redoAction_->setEnabled(history_.canRedo());
     redoAction_->setText(caption(tr("&Reface"), history_.canRedo(), history_.redoLabel()));
+}
+
+// A menu item's step reads as the item does in the language of the moment, without the mnemonic
+// and the part in parentheses; any other step (a file's name) as it was named.
+QString MainWindow::stepLabel(const std::string& label) const
+{
+    if (!itemCaptions_.contains(label))
+        return QString::fromStdString(label);
+    QString shown = texts_(label.c_str());
+    shown.remove(QLatin1Char('&'));
+    return shown.section(QStringLiteral(" ("), 0, 0);
 }
 
 // ---- closing ----
@@ -212,7 +223,7 @@ bool MainWindow::mayClose()
         break;
     }
     bool saved = false;
-    runCommand(QStringLiteral("Save"), [this, &saved] { saved = saveEverything(); });
+    runCommand(QString::fromUtf8(kSaveCaption), [this, &saved] { saved = saveEverything(); });
     return saved;
 }
 
@@ -221,7 +232,7 @@ bool MainWindow::mayClose()
 bool MainWindow::saveEverything()
 {
     selection_->setMode(selectionMode::save);
-    selection_->setClickedOption(false, selection_->clickedOptionCaption());
+    selection_->setClickedOption(false);
     selection_->chooseOption(selectionTarget::all);
     selection_->setFollowMarks(false);
     const int result = selection_->exec();

@@ -7,6 +7,7 @@
 #include "ui/filedialogs.h"
 #include "ui/localenumber.h"
 #include "ui/selectiondialog.h"
+#include "ui/showntexts.h"
 #include "ui/soundexportdialog.h"
 
 #include <QApplication>
@@ -23,7 +24,7 @@ std::string localPath(const QString& path) { return QFile::encodeName(path).toSt
 
 QString samplesText(std::int64_t count, int sampleRate)
 {
-    QString text = QString::number(count) + QStringLiteral(" de esantioane");
+    QString text = SignalCommands::tr("%1 de esantioane").arg(count);
     if (sampleRate > 0)
         text += QStringLiteral(" (") +
                 QString::fromStdString(formatGeneral(static_cast<extended>(count) / sampleRate, 5,
@@ -54,14 +55,13 @@ void storeColumnPreviewPolicy(columnPreviewPolicy policy)
 bool askKeepFirstPart(QWidget* parent, std::int64_t available, std::int64_t kept, int sampleRate)
 {
     QMessageBox box(QMessageBox::Question, parent ? parent->window()->windowTitle() : QString(),
-                    QStringLiteral("Fisierul are ") + samplesText(available, sampleRate) +
-                        QStringLiteral(", mai multe decat poate avea o variabila.\n"
-                                       "Se incarca numai primele ") +
-                        samplesText(kept, sampleRate) + QStringLiteral(" ?"),
+                    SignalCommands::tr("Fisierul are %1, mai multe decat poate avea o variabila.\n"
+                                       "Se incarca numai primele %2 ?")
+                        .arg(samplesText(available, sampleRate), samplesText(kept, sampleRate)),
                     QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("LongFileQuestion"));
-    QPushButton* keep = box.addButton(QStringLiteral("&Incarca inceputul"), QMessageBox::AcceptRole);
-    box.addButton(QStringLiteral("&Cancel"), QMessageBox::RejectRole);
+    QPushButton* keep = box.addButton(SignalCommands::tr("&Incarca inceputul"), QMessageBox::AcceptRole);
+    box.addButton(SignalCommands::tr("&Cancel"), QMessageBox::RejectRole);
     box.setDefaultButton(keep);
     box.exec();
     return box.clickedButton() == keep;
@@ -88,14 +88,19 @@ SignalCommands::SignalCommands(const Collaborators& with)
 const std::array<SignalCommands::menuItem, 4>& SignalCommands::menuItems()
 {
     static const std::array<menuItem, 4> items = {{
-        {"ImportSound1", "Import s&unet (incarca WAV, FLAC, OGG, AIFF)",
-         "Incarca un fisier de sunet; fiecare canal devine o variabila", &SignalCommands::importSound},
-        {"ImportColumns1", "Import &tabel (incarca coloane CSV sau text)",
-         "Incarca un tabel de numere; fiecare coloana devine o variabila", &SignalCommands::importColumns},
-        {"ExportColumns1", "Export ta&bel (salveaza CSV)",
-         "Salveaza variabilele intr-un tabel CSV, cate o coloana fiecare", &SignalCommands::exportColumns},
-        {"ExportSound1", "Export sun&et (salveaza WAV sau FLAC)",
-         "Salveaza variabilele intr-un fisier de sunet WAV sau FLAC, cate un canal fiecare",
+        // In the main window's texts, as the items are in its menu.
+        {"ImportSound1", QT_TRANSLATE_NOOP("MainWindow", "Import s&unet (incarca WAV, FLAC, OGG, AIFF)"),
+         QT_TRANSLATE_NOOP("MainWindow", "Incarca un fisier de sunet; fiecare canal devine o variabila"),
+         &SignalCommands::importSound},
+        {"ImportColumns1", QT_TRANSLATE_NOOP("MainWindow", "Import &tabel (incarca coloane CSV sau text)"),
+         QT_TRANSLATE_NOOP("MainWindow", "Incarca un tabel de numere; fiecare coloana devine o variabila"),
+         &SignalCommands::importColumns},
+        {"ExportColumns1", QT_TRANSLATE_NOOP("MainWindow", "Export ta&bel (salveaza CSV)"),
+         QT_TRANSLATE_NOOP("MainWindow", "Salveaza variabilele intr-un tabel CSV, cate o coloana fiecare"),
+         &SignalCommands::exportColumns},
+        {"ExportSound1", QT_TRANSLATE_NOOP("MainWindow", "Export sun&et (salveaza WAV sau FLAC)"),
+         QT_TRANSLATE_NOOP("MainWindow",
+                           "Salveaza variabilele intr-un fisier de sunet WAV sau FLAC, cate un canal fiecare"),
          &SignalCommands::exportSound},
     }};
     return items;
@@ -168,35 +173,35 @@ void SignalCommands::importColumnsFrom(const QString& path, loadCallbacks* callb
     GuiImportCallbacks asking(told, mainWindow_);
     const columnImport result =
         importCsvText(text.view(), fullPath(file), baseNameOf(file), workspace_, asking, choices);
-    QString note = QString::fromStdString(result.note);
+    QString note = shownText(result.note);
     if (!asked && !detection.certain && !result.variables.empty())
         note += (note.isEmpty() ? QString() : QStringLiteral("; ")) +
-                QStringLiteral("Citirea tabelului nu a fost sigura (Shift + Import tabel o arata)");
+                tr("Citirea tabelului nu a fost sigura (Shift + Import tabel o arata)");
     if (!note.isEmpty())
         showNote(note);
 }
 
-void SignalCommands::exportChosen(const QString& caption,
+void SignalCommands::exportChosen(std::function<QString()> caption,
                                   std::function<bool(const std::vector<tdspvarPtr>&)> write)
 {
     // Like File > Save: all variables, or those marked on their strips.
     selection_.setMode(selectionMode::exportTo);
-    selection_.setExport(caption, std::move(write));
-    selection_.setClickedOption(false, selection_.clickedOptionCaption());
+    selection_.setExport(std::move(caption), std::move(write));
+    selection_.setClickedOption(false);
     selection_.chooseOption(selectionTarget::all);
     selection_.exec();
-    selection_.setExport(QString(), nullptr);
+    selection_.setExport(nullptr, nullptr);
 }
 
 void SignalCommands::exportColumns()
 {
-    exportChosen(QStringLiteral("Exporta variabile (CSV)"),
+    exportChosen([] { return tr("Exporta variabile (CSV)"); },
                  [this](const std::vector<tdspvarPtr>& v) { return writeColumns(v); });
 }
 
 void SignalCommands::exportSound()
 {
-    exportChosen(QStringLiteral("Exporta variabile (WAV)"),
+    exportChosen([] { return tr("Exporta variabile (WAV)"); },
                  [this](const std::vector<tdspvarPtr>& v) { return writeSound(v); });
 }
 
@@ -226,8 +231,8 @@ bool SignalCommands::writeSound(const std::vector<tdspvarPtr>& variables)
     if (written.written && written.clippedSamples > 0) {
         QWidget* over = QApplication::activeModalWidget();
         QMessageBox::information(over ? over : &mainWindow_, mainWindow_.windowTitle(),
-                                 QStringLiteral("%1 esantioane erau in afara domeniului -1 ... +1 "
-                                                "si au fost limitate.")
+                                 tr("%1 esantioane erau in afara domeniului -1 ... +1 "
+                                    "si au fost limitate.")
                                      .arg(written.clippedSamples));
     }
     return true;

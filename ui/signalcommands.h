@@ -12,6 +12,7 @@
 #include "io/soundfile.h"
 #include "io/loadcallbacks.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 
@@ -50,6 +51,7 @@ private:
 };
 
 class SignalCommands {
+    Q_DECLARE_TR_FUNCTIONS(SignalCommands)
 public:
     struct Collaborators {
         tworkspace& workspace;
@@ -86,7 +88,8 @@ private:
     SoundExportDialog* soundOptions(); // made on first use
     ColumnPreviewDialog* columnPreview(); // made on first use
     void showNote(const QString& note);
-    void exportChosen(const QString& caption, std::function<bool(const std::vector<tdspvarPtr>&)> write);
+    // `caption` gives the selection dialog's caption in the language of the moment.
+    void exportChosen(std::function<QString()> caption, std::function<bool(const std::vector<tdspvarPtr>&)> write);
     bool writeColumns(const std::vector<tdspvarPtr>& variables);
     bool writeSound(const std::vector<tdspvarPtr>& variables);
 

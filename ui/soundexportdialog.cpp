@@ -31,32 +31,34 @@ bool isFlacEncoding(soundEncoding encoding)
 SoundExportDialog::SoundExportDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("SoundExportDialog"));
-    setWindowTitle(QStringLiteral("Salveaza ca sunet"));
+    texts_.bind(QT_TR_NOOP("Salveaza ca sunet"), [this](const QString& t) { setWindowTitle(t); });
     setFixedSize(kClientWidth, kClientHeight);
 
-    formatGroup_ = new RadioGroup(QStringLiteral(" Format : "),
-                                  {QStringLiteral("WAV, 32 biti, virgula mobila"),
-                                   QStringLiteral("WAV, 16 biti intregi"), QStringLiteral("WAV, 24 biti intregi"),
-                                   QStringLiteral("FLAC, 16 biti intregi"), QStringLiteral("FLAC, 24 biti intregi")},
+    formatGroup_ = makeRadioGroup(texts_, QT_TR_NOOP(" Format : "),
+                                  {QT_TR_NOOP("WAV, 32 biti, virgula mobila"), QT_TR_NOOP("WAV, 16 biti intregi"),
+                                   QT_TR_NOOP("WAV, 24 biti intregi"), QT_TR_NOOP("FLAC, 16 biti intregi"),
+                                   QT_TR_NOOP("FLAC, 24 biti intregi")},
                                   this);
     formatGroup_->setObjectName(QStringLiteral("FormatGroup"));
     formatGroup_->setGeometry(kMargin, kMargin, kInnerWidth, kFormatHeight);
     formatGroup_->setItemIndex(static_cast<int>(soundEncoding::float32));
     connect(formatGroup_, &RadioGroup::itemChanged, this, [this] { encodingChanged(); });
 
-    scalingGroup_ = new RadioGroup(QStringLiteral(" Valori intregi : "),
-                                   {QStringLiteral("&Scalate la valoarea maxima"),
-                                    QStringLiteral("&Asa cum sunt (+-1 = maxim)")},
+    scalingGroup_ = makeRadioGroup(texts_, QT_TR_NOOP(" Valori intregi : "),
+                                   {QT_TR_NOOP("&Scalate la valoarea maxima"), QT_TR_NOOP("&Asa cum sunt (+-1 = maxim)")},
                                    this);
     scalingGroup_->setObjectName(QStringLiteral("ScalingGroup"));
     scalingGroup_->setGeometry(kMargin, kScalingTop, kInnerWidth, kScalingHeight);
     scalingGroup_->setItemIndex(static_cast<int>(sampleScaling::toPeak));
     encodingChanged();
 
-    rateLabel_ = new QLabel(QStringLiteral("Frecventa de esantionare (Hz) :"), this);
+    rateLabel_ = new QLabel(this);
     rateLabel_->setObjectName(QStringLiteral("RateLabel"));
     rateLabel_->move(kMargin, kRateTop + 3);
-    rateLabel_->adjustSize();
+    texts_.bind(QT_TR_NOOP("Frecventa de esantionare (Hz) :"), [this](const QString& t) {
+        rateLabel_->setText(t);
+        rateLabel_->adjustSize();
+    });
     rateEdit_ = new SpinEdit(this);
     rateEdit_->setObjectName(QStringLiteral("RateEdit"));
     rateEdit_->setRange(1, kMaxSampleRate);
@@ -65,16 +67,25 @@ SoundExportDialog::SoundExportDialog(QWidget* parent) : QDialog(parent)
     rateLabel_->setBuddy(rateEdit_->lineEdit());
     connect(rateEdit_, &SpinEdit::textChanged, this, [this] { rateChanged(); });
 
-    okButton_ = new QPushButton(QStringLiteral("Ok"), this);
+    okButton_ = new QPushButton(this);
+    texts_.text(okButton_, QT_TR_NOOP("Ok"));
     okButton_->setObjectName(QStringLiteral("OkButton"));
     okButton_->setGeometry(kMargin, kButtonTop, kButtonWidth, kButtonHeight);
     okButton_->setDefault(true);
     connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(this);
+    texts_.text(cancelButton_, QT_TR_NOOP("Cancel"));
     cancelButton_->setObjectName(QStringLiteral("CancelButton"));
     cancelButton_->setGeometry(kMargin + kButtonWidth + 7, kButtonTop, kButtonWidth, kButtonHeight);
     cancelButton_->setAutoDefault(false);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void SoundExportDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        texts_.retranslate();
+    QDialog::changeEvent(event);
 }
 
 void SoundExportDialog::rateChanged()

@@ -9,6 +9,8 @@
 
 #include "io/soundfile.h"
 
+#include "ui/boundtexts.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -30,10 +32,14 @@ public:
     // Shows the dialog with options.sampleRate proposed; false when cancelled, else the answers.
     bool ask(soundExportOptions& options);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void rateChanged();
     void encodingChanged();
 
+    BoundTexts texts_{"SoundExportDialog"};
     // The controls, by role; each carries the name the tests find it by as its objectName.
     RadioGroup* formatGroup_ = nullptr;   // FormatGroup, in soundEncoding's order
     RadioGroup* scalingGroup_ = nullptr;  // ScalingGroup, in sampleScaling's order

@@ -68,7 +68,7 @@ ValueTableDialog::ValueTableDialog(tworkspace& workspace, QWidget* parent)
     : QDialog(parent), workspace_(workspace)
 {
     setObjectName(QStringLiteral("TForm3"));
-    setWindowTitle(QStringLiteral("Variable Values"));
+    setWindowTitle(tr("Variable Values"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     resize(489, 342);
@@ -110,18 +110,15 @@ void ValueTableDialog::fillGrid(const tdspvarPtr& variable)
     complexShown_ = variable && variable->isComplex();
     shownRows_ = variable ? std::min(variable->sampleCount(), kMaxRows) : 0;
     const char separator = localeDecimalSeparator();
-    const QString name = variable ? QString::fromStdString(variable->name()) : QString();
 
     grid_->clearContents();
     grid_->setRowCount(shownRows_);
     const QHeaderView* header = grid_->horizontalHeader();
-    const QString headers[3] = {QStringLiteral("Index"), name + QStringLiteral(".real"),
-                                name + QStringLiteral(".imaginar")};
+    showHeaders();
     // The cells are filled by position, so a column the user dragged earlier takes the
     // contents of the place it now stands in.
     for (int position = 0; position < 3; ++position) {
         const int column = header->logicalIndex(position);
-        grid_->setHorizontalHeaderItem(column, new QTableWidgetItem(headers[position]));
         QStringList& texts = filledText_[column];
         texts.clear();
         for (int i = 0; i < shownRows_; ++i) {
@@ -141,6 +138,25 @@ void ValueTableDialog::fillGrid(const tdspvarPtr& variable)
     grid_->scrollToTop();
     if (shownRows_ > 0)
         grid_->setCurrentCell(0, header->logicalIndex(0));
+}
+
+// The headers by position: the index, then the variable's real and imaginary parts.
+void ValueTableDialog::showHeaders()
+{
+    const QString name = variable_ ? QString::fromStdString(variable_->name()) : QString();
+    const QString headers[3] = {tr("Index"), name + QStringLiteral(".real"), tr("%1.imaginar").arg(name)};
+    const QHeaderView* header = grid_->horizontalHeader();
+    for (int position = 0; position < 3; ++position)
+        grid_->setHorizontalHeaderItem(header->logicalIndex(position), new QTableWidgetItem(headers[position]));
+}
+
+void ValueTableDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        setWindowTitle(tr("Variable Values"));
+        showHeaders();
+    }
+    QDialog::changeEvent(event);
 }
 
 void ValueTableDialog::applyEditingRule()

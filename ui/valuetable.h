@@ -27,10 +27,12 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // Refills the header and one row per shown sample from `variable` (none: an empty table).
     void fillGrid(const tdspvarPtr& variable);
+    void showHeaders();
     // Hands the workspace the samples with every cell whose text the user changed and that
     // parses, when a sample changed; the display peak stays. Returns whether one did.
     bool writeBack();

@@ -11,6 +11,8 @@
 // to them, which tests use to make thread creation fail on purpose.
 #pragma once
 
+#include <QtGlobal>
+
 #include <atomic>
 #include <cstddef>
 #include <functional>
@@ -24,7 +26,7 @@ using threadStarter = std::function<int(pthread_t*, const pthread_attr_t*, void*
 // No thread could be started. Its text is what the error box says.
 class threadStartError : public std::runtime_error {
 public:
-    threadStartError() : std::runtime_error("Not enough memory to start a thread") {}
+    threadStartError() : std::runtime_error(QT_TRANSLATE_NOOP("KelmoApplication", "Not enough memory to start a thread")) {}
 };
 
 class WorkerThread {
