@@ -89,7 +89,7 @@ The number of samples sets how finely the function is represented.</translation>
     PC-DSP versiune DOS</source>
         <translation>The File menu loads and saves the values of variables,
  both in the program&apos;s own format and in formats used by other programs.
- This version reads the following formats:
+ This version supports the following formats:
     PC-DSP, DOS version</translation>
     </message>
     <message>
