@@ -98,8 +98,9 @@ QImage generationPicture(MainWindow& main, shooter& shots)
 QImage mainPicture(MainWindow& main, shooter& shots)
 {
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    main.move(screen.left(), screen.bottom() + 1 - kMainPictureSize.height());
-    waitUntil([&] { return main.mapToGlobal(QPoint(0, 0)).y() == screen.bottom() + 1 - kMainPictureSize.height(); });
+    const QPoint top(screen.left(), screen.bottom() + 1 - kMainPictureSize.height());
+    main.move(top);
+    waitUntil([&] { return main.mapToGlobal(QPoint(0, 0)) == top; });
     const StripList& strips = *main.findChild<StripList*>();
     if (!waitUntil([&] { return strips.thumbnailsDrawing() == 0; }))
         shots.fail("the thumbnails did not finish");

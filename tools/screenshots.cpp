@@ -1,7 +1,8 @@
 // screenshots: draws the program's main windows as a user sees them and writes each to a PNG file,
-// for the README, or the two pictures of the help pages. It makes a few variables through the generation dialog, exactly as OK does,
-// lets every drawing worker finish, and grabs the client area of each window. The fonts are the
-// display's, so run it on a real X display (xvfb-run is enough), not on the offscreen platform.
+// for the README, or the two pictures of the help pages. It makes a few variables through the
+// generation dialog, exactly as OK does, lets every drawing worker finish, and grabs the client
+// area of each window. The fonts are the display's, so run it on a real X display (xvfb-run is
+// enough), not on the offscreen platform.
 #include "core/workspace.h"
 #include "tools/helppictures.h"
 #include "ui/bitmapview.h"
