@@ -257,10 +257,12 @@ Exercitiul 5 :
     </message>
     <message>
         <source>:/help/HELP_MA.png</source>
+        <extracomment>The picture of the main window&apos;s menus made in this language (screenshots --help-pictures)</extracomment>
         <translation>:/help/en/HELP_MA.png</translation>
     </message>
     <message>
         <source>:/help/HELP_FUN.png</source>
+        <extracomment>The picture of the generation dialog made in this language (screenshots --help-pictures)</extracomment>
         <translation>:/help/en/HELP_FUN.png</translation>
     </message>
 </context>

@@ -99,8 +99,11 @@ void HelpWindow::showTexts()
     }
     // The pictures show the program's own windows, so each language has its own: a translation
     // names the pictures made in its language, and one it names but lacks gives way to ours.
-    static const char* const pictureFiles[2] = {QT_TR_NOOP(":/help/HELP_MA.png"),
-                                                QT_TR_NOOP(":/help/HELP_FUN.png")};
+    static const char* const pictureFiles[2] = {
+        //: The picture of the main window's menus made in this language (screenshots --help-pictures)
+        QT_TR_NOOP(":/help/HELP_MA.png"),
+        //: The picture of the generation dialog made in this language (screenshots --help-pictures)
+        QT_TR_NOOP(":/help/HELP_FUN.png")};
     for (std::size_t k = 0; k < pictures_.size(); ++k) {
         if (!pictures_[k].load(tr(pictureFiles[k])))
             pictures_[k].load(QString::fromLatin1(pictureFiles[k]));
