@@ -1,103 +1,32 @@
 // screenshots: draws the program's main windows as a user sees them and writes each to a PNG file,
-// for the README. It makes a few variables through the generation dialog, exactly as OK does,
-// lets every drawing worker finish, and grabs the client area of each window. The fonts are the
-// display's, so run it on a real X display (xvfb-run is enough), not on the offscreen platform.
-#include "dsp/operations.h"
-#include "ui/generatedialog.h"
+// for the README, or the two pictures of the help pages. It makes a few variables through the
+// generation dialog, exactly as OK does, lets every drawing worker finish, and grabs the client
+// area of each window. The fonts are the display's, so run it on a real X display (xvfb-run is
+// enough), not on the offscreen platform.
+#include "core/workspace.h"
+#include "tools/helppictures.h"
+#include "ui/bitmapview.h"
+#include "ui/dialogresult.h"
 #include "ui/graphwindow.h"
-#include "ui/graphworker.h"
 #include "ui/inversezwindow.h"
-#include "ui/mainwindow.h"
-#include "ui/previewworker.h"
+#include "ui/language.h"
 #include "ui/processingdialog.h"
 #include "ui/radiogroup.h"
-#include "ui/spinedit.h"
 #include "ui/striplist.h"
-#include "ui/bitmapview.h"
-#include "core/workspace.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QWheelEvent>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <QWheelEvent>
 
-#include <cstdio>
-#include <functional>
+#include <cstring>
 
 namespace {
 
-constexpr int kWaitMs = 30000;
-
-bool waitUntil(const std::function<bool()>& done)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > kWaitMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    // A last round so that the final repaints land.
-    QCoreApplication::processEvents();
-    return true;
-}
-
-// The control that carries `name` (the name the program's texts give it) in `window`.
-template <class T>
-T* control(const QWidget& window, const char* name)
-{
-    return window.findChild<T*>(QString::fromLatin1(name));
-}
-
-class shooter {
-public:
-    explicit shooter(QString folder) : folder_(std::move(folder)) {}
-
-    void take(QWidget& window, const char* file)
-    {
-        const QString path = QDir(folder_).filePath(QString::fromLatin1(file));
-        if (!window.grab().save(path, "PNG")) {
-            std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(path));
-            failed_ = true;
-        } else {
-            std::printf("%s\n", qPrintable(path));
-        }
-    }
-    void fail(const char* what)
-    {
-        std::fprintf(stderr, "screenshots: %s\n", what);
-        failed_ = true;
-    }
-    bool failed() const { return failed_; }
-
-private:
-    QString folder_;
-    bool failed_ = false;
-};
-
-// The generation dialog shown with a formula, its preview drawn and OK enabled.
-bool showGeneration(GenerateDialog& dialog, const PreviewPlotter& preview, const QString& name,
-                    const QString& formula, int count)
-{
-    dialog.preset(name, formula);
-    control<SpinEdit>(dialog, "SpinEdit1")->setText(QString::number(count));
-    dialog.show();
-    const QPushButton* ok = control<QPushButton>(dialog, "Button2");
-    return waitUntil([&] { return ok->isEnabled() && !preview.busy(); });
-}
-
-// The main window's window of type T.
-template <class T>
-T& windowOf(const MainWindow& main)
-{
-    return *main.findChild<T*>(QString(), Qt::FindDirectChildrenOnly);
-}
+using namespace shooting;
 
 bool graphDrawn(GraphWindow& graph)
 {
@@ -116,16 +45,41 @@ void pointAt(GraphWindow& graph, int x)
 
 } // namespace
 
+// Usage:
+//   screenshots [FOLDER]                   the README's pictures (default: docs/), in Romanian,
+//                                          and the main window once more in English
+//   screenshots --help-pictures [FOLDER]   the help pages' two pictures in the language the
+//                                          program would start in (KELMO_LANG=ro|en forces one);
+//                                          default: resources/, or resources/en/ for English
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     applyProgramFont();
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(KELMO_DOCS_DIR);
+    const bool helpPictures = argc > 1 && std::strcmp(argv[1], "--help-pictures") == 0;
+    const int folderArgument = helpPictures ? 2 : 1;
+    LanguageSwitch languages;
+    if (helpPictures && !languages.install(startLanguage())) {
+        std::fprintf(stderr, "screenshots: the translation cannot be loaded\n");
+        return 1;
+    }
+    QString folder = QStringLiteral(KELMO_DOCS_DIR);
+    if (helpPictures)
+        folder = QStringLiteral(KELMO_RESOURCES_DIR) +
+                 (languages.current() == interfaceLanguage::english ? QStringLiteral("/en") : QString());
+    if (argc > folderArgument)
+        folder = QString::fromLocal8Bit(argv[folderArgument]);
     QDir().mkpath(folder);
     shooter shots(folder);
 
-    MainWindow main;
+    mainWindowSetup setup;
+    setup.languages = &languages;
+    MainWindow main(setup);
     main.show();
+    if (helpPictures) {
+        drawHelpPictures(main, shots);
+        main.closeWithoutAsking();
+        return shots.failed() ? 1 : 0;
+    }
 
     struct recipe {
         const char* name;
@@ -149,6 +103,15 @@ int main(int argc, char** argv)
     if (!waitUntil([&] { return strips.thumbnailsDrawing() == 0; }))
         shots.fail("the thumbnails did not finish");
     shots.take(main, "main-window.png");
+    // The same window in English, for the README's language section.
+    if (languages.install(interfaceLanguage::english)) {
+        waitUntil([] { return true; });
+        shots.take(main, "main-window-en.png");
+        languages.install(interfaceLanguage::romanian);
+        waitUntil([] { return true; });
+    } else {
+        shots.fail("the English translation cannot be loaded");
+    }
 
     // A real chirp: the dialog keeps Complex from the spiral, so switch back as a user would.
     control<RadioGroup>(generation, "RadioGroup1")->button(0)->click();

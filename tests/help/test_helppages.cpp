@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -70,4 +71,12 @@ TEST(HelpPages, InterpreterReadsCodesAndStopsBeforeTheLastByte)
     EXPECT_EQ(items[0].what, helpItem::picture);
     EXPECT_EQ(items[0].x, 4);
     EXPECT_EQ(items[0].y, 8);
+    // A page text (a translation, say) with control bytes: they stay inside their line as spaces
+    // and never read as codes.
+    items = interpretPage(describePage("a\n\x03\x01\x01\x02" "b\tc\r", {2, 5, 6}));
+    ASSERT_EQ(items.size(), 3u);
+    EXPECT_EQ(items[1].line, "    b c ");
+    EXPECT_EQ(items[1].y, 19);
+    EXPECT_EQ(items[2].what, helpItem::picture);
+    EXPECT_EQ(std::make_pair(items[2].x, items[2].y), std::make_pair(10, 12));
 }

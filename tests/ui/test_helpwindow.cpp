@@ -1,7 +1,9 @@
-// The help viewer: its page list, the page kept between openings, and the page area's pixels.
+// The help viewer: its page list, the page kept between openings, the page area's pixels, and
+// the pages in both languages.
 #include "controls.h"
 
 #include "ui/helpwindow.h"
+#include "ui/language.h"
 
 #include <QComboBox>
 #include <QImage>
@@ -100,4 +102,64 @@ TEST_F(HelpWindowTest, PageAreaPixels)
     const QImage page3 = PaintBox1(help)->grab().toImage();
     EXPECT_TRUE(inkIn(page3, QRect(3, 3 + 16 * 3, 150, 16)));
     EXPECT_FALSE(inkIn(page3, QRect(3, 3 + 16 * 4 + 4, 500, 200)));
+}
+
+TEST_F(HelpWindowTest, EveryLineFitsItsPageAndLeavesThePictureFreeInBothLanguages)
+{
+    const QFontMetrics metrics(PaintBox1(help)->font());
+    const QRect inside(2, 2, 516, 300); // within the frame
+    const QRect pictures[2] = {QRect(QPoint(), picture(1).size()), QRect(QPoint(), picture(2).size())};
+    std::vector<helpItem> romanian[7];
+    for (int page = 0; page < 7; ++page)
+        romanian[page] = HelpWindow::pageItems(page);
+    LanguageSwitch languages;
+    ASSERT_TRUE(languages.install(interfaceLanguage::english));
+    for (const bool english : {false, true}) {
+        for (int page = 0; page < 7; ++page) {
+            const auto items = english ? HelpWindow::pageItems(page) : romanian[page];
+            QRect picture;
+            for (const helpItem& item : items) {
+                if (item.what == helpItem::picture)
+                    picture = pictures[item.pictureNumber - 1].translated(item.x, item.y);
+            }
+            for (const helpItem& item : items) {
+                if (item.what != helpItem::text)
+                    continue;
+                const QString line = QString::fromStdString(item.line);
+                const QRect box(item.x, item.y, metrics.horizontalAdvance(line), metrics.height());
+                EXPECT_TRUE(inside.contains(box)) << english << " page " << page + 1 << ": " << item.line;
+                const QRect slot(item.x, item.y, box.width(), 16); // the line's share of the page
+                EXPECT_FALSE(!line.trimmed().isEmpty() && slot.intersects(picture))
+                    << english << " page " << page + 1 << ": " << item.line;
+            }
+            if (!english)
+                continue;
+            // Translated, with the picture where it was.
+            EXPECT_NE(items.front().line, romanian[page].front().line) << "page " << page + 1;
+            const helpItem& last = romanian[page].back();
+            EXPECT_TRUE(last.what != helpItem::picture ||
+                        (items.back().what == helpItem::picture && items.back().x == last.x && items.back().y == last.y))
+                << "page " << page + 1;
+        }
+    }
+}
+
+TEST_F(HelpWindowTest, OpenWindowFollowsTheLanguageAtOnce)
+{
+    const QImage romanianPage = pageShown();
+    openAndClose([&] {
+        {
+            LanguageSwitch languages;
+            ASSERT_TRUE(languages.install(interfaceLanguage::english));
+            QCoreApplication::processEvents(); // the windows hear of it from the event loop
+            EXPECT_EQ(help.windowTitle(), "Kelmo help");
+            EXPECT_EQ(ComboBox1(help)->itemText(0), "Main page");
+            EXPECT_EQ(ComboBox1(help)->currentIndex(), 0);
+            EXPECT_NE(pageShown(), romanianPage);
+        }
+        QCoreApplication::processEvents();
+        EXPECT_EQ(help.windowTitle(), "Ajutor pentru programul Kelmo");
+        EXPECT_EQ(ComboBox1(help)->itemText(0), "Pagina Principala");
+        EXPECT_EQ(pageShown(), romanianPage);
+    });
 }
