@@ -5,6 +5,7 @@
 #include "dsp/transferfunction.h"
 #include "dsp/zinverse.h"
 #include "ui/localenumber.h"
+#include "ui/narrowlabel.h"
 #include "ui/objectnames.h"
 #include "ui/systempanel.h"
 #include "ui/typedsystem.h"
@@ -29,23 +30,6 @@ constexpr int kMaxCopiedSamples = 10;
 constexpr int kClientWidth = 433;
 constexpr int kClientHeight = 334;
 static_assert(InverseZWindow::kRows == kSeriesTerms);
-
-// Labels stand at fixed places; a program font wider than the one the layout was made for
-// would run the instruction past the window and the field captions under the fields, so such a
-// label's font is narrowed horizontally until the text fits.
-void fitLabel(QLabel* label, int maxWidth)
-{
-    label->setFont(QFont()); // the window's font again, for a text in another language
-    label->adjustSize();
-    QFont narrow = label->font();
-    int stretch = 100;
-    while (label->width() > maxWidth && stretch > 50) {
-        stretch = std::max(50, std::min(stretch - 1, stretch * maxWidth / label->width()));
-        narrow.setStretch(stretch);
-        label->setFont(narrow);
-        label->adjustSize();
-    }
-}
 
 } // namespace
 
@@ -167,7 +151,10 @@ void InverseZWindow::bindLabel(QLabel* label, const char* source, int maxWidth)
 {
     texts_.bind(source, [label, maxWidth](const QString& t) {
         label->setText(t);
-        fitLabel(label, maxWidth);
+        // A font wider than the one the layout was made for would run the instruction past the
+        // window and the field captions under the fields.
+        narrowToFit(label, maxWidth);
+        label->adjustSize();
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/samplerate.h"
 #include "core/workspace.h"
+#include "ui/narrowlabel.h"
 #include "ui/objectnames.h"
 
 #include <QEvent>
@@ -79,6 +80,7 @@ void SampleRateDialog::showPrompt()
 {
     const QString name = variable_ ? QString::fromStdString(asciiLower(variable_->name())) : QString();
     promptLabel_->setText(tr("&Frecventa variabilei %1 [Hz] (nimic: fara frecventa) :").arg(name));
+    narrowToFit(promptLabel_, promptLabel_->width()); // a long name must not cut the hint off
 }
 
 void SampleRateDialog::showRefusal(bool refused)
