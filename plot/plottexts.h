@@ -14,6 +14,8 @@ inline constexpr std::string_view kValueLineText = KELMO_TEXT("Texts", "Valoare 
 inline constexpr std::string_view kSlopeLineText = KELMO_TEXT("Texts", "Panta : %1%2");
 // %1 the unit: "Hz" or the cycles per sample.
 inline constexpr std::string_view kFrequencyTitleText = KELMO_TEXT("Texts", "Frecventa [%1]");
+// The spectrum readout's frequency: %1 the number, %2 the unit, as in the title.
+inline constexpr std::string_view kFrequencyLineText = KELMO_TEXT("Texts", "f = %1 %2");
 
 inline constexpr std::array kPlotTextTemplates = {kPositionLineText, kValueLineText, kSlopeLineText,
-                                                  kFrequencyTitleText};
+                                                  kFrequencyTitleText, kFrequencyLineText};

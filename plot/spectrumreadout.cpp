@@ -1,6 +1,7 @@
 #include "plot/spectrumreadout.h"
 
 #include "core/numformat.h"
+#include "plot/plottexts.h"
 #include "plot/spectrumlevels.h"
 
 #include <charconv>
@@ -46,8 +47,8 @@ int frequencyDecimals(extended binSpacing)
 std::string frequencyReadout(const spectrumAxis& axis, std::int64_t position, char decimalSeparator)
 {
     const extended f = axis.frequencyAt(static_cast<extended>(position));
-    return "f = " + formatFixed(f, frequencyDecimals(axis.binSpacing()), decimalSeparator) + " " +
-           std::string(unitText(axis.unit()));
+    return fillText(kFrequencyLineText, {formatFixed(f, frequencyDecimals(axis.binSpacing()), decimalSeparator),
+                                         unitText(axis.unit())});
 }
 
 std::string levelReadout(extended modulus, extended floorDb, char decimalSeparator)

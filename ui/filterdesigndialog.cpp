@@ -10,6 +10,7 @@
 #include "ui/namecorrection.h"
 #include "ui/objectnames.h"
 #include "ui/spinedit.h"
+#include "ui/showntexts.h"
 #include "ui/systemview.h"
 
 #include <QComboBox>
@@ -44,49 +45,58 @@ FilterDesignDialog::FilterDesignDialog(const Collaborators& with, QWidget* paren
     : QDialog(parent), workspace_(with.workspace), nameCorrection_(with.nameCorrection)
 {
     setObjectName(QStringLiteral("FilterDesign"));
-    setWindowTitle(QStringLiteral("Proiectare filtru"));
+    texts_.bind(QT_TR_NOOP("Proiectare filtru"), [this](const QString& t) { setWindowTitle(t); });
     setFixedSize(680, 340);
 
     int row = 0;
-    const auto place = [this, &row](const QString& caption, QWidget* field) {
-        auto* label = new QLabel(caption, this);
+    const auto place = [this, &row](const char* caption, QWidget* field) {
+        auto* label = new QLabel(this);
         label->move(kLabelLeft, 11 + row * kRow);
-        label->adjustSize();
+        texts_.bind(caption, [label](const QString& t) {
+            label->setText(t);
+            label->adjustSize();
+        });
         label->setBuddy(field);
         field->setGeometry(kFieldLeft, 8 + row * kRow, kFieldWidth, kFieldHeight);
         ++row;
     };
-    const auto list = [this](const QStringList& items) {
+    // A list whose items are the program's words, in the language installed now.
+    const auto list = [this](std::initializer_list<const char*> items) {
         auto* box = new QComboBox(this);
-        box->addItems(items);
+        for (const char* item : items) {
+            const int index = box->count();
+            box->addItem(QString());
+            texts_.bind(item, [box, index](const QString& t) { box->setItemText(index, t); });
+        }
         return box;
     };
-    methodList_ = list({QStringLiteral("FIR, metoda ferestrei"), QStringLiteral("IIR Butterworth"),
-                        QStringLiteral("IIR Cebisev tip I")});
-    place(QStringLiteral("&Metoda :"), methodList_);
-    bandList_ = list({QStringLiteral("Trece jos"), QStringLiteral("Trece sus"), QStringLiteral("Trece banda"),
-                      QStringLiteral("Opreste banda")});
-    place(QStringLiteral("&Banda :"), bandList_);
+    methodList_ = list({QT_TR_NOOP("FIR, metoda ferestrei"), QT_TR_NOOP("IIR Butterworth"),
+                        QT_TR_NOOP("IIR Cebisev tip I")});
+    place(QT_TR_NOOP("&Metoda :"), methodList_);
+    bandList_ = list({QT_TR_NOOP("Trece jos"), QT_TR_NOOP("Trece sus"), QT_TR_NOOP("Trece banda"),
+                      QT_TR_NOOP("Opreste banda")});
+    place(QT_TR_NOOP("&Banda :"), bandList_);
     orderEdit_ = new SpinEdit(this);
     orderEdit_->setRange(1, kMaxFirOrder);
     orderEdit_->setMaxLength(4);
     orderEdit_->setValue(16);
-    place(QStringLiteral("&Ordin :"), orderEdit_);
-    unitList_ = list({QStringLiteral("fractiuni din fe"), QStringLiteral("Hz")});
-    place(QStringLiteral("&Frecvente in :"), unitList_);
+    place(QT_TR_NOOP("&Ordin :"), orderEdit_);
+    unitList_ = list({QT_TR_NOOP("fractiuni din fe"), "Hz"});
+    place(QT_TR_NOOP("&Frecvente in :"), unitList_);
     rateEdit_ = new QLineEdit(QStringLiteral("8000"), this);
-    place(QStringLiteral("f&e (Hz) :"), rateEdit_);
+    place(QT_TR_NOOP("f&e (Hz) :"), rateEdit_);
     cutoffEdit_ = new QLineEdit(QStringLiteral("0.1"), this);
-    place(QStringLiteral("&Taiere :"), cutoffEdit_);
+    place(QT_TR_NOOP("&Taiere :"), cutoffEdit_);
     upperEdit_ = new QLineEdit(QStringLiteral("0.3"), this);
-    place(QStringLiteral("Taiere &sus :"), upperEdit_);
-    windowList_ = list(with.windowNames);
+    place(QT_TR_NOOP("Taiere &sus :"), upperEdit_);
+    windowList_ = new QComboBox(this);
+    windowList_->addItems(with.windowNames); // the windows' own names, the same in every language
     windowList_->setCurrentIndex(kHammingItem);
-    place(QStringLiteral("Fe&reastra :"), windowList_);
+    place(QT_TR_NOOP("Fe&reastra :"), windowList_);
     rippleEdit_ = new QLineEdit(QStringLiteral("1"), this);
-    place(QStringLiteral("Ond&ulatie (dB) :"), rippleEdit_);
+    place(QT_TR_NOOP("Ond&ulatie (dB) :"), rippleEdit_);
     nameEdit_ = new QLineEdit(QStringLiteral("fir"), this);
-    place(QStringLiteral("&Variabila :"), nameEdit_);
+    place(QT_TR_NOOP("&Variabila :"), nameEdit_);
 
     message_ = new QLabel(this);
     message_->setGeometry(kLabelLeft, 8 + row * kRow, kFieldLeft + kFieldWidth - kLabelLeft, 48);
@@ -98,10 +108,12 @@ FilterDesignDialog::FilterDesignDialog(const Collaborators& with, QWidget* paren
     view_ = new SystemView(180, this);
     view_->setGeometry(272, 8, 400, 290);
 
-    okButton_ = new QPushButton(QStringLiteral("Ok"), this);
+    okButton_ = new QPushButton(this);
+    texts_.text(okButton_, QT_TR_NOOP("Ok"));
     okButton_->setGeometry(8, 312, 121, 20);
     okButton_->setDefault(true);
-    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_ = new QPushButton(this);
+    texts_.text(cancelButton_, QT_TR_NOOP("Cancel"));
     cancelButton_->setGeometry(137, 312, 121, 20);
 
     connect(unitList_, &QComboBox::currentIndexChanged, this, [this] { unitsChanged(); });
@@ -142,6 +154,16 @@ QString FilterDesignDialog::coefficientText(std::span<const extended> coefficien
     return parts.join(QStringLiteral(" , "));
 }
 
+void FilterDesignDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        texts_.retranslate();
+        if (isVisible())
+            recompute(); // the message says why in the language installed now
+    }
+    QDialog::changeEvent(event);
+}
+
 void FilterDesignDialog::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
@@ -159,11 +181,11 @@ std::optional<filterParameters> FilterDesignDialog::parameters(QString& message)
     const std::optional<extended> cutoff = numberIn(cutoffEdit_), upper = numberIn(upperEdit_);
     const std::optional<extended> rate = unitList_->currentIndex() == kUnitHz ? numberIn(rateEdit_) : extended{1};
     if (!order)
-        message = QStringLiteral("Ordinul nu este un numar intreg.");
+        message = tr("Ordinul nu este un numar intreg.");
     else if (!rate)
-        message = QStringLiteral("Frecventa de esantionare nu este un numar.");
+        message = tr("Frecventa de esantionare nu este un numar.");
     else if (!cutoff || (isBandFilter(p.band) && !upper))
-        message = QStringLiteral("Frecventa de taiere nu este un numar.");
+        message = tr("Frecventa de taiere nu este un numar.");
     if (!message.isEmpty())
         return std::nullopt;
     p.order = *order;
@@ -188,31 +210,31 @@ void FilterDesignDialog::recompute()
     const std::optional<extended> ripple = chosen == method::chebyshev ? numberIn(rippleEdit_) : extended{0};
     if (const std::optional<filterParameters> p = parameters(message)) {
         if (!ripple)
-            message = QStringLiteral("Ondulatia nu este un numar.");
+            message = tr("Ondulatia nu este un numar.");
         else if (fir)
             design_ = designWindowedFir(*p, static_cast<windowShape>(windowList_->currentIndex()));
         else
             design_ = designIir(*p, chosen == method::butterworth ? iirFamily::butterworth : iirFamily::chebyshev1,
                                 *ripple);
         if (message.isEmpty())
-            message = QString::fromStdString(design_.message);
+            message = shownText(design_.message);
     }
     // Whatever a design gives must be finite before it is offered.
     const auto finite = [](const std::vector<extended>& c) {
         return std::all_of(c.begin(), c.end(), [](extended v) { return std::isfinite(v); });
     };
     if (message.isEmpty() && !(finite(design_.system.b) && finite(design_.system.a)))
-        message = QStringLiteral("Proiectarea nu da coeficienti finiti : alegeti alt ordin, alta fereastra "
-                                 "sau alte frecvente.");
+        message = tr("Proiectarea nu da coeficienti finiti : alegeti alt ordin, alta fereastra "
+                     "sau alte frecvente.");
     const bool designed = message.isEmpty();
     const std::size_t count = std::max(design_.system.b.size(), design_.system.a.size());
     if (designed && count > static_cast<std::size_t>(kMaxCoefficients))
-        message = QStringLiteral("Filtrul are %1 coeficienti, mai multi decat cei %2 pe care ii primeste "
-                                 "fereastra transformatei z inverse")
+        message = (fir ? tr("Filtrul are %1 coeficienti, mai multi decat cei %2 pe care ii primeste "
+                            "fereastra transformatei z inverse : coeficientii merg doar in variabila.")
+                       : tr("Filtrul are %1 coeficienti, mai multi decat cei %2 pe care ii primeste "
+                            "fereastra transformatei z inverse : alegeti un ordin mai mic."))
                       .arg(count)
-                      .arg(kMaxCoefficients) +
-                  (fir ? QStringLiteral(" : coeficientii merg doar in variabila.")
-                       : QStringLiteral(" : alegeti un ordin mai mic."));
+                      .arg(kMaxCoefficients);
     message_->setText(message);
     okButton_->setEnabled(designed && (fir || count <= static_cast<std::size_t>(kMaxCoefficients)));
     if (designed)
@@ -247,7 +269,7 @@ void FilterDesignDialog::accept()
     const bool fits = std::max(h.b.size(), h.a.size()) <= static_cast<std::size_t>(kMaxCoefficients);
     chosen_ = fits ? std::optional<typedLists>(typedListsFromSystem(h)) : std::nullopt;
     if (static_cast<method>(methodList_->currentIndex()) == method::fir) {
-        const QString description = QStringLiteral("Coeficientii filtrului FIR %1 de ordin %2, fereastra %3")
+        const QString description = tr("Coeficientii filtrului FIR %1 de ordin %2, fereastra %3")
                                         .arg(bandList_->currentText().toLower(), orderEdit_->text(),
                                              windowList_->currentText());
         addNamedVariable(*nameEdit_, nameCorrection_, workspace_, signalSamples::real(h.b),

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "dsp/filterdesign.h"
+#include "ui/boundtexts.h"
 
 #include <QDialog>
 
@@ -50,6 +51,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void recompute();
@@ -77,6 +79,7 @@ private:
     QPushButton* okButton_;     // OkButton
     QPushButton* cancelButton_; // CancelButton
 
+    BoundTexts texts_{"FilterDesignDialog"};
     tworkspace& workspace_;
     NameCorrectionDialog& nameCorrection_;
     filterDesign design_;

@@ -4,6 +4,7 @@
 #include "ui/objectnames.h"
 #include "ui/typedsystem.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -22,10 +23,13 @@ std::vector<extended> coefficientsOf(const QLineEdit* edit)
 
 FilterFields::FilterFields(QWidget* dialog, const TypedSystem* typed) : QObject(dialog), typed_(typed)
 {
-    const auto label = [dialog](const QString& text, int top) {
-        auto* l = new QLabel(text, dialog);
+    const auto label = [this, dialog](const char* text, int top) {
+        auto* l = new QLabel(dialog);
         l->move(kLeft, top);
-        l->adjustSize();
+        texts_.bind(text, [l](const QString& t) {
+            l->setText(t);
+            l->adjustSize();
+        });
         return l;
     };
     const auto field = [dialog](int top) {
@@ -33,9 +37,9 @@ FilterFields::FilterFields(QWidget* dialog, const TypedSystem* typed) : QObject(
         edit->setGeometry(kLeft, top, kWidth, kFieldHeight);
         return edit;
     };
-    numeratorLabel_ = label(QStringLiteral("Numarator :"), 140);
+    numeratorLabel_ = label(QT_TR_NOOP("Numarator :"), 140);
     numeratorEdit_ = field(156);
-    denominatorLabel_ = label(QStringLiteral("Numitor :"), 182);
+    denominatorLabel_ = label(QT_TR_NOOP("Numitor :"), 182);
     denominatorEdit_ = field(198);
     numeratorLabel_->setBuddy(numeratorEdit_);
     denominatorLabel_->setBuddy(denominatorEdit_);
@@ -52,6 +56,14 @@ FilterFields::FilterFields(QWidget* dialog, const TypedSystem* typed) : QObject(
                     {denominatorLabel_, "DenominatorLabel"}, {denominatorEdit_, "DenominatorEdit"},
                     {note_, "FilterNote"}});
     setShown(false);
+}
+
+// The labels are the dialog's, so the dialog's change of language comes here as its child.
+bool FilterFields::event(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        texts_.retranslate();
+    return QObject::event(event);
 }
 
 void FilterFields::setShown(bool shown)

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "dsp/transferfunction.h"
+#include "ui/boundtexts.h"
 
 #include <QObject>
 
@@ -35,7 +36,11 @@ public:
 signals:
     void changed();
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
+    BoundTexts texts_{"FilterFields"};
     QLabel* numeratorLabel_;     // NumeratorLabel, "Numarator :"
     QLineEdit* numeratorEdit_;   // NumeratorEdit
     QLabel* denominatorLabel_;   // DenominatorLabel, "Numitor :"

@@ -10,6 +10,7 @@
 #include "ui/objectnames.h"
 #include "ui/plotlegend.h"
 #include "ui/plotview.h"
+#include "ui/showntexts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -53,6 +54,7 @@ protected:
 };
 
 constexpr int kIconSize = 16;
+constexpr int kSecondBoxWidth = 73;
 
 // The three toggle icons, 16 x 16, black on white.
 QIcon toggleIcon(const std::function<void(QPainter&)>& draw)
@@ -113,12 +115,10 @@ QToolButton* toggleButton(QWidget* parent, int left, int top, const QIcon& icon)
     return button;
 }
 
-ClickLabel* clickLabel(QWidget* parent, const QString& text, int left, int top, QWidget* buddy,
-                        std::function<void()> onClick)
+ClickLabel* clickLabel(QWidget* parent, int left, int top, QWidget* buddy, std::function<void()> onClick)
 {
-    auto* label = new ClickLabel(text, parent);
+    auto* label = new ClickLabel(parent);
     label->move(left, top);
-    label->adjustSize();
     label->setBuddy(buddy); // shows the underlined letter and takes its Alt shortcut
     label->onClick = std::move(onClick);
     return label;
@@ -134,27 +134,53 @@ QStringList GraphWindow::textLines(const std::vector<std::string>& lines)
     return list;
 }
 
+void GraphWindow::bindTexts()
+{
+    texts_.bind(QT_TR_NOOP("Grafic"), [this](const QString& t) { setWindowTitle(t); });
+    texts_.bind(QT_TR_NOOP("Variabila 1"), [this](const QString& t) {
+        firstLabel_->setText(t);
+        firstLabel_->adjustSize();
+    });
+    texts_.bind(QT_TR_NOOP("Variabila 2"), [this](const QString& t) {
+        secondBox_->setText(t);
+        // The caption must not be clipped in a wider font; nothing lies to its right.
+        secondBox_->resize(std::max(kSecondBoxWidth, secondBox_->sizeHint().width()), secondBox_->height());
+    });
+    const auto labelText = [this](QLabel* label) {
+        return [label](const QString& t) {
+            label->setText(t);
+            label->adjustSize();
+        };
+    };
+    texts_.bind(QT_TR_NOOP("Cartezian / &Polar"), labelText(polarLabel_));
+    texts_.bind(QT_TR_NOOP("Axa &Y logaritmica"), labelText(logYLabel_));
+    texts_.bind(QT_TR_NOOP("Axa &X logaritmica"), labelText(logXLabel_));
+    // The spectrum's label stands at the top right of the column, whatever its length.
+    texts_.bind(QT_TR_NOOP("&Spectru"), [this](const QString& t) {
+        spectrumLabel_->setText(t);
+        spectrumLabel_->adjustSize();
+        spectrumLabel_->move(129 - spectrumLabel_->width(), 8);
+    });
+    texts_.bind(QT_TR_NOOP("Spectru: x in Hz, |X| in dB (clic dreapta: asezarea)"),
+                [this](const QString& t) { spectrumButton_->setToolTip(t); });
+}
+
 GraphWindow::GraphWindow(const Collaborators& with, QWidget* parent)
     : QDialog(parent), workspace_(with.workspace), plotBitmap_(with.plotBitmap)
 {
     setObjectName(QStringLiteral("TForm9"));
-    setWindowTitle(QStringLiteral("Grafic"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::WindowMaximizeButtonHint);
     // The controls keep their places; the plot takes whatever the window grows by.
     setMinimumSize(kDefaultWidth, kDefaultHeight);
     resize(kDefaultWidth, kDefaultHeight);
 
-    firstLabel_ = new QLabel(QStringLiteral("Variabila 1"), this);
+    firstLabel_ = new QLabel(this);
     firstLabel_->move(8, 8);
-    firstLabel_->adjustSize();
     firstList_ = new QComboBox(this);
     firstList_->setGeometry(8, 24, 121, 21);
-    secondBox_ = new QCheckBox(QStringLiteral("Variabila 2"), this);
-    secondBox_->setGeometry(8, 56, 73, 17);
-    // The caption must not be clipped in a wider font; nothing lies to its right.
-    if (secondBox_->sizeHint().width() > secondBox_->width())
-        secondBox_->resize(secondBox_->sizeHint().width(), secondBox_->height());
+    secondBox_ = new QCheckBox(this);
+    secondBox_->setGeometry(8, 56, kSecondBoxWidth, 17);
     secondList_ = new QComboBox(this);
     secondList_->setGeometry(8, 74, 121, 21);
     secondList_->setEnabled(false);
@@ -166,20 +192,15 @@ GraphWindow::GraphWindow(const Collaborators& with, QWidget* parent)
     polarButton_->setChecked(true);
     logYButton_ = toggleButton(this, 106, 245, logYIcon());
     logXButton_ = toggleButton(this, 106, 277, logXIcon());
-    polarLabel_ = clickLabel(this, QStringLiteral("Cartezian / &Polar"), 8, 220, polarButton_,
-                        [this] { togglePolar(); });
-    logYLabel_ = clickLabel(this, QStringLiteral("Axa &Y logaritmica"), 8, 250, logYButton_,
-                        [this] { toggleLogY(); });
-    logXLabel_ = clickLabel(this, QStringLiteral("Axa &X logaritmica"), 8, 280, logXButton_,
-                        [this] { toggleLogX(); });
+    polarLabel_ = clickLabel(this, 8, 220, polarButton_, [this] { togglePolar(); });
+    logYLabel_ = clickLabel(this, 8, 250, logYButton_, [this] { toggleLogY(); });
+    logXLabel_ = clickLabel(this, 8, 280, logXButton_, [this] { toggleLogX(); });
 
     // The spectrum toggle sits in the free corner right of "Variabila 2", its label at the top
     // right of the column.
     spectrumButton_ = toggleButton(this, 104, 47, spectrumIcon());
-    spectrumLabel_ = clickLabel(this, QStringLiteral("&Spectru"), 0, 8, spectrumButton_,
-                                [this] { toggleSpectrum(); });
-    spectrumLabel_->move(129 - spectrumLabel_->width(), 8);
-    spectrumButton_->setToolTip(QStringLiteral("Spectru: x in Hz, |X| in dB (clic dreapta: asezarea)"));
+    spectrumLabel_ = clickLabel(this, 0, 8, spectrumButton_, [this] { toggleSpectrum(); });
+    bindTexts();
 
     plotView_ = new PlotView(this);
     plotView_->setBitmap(&plotBitmap_);
@@ -189,14 +210,15 @@ GraphWindow::GraphWindow(const Collaborators& with, QWidget* parent)
     layOutPlot();
 
     layoutMenu_ = new QMenu(this);
-    const std::pair<const char*, const char*> layouts[] = {
-        {"SpectrumFull1", "Spectru &complet (0 .. fs)"},
-        {"SpectrumCentred1", "Spectru c&entrat (-fs/2 .. fs/2)"},
-        {"SpectrumOneSided1", "Spectru &unilateral (0 .. fs/2)"},
+    static const std::pair<const char*, const char*> layouts[] = {
+        {"SpectrumFull1", QT_TR_NOOP("Spectru &complet (0 .. fs)")},
+        {"SpectrumCentred1", QT_TR_NOOP("Spectru c&entrat (-fs/2 .. fs/2)")},
+        {"SpectrumOneSided1", QT_TR_NOOP("Spectru &unilateral (0 .. fs/2)")},
     };
     for (std::size_t k = 0; k < std::size(layouts); ++k) {
-        QAction* action = layoutMenu_->addAction(QString::fromLatin1(layouts[k].second));
+        QAction* action = layoutMenu_->addAction(QString());
         action->setObjectName(QString::fromLatin1(layouts[k].first));
+        texts_.text(action, layouts[k].second);
         action->setCheckable(true);
         const auto layout = static_cast<spectrumLayout>(k);
         connect(action, &QAction::triggered, this, [this, layout] { chooseLayout(layout); });
@@ -204,8 +226,9 @@ GraphWindow::GraphWindow(const Collaborators& with, QWidget* parent)
     }
     layoutActions_[0]->setChecked(true);
     layoutMenu_->addSeparator();
-    connect(layoutMenu_->addAction(QStringLiteral("&Tot semnalul (Home)")), &QAction::triggered, this,
-            [this] { showWhole(); });
+    QAction* whole = layoutMenu_->addAction(QString());
+    texts_.text(whole, QT_TR_NOOP("&Tot semnalul (Home)"));
+    connect(whole, &QAction::triggered, this, [this] { showWhole(); });
     for (QWidget* w : {static_cast<QWidget*>(spectrumButton_), static_cast<QWidget*>(spectrumLabel_)}) {
         w->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(w, &QWidget::customContextMenuRequested, this,
@@ -241,6 +264,26 @@ GraphWindow::~GraphWindow()
 {
     plot_.reset();
     frame_.reset();
+}
+
+void GraphWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        texts_.retranslate();
+        showReadoutLines(readoutLines_); // the readout's words, the legend's and the axis titles'
+        if (isVisible())
+            requestPlot();
+    }
+    QDialog::changeEvent(event);
+}
+
+void GraphWindow::showReadoutLines(std::vector<std::string> lines)
+{
+    QStringList shown;
+    for (const std::string& line : lines)
+        shown.append(shownText(line));
+    readout_->showLines(shown);
+    readoutLines_ = std::move(lines);
 }
 
 void GraphWindow::showEvent(QShowEvent* event)

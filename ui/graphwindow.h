@@ -14,6 +14,7 @@
 #include "plot/peaks.h"
 #include "plot/plotscale.h"
 #include "plot/viewrange.h"
+#include "ui/boundtexts.h"
 #include "ui/plotcurves.h"
 #include "ui/plotframe.h"
 #include "ui/workerthread.h"
@@ -83,10 +84,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     // graphwindow.cpp: the window's event handlers.
+    void bindTexts();
     void prepareForShow();
     void variablesChanged();
     void secondVariableToggled();
@@ -117,6 +120,8 @@ private:
     void placeCursor(QPoint position);
     void showReadout(QPoint position);
     void showReadoutAt(std::int64_t position);
+    // Shows the readout's lines in the language installed now, and keeps them for a change of it.
+    void showReadoutLines(std::vector<std::string> lines);
     std::int64_t positionAt(QPoint position) const;
     void updateMarker();
     const peakIndex& peaks();
@@ -141,6 +146,8 @@ private:
     QMenu* layoutMenu_;           // LayoutMenu1: the spectrum's layouts and the whole curve
     std::array<QAction*, 3> layoutActions_{};
 
+    BoundTexts texts_{"GraphWindow"};
+    std::vector<std::string> readoutLines_; // as the graph makes them, in the source language
     const tworkspace& workspace_;
     QImage& plotBitmap_;
     QImage frameImage_;

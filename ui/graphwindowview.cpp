@@ -4,6 +4,7 @@
 
 #include "core/numformat.h"
 #include "core/workspace.h"
+#include "plot/plottexts.h"
 #include "plot/spectrumlevels.h"
 #include "plot/spectrumreadout.h"
 #include "ui/application.h"
@@ -205,8 +206,8 @@ void GraphWindow::showReadout(QPoint position)
         const tdspvarPtr second = secondVariable();
         const int x = static_cast<int>(std::lround(position.x() * static_cast<double>(kPlotWidth) / plotView_->width()));
         pointed_ = positionAt(position);
-        readout_->showLines(textLines(readoutLines(*first, second.get(), x, logXButton_->isChecked(),
-                                                       logYButton_->isChecked(), localeDecimalSeparator())));
+        showReadoutLines(readoutLines(*first, second.get(), x, logXButton_->isChecked(), logYButton_->isChecked(),
+                                      localeDecimalSeparator()));
         return;
     }
     pointed_ = positionAt(position);
@@ -242,9 +243,8 @@ void GraphWindow::showReadoutAt(std::int64_t position)
         return count > 0 ? static_cast<std::int64_t>(static_cast<extended>(position) * shownCount(v, s) / count) : 0;
     };
     if (!v.spectrum) {
-        readout_->showLines(textLines(readoutLinesAt(*first, position, second.get(),
-                                                         second ? secondPosition(*second) : 0, v.classic.logX,
-                                                         v.classic.logY, sep)));
+        showReadoutLines(readoutLinesAt(*first, position, second.get(), second ? secondPosition(*second) : 0,
+                                        v.classic.logX, v.classic.logY, sep));
         return;
     }
     std::vector<std::string> lines;
@@ -252,8 +252,8 @@ void GraphWindow::showReadoutAt(std::int64_t position)
         const spectrumAxis axis = spectrumAxisOf(variable, v.layout);
         const std::int64_t bin = axis.binAt(at);
         const extended modulus = modulusOf(variable.realSample(bin), variable.imagSample(bin));
-        lines.push_back("Pozitie " + std::to_string(ordinal) + " :" + std::to_string(bin));
-        lines.push_back("Valoare : " + formatGeneral(modulus, 5, sep));
+        lines.push_back(fillText(kPositionLineText, {std::to_string(ordinal), std::to_string(bin)}));
+        lines.push_back(fillText(kValueLineText, {formatGeneral(modulus, 5, sep)}));
         lines.push_back(frequencyReadout(axis, at, sep));
         lines.push_back(levelReadout(modulus, spectrumFloor(variable), sep));
     };
@@ -262,7 +262,7 @@ void GraphWindow::showReadoutAt(std::int64_t position)
         lines.emplace_back();
         add(*second, 2, secondPosition(*second));
     }
-    readout_->showLines(textLines(lines));
+    showReadoutLines(std::move(lines));
 }
 
 const peakIndex& GraphWindow::peaks()

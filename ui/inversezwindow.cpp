@@ -5,11 +5,13 @@
 #include "dsp/transferfunction.h"
 #include "dsp/zinverse.h"
 #include "ui/localenumber.h"
+#include "ui/narrowlabel.h"
 #include "ui/objectnames.h"
 #include "ui/systempanel.h"
 #include "ui/typedsystem.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
@@ -29,52 +31,36 @@ constexpr int kClientWidth = 433;
 constexpr int kClientHeight = 334;
 static_assert(InverseZWindow::kRows == kSeriesTerms);
 
-// Labels stand at fixed places; a program font wider than the one the layout was made for
-// would run the instruction past the window and the field captions under the fields, so such a
-// label's font is narrowed horizontally until the text fits.
-void fitLabel(QLabel* label, int maxWidth)
-{
-    label->adjustSize();
-    QFont narrow = label->font();
-    int stretch = 100;
-    while (label->width() > maxWidth && stretch > 50) {
-        stretch = std::max(50, std::min(stretch - 1, stretch * maxWidth / label->width()));
-        narrow.setStretch(stretch);
-        label->setFont(narrow);
-        label->adjustSize();
-    }
-}
-
 } // namespace
 
 InverseZWindow::InverseZWindow(const Collaborators& with, QWidget* parent)
     : QDialog(parent), workspace_(with.workspace), typedSystem_(with.typedSystem)
 {
     setObjectName(QStringLiteral("TForm10"));
-    setWindowTitle(QStringLiteral("Transformata z inversa"));
+    texts_.bind(QT_TR_NOOP("Transformata z inversa"), [this](const QString& t) { setWindowTitle(t); });
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(kClientWidth, kClientHeight);
 
-    instructionLabel_ = new QLabel(QStringLiteral("Introduceti coeficientii polinomului, separati prin "
-                                                  "virgula (,) incapand cu termenul liber."),
-                                   this);
+    instructionLabel_ = new QLabel(this);
     instructionLabel_->move(8, 8);
-    fitLabel(instructionLabel_, kClientWidth - 8 - 8);
+    bindLabel(instructionLabel_, QT_TR_NOOP("Introduceti coeficientii polinomului, separati prin "
+                                            "virgula (,) incapand cu termenul liber."),
+              kClientWidth - 8 - 8);
 
     numeratorEdit_ = new QLineEdit(QStringLiteral("1"), this);
     numeratorEdit_->setGeometry(64, 32, 337, 21);
     denominatorEdit_ = new QLineEdit(QStringLiteral("1"), this);
     denominatorEdit_->setGeometry(64, 56, 337, 21);
 
-    numeratorLabel_ = new QLabel(QStringLiteral("Num&arator :"), this);
+    numeratorLabel_ = new QLabel(this);
     numeratorLabel_->setBuddy(numeratorEdit_);
     numeratorLabel_->move(8, 35);
-    fitLabel(numeratorLabel_, 64 - 8 - 2);
-    denominatorLabel_ = new QLabel(QStringLiteral("&Numitor :"), this);
+    bindLabel(numeratorLabel_, QT_TR_NOOP("Num&arator :"), 64 - 8 - 2);
+    denominatorLabel_ = new QLabel(this);
     denominatorLabel_->setBuddy(denominatorEdit_);
     denominatorLabel_->move(8, 60);
-    fitLabel(denominatorLabel_, 64 - 8 - 2);
+    bindLabel(denominatorLabel_, QT_TR_NOOP("&Numitor :"), 64 - 8 - 2);
 
     fractionBar_ = new QFrame(this);
     fractionBar_->setFrameShape(QFrame::HLine);
@@ -111,8 +97,10 @@ InverseZWindow::InverseZWindow(const Collaborators& with, QWidget* parent)
     seriesGrid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     seriesGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
     seriesGrid_->setTabKeyNavigation(false);
-    seriesGrid_->setHorizontalHeaderItem(0, new QTableWidgetItem(QStringLiteral("Nr.")));
-    seriesGrid_->setHorizontalHeaderItem(1, new QTableWidgetItem(QStringLiteral("Valoare")));
+    seriesGrid_->setHorizontalHeaderItem(0, new QTableWidgetItem);
+    seriesGrid_->setHorizontalHeaderItem(1, new QTableWidgetItem);
+    texts_.bind(QT_TR_NOOP("Nr."), [this](const QString& t) { seriesGrid_->horizontalHeaderItem(0)->setText(t); });
+    texts_.bind(QT_TR_NOOP("Valoare"), [this](const QString& t) { seriesGrid_->horizontalHeaderItem(1)->setText(t); });
     for (int row = 0; row < kRows; ++row) {
         seriesGrid_->setItem(row, 0, new QTableWidgetItem(QString::number(row + 1)));
         seriesGrid_->setItem(row, 1, new QTableWidgetItem);
@@ -122,7 +110,8 @@ InverseZWindow::InverseZWindow(const Collaborators& with, QWidget* parent)
 
     // The panel is asked for from the table's context menu, by Ctrl+P, or from the main menu; the
     // window's own controls keep their places, so it looks as it always did until the panel opens.
-    panelAction_ = new QAction(QStringLiteral("Poli si zerouri / Raspuns"), this);
+    panelAction_ = new QAction(this);
+    texts_.text(panelAction_, QT_TR_NOOP("Poli si zerouri / Raspuns"));
     panelAction_->setCheckable(true);
     panelAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     panelAction_->setShortcutContext(Qt::WindowShortcut);
@@ -156,6 +145,24 @@ InverseZWindow::InverseZWindow(const Collaborators& with, QWidget* parent)
                     {numeratorButton_, "Button1"}, {denominatorButton_, "Button2"},
                     {seriesGrid_, "StringGrid1"}, {variableMenu_, "PopupMenu1"},
                     {panelAction_, "PanelAction"}, {panel_, "SystemPanel"}});
+}
+
+void InverseZWindow::bindLabel(QLabel* label, const char* source, int maxWidth)
+{
+    texts_.bind(source, [label, maxWidth](const QString& t) {
+        label->setText(t);
+        // A font wider than the one the layout was made for would run the instruction past the
+        // window and the field captions under the fields.
+        narrowToFit(label, maxWidth);
+        label->adjustSize();
+    });
+}
+
+void InverseZWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        texts_.retranslate();
+    QDialog::changeEvent(event);
 }
 
 void InverseZWindow::setPanelOpen(bool open)

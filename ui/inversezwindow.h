@@ -9,6 +9,7 @@
 #pragma once
 
 #include "core/variable.h"
+#include "ui/boundtexts.h"
 
 #include <QDialog>
 
@@ -51,8 +52,13 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Shows the source's translation in a label that stands at a fixed place, narrowed to fit
+    // `maxWidth`, now and at each change of language.
+    void bindLabel(QLabel* label, const char* source, int maxWidth);
+
     // The two coefficient fields, as the "<v" buttons fill them.
     enum class field { numerator, denominator };
 
@@ -77,6 +83,7 @@ private:
     QAction* panelAction_;           // PanelAction, Ctrl+P and the table's context menu
     SystemPanel* panel_;             // SystemPanel, hidden until asked for
 
+    BoundTexts texts_{"InverseZWindow"};
     const tworkspace& workspace_;
     TypedSystem* typedSystem_;
 };

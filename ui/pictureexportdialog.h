@@ -5,6 +5,8 @@
 // reused, so it keeps the last choices.
 #pragma once
 
+#include "ui/boundtexts.h"
+
 #include <QDialog>
 #include <QSize>
 
@@ -29,7 +31,14 @@ public:
     // Shows the dialog with the window's plot size offered; false when cancelled.
     bool ask(QSize windowSize, pictureChoice& choice);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void showWindowSize();
+
+    BoundTexts texts_{"PictureExportDialog"};
+    QSize windowSizeOffered_;
     QComboBox* formatBox_;       // FormatBox
     QRadioButton* windowSize_;   // RadioButton1
     QRadioButton* typedSize_;    // RadioButton2

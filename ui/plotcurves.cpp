@@ -4,6 +4,8 @@
 #include "plot/spectrumlevels.h"
 #include "ui/drawingcolours.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -12,6 +14,17 @@ namespace {
 QString nameOf(const tdspvar& variable)
 {
     return QString::fromStdString(asciiLower(variable.name()));
+}
+
+// A curve's name in the legend: the variable's name and the part of it the curve shows.
+constexpr const char* kModulusPart = QT_TRANSLATE_NOOP("PlotCurves", "%1: modul");
+constexpr const char* kPhasePart = QT_TRANSLATE_NOOP("PlotCurves", "%1: faza");
+constexpr const char* kImaginaryPart = QT_TRANSLATE_NOOP("PlotCurves", "%1: imaginar");
+constexpr const char* kRealPart = QT_TRANSLATE_NOOP("PlotCurves", "%1: real");
+
+QString partName(const QString& name, const char* part)
+{
+    return QCoreApplication::translate("PlotCurves", part).arg(name);
 }
 
 void addCurves(std::vector<plotCurve>& curves, const graphView& view, const plotFlags& flags,
@@ -24,14 +37,14 @@ void addCurves(std::vector<plotCurve>& curves, const graphView& view, const plot
     if (view.spectrum) {
         curves.push_back({number, level, first ? spectrum : secondSpectrum, name});
     } else if (flags.modulusView) {
-        curves.push_back({number, modulus, first ? drawingColours::modulus : secondModulus, name + QStringLiteral(": modul")});
-        curves.push_back({number, phase, first ? drawingColours::phase : secondPhase, name + QStringLiteral(": faza")});
+        curves.push_back({number, modulus, first ? drawingColours::modulus : secondModulus, partName(name, kModulusPart)});
+        curves.push_back({number, phase, first ? drawingColours::phase : secondPhase, partName(name, kPhasePart)});
     } else {
         if (flags.complexData)
             curves.push_back({number, imaginary, first ? drawingColours::imaginary : secondImaginary,
-                              name + QStringLiteral(": imaginar")});
+                              partName(name, kImaginaryPart)});
         curves.push_back({number, real, first ? drawingColours::real : secondReal,
-                          flags.complexData ? name + QStringLiteral(": real") : name});
+                          flags.complexData ? partName(name, kRealPart) : name});
     }
 }
 

@@ -5,6 +5,9 @@
 #include "plot/pixel.h"
 #include "plot/spectrumlevels.h"
 #include "ui/drawingcolours.h"
+#include "ui/showntexts.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -77,19 +80,19 @@ constexpr printPair kPrintColours[] = {
 QString xTitle(const frameData& data)
 {
     if (data.frequencies)
-        return QString::fromStdString(frequencyTitle(data.frequencies->unit()));
-    return QStringLiteral("Esantion");
+        return shownText(frequencyTitle(data.frequencies->unit()));
+    return QCoreApplication::translate("PlotFrame", "Esantion");
 }
 
 QString yTitle(const frameLayout& layout)
 {
     switch (layout.yKind) {
     case frameYKind::decibels: return QString::fromUtf8(kLevelTitle.data(), static_cast<qsizetype>(kLevelTitle.size()));
-    case frameYKind::logMagnitude: return QStringLiteral("Modul [dB]");
-    case frameYKind::magnitude: return QStringLiteral("Modul");
+    case frameYKind::logMagnitude: return QCoreApplication::translate("PlotFrame", "Modul [dB]");
+    case frameYKind::magnitude: return QCoreApplication::translate("PlotFrame", "Modul");
     case frameYKind::values: break;
     }
-    return QStringLiteral("Valoare");
+    return QCoreApplication::translate("PlotFrame", "Valoare");
 }
 
 } // namespace

@@ -95,7 +95,7 @@ QByteArray plotPictureFile(GraphWindow& window, const pictureChoice& choice)
         svg.setOutputDevice(&buffer);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
-        svg.setTitle(QStringLiteral("Grafic"));
+        svg.setTitle(QCoreApplication::translate("GraphWindow", "Grafic"));
         QPainter painter(&svg);
         drawPicture(window, request, painter, font, 1);
         break;
@@ -105,7 +105,7 @@ QByteArray plotPictureFile(GraphWindow& window, const pictureChoice& choice)
         pdf.setResolution(72); // one pixel of the picture is one point of the page
         pdf.setPageSize(QPageSize(QSizeF(size), QPageSize::Point));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        pdf.setTitle(QStringLiteral("Grafic"));
+        pdf.setTitle(QCoreApplication::translate("GraphWindow", "Grafic"));
         QPainter painter(&pdf);
         drawPicture(window, request, painter, font, 1);
         break;

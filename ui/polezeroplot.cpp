@@ -89,10 +89,10 @@ void PoleZeroPlot::paintEvent(QPaintEvent*)
     const int line = fontMetrics().height();
     int bottom = height() - 3;
     if (zerosAtInfinity_ > 0) {
-        p.drawText(3, bottom, QStringLiteral("zerouri la infinit : %1").arg(zerosAtInfinity_));
+        p.drawText(3, bottom, tr("zerouri la infinit : %1").arg(zerosAtInfinity_));
         bottom -= line;
     }
     if (beyondView_ > 0)
-        p.drawText(3, bottom, QStringLiteral("dincolo de margine : %1").arg(beyondView_));
-    p.drawText(3, line, QStringLiteral("margine |z| = %1").arg(radius_, 0, 'g', 3));
+        p.drawText(3, bottom, tr("dincolo de margine : %1").arg(beyondView_));
+    p.drawText(3, line, tr("margine |z| = %1").arg(radius_, 0, 'g', 3));
 }

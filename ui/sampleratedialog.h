@@ -7,6 +7,7 @@
 #pragma once
 
 #include "core/variable.h"
+#include "ui/boundtexts.h"
 
 #include <QDialog>
 
@@ -26,7 +27,16 @@ public:
 public slots:
     void accept() override;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void showPrompt();
+    // Says under the field why the rate was refused, or says nothing.
+    void showRefusal(bool refused);
+
+    BoundTexts texts_{"SampleRateDialog"};
+    bool refused_ = false;
     // The controls, by role, with the objectNames of the program's other dialogs.
     QLabel* promptLabel_ = nullptr;   // Label1, the variable and the unit
     QLineEdit* rateEdit_ = nullptr;   // Edit1, the rate in Hz

@@ -51,19 +51,19 @@ QString SignalPlayer::play(const tdspvar& variable)
     stop();
     const double rate = playbackRate(variable);
     if (!(rate >= kLowestRate && rate <= kHighestRate))
-        return QStringLiteral("Frecventa de esantionare %1 Hz nu poate fi redata (se pot reda %2 ... %3 Hz).")
+        return tr("Frecventa de esantionare %1 Hz nu poate fi redata (se pot reda %2 ... %3 Hz).")
             .arg(rate)
             .arg(kLowestRate)
             .arg(kHighestRate);
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();
     if (device.isNull())
-        return QStringLiteral("Nu exista niciun dispozitiv audio : variabila nu poate fi ascultata.");
+        return tr("Nu exista niciun dispozitiv audio : variabila nu poate fi ascultata.");
     QAudioFormat format;
     format.setSampleRate(static_cast<int>(std::lround(rate)));
     format.setChannelCount(1);
     format.setSampleFormat(QAudioFormat::Int16);
     if (!device.isFormatSupported(format))
-        return QStringLiteral("Dispozitivul audio %1 nu poate reda la %2 Hz.").arg(device.description()).arg(rate);
+        return tr("Dispozitivul audio %1 nu poate reda la %2 Hz.").arg(device.description()).arg(rate);
 
     data_ = pcmSamples(variable);
     buffer_.close();
@@ -74,7 +74,7 @@ QString SignalPlayer::play(const tdspvar& variable)
     if (sink_->error() != QAudio::NoError || sink_->state() == QAudio::StoppedState) {
         sink_.reset();
         buffer_.close();
-        return QStringLiteral("Dispozitivul audio %1 nu a putut fi deschis.").arg(device.description());
+        return tr("Dispozitivul audio %1 nu a putut fi deschis.").arg(device.description());
     }
     // Idle: the buffer has been played out; stopped: a device error ended it.
     connect(sink_.get(), &QAudioSink::stateChanged, this, [this](QAudio::State state) {

@@ -7,6 +7,7 @@
 #include "ui/objectnames.h"
 #include "ui/systemview.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -25,38 +26,37 @@ SystemPanel::SystemPanel(const Collaborators& with, QWidget* parent)
     : QWidget(parent), workspace_(with.workspace), nameCorrection_(with.nameCorrection),
       windowNames_(with.windowNames), showVariable_(with.showVariable)
 {
-    convention_ = new QLabel(
-        QStringLiteral("H(z) = (b0 + b1 z^-1 + ...) / (a0 + a1 z^-1 + ...), cu b0, b1, ... coeficientii "
-                       "numaratorului de la ultimul spre termenul liber si a0, a1, ... ai numitorului de la "
-                       "ultimul coeficient nenul. Randurile 1 ... 50 sunt raspunsul la impuls h[0] ... h[49] "
-                       "al filtrului y[n] = (b0 x[n] + b1 x[n-1] + ... - a1 y[n-1] - ...) / a0."),
-        this);
+    convention_ = new QLabel(this);
+    texts_.text(convention_,
+                QT_TR_NOOP("H(z) = (b0 + b1 z^-1 + ...) / (a0 + a1 z^-1 + ...), cu b0, b1, ... coeficientii "
+                           "numaratorului de la ultimul spre termenul liber si a0, a1, ... ai numitorului de la "
+                           "ultimul coeficient nenul. Randurile 1 ... 50 sunt raspunsul la impuls h[0] ... h[49] "
+                           "al filtrului y[n] = (b0 x[n] + b1 x[n-1] + ... - a1 y[n-1] - ...) / a0."));
     convention_->setWordWrap(true);
     convention_->setGeometry(4, 4, kWidth - 12, 58);
     convention_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     view_ = new SystemView(190, this);
     view_->setGeometry(4, 64, kWidth - 12, 206);
 
-    rateLabel_ = new QLabel(QStringLiteral("Frecventa de esantionare (Hz) :"), this);
-    rateLabel_->move(4, 277);
-    rateLabel_->adjustSize();
+    rateLabel_ = new QLabel(this);
+    texts_.text(rateLabel_, QT_TR_NOOP("Frecventa de esantionare (Hz) :"));
     rateEdit_ = new QLineEdit(this);
-    rateEdit_->setGeometry(rateLabel_->geometry().right() + 6, 274, 80, kRowHeight);
     rateEdit_->setPlaceholderText(QStringLiteral("0 ... pi"));
     rateLabel_->setBuddy(rateEdit_);
-    designButton_ = new QPushButton(QStringLiteral("Proiectare filtru..."), this);
+    designButton_ = new QPushButton(this);
+    texts_.text(designButton_, QT_TR_NOOP("Proiectare filtru..."));
     designButton_->setGeometry(kWidth - 8 - 130, 274, 130, kRowHeight);
 
-    nameLabel_ = new QLabel(QStringLiteral("Nume :"), this);
-    nameLabel_->move(4, 305);
-    nameLabel_->adjustSize();
+    nameLabel_ = new QLabel(this);
+    texts_.text(nameLabel_, QT_TR_NOOP("Nume :"));
     nameEdit_ = new QLineEdit(QStringLiteral("h"), this);
-    nameEdit_->setGeometry(nameLabel_->geometry().right() + 6, 302, 110, kRowHeight);
     nameLabel_->setBuddy(nameEdit_);
-    sendButton_ = new QPushButton(QStringLiteral("Trimite h[n]"), this);
-    sendButton_->setGeometry(nameEdit_->geometry().right() + 6, 302, 110, kRowHeight);
-    plotButton_ = new QPushButton(QStringLiteral("Trimite si vizualizeaza"), this);
+    sendButton_ = new QPushButton(this);
+    texts_.text(sendButton_, QT_TR_NOOP("Trimite h[n]"));
+    plotButton_ = new QPushButton(this);
+    texts_.text(plotButton_, QT_TR_NOOP("Trimite si vizualizeaza"));
     plotButton_->setGeometry(kWidth - 8 - 150, 302, 150, kRowHeight);
+    layOutRows();
     plotButton_->setEnabled(static_cast<bool>(showVariable_));
     for (QPushButton* b : {designButton_, sendButton_, plotButton_})
         b->setAutoDefault(false);
@@ -71,6 +71,27 @@ SystemPanel::SystemPanel(const Collaborators& with, QWidget* parent)
 }
 
 SystemPanel::~SystemPanel() = default;
+
+// Each field follows its label, whose length changes with the language.
+void SystemPanel::layOutRows()
+{
+    rateLabel_->move(4, 277);
+    rateLabel_->adjustSize();
+    rateEdit_->setGeometry(rateLabel_->geometry().right() + 6, 274, 80, kRowHeight);
+    nameLabel_->move(4, 305);
+    nameLabel_->adjustSize();
+    nameEdit_->setGeometry(nameLabel_->geometry().right() + 6, 302, 110, kRowHeight);
+    sendButton_->setGeometry(nameEdit_->geometry().right() + 6, 302, 110, kRowHeight);
+}
+
+void SystemPanel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        texts_.retranslate();
+        layOutRows();
+    }
+    QWidget::changeEvent(event);
+}
 
 void SystemPanel::showSystem(const QString& numerator, const QString& denominator, const transferFunction& h,
                              const std::optional<seriesTerms>& terms)
@@ -101,7 +122,7 @@ void SystemPanel::send(bool thenShow)
     if (!terms_)
         return;
     signalSamples samples = signalSamples::real({terms_->begin(), terms_->end()});
-    const QString description = QStringLiteral("Raspunsul la impuls al H(z) = (%1) / (%2)").arg(numerator_, denominator_);
+    const QString description = tr("Raspunsul la impuls al H(z) = (%1) / (%2)").arg(numerator_, denominator_);
     const tdspvarPtr made = addNamedVariable(*nameEdit_, nameCorrection_, workspace_, std::move(samples),
                                              {.description = description.toStdString(), .sampleRate = rate()});
     if (!made)
@@ -109,7 +130,7 @@ void SystemPanel::send(bool thenShow)
     const auto bad = std::find_if(terms_->begin(), terms_->end(), [](extended v) { return !std::isfinite(v); });
     if (bad != terms_->end())
         QMessageBox::warning(this, window()->windowTitle(),
-                             QStringLiteral("Seria diverge : de la termenul %1 valorile nu mai sunt finite.")
+                             tr("Seria diverge : de la termenul %1 valorile nu mai sunt finite.")
                                  .arg(bad - terms_->begin() + 1));
     if (thenShow && showVariable_)
         showVariable_(made);

@@ -10,6 +10,7 @@
 #include "core/variable.h"
 #include "dsp/transferfunction.h"
 #include "dsp/zinverse.h"
+#include "ui/boundtexts.h"
 
 #include <QWidget>
 
@@ -52,7 +53,11 @@ signals:
     // A design to type into the window's fields, free term first.
     void designChosen(const QString& numerator, const QString& denominator);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void layOutRows();
     // The rate typed in Hz, or 0 when none (or not a positive number) is typed.
     double rate() const;
     void refreshView();
@@ -69,6 +74,7 @@ private:
     QPushButton* sendButton_;   // SendButton
     QPushButton* plotButton_;   // PlotButton
 
+    BoundTexts texts_{"SystemPanel"};
     tworkspace& workspace_;
     NameCorrectionDialog& nameCorrection_;
     const QStringList& windowNames_;

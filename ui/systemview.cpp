@@ -5,6 +5,9 @@
 #include "ui/objectnames.h"
 #include "ui/polezeroplot.h"
 #include "ui/responseplot.h"
+#include "ui/showntexts.h"
+
+#include <QEvent>
 
 #include <QGridLayout>
 #include <QLabel>
@@ -14,19 +17,6 @@ namespace {
 constexpr QRgb kFine = qRgb(0, 110, 0);
 constexpr QRgb kTrouble = qRgb(170, 0, 0);
 
-// The note for an analysis: why it failed, or the verdict (with the zero numerator's remark).
-QString noteOf(const systemAnalysis& analysis)
-{
-    const std::string_view problem = systemProblemMessage(analysis.problem);
-    const std::string_view verdict = stabilityMessage(analysis.verdict);
-    QString text = QString::fromLatin1(problem.data(), static_cast<qsizetype>(problem.size()));
-    if (!verdict.empty()) {
-        if (!text.isEmpty())
-            text += QLatin1Char(' ');
-        text += QString::fromLatin1(verdict.data(), static_cast<qsizetype>(verdict.size()));
-    }
-    return text;
-}
 
 } // namespace
 
@@ -59,14 +49,36 @@ void SystemView::setSystem(const transferFunction& h, double rate)
     QPalette colours = note_->palette();
     colours.setColor(QPalette::WindowText, QColor(fine ? kFine : kTrouble));
     note_->setPalette(colours);
-    note_->setText(noteOf(analysis));
+    problem_ = systemProblemMessage(analysis.problem);
+    verdict_ = stabilityMessage(analysis.verdict);
+    showNote();
 }
 
 void SystemView::clear()
 {
     plane_->setAnalysis({});
     response_->setResponse({}, 0);
-    note_->clear();
+    problem_ = verdict_ = {};
+    showNote();
+}
+
+// The note for an analysis: why it failed, or the verdict (with the zero numerator's remark).
+void SystemView::showNote()
+{
+    QString text = shownText(problem_);
+    if (!verdict_.empty()) {
+        if (!text.isEmpty())
+            text += QLatin1Char(' ');
+        text += shownText(verdict_);
+    }
+    note_->setText(text);
+}
+
+void SystemView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        showNote();
+    QWidget::changeEvent(event);
 }
 
 QString SystemView::note() const

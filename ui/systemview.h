@@ -9,6 +9,8 @@
 
 #include <QWidget>
 
+#include <string_view>
+
 class QLabel;
 class PoleZeroPlot;
 class ResponsePlot;
@@ -29,8 +31,15 @@ public:
     PoleZeroPlot* plane() const { return plane_; }
     ResponsePlot* response() const { return response_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void showNote();
+
     PoleZeroPlot* plane_;    // PoleZeroPlot
     ResponsePlot* response_; // ResponsePlot
     QLabel* note_;           // StabilityNote
+    // The note's parts as the analysis words them (texts that live as long as the program).
+    std::string_view problem_, verdict_;
 };
