@@ -47,7 +47,7 @@ void pointAt(GraphWindow& graph, int x)
 
 // Usage:
 //   screenshots [FOLDER]                   the README's pictures (default: docs/), in Romanian,
-//                                          and the main window once more in English
+//                                          and the spectrum once more in English
 //   screenshots --help-pictures [FOLDER]   the help pages' two pictures in the language the
 //                                          program would start in (KELMO_LANG=ro|en forces one);
 //                                          default: resources/, or resources/en/ for English
@@ -103,15 +103,6 @@ int main(int argc, char** argv)
     if (!waitUntil([&] { return strips.thumbnailsDrawing() == 0; }))
         shots.fail("the thumbnails did not finish");
     shots.take(main, "main-window.png");
-    // The same window in English, for the README's language section.
-    if (languages.install(interfaceLanguage::english)) {
-        waitUntil([] { return true; });
-        shots.take(main, "main-window-en.png");
-        languages.install(interfaceLanguage::romanian);
-        waitUntil([] { return true; });
-    } else {
-        shots.fail("the English translation cannot be loaded");
-    }
 
     // A real chirp: the dialog keeps Complex from the spiral, so switch back as a user would.
     control<RadioGroup>(generation, "RadioGroup1")->button(0)->click();
@@ -164,6 +155,17 @@ int main(int argc, char** argv)
     QApplication::sendEvent(plotView, &right);
     graphDrawn(graph);
     shots.take(graph, "graph-spectrum.png");
+    // The same window in English, for the README's language section.
+    if (languages.install(interfaceLanguage::english)) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange); // the plot starts again
+        graphDrawn(graph);
+        shots.take(graph, "graph-spectrum-en.png");
+        languages.install(interfaceLanguage::romanian);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        graphDrawn(graph);
+    } else {
+        shots.fail("the English translation cannot be loaded");
+    }
 
     // A long sweep zoomed in by the wheel around a point: its shape column by column.
     graph.done(0);

@@ -91,7 +91,7 @@ Built with Qt 6</translation>
         <translation>Tick the columns to read</translation>
     </message>
     <message>
-        <source>&amp;Arata aceasta fereastra :</source>
+        <source>Arata aceasta &amp;fereastra :</source>
         <translation>Show this &amp;window:</translation>
     </message>
     <message>
@@ -195,6 +195,136 @@ Try again with a different file name.</translation>
     </message>
 </context>
 <context>
+    <name>FilterDesignDialog</name>
+    <message>
+        <source>Proiectare filtru</source>
+        <translation>Filter design</translation>
+    </message>
+    <message>
+        <source>FIR, metoda ferestrei</source>
+        <translation>FIR, window method</translation>
+    </message>
+    <message>
+        <source>IIR Butterworth</source>
+        <translation>IIR Butterworth</translation>
+    </message>
+    <message>
+        <source>IIR Cebisev tip I</source>
+        <translation>IIR Chebyshev type I</translation>
+    </message>
+    <message>
+        <source>&amp;Metoda :</source>
+        <translation>&amp;Method:</translation>
+    </message>
+    <message>
+        <source>Trece jos</source>
+        <translation>Low-pass</translation>
+    </message>
+    <message>
+        <source>Trece sus</source>
+        <translation>High-pass</translation>
+    </message>
+    <message>
+        <source>Trece banda</source>
+        <translation>Band-pass</translation>
+    </message>
+    <message>
+        <source>Opreste banda</source>
+        <translation>Band-stop</translation>
+    </message>
+    <message>
+        <source>&amp;Banda :</source>
+        <translation>&amp;Band:</translation>
+    </message>
+    <message>
+        <source>&amp;Ordin :</source>
+        <translation>&amp;Order:</translation>
+    </message>
+    <message>
+        <source>fractiuni din fe</source>
+        <translation>fractions of fs</translation>
+    </message>
+    <message>
+        <source>&amp;Frecvente in :</source>
+        <translation>&amp;Frequencies in:</translation>
+    </message>
+    <message>
+        <source>f&amp;e (Hz) :</source>
+        <translation>f&amp;s (Hz):</translation>
+    </message>
+    <message>
+        <source>&amp;Taiere :</source>
+        <translation>&amp;Cutoff:</translation>
+    </message>
+    <message>
+        <source>Taiere &amp;sus :</source>
+        <translation>&amp;Upper cutoff:</translation>
+    </message>
+    <message>
+        <source>Fe&amp;reastra :</source>
+        <translation>&amp;Window:</translation>
+    </message>
+    <message>
+        <source>Ond&amp;ulatie (dB) :</source>
+        <translation>&amp;Ripple (dB):</translation>
+    </message>
+    <message>
+        <source>&amp;Variabila :</source>
+        <translation>&amp;Variable:</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Ordinul nu este un numar intreg.</source>
+        <translation>The order is not a whole number.</translation>
+    </message>
+    <message>
+        <source>Frecventa de esantionare nu este un numar.</source>
+        <translation>The sample rate is not a number.</translation>
+    </message>
+    <message>
+        <source>Frecventa de taiere nu este un numar.</source>
+        <translation>The cutoff frequency is not a number.</translation>
+    </message>
+    <message>
+        <source>Ondulatia nu este un numar.</source>
+        <translation>The ripple is not a number.</translation>
+    </message>
+    <message>
+        <source>Proiectarea nu da coeficienti finiti : alegeti alt ordin, alta fereastra sau alte frecvente.</source>
+        <translation>The design gives coefficients that are not finite: choose another order, window or frequencies.</translation>
+    </message>
+    <message>
+        <source>Filtrul are %1 coeficienti, mai multi decat cei %2 pe care ii primeste fereastra transformatei z inverse : coeficientii merg doar in variabila.</source>
+        <translation>The filter has %1 coefficients, more than the %2 the inverse z-transform window takes: they go into the variable only.</translation>
+    </message>
+    <message>
+        <source>Filtrul are %1 coeficienti, mai multi decat cei %2 pe care ii primeste fereastra transformatei z inverse : alegeti un ordin mai mic.</source>
+        <translation>The filter has %1 coefficients, more than the %2 the inverse z-transform window takes: choose a lower order.</translation>
+    </message>
+    <message>
+        <source>Coeficientii filtrului FIR %1 de ordin %2, fereastra %3</source>
+        <translation>Coefficients of the %1 FIR filter of order %2, %3 window</translation>
+    </message>
+</context>
+<context>
+    <name>FilterFields</name>
+    <message>
+        <source>Numarator :</source>
+        <translation>Numerator:</translation>
+    </message>
+    <message>
+        <source>Numitor :</source>
+        <translation>Denominator:</translation>
+    </message>
+</context>
+<context>
     <name>GenerateDialog</name>
     <message>
         <source>Generare Functie</source>
@@ -243,6 +373,353 @@ Try again with a different file name.</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>GraphWindow</name>
+    <message>
+        <source>Grafic</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>Variabila 1</source>
+        <translation>Variable 1</translation>
+    </message>
+    <message>
+        <source>Variabila 2</source>
+        <translation>Variable 2</translation>
+    </message>
+    <message>
+        <source>Cartezian / &amp;Polar</source>
+        <translation>Cartesian / &amp;Polar</translation>
+    </message>
+    <message>
+        <source>Axa &amp;Y logaritmica</source>
+        <translation>Log &amp;Y axis</translation>
+    </message>
+    <message>
+        <source>Axa &amp;X logaritmica</source>
+        <translation>Log &amp;X axis</translation>
+    </message>
+    <message>
+        <source>&amp;Spectru</source>
+        <translation>&amp;Spectrum</translation>
+    </message>
+    <message>
+        <source>Spectru: x in Hz, |X| in dB (clic dreapta: asezarea)</source>
+        <translation>Spectrum: x in Hz, |X| in dB (right-click: layout)</translation>
+    </message>
+    <message>
+        <source>Spectru &amp;complet (0 .. fs)</source>
+        <translation>&amp;Full spectrum (0 .. fs)</translation>
+    </message>
+    <message>
+        <source>Spectru c&amp;entrat (-fs/2 .. fs/2)</source>
+        <translation>&amp;Centred spectrum (-fs/2 .. fs/2)</translation>
+    </message>
+    <message>
+        <source>Spectru &amp;unilateral (0 .. fs/2)</source>
+        <translation>&amp;One-sided spectrum (0 .. fs/2)</translation>
+    </message>
+    <message>
+        <source>&amp;Tot semnalul (Home)</source>
+        <translation>&amp;Whole signal (Home)</translation>
+    </message>
+</context>
+<context>
+    <name>HelpPages</name>
+    <message>
+        <source>Pagina Principala</source>
+        <translation>Main page</translation>
+    </message>
+    <message>
+        <source>Aplicatia ofera posibilitatea generarii si vizualizarii unor semnale cu timp discret
+
+In cele ce urmeaza vom denumi
+aceste semnale variabile
+
+In zona de lucru se pot vedea 
+ variabilele aflate curent in 
+ memorie
+
+Prin Click stanga se pot selecta
+ variabile in vederea efectuarii
+ unor operatii
+
+Prin Click dreapta se activeaza
+ meniul din imagine</source>
+        <translation>This program lets you generate and view discrete-time signals.
+
+From here on we call these
+signals variables.
+
+The work area shows the
+ variables that are in
+ memory now.
+
+A left click selects
+ variables for an operation.
+
+A right click opens the
+ menu shown in the picture.</translation>
+    </message>
+    <message>
+        <source>Generarea unei noi variabile</source>
+        <translation>Generating a new variable</translation>
+    </message>
+    <message>
+        <source>Se pot genera variabile pe baza unor functii matematice sau a altor variabile
+
+X este o variabila care ia valori
+ intre 0 si 1 in timpul generarii
+
+Functii utilizabile sunt : 
+ sin, cos, arcsin ...
+ exp, ln, abs, sgn
+
+Functii complexe :
+ exp, abs, sin, cos, phase
+
+Variabile generatoare de zgomot :
+ noise, nnoise (fara paranteze)
+
+Functiile corespunzatoare ferestrelor iau valori mai mari decat 0 numai in intervalul [0,1] 
+Se poate seta numarul de esantioane care ne da precizia reprezentarii</source>
+        <translation>Variables can be generated from mathematical functions or from other variables.
+
+x is a variable that runs from
+ 0 to 1 during the generation.
+
+Functions you can use:
+ sin, cos, arcsin ...
+ exp, ln, abs, sgn
+
+Complex functions:
+ exp, abs, sin, cos, phase
+
+Noise sources:
+ noise, nnoise (no parentheses)
+
+The window functions are greater than 0 only on the interval [0,1].
+The number of samples sets how finely the function is represented.</translation>
+    </message>
+    <message>
+        <source>Salvarea si incarcarea variabilelor din fisiere</source>
+        <translation>Saving and loading variables in files</translation>
+    </message>
+    <message>
+        <source>Din meniul File pot fi incarcate si salvate valorile variabilelor
+ atat in formatul propriu cat si in formate folosite de alte programe
+ in versiunea curenta sunt suportate urmatoarele formate : 
+    PC-DSP versiune DOS</source>
+        <translation>The File menu loads and saves the values of variables,
+ both in the program&apos;s own format and in formats used by other programs.
+ This version supports the following formats:
+    PC-DSP, DOS version</translation>
+    </message>
+    <message>
+        <source>Operatii cu variabile</source>
+        <translation>Operations on variables</translation>
+    </message>
+    <message>
+        <source> Programul permite lucrul cu variabile in doua moduri :
+ - prin intermediul ferestrei &quot;Generare functie&quot;
+       datele dintr-o variabila pot fi accesate folosind numele acesteia ca pe un nume de
+        functie, de ex.: exp(nume_variabila(x))
+       variabila este considerata in acest caz o functie periodica, cu perioada 1 care in 
+        intervalul [0,1) ia valorile variabilei
+       intre esantioanele variabilei se face si o interpolare cu filtrarea frecventelor mai mari 
+        decat jumatatea frecventei de esantionare
+
+ - al doilea mod este necesar pentru a efectua transformate, convolutii, etc.
+   operatiile permise sunt : 
+     - ferestruire
+     - adunare, inmultire variabile
+     - schimbarea numarului de esantioane (resample) cu interpolare liniara
+     - transformata Fourier (intotdeauna rapida, chiar si cand numarul de esantioane
+            nu este putere a lui 2)
+     - corelatie si convolutie</source>
+        <translation> The program works with variables in two ways:
+ - in the function generation window
+       a variable&apos;s samples are read by using its name as a function name,
+        for example exp(variable_name(x))
+       the variable then acts as a periodic function with period 1 that takes
+        the variable&apos;s values on [0,1)
+       between samples the variable is interpolated, and frequencies above
+        half the sampling rate are filtered out
+
+ - the second way is needed for transforms, convolutions and the like
+   the operations are:
+     - windowing
+     - adding and multiplying variables
+     - changing the number of samples (resample) with linear interpolation
+     - Fourier transform (always a fast one, even when the number of samples
+            is not a power of 2)
+     - correlation and convolution</translation>
+    </message>
+    <message>
+        <source>Exercitii demonstrative --- partea I ---</source>
+        <translation>Guided exercises --- part I ---</translation>
+    </message>
+    <message>
+        <source> Exercitiul 1 :
+ - pentru inceput este utila cunoasterea scurtaturilor din taste
+ - INS va aduce Fereastra de Generare functie
+ in cazul in care nu este posibila folosirea unui mouse navigarea in fereastra se poate
+ si cu ajutorul tastei TAB sau a combinatiei Shift-TAB
+ !!! Atentie !!! - dupa completarea unui camp NU se trece la urmatorul cu tasta ENTER 
+ aceasta avand rolul de a confirma datele introduse si de a genera variabila
+
+ - vom genera o sinusoida modulata in frecventa
+ putem folosi formula sin(x*pi*50+4*sin(x*17))
+ se observa ca datorita termenului x*pi*50 vom avea 25 de perioade
+ si aproximativ 3 perioade ale semnalului modulator datorita termenului x*17
+ reamintim faptul ca X ia valori intre 0 si 1 la generarea variabilei
+ - alegem un numar de 512 esantioane pentru a asigura o precizie buna a reprezentarii
+ - pentru a creea variabila si a o adauga in lista de variabile apasam ENTER
+ remarcam faptul ca variabila a fost adaugata in lista</source>
+        <translation> Exercise 1:
+ - to begin with, it helps to know the keyboard shortcuts
+ - INS opens the function generation window
+ if you cannot use a mouse, move around the window with the TAB key
+ or with Shift+TAB
+ !!! Careful !!! - do NOT press ENTER to move on after filling in a field:
+ ENTER confirms what you typed and generates the variable
+
+ - we will generate a frequency-modulated sine wave
+ we can use the formula sin(x*pi*50+4*sin(x*17))
+ the term x*pi*50 gives 25 periods
+ and the term x*17 about 3 periods of the modulating signal
+ remember that x runs from 0 to 1 while the variable is generated
+ - we choose 512 samples, so that the variable is represented accurately
+ - press ENTER to create the variable and add it to the list
+ note that the variable now appears in the list</translation>
+    </message>
+    <message>
+        <source>Exercitii demonstrative --- partea II ---</source>
+        <translation>Guided exercises --- part II ---</translation>
+    </message>
+    <message>
+        <source> Exercitiul 2 :
+ - creem o variabila in cazul in care aceasta nu exista deja
+ (variabila de la exercitiul precedent este potrivita)
+ - executand CLICK dreapta pe variabila selectam Procesare-&gt;Fourier, sau din meniul 
+ variabila, sau folosind tasta F ajungem la fereastra cu transformata Fourier
+ - putem inlocui variabila cu transformata sa Fourier sau putem genera o noua variabila
+ - alegem optiunea de listare a variabilei, tot prin una din cele 3 metode
+ (scurtatura din taste este L)
+ se observa ca variabila poate fi si editata
+ - alegem optiunea Vizualizeaza (Enter)
+ se observa ca se poate alege o scara logaritmica pe oricare din axe
+ plimband mouse-ul pe deasupra graficului vor fi tiparite valoarea si
+ panta functiei la coordonata X respectiva
+ in functie de scara aleasa pt. axe (logaritmica sau nu) panta este afisata
+ in unitatiY/unitatiX, unitati/decada, dB/decada, dB/unitatiX</source>
+        <translation> Exercise 2:
+ - create a variable if there is none yet
+ (the one from the previous exercise will do)
+ - right-click the variable and choose Processing-&gt;Fourier, or use the Variable
+ menu, or press F: each of these opens the Fourier transform window
+ - you can replace the variable with its Fourier transform or make a new variable
+ - now choose to list the variable, again in any of the 3 ways
+ (the keyboard shortcut is L)
+ note that the values can also be edited
+ - choose View (Enter)
+ note that either axis can be made logarithmic
+ as you move the mouse over the graph, it shows the value and
+ the slope of the function at that x
+ depending on the scales chosen for the axes (logarithmic or not), the slope is
+ shown in unitsY/unitsX, units/decade, dB/decade or dB/unitsX</translation>
+    </message>
+    <message>
+        <source>Exercitii demonstrative --- partea III ---</source>
+        <translation>Guided exercises --- part III ---</translation>
+    </message>
+    <message>
+        <source> Exercitiul 3 :
+ - interpolare
+ - creem variabila sin9 cu expresia sin(2*pi*x) avand 9 esantioane, apoi creem o
+ variabila sin256 cu expresia sin9(x) si 128 de esantioane
+ - folosind transformata Fourier analizam spectrul celor doua variabile
+ - se genereaza o variabila si cu ajutorul functiei Resample avand tot 128 de esantioane
+ si se compara spectrul acesteia cu spectrul variabilei sin256
+
+ Exercitiul 4 :
+ - se genereaza o sinusoida cu 16.5 perioade
+ - se &quot;ferestruieste&quot; cu cele 5 tipuri de ferestre disponibile creandu-se variabile separate
+ pentru fiecare tip de fereastra
+ - se face o analiza spectrala a rezultatului
+ - ce concluzii puteti trage in privinta diferitelor tipuri de ferestre ?
+
+Exercitiul 5 :
+ - incercati sa generati functii cu grad mai mare de complexitate
+ dirichlet(x*2-1)*(sin(x*pi*2)+0.5)+x*dirichlet(x*2.02)+0.01*noise+0.02*exp(i*x*20)</source>
+        <translation> Exercise 3:
+ - interpolation
+ - create a variable sin9 with the expression sin(2*pi*x) and 9 samples, then a
+ variable sin256 with the expression sin9(x) and 128 samples
+ - use the Fourier transform to look at the spectra of the two variables
+ - generate one more variable with the Resample function, also with 128 samples,
+ and compare its spectrum with that of sin256
+
+ Exercise 4:
+ - generate a sine wave with 16.5 periods
+ - &quot;window&quot; it with each of the 5 available windows, making a separate variable
+ for each type of window
+ - look at the spectrum of each result
+ - what can you conclude about the different types of windows?
+
+ Exercise 5:
+ - try generating more complex functions, for example
+ dirichlet(x*2-1)*(sin(x*pi*2)+0.5)+x*dirichlet(x*2.02)+0.01*noise+0.02*exp(i*x*20)</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Ajutor pentru programul Kelmo</source>
+        <translation>Kelmo help</translation>
+    </message>
+    <message>
+        <source>:/help/HELP_MA.png</source>
+        <extracomment>The picture of the main window&apos;s menus made in this language (screenshots --help-pictures)</extracomment>
+        <translation>:/help/en/HELP_MA.png</translation>
+    </message>
+    <message>
+        <source>:/help/HELP_FUN.png</source>
+        <extracomment>The picture of the generation dialog made in this language (screenshots --help-pictures)</extracomment>
+        <translation>:/help/en/HELP_FUN.png</translation>
+    </message>
+</context>
+<context>
+    <name>InverseZWindow</name>
+    <message>
+        <source>Transformata z inversa</source>
+        <translation>Inverse z-transform</translation>
+    </message>
+    <message>
+        <source>Introduceti coeficientii polinomului, separati prin virgula (,) incapand cu termenul liber.</source>
+        <translation>Type the coefficients separated by commas (,), constant term first.</translation>
+    </message>
+    <message>
+        <source>Num&amp;arator :</source>
+        <translation>&amp;Numerator:</translation>
+    </message>
+    <message>
+        <source>&amp;Numitor :</source>
+        <translation>&amp;Denominator:</translation>
+    </message>
+    <message>
+        <source>Nr.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Valoare</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Poli si zerouri / Raspuns</source>
+        <translation>Poles and zeros / Response</translation>
     </message>
 </context>
 <context>
@@ -701,6 +1178,94 @@ Save them before quitting?</translation>
     </message>
 </context>
 <context>
+    <name>PictureExportDialog</name>
+    <message>
+        <source>Salveaza graficul</source>
+        <translation>Save the graph</translation>
+    </message>
+    <message>
+        <source>PNG (imagine)</source>
+        <translation>PNG (image)</translation>
+    </message>
+    <message>
+        <source>SVG (desen vectorial)</source>
+        <translation>SVG (vector drawing)</translation>
+    </message>
+    <message>
+        <source>PDF (document)</source>
+        <translation>PDF (document)</translation>
+    </message>
+    <message>
+        <source>&amp;Alta marime :</source>
+        <translation>&amp;Other size:</translation>
+    </message>
+    <message>
+        <source>Pentru &amp;tiparire (fundal alb, titluri, legenda)</source>
+        <translation>For &amp;print (white background, titles, legend)</translation>
+    </message>
+    <message>
+        <source>&amp;Format :</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source>&amp;Marimea din fereastra (%1 x %2)</source>
+        <translation>&amp;Size in the window (%1 x %2)</translation>
+    </message>
+</context>
+<context>
+    <name>PlotCurves</name>
+    <message>
+        <source>%1: modul</source>
+        <translation>%1: magnitude</translation>
+    </message>
+    <message>
+        <source>%1: faza</source>
+        <translation>%1: phase</translation>
+    </message>
+    <message>
+        <source>%1: imaginar</source>
+        <translation>%1: imaginary</translation>
+    </message>
+    <message>
+        <source>%1: real</source>
+        <translation>%1: real</translation>
+    </message>
+</context>
+<context>
+    <name>PlotFrame</name>
+    <message>
+        <source>Esantion</source>
+        <translation>Sample</translation>
+    </message>
+    <message>
+        <source>Modul [dB]</source>
+        <translation>Magnitude [dB]</translation>
+    </message>
+    <message>
+        <source>Modul</source>
+        <translation>Magnitude</translation>
+    </message>
+    <message>
+        <source>Valoare</source>
+        <translation>Value</translation>
+    </message>
+</context>
+<context>
+    <name>PoleZeroPlot</name>
+    <message>
+        <source>zerouri la infinit : %1</source>
+        <translation>zeros at infinity: %1</translation>
+    </message>
+    <message>
+        <source>dincolo de margine : %1</source>
+        <translation>beyond the edge: %1</translation>
+    </message>
+    <message>
+        <source>margine |z| = %1</source>
+        <translation>edge |z| = %1</translation>
+    </message>
+</context>
+<context>
     <name>ProcessingDialog</name>
     <message>
         <source>Ferestruire</source>
@@ -841,6 +1406,29 @@ Values from %2 to %3 are accepted.</translation>
     </message>
 </context>
 <context>
+    <name>SampleRateDialog</name>
+    <message>
+        <source>Frecventa de esantionare</source>
+        <translation>Sample rate</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Frecventa variabilei %1 [Hz] (nimic: fara frecventa) :</source>
+        <translation>&amp;Sample rate of %1 [Hz] (empty: none):</translation>
+    </message>
+    <message>
+        <source>Frecventa trebuie sa fie un numar mai mare decat 0 si cel mult 1000000000, scris cu punct zecimal</source>
+        <translation>The rate must be a number above 0 and at most 1000000000, written with a decimal point</translation>
+    </message>
+</context>
+<context>
     <name>SelectionDialog</name>
     <message>
         <source> Target (tinta) : </source>
@@ -917,6 +1505,25 @@ Load only the first %2?</translation>
     </message>
 </context>
 <context>
+    <name>SignalPlayer</name>
+    <message>
+        <source>Frecventa de esantionare %1 Hz nu poate fi redata (se pot reda %2 ... %3 Hz).</source>
+        <translation>A sample rate of %1 Hz cannot be played (playable rates: %2 ... %3 Hz).</translation>
+    </message>
+    <message>
+        <source>Nu exista niciun dispozitiv audio : variabila nu poate fi ascultata.</source>
+        <translation>There is no audio device: the variable cannot be played.</translation>
+    </message>
+    <message>
+        <source>Dispozitivul audio %1 nu poate reda la %2 Hz.</source>
+        <translation>The audio device %1 cannot play at %2 Hz.</translation>
+    </message>
+    <message>
+        <source>Dispozitivul audio %1 nu a putut fi deschis.</source>
+        <translation>The audio device %1 could not be opened.</translation>
+    </message>
+</context>
+<context>
     <name>SoundExportDialog</name>
     <message>
         <source>Salveaza ca sunet</source>
@@ -972,74 +1579,109 @@ Load only the first %2?</translation>
     </message>
 </context>
 <context>
+    <name>SystemPanel</name>
+    <message>
+        <source>H(z) = (b0 + b1 z^-1 + ...) / (a0 + a1 z^-1 + ...), cu b0, b1, ... coeficientii numaratorului de la ultimul spre termenul liber si a0, a1, ... ai numitorului de la ultimul coeficient nenul. Randurile 1 ... 50 sunt raspunsul la impuls h[0] ... h[49] al filtrului y[n] = (b0 x[n] + b1 x[n-1] + ... - a1 y[n-1] - ...) / a0.</source>
+        <translation>H(z) = (b0 + b1 z^-1 + ...) / (a0 + a1 z^-1 + ...): b0, b1, ... are the numerator&apos;s coefficients from the last back to the constant term, a0, a1, ... the denominator&apos;s from its last nonzero one. Rows 1 ... 50 are the impulse response h[0] ... h[49] of the filter y[n] = (b0 x[n] + b1 x[n-1] + ... - a1 y[n-1] - ...) / a0.</translation>
+    </message>
+    <message>
+        <source>Frecventa de esantionare (Hz) :</source>
+        <translation>Sample rate (Hz):</translation>
+    </message>
+    <message>
+        <source>Proiectare filtru...</source>
+        <translation>Design filter...</translation>
+    </message>
+    <message>
+        <source>Nume :</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Trimite h[n]</source>
+        <translation>Send h[n]</translation>
+    </message>
+    <message>
+        <source>Trimite si vizualizeaza</source>
+        <translation>Send and plot</translation>
+    </message>
+    <message>
+        <source>Raspunsul la impuls al H(z) = (%1) / (%2)</source>
+        <translation>Impulse response of H(z) = (%1) / (%2)</translation>
+    </message>
+    <message>
+        <source>Seria diverge : de la termenul %1 valorile nu mai sunt finite.</source>
+        <translation>The series diverges: from term %1 on, the values are no longer finite.</translation>
+    </message>
+</context>
+<context>
     <name>Texts</name>
     <message>
         <source>Filtrul diverge : de la esantionul %1 valorile nu mai sunt finite.</source>
-        <translation type="unfinished"></translation>
+        <translation>The filter diverges: from sample %1 on, the values are no longer finite.</translation>
     </message>
     <message>
         <source>Ordinul trebuie sa fie intre 1 si %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The order must be between 1 and %1.</translation>
     </message>
     <message>
         <source>Frecventele de taiere trebuie sa fie intre 0 si %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The cutoff frequencies must be between 0 and %1.</translation>
     </message>
     <message>
         <source>Frecventa de esantionare trebuie sa fie pozitiva.</source>
-        <translation type="unfinished"></translation>
+        <translation>The sample rate must be positive.</translation>
     </message>
     <message>
         <source>Frecventele de taiere trebuie sa fie crescatoare.</source>
-        <translation type="unfinished"></translation>
+        <translation>The cutoff frequencies must be in increasing order.</translation>
     </message>
     <message>
         <source>Un filtru trece-sus sau opreste-banda cere un ordin par.</source>
-        <translation type="unfinished"></translation>
+        <translation>A high-pass or band-stop filter needs an even order.</translation>
     </message>
     <message>
         <source>Fereastra aleasa anuleaza filtrul : alegeti un ordin mai mare sau alta fereastra.</source>
-        <translation type="unfinished"></translation>
+        <translation>The chosen window cancels the filter: choose a higher order or another window.</translation>
     </message>
     <message>
         <source>Riplul trebuie sa fie intre 0 si 100 dB.</source>
-        <translation type="unfinished"></translation>
+        <translation>The ripple must be between 0 and 100 dB.</translation>
     </message>
     <message>
         <source>Sistemul este stabil.</source>
-        <translation type="unfinished"></translation>
+        <translation>The system is stable.</translation>
     </message>
     <message>
         <source>Sistemul nu este stabil : un pol este pe cercul unitate.</source>
-        <translation type="unfinished"></translation>
+        <translation>The system is not stable: a pole lies on the unit circle.</translation>
     </message>
     <message>
         <source>Sistemul este instabil : un pol este in afara cercului unitate.</source>
-        <translation type="unfinished"></translation>
+        <translation>The system is unstable: a pole lies outside the unit circle.</translation>
     </message>
     <message>
         <source>Numitorul este nul.</source>
-        <translation type="unfinished"></translation>
+        <translation>The denominator is zero.</translation>
     </message>
     <message>
         <source>Coeficientul a0 al numitorului este nul.</source>
-        <translation type="unfinished"></translation>
+        <translation>The denominator&apos;s coefficient a0 is zero.</translation>
     </message>
     <message>
         <source>Un coeficient nu este un numar finit.</source>
-        <translation type="unfinished"></translation>
+        <translation>A coefficient is not a finite number.</translation>
     </message>
     <message>
         <source>Coeficientii nenuli trebuie sa fie intre 1E-300 si 1E300 in valoare absoluta.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nonzero coefficients must be between 1E-300 and 1E300 in absolute value.</translation>
     </message>
     <message>
         <source>Ordinul este mai mare decat 50.</source>
-        <translation type="unfinished"></translation>
+        <translation>The order is above 50.</translation>
     </message>
     <message>
         <source>Numaratorul este nul.</source>
-        <translation type="unfinished"></translation>
+        <translation>The numerator is zero.</translation>
     </message>
     <message>
         <source>Expresia se termina intr-un mod neasteptat.</source>
@@ -1211,23 +1853,27 @@ Load only the first %2?</translation>
     </message>
     <message>
         <source>Pozitie %1 :%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Position %1: %2</translation>
     </message>
     <message>
         <source>Valoare : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Value: %1</translation>
     </message>
     <message>
         <source>Panta : %1%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Slope: %1%2</translation>
     </message>
     <message>
         <source>Frecventa [%1]</source>
-        <translation type="unfinished"></translation>
+        <translation>Frequency [%1]</translation>
     </message>
     <message>
         <source>cicluri/esantion</source>
-        <translation type="unfinished"></translation>
+        <translation>cycles/sample</translation>
+    </message>
+    <message>
+        <source>f = %1 %2</source>
+        <translation>f = %1 %2</translation>
     </message>
 </context>
 <context>

@@ -128,7 +128,7 @@ ColumnPreviewDialog::ColumnPreviewDialog(QWidget* parent) : QDialog(parent)
 
     policyBox_ = makeList(texts_, kPolicyNames, this);
     policyBox_->setGeometry(180, policyTop, 200, kRowHeight);
-    QLabel* policyLabel = labelFor(texts_, QT_TR_NOOP("&Arata aceasta fereastra :"), policyBox_, kMargin, policyTop, this);
+    QLabel* policyLabel = labelFor(texts_, QT_TR_NOOP("Arata aceasta &fereastra :"), policyBox_, kMargin, policyTop, this);
 
     const int buttonTop = kClientHeight - kMargin - 20;
     okButton_ = new QPushButton(this);
