@@ -85,8 +85,9 @@ bool encodeWav(const std::vector<tdspvarPtr>& variables, int sampleRate, wavEnco
 bool saveWavFile(const std::string& path, const std::vector<tdspvarPtr>& variables,
                  int sampleRate, wavEncoding encoding, loadCallbacks& callbacks);
 
-// The sample rates of imported sound, kept for the export: a variable's own rate while it lives,
-// else the rate of the last import, else kDefaultSampleRate.
+// The sample rate proposed for an export: the first chosen signal's own rate (a whole number of
+// hertz the files take), else the rate an import or export gave one of the variables while it
+// lives, else the rate of the last import, else kDefaultSampleRate.
 class sampleRateBook {
 public:
     void remember(const std::vector<tdspvarPtr>& variables, int sampleRate);

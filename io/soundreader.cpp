@@ -9,6 +9,7 @@
 #include <sndfile.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cerrno>
 #include <cstdint>
 #include <new>
@@ -237,6 +238,12 @@ void sampleRateBook::remember(const std::vector<tdspvarPtr>& variables, int samp
 
 int sampleRateBook::rateFor(const std::vector<tdspvarPtr>& variables) const
 {
+    for (const auto& v : variables) {
+        const double own = v->sampleRate();
+        if (v->info().domain == signalDomain::time && own >= 1 && own <= kMaxSampleRate &&
+            own == std::floor(own))
+            return static_cast<int>(own);
+    }
     for (const auto& v : variables)
         for (const auto& [known, rate] : rates_)
             if (known.lock() == v)

@@ -256,6 +256,12 @@ TEST(SoundFile, RateBookPrefersTheVariablesOwnRate)
     b.reset();                            // a freed variable keeps no rate
     book.remember({c}, 11025);
     EXPECT_EQ(book.rateFor({a}), 22050);
+    // A signal that knows its rate is exported at it; a spectrum's rate is not a playing rate.
+    const auto own = std::make_shared<tdspvar>("D", signalSamples{}, variableInfo{.description = {}, .sampleRate = 44100});
+    const auto spectrum = std::make_shared<tdspvar>(
+        "E", signalSamples{}, variableInfo{.description = {}, .sampleRate = 44100, .domain = signalDomain::spectrum});
+    EXPECT_EQ(book.rateFor({own, a}), 44100);
+    EXPECT_EQ(book.rateFor({spectrum, a}), 22050);
 }
 
 TEST(SoundFile, IntegersStoredAsTheyAreComeBackBitForBit)
