@@ -1,16 +1,15 @@
 #include "ui/language.h"
 
+#include "ui/usersettings.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QSettings>
 #include <QTranslator>
 
 #include <optional>
 
 namespace {
 
-const QString kOrganisation = QStringLiteral("Kelmo");
-const QString kApplication = QStringLiteral("kelmo");
 const QString kLanguageKey = QStringLiteral("language");
 const char* const kForcingVariable = "KELMO_LANG";
 
@@ -44,7 +43,7 @@ interfaceLanguage startLanguage(const QString& forced, const QString& saved, con
 
 interfaceLanguage startLanguage()
 {
-    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganisation, kApplication);
+    const QSettings settings = userSettings();
     return startLanguage(qEnvironmentVariable(kForcingVariable), settings.value(kLanguageKey).toString(),
                          QLocale::system());
 }
@@ -93,6 +92,6 @@ void LanguageSwitch::choose(interfaceLanguage language)
 {
     if (!install(language))
         return;
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganisation, kApplication);
+    QSettings settings = userSettings();
     settings.setValue(kLanguageKey, languageCode(language));
 }

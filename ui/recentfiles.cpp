@@ -1,19 +1,18 @@
 #include "ui/recentfiles.h"
 
+#include "ui/usersettings.h"
+
 #include <QAction>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSettings>
 
 namespace {
 
 // The width a path may take in the menu before its middle gives way to an ellipsis.
 constexpr int kShownPathPixels = 420;
 
-const QString kOrganisation = QStringLiteral("Kelmo");
-const QString kApplication = QStringLiteral("kelmo");
 const QString kGroup = QStringLiteral("recentFiles");
 
 } // namespace
@@ -58,7 +57,7 @@ void RecentFiles::choose(std::size_t index)
 // Entries that a hand or another version left unreadable (no path, an unknown kind) are dropped.
 void RecentFiles::load()
 {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganisation, kApplication);
+    QSettings settings = userSettings();
     const int count = settings.beginReadArray(kGroup);
     for (int i = 0; i < count && files_.size() < kMostFiles; ++i) {
         settings.setArrayIndex(i);
@@ -72,7 +71,7 @@ void RecentFiles::load()
 
 void RecentFiles::save() const
 {
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, kOrganisation, kApplication);
+    QSettings settings = userSettings();
     settings.remove(kGroup);
     settings.beginWriteArray(kGroup, static_cast<int>(files_.size()));
     for (std::size_t i = 0; i < files_.size(); ++i) {

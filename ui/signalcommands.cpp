@@ -9,13 +9,13 @@
 #include "ui/selectiondialog.h"
 #include "ui/showntexts.h"
 #include "ui/soundexportdialog.h"
+#include "ui/usersettings.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
 #include <QStatusBar>
 
 namespace {
@@ -32,8 +32,6 @@ QString samplesText(std::int64_t count, int sampleRate)
                 QStringLiteral(" s)");
     return text;
 }
-
-QSettings userSettings() { return QSettings(QStringLiteral("Kelmo"), QStringLiteral("Kelmo")); }
 
 const QString kPreviewPolicyKey = QStringLiteral("import/columnPreview");
 
